@@ -1,0 +1,51 @@
+#include "store/DayGrid.h"
+
+bool DayGrid::IsLeapYear(int year)
+{
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
+
+int DayGrid::DaysInMonth(int year, int month)
+{
+    static const int days[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    return month == 2 && IsLeapYear(year) ? 29 : days[month - 1];
+}
+
+bool DayGrid::IsValidDay(int year, int month, int day)
+{
+    return year >= FirstYear && year <= LastYear && month >= 1 && month <= 12 && day >= 1
+        && day <= DaysInMonth(year, month);
+}
+
+DayGrid::DayGrid() : slots_(new TTerminDay[static_cast<size_t>(Years) * 12 * 31]) {}
+
+void DayGrid::delall()
+{
+    ForEachDay([](int, int, int, TTerminDay &slot) { slot.records.Clear(); });
+}
+
+void DayGrid::Adopt(DayGrid &other)
+{
+    ForEachDay([&other](int y, int m, int d, TTerminDay &slot) {
+        slot.records.SwapElements(other.Slot(y, m, d).records);
+    });
+}
+
+size_t DayGrid::RecordCount() const
+{
+    size_t n = 0;
+    ForEachDay([&n](int, int, int, const TTerminDay &slot) { n += slot.records.Count(); });
+    return n;
+}
+
+size_t DayGrid::RecordCount(int year, int month) const
+{
+    size_t n = 0;
+    const int from = month ? month : 1, to = month ? month : 12;
+    for (int m = from; m <= to; ++m)
+        for (int d = 1, dim = DaysInMonth(year, m); d <= dim; ++d)
+            n += Slot(year, m, d).records.Count();
+    return n;
+}

@@ -1,0 +1,86 @@
+#pragma once
+// The day grid: one slot for every calendar day from 1 January 2000 to
+// 31 December 2100, in a fixed table that never moves, so day slots can be
+// addressed by (year, month, day) and referenced for the whole run.
+
+#include "store/DynaArray.h"
+#include "store/Termin.h"
+
+#include <cstddef>
+#include <memory>
+
+class TTerminDay {
+public:
+    TTerminDay() : records(&current) {}
+    TTerminDay(const TTerminDay &) = delete;
+    TTerminDay &operator=(const TTerminDay &) = delete;
+
+    TDynaArray<TTermin> records; // publishes its cursor into `current`
+    TTermin *current = nullptr;  // record last visited in this day
+    char weekday[3] = {};        // "Mo".."Su", filled by the date tree
+};
+
+class DayGrid {
+public:
+    static constexpr int FirstYear = 2000;
+    static constexpr int LastYear = 2100;
+    static constexpr int Years = LastYear - FirstYear + 1;
+    static constexpr int UsedDays = 36890;
+
+    static bool IsLeapYear(int year);
+    static int DaysInMonth(int year, int month);
+    static bool IsValidDay(int year, int month, int day);
+
+    DayGrid(); // allocates every slot with an empty record array
+    DayGrid(const DayGrid &) = delete;
+    DayGrid &operator=(const DayGrid &) = delete;
+
+    // Callers pass valid days only (see IsValidDay).
+    TTerminDay &Slot(int year, int month, int day) { return slots_[index(year, month, day)]; }
+    const TTerminDay &Slot(int year, int month, int day) const { return slots_[index(year, month, day)]; }
+
+    TTermin *AddRecord(TTerminDay &slot) { return slot.records.Add(); }
+    TTermin *RecordAt(TTerminDay &slot, int index) { return slot.records.Item(index); }
+    void RemoveRecord(TTerminDay &slot, int index) { slot.records.Delete(index); }
+
+    // Visits every used slot in calendar order: f(year, month, day, slot).
+    template <typename F>
+    void ForEachDay(F &&f)
+    {
+        for (int y = FirstYear; y <= LastYear; ++y)
+            for (int m = 1; m <= 12; ++m) {
+                const int n = DaysInMonth(y, m);
+                for (int d = 1; d <= n; ++d)
+                    f(y, m, d, slots_[index(y, m, d)]);
+            }
+    }
+    template <typename F>
+    void ForEachDay(F &&f) const
+    {
+        for (int y = FirstYear; y <= LastYear; ++y)
+            for (int m = 1; m <= 12; ++m) {
+                const int n = DaysInMonth(y, m);
+                for (int d = 1; d <= n; ++d)
+                    f(y, m, d, static_cast<const TTerminDay &>(slots_[index(y, m, d)]));
+            }
+    }
+
+    // Releases every record; each slot keeps an empty, usable array.
+    void delall();
+
+    // Takes over every day's records from `other`, which receives ours.
+    // Weekday abbreviations stay with this grid.
+    void Adopt(DayGrid &other);
+
+    size_t RecordCount() const;
+    size_t RecordCount(int year, int month = 0) const; // month 0: whole year
+
+private:
+    static size_t index(int year, int month, int day)
+    {
+        return (static_cast<size_t>(year - FirstYear) * 12 + static_cast<size_t>(month - 1)) * 31
+            + static_cast<size_t>(day - 1);
+    }
+
+    std::unique_ptr<TTerminDay[]> slots_;
+};

@@ -1,0 +1,117 @@
+#pragma once
+// A growable array of records with a built-in cursor.
+//
+// Besides its own cursor the array can publish the address of the current
+// element into a pointer owned by someone else (the cursor target). A day
+// slot uses this so that it always knows the record last visited in it.
+//
+// The elements live contiguously in a std::vector that is kept exactly as
+// large as the number of elements, and is released when the last element
+// goes. Elements are value-initialised on Add, so plain fields start at zero.
+
+#include <cstddef>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+template <typename T>
+class TDynaArray {
+public:
+    explicit TDynaArray(T **cursorTarget = nullptr) : target_(cursorTarget) {}
+    TDynaArray(const TDynaArray &) = delete;
+    TDynaArray &operator=(const TDynaArray &) = delete;
+
+    uint32_t Count() const { return static_cast<uint32_t>(data_.size()); }
+    int CurrentIndex() const { return currentIndex_; }
+    T *Current() const { return current_; }
+    const T *Data() const { return data_.data(); }
+
+    // Makes element `index` current. Out-of-range indices return null and
+    // leave the cursor alone rather than reading past the block.
+    T *Item(int index)
+    {
+        if (index < 0 || static_cast<uint32_t>(index) >= Count())
+            return nullptr;
+        currentIndex_ = index;
+        setCurrent(&data_[static_cast<std::size_t>(index)]);
+        return current_;
+    }
+
+    // Appends a zeroed element and makes it current.
+    T *Add()
+    {
+        data_.reserve(data_.size() + 1); // grow by exactly one element
+        data_.emplace_back();
+        currentIndex_ = static_cast<int>(data_.size()) - 1;
+        setCurrent(&data_.back());
+        return current_;
+    }
+
+    // Removes element `index`; indices outside 0..Count()-1 change nothing,
+    // not even the cursor. Afterwards nothing is current.
+    void Delete(int index)
+    {
+        if (index < 0 || static_cast<uint32_t>(index) >= Count())
+            return;
+        data_.erase(data_.begin() + index);
+        if (data_.empty())
+            std::vector<T>().swap(data_);
+        else
+            data_.shrink_to_fit();
+        currentIndex_ = -1;
+        setCurrent(nullptr);
+    }
+
+    // Starts a walk. On an empty array nothing changes.
+    void First()
+    {
+        if (data_.empty())
+            return;
+        currentIndex_ = 0;
+        setCurrent(&data_[0]);
+    }
+
+    // Delivers the element at the current index and advances past it.
+    bool Next()
+    {
+        if (data_.empty() || currentIndex_ < 0 || static_cast<uint32_t>(currentIndex_) >= Count())
+            return false;
+        setCurrent(&data_[static_cast<std::size_t>(currentIndex_)]);
+        ++currentIndex_;
+        return true;
+    }
+
+    // Frees the block; the array is empty and usable afterwards.
+    void Clear()
+    {
+        std::vector<T>().swap(data_);
+        currentIndex_ = -1;
+        setCurrent(nullptr);
+    }
+
+    // Exchanges the elements (not the cursor targets) with another array;
+    // both cursors are reset because their addresses no longer apply.
+    void SwapElements(TDynaArray &other)
+    {
+        data_.swap(other.data_);
+        currentIndex_ = other.currentIndex_ = -1;
+        setCurrent(nullptr);
+        other.setCurrent(nullptr);
+    }
+
+    void Reserve(std::size_t n) { data_.reserve(n); }
+    const T &At(std::size_t index) const { return data_[index]; }
+
+private:
+    void setCurrent(T *p)
+    {
+        current_ = p;
+        if (target_)
+            *target_ = p;
+    }
+
+    T **target_;
+    T *current_ = nullptr;
+    std::vector<T> data_;
+    int currentIndex_ = -1;
+};

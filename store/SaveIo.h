@@ -1,0 +1,30 @@
+#pragma once
+// The file operations a save is made of, behind one seam so tests can make
+// any single step fail. The real implementation writes through the
+// platform's file API and syncs to disk before the rename.
+
+#include <QString>
+
+#include <cstddef>
+#include <memory>
+
+class SaveIo {
+public:
+    virtual ~SaveIo() = default;
+
+    // Creates or truncates `path` for writing.
+    virtual bool Create(const QString &path) = 0;
+    // Writes up to `size` bytes; returns how many were written, -1 on error.
+    virtual long long Write(const char *data, size_t size) = 0;
+    virtual bool Sync() = 0;
+    virtual bool Close() = 0;
+    // Replaces `to` by `from` in one step.
+    virtual bool Rename(const QString &from, const QString &to) = 0;
+    virtual void Remove(const QString &path) = 0;
+    // Text of the last failure, for the report.
+    virtual QString ErrorText() const = 0;
+    // True when the last failed write ran out of space.
+    virtual bool DiskFull() const = 0;
+};
+
+std::unique_ptr<SaveIo> MakeFileSaveIo();

@@ -1,0 +1,15 @@
+#pragma once
+// One appointment. It has no date of its own: the day slot holding it is
+// its date. Times and durations are date-time values (days as a double).
+
+#include <string>
+
+struct TTermin {
+    double FirstRemind = 0;    // lead time of the first reminder, in days
+    double RepeatInterval = 0; // time between reminders, in days
+    double LastReminded = 0;   // date-time of the last answer; 0 = never
+    double Time = 0;           // time of day as a fraction of a day
+    bool Done = false;         // "Don't remind anymore"
+    std::string Name;          // 8-bit text, never holds a NUL
+    std::string Description;   // 8-bit text, may hold line breaks
+};

@@ -1,0 +1,52 @@
+#pragma once
+// The data file: every day of the grid in calendar order, each as a count
+// followed by its records, then the three settings. Integers are 32-bit
+// little-endian, date-time values IEEE doubles stored bit for bit.
+//
+// Saving never touches the existing file until a complete new one is on
+// disk; reading never changes the grid unless the whole file parsed.
+
+#include "store/DayGrid.h"
+#include "store/Settings.h"
+
+#include <QByteArray>
+#include <QString>
+
+class SaveIo;
+
+namespace TerminFile {
+
+extern const char *const FileName;            // "appointments.dat"
+extern const char *const CreateErrorText;     // "Error: could not create file!"
+extern const char *const OpenErrorText;       // "Error: could not open file!"
+extern const char *const ReadBeyondEndText;   // "Read beyond end of file"
+
+struct Outcome {
+    bool ok = true;
+    QString message;   // what to tell the user when !ok
+    QString keptCopy;  // where an unreadable file's bytes were kept, if anywhere
+    explicit operator bool() const { return ok; }
+};
+
+QByteArray Serialize(const DayGrid &grid, const TSettings &settings);
+
+// Parses a whole file image into `grid` (which must be empty) and
+// `settings`. Returns an empty string on success, else what went wrong.
+QString Parse(const char *data, size_t size, DayGrid &grid, TSettings &settings);
+
+// The file's path in the directory `dir` (which ends in a separator or not).
+QString PathIn(const QString &dir);
+
+} // namespace TerminFile
+
+// Writes grid and settings to `path` through a temporary file beside it.
+// `io` defaults to the real file system.
+TerminFile::Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &settings,
+                                SaveIo *io = nullptr);
+// As above, for bytes already serialised.
+TerminFile::Outcome WriteTerminBytes(const QString &path, const QByteArray &bytes, SaveIo *io = nullptr);
+
+// Reads `path` into grid and settings. On any failure both stay as they
+// were; an unreadable file is copied aside first so no later save can
+// destroy it.
+TerminFile::Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings);

@@ -1,0 +1,113 @@
+#include "store/DateTimeValue.h"
+#include "store/DayGrid.h"
+
+#include <QtTest>
+
+class TstDayGrid : public QObject {
+    Q_OBJECT
+private slots:
+    void monthLengths()
+    {
+        QCOMPARE(DayGrid::DaysInMonth(2000, 2), 29);
+        QCOMPARE(DayGrid::DaysInMonth(2004, 2), 29);
+        QCOMPARE(DayGrid::DaysInMonth(2096, 2), 29);
+        QCOMPARE(DayGrid::DaysInMonth(2100, 2), 28);
+        QCOMPARE(DayGrid::DaysInMonth(2001, 2), 28);
+        QCOMPARE(DayGrid::DaysInMonth(2023, 4), 30);
+        QCOMPARE(DayGrid::DaysInMonth(2023, 12), 31);
+        QVERIFY(!DayGrid::IsValidDay(2100, 2, 29));
+        QVERIFY(DayGrid::IsValidDay(2000, 2, 29));
+        QVERIFY(!DayGrid::IsValidDay(1999, 12, 31));
+        QVERIFY(!DayGrid::IsValidDay(2101, 1, 1));
+    }
+
+    void walkIsCalendarOrderOverEveryUsedDay()
+    {
+        DayGrid grid;
+        int n = 0;
+        QDate expected(2000, 1, 1);
+        bool inOrder = true;
+        grid.ForEachDay([&](int y, int m, int d, TTerminDay &) {
+            inOrder = inOrder && QDate(y, m, d) == expected;
+            expected = expected.addDays(1);
+            ++n;
+        });
+        QVERIFY(inOrder);
+        QCOMPARE(n, DayGrid::UsedDays);
+        QCOMPARE(expected, QDate(2101, 1, 1));
+    }
+
+    void slotCursorFollowsRecords()
+    {
+        DayGrid grid;
+        TTerminDay &slot = grid.Slot(2024, 2, 29);
+        TTermin *a = grid.AddRecord(slot);
+        a->Name = "a";
+        QCOMPARE(slot.current, a);
+        grid.AddRecord(slot)->Name = "b";
+        grid.AddRecord(slot)->Name = "c";
+        QCOMPARE(grid.RecordAt(slot, 0)->Name, std::string("a"));
+        QCOMPARE(slot.current->Name, std::string("a"));
+        grid.RemoveRecord(slot, 1);
+        QCOMPARE(slot.current, nullptr);
+        QCOMPARE(slot.records.Count(), 2u);
+        QCOMPARE(slot.records.At(1).Name, std::string("c"));
+        // other days untouched
+        QCOMPARE(grid.Slot(2024, 2, 28).records.Count(), 0u);
+        QCOMPARE(grid.RecordCount(), size_t(2));
+        QCOMPARE(grid.RecordCount(2024), size_t(2));
+        QCOMPARE(grid.RecordCount(2024, 3), size_t(0));
+    }
+
+    void delallLeavesUsableEmptyDays()
+    {
+        DayGrid grid;
+        grid.AddRecord(grid.Slot(2000, 1, 1))->Name = std::string(100, 'x');
+        grid.AddRecord(grid.Slot(2100, 12, 31));
+        grid.delall();
+        QCOMPARE(grid.RecordCount(), size_t(0));
+        QCOMPARE(grid.Slot(2000, 1, 1).current, nullptr);
+        QVERIFY(grid.AddRecord(grid.Slot(2000, 1, 1)) != nullptr);
+    }
+
+    void adoptSwapsContentsAndKeepsWeekdays()
+    {
+        DayGrid grid, other;
+        std::strcpy(grid.Slot(2024, 1, 5).weekday, "Fr");
+        grid.AddRecord(grid.Slot(2024, 1, 5))->Name = "old";
+        grid.AddRecord(other.Slot(2030, 6, 1))->Name = "new";
+        grid.Adopt(other);
+        QCOMPARE(grid.Slot(2024, 1, 5).records.Count(), 0u);
+        QCOMPARE(grid.Slot(2030, 6, 1).records.At(0).Name, std::string("new"));
+        QCOMPARE(QByteArray(grid.Slot(2024, 1, 5).weekday), QByteArray("Fr"));
+        QCOMPARE(other.Slot(2024, 1, 5).records.At(0).Name, std::string("old"));
+        // the adopted slot publishes its cursor into its own field
+        grid.RecordAt(grid.Slot(2030, 6, 1), 0);
+        QCOMPARE(grid.Slot(2030, 6, 1).current->Name, std::string("new"));
+    }
+
+    void dateTimeValues()
+    {
+        using namespace DateTimeValue;
+        QCOMPARE(EncodeDate(1899, 12, 30), 0.0);
+        QCOMPARE(EncodeDate(2000, 1, 1), 36526.0);
+        QCOMPARE(EncodeTime(12, 0), 0.5);
+        QCOMPARE(ToDate(36526.75), QDate(2000, 1, 1));
+        // 16:48 is 0.7, which is not exact in binary; it must still split as 16:48:00.000
+        const Parts p = Split(45000.7);
+        QCOMPARE(p.days, 45000LL);
+        QCOMPARE(p.hour, 16);
+        QCOMPARE(p.minute, 48);
+        QCOMPARE(p.second, 0);
+        QCOMPARE(p.msec, 0);
+        // a fraction just under a day rounds into the next day
+        QCOMPARE(Split(1.0 - 1e-12).days, 1LL);
+        const QDateTime dt(QDate(2024, 3, 31), QTime(2, 30, 15, 123), Qt::LocalTime);
+        const double v = FromDateTime(dt);
+        QCOMPARE(ToDateTime(v).time(), dt.time());
+        QCOMPARE(ToDateTime(v).date(), dt.date());
+    }
+};
+
+QTEST_APPLESS_MAIN(TstDayGrid)
+#include "tst_daygrid.moc"

@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Kalvix needs, and nothing when all are present.
+#   tools/install-deps.sh build   what building and running needs
+#   tools/install-deps.sh test    the above plus what the test suites need
+set -euo pipefail
+
+build_pkgs=(qt6-base-dev qt6-base-dev-tools libjpeg62-turbo-dev libgl-dev pkg-config fonts-dejavu-core)
+test_pkgs=(xvfb xauth xdotool x11-utils openbox trayer imagemagick clang libclang-rt-14-dev python3)
+
+want=("${build_pkgs[@]}")
+if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi
+
+missing=()
+for p in "${want[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing missing packages: ${missing[*]}"
+sudo=()
+if [ "$(id -u)" -ne 0 ]; then
+  command -v sudo >/dev/null || { echo "Need root or sudo to install: ${missing[*]}" >&2; exit 1; }
+  sudo=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo[@]}" apt-get update -q
+"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
