@@ -5,7 +5,7 @@
 set -euo pipefail
 
 build_pkgs=(qt6-base-dev qt6-base-dev-tools libjpeg62-turbo-dev libgl-dev pkg-config fonts-dejavu-core)
-test_pkgs=(xvfb xauth xdotool x11-utils openbox trayer imagemagick clang libclang-rt-14-dev python3)
+test_pkgs=(xvfb xauth xdotool x11-utils openbox trayer imagemagick clang libclang-rt-14-dev python3 python3-pil)
 
 want=("${build_pkgs[@]}")
 if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi
