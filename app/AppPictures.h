@@ -1,0 +1,17 @@
+#pragma once
+// The program's pictures, loaded from its resources.
+
+#include <QIcon>
+#include <QPixmap>
+#include <QVector>
+
+namespace AppPictures {
+
+// Registers the compiled-in pictures; call once after the application object.
+void init();
+QIcon applicationIcon();
+QVector<QPixmap> trayImages(); // show/hide, no action, homepage, about, quit
+QVector<QPixmap> treeImages(); // selected, root, year, month, day
+QVector<QPixmap> tabImages();  // manage dates / general, options / reminder
+
+} // namespace AppPictures

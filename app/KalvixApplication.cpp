@@ -1,0 +1,24 @@
+#include "app/KalvixApplication.h"
+
+#include "app/Dialogs.h"
+
+#include <exception>
+
+KalvixApplication::KalvixApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("kalvix"));
+    setDesktopFileName(QStringLiteral("kalvix"));
+    setQuitOnLastWindowClosed(false);
+}
+
+bool KalvixApplication::notify(QObject *receiver, QEvent *event)
+{
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception &e) {
+        Dialogs::ShowErrorReport(QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        Dialogs::ShowErrorReport(QStringLiteral("Unknown error"));
+    }
+    return false;
+}

@@ -1,0 +1,284 @@
+// The main window's controls and their arrangement.
+#include "app/MainUnit.h"
+
+#include "app/SpinEdit.h"
+#include "app/StatusGauge.h"
+#include "app/Theme.h"
+#include "navigation/DateTreeModel.h"
+#include "reminders/HeadingPanel.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QPushButton *button(const QString &text, QSize size, QWidget *parent)
+{
+    auto *b = new QPushButton(text, parent);
+    b->setFixedSize(size);
+    return b;
+}
+
+TSpinEdit *spin(int min, int max, int value, QWidget *parent)
+{
+    auto *s = new TSpinEdit(parent);
+    s->setBounds(min, max);
+    s->setValue(value);
+    s->setFixedWidth(56);
+    return s;
+}
+
+QLabel *label(const QString &text, QWidget *parent)
+{
+    return new QLabel(text, parent);
+}
+
+HeadingPanel *heading(const QString &text, QWidget *parent)
+{
+    auto *h = new HeadingPanel(parent);
+    h->setText(text);
+    return h;
+}
+
+} // namespace
+
+void TMainForm::buildLayout()
+{
+    setWindowTitle(QStringLiteral("Brontal Kalvix 1.0"));
+    setFont(Theme::windowFont());
+    resize(638, 512);
+
+    auto *central = new QWidget(this);
+    auto *v = new QVBoxLayout(central);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+
+    PageControl1 = new QTabWidget(central);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    auto *manage = new QWidget;
+    auto *options = new QWidget;
+    PageControl1->addTab(manage, QStringLiteral("Manage dates"));
+    PageControl1->addTab(options, QStringLiteral("Options"));
+    buildManagePage(manage);
+    buildOptionsPage(options);
+    v->addWidget(PageControl1, 1);
+
+    auto *bottom = new QWidget(central);
+    bottom->setFixedHeight(41);
+    buildBottomBar(bottom);
+    v->addWidget(bottom);
+    setCentralWidget(central);
+
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setFixedHeight(19);
+    StatusBar1->setSizeGripEnabled(true);
+    auto *panel0 = new QLabel(StatusBar1);
+    panel0->setFixedWidth(250);
+    StatusBar1->addWidget(panel0);
+    StatusBar1->addWidget(new StatusGauge(StatusBar1));
+    setStatusBar(StatusBar1);
+}
+
+void TMainForm::buildManagePage(QWidget *page)
+{
+    auto *v = new QVBoxLayout(page);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    v->addWidget(heading(QStringLiteral("Manage appointments - choose date and click on \"Add appointment\""), page));
+
+    auto *row = new QWidget(page);
+    row->setFixedHeight(41);
+    auto *h = new QHBoxLayout(row);
+    h->setContentsMargins(8, 8, 8, 8);
+    AddTerminBtn = button(QStringLiteral("Add appointment"), QSize(177, 25), row);
+    DelTerminBtn = button(QStringLiteral("Delete appointment"), QSize(177, 25), row);
+    UpBtn = button(QStringLiteral("One folder up"), QSize(145, 25), row);
+    AddTerminBtn->setEnabled(false);
+    DelTerminBtn->setEnabled(false);
+    h->addWidget(AddTerminBtn);
+    h->addWidget(DelTerminBtn);
+    h->addWidget(UpBtn);
+    h->addStretch(1);
+    v->addWidget(row);
+
+    Splitter1 = new QSplitter(Qt::Horizontal, page);
+    Splitter1->setHandleWidth(3);
+    Splitter1->setChildrenCollapsible(false);
+
+    TreeView1 = new QTreeView(Splitter1);
+    TreeView1->setObjectName(QStringLiteral("TreeView1"));
+    TreeView1->setHeaderHidden(true);
+    TreeView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    TreeView1->setSelectionMode(QAbstractItemView::SingleSelection);
+    TreeView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    TreeView1->setIndentation(19);
+    TreeView1->setUniformRowHeights(true);
+    TreeView1->setAllColumnsShowFocus(true);
+    TreeModel = new DateTreeModel(this);
+
+    auto *right = new QWidget(Splitter1);
+    auto *rv = new QVBoxLayout(right);
+    rv->setContentsMargins(0, 0, 0, 0);
+    rv->setSpacing(0);
+    ListHeading = heading(QStringLiteral("Nothing selected"), right);
+    rv->addWidget(ListHeading);
+
+    ListView1 = new QTreeWidget(right);
+    ListView1->setObjectName(QStringLiteral("ListView1"));
+    ListView1->setColumnCount(2);
+    ListView1->setHeaderLabels({QStringLiteral("When?"), QStringLiteral("What?")});
+    ListView1->setColumnWidth(0, 75);
+    ListView1->setColumnWidth(1, 325);
+    ListView1->setRootIsDecorated(false);
+    ListView1->setItemsExpandable(false);
+    ListView1->setUniformRowHeights(true);
+    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
+    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    ListView1->setAllColumnsShowFocus(true);
+    ListView1->header()->setStretchLastSection(false);
+    rv->addWidget(ListView1, 1);
+
+    PageControl2 = new QTabWidget(right);
+    PageControl2->setFixedHeight(131);
+    buildDetailPanel(PageControl2);
+    rv->addWidget(PageControl2);
+
+    Splitter1->addWidget(TreeView1);
+    Splitter1->addWidget(right);
+    Splitter1->setStretchFactor(0, 0);
+    Splitter1->setStretchFactor(1, 1);
+    Splitter1->setSizes({201, 437});
+    v->addWidget(Splitter1, 1);
+}
+
+void TMainForm::buildDetailPanel(QWidget *parent)
+{
+    auto *tabs = static_cast<QTabWidget *>(parent);
+    auto *general = new QWidget;
+    auto *g = new QGridLayout(general);
+    g->setContentsMargins(6, 4, 6, 4);
+    g->setVerticalSpacing(3);
+    NameEd = new QLineEdit(general);
+    hour = spin(0, 23, 12, general);
+    min = spin(0, 59, 0, general);
+    DescEd = new QPlainTextEdit(general);
+    DescEd->setTabChangesFocus(true);
+    auto *time = new QHBoxLayout;
+    time->addWidget(hour);
+    time->addWidget(label(QStringLiteral(":"), general));
+    time->addWidget(min);
+    time->addWidget(label(QStringLiteral("o'clock"), general));
+    time->addStretch(1);
+    g->addWidget(label(QStringLiteral("Appointment:"), general), 0, 0);
+    g->addWidget(NameEd, 0, 1);
+    g->addWidget(label(QStringLiteral("Time:"), general), 1, 0);
+    g->addLayout(time, 1, 1);
+    g->addWidget(label(QStringLiteral("Description:"), general), 2, 0, Qt::AlignTop);
+    g->addWidget(DescEd, 2, 1);
+    g->setRowStretch(2, 1);
+    tabs->addTab(general, QStringLiteral("General"));
+
+    auto *reminder = new QWidget;
+    auto *r = new QGridLayout(reminder);
+    r->setContentsMargins(6, 4, 6, 4);
+    r->setVerticalSpacing(3);
+    day1 = spin(0, INT_MAX, 3, reminder);
+    hour1 = spin(0, 23, 0, reminder);
+    min1 = spin(0, 59, 0, reminder);
+    day2 = spin(0, INT_MAX, 1, reminder);
+    hour2 = spin(0, 23, 0, reminder);
+    min2 = spin(0, 59, 0, reminder);
+    auto addRow = [&](int row, const QString &caption, TSpinEdit *d, TSpinEdit *hh, TSpinEdit *mm, const QString &last) {
+        r->addWidget(label(caption, reminder), row, 0);
+        auto *h = new QHBoxLayout;
+        h->addWidget(d);
+        h->addWidget(label(QStringLiteral("Days"), reminder));
+        h->addWidget(hh);
+        h->addWidget(label(QStringLiteral("Hours"), reminder));
+        h->addWidget(mm);
+        h->addWidget(label(last, reminder));
+        h->addStretch(1);
+        r->addLayout(h, row, 1);
+    };
+    addRow(0, QStringLiteral("First time to remind:"), day1, hour1, min1, QStringLiteral("Minutes before"));
+    addRow(1, QStringLiteral("Then remind me every:"), day2, hour2, min2, QStringLiteral("Minutes"));
+    doneCheck = new QCheckBox(QStringLiteral("Don't remind anymore"), reminder);
+    LastLabel = label(QStringLiteral("Last reminded:"), reminder);
+    ClearLastBtn = new QPushButton(QStringLiteral("Set back to 'never''"), reminder);
+    auto *last = new QHBoxLayout;
+    last->addWidget(doneCheck);
+    last->addSpacing(12);
+    last->addWidget(LastLabel, 1);
+    last->addWidget(ClearLastBtn);
+    r->addLayout(last, 2, 0, 1, 2);
+    r->setRowStretch(3, 1);
+    tabs->addTab(reminder, QStringLiteral("Reminder"));
+}
+
+void TMainForm::buildOptionsPage(QWidget *page)
+{
+    auto *v = new QVBoxLayout(page);
+    v->setContentsMargins(0, 0, 0, 0);
+    v->setSpacing(0);
+    v->addWidget(heading(QStringLiteral("Settings - here you can make some settings"), page));
+
+    auto *body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->addWidget(Theme::optionsPicturePanel(page));
+
+    auto *right = new QWidget(page);
+    auto *g = new QGridLayout(right);
+    g->setContentsMargins(16, 16, 16, 16);
+    gmin = spin(0, INT_MAX, 0, right);
+    gsec = spin(0, 59, 30, right);
+    g->addWidget(label(QStringLiteral("Check appointments every:"), right), 0, 0, 1, 4);
+    g->addWidget(gmin, 1, 0);
+    g->addWidget(label(QStringLiteral("Minutes"), right), 1, 1);
+    g->addWidget(gsec, 1, 2);
+    g->addWidget(label(QStringLiteral("Seconds"), right), 1, 3);
+    ManTerminsBtn = button(QStringLiteral("Check for deadlines now!"), QSize(201, 25), right);
+    g->addWidget(ManTerminsBtn, 2, 0, 1, 4, Qt::AlignLeft);
+    MinimiertCheck = new QCheckBox(QStringLiteral("Start program minimized"), right);
+    g->addWidget(MinimiertCheck, 3, 0, 1, 4);
+    g->setRowStretch(4, 1);
+    g->setColumnStretch(4, 1);
+    body->addWidget(right, 1);
+    v->addLayout(body, 1);
+}
+
+void TMainForm::buildBottomBar(QWidget *bar)
+{
+    auto *h = new QHBoxLayout(bar);
+    h->setContentsMargins(4, 4, 4, 4);
+    wwwBtn = new QPushButton(Theme::homePageAddress(), bar);
+    wwwBtn->setFlat(true);
+    wwwBtn->setFixedSize(137, 33);
+    wwwBtn->setToolTip(QStringLiteral("Go to the Brontal homepage..."));
+    h->addWidget(wwwBtn);
+    h->addStretch(1);
+    MinimizeBtn = button(QStringLiteral("Minimize"), QSize(83, 25), bar);
+    MinimizeBtn->setToolTip(
+        QStringLiteral("Close the window, but stay active in background and remind me about appointments."));
+    h->addWidget(MinimizeBtn);
+    ueberbtn = button(QStringLiteral("About"), QSize(101, 30), bar);
+    ueberbtn->setToolTip(QStringLiteral("Information about the program"));
+    ueberbtn->setCursor(Qt::PointingHandCursor);
+    h->addWidget(ueberbtn);
+    EndeBtn = button(QStringLiteral("Exit"), QSize(101, 30), bar);
+    EndeBtn->setToolTip(QStringLiteral("Hereby you leave the program"));
+    EndeBtn->setCursor(Qt::PointingHandCursor);
+    h->addWidget(EndeBtn);
+}

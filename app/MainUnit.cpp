@@ -1,0 +1,323 @@
+// The main window's life: creation, first showing, closing, destruction,
+// the file and the timers.
+#include "app/MainUnit.h"
+
+#include "app/Dialogs.h"
+#include "app/SpinEdit.h"
+#include "navigation/DateTreeModel.h"
+#include "platform/desktop/TrayIcon.h"
+#include "platform/locale/LocaleTexts.h"
+#include "reminders/Clock.h"
+#include "reminders/CheckInterval.h"
+#include "reminders/ReminderCheck.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QMenu>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSessionManager>
+#include <QTreeView>
+
+// The check is built with the main window, the reminder dialog only after
+// it; this hands the questions on to whoever answers them by then.
+class TMainForm::Answers : public ReminderAnswers {
+public:
+    ReminderAnswers *target = nullptr;
+    int Ask(const QString &heading, const QString &name, const QString &description) override
+    {
+        // Without anyone to ask, change nothing.
+        return target ? target->Ask(heading, name, description) : ReminderAnswer::Cancel;
+    }
+};
+
+TMainForm::TMainForm(const QString &programDir, QWidget *parent)
+    : QMainWindow(parent), programDir_(programDir)
+{
+    buildLayout();
+    connectHandlers();
+    FormCreate();
+}
+
+TMainForm::~TMainForm()
+{
+    FormDestroy();
+}
+
+void TMainForm::FormCreate()
+{
+    if (programDir_.isEmpty())
+        programDir_ = QCoreApplication::applicationDirPath();
+    if (!programDir_.endsWith(QLatin1Char('/')) && !programDir_.endsWith(QDir::separator()))
+        programDir_ += QLatin1Char('/');
+
+    grid_ = std::make_unique<DayGrid>();
+
+    Timer1.setInterval(1000);
+    Timer2.setInterval(30000);
+    Timer3.setInterval(500);
+    for (QTimer *t : {&Timer1, &Timer2, &Timer3})
+        t->setTimerType(Qt::CoarseTimer);
+    clock_ = std::make_unique<SystemClock>();
+    answers_ = std::make_unique<Answers>();
+    check_ = std::make_unique<ReminderCheck>(*grid_, *clock_, *answers_);
+    Timer2.start();
+
+    if (QFileInfo::exists(dataPath()))
+        OpenTermins();
+
+    ShowAll();
+    selectToday();
+
+    addTrayIcon();
+
+    // Centre on the screen the window will appear on.
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    // At logoff the session manager asks first; Cancel refuses the logoff.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
+        if (manager.allowsInteraction()) {
+            const bool ok = FormCloseQuery();
+            manager.release();
+            if (!ok) {
+                manager.cancel();
+                return;
+            }
+        }
+        SaveTermins();
+    });
+    connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { FormDestroy(); });
+}
+
+QString TMainForm::dataPath() const
+{
+    return TerminFile::PathIn(programDir_);
+}
+
+TSettings TMainForm::settings() const
+{
+    TSettings s;
+    s.checkMinutes = gmin->value();
+    s.checkSeconds = gsec->value();
+    s.startMinimized = MinimiertCheck->isChecked();
+    return s;
+}
+
+void TMainForm::applySettings(const TSettings &s)
+{
+    // Each control runs its handler only when its value really changes.
+    gmin->setClampedValue(s.checkMinutes);
+    gsec->setClampedValue(s.checkSeconds);
+    MinimiertCheck->setChecked(s.startMinimized);
+}
+
+void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
+{
+    // A failing save repeats every second; one report at a time is enough,
+    // and the next tick after it is closed reports again if still failing.
+    if (reportOpen_)
+        return;
+    reportOpen_ = true;
+    Dialogs::ShowError(this, outcome.message);
+    reportOpen_ = false;
+}
+
+void TMainForm::SaveTermins()
+{
+    const QByteArray bytes = TerminFile::Serialize(*grid_, settings());
+    const TerminFile::Outcome o = WriteTerminBytes(dataPath(), bytes);
+    if (o.ok)
+        lastWritten_ = bytes;
+    else
+        reportFileFailure(o);
+}
+
+void TMainForm::OpenTermins()
+{
+    TSettings s = settings();
+    const TerminFile::Outcome o = ::OpenTermins(dataPath(), *grid_, s);
+    selected_ = nullptr;
+    if (!o.ok) {
+        Dialogs::ShowError(this, o.message);
+        return;
+    }
+    applySettings(s);
+}
+
+void TMainForm::CheckTermins()
+{
+    check_->CheckTermins();
+}
+
+void TMainForm::setAnswerProvider(ReminderAnswers *answers, QDialog *dialog)
+{
+    answers_->target = answers;
+    reminderDialog_ = dialog;
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    // Program entry runs FormShow before the first show(); this covers any
+    // other first showing.
+    FormShow();
+    QMainWindow::showEvent(event);
+}
+
+void TMainForm::FormShow()
+{
+    if (shownOnce_)
+        return;
+    shownOnce_ = true;
+    CheckTermins();
+    if (MinimiertCheck->isChecked())
+        Timer3.start();
+}
+
+bool TMainForm::FormCloseQuery()
+{
+    return Dialogs::Ask(this, QStringLiteral("The program can't remind you any more if you quit!"),
+                        QStringLiteral("Quit program"), QMessageBox::Ok | QMessageBox::Cancel,
+                        QMessageBox::Information)
+        == QMessageBox::Ok;
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (!quitting_ && !FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    quitting_ = true;
+    FormDestroy();
+    QCoreApplication::quit();
+}
+
+void TMainForm::QuitNow()
+{
+    // Closing every window first would ask the close question; the tray's
+    // "Quit" ends at once, still saving on the way out.
+    quitting_ = true;
+    // A reminder open now ends as "Cancel all": its record stays unchanged
+    // and the check stops before the store is written.
+    if (reminderDialog_)
+        reminderDialog_->done(ReminderAnswer::Cancel);
+    FormDestroy();
+    QCoreApplication::exit(0);
+}
+
+void TMainForm::FormDestroy()
+{
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    Timer1.stop();
+    Timer2.stop();
+    Timer3.stop();
+    if (tray_)
+        tray_->Remove();
+    SaveTermins();
+    grid_->delall();
+    selected_ = nullptr;
+}
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LocaleChange) {
+        LocaleTexts::Reload();
+        ShowInformation();
+    }
+    QMainWindow::changeEvent(event);
+}
+
+void TMainForm::restartSaveTimer()
+{
+    Timer1.stop();
+    Timer1.start();
+}
+
+void TMainForm::Timer1Timer()
+{
+    // Nothing to do when the file on disk already holds exactly these bytes.
+    const QByteArray bytes = TerminFile::Serialize(*grid_, settings());
+    if (bytes == lastWritten_ && QFileInfo(dataPath()).size() == bytes.size())
+        return;
+    const TerminFile::Outcome o = WriteTerminBytes(dataPath(), bytes);
+    if (o.ok)
+        lastWritten_ = bytes;
+    else
+        reportFileFailure(o);
+}
+
+void TMainForm::Timer2Timer()
+{
+    CheckTermins();
+}
+
+void TMainForm::Timer3Timer()
+{
+    Timer3.stop();
+    Anzeigen1Click();
+}
+
+void TMainForm::gminChange()
+{
+    ApplyCheckInterval(Timer2, CheckIntervalMs(gmin->value(), gsec->value()));
+    restartSaveTimer();
+}
+
+void TMainForm::MinimiertCheckClick()
+{
+    restartSaveTimer();
+}
+
+void TMainForm::ManTerminsBtnClick()
+{
+    CheckTermins();
+}
+
+void TMainForm::EndeBtnClick()
+{
+    close();
+}
+
+void TMainForm::MinimizeBtnClick()
+{
+    Anzeigen1Click();
+}
+
+void TMainForm::Anzeigen1Click()
+{
+    // A window minimised with its own box still counts as visible.
+    if (isVisible()) {
+        hide();
+    } else {
+        show();
+        raise();
+        activateWindow();
+    }
+}
+
+void TMainForm::WMUser(int mouseMessage)
+{
+    switch (mouseMessage) {
+    case 515: // left double-click
+        Timer1.stop();
+        Anzeigen1Click();
+        break;
+    case 513: // left button down
+        if (!Timer1.isActive())
+            Timer1.start();
+        break;
+    case 517: // right button up
+        showTrayMenu();
+        break;
+    default:
+        break;
+    }
+}

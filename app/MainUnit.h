@@ -1,0 +1,183 @@
+#pragma once
+// The main window: owns the day grid, the program directory, the timers and
+// the tray icon for the whole run. Its controls are fields and its handlers
+// are methods named after the control and event they serve.
+
+#include "store/DayGrid.h"
+#include "store/Settings.h"
+#include "store/TerminFile.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QMenu;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QSplitter;
+class QStatusBar;
+class QTabWidget;
+class QTreeView;
+class QTreeWidget;
+class QTreeWidgetItem;
+class DateTreeModel;
+class HeadingPanel;
+class TSpinEdit;
+class ReminderCheck;
+class ReminderAnswers;
+class Clock;
+class QDialog;
+class TrayIcon;
+
+class TMainForm : public QMainWindow {
+    Q_OBJECT
+public:
+    // `programDir` is where "appointments.dat" lives; empty means the
+    // executable's directory.
+    explicit TMainForm(const QString &programDir = QString(), QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    // Program-level operations.
+    void SaveTermins();
+    void OpenTermins();
+    void CheckTermins();
+    void ShowAll();
+    void ShowInformation();
+    bool IsTerminSelected();
+
+    // The reminder dialog is created after the main window and handed in.
+    void setAnswerProvider(ReminderAnswers *answers, QDialog *dialog);
+
+    // Ends the program without the close question (tray "Quit").
+    void QuitNow();
+
+    // Read access for tests and the tray.
+    DayGrid &grid() { return *grid_; }
+    QString dataPath() const;
+    TSettings settings() const;
+    QTimer &saveTimer() { return Timer1; }
+    QTimer &checkTimer() { return Timer2; }
+    QTimer &startMinimizedTimer() { return Timer3; }
+    TTermin *selectedTermin() const { return selected_; }
+
+    // Tray callback: 513 left button down, 515 left double-click, 517 right button up.
+    void WMUser(int mouseMessage);
+    void Anzeigen1Click();
+
+    // Controls, named as in the window's definition.
+    QTabWidget *PageControl1 = nullptr;
+    HeadingPanel *ListHeading = nullptr;
+    QPushButton *AddTerminBtn = nullptr;
+    QPushButton *DelTerminBtn = nullptr;
+    QPushButton *UpBtn = nullptr;
+    QTreeView *TreeView1 = nullptr;
+    DateTreeModel *TreeModel = nullptr;
+    QSplitter *Splitter1 = nullptr;
+    QTreeWidget *ListView1 = nullptr;
+    QTabWidget *PageControl2 = nullptr;
+    QLineEdit *NameEd = nullptr;
+    TSpinEdit *hour = nullptr;
+    TSpinEdit *min = nullptr;
+    QPlainTextEdit *DescEd = nullptr;
+    TSpinEdit *day1 = nullptr;
+    TSpinEdit *hour1 = nullptr;
+    TSpinEdit *min1 = nullptr;
+    TSpinEdit *day2 = nullptr;
+    TSpinEdit *hour2 = nullptr;
+    TSpinEdit *min2 = nullptr;
+    QCheckBox *doneCheck = nullptr;
+    QLabel *LastLabel = nullptr;
+    QPushButton *ClearLastBtn = nullptr;
+    TSpinEdit *gmin = nullptr;
+    TSpinEdit *gsec = nullptr;
+    QPushButton *ManTerminsBtn = nullptr;
+    QCheckBox *MinimiertCheck = nullptr;
+    QPushButton *wwwBtn = nullptr;
+    QPushButton *MinimizeBtn = nullptr;
+    QPushButton *ueberbtn = nullptr;
+    QPushButton *EndeBtn = nullptr;
+    QStatusBar *StatusBar1 = nullptr;
+
+    QTimer Timer1; // save timer
+    QTimer Timer2; // check timer
+    QTimer Timer3; // start-minimized timer
+
+    // Handlers.
+    void FormCreate();
+    void FormShow();
+    bool FormCloseQuery();
+    void FormDestroy();
+    void TreeView1Change();
+    void UpBtnClick();
+    void ListView1DblClick();
+    void ListView1Change();
+    void ListView1KeyDown(int key);
+    void NameEdChange();
+    void DescEdChange();
+    void doneCheckClick();
+    void hourChange();
+    void minChange();
+    void day1Change();
+    void day2Change();
+    void ClearLastBtnClick();
+    void MinimiertCheckClick();
+    void gminChange();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void AddTerminBtnClick();
+    void DelTerminBtnClick();
+    void ManTerminsBtnClick();
+    void MinimizeBtnClick();
+    void EndeBtnClick();
+    void wwwBtnClick();
+    void ueberbtnClick();
+
+    QAction *Anzeigen1 = nullptr; // first tray menu item, "Show" / "Hide"
+    QMenu *trayMenu() const { return trayMenu_.get(); }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildLayout();
+    void buildManagePage(QWidget *page);
+    void buildDetailPanel(QWidget *parent);
+    void buildOptionsPage(QWidget *page);
+    void buildBottomBar(QWidget *parent);
+    void connectHandlers();
+    void buildTrayMenu();
+    void addTrayIcon();
+    void showTrayMenu();
+    void selectToday();
+    void restartSaveTimer();
+    void reportFileFailure(const TerminFile::Outcome &outcome);
+    void applySettings(const TSettings &s);
+    int selectedCode() const;
+    void selectCode(int code);
+    QString timeText(double value) const;
+
+    QString programDir_;
+    std::unique_ptr<DayGrid> grid_;
+    TTermin *selected_ = nullptr;
+    bool shownOnce_ = false;
+    bool destroyed_ = false;
+    bool quitting_ = false;
+    bool reportOpen_ = false;
+    QByteArray lastWritten_; // bytes of the last successful save
+    class Answers;
+    std::unique_ptr<Clock> clock_;
+    std::unique_ptr<Answers> answers_;
+    std::unique_ptr<ReminderCheck> check_;
+    QDialog *reminderDialog_ = nullptr;
+    std::unique_ptr<QMenu> trayMenu_;
+    std::unique_ptr<TrayIcon> tray_;
+};

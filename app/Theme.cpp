@@ -1,0 +1,52 @@
+#include "app/Theme.h"
+
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace Theme {
+
+QFont font(const QStringList &families, int pixelSize, bool bold)
+{
+    QFont f;
+    f.setFamilies(families + QStringList{QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    f.setPixelSize(pixelSize);
+    f.setBold(bold);
+    return f;
+}
+
+QFont windowFont()
+{
+    return font({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 11);
+}
+
+QString homePageAddress()
+{
+    return QStringLiteral("http://www.brontal.example/");
+}
+
+QWidget *optionsPicturePanel(QWidget *parent)
+{
+    auto *panel = new QLabel(parent);
+    panel->setFixedWidth(209);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, colourB());
+    panel->setPalette(pal);
+
+    auto *v = new QVBoxLayout(panel);
+    v->setContentsMargins(12, 12, 12, 12);
+    auto *title = new QLabel(QStringLiteral("Program options..."), panel);
+    title->setFont(font({QStringLiteral("Arial Black")}, 19, true));
+    title->setWordWrap(true);
+    title->setAutoFillBackground(true);
+    title->setMargin(6);
+    QPalette tp = title->palette();
+    tp.setColor(QPalette::Window, colourA());
+    tp.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    title->setPalette(tp);
+    v->addWidget(title);
+    v->addStretch(1);
+    return panel;
+}
+
+} // namespace Theme

@@ -1,0 +1,25 @@
+#pragma once
+// Every node of the date tree is named by one integer, its node code:
+// year * 416 + month * 32 + day, with the parts that do not apply set to 0.
+// 416 = 13 * 32, so a month up to 12 and a day up to 31 never spill over.
+
+#include <QString>
+
+namespace NodeCode {
+
+struct Parts {
+    int year = 0, month = 0, day = 0;
+};
+
+constexpr int Encode(int year, int month = 0, int day = 0) { return year * 416 + month * 32 + day; }
+inline Parts Decode(int code) { return {code / 416, code % 416 / 32, code % 416 % 32}; }
+
+enum class Level { Root, Year, Month, Day };
+Level LevelOf(int code);
+
+// "January".."December"; month 1..12.
+QString MonthName(int month);
+// "Mo".."Su" for a Qt day of week (1 = Monday .. 7 = Sunday).
+const char *WeekdayAbbrev(int qtDayOfWeek);
+
+} // namespace NodeCode

@@ -1,0 +1,72 @@
+#include "navigation/Overview.h"
+
+#include "navigation/NodeCode.h"
+#include "store/DayGrid.h"
+
+const char *const NoAppointmentsText = "No appointments...";
+
+QString CountText(size_t count)
+{
+    return count == 1 ? QStringLiteral("1 Appointment") : QStringLiteral("%1 Dates").arg(count);
+}
+
+namespace {
+
+QString dayCaption(int day, const TTerminDay &slot)
+{
+    return QStringLiteral("%1. %2").arg(day).arg(QLatin1String(slot.weekday));
+}
+
+} // namespace
+
+Overview BuildOverview(const DayGrid &grid, int code, const std::function<QString(double)> &timeText)
+{
+    using NodeCode::Encode;
+    Overview o;
+    const NodeCode::Parts p = NodeCode::Decode(code);
+    switch (NodeCode::LevelOf(code)) {
+    case NodeCode::Level::Day: {
+        o.isDay = true;
+        if (!DayGrid::IsValidDay(p.year, p.month, p.day))
+            break;
+        const TTerminDay &slot = grid.Slot(p.year, p.month, p.day);
+        o.heading = QStringLiteral("%1 %2.%3 %4")
+                        .arg(QLatin1String(slot.weekday))
+                        .arg(p.day)
+                        .arg(NodeCode::MonthName(p.month))
+                        .arg(p.year);
+        for (uint32_t i = 0; i < slot.records.Count(); ++i) {
+            const TTermin &t = slot.records.At(i);
+            o.rows.append({timeText(t.Time), QString::fromLatin1(t.Name.data(), static_cast<qsizetype>(t.Name.size())), -1});
+        }
+        break;
+    }
+    case NodeCode::Level::Month:
+        o.heading = QStringLiteral("%1 %2").arg(NodeCode::MonthName(p.month)).arg(p.year);
+        for (int d = 1, n = DayGrid::DaysInMonth(p.year, p.month); d <= n; ++d) {
+            const TTerminDay &slot = grid.Slot(p.year, p.month, d);
+            if (slot.records.Count() > 0)
+                o.rows.append({dayCaption(d, slot), CountText(slot.records.Count()), Encode(p.year, p.month, d)});
+        }
+        break;
+    case NodeCode::Level::Year:
+        o.heading = QStringLiteral("Year %1").arg(p.year);
+        for (int m = 1; m <= 12; ++m) {
+            const size_t n = grid.RecordCount(p.year, m);
+            if (n > 0)
+                o.rows.append({NodeCode::MonthName(m), CountText(n), Encode(p.year, m)});
+        }
+        break;
+    case NodeCode::Level::Root:
+        o.heading = QStringLiteral("All years");
+        for (int y = DayGrid::FirstYear; y <= DayGrid::LastYear; ++y) {
+            const size_t n = grid.RecordCount(y);
+            if (n > 0)
+                o.rows.append({QString::number(y), CountText(n), Encode(y)});
+        }
+        break;
+    }
+    if (o.rows.isEmpty())
+        o.rows.append({QString(), QString::fromLatin1(NoAppointmentsText), -1});
+    return o;
+}
