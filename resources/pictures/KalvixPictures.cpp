@@ -1,0 +1,62 @@
+#include "resources/pictures/KalvixPictures.h"
+
+#include <QString>
+
+// Q_INIT_RESOURCE must be used outside any namespace.
+static void registerPictures()
+{
+    Q_INIT_RESOURCE(pictures);
+}
+
+void kalvixInitPictures()
+{
+    // Registering twice is harmless, but there is no need to.
+    static const bool done = (registerPictures(), true);
+    (void)done;
+}
+
+namespace KalvixPictures {
+
+QIcon AppIcon()
+{
+    QIcon icon;
+    for (int size : AppIconSizes)
+        icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+const Entry All[] = {
+    {ExitNormal, 101, 30},
+    {ExitPressed, 101, 30},
+    {AboutNormal, 101, 30},
+    {AboutPressed, 101, 30},
+    {OptionsPanel, 209, 360},
+    {AboutBox, 306, 322},
+    {GlyphAdd, 36, 18},
+    {GlyphDelete, 36, 18},
+    {GlyphUp, 36, 18},
+    {GlyphMinimize, 36, 18},
+    {GlyphHomepage, 32, 16},
+    {TabImages[0], 16, 16},
+    {TabImages[1], 16, 16},
+    {DetailTabImages[0], 16, 16},
+    {DetailTabImages[1], 16, 16},
+    {TreeImages[0], 16, 16},
+    {TreeImages[1], 16, 16},
+    {TreeImages[2], 16, 16},
+    {TreeImages[3], 16, 16},
+    {TreeImages[4], 16, 16},
+    {TrayMenuImages[0], 16, 16},
+    {TrayMenuImages[1], 16, 16},
+    {TrayMenuImages[2], 16, 16},
+    {TrayMenuImages[3], 16, 16},
+    {TrayMenuImages[4], 16, 16},
+    {":/pictures/icon-16.png", 16, 16},
+    {":/pictures/icon-32.png", 32, 32},
+    {":/pictures/icon-48.png", 48, 48},
+    {":/pictures/icon-64.png", 64, 64},
+    {":/pictures/icon-256.png", 256, 256},
+};
+const std::size_t AllCount = sizeof All / sizeof All[0];
+
+} // namespace KalvixPictures
