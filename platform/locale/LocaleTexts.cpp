@@ -107,9 +107,9 @@ const LocaleFormats &Current()
     return cache();
 }
 
-void Reload()
+void Reload(const QLocale &source)
 {
-    cache() = LocaleFormats(QLocale::system());
+    cache() = LocaleFormats(source);
 }
 
 QString ShortDate(const QDate &date)

@@ -35,8 +35,10 @@ private:
 namespace LocaleTexts {
 
 // The formats of the system locale, read on first use and kept until reload().
+// The reference stays valid across Reload(); its content changes.
 const LocaleFormats &Current();
-void Reload();
+// Re-reads the formats, from the system locale unless told otherwise.
+void Reload(const QLocale &source = QLocale::system());
 
 QString ShortDate(const QDate &date);
 QString LongTime(const QTime &time);

@@ -1,0 +1,315 @@
+// The walk over the day grid: order, answers, the checking flag and the
+// single reading of the clock. Answers come from a script, time from a
+// fixed clock, so no display is needed.
+#include "reminders/ReminderCheck.h"
+#include "reminders/ReminderHeading.h"
+#include "store/DateTimeValue.h"
+
+#include <QtTest>
+
+#include <deque>
+#include <functional>
+#include <stdexcept>
+
+using DateTimeValue::EncodeDate;
+using DateTimeValue::EncodeTime;
+
+namespace {
+
+struct Question {
+    QString heading, name, description;
+};
+
+// Answers from a queue (Yes once it runs dry) and records every question.
+class ScriptedAnswers : public ReminderAnswers {
+public:
+    std::deque<int> answers;
+    std::vector<Question> asked;
+    std::function<void()> whileOpen; // runs as if the event loop ran meanwhile
+
+    int Ask(const QString &heading, const QString &name, const QString &description) override
+    {
+        asked.push_back({heading, name, description});
+        if (whileOpen)
+            whileOpen();
+        if (answers.empty())
+            return ReminderAnswer::Yes;
+        const int a = answers.front();
+        answers.pop_front();
+        return a;
+    }
+};
+
+// 10 May 2024, 09:30. (A function, not a global: the date helpers keep
+// statics of their own that a global initialiser could run ahead of.)
+double nowValue()
+{
+    return EncodeDate(2024, 5, 10) + EncodeTime(9, 30);
+}
+
+// A record due at Now: appointment later that day, never reminded.
+TTermin *addDue(DayGrid &grid, int y, int m, int d, const char *name, double time = EncodeTime(18, 0))
+{
+    TTermin *r = grid.AddRecord(grid.Slot(y, m, d));
+    r->Name = name;
+    r->Time = time;
+    r->FirstRemind = 3;
+    r->RepeatInterval = 1;
+    return r;
+}
+
+// Records move when their day grows, so tests look them up after adding.
+const TTermin &record(DayGrid &grid, int y, int m, int d, int index)
+{
+    return *grid.RecordAt(grid.Slot(y, m, d), index);
+}
+
+QStringList names(const ScriptedAnswers &a)
+{
+    QStringList out;
+    for (const Question &q : a.asked)
+        out << q.name;
+    return out;
+}
+
+struct Fixture {
+    DayGrid grid;
+    FixedClock clock{nowValue()};
+    ScriptedAnswers answers;
+    ReminderCheck check{grid, clock, answers};
+};
+
+} // namespace
+
+class TstReminderCheck : public QObject {
+    Q_OBJECT
+    double Now = 0;
+
+private slots:
+    void init() { Now = nowValue(); }
+
+    void asksInCalendarOrderAndSkipsWhatIsNotDue()
+    {
+        Fixture f;
+        addDue(f.grid, 2024, 5, 12, "Sunday");
+        addDue(f.grid, 2024, 5, 10, "Friday late");
+        addDue(f.grid, 2024, 5, 10, "Friday passed", EncodeTime(9, 0));
+        addDue(f.grid, 2024, 5, 11, "Saturday");
+        addDue(f.grid, 2024, 5, 20, "Too early");
+        addDue(f.grid, 2024, 5, 10, "Friday done")->Done = true;
+        addDue(f.grid, 2024, 5, 10, "Friday second");
+
+        const ReminderCheck::Outcome o = f.check.CheckTermins();
+        QVERIFY(o.ran);
+        QVERIFY(!o.cancelled);
+        QCOMPARE(o.asked, 4);
+        QCOMPARE(names(f.answers), QStringList({"Friday late", "Friday second", "Saturday", "Sunday"}));
+    }
+
+    void questionCarriesHeadingAndTexts()
+    {
+        Fixture f;
+        TTermin *r = addDue(f.grid, 2024, 5, 11, "Caf\xe9", EncodeTime(18, 45, 30));
+        r->Description = "line 1\r\nline \xfc";
+        f.check.CheckTermins();
+        QCOMPARE(f.answers.asked.size(), size_t(1));
+        const Question &q = f.answers.asked[0];
+        QCOMPARE(q.name, QStringLiteral("Caf\u00e9"));
+        QCOMPARE(q.description, QStringLiteral("line 1\r\nline \u00fc"));
+        QCOMPARE(q.heading, "At " + LocaleTexts::ShortDate(QDate(2024, 5, 11)) + " at "
+                     + LocaleTexts::LongTime(QTime(18, 45, 30)) + " o'clock");
+    }
+
+    void answersAreWrittenWithTheCheckStartTime()
+    {
+        Fixture f;
+        for (const char *name : {"later", "ignore", "other", "rejected"})
+            addDue(f.grid, 2024, 5, 10, name);
+        f.answers.answers = {ReminderAnswer::Yes, ReminderAnswer::Ignore, 99, 0};
+        f.clock.setStepPerRead(0.25); // a second reading would come back later
+
+        f.check.CheckTermins();
+        QCOMPARE(f.clock.reads(), 1);
+        const TTermin &later = record(f.grid, 2024, 5, 10, 0);
+        const TTermin &ignore = record(f.grid, 2024, 5, 10, 1);
+        const TTermin &other = record(f.grid, 2024, 5, 10, 2);
+        const TTermin &rejected = record(f.grid, 2024, 5, 10, 3);
+        QCOMPARE(later.LastReminded, Now);
+        QVERIFY(!later.Done);
+        QCOMPARE(ignore.LastReminded, Now);
+        QVERIFY(ignore.Done);
+        QCOMPARE(other.LastReminded, Now);
+        QVERIFY(!other.Done);
+        QCOMPARE(rejected.LastReminded, Now);
+        QVERIFY(!rejected.Done);
+    }
+
+    void cancelAllEndsTheCheckAndChangesNothing()
+    {
+        Fixture f;
+        addDue(f.grid, 2024, 5, 10, "first")->LastReminded = Now - 2; // reminded two days ago: due again
+        addDue(f.grid, 2024, 5, 10, "second");
+        addDue(f.grid, 2024, 5, 11, "next day");
+        f.answers.answers = {ReminderAnswer::Cancel};
+
+        const ReminderCheck::Outcome o = f.check.CheckTermins();
+        QVERIFY(o.cancelled);
+        QCOMPARE(names(f.answers), QStringList({"first"}));
+        QCOMPARE(record(f.grid, 2024, 5, 10, 0).LastReminded, Now - 2);
+        QVERIFY(!record(f.grid, 2024, 5, 10, 0).Done);
+        QCOMPARE(record(f.grid, 2024, 5, 10, 1).LastReminded, 0.0);
+        QCOMPARE(record(f.grid, 2024, 5, 11, 0).LastReminded, 0.0);
+        QVERIFY(!f.check.checking());
+
+        // The next check starts over and asks again.
+        f.answers.asked.clear();
+        QVERIFY(f.check.CheckTermins().ran);
+        QCOMPARE(names(f.answers), QStringList({"first", "second", "next day"}));
+    }
+
+    void answeredRecordWaitsForItsRepeatInterval()
+    {
+        Fixture f;
+        TTermin *r = addDue(f.grid, 2024, 5, 12, "r");
+        f.check.CheckTermins();
+        QCOMPARE(f.answers.asked.size(), size_t(1));
+
+        f.clock.set(Now + 0.5); // half a day later: not yet
+        f.check.CheckTermins();
+        QCOMPARE(f.answers.asked.size(), size_t(1));
+
+        f.clock.set(Now + 1); // repeat interval exactly run out
+        f.check.CheckTermins();
+        QCOMPARE(f.answers.asked.size(), size_t(2));
+        QCOMPARE(r->LastReminded, Now + 1);
+    }
+
+    void zeroRepeatIntervalRemindsAtEveryCheckUntilThePassing()
+    {
+        Fixture f;
+        TTermin *r = addDue(f.grid, 2024, 5, 10, "r");
+        r->RepeatInterval = 0;
+        f.check.CheckTermins();
+        f.check.CheckTermins();
+        QCOMPARE(f.answers.asked.size(), size_t(2));
+        f.clock.set(EncodeDate(2024, 5, 10) + r->Time + 1.0 / DateTimeValue::MSecsPerDay);
+        f.check.CheckTermins();
+        QCOMPARE(f.answers.asked.size(), size_t(2));
+    }
+
+    void firstAndLastDayOfTheGridHaveTheirOwnDates()
+    {
+        // A lead time of 0 makes a record due only at its exact moment, which
+        // pins the date the walk computes for the slot.
+        Fixture f;
+        TTermin *first = addDue(f.grid, 2000, 1, 1, "first", 0.25);
+        TTermin *last = addDue(f.grid, 2100, 12, 31, "last", 0.75);
+        first->FirstRemind = last->FirstRemind = 0;
+
+        f.clock.set(EncodeDate(2000, 1, 1) + 0.25);
+        f.check.CheckTermins();
+        f.clock.set(EncodeDate(2100, 12, 31) + 0.75 - 1.0 / DateTimeValue::MSecsPerDay);
+        f.check.CheckTermins();
+        f.clock.set(EncodeDate(2100, 12, 31) + 0.75);
+        f.check.CheckTermins();
+        QCOMPARE(names(f.answers), QStringList({"first", "last"}));
+        QCOMPARE(first->LastReminded, EncodeDate(2000, 1, 1) + 0.25);
+        QCOMPARE(last->LastReminded, EncodeDate(2100, 12, 31) + 0.75);
+    }
+
+    void checkStartedDuringAReminderDoesNothing()
+    {
+        Fixture f;
+        addDue(f.grid, 2024, 5, 10, "a");
+        addDue(f.grid, 2024, 5, 11, "b");
+        std::vector<ReminderCheck::Outcome> nested;
+        bool flagWhileOpen = false;
+        f.answers.whileOpen = [&] {
+            flagWhileOpen = f.check.checking();
+            nested.push_back(f.check.CheckTermins());
+        };
+        const ReminderCheck::Outcome o = f.check.CheckTermins();
+        QVERIFY(flagWhileOpen);
+        QCOMPARE(o.asked, 2);
+        QCOMPARE(f.answers.asked.size(), size_t(2)); // the nested calls asked nothing
+        QCOMPARE(nested.size(), size_t(2));
+        QVERIFY(!nested[0].ran && !nested[1].ran);
+        QCOMPARE(f.clock.reads(), 1);
+        QVERIFY(!f.check.checking());
+    }
+
+    void dayCountIsTakenWhenTheDayBegins()
+    {
+        Fixture f;
+        TTerminDay &day = f.grid.Slot(2024, 5, 10);
+        addDue(f.grid, 2024, 5, 10, "a");
+        bool added = false;
+        f.answers.whileOpen = [&] {
+            if (!added) {
+                added = true;
+                addDue(f.grid, 2024, 5, 10, "added meanwhile");
+            }
+        };
+        f.check.CheckTermins();
+        QCOMPARE(names(f.answers), QStringList({"a"}));
+        QCOMPARE(day.records.Count(), 2u);
+        QCOMPARE(f.grid.RecordAt(day, 0)->LastReminded, Now); // found again after the array grew
+
+        f.answers.asked.clear();
+        f.check.CheckTermins();
+        QCOMPARE(names(f.answers), QStringList({"added meanwhile"}));
+    }
+
+    void recordsRemovedDuringAReminderAreNotTouched()
+    {
+        Fixture f;
+        TTerminDay &day = f.grid.Slot(2024, 5, 10);
+        addDue(f.grid, 2024, 5, 10, "a");
+        addDue(f.grid, 2024, 5, 10, "b");
+        addDue(f.grid, 2024, 5, 10, "c");
+        f.answers.whileOpen = [&] {
+            while (day.records.Count() > 0)
+                f.grid.RemoveRecord(day, 0);
+        };
+        const ReminderCheck::Outcome o = f.check.CheckTermins();
+        QVERIFY(o.ran);
+        QCOMPARE(o.asked, 1);
+        QCOMPARE(day.records.Count(), 0u);
+    }
+
+    void walkMakesEachVisitedRecordCurrent()
+    {
+        Fixture f;
+        TTerminDay &day = f.grid.Slot(2030, 1, 1); // nothing due there
+        addDue(f.grid, 2030, 1, 1, "x");
+        addDue(f.grid, 2030, 1, 1, "y");
+        f.grid.RecordAt(day, 0);
+        f.check.CheckTermins();
+        QCOMPARE(day.current, f.grid.RecordAt(day, 1));
+        QVERIFY(f.answers.asked.empty());
+    }
+
+    void failingQuestionClearsTheFlag()
+    {
+        Fixture f;
+        addDue(f.grid, 2024, 5, 10, "a");
+        f.answers.whileOpen = [] { throw std::runtime_error("dialog failed"); };
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, f.check.CheckTermins());
+        QVERIFY(!f.check.checking());
+        f.answers.whileOpen = nullptr;
+        QVERIFY(f.check.CheckTermins().ran);
+    }
+
+    void headingUsesTheGivenFormats()
+    {
+        const LocaleFormats c(QLocale::c());
+        const double t = EncodeDate(2024, 5, 10) + EncodeTime(14, 30, 15);
+        QCOMPARE(ReminderHeading(t, c), QStringLiteral("At 10 May 2024 at 14:30:15 o'clock"));
+        // A time that rounds up to midnight moves the date along.
+        QCOMPARE(ReminderHeading(EncodeDate(2024, 5, 10) + 0.99999999999, c),
+                 QStringLiteral("At 11 May 2024 at 00:00:00 o'clock"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TstReminderCheck)
+#include "tst_remindercheck.moc"
