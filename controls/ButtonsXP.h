@@ -1,0 +1,139 @@
+#pragma once
+// TBitBtnXP: the program's command button. A push button with a glyph beside
+// its caption and the standard dialog roles (OK, Cancel, Help, ...), painted
+// completely by itself: in the desktop's visual style when the visual-style
+// service is loaded and active, in the classic three-dimensional look
+// otherwise.
+//
+// Use:
+//     auto *ok = new TBitBtnXP(parent);
+//     ok->setKind(TBitBtnXP::bkOK);         // caption, glyph, result, default
+//     auto *add = new TBitBtnXP(parent);
+//     add->setText(tr("&Add"));
+//     add->setGlyph(QPixmap(":/pictures/add.bmp")); // 36 x 18: two cells
+//
+// Properties set before the button is first polished (shown, or measured by
+// a layout) count as coming from the window's form: a caption set then
+// survives a later setKind(), as uic-generated setupUi() code does it.
+// Afterwards setKind() replaces the caption with the kind's own.
+
+#include "controls/GlyphTypes.h"
+
+#include <QPixmap>
+#include <QPushButton>
+
+#include <memory>
+
+#include "platform/visualstyle/VisualStyleApi.h"
+
+class QShortcut;
+class TButtonGlyph;
+
+class TBitBtnXP : public QPushButton
+{
+    Q_OBJECT
+    // Declared in the order a form sets them: the caption (QAbstractButton's
+    // "text") comes before Kind, and Kind before the values it overwrites.
+    // Qt 6 cannot make storing depend on the kind (moc accepts only constant
+    // STORED values). Storing Cancel, Default, Glyph, ModalResult and
+    // NumGlyphs of a standard button is harmless: Kind, set after them,
+    // puts the kind's values back. Caption is another name for "text",
+    // which the form already holds, so it is not stored twice.
+    Q_PROPERTY(bool Cancel READ cancel WRITE setCancel)
+    Q_PROPERTY(QString Caption READ text WRITE setCaption STORED false)
+    Q_PROPERTY(bool Default READ defaultRole WRITE setDefault)
+    Q_PROPERTY(QPixmap Glyph READ glyph WRITE setGlyph)
+    Q_PROPERTY(TBitBtnXPKind Kind READ kind WRITE setKind)
+    Q_PROPERTY(GlyphTypes::TButtonLayout Layout READ glyphLayout WRITE setLayout)
+    Q_PROPERTY(int Margin READ margin WRITE setMargin)
+    Q_PROPERTY(int ModalResult READ modalResult WRITE setModalResult)
+    Q_PROPERTY(int NumGlyphs READ numGlyphs WRITE setNumGlyphs)
+    Q_PROPERTY(int Spacing READ spacing WRITE setSpacing)
+    Q_PROPERTY(TButtonStyle Style READ buttonStyle WRITE setStyle)
+
+public:
+    enum TBitBtnXPKind { bkCustom, bkOK, bkCancel, bkHelp, bkYes, bkNo, bkClose, bkAbort, bkRetry, bkIgnore, bkAll };
+    Q_ENUM(TBitBtnXPKind)
+    enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };
+    Q_ENUM(TButtonStyle)
+    // Modal results a click hands to its dialog (QDialog::done()).
+    enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
+                        mrNo = 7, mrAll = 8 };
+    Q_ENUM(TModalResult)
+
+    explicit TBitBtnXP(QWidget *parent = nullptr);
+    ~TBitBtnXP() override;
+
+    // The kind; reading it turns a standard button whose Default, Cancel,
+    // ModalResult or glyph was changed into bkCustom for good.
+    TBitBtnXPKind kind() const;
+    void setKind(TBitBtnXPKind kind);
+
+    bool cancel() const { return m_cancel; }
+    void setCancel(bool cancel); // Escape presses the button
+    // The default role: the button Enter presses when no other button has
+    // the focus. Hides QPushButton::setDefault, which it also calls; Qt's
+    // isDefault() tells which button Enter presses right now.
+    bool defaultRole() const { return m_default; }
+    void setDefault(bool isDefault);
+    int modalResult() const { return m_modalResult; }
+    void setModalResult(int result);
+
+    QString caption() const { return text(); }
+    void setCaption(const QString &caption) { setText(caption); }
+
+    QPixmap glyph() const;
+    void setGlyph(const QPixmap &strip);
+    void setGlyph(const QImage &strip);
+    int numGlyphs() const;
+    void setNumGlyphs(int n); // above 4 counts as 4, 0 is ignored
+
+    TButtonLayout glyphLayout() const { return m_layout; }
+    using QWidget::setLayout;
+    void setLayout(TButtonLayout layout);
+    int margin() const { return m_margin; }
+    void setMargin(int margin); // below -1 is ignored; -1 centres the face
+    int spacing() const { return m_spacing; }
+    void setSpacing(int spacing); // -1: automatic
+    TButtonStyle buttonStyle() const { return m_style; }
+    using QWidget::setStyle;
+    void setStyle(TButtonStyle style); // kept for forms; does not change drawing
+
+    // True while this is the button Enter would press: the focused button,
+    // or, when no button has the focus, the default one.
+    bool activeLook() const;
+    // Whether the next paint takes the themed branch.
+    bool themedNow() const;
+
+    TButtonGlyph &glyphPainter() { return *m_glyph; }
+    QSize sizeHint() const override;
+
+signals:
+    // A bkHelp button was clicked: context is the first non-zero
+    // "HelpContext" property found from the button up its parents.
+    void helpRequested(int context);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void Click();
+    void FocusMoved();
+    bool formLoading() const;
+    bool ensureTheme() const;
+    void drawThemed(QPainter &painter, const QRect &r, int state) const;
+    std::unique_ptr<TButtonGlyph> m_glyph;
+    mutable kxtheme::HTHEME m_theme = nullptr;
+    QShortcut *m_escape = nullptr; // child object
+    mutable TBitBtnXPKind m_kind = bkCustom;
+    TButtonStyle m_style = bsAutoDetect;
+    TButtonLayout m_layout = blGlyphLeft;
+    int m_spacing = 4;
+    int m_margin = -1;
+    int m_modalResult = 0;
+    bool m_default = false;
+    bool m_cancel = false;
+    bool m_glyphModified = false;
+    bool m_lastActiveLook = false;
+};

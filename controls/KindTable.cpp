@@ -1,0 +1,72 @@
+#include "controls/KindTable.h"
+
+#include <QCoreApplication>
+
+#include <array>
+#include <optional>
+
+// The resource file is compiled into a static library; naming its
+// initialiser here keeps the linker from dropping it.
+static void initGlyphResources()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(glyphs);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace KindTable {
+
+namespace {
+// Captions are the program's own texts; QT_TRANSLATE_NOOP keeps them
+// visible to the translation tools under the button's context.
+const std::array<KindInfo, KindCount> kKinds{{
+    {"", 0, nullptr, false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "OK"), 1, "BBOKX", true, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "Cancel"), 2, "BBCANCELX", false, true},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Help"), 0, "BBHELPX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Yes"), 6, "BBYESX", true, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&No"), 7, "BBNOX", false, true},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Close"), 0, "BBCLOSEX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "Abort"), 3, "BBABORTX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Retry"), 4, "BBRETRYX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Ignore"), 5, "BBIGNOREX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&All"), 8, "BBALLX", false, false},
+}};
+
+// One slot per kind, filled on first use, freed at exit.
+std::array<std::optional<QImage>, KindCount> &glyphTable()
+{
+    static std::array<std::optional<QImage>, KindCount> table;
+    return table;
+}
+} // namespace
+
+const KindInfo &Info(int k)
+{
+    if (k < 0 || k >= KindCount)
+        k = 0;
+    return kKinds[static_cast<size_t>(k)];
+}
+
+QString Caption(int k)
+{
+    const KindInfo &info = Info(k);
+    return info.caption[0] ? QCoreApplication::translate("TBitBtnXP", info.caption) : QString();
+}
+
+QImage Glyph(int k)
+{
+    const KindInfo &info = Info(k);
+    if (!info.resource)
+        return QImage();
+    auto &slot = glyphTable()[static_cast<size_t>(k)];
+    if (!slot) {
+        initGlyphResources();
+        slot = QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(info.resource)));
+    }
+    return *slot;
+}
+
+} // namespace KindTable
