@@ -11,4 +11,20 @@
 // now). Otherwise due when it was never reminded, when the last reminder
 // came before the window opened or after the appointment, or when the repeat
 // interval since the last reminder has run out.
-bool IsDue(const TTermin &r, double appointment, double now);
+//
+// Inline, because the check applies it to every appointment of the grid.
+inline bool IsDue(const TTermin &r, double appointment, double now)
+{
+    if (r.Done)
+        return false;
+    if (appointment < now)
+        return false;
+    const double windowOpens = appointment - r.FirstRemind;
+    if (windowOpens > now)
+        return false;
+    const double last = r.LastReminded;
+    return last == 0                       // never reminded
+        || windowOpens > last              // reminded before this window opened
+        || last > appointment              // reminded after the appointment
+        || last + r.RepeatInterval <= now; // the repeat interval has run out
+}

@@ -4,6 +4,8 @@
 #include "reminders/ReminderHeading.h"
 #include "store/DateTimeValue.h"
 
+#include <algorithm>
+
 namespace {
 // Clears the checking flag however the walk ends, also when showing a
 // reminder throws: a flag left set would silence every later check.
@@ -48,14 +50,19 @@ ReminderCheck::Outcome ReminderCheck::CheckTermins()
 bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome &outcome)
 {
     const int count = static_cast<int>(slot.records.Count());
+    // Every visited record becomes the day's current one. Nothing can look
+    // at the cursor between two records except while a reminder is open, so
+    // it is moved for the record being asked about and, at the end, to the
+    // last record visited; the plain reads in between keep the walk cheap.
     for (int i = 0; i < count; ++i) {
-        const TTermin *r = grid_.RecordAt(slot, i);
-        if (!r) // the day lost records while a reminder was open
+        if (static_cast<uint32_t>(i) >= slot.records.Count()) // the day lost records meanwhile
             return true;
-        const double appointment = date + r->Time;
-        if (!IsDue(*r, appointment, now))
+        const TTermin &peek = slot.records.At(static_cast<size_t>(i));
+        const double appointment = date + peek.Time;
+        if (!IsDue(peek, appointment, now))
             continue;
 
+        const TTermin *r = grid_.RecordAt(slot, i);
         const int answer = answers_.Ask(ReminderHeading(appointment), QString::fromLatin1(r->Name.c_str()),
                                         QString::fromLatin1(r->Description.c_str()));
         ++outcome.asked;
@@ -71,5 +78,6 @@ bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome 
             answered->Done = true;
         answered->LastReminded = now;
     }
+    grid_.RecordAt(slot, std::min(count, static_cast<int>(slot.records.Count())) - 1);
     return true;
 }

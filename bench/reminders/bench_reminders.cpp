@@ -1,0 +1,91 @@
+// A reminder check over 100,000 appointments of which none is due, against
+// a plain loop that reads the same records in the same order. The check's
+// own cost per appointment (the due rule, the cursor) should stay within
+// three times the plain walk.
+#include "BenchUtil.h"
+
+#include "reminders/ReminderCheck.h"
+#include "store/DateTimeValue.h"
+
+#include <QCoreApplication>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int Appointments = 100000;
+constexpr int Runs = 15;
+
+class NeverAsked : public ReminderAnswers {
+public:
+    int Ask(const QString &, const QString &, const QString &) override
+    {
+        std::fprintf(stderr, "an appointment was due; the benchmark data is wrong\n");
+        std::exit(2);
+    }
+};
+
+// Spreads the appointments evenly over the whole grid. Those before `now`
+// have passed, those far ahead are not yet in their window, and those
+// whose window is open were answered an hour ago or are done.
+void fill(DayGrid &grid, double now)
+{
+    const double first = DateTimeValue::EncodeDate(DayGrid::FirstYear, 1, 1);
+    int i = 0;
+    grid.ForEachDay([&](int y, int m, int d, TTerminDay &slot) {
+        const double date = DateTimeValue::EncodeDate(y, m, d);
+        const long long dayIndex = static_cast<long long>(date - first);
+        const int upTo = static_cast<int>((dayIndex + 1) * Appointments / DayGrid::UsedDays);
+        for (; i < upTo; ++i) {
+            TTermin *r = grid.AddRecord(slot);
+            r->Time = (i % 96) / 96.0;
+            r->FirstRemind = 3;
+            r->RepeatInterval = 1;
+            r->Name = "Appointment";
+            const double T = date + r->Time;
+            if (T >= now && T - r->FirstRemind <= now) {
+                if (i % 2)
+                    r->Done = true;
+                else
+                    r->LastReminded = now - 1.0 / 24;
+            }
+        }
+    });
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const double now = DateTimeValue::EncodeDate(2050, 6, 15) + 0.5;
+    DayGrid grid;
+    fill(grid, now);
+    if (grid.RecordCount() != size_t(Appointments)) {
+        std::fprintf(stderr, "expected %d appointments, built %zu\n", Appointments, grid.RecordCount());
+        return 2;
+    }
+
+    FixedClock clock(now);
+    NeverAsked answers;
+    ReminderCheck check(grid, clock, answers);
+    const double checkMs = bench::medianMs(Runs, [&] { check.CheckTermins(); });
+
+    volatile double sink = 0;
+    const double loopMs = bench::medianMs(Runs, [&] {
+        double sum = 0;
+        grid.ForEachDay([&](int, int, int, TTerminDay &slot) {
+            const uint32_t n = slot.records.Count();
+            for (uint32_t k = 0; k < n; ++k) {
+                const TTermin &r = slot.records.At(k);
+                sum += r.Time + r.LastReminded;
+            }
+        });
+        sink = sink + sum;
+    });
+
+    const double perCheck = checkMs * 1e6 / Appointments, perLoop = loopMs * 1e6 / Appointments;
+    const bool ok = bench::report("reminder check, none due (per appointment)", perCheck, perLoop, 3.0, "ns");
+    return ok ? 0 : 1;
+}
