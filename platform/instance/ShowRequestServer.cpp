@@ -1,0 +1,56 @@
+#include "platform/instance/ShowRequestServer.h"
+
+#include "platform/instance/ShowProtocol.h"
+
+#include <QLocalSocket>
+#include <QTimer>
+
+ShowRequestServer::ShowRequestServer(QObject *parent) : QObject(parent)
+{
+    // Only this user's processes may ask the window to show itself.
+    server_.setSocketOptions(QLocalServer::UserAccessOption);
+    connect(&server_, &QLocalServer::newConnection, this, &ShowRequestServer::acceptPending);
+}
+
+bool ShowRequestServer::listen(const QString &name)
+{
+    QLocalServer::removeServer(name);
+    return server_.listen(name);
+}
+
+void ShowRequestServer::acceptPending()
+{
+    while (QLocalSocket *socket = server_.nextPendingConnection()) {
+        // The socket is a child of the server; it goes away when its peer
+        // hangs up, or when the peer keeps it open without asking.
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
+        QTimer::singleShot(IdleLimitMs, socket, [socket] { socket->abort(); });
+        if (socket->state() != QLocalSocket::ConnectedState) {
+            socket->deleteLater();
+            continue;
+        }
+        if (socket->bytesAvailable() > 0)
+            serve(socket);
+    }
+}
+
+void ShowRequestServer::serve(QLocalSocket *socket)
+{
+    if (!socket->canReadLine()) {
+        if (socket->bytesAvailable() > ShowProtocol::MaxLine)
+            socket->abort();
+        return;
+    }
+    const QByteArray line = socket->readLine(ShowProtocol::MaxLine + 1);
+    if (line != ShowProtocol::Request) {
+        socket->abort();
+        return;
+    }
+    // Answer first: the asking copy ends as soon as it reads this, and the
+    // window may take a moment to appear.
+    socket->write(ShowProtocol::Answer);
+    socket->flush();
+    socket->disconnectFromServer();
+    emit showRequested();
+}

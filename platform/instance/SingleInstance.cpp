@@ -1,0 +1,81 @@
+#include "platform/instance/SingleInstance.h"
+
+#include "platform/instance/ShowRequest.h"
+
+#include <QThread>
+
+namespace {
+// Pause between attempts while a copy that is just starting or just ending
+// gets its socket or its lock in order.
+constexpr unsigned long RetryPauseMs = 50;
+} // namespace
+
+SingleInstance::SingleInstance(const QString &dataFilePath, QObject *parent)
+    : QObject(parent), key_(InstanceKey::For(dataFilePath)), lock_(key_.lockPath)
+{
+    // The owner runs for days: a lock must never count as stale because of
+    // its age, only because the process that wrote it is gone.
+    lock_.setStaleLockTime(0);
+    connect(&server_, &ShowRequestServer::showRequested, this, &SingleInstance::showRequested);
+}
+
+// QLockFile's destructor removes the lock file; the server closes its socket.
+SingleInstance::~SingleInstance() = default;
+
+SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
+{
+    const QDeadlineTimer deadline(answerTimeoutMs);
+    for (;;) {
+        // tryLock removes a lock whose process no longer runs by itself.
+        if (lock_.tryLock(0))
+            return becomeOwner();
+        if (lock_.error() != QLockFile::LockFailedError)
+            return ownWithoutLock(deadline);
+
+        // Someone holds the file. Between its taking the lock and listening
+        // there is a short gap, and a copy that is ending closes its socket
+        // before it drops the lock; both are waited out here.
+        const ShowRequestResult asked = AskToShow(key_.serverName, deadline);
+        if (asked.kind == ShowRequestResult::Shown)
+            return Role::HandedOver;
+        problem_ = asked.detail;
+        if (deadline.hasExpired())
+            break;
+        QThread::msleep(RetryPauseMs);
+    }
+
+    // Nobody answered. A live holder keeps an exclusive lock on the lock
+    // file's descriptor, which makes the removal below fail; it succeeds
+    // only for a file nobody holds any more, such as one whose unreadable
+    // contents or reused process id fooled the check in tryLock.
+    if (lock_.removeStaleLockFile() && lock_.tryLock(0))
+        return becomeOwner();
+    if (problem_.isEmpty())
+        problem_ = QStringLiteral("The running copy did not answer.");
+    return Role::Unreachable;
+}
+
+SingleInstance::Role SingleInstance::becomeOwner()
+{
+    problem_.clear();
+    if (!server_.listen(key_.serverName))
+        problem_ = server_.errorString();
+    return Role::Owner;
+}
+
+SingleInstance::Role SingleInstance::ownWithoutLock(const QDeadlineTimer &deadline)
+{
+    // Without a lock file only the socket tells whether a copy already runs.
+    for (;;) {
+        const ShowRequestResult asked = AskToShow(key_.serverName, deadline);
+        if (asked.kind == ShowRequestResult::Shown)
+            return Role::HandedOver;
+        if (asked.kind == ShowRequestResult::NoServer || deadline.hasExpired())
+            break;
+        QThread::msleep(RetryPauseMs);
+    }
+    becomeOwner();
+    if (problem_.isEmpty())
+        problem_ = QStringLiteral("The lock file \"%1\" could not be created.").arg(key_.lockPath);
+    return Role::Owner;
+}

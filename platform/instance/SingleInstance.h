@@ -1,0 +1,60 @@
+#pragma once
+// One running program per data file. The first start takes a lock file
+// beside the data file and keeps it for its whole run; a later start for
+// the same file asks that copy to show its main window instead of running
+// a second time. A lock left by a copy that crashed or was killed is
+// recovered without anyone's help. Copies with different data files do not
+// meet at all.
+//
+// Usage: construct with the data file's path before anything reads it,
+// call claim(), and keep the object alive until the file's last write.
+
+#include "platform/instance/InstanceKey.h"
+#include "platform/instance/ShowRequestServer.h"
+
+#include <QDeadlineTimer>
+#include <QLockFile>
+#include <QObject>
+
+#include <memory>
+
+class SingleInstance : public QObject {
+    Q_OBJECT
+public:
+    enum class Role {
+        Owner,       // this process runs; the data file is its own
+        HandedOver,  // another copy owns the file and was asked to show itself
+        Unreachable, // another copy owns the file but could not be asked
+    };
+
+    explicit SingleInstance(const QString &dataFilePath, QObject *parent = nullptr);
+    ~SingleInstance() override;
+
+    // Call once. Waits at most `answerTimeoutMs` for a running copy.
+    Role claim(int answerTimeoutMs = DefaultAnswerTimeoutMs);
+
+    // True while this process holds the lock. An owner without the lock
+    // runs where no lock file can be created (a read-only folder, where no
+    // save can succeed either); it still answers later starts.
+    bool holdsLock() const { return lock_.isLocked(); }
+    bool isListening() const { return server_.isListening(); }
+    const InstanceKey &key() const { return key_; }
+    // Why the running copy could not be reached, or why this owner does
+    // not listen; empty when neither happened.
+    QString problem() const { return problem_; }
+
+    static constexpr int DefaultAnswerTimeoutMs = 5000;
+
+signals:
+    // Another start asked the owner to show its main window.
+    void showRequested();
+
+private:
+    Role becomeOwner();
+    Role ownWithoutLock(const QDeadlineTimer &deadline);
+
+    InstanceKey key_;
+    QLockFile lock_;
+    ShowRequestServer server_;
+    QString problem_;
+};
