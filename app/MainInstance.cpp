@@ -1,0 +1,41 @@
+// Bringing the running copy forward when the program is started again.
+#include "app/MainInstance.h"
+
+#include "app/Dialogs.h"
+#include "app/MainUnit.h"
+#include "platform/instance/SingleInstance.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+void TMainForm::ShowAndRaise()
+{
+    // Someone started the program to see it: a pending hide of "Start
+    // program minimized" would take the window away again at once.
+    Timer3.stop();
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
+}
+
+std::optional<int> ClaimDataFile(SingleInstance &instance)
+{
+    switch (instance.claim()) {
+    case SingleInstance::Role::Owner:
+        return std::nullopt;
+    case SingleInstance::Role::HandedOver:
+        return 0;
+    case SingleInstance::Role::Unreachable:
+        break;
+    }
+    const QString folder = QDir::toNativeSeparators(QFileInfo(instance.key().dataPath).absolutePath());
+    Dialogs::Ask(nullptr,
+                 QStringLiteral("Kalvix is already running with the appointments in \"%1\", but it does not "
+                                "answer.\n\nThis start ends without changing anything. If the running program "
+                                "stays unresponsive, end it and start Kalvix again.")
+                     .arg(folder),
+                 QString::fromLatin1(Dialogs::AppTitle), QMessageBox::Ok, QMessageBox::Critical);
+    return 1;
+}
