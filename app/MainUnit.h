@@ -68,6 +68,8 @@ public:
     // Tray callback: 513 left button down, 515 left double-click, 517 right button up.
     void WMUser(int mouseMessage);
     void Anzeigen1Click();
+    // Another start of the program asked to see this one: show, restore and bring to the front.
+    void ShowAndRaise();
 
     // Controls, named as in the window's definition.
     QTabWidget *PageControl1 = nullptr;
