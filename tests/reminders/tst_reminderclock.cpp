@@ -67,15 +67,6 @@ private slots:
         const double after = SystemClock::LocalValueAt(QDateTime::currentMSecsSinceEpoch());
         QVERIFY(before <= now && now <= after);
     }
-
-    void fixedClockCountsItsReadings()
-    {
-        FixedClock c(5);
-        c.setStepPerRead(1);
-        QCOMPARE(c.now(), 5.0);
-        QCOMPARE(c.now(), 6.0);
-        QCOMPARE(c.reads(), 2);
-    }
 };
 
 int main(int argc, char **argv)

@@ -83,11 +83,6 @@ private slots:
             QVERIFY(!b->icon().isNull());
             QVERIFY(form.rect().contains(b->geometry()));
         }
-
-        form.SetHeading(QStringLiteral("At 1 at 2 o'clock"));
-        form.SetName(QStringLiteral("Dentist"));
-        QCOMPARE(form.Heading()->text(), QStringLiteral("At 1 at 2 o'clock"));
-        QCOMPARE(form.NameEdit()->text(), QStringLiteral("Dentist"));
     }
 
     void descriptionShowsLinesWhateverTheBreaks()
