@@ -1,0 +1,171 @@
+// Image button: the two pictures through real mouse presses, drags and
+// releases, and the click raised with the normal picture back.
+
+#include "controls/ImageBtnUnit.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+QPixmap filled(QSize size, QColor colour)
+{
+    QPixmap p(size);
+    p.fill(colour);
+    return p;
+}
+
+QRgb shown(const TImageBtn &b)
+{
+    return b.picture().isNull() ? 0 : b.picture().toImage().pixel(0, 0);
+}
+
+const QRgb kNormal = qRgb(200, 0, 0);
+const QRgb kPressed = qRgb(0, 0, 200);
+} // namespace
+
+class TstImageBtn : public QObject
+{
+    Q_OBJECT
+
+    // The button sits inside a larger window, so the pointer can leave it
+    // while staying in the window.
+    struct Rig {
+        QWidget window;
+        TImageBtn *button;
+        Rig()
+        {
+            window.resize(200, 120);
+            button = new TImageBtn(&window);
+            button->move(50, 40);
+            button->setPicture(filled(QSize(101, 30), kNormal));
+            button->setPicture2(filled(QSize(101, 30), kPressed));
+            window.show();
+        }
+    };
+
+private slots:
+    void startsEmptyAndSizesToPicture()
+    {
+        TImageBtn b;
+        QVERIFY(b.autoSize());
+        QVERIFY(b.picture().isNull() && b.picture2().isNull());
+        b.setPicture(filled(QSize(101, 30), kNormal));
+        QCOMPARE(b.size(), QSize(101, 30));
+    }
+
+    void pressDragOutDragBackRelease()
+    {
+        Rig rig;
+        TImageBtn *b = rig.button;
+        QList<QRgb> seenAtClick;
+        connect(b, &TImageBtn::clicked, b, [&] { seenAtClick << shown(*b); });
+
+        QTest::mousePress(b, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(shown(*b), kPressed);
+        QVERIFY(b->tracking());
+        QTest::mouseMove(b, QPoint(-5, 10));
+        QCOMPARE(shown(*b), kNormal);
+        QVERIFY(b->tracking());
+        QTest::mouseMove(b, QPoint(100, 29)); // last pixel inside
+        QCOMPARE(shown(*b), kPressed);
+        QTest::mouseMove(b, QPoint(101, 29)); // first pixel outside
+        QCOMPARE(shown(*b), kNormal);
+        QTest::mouseMove(b, QPoint(20, 20));
+        QTest::mouseRelease(b, Qt::LeftButton, {}, QPoint(20, 20));
+        QCOMPARE(shown(*b), kNormal);
+        QVERIFY(!b->tracking());
+        QCOMPARE(seenAtClick, QList<QRgb>{kNormal}); // one click, normal picture back
+    }
+
+    void releaseOutsideRaisesNoClick()
+    {
+        Rig rig;
+        QSignalSpy clicks(rig.button, &TImageBtn::clicked);
+        QTest::mousePress(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(rig.button, QPoint(10, 40));
+        QTest::mouseRelease(rig.button, Qt::LeftButton, {}, QPoint(10, 40));
+        QCOMPARE(shown(*rig.button), kNormal);
+        QCOMPARE(clicks.count(), 0);
+    }
+
+    void rightButtonShowsPressedWithoutClick()
+    {
+        Rig rig;
+        QSignalSpy clicks(rig.button, &TImageBtn::clicked);
+        QTest::mousePress(rig.button, Qt::RightButton, {}, QPoint(10, 10));
+        QCOMPARE(shown(*rig.button), kPressed);
+        QTest::mouseRelease(rig.button, Qt::RightButton, {}, QPoint(10, 10));
+        QCOMPARE(shown(*rig.button), kNormal);
+        QCOMPARE(clicks.count(), 0);
+    }
+
+    void doubleClickRaisesOneClick()
+    {
+        Rig rig;
+        QSignalSpy clicks(rig.button, &TImageBtn::clicked);
+        // Press, release, the second press as a double-click event, release.
+        QTest::mouseClick(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseDClick(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(shown(*rig.button), kPressed);
+        QTest::mouseRelease(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(clicks.count(), 1);
+        QCOMPARE(shown(*rig.button), kNormal);
+    }
+
+    void emptyPressedPictureKeepsSize()
+    {
+        Rig rig;
+        rig.button->setPicture2(QPixmap());
+        QTest::mousePress(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QVERIFY(rig.button->picture().isNull());
+        QCOMPARE(rig.button->size(), QSize(101, 30));
+        QTest::mouseRelease(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(shown(*rig.button), kNormal);
+    }
+
+    void pressedPictureOfOtherSizeResizes()
+    {
+        Rig rig;
+        rig.button->setPicture2(filled(QSize(60, 20), kPressed));
+        QTest::mousePress(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(rig.button->size(), QSize(60, 20));
+        QTest::mouseRelease(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(rig.button->size(), QSize(101, 30));
+    }
+
+    void pictureSetWhilePressedIsReplacedAtRelease()
+    {
+        Rig rig;
+        QTest::mousePress(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        rig.button->setPicture(filled(QSize(101, 30), Qt::green));
+        QTest::mouseRelease(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(shown(*rig.button), kNormal);
+    }
+
+    void showPressedTwiceKeepsTheSavedPicture()
+    {
+        TImageBtn b;
+        b.setPicture(filled(QSize(10, 10), kNormal));
+        b.setPicture2(filled(QSize(10, 10), kPressed));
+        b.ShowPressed();
+        b.ShowPressed();
+        QVERIFY(b.showingPressed());
+        b.ShowNormal();
+        QCOMPARE(shown(b), kNormal);
+        b.ShowNormal(); // nothing to put back
+        QCOMPARE(shown(b), kNormal);
+        QVERIFY(!b.showingPressed());
+    }
+
+    void paintsThePictureShown()
+    {
+        Rig rig;
+        QCOMPARE(rig.button->grab().toImage().pixel(5, 5), kNormal);
+        QTest::mousePress(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+        QCOMPARE(rig.button->grab().toImage().pixel(5, 5), kPressed);
+        QTest::mouseRelease(rig.button, Qt::LeftButton, {}, QPoint(10, 10));
+    }
+};
+
+QTEST_MAIN(TstImageBtn)
+#include "tst_imagebtn.moc"
