@@ -53,13 +53,12 @@ bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome 
     // Every visited record becomes the day's current one. Nothing can look
     // at the cursor between two records except while a reminder is open, so
     // it is moved for the record being asked about and, at the end, to the
-    // last record visited; the plain reads in between keep the walk cheap.
-    for (int i = 0; i < count; ++i) {
-        if (static_cast<uint32_t>(i) >= slot.records.Count()) // the day lost records meanwhile
-            return true;
-        const TTermin &peek = slot.records.At(static_cast<size_t>(i));
-        const double appointment = date + peek.Time;
-        if (!IsDue(peek, appointment, now))
+    // last record visited; plain reads in between keep the walk cheap.
+    const TTermin *records = slot.records.Data();
+    int available = count;
+    for (int i = 0; i < available; ++i) {
+        const double appointment = date + records[i].Time;
+        if (!IsDue(records[i], appointment, now))
             continue;
 
         const TTermin *r = grid_.RecordAt(slot, i);
@@ -69,8 +68,10 @@ bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome 
         if (answer == ReminderAnswer::Cancel)
             return false;
 
-        // The event loop ran while the reminder was open, and adding a record
-        // may have moved the day's records: look the record up again.
+        // The event loop ran while the reminder was open: the day may have
+        // lost records, or moved them by growing. Look everything up again.
+        records = slot.records.Data();
+        available = std::min(count, static_cast<int>(slot.records.Count()));
         TTermin *answered = grid_.RecordAt(slot, i);
         if (!answered)
             return true;
@@ -78,6 +79,6 @@ bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome 
             answered->Done = true;
         answered->LastReminded = now;
     }
-    grid_.RecordAt(slot, std::min(count, static_cast<int>(slot.records.Count())) - 1);
+    grid_.RecordAt(slot, available - 1);
     return true;
 }
