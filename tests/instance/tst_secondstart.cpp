@@ -1,0 +1,138 @@
+// Starting the program while it already runs from the same folder: the
+// second start leaves the data file alone and brings the first forward.
+#include "Starts.h"
+
+#include "app/Dialogs.h"
+#include "app/MainUnit.h"
+#include "platform/instance/SingleInstance.h"
+#include "store/TerminFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <sys/stat.h>
+
+namespace {
+constexpr int StartLimitMs = 30000;
+
+// What a write to the file would change: saves replace it through a
+// temporary file, so a new inode; an in-place write changes the times.
+struct FileState {
+    ino_t inode = 0;
+    timespec modified{};
+    QByteArray bytes;
+    bool operator==(const FileState &o) const
+    {
+        return inode == o.inode && modified.tv_sec == o.modified.tv_sec && modified.tv_nsec == o.modified.tv_nsec
+            && bytes == o.bytes;
+    }
+};
+
+FileState stateOf(const QString &path)
+{
+    FileState s;
+    struct stat st {};
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        s.inode = st.st_ino;
+        s.modified = st.st_mtim;
+    }
+    QFile f(path);
+    if (f.open(QIODevice::ReadOnly))
+        s.bytes = f.readAll();
+    return s;
+}
+
+void askToShow(const QString &serverName)
+{
+    QLocalSocket client;
+    client.connectToServer(serverName);
+    QVERIFY(client.waitForConnected());
+    client.write("show\n");
+    QTRY_COMPARE(client.bytesAvailable(), qint64(6));
+}
+} // namespace
+
+class TestSecondStart : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        // No message box may wait for a user here.
+        Dialogs::SetHook([](const QString &, const QString &) { return QMessageBox::Ok; });
+    }
+    void cleanup() { Dialogs::SetHook({}); }
+
+    void requestBringsTheWindowForward()
+    {
+        QTemporaryDir dir;
+        TMainForm form(dir.path());
+        SingleInstance instance(form.dataPath());
+        QCOMPARE(instance.claim(), SingleInstance::Role::Owner);
+        connect(&instance, &SingleInstance::showRequested, &form, &TMainForm::ShowAndRaise);
+        form.FormShow();
+
+        // Hidden in the tray.
+        form.hide();
+        askToShow(instance.key().serverName);
+        QTRY_VERIFY(form.isVisible());
+
+        // Minimised with its own box, while "start minimized" is about to hide it.
+        form.showMinimized();
+        form.startMinimizedTimer().start();
+        askToShow(instance.key().serverName);
+        QTRY_VERIFY(!form.isMinimized());
+        QVERIFY(form.isVisible());
+        QVERIFY(!form.startMinimizedTimer().isActive());
+    }
+
+    void secondProgramStartLeavesTheFileAlone()
+    {
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("kalvix"));
+        QVERIFY(QFile::copy(QStringLiteral(KALVIX_PROGRAM), program));
+        const QString data = TerminFile::PathIn(dir.path());
+        {
+            const DayGrid empty;
+            QVERIFY(SaveTermins(data, empty, TSettings()).ok);
+        }
+        const QString lock = InstanceKey::For(data).lockPath;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+
+        // Killed copies leave their socket in the temp folder.
+        struct RemoveSocket {
+            QString name;
+            ~RemoveSocket() { QLocalServer::removeServer(name); }
+        } removeSocket{InstanceKey::For(data).serverName};
+
+        Start first(program, {}, env);
+        QTRY_COMPARE_WITH_TIMEOUT(LockHolder(lock), first.pid(), StartLimitMs);
+        const FileState before = stateOf(data);
+        const QStringList filesBefore = QDir(dir.path()).entryList(QDir::Files);
+
+        Start second(program, {}, env);
+        QVERIFY(second.finish());
+        QCOMPARE(second.process().exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.process().exitCode(), 0);
+        QVERIFY(first.running());
+        QVERIFY(stateOf(data) == before);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), filesBefore);
+        QCOMPARE(LockHolder(lock), first.pid());
+
+        // A crash of the first leaves its lock file; the next start runs
+        // without anyone removing it.
+        first.process().kill();
+        QVERIFY(first.finish());
+        QVERIFY(QFile::exists(lock));
+        Start third(program, {}, env);
+        QTRY_COMPARE_WITH_TIMEOUT(LockHolder(lock), third.pid(), StartLimitMs);
+        QVERIFY(third.running());
+    }
+};
+
+QTEST_MAIN(TestSecondStart)
+#include "tst_secondstart.moc"

@@ -1,0 +1,193 @@
+// The lock and the request socket within one process: names derived from
+// the data file, ownership, leftovers of dead copies, and a socket that
+// only answers the one request it knows.
+#include "platform/instance/SingleInstance.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocalSocket>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QSysInfo>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Short, because nobody will answer in these cases: a copy in this same
+// process cannot serve its socket while claim() blocks.
+constexpr int NoAnswerMs = 300;
+
+QString dataIn(const QTemporaryDir &dir, const QString &folder = QString())
+{
+    const QString base = folder.isEmpty() ? dir.path() : dir.filePath(folder);
+    QDir().mkpath(base);
+    return base + QStringLiteral("/appointments.dat");
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(f.write(bytes), bytes.size());
+}
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+private slots:
+    void namesFollowTheFileNotItsSpelling()
+    {
+        QTemporaryDir dir;
+        const QString data = dataIn(dir, QStringLiteral("real"));
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("real")), dir.filePath(QStringLiteral("alias"))));
+        const InstanceKey key = InstanceKey::For(data);
+
+        const QString saved = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(dir.path()));
+        const InstanceKey relative = InstanceKey::For(QStringLiteral("real/appointments.dat"));
+        QVERIFY(QDir::setCurrent(saved));
+        const QStringList spellings{
+            dir.filePath(QStringLiteral("real/./appointments.dat")),
+            dir.filePath(QStringLiteral("alias/appointments.dat")),
+            dir.filePath(QStringLiteral("real/../alias/appointments.dat")),
+        };
+        for (const QString &s : spellings)
+            QCOMPARE(InstanceKey::For(s).serverName, key.serverName);
+        QCOMPARE(relative.serverName, key.serverName);
+        QCOMPARE(InstanceKey::For(dir.filePath(QStringLiteral("alias/appointments.dat"))).lockPath, key.lockPath);
+
+        // The file appearing (first save) does not change anything.
+        writeFile(data, "x");
+        QCOMPARE(InstanceKey::For(data).serverName, key.serverName);
+
+        QCOMPARE(QFileInfo(key.lockPath).dir(), QFileInfo(data).dir());
+        QVERIFY(key.lockPath.endsWith(QStringLiteral("appointments.dat.lock")));
+        // The socket lands in the temp folder; a Unix socket path holds 107 bytes.
+        QVERIFY(QRegularExpression(QStringLiteral("^[a-z0-9-]{8,40}$")).match(key.serverName).hasMatch());
+
+        const InstanceKey other = InstanceKey::For(dataIn(dir, QStringLiteral("other")));
+        QVERIFY(other.serverName != key.serverName);
+        QVERIFY(other.lockPath != key.lockPath);
+    }
+
+    void ownerHoldsTheFileForItsLifetime()
+    {
+        QTemporaryDir dir;
+        const QString data = dataIn(dir);
+        QString lockPath;
+        {
+            SingleInstance owner(data);
+            QCOMPARE(owner.claim(), SingleInstance::Role::Owner);
+            QVERIFY(owner.holdsLock());
+            QVERIFY(owner.isListening());
+            QVERIFY(owner.problem().isEmpty());
+            lockPath = owner.key().lockPath;
+            QVERIFY(QFile::exists(lockPath));
+
+            // A holder that is alive but cannot answer is never robbed, however
+            // long it has been running.
+            {
+                QFile aged(lockPath);
+                QVERIFY(aged.open(QIODevice::Append));
+                QVERIFY(aged.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
+            }
+            SingleInstance second(data);
+            QCOMPARE(second.claim(NoAnswerMs), SingleInstance::Role::Unreachable);
+            QVERIFY(!second.holdsLock());
+            QVERIFY(!second.problem().isEmpty());
+            QVERIFY(owner.holdsLock());
+            QCOMPARE(QFile(lockPath).exists(), true);
+        }
+        QVERIFY(!QFile::exists(lockPath));
+
+        SingleInstance after(data);
+        QCOMPARE(after.claim(), SingleInstance::Role::Owner);
+        QVERIFY(after.holdsLock());
+    }
+
+    void leftoverLockWithoutHolderIsRecovered_data()
+    {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::newRow("empty (cut short while being written)") << QByteArray();
+        QTest::newRow("unreadable") << QByteArray("\x01\x02garbage\n", 10);
+        // After a crash the recorded process id may belong to another copy
+        // of the same program by now, which the id check takes for alive.
+        QTest::newRow("process id reused by a copy of this program")
+            << QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+                   + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n'
+                   + QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n'
+                   + QSysInfo::bootUniqueId() + '\n';
+    }
+
+    void leftoverLockWithoutHolderIsRecovered()
+    {
+        QFETCH(QByteArray, contents);
+        QTemporaryDir dir;
+        const QString data = dataIn(dir);
+        writeFile(InstanceKey::For(data).lockPath, contents);
+
+        SingleInstance owner(data);
+        QCOMPARE(owner.claim(NoAnswerMs), SingleInstance::Role::Owner);
+        QVERIFY(owner.holdsLock());
+        QVERIFY(owner.isListening());
+    }
+
+    void socketAnswersOnlyTheShowRequest()
+    {
+        QTemporaryDir dir;
+        SingleInstance owner(dataIn(dir));
+        QCOMPARE(owner.claim(), SingleInstance::Role::Owner);
+        QSignalSpy shown(&owner, &SingleInstance::showRequested);
+
+        auto refused = [&](const QByteArray &bytes) {
+            QLocalSocket client;
+            client.connectToServer(owner.key().serverName);
+            QVERIFY(client.waitForConnected());
+            client.write(bytes);
+            client.flush();
+            QTRY_COMPARE(client.state(), QLocalSocket::UnconnectedState);
+            QCOMPARE(client.readAll(), QByteArray());
+        };
+        refused("open appointments.dat\n");
+        refused("show please\n");
+        refused(QByteArray(200, 's'));
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(shown.isEmpty());
+
+        // A client hanging up early does not disturb the next one.
+        {
+            QLocalSocket early;
+            early.connectToServer(owner.key().serverName);
+            QVERIFY(early.waitForConnected());
+        }
+        // The request may arrive in pieces.
+        QLocalSocket client;
+        client.connectToServer(owner.key().serverName);
+        QVERIFY(client.waitForConnected());
+        client.write("sh");
+        client.flush();
+        QTest::qWait(50);
+        QCOMPARE(client.state(), QLocalSocket::ConnectedState);
+        client.write("ow\n");
+        QTRY_COMPARE(client.bytesAvailable(), qint64(6));
+        QCOMPARE(client.readAll(), QByteArray("shown\n"));
+        QCOMPARE(shown.count(), 1);
+    }
+
+    void nowhereToPutTheLock()
+    {
+        // The owner still runs and listens; the store reports its own
+        // failing saves in such a folder.
+        QTemporaryDir dir;
+        SingleInstance owner(dir.filePath(QStringLiteral("gone/appointments.dat")));
+        QCOMPARE(owner.claim(NoAnswerMs), SingleInstance::Role::Owner);
+        QVERIFY(!owner.holdsLock());
+        QVERIFY(owner.isListening());
+        QVERIFY(owner.problem().contains(QStringLiteral("lock")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "tst_singleinstance.moc"
