@@ -68,25 +68,6 @@ private slots:
         QCOMPARE(LockHolder(InstanceKey::For(data).lockPath), first->pid());
     }
 
-    void normalEndReleasesTheFile()
-    {
-        const QString data = path(QStringLiteral("release"));
-        const QString lock = InstanceKey::For(data).lockPath;
-        auto first = start(data, {QStringLiteral("--quit-after-show")});
-        QTRY_COMPARE_WITH_TIMEOUT(first->count("owner"), 1, StartLimitMs);
-        QVERIFY(QFile::exists(lock));
-
-        auto second = start(data);
-        QVERIFY(second->finish());
-        QCOMPARE(second->count("handed-over"), 1);
-        QVERIFY(first->finish());
-        QCOMPARE(first->process().exitCode(), 0);
-        QVERIFY(!QFile::exists(lock));
-
-        auto third = start(data);
-        QTRY_COMPARE_WITH_TIMEOUT(third->count("owner"), 1, StartLimitMs);
-    }
-
     void killedOwnerLeavesNothingToCleanUp()
     {
         const QString data = path(QStringLiteral("killed"));
@@ -115,6 +96,12 @@ private slots:
         auto first = start(data);
         QTRY_COMPARE_WITH_TIMEOUT(first->count("owner"), 1, StartLimitMs);
         first->signal(SIGSTOP);
+        // However long the owner has been running, its lock is not stale.
+        {
+            QFile aged(lock);
+            QVERIFY(aged.open(QIODevice::Append));
+            QVERIFY(aged.setFileTime(QDateTime::currentDateTime().addDays(-3), QFileDevice::FileModificationTime));
+        }
 
         auto second = start(data, {QStringLiteral("--timeout"), QStringLiteral("300")});
         QVERIFY(second->finish());
