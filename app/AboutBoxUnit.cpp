@@ -2,31 +2,85 @@
 
 #include "app/Theme.h"
 #include "platform/desktop/ShellOpen.h"
+#include "platform/jpeg/JpegDecoder.h"
+#include "resources/pictures/KalvixPictures.h"
 
 #include <QDate>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace {
-const char *const FirstLine = "Copyright (c) 2000-XXXX Brontal Software";
+
+const char *const FirstLine = "Copyright \xa9 2000-XXXX Brontal Software";
+
+QLabel *infoLine(QWidget *parent, const QString &text, const QRect &box, bool wrap = false, bool bold = false)
+{
+    auto *l = new QLabel(text, parent);
+    l->setGeometry(box);
+    l->setWordWrap(wrap);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    if (bold) {
+        QFont f = l->font();
+        f.setBold(true);
+        l->setFont(f);
+    }
+    return l;
 }
+
+} // namespace
 
 TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Info"));
     setFont(Theme::windowFont());
     setFixedSize(664, 453);
-    auto *v = new QVBoxLayout(this);
-    YearLabel = new QLabel(this);
-    v->addWidget(YearLabel);
-    auto *www = new QPushButton(Theme::homePageAddress(), this);
-    connect(www, &QPushButton::clicked, this, &TAboutBox::BitBtnXP1Click);
-    v->addWidget(www);
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    v->addWidget(ok);
+    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+
+    auto *panel = new QWidget(this);
+    panel->setGeometry(7, 7, 649, 385);
+    panel->setAutoFillBackground(true);
+    QPalette pal = panel->palette();
+    pal.setColor(QPalette::Window, Theme::colourA());
+    panel->setPalette(pal);
+
+    Image1 = new QLabel(panel);
+    Image1->setGeometry(12, 32, 306, 322);
+    Image1->setAlignment(Qt::AlignCenter);
+    Image1->setWordWrap(true);
+    QString error;
+    const QImage picture = LoadJpegFile(QString::fromLatin1(KalvixPictures::AboutBox), &error);
+    if (picture.isNull()) {
+        Image1->setText(error); // say why rather than leave a hole
+    } else {
+        Image1->setScaledContents(true);
+        Image1->setPixmap(QPixmap::fromImage(picture));
+    }
+
+    TitleLabel = new QLabel(QStringLiteral("Brontal Kalvix 1.0"), panel);
+    TitleLabel->setGeometry(336, 28, 300, 34);
+    TitleLabel->setFont(Theme::font({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")}, 24, true));
+
+    const int x = 336, w = 296;
+    Label1 = infoLine(panel, QString(), QRect(x, 84, w, 18));
+    infoLine(panel,
+             QStringLiteral("Kalvix keeps your appointments and reminds you of them in time, quietly from the "
+                            "notification area."),
+             QRect(x, 116, w, 48), true);
+    infoLine(panel, QStringLiteral("This program is freeware."), QRect(x, 180, w, 18), false, true);
+    infoLine(panel, QStringLiteral("Made with care by the Brontal team."), QRect(x, 212, w, 18));
+    infoLine(panel, QStringLiteral("Questions, ideas or praise are welcome: visit our homepage for news and updates."),
+             QRect(x, 244, w, 48), true);
+
+    BitBtnXP1 = new QPushButton(Theme::homePageAddress(), panel);
+    BitBtnXP1->setGeometry(x, 316, 169, 25);
+    BitBtnXP1->setCursor(Qt::PointingHandCursor);
+    connect(BitBtnXP1, &QPushButton::clicked, this, &TAboutBox::BitBtnXP1Click);
+
+    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn->setGeometry((664 - 181) / 2, 404, 181, 37);
+    OKBtn->setDefault(true);
+    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
+
     FormCreate();
 }
 
@@ -38,7 +92,7 @@ QString TAboutBox::yearLine(int year)
 
 void TAboutBox::FormCreate()
 {
-    YearLabel->setText(yearLine(QDate::currentDate().year()));
+    Label1->setText(yearLine(QDate::currentDate().year()));
 }
 
 void TAboutBox::BitBtnXP1Click()

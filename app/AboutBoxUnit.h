@@ -4,6 +4,7 @@
 #include <QDialog>
 
 class QLabel;
+class QPushButton;
 
 class TAboutBox : public QDialog {
     Q_OBJECT
@@ -13,7 +14,11 @@ public:
     // The first information line with its "XXXX" replaced by `year`.
     static QString yearLine(int year);
 
-    QLabel *YearLabel = nullptr;
+    QLabel *Image1 = nullptr;   // the large picture, or why it is missing
+    QLabel *TitleLabel = nullptr;
+    QLabel *Label1 = nullptr;   // copyright line with the current year
+    QPushButton *BitBtnXP1 = nullptr; // the web address
+    QPushButton *OKBtn = nullptr;
 
 private:
     void FormCreate();

@@ -1,32 +1,49 @@
 #include "app/AppPictures.h"
 
-#include <QApplication>
-#include <QStyle>
+#include "resources/pictures/KalvixPictures.h"
 
 namespace AppPictures {
 
+namespace {
+template <size_t N>
+QVector<QPixmap> load(const char *const (&paths)[N])
+{
+    QVector<QPixmap> images;
+    images.reserve(static_cast<int>(N));
+    for (const char *p : paths)
+        images.append(QPixmap(QString::fromLatin1(p)));
+    return images;
+}
+} // namespace
+
 void init()
 {
+    kalvixInitPictures();
 }
 
 QIcon applicationIcon()
 {
-    return QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView);
+    return KalvixPictures::AppIcon();
 }
 
 QVector<QPixmap> trayImages()
 {
-    return {};
+    return load(KalvixPictures::TrayMenuImages);
 }
 
 QVector<QPixmap> treeImages()
 {
-    return {};
+    return load(KalvixPictures::TreeImages);
 }
 
 QVector<QPixmap> tabImages()
 {
-    return {};
+    return load(KalvixPictures::TabImages);
+}
+
+QVector<QPixmap> detailTabImages()
+{
+    return load(KalvixPictures::DetailTabImages);
 }
 
 } // namespace AppPictures

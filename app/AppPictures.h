@@ -12,6 +12,7 @@ void init();
 QIcon applicationIcon();
 QVector<QPixmap> trayImages(); // show/hide, no action, homepage, about, quit
 QVector<QPixmap> treeImages(); // selected, root, year, month, day
-QVector<QPixmap> tabImages();  // manage dates / general, options / reminder
+QVector<QPixmap> tabImages();  // manage dates, options
+QVector<QPixmap> detailTabImages(); // general, reminder
 
 } // namespace AppPictures

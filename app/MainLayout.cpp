@@ -1,6 +1,7 @@
 // The main window's controls and their arrangement.
 #include "app/MainUnit.h"
 
+#include "app/AppPictures.h"
 #include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
 #include "app/Theme.h"
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QTreeWidget>
@@ -73,6 +75,10 @@ void TMainForm::buildLayout()
     PageControl1->addTab(options, QStringLiteral("Options"));
     buildManagePage(manage);
     buildOptionsPage(options);
+    const QVector<QPixmap> tabImages = AppPictures::tabImages();
+    for (int i = 0; i < tabImages.size() && i < PageControl1->count(); ++i)
+        PageControl1->setTabIcon(i, QIcon(tabImages[i]));
+    PageControl1->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracked tabs
     v->addWidget(PageControl1, 1);
 
     auto *bottom = new QWidget(central);
@@ -226,6 +232,9 @@ void TMainForm::buildDetailPanel(QWidget *parent)
     r->addLayout(last, 2, 0, 1, 2);
     r->setRowStretch(3, 1);
     tabs->addTab(reminder, QStringLiteral("Reminder"));
+    const QVector<QPixmap> images = AppPictures::detailTabImages();
+    for (int i = 0; i < images.size() && i < tabs->count(); ++i)
+        tabs->setTabIcon(i, QIcon(images[i]));
 }
 
 void TMainForm::buildOptionsPage(QWidget *page)

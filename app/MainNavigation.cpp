@@ -1,6 +1,7 @@
 // The date tree and the overview list beside it.
 #include "app/MainUnit.h"
 
+#include "app/AppPictures.h"
 #include "app/SpinEdit.h"
 #include "navigation/DateTreeModel.h"
 #include "navigation/NodeCode.h"
@@ -27,6 +28,7 @@ QString TMainForm::timeText(double value) const
 void TMainForm::ShowAll()
 {
     FillWeekdays(*grid_);
+    TreeModel->setImages(AppPictures::treeImages());
     TreeView1->setModel(TreeModel);
     connect(TreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this] { TreeView1Change(); });

@@ -1,5 +1,7 @@
 #include "app/Theme.h"
 
+#include "resources/pictures/KalvixPictures.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -32,6 +34,8 @@ QWidget *optionsPicturePanel(QWidget *parent)
     QPalette pal = panel->palette();
     pal.setColor(QPalette::Window, colourB());
     panel->setPalette(pal);
+    panel->setPixmap(QPixmap(QString::fromLatin1(KalvixPictures::OptionsPanel)));
+    panel->setScaledContents(true);
 
     auto *v = new QVBoxLayout(panel);
     v->setContentsMargins(12, 12, 12, 12);

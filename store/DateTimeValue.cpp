@@ -5,7 +5,10 @@
 namespace DateTimeValue {
 
 namespace {
-const qint64 EpochJulianDay = QDate(1899, 12, 30).toJulianDay();
+// Julian day of 30 December 1899; a constant, so values computed during
+// static initialisation elsewhere are right too.
+constexpr qint64 EpochJulianDay = 2415019;
+static_assert(EpochJulianDay + 36526 == 2451545, "1 January 2000 is Julian day 2451545");
 }
 
 double EncodeDate(int year, int month, int day)

@@ -1,0 +1,100 @@
+#pragma once
+// Builds main windows on a temporary program directory, answers their
+// message boxes and reminders from a script, and selects tree nodes.
+
+#include "app/Dialogs.h"
+#include "app/MainUnit.h"
+#include "navigation/DateTreeModel.h"
+#include "navigation/NodeCode.h"
+#include "reminders/ReminderAnswers.h"
+#include "store/DateTimeValue.h"
+#include "store/TerminFile.h"
+
+#include <QTemporaryDir>
+#include <QTreeView>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+struct Box {
+    QString caption, text;
+};
+
+class ScriptedAnswers : public ReminderAnswers {
+public:
+    QList<int> script;          // answers in order; Yes when it runs out
+    QStringList asked;          // names asked about
+    QList<bool> windowVisible;  // was the main window visible when asked?
+    QWidget *window = nullptr;
+
+    int Ask(const QString &, const QString &name, const QString &) override
+    {
+        asked << name;
+        windowVisible << (window && window->isVisible());
+        return script.isEmpty() ? ReminderAnswer::Yes : script.takeFirst();
+    }
+};
+
+class MainFormHarness {
+public:
+    QTemporaryDir dir;
+    QList<Box> boxes;
+    QMessageBox::StandardButton answer = QMessageBox::Ok;
+    ScriptedAnswers reminders;
+
+    MainFormHarness()
+    {
+        Dialogs::SetHook([this](const QString &caption, const QString &text) {
+            boxes.append({caption, text});
+            return answer;
+        });
+    }
+    ~MainFormHarness() { Dialogs::SetHook({}); }
+
+    QString dataPath() const { return TerminFile::PathIn(dir.path()); }
+
+    void writeStore(const DayGrid &grid, const TSettings &settings = TSettings())
+    {
+        QVERIFY(SaveTermins(dataPath(), grid, settings).ok);
+    }
+
+    std::unique_ptr<TMainForm> make()
+    {
+        auto form = std::make_unique<TMainForm>(dir.path());
+        reminders.window = form.get();
+        form->setAnswerProvider(&reminders, nullptr);
+        return form;
+    }
+
+    QByteArray fileBytes() const
+    {
+        QFile f(dataPath());
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+};
+
+inline void selectNode(TMainForm &form, int code)
+{
+    const QModelIndex index = form.TreeModel->indexForCode(code);
+    QVERIFY(index.isValid());
+    form.TreeView1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+inline int selectedNode(TMainForm &form)
+{
+    const QModelIndexList sel = form.TreeView1->selectionModel()->selectedIndexes();
+    return sel.isEmpty() ? -1 : DateTreeModel::codeOf(sel.first());
+}
+
+inline void selectRows(TMainForm &form, std::initializer_list<int> rows)
+{
+    form.ListView1->clearSelection();
+    for (int r : rows)
+        form.ListView1->topLevelItem(r)->setSelected(true);
+}
+
+inline TTermin &recordAt(TMainForm &form, int y, int m, int d, int i)
+{
+    return *form.grid().RecordAt(form.grid().Slot(y, m, d), i);
+}

@@ -1,0 +1,274 @@
+#include "MainFormHarness.h"
+
+#include "app/SpinEdit.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+using NodeCode::Encode;
+
+namespace {
+const int Y = 2031, M = 5, D = 14;
+
+// A main window on 14 May 2031 holding appointments named as given.
+std::unique_ptr<TMainForm> withDay(MainFormHarness &h, QStringList names)
+{
+    DayGrid grid;
+    for (const QString &n : names) {
+        TTermin *t = grid.AddRecord(grid.Slot(Y, M, D));
+        t->Name = n.toStdString();
+        t->Time = 0.5;
+        t->FirstRemind = 3;
+        t->RepeatInterval = 1;
+    }
+    h.writeStore(grid);
+    auto form = h.make();
+    selectNode(*form, Encode(Y, M, D));
+    return form;
+}
+
+QStringList namesOfDay(TMainForm &form)
+{
+    QStringList names;
+    const TTerminDay &slot = form.grid().Slot(Y, M, D);
+    for (uint32_t i = 0; i < slot.records.Count(); ++i)
+        names << QString::fromStdString(slot.records.At(i).Name);
+    return names;
+}
+} // namespace
+
+class TstEditing : public QObject {
+    Q_OBJECT
+private slots:
+    void addToAnEmptyDay()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        QCOMPARE(form->ListView1->topLevelItem(0)->text(1), QStringLiteral("No appointments..."));
+        form->AddTerminBtn->click();
+        QCOMPARE(form->ListView1->topLevelItemCount(), 1);
+        QVERIFY(form->ListView1->topLevelItem(0)->isSelected());
+        QCOMPARE(form->NameEd->text(), QStringLiteral("No name"));
+        QVERIFY(form->NameEd->hasFocus());
+        QVERIFY(form->PageControl2->isVisible());
+        QVERIFY(form->DelTerminBtn->isEnabled());
+        const TTermin &t = recordAt(*form, Y, M, D, 0);
+        QCOMPARE(t.Name, std::string("No name"));
+        QCOMPARE(t.Description, std::string());
+        QCOMPARE(t.FirstRemind, 3.0);
+        QCOMPARE(t.RepeatInterval, 1.0);
+        QCOMPARE(t.LastReminded, 0.0);
+        QCOMPARE(t.Time, 0.5);
+        QVERIFY(!t.Done);
+        // written at once
+        DayGrid back;
+        TSettings s;
+        const QByteArray bytes = h.fileBytes();
+        QVERIFY(TerminFile::Parse(bytes.constData(), bytes.size(), back, s).isEmpty());
+        QCOMPARE(back.Slot(Y, M, D).records.Count(), 1u);
+        QCOMPARE(form->LastLabel->text(), QStringLiteral("Reminded: never"));
+    }
+
+    void editEveryField()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        selectRows(*form, {0});
+        form->NameEd->setText(QStringLiteral("Dentist \u00e4"));
+        QCOMPARE(form->ListView1->topLevelItem(0)->text(1), QStringLiteral("Dentist \u00e4"));
+        form->DescEd->setPlainText(QStringLiteral("line 1\nline 2"));
+        form->doneCheck->setChecked(true);
+        form->hour->setValue(9);
+        form->min->setValue(45);
+        form->day1->setValue(1);
+        form->hour1->setValue(2);
+        form->min1->setValue(30);
+        form->day2->setValue(0);
+        form->hour2->setValue(6);
+        form->min2->setValue(15);
+        TTermin &t = recordAt(*form, Y, M, D, 0);
+        QCOMPARE(t.Name, std::string("Dentist \xe4"));
+        QCOMPARE(t.Description, std::string("line 1\nline 2"));
+        QVERIFY(t.Done);
+        QCOMPARE(t.Time, DateTimeValue::EncodeTime(9, 45));
+        QCOMPARE(t.FirstRemind, 1 + 2.5 / 24);
+        QCOMPARE(t.RepeatInterval, DateTimeValue::EncodeTime(6, 15));
+        QVERIFY(form->saveTimer().isActive());
+
+        t.LastReminded = DateTimeValue::EncodeDate(2031, 5, 1) + 0.75;
+        form->ClearLastBtn->click();
+        QCOMPARE(t.LastReminded, 0.0);
+        QCOMPARE(form->LastLabel->text(), QStringLiteral("Reminded: never"));
+
+        // selecting the row again shows the stored values
+        form->ListView1->clearSelection();
+        QVERIFY(!form->PageControl2->isVisible());
+        selectRows(*form, {0});
+        QCOMPARE(form->day1->value(), 1);
+        QCOMPARE(form->hour1->value(), 2);
+        QCOMPARE(form->min1->value(), 30);
+        QCOMPARE(form->hour->value(), 9);
+        QCOMPARE(form->min->value(), 45);
+        QCOMPARE(form->NameEd->text(), QStringLiteral("Dentist \u00e4"));
+    }
+
+    void selectingAnotherAppointmentRestartsTheSaveTimer()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a", "b"});
+        recordAt(*form, Y, M, D, 1).Time = DateTimeValue::EncodeTime(8, 0);
+        selectRows(*form, {0});
+        form->saveTimer().stop();
+        selectRows(*form, {1});
+        QCOMPARE(form->hour->value(), 8);
+        QVERIFY(form->saveTimer().isActive());
+        // and the records keep their own values
+        QCOMPARE(recordAt(*form, Y, M, D, 0).Time, 0.5);
+        QCOMPARE(recordAt(*form, Y, M, D, 1).Time, DateTimeValue::EncodeTime(8, 0));
+        QCOMPARE(recordAt(*form, Y, M, D, 1).Name, std::string("b"));
+        // the same values again run no handler
+        form->saveTimer().stop();
+        selectRows(*form, {1});
+        QVERIFY(!form->saveTimer().isActive());
+    }
+
+    void lastReminderLabel()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        recordAt(*form, Y, M, D, 0).LastReminded = DateTimeValue::EncodeDate(2031, 5, 1) + DateTimeValue::EncodeTime(7, 8, 9);
+        selectRows(*form, {0});
+        QVERIFY(form->LastLabel->text().startsWith(QStringLiteral("Reminded: ")));
+        QVERIFY(form->LastLabel->text().contains(QStringLiteral("; ")));
+        QVERIFY(form->LastLabel->text().contains(QStringLiteral("08")));
+    }
+
+    void deleteFirstAndThirdOfFour()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"1", "2", "3", "4"});
+        selectRows(*form, {0, 2});
+        h.answer = QMessageBox::Yes;
+        form->DelTerminBtn->click();
+        QCOMPARE(h.boxes.size(), 1);
+        QCOMPARE(h.boxes[0].caption, QStringLiteral("Delete appointment"));
+        QCOMPARE(h.boxes[0].text, QStringLiteral("Do you really want to delete the selected appointments?"));
+        QCOMPARE(namesOfDay(*form), (QStringList{"2", "4"}));
+        QCOMPARE(form->ListView1->topLevelItemCount(), 2);
+        QVERIFY(form->ListView1->selectedItems().isEmpty());
+        QVERIFY(!form->DelTerminBtn->isEnabled());
+        DayGrid back;
+        TSettings s;
+        const QByteArray bytes = h.fileBytes();
+        QVERIFY(TerminFile::Parse(bytes.constData(), bytes.size(), back, s).isEmpty());
+        QCOMPARE(back.Slot(Y, M, D).records.Count(), 2u);
+    }
+
+    void noAndCancelChangeNothing()
+    {
+        for (auto answer : {QMessageBox::No, QMessageBox::Cancel}) {
+            MainFormHarness h;
+            auto form = withDay(h, {"1", "2"});
+            const QByteArray before = h.fileBytes();
+            selectRows(*form, {0});
+            h.answer = answer;
+            QTest::keyClick(form->ListView1, Qt::Key_Delete);
+            QCOMPARE(h.boxes.size(), 1);
+            QCOMPARE(namesOfDay(*form), (QStringList{"1", "2"}));
+            QCOMPARE(h.fileBytes(), before);
+        }
+    }
+
+    void deleteKeyOnAMonthDoesNothing()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"1"});
+        selectNode(*form, Encode(Y, M));
+        selectRows(*form, {0});
+        h.answer = QMessageBox::Yes;
+        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QVERIFY(h.boxes.isEmpty());
+        QCOMPARE(namesOfDay(*form), QStringList{"1"});
+    }
+
+    void deleteOnTheEmptyRowAsksAndRemovesNothing()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {});
+        QVERIFY(!QFile::exists(h.dataPath() + "x"));
+        QFile::remove(h.dataPath());
+        selectRows(*form, {0});
+        h.answer = QMessageBox::Yes;
+        form->DelTerminBtnClick();
+        QCOMPARE(h.boxes.size(), 1);
+        QCOMPARE(form->ListView1->topLevelItem(0)->text(1), QStringLiteral("No appointments..."));
+        QVERIFY(QFile::exists(h.dataPath())); // written all the same
+    }
+
+    void saveTimerRewritesTheFileAfterAnEdit()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        selectRows(*form, {0});
+        form->NameEd->setText(QStringLiteral("renamed"));
+        QVERIFY(form->saveTimer().isActive());
+        QCOMPARE(form->saveTimer().interval(), 1000);
+        QTRY_VERIFY_WITH_TIMEOUT(h.fileBytes().contains("renamed"), 5000);
+        // it keeps running: a file removed behind its back comes back
+        QVERIFY(form->saveTimer().isActive());
+        QFile::remove(h.dataPath());
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(h.dataPath()), 5000);
+    }
+
+    void typedHourOutOfRangeNeverReachesTheRecord()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        selectRows(*form, {0});
+        form->hour->setFocus();
+        form->hour->selectAll();
+        QTest::keyClicks(form->hour, QStringLiteral("25"));
+        QCOMPARE(form->hour->value(), 25);
+        // "2" on the way was a valid hour; 25 never is
+        QCOMPARE(recordAt(*form, Y, M, D, 0).Time, DateTimeValue::EncodeTime(2, 0));
+        form->NameEd->setFocus(); // leaving clamps to the bound, which is a change
+        QCOMPARE(form->hour->value(), 23);
+        QCOMPARE(recordAt(*form, Y, M, D, 0).Time, DateTimeValue::EncodeTime(23, 0));
+        // arrows stop at the bounds
+        form->hour->stepUp();
+        QCOMPARE(form->hour->value(), 23);
+    }
+
+    void aFailingSaveIsReportedOnceAtATime()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        // Turn the data file into a directory so every save fails.
+        QFile::remove(h.dataPath());
+        QVERIFY(QDir().mkdir(h.dataPath() + QStringLiteral(".saving")));
+        int nested = 0;
+        Dialogs::SetHook([&](const QString &, const QString &) {
+            ++nested;
+            form->Timer1Timer(); // a tick while the report is open
+            return QMessageBox::Ok;
+        });
+        form->Timer1Timer();
+        QCOMPARE(nested, 1);
+        form->Timer1Timer(); // reported again while the failure lasts
+        QCOMPARE(nested, 2);
+        QCOMPARE(namesOfDay(*form), QStringList{"a"});
+        QDir().rmdir(h.dataPath() + QStringLiteral(".saving"));
+        Dialogs::SetHook([](const QString &, const QString &) { return QMessageBox::Ok; });
+    }
+};
+
+QTEST_MAIN(TstEditing)
+#include "tst_editing.moc"

@@ -1,0 +1,244 @@
+#include "MainFormHarness.h"
+
+#include "app/SpinEdit.h"
+#include "reminders/HeadingPanel.h"
+
+#include <QCheckBox>
+#include <QMenu>
+#include <QPushButton>
+
+using NodeCode::Encode;
+
+class TstMainForm : public QObject {
+    Q_OBJECT
+private slots:
+    void firstStartWithoutFile()
+    {
+        MainFormHarness h;
+        {
+            auto form = h.make();
+            const QDate today = QDate::currentDate();
+            QCOMPARE(selectedNode(*form), Encode(today.year(), today.month(), today.day()));
+            QVERIFY(form->TreeView1->isExpanded(form->TreeModel->indexForCode(Encode(today.year(), today.month()))));
+            QVERIFY(!form->TreeView1->isExpanded(form->TreeModel->indexForCode(Encode(today.year(), today.month(), 1))));
+            QVERIFY(form->ListHeading->text().endsWith(QString::number(today.year())));
+            QCOMPARE(form->gmin->value(), 0);
+            QCOMPARE(form->gsec->value(), 30);
+            QVERIFY(!form->saveTimer().isActive());
+            QVERIFY(form->checkTimer().isActive());
+            QCOMPARE(form->checkTimer().interval(), 30000);
+            QVERIFY(!QFile::exists(h.dataPath()));
+            QCOMPARE(form->windowTitle(), QStringLiteral("Brontal Kalvix 1.0"));
+        }
+        // destruction saved the empty store with the default settings
+        QCOMPARE(h.fileBytes(), TerminFile::Serialize(DayGrid(), TSettings()));
+        QCOMPARE(h.fileBytes().size(), 147572);
+        QVERIFY(h.boxes.isEmpty());
+    }
+
+    void storedSettingsRunTheirHandlers()
+    {
+        MainFormHarness h;
+        DayGrid grid;
+        grid.AddRecord(grid.Slot(2030, 3, 3))->Name = "kept";
+        h.writeStore(grid, TSettings{2, 5, true});
+        auto form = h.make();
+        QCOMPARE(form->gmin->value(), 2);
+        QCOMPARE(form->gsec->value(), 5);
+        QVERIFY(form->MinimiertCheck->isChecked());
+        QCOMPARE(form->checkTimer().interval(), 125000);
+        QVERIFY(form->saveTimer().isActive());
+        QCOMPARE(recordAt(*form, 2030, 3, 3, 0).Name, std::string("kept"));
+    }
+
+    void defaultSettingsInFileStartNoSaveTimer()
+    {
+        MainFormHarness h;
+        h.writeStore(DayGrid());
+        auto form = h.make();
+        QVERIFY(!form->saveTimer().isActive());
+    }
+
+    void damagedFileIsReportedAndKept()
+    {
+        MainFormHarness h;
+        QFile f(h.dataPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray(1000, '\x7f'));
+        f.close();
+        {
+            auto form = h.make();
+            QCOMPARE(h.boxes.size(), 1);
+            QCOMPARE(h.boxes[0].caption, QStringLiteral("Error"));
+            QVERIFY(h.boxes[0].text.contains(QStringLiteral("appointments.dat.bad")));
+            QCOMPARE(form->grid().RecordCount(), size_t(0));
+        }
+        QFile kept(h.dataPath() + QStringLiteral(".bad"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray(1000, '\x7f'));
+    }
+
+    void upButtonFollowsTheSelection()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        selectNode(*form, 0);
+        QVERIFY(!form->UpBtn->isEnabled());
+        QCOMPARE(form->ListHeading->text(), QStringLiteral("All years"));
+        selectNode(*form, Encode(2024, 1, 5));
+        QVERIFY(form->UpBtn->isEnabled());
+        QCOMPARE(form->ListHeading->text(), QStringLiteral("Fr 5.January 2024"));
+        QVERIFY(form->AddTerminBtn->isEnabled());
+        QVERIFY(!form->DelTerminBtn->isEnabled());
+        form->UpBtn->click();
+        QCOMPARE(selectedNode(*form), Encode(2024, 1));
+        QCOMPARE(form->ListHeading->text(), QStringLiteral("January 2024"));
+        QVERIFY(!form->AddTerminBtn->isEnabled());
+        form->UpBtn->click();
+        QCOMPARE(form->ListHeading->text(), QStringLiteral("Year 2024"));
+        form->UpBtn->click();
+        QCOMPARE(selectedNode(*form), 0);
+        QVERIFY(!form->UpBtn->isEnabled());
+        form->UpBtnClick(); // nothing above the root
+        QCOMPARE(selectedNode(*form), 0);
+    }
+
+    void doubleClickDrillsDown()
+    {
+        MainFormHarness h;
+        DayGrid grid;
+        grid.AddRecord(grid.Slot(2024, 3, 9))->Name = "x";
+        h.writeStore(grid);
+        auto form = h.make();
+        selectNode(*form, Encode(2024));
+        QCOMPARE(form->ListView1->topLevelItemCount(), 1);
+        QCOMPARE(form->ListView1->topLevelItem(0)->text(0), QStringLiteral("March"));
+        QCOMPARE(form->ListView1->topLevelItem(0)->text(1), QStringLiteral("1 Appointment"));
+        QVERIFY(form->ListView1->selectedItems().isEmpty());
+        selectRows(*form, {0});
+        form->ListView1DblClick();
+        QCOMPARE(selectedNode(*form), Encode(2024, 3));
+        QCOMPARE(form->ListView1->topLevelItem(0)->text(0), QStringLiteral("9. Sa"));
+        selectRows(*form, {0});
+        form->ListView1DblClick();
+        QCOMPARE(selectedNode(*form), Encode(2024, 3, 9));
+        // an appointment row has no target
+        selectRows(*form, {0});
+        form->ListView1DblClick();
+        QCOMPARE(selectedNode(*form), Encode(2024, 3, 9));
+    }
+
+    void closeQuestion()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        form->show();
+        h.answer = QMessageBox::Cancel;
+        QVERIFY(!form->close());
+        QVERIFY(form->isVisible());
+        QCOMPARE(h.boxes.size(), 1);
+        QCOMPARE(h.boxes[0].caption, QStringLiteral("Quit program"));
+        QCOMPARE(h.boxes[0].text, QStringLiteral("The program can't remind you any more if you quit!"));
+        QVERIFY(!QFile::exists(h.dataPath()));
+
+        h.answer = QMessageBox::Ok;
+        QVERIFY(form->close());
+        QVERIFY(QFile::exists(h.dataPath())); // saved on the way out
+    }
+
+    void firstShowingRemindsBeforeTheWindowAppears()
+    {
+        MainFormHarness h;
+        DayGrid grid;
+        const QDateTime soon = QDateTime::currentDateTime().addSecs(3600);
+        if (soon.date() != QDate::currentDate())
+            QSKIP("too close to midnight to place an appointment later today");
+        TTermin *t = grid.AddRecord(grid.Slot(soon.date().year(), soon.date().month(), soon.date().day()));
+        t->Name = "due";
+        t->Time = DateTimeValue::EncodeTime(soon.time().hour(), soon.time().minute());
+        t->FirstRemind = 1;
+        h.writeStore(grid);
+
+        auto form = h.make();
+        QVERIFY(h.reminders.asked.isEmpty()); // creating does not check
+        form->FormShow();
+        form->show();
+        QCOMPARE(h.reminders.asked, QStringList{QStringLiteral("due")});
+        QCOMPARE(h.reminders.windowVisible, QList<bool>{false});
+        QVERIFY(recordAt(*form, soon.date().year(), soon.date().month(), soon.date().day(), 0).LastReminded > 0);
+        form->hide();
+        form->show(); // acts only once
+        QCOMPARE(h.reminders.asked.size(), 1);
+        QVERIFY(!form->startMinimizedTimer().isActive());
+    }
+
+    void startMinimizedHidesAfterTheFirstShowing()
+    {
+        MainFormHarness h;
+        h.writeStore(DayGrid(), TSettings{0, 30, true});
+        auto form = h.make();
+        form->FormShow();
+        form->show();
+        QVERIFY(form->startMinimizedTimer().isActive());
+        QCOMPARE(form->startMinimizedTimer().interval(), 500);
+        QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 5000);
+        QVERIFY(!form->startMinimizedTimer().isActive());
+    }
+
+    void checkIntervalFollowsTheFields()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        form->gmin->setValue(1);
+        QCOMPARE(form->checkTimer().interval(), 90000);
+        QVERIFY(form->saveTimer().isActive());
+        form->gmin->setValue(0);
+        form->gsec->setValue(0);
+        QVERIFY(!form->checkTimer().isActive());
+        form->gsec->setValue(1);
+        QVERIFY(form->checkTimer().isActive());
+        QCOMPARE(form->checkTimer().interval(), 1000);
+    }
+
+    void trayMessages()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        form->show();
+        form->WMUser(513);
+        QVERIFY(form->saveTimer().isActive());
+        form->WMUser(515);
+        QVERIFY(!form->saveTimer().isActive());
+        QVERIFY(!form->isVisible());
+        form->WMUser(513);
+        form->WMUser(515);
+        QVERIFY(!form->saveTimer().isActive());
+        QVERIFY(form->isVisible());
+        form->WMUser(516); // anything else is ignored
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->saveTimer().isActive());
+    }
+
+    void trayMenu()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        QStringList texts;
+        for (QAction *a : form->trayMenu()->actions())
+            texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
+        QCOMPARE(texts, (QStringList{"Show", "-", "No action", "-", "Got to the Brontal homepage...",
+                                     "About the program...", "-", "Quit"}));
+        form->show();
+        form->WMUser(517);
+        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Hide"));
+        form->trayMenu()->close();
+        form->Anzeigen1->trigger();
+        QVERIFY(!form->isVisible());
+        form->WMUser(517);
+        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Show"));
+        form->trayMenu()->close();
+    }
+};
+
+QTEST_MAIN(TstMainForm)
+#include "tst_mainform.moc"
