@@ -32,10 +32,14 @@ TBitBtnXP::TBitBtnXP(QWidget *parent)
 
     m_escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     m_escape->setEnabled(false);
-    connect(m_escape, &QShortcut::activated, this, [this] {
+    auto pressByEscape = [this] {
         if (isEnabled() && isVisible())
             click();
-    });
+    };
+    connect(m_escape, &QShortcut::activated, this, pressByEscape);
+    // Several Cancel buttons in one window: Qt hands each Escape to one of
+    // them in turn; that one is pressed.
+    connect(m_escape, &QShortcut::activatedAmbiguously, this, pressByEscape);
 }
 
 TBitBtnXP::~TBitBtnXP()

@@ -44,15 +44,6 @@ class TstImageBtn : public QObject
     };
 
 private slots:
-    void startsEmptyAndSizesToPicture()
-    {
-        TImageBtn b;
-        QVERIFY(b.autoSize());
-        QVERIFY(b.picture().isNull() && b.picture2().isNull());
-        b.setPicture(filled(QSize(101, 30), kNormal));
-        QCOMPARE(b.size(), QSize(101, 30));
-    }
-
     void pressDragOutDragBackRelease()
     {
         Rig rig;
