@@ -58,7 +58,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
 
     TitleLabel = new QLabel(QStringLiteral("Brontal Kalvix 1.0"), panel);
     TitleLabel->setGeometry(336, 28, 300, 34);
-    TitleLabel->setFont(Theme::font({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow")}, 24, true));
+    TitleLabel->setFont(Theme::font({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow")}, 24, true));
 
     const int x = 336, w = 296;
     Label1 = infoLine(panel, QString(), QRect(x, 84, w, 18));

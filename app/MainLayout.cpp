@@ -38,7 +38,7 @@ TSpinEdit *spin(int min, int max, int value, QWidget *parent)
     auto *s = new TSpinEdit(parent);
     s->setBounds(min, max);
     s->setValue(value);
-    s->setFixedWidth(56);
+    s->setFixedWidth(50);
     return s;
 }
 
@@ -159,6 +159,8 @@ void TMainForm::buildManagePage(QWidget *page)
 
     PageControl2 = new QTabWidget(right);
     PageControl2->setFixedHeight(131);
+    // Showing the editors must not push the splitter: the tree keeps its width.
+    PageControl2->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     buildDetailPanel(PageControl2);
     rv->addWidget(PageControl2);
 

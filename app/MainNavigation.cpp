@@ -60,7 +60,7 @@ void TMainForm::selectCode(int code)
     if (!index.isValid())
         return;
     TreeView1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
-    TreeView1->scrollTo(index);
+    TreeView1->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 void TMainForm::TreeView1Change()

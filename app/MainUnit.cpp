@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QTimeZone>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
@@ -129,12 +130,28 @@ void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
 
 void TMainForm::SaveTermins()
 {
-    const QByteArray bytes = TerminFile::Serialize(*grid_, settings());
+    writeBytes(TerminFile::Serialize(*grid_, settings()));
+}
+
+void TMainForm::writeBytes(const QByteArray &bytes)
+{
     const TerminFile::Outcome o = WriteTerminBytes(dataPath(), bytes);
-    if (o.ok)
-        lastWritten_ = bytes;
-    else
+    if (!o.ok) {
+        lastWritten_.clear();
         reportFileFailure(o);
+        return;
+    }
+    lastWritten_ = bytes;
+    const QFileInfo written(dataPath());
+    lastWrittenStamp_ = written.lastModified(QTimeZone::UTC);
+}
+
+bool TMainForm::fileHolds(const QByteArray &bytes) const
+{
+    if (lastWritten_.isEmpty() || bytes != lastWritten_)
+        return false;
+    const QFileInfo onDisk(dataPath());
+    return onDisk.exists() && onDisk.size() == bytes.size() && onDisk.lastModified(QTimeZone::UTC) == lastWrittenStamp_;
 }
 
 void TMainForm::OpenTermins()
@@ -243,15 +260,11 @@ void TMainForm::restartSaveTimer()
 
 void TMainForm::Timer1Timer()
 {
-    // Nothing to do when the file on disk already holds exactly these bytes.
+    // Nothing to do when the file on disk is still the one we last wrote
+    // and holds exactly these bytes.
     const QByteArray bytes = TerminFile::Serialize(*grid_, settings());
-    if (bytes == lastWritten_ && QFileInfo(dataPath()).size() == bytes.size())
-        return;
-    const TerminFile::Outcome o = WriteTerminBytes(dataPath(), bytes);
-    if (o.ok)
-        lastWritten_ = bytes;
-    else
-        reportFileFailure(o);
+    if (!fileHolds(bytes))
+        writeBytes(bytes);
 }
 
 void TMainForm::Timer2Timer()

@@ -7,6 +7,7 @@
 #include "store/Settings.h"
 #include "store/TerminFile.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -162,6 +163,8 @@ private:
     void selectToday();
     void restartSaveTimer();
     void reportFileFailure(const TerminFile::Outcome &outcome);
+    void writeBytes(const QByteArray &bytes);
+    bool fileHolds(const QByteArray &bytes) const;
     void applySettings(const TSettings &s);
     int selectedCode() const;
     void selectCode(int code);
@@ -174,7 +177,8 @@ private:
     bool destroyed_ = false;
     bool quitting_ = false;
     bool reportOpen_ = false;
-    QByteArray lastWritten_; // bytes of the last successful save
+    QByteArray lastWritten_;      // bytes of the last successful save
+    QDateTime lastWrittenStamp_;  // and the file's time stamp right after it
     class Answers;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Answers> answers_;
