@@ -18,7 +18,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QTimeZone>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSessionManager>
@@ -143,7 +142,7 @@ void TMainForm::writeBytes(const QByteArray &bytes)
     }
     lastWritten_ = bytes;
     const QFileInfo written(dataPath());
-    lastWrittenStamp_ = written.lastModified(QTimeZone::UTC);
+    lastWrittenStamp_ = written.lastModified();
 }
 
 bool TMainForm::fileHolds(const QByteArray &bytes) const
@@ -151,7 +150,7 @@ bool TMainForm::fileHolds(const QByteArray &bytes) const
     if (lastWritten_.isEmpty() || bytes != lastWritten_)
         return false;
     const QFileInfo onDisk(dataPath());
-    return onDisk.exists() && onDisk.size() == bytes.size() && onDisk.lastModified(QTimeZone::UTC) == lastWrittenStamp_;
+    return onDisk.exists() && onDisk.size() == bytes.size() && onDisk.lastModified() == lastWrittenStamp_;
 }
 
 void TMainForm::OpenTermins()
