@@ -97,7 +97,7 @@ std::string CheckFileImage(const uint8_t *data, size_t size, const QString &scra
     DayGrid grid;
     fillBefore(grid);
     TSettings settings = settingsBefore;
-    const QByteArray gridBefore = TerminFile::Serialize(grid, settings);
+    static const QByteArray gridBefore = TerminFile::Serialize(grid, settings);
     const TerminFile::Outcome o = OpenTermins(path, grid, settings);
 
     std::string broken;

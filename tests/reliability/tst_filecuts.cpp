@@ -73,6 +73,15 @@ bool nearContent(size_t at, const Layout &l, size_t size)
     return false;
 }
 
+// Under the sanitizers every parse is many times slower; there the long run
+// of empty days is sampled (every 13th offset) while every offset near
+// content is still tried. The ordinary build tries every offset.
+#if defined(__SANITIZE_ADDRESS__)
+constexpr size_t BulkStride = 13;
+#else
+constexpr size_t BulkStride = 1;
+#endif
+
 } // namespace
 
 class TstFileCuts : public QObject {
@@ -104,20 +113,24 @@ private slots:
         DayGrid grid;
         size_t cuts = 0, fullReads = 0;
         for (size_t len = 0; len < size; ++len) {
+            const bool near = nearContent(len, layout, size);
+            if (!near && len % BulkStride != 0)
+                continue;
             TSettings settings;
             const QString error = TerminFile::Parse(full.constData(), len, grid, settings);
             if (error != beyondEnd)
                 QFAIL(qPrintable(QStringLiteral("cut at %1: \"%2\"").arg(len).arg(error)));
             grid.delall();
             ++cuts;
-            if (nearContent(len, layout, size) || len % 499 == 0) {
+            if (near || len % 499 == 0) {
                 const std::string broken =
                     CheckFileImage(reinterpret_cast<const uint8_t *>(full.constData()), len, scratch.path());
                 QVERIFY2(broken.empty(), qPrintable(QStringLiteral("cut at %1: ").arg(len) + QString::fromStdString(broken)));
                 ++fullReads;
             }
         }
-        QCOMPARE(cuts, size);
+        if (BulkStride == 1)
+            QCOMPARE(cuts, size);
         qInfo("offsets cut: %zu of a %zu-byte file (full reads from disk: %zu)", cuts, size, fullReads);
     }
 
@@ -133,6 +146,8 @@ private slots:
         size_t flips = 0, loads = 0, failures = 0, fullChecks = 0;
         for (size_t at : layout.fixedOffsets) {
             const bool near = nearContent(at, layout, size);
+            if (!near && at % BulkStride != 0)
+                continue;
             for (unsigned char mask : {0xff, 0x01, 0x80}) {
                 if (mask != 0xff && !near)
                     break;
