@@ -1,6 +1,7 @@
 #include "app/AboutBoxUnit.h"
 
 #include "app/Theme.h"
+#include "controls/ButtonsXP.h"
 #include "platform/desktop/ShellOpen.h"
 #include "platform/jpeg/JpegDecoder.h"
 #include "resources/pictures/KalvixPictures.h"
@@ -71,15 +72,17 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     infoLine(panel, QStringLiteral("Questions, ideas or praise are welcome: visit our homepage for news and updates."),
              QRect(x, 244, w, 48), true);
 
-    BitBtnXP1 = new QPushButton(Theme::homePageAddress(), panel);
+    BitBtnXP1 = new TBitBtnXP(panel);
+    BitBtnXP1->setText(Theme::homePageAddress());
+    BitBtnXP1->setGlyph(QPixmap(QString::fromLatin1(KalvixPictures::GlyphHomepage)));
+    BitBtnXP1->setNumGlyphs(2);
     BitBtnXP1->setGeometry(x, 316, 169, 25);
     BitBtnXP1->setCursor(Qt::PointingHandCursor);
     connect(BitBtnXP1, &QPushButton::clicked, this, &TAboutBox::BitBtnXP1Click);
 
-    OKBtn = new QPushButton(QStringLiteral("OK"), this);
+    OKBtn = new TBitBtnXP(this);
+    OKBtn->setKind(TBitBtnXP::bkOK);
     OKBtn->setGeometry((664 - 181) / 2, 404, 181, 37);
-    OKBtn->setDefault(true);
-    connect(OKBtn, &QPushButton::clicked, this, &QDialog::accept);
 
     FormCreate();
 }

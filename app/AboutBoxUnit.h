@@ -4,7 +4,7 @@
 #include <QDialog>
 
 class QLabel;
-class QPushButton;
+class TBitBtnXP;
 
 class TAboutBox : public QDialog {
     Q_OBJECT
@@ -17,8 +17,8 @@ public:
     QLabel *Image1 = nullptr;   // the large picture, or why it is missing
     QLabel *TitleLabel = nullptr;
     QLabel *Label1 = nullptr;   // copyright line with the current year
-    QPushButton *BitBtnXP1 = nullptr; // the web address
-    QPushButton *OKBtn = nullptr;
+    TBitBtnXP *BitBtnXP1 = nullptr; // the web address
+    TBitBtnXP *OKBtn = nullptr;
 
 private:
     void FormCreate();

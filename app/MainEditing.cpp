@@ -3,6 +3,8 @@
 
 #include "app/Dialogs.h"
 #include "app/SpinEdit.h"
+#include "controls/ButtonsXP.h"
+#include "controls/ImageBtnUnit.h"
 #include "navigation/DateTreeModel.h"
 #include "navigation/NodeCode.h"
 #include "platform/locale/LocaleTexts.h"
@@ -15,6 +17,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 
@@ -245,6 +248,8 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::connectHandlers()
 {
+    connect(ueberbtn, &TImageBtn::clicked, this, &TMainForm::ueberbtnClick);
+    connect(wwwBtn, &QToolButton::clicked, this, &TMainForm::wwwBtnClick);
     connect(AddTerminBtn, &QPushButton::clicked, this, &TMainForm::AddTerminBtnClick);
     connect(DelTerminBtn, &QPushButton::clicked, this, &TMainForm::DelTerminBtnClick);
     connect(UpBtn, &QPushButton::clicked, this, &TMainForm::UpBtnClick);
@@ -266,7 +271,7 @@ void TMainForm::connectHandlers()
     connect(gsec, &QSpinBox::valueChanged, this, &TMainForm::gminChange);
     connect(ManTerminsBtn, &QPushButton::clicked, this, &TMainForm::ManTerminsBtnClick);
     connect(MinimizeBtn, &QPushButton::clicked, this, &TMainForm::MinimizeBtnClick);
-    connect(EndeBtn, &QPushButton::clicked, this, &TMainForm::EndeBtnClick);
+    connect(EndeBtn, &TImageBtn::clicked, this, &TMainForm::EndeBtnClick);
     connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
     connect(&Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
     connect(&Timer3, &QTimer::timeout, this, &TMainForm::Timer3Timer);

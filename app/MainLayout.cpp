@@ -5,8 +5,11 @@
 #include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
 #include "app/Theme.h"
+#include "controls/ButtonsXP.h"
+#include "controls/ImageBtnUnit.h"
 #include "navigation/DateTreeModel.h"
 #include "reminders/HeadingPanel.h"
+#include "resources/pictures/KalvixPictures.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -20,16 +23,33 @@
 #include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-QPushButton *button(const QString &text, QSize size, QWidget *parent)
+// A themed bitmap button with a two-cell glyph strip from the resources.
+TBitBtnXP *button(const QString &text, QSize size, const char *glyph, QWidget *parent)
 {
-    auto *b = new QPushButton(text, parent);
+    auto *b = new TBitBtnXP(parent);
+    b->setText(text);
     b->setFixedSize(size);
+    if (glyph) {
+        b->setGlyph(QPixmap(QString::fromLatin1(glyph)));
+        b->setNumGlyphs(2);
+    }
+    return b;
+}
+
+TImageBtn *imageButton(const char *normal, const char *pressed, const QString &hint, QWidget *parent)
+{
+    auto *b = new TImageBtn(parent);
+    b->setPicture(QPixmap(QString::fromLatin1(normal)));
+    b->setPicture2(QPixmap(QString::fromLatin1(pressed)));
+    b->setToolTip(hint);
+    b->setCursor(Qt::PointingHandCursor);
     return b;
 }
 
@@ -108,9 +128,9 @@ void TMainForm::buildManagePage(QWidget *page)
     row->setFixedHeight(41);
     auto *h = new QHBoxLayout(row);
     h->setContentsMargins(8, 8, 8, 8);
-    AddTerminBtn = button(QStringLiteral("Add appointment"), QSize(177, 25), row);
-    DelTerminBtn = button(QStringLiteral("Delete appointment"), QSize(177, 25), row);
-    UpBtn = button(QStringLiteral("One folder up"), QSize(145, 25), row);
+    AddTerminBtn = button(QStringLiteral("Add appointment"), QSize(177, 25), KalvixPictures::GlyphAdd, row);
+    DelTerminBtn = button(QStringLiteral("Delete appointment"), QSize(177, 25), KalvixPictures::GlyphDelete, row);
+    UpBtn = button(QStringLiteral("One folder up"), QSize(145, 25), KalvixPictures::GlyphUp, row);
     AddTerminBtn->setEnabled(false);
     DelTerminBtn->setEnabled(false);
     h->addWidget(AddTerminBtn);
@@ -260,7 +280,9 @@ void TMainForm::buildOptionsPage(QWidget *page)
     g->addWidget(label(QStringLiteral("Minutes"), right), 1, 1);
     g->addWidget(gsec, 1, 2);
     g->addWidget(label(QStringLiteral("Seconds"), right), 1, 3);
-    ManTerminsBtn = button(QStringLiteral("Check for deadlines now!"), QSize(201, 25), right);
+    // The window's own caption stands; the kind brings glyph and result.
+    ManTerminsBtn = button(QStringLiteral("Check for deadlines now!"), QSize(201, 25), nullptr, right);
+    ManTerminsBtn->setKind(TBitBtnXP::bkAll);
     g->addWidget(ManTerminsBtn, 2, 0, 1, 4, Qt::AlignLeft);
     MinimiertCheck = new QCheckBox(QStringLiteral("Start program minimized"), right);
     g->addWidget(MinimiertCheck, 3, 0, 1, 4);
@@ -274,22 +296,23 @@ void TMainForm::buildBottomBar(QWidget *bar)
 {
     auto *h = new QHBoxLayout(bar);
     h->setContentsMargins(4, 4, 4, 4);
-    wwwBtn = new QPushButton(Theme::homePageAddress(), bar);
-    wwwBtn->setFlat(true);
+    wwwBtn = new QToolButton(bar);
+    wwwBtn->setText(Theme::homePageAddress());
+    wwwBtn->setAutoRaise(true);
+    wwwBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    wwwBtn->setIcon(QIcon(QPixmap(QString::fromLatin1(KalvixPictures::GlyphHomepage)).copy(0, 0, 16, 16)));
     wwwBtn->setFixedSize(137, 33);
     wwwBtn->setToolTip(QStringLiteral("Go to the Brontal homepage..."));
     h->addWidget(wwwBtn);
     h->addStretch(1);
-    MinimizeBtn = button(QStringLiteral("Minimize"), QSize(83, 25), bar);
+    MinimizeBtn = button(QStringLiteral("Minimize"), QSize(83, 25), KalvixPictures::GlyphMinimize, bar);
     MinimizeBtn->setToolTip(
         QStringLiteral("Close the window, but stay active in background and remind me about appointments."));
     h->addWidget(MinimizeBtn);
-    ueberbtn = button(QStringLiteral("About"), QSize(101, 30), bar);
-    ueberbtn->setToolTip(QStringLiteral("Information about the program"));
-    ueberbtn->setCursor(Qt::PointingHandCursor);
+    ueberbtn = imageButton(KalvixPictures::AboutNormal, KalvixPictures::AboutPressed,
+                           QStringLiteral("Information about the program"), bar);
     h->addWidget(ueberbtn);
-    EndeBtn = button(QStringLiteral("Exit"), QSize(101, 30), bar);
-    EndeBtn->setToolTip(QStringLiteral("Hereby you leave the program"));
-    EndeBtn->setCursor(Qt::PointingHandCursor);
+    EndeBtn = imageButton(KalvixPictures::ExitNormal, KalvixPictures::ExitPressed,
+                          QStringLiteral("Hereby you leave the program"), bar);
     h->addWidget(EndeBtn);
 }

@@ -3,6 +3,7 @@
 
 #include "app/AppPictures.h"
 #include "app/SpinEdit.h"
+#include "controls/ButtonsXP.h"
 #include "navigation/DateTreeModel.h"
 #include "navigation/NodeCode.h"
 #include "navigation/Overview.h"

@@ -23,6 +23,9 @@ class QPushButton;
 class QSplitter;
 class QStatusBar;
 class QTabWidget;
+class QToolButton;
+class TBitBtnXP;
+class TImageBtn;
 class QTreeView;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -75,9 +78,9 @@ public:
     // Controls, named as in the window's definition.
     QTabWidget *PageControl1 = nullptr;
     HeadingPanel *ListHeading = nullptr;
-    QPushButton *AddTerminBtn = nullptr;
-    QPushButton *DelTerminBtn = nullptr;
-    QPushButton *UpBtn = nullptr;
+    TBitBtnXP *AddTerminBtn = nullptr;
+    TBitBtnXP *DelTerminBtn = nullptr;
+    TBitBtnXP *UpBtn = nullptr;
     QTreeView *TreeView1 = nullptr;
     DateTreeModel *TreeModel = nullptr;
     QSplitter *Splitter1 = nullptr;
@@ -98,12 +101,12 @@ public:
     QPushButton *ClearLastBtn = nullptr;
     TSpinEdit *gmin = nullptr;
     TSpinEdit *gsec = nullptr;
-    QPushButton *ManTerminsBtn = nullptr;
+    TBitBtnXP *ManTerminsBtn = nullptr;
     QCheckBox *MinimiertCheck = nullptr;
-    QPushButton *wwwBtn = nullptr;
-    QPushButton *MinimizeBtn = nullptr;
-    QPushButton *ueberbtn = nullptr;
-    QPushButton *EndeBtn = nullptr;
+    QToolButton *wwwBtn = nullptr;
+    TBitBtnXP *MinimizeBtn = nullptr;
+    TImageBtn *ueberbtn = nullptr;
+    TImageBtn *EndeBtn = nullptr;
     QStatusBar *StatusBar1 = nullptr;
 
     QTimer Timer1; // save timer

@@ -4,6 +4,8 @@
 
 #include "app/Dialogs.h"
 #include "app/MainUnit.h"
+#include "controls/ButtonsXP.h"
+#include "controls/ImageBtnUnit.h"
 #include "navigation/DateTreeModel.h"
 #include "navigation/NodeCode.h"
 #include "reminders/ReminderAnswers.h"
