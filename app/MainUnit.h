@@ -59,6 +59,7 @@ public:
 
     // Ends the program without the close question (tray "Quit").
     void QuitNow();
+    bool isQuitting() const { return quitting_; }
 
     // Read access for tests and the tray.
     DayGrid &grid() { return *grid_; }

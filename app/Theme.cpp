@@ -27,7 +27,7 @@ QFont windowFont()
 
 QString homePageAddress()
 {
-    return QStringLiteral("http://www.brontal.example/");
+    return QStringLiteral("http://brontal.example/");
 }
 
 QWidget *optionsPicturePanel(QWidget *parent)

@@ -4,6 +4,7 @@
 #include "app/KalvixApplication.h"
 #include "app/MainInstance.h"
 #include "app/MainUnit.h"
+#include "platform/desktop/TerminationRequests.h"
 #include "platform/instance/SingleInstance.h"
 #include "reminders/TerminFUnit.h"
 #include "reminders/TerminFormAnswers.h"
@@ -26,8 +27,15 @@ int main(int argc, char *argv[])
     TerminFormAnswers answers(terminForm);
     mainForm.setAnswerProvider(&answers, &terminForm);
 
-    // Reminders due at start come before the main window appears.
+    // Logout and shutdown end the program as "Quit" does, saving first.
+    TerminationRequests termination;
+    QObject::connect(&termination, &TerminationRequests::requested, &mainForm, &TMainForm::QuitNow);
+
+    // Reminders due at start come before the main window appears. "Quit"
+    // chosen while they are open ends the program right here.
     mainForm.FormShow();
+    if (mainForm.isQuitting())
+        return 0;
     mainForm.show();
     return app.exec();
 }

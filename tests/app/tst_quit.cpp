@@ -1,0 +1,56 @@
+// "Quit" from the tray while a reminder is open. It ends the process's
+// event loops, so it has a test program of its own.
+#include "MainFormHarness.h"
+
+#include "reminders/TerminFUnit.h"
+#include "reminders/TerminFormAnswers.h"
+
+class TstQuit : public QObject {
+    Q_OBJECT
+private slots:
+    void quitDuringAReminderCancelsItAndSaves()
+    {
+        MainFormHarness h;
+        DayGrid grid;
+        const QDateTime soon = QDateTime::currentDateTime().addSecs(3600);
+        if (soon.date() != QDate::currentDate())
+            QSKIP("too close to midnight to place an appointment later today");
+        TTerminDay &day = grid.Slot(soon.date().year(), soon.date().month(), soon.date().day());
+        for (const char *name : {"first", "second"}) {
+            TTermin *t = grid.AddRecord(day);
+            t->Name = name;
+            t->Time = DateTimeValue::EncodeTime(soon.time().hour(), soon.time().minute());
+            t->FirstRemind = 1;
+        }
+        h.writeStore(grid);
+
+        auto form = h.make();
+        TTerminForm dialog;
+        TerminFormAnswers answers(dialog);
+        form->setAnswerProvider(&answers, &dialog);
+        bool quitWhileOpen = false;
+        QTimer::singleShot(0, [&] {
+            quitWhileOpen = dialog.isVisible();
+            form->QuitNow();
+        });
+        QFile::remove(h.dataPath());
+        form->CheckTermins();
+        QVERIFY(quitWhileOpen);
+        QVERIFY(h.boxes.isEmpty()); // no close question
+
+        // Both records were saved unreminded: the open one as "Cancel all",
+        // the next one never asked.
+        DayGrid back;
+        TSettings s;
+        const QByteArray bytes = h.fileBytes();
+        QVERIFY(TerminFile::Parse(bytes.constData(), bytes.size(), back, s).isEmpty());
+        const TTerminDay &saved = back.Slot(soon.date().year(), soon.date().month(), soon.date().day());
+        QCOMPARE(saved.records.Count(), 2u);
+        QCOMPARE(saved.records.At(0).LastReminded, 0.0);
+        QCOMPARE(saved.records.At(1).LastReminded, 0.0);
+        QVERIFY(!form->checkTimer().isActive());
+    }
+};
+
+QTEST_MAIN(TstQuit)
+#include "tst_quit.moc"
