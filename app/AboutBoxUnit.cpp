@@ -7,6 +7,8 @@
 #include "resources/pictures/KalvixPictures.h"
 
 #include <QDate>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLabel>
 #include <QPushButton>
 
@@ -84,6 +86,8 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     OKBtn->setKind(TBitBtnXP::bkOK);
     OKBtn->setGeometry((664 - 181) / 2, 404, 181, 37);
 
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center()); // centred on the screen, not the owner
     FormCreate();
 }
 
