@@ -74,10 +74,10 @@ bool nearContent(size_t at, const Layout &l, size_t size)
 }
 
 // Under the sanitizers every parse is many times slower; there the long run
-// of empty days is sampled (every 13th offset) while every offset near
+// of empty days is sampled (every 37th offset) while every offset near
 // content is still tried. The ordinary build tries every offset.
 #if defined(__SANITIZE_ADDRESS__)
-constexpr size_t BulkStride = 13;
+constexpr size_t BulkStride = 37;
 #else
 constexpr size_t BulkStride = 1;
 #endif
