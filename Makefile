@@ -41,3 +41,14 @@ asan: test-deps
 
 clean:
 	rm -rf $(BUILD) build-bench build-asan
+
+# Per-user installation: the program folder must stay writable because the
+# program keeps appointments.dat beside its executable. Adds a menu entry
+# and an autostart entry; uninstall leaves appointments.dat in place.
+PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/kalvix
+
+install: build
+	tools/install-kalvix.sh install $(BUILD) "$(PREFIX)"
+
+uninstall:
+	tools/install-kalvix.sh uninstall $(BUILD) "$(PREFIX)"

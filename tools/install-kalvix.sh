@@ -1,0 +1,89 @@
+#!/usr/bin/env bash
+# Installs Kalvix for the current user, or removes it again.
+#   tools/install-kalvix.sh install   BUILD_DIR PROGRAM_DIR
+#   tools/install-kalvix.sh uninstall BUILD_DIR PROGRAM_DIR
+# PROGRAM_DIR receives the executable, its visual-style library and its
+# pictures. The program keeps appointments.dat beside its executable, so the
+# folder must stay writable by the user; uninstalling leaves that file (and
+# any appointments.dat.bad copies) where they are.
+# The menu entry goes to $XDG_DATA_HOME/applications, the icons to
+# $XDG_DATA_HOME/icons/hicolor and the autostart entry to
+# $XDG_CONFIG_HOME/autostart (defaults ~/.local/share and ~/.config).
+set -euo pipefail
+
+action=${1:?install or uninstall}
+build=${2:?build folder}
+prefix=$(realpath -m "${3:?program folder}")
+here=$(cd "$(dirname "$0")/.." && pwd)
+data_home=${XDG_DATA_HOME:-$HOME/.local/share}
+config_home=${XDG_CONFIG_HOME:-$HOME/.config}
+apps=$data_home/applications
+icons=$data_home/icons/hicolor
+autostart=$config_home/autostart
+pictures=$here/resources/pictures/images
+sizes=(16 32 48 64 256)
+
+desktop_entry() {
+  # Exec takes the path in double quotes, so spaces in it are fine; the
+  # characters that would need escaping inside them are refused instead.
+  case $prefix in *[\"\`\$\\]*) echo "Unsupported character in $prefix" >&2; exit 1;; esac
+  cat <<ENTRY
+[Desktop Entry]
+Type=Application
+Name=Kalvix
+GenericName=Appointment reminder
+Comment=Reminds you of your appointments from the notification area
+Exec="$prefix/kalvix"
+Icon=kalvix
+Terminal=false
+Categories=Office;Calendar;
+StartupNotify=false
+ENTRY
+}
+
+case $action in
+install)
+  [ -x "$build/kalvix" ] || { echo "No program in $build: build it first (make build)" >&2; exit 1; }
+  mkdir -p "$prefix" "$prefix/pictures" "$apps" "$autostart"
+  # install(1) writes a new file and renames it, so a running copy keeps
+  # its old executable until it ends.
+  install -m 755 "$build/kalvix" "$prefix/kalvix"
+  shopt -s nullglob
+  for lib in "$build"/libkalvixtheme*.so*; do
+    cp -P "$lib" "$prefix/"
+  done
+  for picture in "$pictures"/*; do
+    install -m 644 "$picture" "$prefix/pictures/"
+  done
+  for size in "${sizes[@]}"; do
+    if [ -f "$pictures/icon-$size.png" ]; then
+      mkdir -p "$icons/${size}x$size/apps"
+      install -m 644 "$pictures/icon-$size.png" "$icons/${size}x$size/apps/kalvix.png"
+    fi
+  done
+  desktop_entry >"$apps/kalvix.desktop"
+  { desktop_entry; echo "X-GNOME-Autostart-enabled=true"; } >"$autostart/kalvix.desktop"
+  command -v update-desktop-database >/dev/null && update-desktop-database -q "$apps" || true
+  echo "Installed Kalvix in $prefix"
+  echo "  menu entry  $apps/kalvix.desktop"
+  echo "  autostart   $autostart/kalvix.desktop"
+  echo "  appointments are kept in $prefix/appointments.dat"
+  ;;
+uninstall)
+  rm -f "$prefix/kalvix" "$prefix"/libkalvixtheme*.so* "$apps/kalvix.desktop" "$autostart/kalvix.desktop"
+  rm -rf "$prefix/pictures"
+  for size in "${sizes[@]}"; do
+    rm -f "$icons/${size}x$size/apps/kalvix.png"
+  done
+  rmdir "$prefix" 2>/dev/null || true
+  if [ -d "$prefix" ]; then
+    echo "Removed Kalvix; your appointments stay in $prefix (appointments.dat)"
+  else
+    echo "Removed Kalvix"
+  fi
+  ;;
+*)
+  echo "usage: $0 install|uninstall BUILD_DIR PROGRAM_DIR" >&2
+  exit 2
+  ;;
+esac
