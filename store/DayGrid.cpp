@@ -23,7 +23,14 @@ DayGrid::DayGrid() : slots_(new TTerminDay[static_cast<size_t>(Years) * 12 * 31]
 
 void DayGrid::delall()
 {
+    // Records first: their texts may point into the kept storage.
     ForEachDay([](int, int, int, TTerminDay &slot) { slot.records.Clear(); });
+    textStorage_.clear();
+}
+
+void DayGrid::KeepTextStorage(std::unique_ptr<char[]> bytes)
+{
+    textStorage_.push_back(std::move(bytes));
 }
 
 void DayGrid::Adopt(DayGrid &other)
@@ -31,6 +38,7 @@ void DayGrid::Adopt(DayGrid &other)
     ForEachDay([&other](int y, int m, int d, TTerminDay &slot) {
         slot.records.SwapElements(other.Slot(y, m, d).records);
     });
+    textStorage_.swap(other.textStorage_);
 }
 
 size_t DayGrid::RecordCount() const

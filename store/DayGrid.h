@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <memory>
+#include <vector>
 
 class TTerminDay {
 public:
@@ -68,6 +69,10 @@ public:
     // Releases every record; each slot keeps an empty, usable array.
     void delall();
 
+    // Keeps bytes that texts of this grid's records point into (a file
+    // read into it) until delall.
+    void KeepTextStorage(std::unique_ptr<char[]> bytes);
+
     // Takes over every day's records from `other`, which receives ours.
     // Weekday abbreviations stay with this grid.
     void Adopt(DayGrid &other);
@@ -83,4 +88,5 @@ private:
     }
 
     std::unique_ptr<TTerminDay[]> slots_;
+    std::vector<std::unique_ptr<char[]>> textStorage_;
 };

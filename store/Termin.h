@@ -2,7 +2,7 @@
 // One appointment. It has no date of its own: the day slot holding it is
 // its date. Times and durations are date-time values (days as a double).
 
-#include <string>
+#include "store/Text.h"
 
 struct TTermin {
     double FirstRemind = 0;    // lead time of the first reminder, in days
@@ -10,6 +10,6 @@ struct TTermin {
     double LastReminded = 0;   // date-time of the last answer; 0 = never
     double Time = 0;           // time of day as a fraction of a day
     bool Done = false;         // "Don't remind anymore"
-    std::string Name;          // 8-bit text, never holds a NUL
-    std::string Description;   // 8-bit text, may hold line breaks
+    TText Name;                // 8-bit text, never holds a NUL
+    TText Description;         // 8-bit text, may hold line breaks
 };

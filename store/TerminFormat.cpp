@@ -1,0 +1,234 @@
+#include "store/TerminFormat.h"
+
+#include "store/TerminFile.h"
+
+#include <QtEndian>
+
+#include <cstring>
+
+namespace TerminFormat {
+
+namespace {
+
+constexpr size_t RecordFixedBytes = 4 * 8 + 1;
+constexpr size_t RecordMinBytes = RecordFixedBytes + 2 * 4;
+
+// Collects fields in a buffer and passes it on whenever it fills up.
+class ChunkWriter {
+public:
+    explicit ChunkWriter(const std::function<bool(const char *, size_t)> &write)
+        : write_(write), buffer_(new char[ChunkBytes]), p_(buffer_.get())
+    {
+    }
+    // Makes room for `n` bytes (at most ChunkBytes) by passing on what
+    // was collected; false when passing it on failed.
+    bool room(size_t n)
+    {
+        if (static_cast<size_t>(buffer_.get() + ChunkBytes - p_) >= n)
+            return true;
+        return flush();
+    }
+    bool flush()
+    {
+        const size_t n = static_cast<size_t>(p_ - buffer_.get());
+        p_ = buffer_.get();
+        return n == 0 || write_(buffer_.get(), n);
+    }
+    void i32(qint32 v) { qToLittleEndian(v, p_); p_ += 4; }
+    void f64(double v)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &v, 8);
+        qToLittleEndian(bits, p_);
+        p_ += 8;
+    }
+    void u8(unsigned char v) { *p_++ = static_cast<char>(v); }
+    bool text(const TText &t)
+    {
+        if (!room(4))
+            return false;
+        i32(static_cast<qint32>(t.size()));
+        if (t.size() > ChunkBytes) // longer than the whole buffer: straight through
+            return flush() && write_(t.data(), t.size());
+        if (!room(t.size()))
+            return false;
+        std::memcpy(p_, t.data(), t.size());
+        p_ += t.size();
+        return true;
+    }
+
+private:
+    const std::function<bool(const char *, size_t)> &write_;
+    std::unique_ptr<char[]> buffer_;
+    char *p_;
+};
+
+// Reads fields in order. While loading, the byte after each text is turned
+// into the text's terminator once the field starting there has been read.
+template <bool Loading>
+class Reader {
+public:
+    Reader(char *p, size_t n) : p_(p), end_(p + n) {}
+    size_t left() const { return static_cast<size_t>(end_ - p_); }
+    bool i32(qint32 &v)
+    {
+        if (left() < 4)
+            return false;
+        v = qFromLittleEndian<qint32>(p_);
+        advance(4);
+        return true;
+    }
+    double f64()
+    {
+        const quint64 bits = qFromLittleEndian<quint64>(p_);
+        advance(8);
+        double v;
+        std::memcpy(&v, &bits, 8);
+        return v;
+    }
+    unsigned char u8()
+    {
+        const auto v = static_cast<unsigned char>(*p_);
+        advance(1);
+        return v;
+    }
+    // A text of `n` bytes, already checked to fit.
+    TText text(size_t n)
+    {
+        char *start = p_;
+        advance(n);
+        if (!Loading || n == 0)
+            return TText();
+        pendingNul_ = p_;
+        // A NUL inside ends the text, as it ends the characters kept.
+        const void *nul = std::memchr(start, 0, n);
+        const size_t len = nul ? static_cast<size_t>(static_cast<const char *>(nul) - start) : n;
+        return len ? TText::View(start, len) : TText();
+    }
+
+private:
+    void advance(size_t n)
+    {
+        if (Loading && pendingNul_) {
+            *pendingNul_ = '\0';
+            pendingNul_ = nullptr;
+        }
+        p_ += n;
+    }
+
+    char *p_;
+    char *end_;
+    char *pendingNul_ = nullptr;
+};
+
+// The one walk over the layout, for checking and for loading.
+template <bool Loading>
+QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
+{
+    Reader<Loading> r(data, size);
+    const QString beyondEnd = QString::fromLatin1(TerminFile::ReadBeyondEndText);
+    for (int y = DayGrid::FirstYear; y <= DayGrid::LastYear; ++y)
+        for (int m = 1; m <= 12; ++m)
+            for (int d = 1, days = DayGrid::DaysInMonth(y, m); d <= days; ++d) {
+                qint32 count;
+                if (!r.i32(count))
+                    return beyondEnd;
+                if (count < 0)
+                    return QStringLiteral("Invalid appointment count %1").arg(count);
+                if (count == 0)
+                    continue;
+                // Every record takes at least its fixed fields and two
+                // lengths: a count that cannot fit is known bad before any
+                // memory is set aside for it.
+                if (static_cast<size_t>(count) > r.left() / RecordMinBytes)
+                    return beyondEnd;
+                TDynaArray<TTermin> *records = nullptr;
+                if (Loading) {
+                    records = &grid->Slot(y, m, d).records;
+                    records->Reserve(static_cast<size_t>(count));
+                }
+                for (qint32 i = 0; i < count; ++i) {
+                    if (r.left() < RecordMinBytes)
+                        return beyondEnd;
+                    const double time = r.f64(), last = r.f64(), first = r.f64(), repeat = r.f64();
+                    const bool done = r.u8() != 0;
+                    TText texts[2];
+                    for (TText &t : texts) {
+                        qint32 len;
+                        if (!r.i32(len))
+                            return beyondEnd;
+                        if (len < 0)
+                            return QStringLiteral("Invalid text length %1").arg(len);
+                        if (static_cast<size_t>(len) > r.left())
+                            return beyondEnd;
+                        t = r.text(static_cast<size_t>(len));
+                    }
+                    if (Loading) {
+                        TTermin &rec = *records->Add();
+                        rec.Time = time;
+                        rec.LastReminded = last;
+                        rec.FirstRemind = first;
+                        rec.RepeatInterval = repeat;
+                        rec.Done = done;
+                        rec.Name = std::move(texts[0]);
+                        rec.Description = std::move(texts[1]);
+                    }
+                }
+            }
+    qint32 minutes, seconds, minimized;
+    if (!r.i32(minutes) || !r.i32(seconds) || !r.i32(minimized))
+        return beyondEnd;
+    if (Loading) {
+        TSettings s;
+        s.checkMinutes = minutes;
+        s.checkSeconds = seconds;
+        s.startMinimized = minimized != 0;
+        *settings = s.clamped();
+    }
+    return QString();
+}
+
+} // namespace
+
+bool SerializeChunks(const DayGrid &grid, const TSettings &settings,
+                     const std::function<bool(const char *, size_t)> &write)
+{
+    ChunkWriter w(write);
+    bool ok = true;
+    grid.ForEachDay([&](int, int, int, const TTerminDay &slot) {
+        if (!ok || !(ok = w.room(4)))
+            return;
+        const uint32_t n = slot.records.Count();
+        w.i32(static_cast<qint32>(n));
+        const TTermin *r = slot.records.Data();
+        for (uint32_t i = 0; i < n && ok; ++i) {
+            if (!(ok = w.room(RecordFixedBytes)))
+                return;
+            w.f64(r[i].Time);
+            w.f64(r[i].LastReminded);
+            w.f64(r[i].FirstRemind);
+            w.f64(r[i].RepeatInterval);
+            w.u8(r[i].Done ? 1 : 0);
+            ok = w.text(r[i].Name) && w.text(r[i].Description);
+        }
+    });
+    if (!ok || !w.room(12))
+        return false;
+    w.i32(settings.checkMinutes);
+    w.i32(settings.checkSeconds);
+    w.i32(settings.startMinimized ? 1 : 0);
+    return w.flush();
+}
+
+QString Validate(const char *data, size_t size)
+{
+    // The checking walk only reads.
+    return walk<false>(const_cast<char *>(data), size, nullptr, nullptr);
+}
+
+void Load(char *data, size_t size, DayGrid &grid, TSettings &settings)
+{
+    walk<true>(data, size, &grid, &settings);
+}
+
+} // namespace TerminFormat

@@ -1,0 +1,100 @@
+#pragma once
+// The 8-bit text of an appointment (name or description), always
+// NUL-terminated and never holding a NUL itself.
+//
+// A text read from the data file points into the file's bytes, which the
+// day grid keeps for as long as it holds the records read from them; so a
+// store of many appointments loads without one allocation per text. A text
+// set by the program owns a copy of its own. Copying a text always copies
+// its characters, so a copy never depends on where the original lives.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <memory>
+#include <string>
+
+class TText {
+public:
+    TText() = default;
+    TText(const char *s) { assign(s, std::strlen(s)); }
+    TText(const std::string &s) { assign(s.data(), s.size()); }
+    TText(const TText &o) { assign(o.data_, o.size_); }
+    TText(TText &&o) noexcept : owned_(std::move(o.owned_)), data_(o.data_), size_(o.size_) { o.reset(); }
+    TText &operator=(const TText &o)
+    {
+        if (this != &o)
+            assign(o.data_, o.size_);
+        return *this;
+    }
+    TText &operator=(TText &&o) noexcept
+    {
+        if (this != &o) {
+            owned_ = std::move(o.owned_);
+            data_ = o.data_;
+            size_ = o.size_;
+            o.reset();
+        }
+        return *this;
+    }
+    TText &operator=(const char *s) { assign(s, std::strlen(s)); return *this; }
+    TText &operator=(const std::string &s) { assign(s.data(), s.size()); return *this; }
+
+    // A text in storage the caller keeps alive and unchanged; `p[size]`
+    // must be a NUL and no NUL may come before it.
+    static TText View(const char *p, std::size_t size)
+    {
+        TText t;
+        t.data_ = p;
+        t.size_ = static_cast<uint32_t>(size);
+        return t;
+    }
+
+    const char *data() const { return data_; }
+    const char *c_str() const { return data_; }
+    std::size_t size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    bool isView() const { return size_ != 0 && !owned_; }
+    std::string str() const { return std::string(data_, size_); }
+    operator std::string() const { return str(); }
+
+    friend bool operator==(const TText &a, const TText &b) { return equal(a, b.data_, b.size_); }
+    friend bool operator==(const TText &a, const std::string &b) { return equal(a, b.data(), b.size()); }
+    friend bool operator==(const TText &a, const char *b) { return equal(a, b, std::strlen(b)); }
+    friend bool operator!=(const TText &a, const TText &b) { return !(a == b); }
+    friend bool operator!=(const TText &a, const std::string &b) { return !(a == b); }
+    friend bool operator!=(const TText &a, const char *b) { return !(a == b); }
+
+private:
+    // Keeps the characters before the first NUL, as the stored text ends there.
+    void assign(const char *p, std::size_t n)
+    {
+        const void *nul = std::memchr(p, 0, n);
+        if (nul)
+            n = static_cast<std::size_t>(static_cast<const char *>(nul) - p);
+        if (n == 0) {
+            owned_.reset();
+            reset();
+            return;
+        }
+        std::unique_ptr<char[]> copy(new char[n + 1]);
+        std::memcpy(copy.get(), p, n);
+        copy[n] = '\0';
+        owned_ = std::move(copy);
+        data_ = owned_.get();
+        size_ = static_cast<uint32_t>(n);
+    }
+    void reset()
+    {
+        data_ = "";
+        size_ = 0;
+    }
+    static bool equal(const TText &a, const char *p, std::size_t n)
+    {
+        return a.size_ == n && std::memcmp(a.data_, p, n) == 0;
+    }
+
+    std::unique_ptr<char[]> owned_;
+    const char *data_ = "";
+    uint32_t size_ = 0;
+};
