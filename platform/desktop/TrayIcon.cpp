@@ -1,6 +1,9 @@
 #include "platform/desktop/TrayIcon.h"
 
 #include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QTimer>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -24,7 +27,7 @@ bool TrayIcon::Add(const QIcon &icon, const QString &tip)
                 emit mouseMessage(LeftDoubleClick);
                 break;
             case QSystemTrayIcon::Context:
-                emit mouseMessage(RightButtonUp);
+                contextRequested();
                 break;
             default:
                 break;
@@ -35,6 +38,41 @@ bool TrayIcon::Add(const QIcon &icon, const QString &tip)
     icon_->setToolTip(tip);
     icon_->show();
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+// The desktop reports the context request while the right button is still
+// down; a menu opened then gets the button's release and may close at once.
+// Like the classic "right button up", report it when the button comes up.
+void TrayIcon::contextRequested()
+{
+    if (!(QGuiApplication::mouseButtons() & Qt::RightButton)) {
+        emit mouseMessage(RightButtonUp);
+        return;
+    }
+    if (waitingForRelease_)
+        return;
+    waitingForRelease_ = true;
+    qApp->installEventFilter(this);
+    // Should the release never reach us, do not leave the user waiting.
+    QTimer::singleShot(1500, this, [this] { releaseSeen(); });
+}
+
+void TrayIcon::releaseSeen()
+{
+    if (!waitingForRelease_)
+        return;
+    waitingForRelease_ = false;
+    qApp->removeEventFilter(this);
+    // Out of the event's delivery before a menu opens.
+    QTimer::singleShot(0, this, [this] { emit mouseMessage(RightButtonUp); });
+}
+
+bool TrayIcon::eventFilter(QObject *watched, QEvent *event)
+{
+    if (waitingForRelease_ && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::RightButton)
+        releaseSeen();
+    return QObject::eventFilter(watched, event);
 }
 
 void TrayIcon::Remove()

@@ -34,6 +34,13 @@ public:
 signals:
     void mouseMessage(int message);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
+    void contextRequested();
+    void releaseSeen();
+
+    bool waitingForRelease_ = false;
     std::unique_ptr<QSystemTrayIcon> icon_;
 };
