@@ -6,6 +6,7 @@
 // (default 7), the three programs taking turns within each round.
 
 #include "BenchUtil.h"
+#include "SampleStore.h"
 #include "Process.h"
 #include "XDisplay.h"
 
@@ -51,22 +52,7 @@ struct Subject {
 QByteArray storeBytes(int count)
 {
     DayGrid grid;
-    QRandomGenerator random(4711);
-    for (int i = 0; i < count; ++i) {
-        int year = 0, month = 0, day = 0;
-        do {
-            year = DayGrid::FirstYear + random.bounded(DayGrid::Years);
-            month = 1 + random.bounded(12);
-            day = 1 + random.bounded(31);
-        } while (!DayGrid::IsValidDay(year, month, day));
-        TTermin *t = grid.AddRecord(grid.Slot(year, month, day));
-        t->Name = "Appointment " + std::to_string(1000000 + i);
-        t->Description = std::string(100, static_cast<char>('a' + i % 26));
-        t->Time = random.bounded(1440) / 1440.0;
-        t->FirstRemind = 0;
-        t->RepeatInterval = 1;
-        t->Done = i % 7 == 0;
-    }
+    bench::FillSpread(grid, count, 0);
     return TerminFile::Serialize(grid, TSettings{});
 }
 

@@ -3,6 +3,7 @@
 // number of bytes: one write, a sync and a rename; one read.
 
 #include "BenchUtil.h"
+#include "SampleStore.h"
 #include "store/TerminFile.h"
 
 #include <QFile>
@@ -15,27 +16,6 @@
 #include <unistd.h>
 
 namespace {
-
-void fill(DayGrid &grid, int count)
-{
-    QRandomGenerator random(4711);
-    for (int i = 0; i < count; ++i) {
-        int year = 0, month = 0, day = 0;
-        do {
-            year = DayGrid::FirstYear + random.bounded(DayGrid::Years);
-            month = 1 + random.bounded(12);
-            day = 1 + random.bounded(31);
-        } while (!DayGrid::IsValidDay(year, month, day));
-        TTermin *t = grid.AddRecord(grid.Slot(year, month, day));
-        t->Name = "Appointment " + std::to_string(1000000 + i); // 19 bytes
-        t->Description = std::string(100, static_cast<char>('a' + i % 26));
-        t->Time = random.bounded(1440) / 1440.0;
-        t->FirstRemind = 3;
-        t->RepeatInterval = 1;
-        t->LastReminded = i % 3 ? 0 : 40000 + i / 24.0;
-        t->Done = i % 7 == 0;
-    }
-}
 
 bool check(bool ok, const char *what)
 {
@@ -74,7 +54,7 @@ bool run(const char *label, int records, int runs)
     const QString path = TerminFile::PathIn(dir.path());
     const QString basePath = dir.filePath(QStringLiteral("baseline.dat"));
     DayGrid grid;
-    fill(grid, records);
+    bench::FillSpread(grid, records, 3);
     const TSettings settings{2, 30, false};
     const QByteArray bytes = TerminFile::Serialize(grid, settings);
     std::printf("-- %s: %d appointments, %lld bytes\n", label, records, static_cast<long long>(bytes.size()));
