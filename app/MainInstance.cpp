@@ -11,8 +11,10 @@
 void TMainForm::ShowAndRaise()
 {
     // Someone started the program to see it: a pending hide of "Start
-    // program minimized" would take the window away again at once.
+    // program minimized" would take the window away again at once, also one
+    // still to come after the reminders of the first showing.
     Timer3.stop();
+    showRequested_ = true;
     if (isMinimized())
         setWindowState(windowState() & ~Qt::WindowMinimized);
     show();

@@ -190,7 +190,7 @@ void TMainForm::FormShow()
         return;
     shownOnce_ = true;
     CheckTermins();
-    if (MinimiertCheck->isChecked())
+    if (MinimiertCheck->isChecked() && !showRequested_)
         Timer3.start();
 }
 

@@ -180,6 +180,7 @@ private:
     bool shownOnce_ = false;
     bool destroyed_ = false;
     bool quitting_ = false;
+    bool showRequested_ = false; // a second start asked to see the window
     bool reportOpen_ = false;
     QByteArray lastWritten_;      // bytes of the last successful save
     QDateTime lastWrittenStamp_;  // and the file's time stamp right after it

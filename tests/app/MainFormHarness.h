@@ -29,9 +29,12 @@ public:
     QStringList asked;          // names asked about
     QList<bool> windowVisible;  // was the main window visible when asked?
     QWidget *window = nullptr;
+    std::function<void()> whileAsking; // runs while a reminder is "open"
 
     int Ask(const QString &, const QString &name, const QString &) override
     {
+        if (whileAsking)
+            whileAsking();
         asked << name;
         windowVisible << (window && window->isVisible());
         return script.isEmpty() ? ReminderAnswer::Yes : script.takeFirst();

@@ -185,6 +185,25 @@ private slots:
         QVERIFY(!form->startMinimizedTimer().isActive());
     }
 
+    void aSecondStartDuringTheFirstRemindersKeepsTheWindow()
+    {
+        MainFormHarness h;
+        DayGrid grid;
+        const QDateTime soon = QDateTime::currentDateTime().addSecs(3600);
+        if (soon.date() != QDate::currentDate())
+            QSKIP("too close to midnight to place an appointment later today");
+        TTermin *t = grid.AddRecord(grid.Slot(soon.date().year(), soon.date().month(), soon.date().day()));
+        t->Time = DateTimeValue::EncodeTime(soon.time().hour(), soon.time().minute());
+        t->FirstRemind = 1;
+        h.writeStore(grid, TSettings{0, 30, true});
+        auto form = h.make();
+        h.reminders.whileAsking = [&] { form->ShowAndRaise(); };
+        form->FormShow();
+        QCOMPARE(h.reminders.asked.size(), 1);
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->startMinimizedTimer().isActive());
+    }
+
     void checkIntervalFollowsTheFields()
     {
         MainFormHarness h;
