@@ -79,6 +79,29 @@ public:
     }
 };
 
+// An hour from now, today: an appointment at that time with a lead of one
+// day is due at once. Null near midnight, when no such time exists today.
+inline QDateTime dueSoon()
+{
+    const QDateTime soon = QDateTime::currentDateTime().addSecs(3600);
+    return soon.date() == QDate::currentDate() ? soon : QDateTime();
+}
+
+inline TTerminDay &dayOf(DayGrid &grid, const QDateTime &when)
+{
+    return grid.Slot(when.date().year(), when.date().month(), when.date().day());
+}
+
+// Adds an appointment at `when` that is due now.
+inline TTermin *addDue(DayGrid &grid, const QDateTime &when, const char *name)
+{
+    TTermin *t = grid.AddRecord(dayOf(grid, when));
+    t->Name = name;
+    t->Time = DateTimeValue::EncodeTime(when.time().hour(), when.time().minute());
+    t->FirstRemind = 1;
+    return t;
+}
+
 inline void selectNode(TMainForm &form, int code)
 {
     const QModelIndex index = form.TreeModel->indexForCode(code);

@@ -150,13 +150,10 @@ private slots:
     {
         MainFormHarness h;
         DayGrid grid;
-        const QDateTime soon = QDateTime::currentDateTime().addSecs(3600);
-        if (soon.date() != QDate::currentDate())
+        const QDateTime soon = dueSoon();
+        if (!soon.isValid())
             QSKIP("too close to midnight to place an appointment later today");
-        TTermin *t = grid.AddRecord(grid.Slot(soon.date().year(), soon.date().month(), soon.date().day()));
-        t->Name = "due";
-        t->Time = DateTimeValue::EncodeTime(soon.time().hour(), soon.time().minute());
-        t->FirstRemind = 1;
+        addDue(grid, soon, "due");
         h.writeStore(grid);
 
         auto form = h.make();
@@ -165,7 +162,7 @@ private slots:
         form->show();
         QCOMPARE(h.reminders.asked, QStringList{QStringLiteral("due")});
         QCOMPARE(h.reminders.windowVisible, QList<bool>{false});
-        QVERIFY(recordAt(*form, soon.date().year(), soon.date().month(), soon.date().day(), 0).LastReminded > 0);
+        QVERIFY(dayOf(form->grid(), soon).records.At(0).LastReminded > 0);
         form->hide();
         form->show(); // acts only once
         QCOMPARE(h.reminders.asked.size(), 1);
@@ -189,12 +186,10 @@ private slots:
     {
         MainFormHarness h;
         DayGrid grid;
-        const QDateTime soon = QDateTime::currentDateTime().addSecs(3600);
-        if (soon.date() != QDate::currentDate())
+        const QDateTime soon = dueSoon();
+        if (!soon.isValid())
             QSKIP("too close to midnight to place an appointment later today");
-        TTermin *t = grid.AddRecord(grid.Slot(soon.date().year(), soon.date().month(), soon.date().day()));
-        t->Time = DateTimeValue::EncodeTime(soon.time().hour(), soon.time().minute());
-        t->FirstRemind = 1;
+        addDue(grid, soon, "due");
         h.writeStore(grid, TSettings{0, 30, true});
         auto form = h.make();
         h.reminders.whileAsking = [&] { form->ShowAndRaise(); };

@@ -12,16 +12,11 @@ private slots:
     {
         MainFormHarness h;
         DayGrid grid;
-        const QDateTime soon = QDateTime::currentDateTime().addSecs(3600);
-        if (soon.date() != QDate::currentDate())
+        const QDateTime soon = dueSoon();
+        if (!soon.isValid())
             QSKIP("too close to midnight to place an appointment later today");
-        TTerminDay &day = grid.Slot(soon.date().year(), soon.date().month(), soon.date().day());
-        for (const char *name : {"first", "second"}) {
-            TTermin *t = grid.AddRecord(day);
-            t->Name = name;
-            t->Time = DateTimeValue::EncodeTime(soon.time().hour(), soon.time().minute());
-            t->FirstRemind = 1;
-        }
+        for (const char *name : {"first", "second"})
+            addDue(grid, soon, name);
         h.writeStore(grid);
 
         auto form = h.make();
@@ -44,7 +39,7 @@ private slots:
         TSettings s;
         const QByteArray bytes = h.fileBytes();
         QVERIFY(TerminFile::Parse(bytes.constData(), bytes.size(), back, s).isEmpty());
-        const TTerminDay &saved = back.Slot(soon.date().year(), soon.date().month(), soon.date().day());
+        const TTerminDay &saved = dayOf(back, soon);
         QCOMPARE(saved.records.Count(), 2u);
         QCOMPARE(saved.records.At(0).LastReminded, 0.0);
         QCOMPARE(saved.records.At(1).LastReminded, 0.0);
