@@ -1,5 +1,7 @@
 #include "platform/instance/InstanceKey.h"
 
+#include "platform/instance/PrivateFolder.h"
+
 #include <QCryptographicHash>
 #include <QDir>
 #include <QFileInfo>
@@ -28,13 +30,20 @@ InstanceKey InstanceKey::For(const QString &dataFilePath)
     key.dataPath = canonicalDataPath(dataFilePath);
     key.lockPath = key.dataPath + QStringLiteral(".lock");
 
-    // The socket lives in the shared temp folder; the user id keeps two
-    // users of one shared folder from fighting over a single socket name.
+    // The user id keeps the names of two users apart even where their
+    // folders would be the same (no private folder on the platform).
     QByteArray identity = key.dataPath.toUtf8();
 #ifdef Q_OS_UNIX
     identity.prepend(QByteArray::number(static_cast<qulonglong>(::getuid())) + '\n');
 #endif
     const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha256).toHex().left(24);
-    key.serverName = QStringLiteral("kalvix-") + QString::fromLatin1(hash);
+    const QString name = QStringLiteral("kalvix-") + QString::fromLatin1(hash);
+    // A listening QLocalServer with access options first binds the socket
+    // in a temporary folder beside it ("<name>-XXXXXX/s").
+    const PrivateFolder folder = PrivateFolder::ForSockets(name.size() + 9);
+    if (folder.path.isEmpty())
+        key.socketProblem = folder.problem;
+    else
+        key.serverName = folder.path + QLatin1Char('/') + name;
     return key;
 }

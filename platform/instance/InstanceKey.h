@@ -9,7 +9,11 @@
 struct InstanceKey {
     QString dataPath;   // the data file's canonical full path
     QString lockPath;   // dataPath + ".lock"
-    QString serverName; // short enough for a Unix socket path in the temp folder
+    // Full path of the local socket, in a folder only this user can enter
+    // (see PrivateFolder); empty when there is no such folder, and then
+    // `socketProblem` says why.
+    QString serverName;
+    QString socketProblem;
 
     static InstanceKey For(const QString &dataFilePath);
 };

@@ -1,5 +1,6 @@
 #include "platform/instance/ShowRequest.h"
 
+#include "platform/instance/PeerCheck.h"
 #include "platform/instance/ShowProtocol.h"
 
 #include <QLocalSocket>
@@ -26,12 +27,21 @@ int remainingMs(const QDeadlineTimer &deadline)
 
 ShowRequestResult AskToShow(const QString &serverName, QDeadlineTimer deadline)
 {
+    if (serverName.isEmpty())
+        return ShowRequestResult{ShowRequestResult::NoServer, QStringLiteral("No socket folder.")};
     QLocalSocket socket;
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(remainingMs(deadline))) {
         const bool absent = socket.error() == QLocalSocket::ServerNotFoundError
             || socket.error() == QLocalSocket::ConnectionRefusedError;
         return result(absent ? ShowRequestResult::NoServer : ShowRequestResult::NoAnswer, socket);
+    }
+
+    // Only a copy run by this user may claim to have shown the window.
+    if (!PeerIsThisUser(socket.socketDescriptor())) {
+        socket.abort();
+        return ShowRequestResult{ShowRequestResult::NoAnswer,
+                                 QStringLiteral("The socket \"%1\" is held by another user.").arg(serverName)};
     }
 
     socket.write(ShowProtocol::Request);

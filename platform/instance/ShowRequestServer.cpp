@@ -1,5 +1,6 @@
 #include "platform/instance/ShowRequestServer.h"
 
+#include "platform/instance/PeerCheck.h"
 #include "platform/instance/ShowProtocol.h"
 
 #include <QLocalSocket>
@@ -26,7 +27,9 @@ void ShowRequestServer::acceptPending()
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
         QTimer::singleShot(IdleLimitMs, socket, [socket] { socket->abort(); });
-        if (socket->state() != QLocalSocket::ConnectedState) {
+        // Another user who found a way to the socket is turned away unheard.
+        if (socket->state() != QLocalSocket::ConnectedState || !PeerIsThisUser(socket->socketDescriptor())) {
+            socket->abort();
             socket->deleteLater();
             continue;
         }

@@ -58,7 +58,9 @@ SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
 SingleInstance::Role SingleInstance::becomeOwner()
 {
     problem_.clear();
-    if (!server_.listen(key_.serverName))
+    if (key_.serverName.isEmpty())
+        problem_ = key_.socketProblem;
+    else if (!server_.listen(key_.serverName))
         problem_ = server_.errorString();
     return Role::Owner;
 }

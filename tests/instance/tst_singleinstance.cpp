@@ -1,6 +1,7 @@
 // The lock and the request socket within one process: names derived from
 // the data file, ownership, leftovers of dead copies, and a socket that
 // only answers the one request it knows.
+#include "platform/instance/PrivateFolder.h"
 #include "platform/instance/SingleInstance.h"
 
 #include <QDir>
@@ -62,8 +63,13 @@ private slots:
 
         QCOMPARE(QFileInfo(key.lockPath).dir(), QFileInfo(data).dir());
         QVERIFY(key.lockPath.endsWith(QStringLiteral("appointments.dat.lock")));
-        // The socket lands in the temp folder; a Unix socket path holds 107 bytes.
-        QVERIFY(QRegularExpression(QStringLiteral("^[a-z0-9-]{8,40}$")).match(key.serverName).hasMatch());
+        // The socket lands in a folder only this user can enter; a Unix
+        // socket path holds 107 bytes.
+        const QFileInfo socket(key.serverName);
+        QVERIFY(socket.isAbsolute());
+        QVERIFY(PrivateFolder::IsPrivate(socket.path(), nullptr));
+        QVERIFY(QRegularExpression(QStringLiteral("^kalvix-[a-z0-9]{8,40}$")).match(socket.fileName()).hasMatch());
+        QVERIFY(QFile::encodeName(key.serverName).size() <= 107);
 
         const InstanceKey other = InstanceKey::For(dataIn(dir, QStringLiteral("other")));
         QVERIFY(other.serverName != key.serverName);
