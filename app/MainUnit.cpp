@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
@@ -55,6 +56,7 @@ void TMainForm::FormCreate()
     if (!programDir_.endsWith(QLatin1Char('/')) && !programDir_.endsWith(QDir::separator()))
         programDir_ += QLatin1Char('/');
 
+    nativeDataPath_ = QFile::encodeName(dataPath());
     grid_ = std::make_unique<DayGrid>();
 
     Timer1.setInterval(1000);
@@ -129,28 +131,31 @@ void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
 
 void TMainForm::SaveTermins()
 {
-    writeBytes(TerminFile::Serialize(*grid_, settings()));
+    const uint64_t changes = grid_->ChangeCount();
+    const TSettings s = settings();
+    if (writeBytes(TerminFile::Serialize(*grid_, s))) {
+        saved_.valid = true;
+        saved_.changes = changes;
+        saved_.settings = s;
+        saved_.file = FileStamp::Of(nativeDataPath_);
+    }
 }
 
-void TMainForm::writeBytes(const QByteArray &bytes)
+bool TMainForm::writeBytes(const QByteArray &bytes)
 {
     const TerminFile::Outcome o = WriteTerminBytes(dataPath(), bytes);
     if (!o.ok) {
-        lastWritten_.clear();
+        saved_.valid = false;
         reportFileFailure(o);
-        return;
+        return false;
     }
-    lastWritten_ = bytes;
-    const QFileInfo written(dataPath());
-    lastWrittenStamp_ = written.lastModified();
+    return true;
 }
 
-bool TMainForm::fileHolds(const QByteArray &bytes) const
+bool TMainForm::unchangedSinceSave() const
 {
-    if (lastWritten_.isEmpty() || bytes != lastWritten_)
-        return false;
-    const QFileInfo onDisk(dataPath());
-    return onDisk.exists() && onDisk.size() == bytes.size() && onDisk.lastModified() == lastWrittenStamp_;
+    return saved_.valid && saved_.changes == grid_->ChangeCount() && saved_.settings == settings()
+        && saved_.file == FileStamp::Of(nativeDataPath_);
 }
 
 void TMainForm::OpenTermins()
@@ -253,17 +258,22 @@ void TMainForm::changeEvent(QEvent *event)
 
 void TMainForm::restartSaveTimer()
 {
+    // Every edit comes through here; the count tells the next tick that
+    // there is something to write.
+    if (grid_)
+        grid_->NoteChange();
     Timer1.stop();
     Timer1.start();
 }
 
 void TMainForm::Timer1Timer()
 {
-    // Nothing to do when the file on disk is still the one we last wrote
-    // and holds exactly these bytes.
-    const QByteArray bytes = TerminFile::Serialize(*grid_, settings());
-    if (!fileHolds(bytes))
-        writeBytes(bytes);
+    // The timer runs until a double click on the tray icon, so most ticks
+    // find nothing new: no change since the last save and the file on disk
+    // still the one it wrote. Those build and write nothing. Any change, or
+    // a file removed or rewritten behind our back, is written now.
+    if (!unchangedSinceSave())
+        SaveTermins();
 }
 
 void TMainForm::Timer2Timer()

@@ -4,6 +4,7 @@
 // are methods named after the control and event they serve.
 
 #include "store/DayGrid.h"
+#include "store/FileStamp.h"
 #include "store/Settings.h"
 #include "store/TerminFile.h"
 
@@ -167,8 +168,8 @@ private:
     void selectToday();
     void restartSaveTimer();
     void reportFileFailure(const TerminFile::Outcome &outcome);
-    void writeBytes(const QByteArray &bytes);
-    bool fileHolds(const QByteArray &bytes) const;
+    bool writeBytes(const QByteArray &bytes); // true when the file now holds them
+    bool unchangedSinceSave() const;
     void applySettings(const TSettings &s);
     int selectedCode() const;
     void selectCode(int code);
@@ -182,8 +183,16 @@ private:
     bool quitting_ = false;
     bool showRequested_ = false; // a second start asked to see the window
     bool reportOpen_ = false;
-    QByteArray lastWritten_;      // bytes of the last successful save
-    QDateTime lastWrittenStamp_;  // and the file's time stamp right after it
+    // The last successful save: the store's change count and the settings
+    // it wrote, and the file as it stood right after it.
+    struct SavedState {
+        bool valid = false;
+        uint64_t changes = 0;
+        TSettings settings;
+        FileStamp file;
+    };
+    SavedState saved_;
+    QByteArray nativeDataPath_; // dataPath() as the file system takes it
     class Answers;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Answers> answers_;

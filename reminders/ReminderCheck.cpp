@@ -78,6 +78,7 @@ bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome 
         if (answer == ReminderAnswer::Ignore)
             answered->Done = true;
         answered->LastReminded = now;
+        grid_.NoteChange();
     }
     grid_.RecordAt(slot, available - 1);
     return true;

@@ -23,6 +23,7 @@ DayGrid::DayGrid() : slots_(new TTerminDay[static_cast<size_t>(Years) * 12 * 31]
 
 void DayGrid::delall()
 {
+    NoteChange();
     // Records first: their texts may point into the kept storage.
     ForEachDay([](int, int, int, TTerminDay &slot) { slot.records.Clear(); });
     textStorage_.clear();
@@ -35,6 +36,8 @@ void DayGrid::KeepTextStorage(std::unique_ptr<char[]> bytes)
 
 void DayGrid::Adopt(DayGrid &other)
 {
+    NoteChange();
+    other.NoteChange();
     ForEachDay([&other](int y, int m, int d, TTerminDay &slot) {
         slot.records.SwapElements(other.Slot(y, m, d).records);
     });

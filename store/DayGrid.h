@@ -7,7 +7,9 @@
 #include "store/Termin.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 class TTerminDay {
@@ -40,9 +42,32 @@ public:
     TTerminDay &Slot(int year, int month, int day) { return slots_[index(year, month, day)]; }
     const TTerminDay &Slot(int year, int month, int day) const { return slots_[index(year, month, day)]; }
 
-    TTermin *AddRecord(TTerminDay &slot) { return slot.records.Add(); }
+    TTermin *AddRecord(TTerminDay &slot)
+    {
+        NoteChange();
+        return slot.records.Add();
+    }
     TTermin *RecordAt(TTerminDay &slot, int index) { return slot.records.Item(index); }
-    void RemoveRecord(TTerminDay &slot, int index) { slot.records.Delete(index); }
+    void RemoveRecord(TTerminDay &slot, int index)
+    {
+        NoteChange();
+        slot.records.Delete(index);
+    }
+    // Removes every record of the day for which removed(index) holds, in
+    // one pass over the day's array.
+    template <typename Pred>
+    void RemoveRecordsIf(TTerminDay &slot, Pred &&removed)
+    {
+        NoteChange();
+        slot.records.DeleteIf(std::forward<Pred>(removed));
+    }
+
+    // Raised by every change of the records, so a saver can tell that
+    // nothing changed since its last write without looking at the records.
+    // Adding, removing, loading and releasing raise it here; whoever writes
+    // into a record it holds calls NoteChange.
+    uint64_t ChangeCount() const { return changes_; }
+    void NoteChange() { ++changes_; }
 
     // Visits every used slot in calendar order: f(year, month, day, slot).
     template <typename F>
@@ -89,4 +114,5 @@ private:
 
     std::unique_ptr<TTerminDay[]> slots_;
     std::vector<std::unique_ptr<char[]>> textStorage_;
+    uint64_t changes_ = 0;
 };

@@ -62,6 +62,32 @@ public:
         setCurrent(nullptr);
     }
 
+    // Removes every element for which removed(index) holds, moving each kept
+    // element down once, so removing any number costs one pass. The block
+    // shrinks as after Delete, and afterwards nothing is current.
+    template <typename Pred>
+    void DeleteIf(Pred &&removed)
+    {
+        std::size_t kept = 0;
+        const std::size_t n = data_.size();
+        for (std::size_t i = 0; i < n; ++i) {
+            if (removed(i))
+                continue;
+            if (kept != i)
+                data_[kept] = std::move(data_[i]);
+            ++kept;
+        }
+        if (kept == n)
+            return;
+        data_.erase(data_.begin() + static_cast<std::ptrdiff_t>(kept), data_.end());
+        if (data_.empty())
+            std::vector<T>().swap(data_);
+        else
+            data_.shrink_to_fit();
+        currentIndex_ = -1;
+        setCurrent(nullptr);
+    }
+
     // Starts a walk. On an empty array nothing changes.
     void First()
     {

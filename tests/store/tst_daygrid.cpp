@@ -86,6 +86,57 @@ private slots:
         QCOMPARE(grid.Slot(2030, 6, 1).current->Name, std::string("new"));
     }
 
+    void changeCountRisesWithEveryChangeAndOnlyThen()
+    {
+        DayGrid grid, other;
+        TTerminDay &slot = grid.Slot(2024, 2, 29);
+        uint64_t last = grid.ChangeCount();
+        auto rose = [&] {
+            const bool r = grid.ChangeCount() > last;
+            last = grid.ChangeCount();
+            return r;
+        };
+        grid.AddRecord(slot);
+        QVERIFY(rose());
+        grid.AddRecord(slot);
+        QVERIFY(rose());
+        // reading and walking are no change
+        grid.RecordAt(slot, 1);
+        slot.records.First();
+        while (slot.records.Next()) {
+        }
+        (void)grid.RecordCount();
+        QVERIFY(!rose());
+        grid.RecordAt(slot, 0)->Name = "edited";
+        grid.NoteChange();
+        QVERIFY(rose());
+        grid.RemoveRecord(slot, 0);
+        QVERIFY(rose());
+        grid.RemoveRecordsIf(slot, [](size_t) { return true; });
+        QVERIFY(rose());
+        QCOMPARE(slot.records.Count(), 0u);
+        const uint64_t otherBefore = other.ChangeCount();
+        grid.Adopt(other);
+        QVERIFY(rose());
+        QVERIFY(other.ChangeCount() > otherBefore);
+        grid.delall();
+        QVERIFY(rose());
+    }
+
+    void removeRecordsIfKeepsTheRestInOrder()
+    {
+        DayGrid grid;
+        TTerminDay &slot = grid.Slot(2030, 1, 1);
+        for (int i = 0; i < 6; ++i)
+            grid.AddRecord(slot)->Name = std::to_string(i);
+        grid.RemoveRecordsIf(slot, [](size_t i) { return i == 0 || i == 3 || i == 5; });
+        QCOMPARE(slot.records.Count(), 3u);
+        QCOMPARE(slot.records.At(0).Name, std::string("1"));
+        QCOMPARE(slot.records.At(1).Name, std::string("2"));
+        QCOMPARE(slot.records.At(2).Name, std::string("4"));
+        QCOMPARE(slot.current, nullptr);
+    }
+
     void dateTimeValues()
     {
         using namespace DateTimeValue;

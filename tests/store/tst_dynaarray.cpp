@@ -2,6 +2,10 @@
 
 #include <QtTest>
 
+#include <memory>
+#include <string>
+#include <vector>
+
 namespace {
 struct Rec {
     int a = 0;
@@ -76,6 +80,46 @@ private slots:
         fill(two, {1, 2});
         two.Delete(0);
         QCOMPARE(walk(two, cursor), (QList<int>{2}));
+    }
+
+    void deleteIfRemovesAnySelectionInOnePass()
+    {
+        Rec *cursor = nullptr;
+        TDynaArray<Rec> arr(&cursor);
+        fill(arr, {10, 11, 12, 13, 14, 15, 16});
+        std::vector<size_t> asked;
+        arr.DeleteIf([&](size_t i) {
+            asked.push_back(i);
+            return i % 2 == 0;
+        });
+        // each index asked once, in order
+        QCOMPARE(asked, (std::vector<size_t>{0, 1, 2, 3, 4, 5, 6}));
+        QCOMPARE(walk(arr, cursor), (QList<int>{11, 13, 15}));
+
+        // nothing selected: the cursor stays, as with an ignored Delete
+        Rec *const before = arr.Item(1);
+        arr.DeleteIf([](size_t) { return false; });
+        QCOMPARE(arr.Count(), 3u);
+        QCOMPARE(cursor, before);
+        QCOMPARE(before->a, 13);
+
+        arr.DeleteIf([](size_t) { return true; });
+        QCOMPARE(arr.Count(), 0u);
+        QCOMPARE(arr.Data(), nullptr);
+        QCOMPARE(cursor, nullptr);
+        QCOMPARE(arr.CurrentIndex(), -1);
+        QCOMPARE(arr.Add()->a, 0);
+    }
+
+    void deleteIfMovesOwningElementsIntact()
+    {
+        TDynaArray<std::unique_ptr<std::string>> arr;
+        for (int i = 0; i < 1000; ++i)
+            *arr.Add() = std::make_unique<std::string>(std::to_string(i));
+        arr.DeleteIf([](size_t i) { return i < 500 || i % 3 == 0; });
+        QCOMPARE(arr.Count(), 333u);
+        QCOMPARE(*arr.At(0), std::string("500"));
+        QCOMPARE(*arr.At(332), std::string("998"));
     }
 
     void lastDeleteFreesAndNextAddIsFresh()

@@ -1,0 +1,168 @@
+// The save timer's tick: writes when something changed or the file on disk
+// is no longer the one it wrote, and touches nothing otherwise.
+#include "MainFormHarness.h"
+
+#include "app/SpinEdit.h"
+#include "store/FileStamp.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+
+using NodeCode::Encode;
+
+namespace {
+const int Y = 2031, M = 5, D = 14;
+
+std::unique_ptr<TMainForm> withDay(MainFormHarness &h, std::initializer_list<const char *> names)
+{
+    DayGrid grid;
+    for (const char *n : names) {
+        TTermin *t = grid.AddRecord(grid.Slot(Y, M, D));
+        t->Name = n;
+        t->Time = 0.5;
+        t->FirstRemind = 3;
+        t->RepeatInterval = 1;
+    }
+    h.writeStore(grid);
+    auto form = h.make();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        return nullptr;
+    selectNode(*form, Encode(Y, M, D));
+    return form;
+}
+
+void clickRow(TMainForm &form, int row)
+{
+    QAbstractItemView *list = form.ListView1;
+    const QRect r = list->visualRect(list->model()->index(row, 1));
+    QVERIFY(r.isValid());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+TSettings settingsIn(const QByteArray &bytes)
+{
+    DayGrid grid;
+    TSettings s;
+    if (!TerminFile::Parse(bytes.constData(), static_cast<size_t>(bytes.size()), grid, s).isEmpty())
+        return TSettings{-1, -1, false};
+    return s;
+}
+} // namespace
+
+class TstSaveTick : public QObject {
+    Q_OBJECT
+private slots:
+    void aTickAfterASaveWithNothingChangedWritesNothing()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a", "b"});
+        QVERIFY(form);
+        form->Timer1Timer(); // the first tick writes: nothing was saved yet
+        const FileStamp written = FileStamp::Of(h.dataPath());
+        QVERIFY(written.exists);
+        for (int i = 0; i < 3; ++i)
+            form->Timer1Timer();
+        // a rewrite goes through a new file renamed over the old one
+        QCOMPARE(FileStamp::Of(h.dataPath()), written);
+
+        // selecting a row whose values the editors already show changes nothing
+        clickRow(*form, 0);
+        form->Timer1Timer();
+        const FileStamp afterSelect = FileStamp::Of(h.dataPath());
+        form->Timer1Timer();
+        QCOMPARE(FileStamp::Of(h.dataPath()), afterSelect);
+    }
+
+    void typedEditsAndSettingsReachTheFileAtTheNextTick()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        QVERIFY(form);
+        form->Timer1Timer();
+        clickRow(*form, 0);
+        form->NameEd->setFocus();
+        form->NameEd->selectAll();
+        QTest::keyClicks(form->NameEd, QStringLiteral("Dentist"));
+        QVERIFY(form->saveTimer().isActive());
+        QVERIFY(!h.fileBytes().contains("Dentist"));
+        form->Timer1Timer();
+        QVERIFY(h.fileBytes().contains("Dentist"));
+
+        // the check interval lives in the same file
+        form->gmin->setFocus();
+        form->gmin->selectAll();
+        QTest::keyClicks(form->gmin, QStringLiteral("7"));
+        QCOMPARE(form->gmin->value(), 7);
+        form->Timer1Timer();
+        QCOMPARE(settingsIn(h.fileBytes()).checkMinutes, 7);
+    }
+
+    void aFileRemovedOrRewrittenBehindOurBackIsWrittenAgain()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        QVERIFY(form);
+        form->Timer1Timer();
+        const QByteArray ours = h.fileBytes();
+
+        QVERIFY(QFile::remove(h.dataPath()));
+        form->Timer1Timer();
+        QCOMPARE(h.fileBytes(), ours);
+
+        // Same size, same modification time, other bytes, written in place:
+        // only the inode's change time tells.
+        {
+            QFile f(h.dataPath());
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const QDateTime modified = f.fileTime(QFileDevice::FileModificationTime);
+            QByteArray other = ours;
+            other[other.size() - 1] = static_cast<char>(other.back() ^ 1);
+            QCOMPARE(f.write(other), other.size());
+            f.flush();
+            QVERIFY(f.setFileTime(modified, QFileDevice::FileModificationTime));
+        }
+        QVERIFY(h.fileBytes() != ours);
+        form->Timer1Timer();
+        QCOMPARE(h.fileBytes(), ours);
+
+        // truncated by someone else
+        {
+            QFile f(h.dataPath());
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        }
+        form->Timer1Timer();
+        QCOMPARE(h.fileBytes(), ours);
+    }
+
+    void aReminderAnswerReachesTheFileAtTheNextTick()
+    {
+        // Tomorrow noon with a lead of two days is due at any time today.
+        const QDateTime due(QDate::currentDate().addDays(1), QTime(12, 0));
+        MainFormHarness h;
+        DayGrid grid;
+        TTermin *t = grid.AddRecord(dayOf(grid, due));
+        t->Name = "due";
+        t->Time = 0.5;
+        t->FirstRemind = 2;
+        t->RepeatInterval = 1;
+        h.writeStore(grid);
+        auto form = h.make();
+        form->Timer1Timer();
+        const FileStamp before = FileStamp::Of(h.dataPath());
+
+        h.reminders.script = {ReminderAnswer::Yes};
+        form->CheckTermins();
+        QCOMPARE(h.reminders.asked, QStringList{"due"});
+        QCOMPARE(FileStamp::Of(h.dataPath()), before); // the answer waits for the tick
+        form->Timer1Timer();
+        DayGrid after;
+        TSettings s;
+        const QByteArray bytes = h.fileBytes();
+        QVERIFY(TerminFile::Parse(bytes.constData(), static_cast<size_t>(bytes.size()), after, s).isEmpty());
+        QVERIFY(dayOf(after, due).records.At(0).LastReminded > 0);
+    }
+};
+
+QTEST_MAIN(TstSaveTick)
+#include "tst_savetick.moc"
