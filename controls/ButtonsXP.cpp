@@ -2,12 +2,14 @@
 
 #include "controls/ButtonGlyph.h"
 #include "controls/ClassicFrame.h"
+#include "controls/FormLoading.h"
 #include "controls/KindTable.h"
 #include "controls/SystemColors.h"
 #include "controls/UxTheme.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPointer>
 #include <QShortcut>
@@ -67,7 +69,7 @@ bool TBitBtnXP::themedNow() const
 
 bool TBitBtnXP::formLoading() const
 {
-    return !testAttribute(Qt::WA_WState_Polished);
+    return FormLoading::Active(this);
 }
 
 TBitBtnXP::TBitBtnXPKind TBitBtnXP::kind() const
@@ -85,6 +87,7 @@ void TBitBtnXP::setKind(TBitBtnXPKind k)
 {
     if (k == m_kind)
         return;
+    EndSwallowedClick();
     if (k != bkCustom) {
         const KindTable::KindInfo &info = KindTable::Info(k);
         setDefault(k == bkOK || k == bkYes);
@@ -204,26 +207,84 @@ void TBitBtnXP::FocusMoved()
     }
 }
 
-void TBitBtnXP::Click()
+bool TBitBtnXP::SpecialClick()
 {
     // The two special kinds look at the stored kind, not the reverting read.
     if (m_kind == bkClose) {
         QWidget *win = window();
         if (win != this) {
             win->close();
-            return;
+            return true;
         }
     } else if (m_kind == bkHelp) {
         for (QWidget *w = this; w; w = w->parentWidget()) {
             const int context = w->property("HelpContext").toInt();
             if (context != 0) {
                 emit helpRequested(context);
-                return;
+                return true;
             }
         }
     }
-    // Ordinary click: the result goes to the dialog, which closes once the
-    // click's handlers have run, unless one of them changed its result.
+    return false;
+}
+
+void TBitBtnXP::nextCheckState()
+{
+    QPushButton::nextCheckState();
+    // Every way a button clicks (mouse, Space, Enter, access key, click(),
+    // a screen reader's press) passes here right before Qt raises released()
+    // and clicked(). A special kind does its job now and keeps those two
+    // signals from the application; the block ends when the event that
+    // clicked is done, or, for a click() from code, at the next turn of
+    // the event loop.
+    if (m_swallowing)
+        return;
+    QPointer<TBitBtnXP> guard(this);
+    if (!SpecialClick() || !guard)
+        return;
+    m_swallowing = true;
+    m_swallowDepth = m_eventDepth;
+    m_blockedBefore = blockSignals(true);
+    QMetaObject::invokeMethod(this, &TBitBtnXP::EndSwallowedClick, Qt::QueuedConnection);
+}
+
+void TBitBtnXP::EndSwallowedClick()
+{
+    if (!m_swallowing)
+        return;
+    m_swallowing = false;
+    blockSignals(m_blockedBefore);
+}
+
+bool TBitBtnXP::event(QEvent *e)
+{
+    // Events that arrive while the click is still on its way (the repaint
+    // Qt forces before raising the signals) must not end the block; only
+    // the event that started the click does.
+    ++m_eventDepth;
+    const bool handled = QPushButton::event(e);
+    if (m_swallowing && m_swallowDepth == m_eventDepth)
+        EndSwallowedClick();
+    --m_eventDepth;
+    return handled;
+}
+
+void TBitBtnXP::keyPressEvent(QKeyEvent *e)
+{
+    // Enter presses a button only while no Shift, Ctrl or Alt is held (the
+    // keypad's Enter carries the keypad flag and counts as plain).
+    const bool enter = e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    if (enter && (e->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
+        e->ignore();
+        return;
+    }
+    QPushButton::keyPressEvent(e);
+}
+
+void TBitBtnXP::Click()
+{
+    // The ordinary click: the result goes to the dialog, which closes once
+    // the click's handlers have run, unless one of them changed its result.
     if (m_modalResult != 0) {
         if (auto *dialog = qobject_cast<QDialog *>(window())) {
             const int result = m_modalResult;

@@ -12,10 +12,14 @@
 //     add->setText(tr("&Add"));
 //     add->setGlyph(QPixmap(":/pictures/add.bmp")); // 36 x 18: two cells
 //
-// Properties set before the button is first polished (shown, or measured by
-// a layout) count as coming from the window's form: a caption set then
-// survives a later setKind(), as uic-generated setupUi() code does it.
-// Afterwards setKind() replaces the caption with the kind's own.
+// While its window builds its controls inside a FormLoading scope (see
+// FormLoading.h), a caption set before the kind survives setKind(), as a
+// window's definition gives both. Any other setKind() replaces the caption
+// with the kind's own, whether the button was shown yet or not.
+//
+// bkClose and bkHelp buttons do their own job instead of the ordinary click
+// (closing the window, asking for help): clicked() is not raised then, so
+// the application's click handlers do not run.
 
 #include "controls/GlyphTypes.h"
 
@@ -116,9 +120,15 @@ signals:
 protected:
     void paintEvent(QPaintEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    bool event(QEvent *event) override;
+    // Qt calls this right before every click's released() and clicked().
+    void nextCheckState() override;
 
 private:
     void Click();
+    bool SpecialClick();
+    void EndSwallowedClick();
     void FocusMoved();
     bool formLoading() const;
     bool ensureTheme() const;
@@ -136,4 +146,8 @@ private:
     bool m_cancel = false;
     bool m_glyphModified = false;
     bool m_lastActiveLook = false;
+    bool m_swallowing = false; // a special kind's click is being kept from the handlers
+    bool m_blockedBefore = false;
+    int m_eventDepth = 0;   // nesting of event() calls on this button
+    int m_swallowDepth = 0; // the depth at which the kept click started
 };

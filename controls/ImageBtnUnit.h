@@ -12,6 +12,12 @@
 //
 // clicked() is raised when the left button is released inside the control
 // after a press on it, with the normal picture already back.
+//
+// Keyboard and assistive tools: the control takes the focus with Tab (a
+// dotted rectangle inside the picture shows it, so the layout stays as it
+// is); Space (pressed picture while held), Enter and Return click it. It
+// presents itself to screen readers as a push button named by its
+// accessible name (or else its tool tip) with a "Press" action.
 
 #include <QPixmap>
 #include <QWidget>
@@ -43,6 +49,10 @@ public:
 
     QSize sizeHint() const override;
 
+    // What a click does: the normal picture back, then clicked(). For the
+    // keyboard and the screen reader's "Press".
+    void click() { Click(); }
+
 signals:
     void clicked();
 
@@ -52,6 +62,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
 
 private:
     void Click();
@@ -63,4 +77,5 @@ private:
     bool m_tracking = false;
     bool m_showingPressed = false;
     bool m_leftPressed = false; // a left press on the control may become a click
+    bool m_spaceHeld = false;   // Space went down on the focused control
 };

@@ -174,6 +174,31 @@ private slots:
         QCOMPARE(img.pixel(89, 29), SystemColors::DarkShadow().rgb());
     }
 
+    // The classic raised frame is lit from the top left: its inner top and
+    // left edges are lighter than the face, also where the desktop palette's
+    // mid-light role is darker than the face (as Fusion's is).
+    void classicBevelInnerEdgeIsLight()
+    {
+        useService("kalvix_no_such_theme");
+        const QPalette saved = QGuiApplication::palette();
+        QPalette pal = saved;
+        pal.setColor(QPalette::Button, QColor(239, 239, 239));
+        pal.setColor(QPalette::Light, QColor(255, 255, 255));
+        pal.setColor(QPalette::Midlight, QColor(202, 202, 202));
+        QGuiApplication::setPalette(pal);
+        Rig rig;
+        rig.button->setDefault(false);
+        rig.edit->setFocus();
+        QVERIFY(QTest::qWaitForWindowExposed(&rig.window));
+        const QImage img = shot(rig.button);
+        const int face = QColor(img.pixel(10, 10)).lightness();
+        QCOMPARE(QColor(img.pixel(10, 10)), QColor(239, 239, 239));
+        QVERIFY2(QColor(img.pixel(10, 1)).lightness() > face, "inner top edge");
+        QVERIFY2(QColor(img.pixel(1, 10)).lightness() > face, "inner left edge");
+        QVERIFY(QColor(img.pixel(10, 28)).lightness() < face); // inner bottom: shadow
+        QGuiApplication::setPalette(saved);
+    }
+
     void pressedFaceMovesOnePixel_data()
     {
         QTest::addColumn<QByteArray>("service");

@@ -3,6 +3,7 @@
 // (no visual-style service) throughout; painting has its own suite.
 
 #include "controls/ButtonsXP.h"
+#include "controls/FormLoading.h"
 #include "controls/UxTheme.h"
 
 #include "ui_bitbtnform.h"
@@ -12,6 +13,8 @@
 #include <QSignalSpy>
 #include <QVBoxLayout>
 #include <QtTest>
+
+#include <functional>
 
 class TstBitBtnXP : public QObject
 {
@@ -69,7 +72,10 @@ private slots:
     {
         QDialog dialog;
         Ui::BitBtnForm form;
-        form.setupUi(&dialog);
+        {
+            FormLoading loading(&dialog);
+            form.setupUi(&dialog);
+        }
         QCOMPARE(form.CheckBtn->text(), QStringLiteral("Check for deadlines now!"));
         QCOMPARE(form.CheckBtn->kind(), TBitBtnXP::bkAll);
         QCOMPARE(form.CheckBtn->modalResult(), 8);
@@ -80,15 +86,28 @@ private slots:
 
     void kindAtRunTimeReplacesCaption()
     {
-        TBitBtnXP b;
+        // Never shown nor polished: outside a form's loading the kind's
+        // caption still wins.
+        QWidget window;
+        TBitBtnXP b(&window);
         b.setText(QStringLiteral("Whatever"));
-        b.ensurePolished(); // the form is loaded
         b.setKind(TBitBtnXP::bkCancel);
         QCOMPARE(b.text(), QStringLiteral("Cancel"));
         b.setKind(TBitBtnXP::bkCustom); // keeps everything
         QCOMPARE(b.text(), QStringLiteral("Cancel"));
         QCOMPARE(b.modalResult(), 2);
         QVERIFY(b.cancel());
+
+        // Inside the loading of its window the form's caption stays; after
+        // it, a new kind brings its own caption again.
+        {
+            FormLoading loading(&window);
+            b.setText(QStringLiteral("Check now"));
+            b.setKind(TBitBtnXP::bkAll);
+            QCOMPARE(b.text(), QStringLiteral("Check now"));
+        }
+        b.setKind(TBitBtnXP::bkRetry);
+        QCOMPARE(b.text(), QStringLiteral("&Retry"));
     }
 
     void alteredStandardButtonBecomesCustom()
@@ -217,6 +236,125 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QTRY_VERIFY(!dialog.isVisible());
         QCOMPARE(dialog.result(), 5);
+    }
+
+    // Close and Help do their own job instead of the ordinary click, however
+    // the button is pressed: the application's click handlers do not run.
+    void specialKindsReplaceTheClick()
+    {
+        auto tryEveryPress = [](TBitBtnXP *button, QWidget *window, const std::function<void()> &expectJob) {
+            int handlerRuns = 0;
+            QObject::connect(button, &QAbstractButton::clicked, button, [&handlerRuns] { ++handlerRuns; });
+            const QList<std::function<void()>> presses{
+                [&] { QTest::mouseClick(button, Qt::LeftButton); },
+                [&] { button->setFocus(); QTest::keyClick(button, Qt::Key_Space); },
+                [&] { button->setFocus(); QTest::keyClick(button, Qt::Key_Return); },
+                [&] { QTest::keyClick(window, button->text().at(1).toLatin1(), Qt::AltModifier); },
+                [&] { button->click(); },
+            };
+            for (const auto &press : presses) {
+                window->show();
+                QVERIFY(QTest::qWaitForWindowActive(window));
+                press();
+                expectJob(); // waits for it: an access key clicks a moment later
+                QCOMPARE(handlerRuns, 0);
+            }
+            QObject::disconnect(button, &QAbstractButton::clicked, button, nullptr);
+            // The block on clicked() ends with the press: a button made custom
+            // reports its clicks again.
+            button->setKind(TBitBtnXP::bkCustom);
+            button->setModalResult(0);
+            int later = 0;
+            QObject::connect(button, &QAbstractButton::clicked, button, [&later] { ++later; });
+            window->show();
+            QTest::mouseClick(button, Qt::LeftButton);
+            QCOMPARE(later, 1);
+        };
+
+        QWidget window;
+        auto *wl = new QVBoxLayout(&window);
+        auto *close = new TBitBtnXP(&window);
+        wl->addWidget(close);
+        close->setKind(TBitBtnXP::bkClose);
+        tryEveryPress(close, &window, [&] { QTRY_VERIFY(!window.isVisible()); });
+
+        QWidget helpWindow;
+        helpWindow.setProperty("HelpContext", 7);
+        auto *hl = new QVBoxLayout(&helpWindow);
+        auto *help = new TBitBtnXP(&helpWindow);
+        hl->addWidget(help);
+        help->setKind(TBitBtnXP::bkHelp);
+        QSignalSpy asked(help, &TBitBtnXP::helpRequested);
+        int expected = 0;
+        tryEveryPress(help, &helpWindow, [&] {
+            ++expected;
+            QTRY_COMPARE(asked.count(), expected);
+            QVERIFY(helpWindow.isVisible());
+        });
+    }
+
+    // Enter with Shift, Ctrl or Alt held presses no button, neither the
+    // focused one nor the dialog's default.
+    void enterWithModifiersPressesNothing()
+    {
+        QDialog dialog;
+        auto *layout = new QVBoxLayout(&dialog);
+        auto *edit = new QLineEdit(&dialog);
+        auto *ok = new TBitBtnXP(&dialog);
+        auto *other = new TBitBtnXP(&dialog);
+        layout->addWidget(edit);
+        layout->addWidget(ok);
+        layout->addWidget(other);
+        ok->setKind(TBitBtnXP::bkOK);
+        other->setText(QStringLiteral("Other"));
+        QSignalSpy okClicks(ok, &QAbstractButton::clicked);
+        QSignalSpy otherClicks(other, &QAbstractButton::clicked);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        for (Qt::KeyboardModifier m : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
+            for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
+                other->setFocus();
+                QTest::keyClick(other, key, m);
+                edit->setFocus();
+                QTest::keyClick(edit, key, m);
+            }
+        }
+        QCOMPARE(otherClicks.count(), 0);
+        QCOMPARE(okClicks.count(), 0);
+        QVERIFY(dialog.isVisible());
+        other->setFocus();
+        QTest::keyClick(other, Qt::Key_Return);
+        QCOMPARE(otherClicks.count(), 1);
+    }
+
+    // Two buttons made default in one dialog: the frame goes to the one the
+    // active-look rule picks, the one Enter presses, and to that one only.
+    void twoDefaultButtonsOneFrame()
+    {
+        QDialog dialog;
+        auto *layout = new QVBoxLayout(&dialog);
+        auto *edit = new QLineEdit(&dialog);
+        auto *yes = new TBitBtnXP(&dialog);
+        auto *ok = new TBitBtnXP(&dialog);
+        layout->addWidget(edit);
+        layout->addWidget(yes);
+        layout->addWidget(ok);
+        yes->setKind(TBitBtnXP::bkYes);
+        ok->setKind(TBitBtnXP::bkOK); // made default last
+        yes->setFixedSize(80, 26);
+        ok->setFixedSize(80, 26);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        edit->setFocus();
+        QVERIFY(ok->activeLook() != yes->activeLook());
+        TBitBtnXP *framed = ok->activeLook() ? ok : yes;
+        TBitBtnXP *plain = framed == ok ? yes : ok;
+        const QColor frame = dialog.palette().color(QPalette::WindowText);
+        QCOMPARE(framed->grab().toImage().pixelColor(0, 0), frame);
+        QVERIFY(plain->grab().toImage().pixelColor(0, 0) != frame);
+        QTest::keyClick(edit, Qt::Key_Return);
+        QTRY_VERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), framed->modalResult());
     }
 
     void doubleClickIsTwoClicks()

@@ -3,6 +3,9 @@
 
 #include "controls/ImageBtnUnit.h"
 
+#include <QAccessible>
+#include <QHBoxLayout>
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -44,6 +47,69 @@ class TstImageBtn : public QObject
     };
 
 private slots:
+    // In a bar taller than its picture, a layout leaves the button at the
+    // picture's size.
+    void layoutKeepsThePictureSize()
+    {
+        QWidget bar;
+        bar.setFixedSize(300, 41);
+        auto *h = new QHBoxLayout(&bar);
+        h->setContentsMargins(4, 4, 4, 4);
+        auto *b = new TImageBtn(&bar);
+        b->setPicture(filled(QSize(101, 30), kNormal));
+        h->addWidget(b);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QCOMPARE(b->size(), QSize(101, 30));
+    }
+
+    // Tab reaches the button; Space (pressed picture while held), Return and
+    // Enter click it; Enter with Ctrl does not; a screen reader finds a
+    // named push button and presses it.
+    void keyboardAndScreenReader()
+    {
+        QWidget window;
+        auto *h = new QHBoxLayout(&window);
+        auto *edit = new QLineEdit(&window);
+        auto *b = new TImageBtn(&window);
+        b->setPicture(filled(QSize(101, 30), kNormal));
+        b->setPicture2(filled(QSize(101, 30), kPressed));
+        b->setToolTip(QStringLiteral("Hereby you leave the program"));
+        h->addWidget(edit);
+        h->addWidget(b);
+        QSignalSpy clicks(b, &TImageBtn::clicked);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Tab);
+        QVERIFY(b->hasFocus());
+        QTest::keyPress(b, Qt::Key_Space);
+        QCOMPARE(shown(*b), kPressed);
+        QCOMPARE(clicks.count(), 0);
+        QTest::keyRelease(b, Qt::Key_Space);
+        QCOMPARE(shown(*b), kNormal);
+        QCOMPARE(clicks.count(), 1);
+        QTest::keyClick(b, Qt::Key_Return);
+        QTest::keyClick(b, Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(clicks.count(), 3);
+        QTest::keyClick(b, Qt::Key_Return, Qt::ControlModifier);
+        QCOMPARE(clicks.count(), 3);
+        // The focus rectangle is drawn inside the picture, which keeps its size.
+        QCOMPARE(b->size(), QSize(101, 30));
+        QVERIFY(b->grab().toImage().pixel(3, 3) != kNormal);
+
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(b);
+        QVERIFY(a);
+        QCOMPARE(a->role(), QAccessible::Button);
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Hereby you leave the program"));
+        b->setAccessibleName(QStringLiteral("Exit"));
+        QCOMPARE(a->text(QAccessible::Name), QStringLiteral("Exit"));
+        QVERIFY(a->actionInterface());
+        QVERIFY(a->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        a->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(clicks.count(), 4);
+    }
+
     void pressDragOutDragBackRelease()
     {
         Rig rig;
