@@ -2,6 +2,8 @@
 
 #include "app/Theme.h"
 #include "controls/ButtonsXP.h"
+#include "controls/DialogBorder.h"
+#include "controls/FormLoading.h"
 #include "platform/desktop/ShellOpen.h"
 #include "platform/jpeg/JpegDecoder.h"
 #include "resources/pictures/KalvixPictures.h"
@@ -32,19 +34,17 @@ QLabel *infoLine(QWidget *parent, const QString &text, const QRect &box, bool wr
 
 } // namespace
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
 {
+    FormLoading loading(this);
+    DialogBorder::Keep(this);
     setWindowTitle(QStringLiteral("Info"));
     setFont(Theme::windowFont());
     setFixedSize(664, 453);
-    setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto *panel = new QWidget(this);
     panel->setGeometry(7, 7, 649, 385);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, Theme::colourA());
-    panel->setPalette(pal);
+    Theme::setFixedColour(panel, Theme::colourA());
 
     Image1 = new QLabel(panel);
     Image1->setGeometry(12, 32, 306, 322);

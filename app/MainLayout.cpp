@@ -2,10 +2,12 @@
 #include "app/MainUnit.h"
 
 #include "app/AppPictures.h"
+#include "app/OuterSize.h"
 #include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
 #include "app/Theme.h"
 #include "controls/ButtonsXP.h"
+#include "controls/FormLoading.h"
 #include "controls/ImageBtnUnit.h"
 #include "navigation/DateTreeModel.h"
 #include "reminders/HeadingPanel.h"
@@ -53,6 +55,14 @@ TImageBtn *imageButton(const char *normal, const char *pressed, const QString &h
     return b;
 }
 
+// A screen reader names a field by what stands before it on the screen.
+template <class W>
+W *named(W *w, const QString &name)
+{
+    w->setAccessibleName(name);
+    return w;
+}
+
 TSpinEdit *spin(int min, int max, int value, QWidget *parent)
 {
     auto *s = new TSpinEdit(parent);
@@ -78,9 +88,13 @@ HeadingPanel *heading(const QString &text, QWidget *parent)
 
 void TMainForm::buildLayout()
 {
+    // Captions given here are the window's own: kinds set on its buttons
+    // keep them.
+    FormLoading loading(this);
     setWindowTitle(QStringLiteral("Brontal Kalvix 1.0"));
     setFont(Theme::windowFont());
-    resize(638, 512);
+    // 638 x 512 with the frame the window manager puts around it.
+    new OuterSize(this, QSize(638, 512));
 
     auto *central = new QWidget(this);
     auto *v = new QVBoxLayout(central);
@@ -110,8 +124,12 @@ void TMainForm::buildLayout()
     StatusBar1 = new QStatusBar(this);
     StatusBar1->setFixedHeight(19);
     StatusBar1->setSizeGripEnabled(true);
+    // The panels draw their own sunken bevels: not every style frames
+    // status bar items (Fusion does not).
     auto *panel0 = new QLabel(StatusBar1);
     panel0->setFixedWidth(250);
+    panel0->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    panel0->setLineWidth(1);
     StatusBar1->addWidget(panel0);
     StatusBar1->addWidget(new StatusGauge(StatusBar1));
     setStatusBar(StatusBar1);
@@ -152,6 +170,7 @@ void TMainForm::buildManagePage(QWidget *page)
     TreeView1->setIndentation(19);
     TreeView1->setUniformRowHeights(true);
     TreeView1->setAllColumnsShowFocus(true);
+    TreeView1->setAccessibleName(QStringLiteral("Dates"));
     TreeModel = new DateTreeModel(this);
 
     auto *right = new QWidget(Splitter1);
@@ -175,6 +194,7 @@ void TMainForm::buildManagePage(QWidget *page)
     ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     ListView1->setAllColumnsShowFocus(true);
     ListView1->header()->setStretchLastSection(false);
+    ListView1->setAccessibleName(QStringLiteral("Appointments"));
     rv->addWidget(ListView1, 1);
 
     PageControl2 = new QTabWidget(right);
@@ -199,10 +219,10 @@ void TMainForm::buildDetailPanel(QWidget *parent)
     auto *g = new QGridLayout(general);
     g->setContentsMargins(6, 4, 6, 4);
     g->setVerticalSpacing(3);
-    NameEd = new QLineEdit(general);
-    hour = spin(0, 23, 12, general);
-    min = spin(0, 59, 0, general);
-    DescEd = new QPlainTextEdit(general);
+    NameEd = named(new QLineEdit(general), QStringLiteral("Appointment:"));
+    hour = named(spin(0, 23, 12, general), QStringLiteral("Time: hours"));
+    min = named(spin(0, 59, 0, general), QStringLiteral("Time: minutes"));
+    DescEd = named(new QPlainTextEdit(general), QStringLiteral("Description:"));
     DescEd->setTabChangesFocus(true);
     auto *time = new QHBoxLayout;
     time->addWidget(hour);
@@ -231,6 +251,9 @@ void TMainForm::buildDetailPanel(QWidget *parent)
     min2 = spin(0, 59, 0, reminder);
     auto addRow = [&](int row, const QString &caption, TSpinEdit *d, TSpinEdit *hh, TSpinEdit *mm, const QString &last) {
         r->addWidget(label(caption, reminder), row, 0);
+        named(d, caption + QStringLiteral(" days"));
+        named(hh, caption + QStringLiteral(" hours"));
+        named(mm, caption + QLatin1Char(' ') + last.toLower());
         auto *h = new QHBoxLayout;
         h->addWidget(d);
         h->addWidget(label(QStringLiteral("Days"), reminder));
@@ -273,8 +296,8 @@ void TMainForm::buildOptionsPage(QWidget *page)
     auto *right = new QWidget(page);
     auto *g = new QGridLayout(right);
     g->setContentsMargins(16, 16, 16, 16);
-    gmin = spin(0, INT_MAX, 0, right);
-    gsec = spin(0, 59, 30, right);
+    gmin = named(spin(0, INT_MAX, 0, right), QStringLiteral("Check appointments every: minutes"));
+    gsec = named(spin(0, 59, 30, right), QStringLiteral("Check appointments every: seconds"));
     g->addWidget(label(QStringLiteral("Check appointments every:"), right), 0, 0, 1, 4);
     g->addWidget(gmin, 1, 0);
     g->addWidget(label(QStringLiteral("Minutes"), right), 1, 1);
@@ -309,10 +332,13 @@ void TMainForm::buildBottomBar(QWidget *bar)
     MinimizeBtn->setToolTip(
         QStringLiteral("Close the window, but stay active in background and remind me about appointments."));
     h->addWidget(MinimizeBtn);
+    // Sized to their pictures (101 x 30), centred in the bar; Tab reaches them.
     ueberbtn = imageButton(KalvixPictures::AboutNormal, KalvixPictures::AboutPressed,
                            QStringLiteral("Information about the program"), bar);
-    h->addWidget(ueberbtn);
+    ueberbtn->setAccessibleName(QStringLiteral("About"));
+    h->addWidget(ueberbtn, 0, Qt::AlignVCenter);
     EndeBtn = imageButton(KalvixPictures::ExitNormal, KalvixPictures::ExitPressed,
                           QStringLiteral("Hereby you leave the program"), bar);
-    h->addWidget(EndeBtn);
+    EndeBtn->setAccessibleName(QStringLiteral("Exit"));
+    h->addWidget(EndeBtn, 0, Qt::AlignVCenter);
 }

@@ -1,6 +1,7 @@
 #include "app/StatusGauge.h"
 
 #include <QPainter>
+#include <qdrawutil.h>
 
 StatusGauge::StatusGauge(QWidget *parent) : QWidget(parent)
 {
@@ -23,10 +24,12 @@ QRect StatusGauge::barRect(const QRect &panel, int percent)
 
 void StatusGauge::paintEvent(QPaintEvent *)
 {
+    QPainter p(this);
+    // A sunken panel like its neighbour, the gauge inside the bevel.
+    qDrawShadePanel(&p, rect(), palette(), true, 1);
     const QRect bar = barRect(rect().adjusted(1, 1, -1, -1), percent_);
     if (bar.width() <= 0)
         return;
-    QPainter p(this);
     const QColor navy(0, 0, 128);
     p.setPen(navy);
     p.setBrush(navy);

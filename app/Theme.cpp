@@ -1,5 +1,6 @@
 #include "app/Theme.h"
 
+#include "controls/SystemColors.h"
 #include "resources/pictures/KalvixPictures.h"
 
 #include <QLabel>
@@ -20,6 +21,18 @@ QFont font(const QStringList &families, int pixelSize, bool bold)
     return f;
 }
 
+void setFixedColour(QWidget *w, const QColor &colour)
+{
+    w->setAutoFillBackground(true);
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    for (QPalette::ColorGroup g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const QColor text = SystemColors::ReadableOn(colour, pal.color(g, QPalette::WindowText));
+        pal.setColor(g, QPalette::WindowText, text);
+    }
+    w->setPalette(pal);
+}
+
 QFont windowFont()
 {
     return font({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 11);
@@ -34,10 +47,7 @@ QWidget *optionsPicturePanel(QWidget *parent)
 {
     auto *panel = new QLabel(parent);
     panel->setFixedWidth(209);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, colourB());
-    panel->setPalette(pal);
+    setFixedColour(panel, colourB());
     panel->setPixmap(QPixmap(QString::fromLatin1(KalvixPictures::OptionsPanel)));
     panel->setScaledContents(true);
 
@@ -46,11 +56,10 @@ QWidget *optionsPicturePanel(QWidget *parent)
     auto *title = new QLabel(QStringLiteral("Program options..."), panel);
     title->setFont(font({QStringLiteral("Arial Black")}, 19, true));
     title->setWordWrap(true);
-    title->setAutoFillBackground(true);
     title->setMargin(6);
+    setFixedColour(title, colourA());
     QPalette tp = title->palette();
-    tp.setColor(QPalette::Window, colourA());
-    tp.setColor(QPalette::WindowText, QColor(128, 0, 0));
+    tp.setColor(QPalette::WindowText, QColor(128, 0, 0)); // maroon reads well on colour A
     title->setPalette(tp);
     v->addWidget(title);
     v->addStretch(1);

@@ -12,6 +12,10 @@ namespace Theme {
 inline QColor colourA() { return QColor(240, 202, 166); }
 inline QColor colourB() { return QColor(192, 220, 192); }
 
+// Gives `w` the fixed background `colour` and a text colour that reads well
+// on it whatever the desktop's colour scheme; its children inherit both.
+void setFixedColour(QWidget *w, const QColor &colour);
+
 // "MS Sans Serif" at a character height of 11 pixels, or the nearest the
 // desktop has.
 QFont windowFont();

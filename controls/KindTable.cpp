@@ -1,6 +1,9 @@
 #include "controls/KindTable.h"
 
+#include "controls/ButtonGlyph.h"
+
 #include <QCoreApplication>
+#include <QPixmap>
 
 #include <array>
 #include <optional>
@@ -67,6 +70,22 @@ QImage Glyph(int k)
         slot = QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(info.resource)));
     }
     return *slot;
+}
+
+QIcon GlyphIcon(int k)
+{
+    const QImage strip = Glyph(k);
+    if (strip.isNull())
+        return QIcon();
+    // The painter cuts the cells and keys out the background exactly as the
+    // bitmap button draws them.
+    TButtonGlyph painter;
+    painter.SetGlyph(strip);
+    painter.SetNumGlyphs(2);
+    QIcon icon;
+    icon.addPixmap(QPixmap::fromImage(painter.StateImageContents(gsUp)), QIcon::Normal);
+    icon.addPixmap(QPixmap::fromImage(painter.StateImageContents(gsDisabled)), QIcon::Disabled);
+    return icon;
 }
 
 } // namespace KindTable

@@ -4,6 +4,7 @@
 // glyphs (each loaded from the program's resources on first use and kept
 // until exit).
 
+#include <QIcon>
 #include <QImage>
 #include <QString>
 
@@ -24,5 +25,9 @@ const KindInfo &Info(int k);
 QString Caption(int k);
 // The kind's two-cell glyph strip; a null image for bkCustom.
 QImage Glyph(int k);
+// The kind's glyph for an ordinary Qt button: the normal cell for the
+// normal look, the disabled cell in the current colour scheme for the
+// disabled look, see-through where the glyph has its background colour.
+QIcon GlyphIcon(int k);
 
 } // namespace KindTable

@@ -1,5 +1,7 @@
 #include "reminders/HeadingPanel.h"
 
+#include "controls/SystemColors.h"
+
 #include <QEvent>
 #include <QPainter>
 
@@ -82,9 +84,13 @@ void HeadingPanel::paintEvent(QPaintEvent *)
     drawBevel(p, r, light, shadow); // inner ring: raised
     r.adjust(BevelWidth + TextMargin, BevelWidth, -BevelWidth - TextMargin, -BevelWidth);
 
+    // The panel keeps its own colour whatever the scheme, so the caption's
+    // colour is chosen against it: the scheme's text colour where that reads
+    // well, else black or white.
     const int flags = int(alignment_) | Qt::TextSingleLine;
+    const QColor text = SystemColors::ReadableOn(color_, pal.color(QPalette::WindowText));
     p.setPen(light);
     p.drawText(r.translated(-1, -1), flags, text_);
-    p.setPen(pal.color(QPalette::WindowText));
+    p.setPen(text);
     p.drawText(r, flags, text_);
 }

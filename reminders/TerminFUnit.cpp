@@ -1,5 +1,9 @@
 #include "reminders/TerminFUnit.h"
 
+#include "controls/ButtonsXP.h"
+#include "controls/DialogBorder.h"
+#include "controls/KindTable.h"
+
 #include "reminders/DescriptionMemo.h"
 #include "reminders/HeadingPanel.h"
 #include "reminders/ReminderAnswers.h"
@@ -8,7 +12,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QStyle>
 
 namespace {
 constexpr int Margin = 8;
@@ -28,9 +31,9 @@ void useInfoTipColours(QWidget *w)
 } // namespace
 
 TTerminForm::TTerminForm(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, DialogBorder::Flags)
 {
+    DialogBorder::Keep(this);
     setWindowTitle(QStringLiteral("Appointment reminder"));
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
@@ -48,11 +51,12 @@ TTerminForm::TTerminForm(QWidget *parent)
     description_->setGeometry(Margin, MemoTop, ContentWidth, MemoHeight);
     useInfoTipColours(description_);
 
-    cancelAll_ = makeButton(QStringLiteral("Cancel all"), QStyle::SP_DialogCancelButton, ReminderAnswer::Cancel,
+    // Each answer shows the glyph of the button kind it stands for.
+    cancelAll_ = makeButton(QStringLiteral("Cancel all"), TBitBtnXP::bkCancel, ReminderAnswer::Cancel,
                             QRect(Margin, ButtonTop, 105, ButtonHeight));
-    dontRemind_ = makeButton(QStringLiteral("Don't remind anymore"), QStyle::SP_DialogDiscardButton,
+    dontRemind_ = makeButton(QStringLiteral("Don't remind anymore"), TBitBtnXP::bkIgnore,
                              ReminderAnswer::Ignore, QRect(121, ButtonTop, 150, ButtonHeight));
-    remindLater_ = makeButton(QStringLiteral("Remind later"), QStyle::SP_DialogYesButton, ReminderAnswer::Yes,
+    remindLater_ = makeButton(QStringLiteral("Remind later"), TBitBtnXP::bkYes, ReminderAnswer::Yes,
                               QRect(279, ButtonTop, Margin + ContentWidth - 279, ButtonHeight));
     remindLater_->setDefault(true);
 
@@ -64,9 +68,10 @@ TTerminForm::TTerminForm(QWidget *parent)
     lastFocus_ = description_;
 }
 
-QPushButton *TTerminForm::makeButton(const QString &caption, int styleIcon, int result, const QRect &geometry)
+QPushButton *TTerminForm::makeButton(const QString &caption, int kind, int result, const QRect &geometry)
 {
-    auto *b = new QPushButton(style()->standardIcon(static_cast<QStyle::StandardPixmap>(styleIcon)), caption, this);
+    auto *b = new QPushButton(KindTable::GlyphIcon(kind), caption, this);
+    b->setIconSize(QSize(18, 18));
     b->setGeometry(geometry);
     b->setAutoDefault(true);
     connect(b, &QPushButton::clicked, this, [this, result] { done(result); });

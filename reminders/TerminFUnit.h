@@ -49,7 +49,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    QPushButton *makeButton(const QString &caption, int styleIcon, int result, const QRect &geometry);
+    QPushButton *makeButton(const QString &caption, int kind, int result, const QRect &geometry);
     bool isOurButton(const QWidget *w) const;
     void centreOnScreen();
 

@@ -2,9 +2,16 @@
 #include "MainFormHarness.h"
 
 #include "app/AboutBoxUnit.h"
+#include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
+#include "controls/ImageBtnUnit.h"
+#include "controls/SystemColors.h"
 
+#include <QAccessible>
+#include <QAbstractSpinBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPainter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -68,6 +75,104 @@ private slots:
         QCOMPARE(form->wwwBtn->toolTip(), QStringLiteral("Go to the Brontal homepage..."));
         QVERIFY(form->wwwBtn->text().startsWith(QStringLiteral("http://")));
         QCOMPARE(form->StatusBar1->height(), 19);
+    }
+
+    // Shown and laid out: the image buttons keep their pictures' size, the
+    // status panels show sunken bevels, the dialogs have no minimise or
+    // maximise box.
+    void shownFrame()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        QCOMPARE(form->EndeBtn->size(), QSize(101, 30));
+        QCOMPARE(form->ueberbtn->size(), QSize(101, 30));
+        QCOMPARE(form->EndeBtn->picture().deviceIndependentSize().toSize(), QSize(101, 30));
+        // Without a window manager there is no frame: the whole size is inside.
+        QCOMPARE(form->frameGeometry().size(), QSize(638, 512));
+
+        const QList<QWidget *> panels = form->StatusBar1->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        int bevelled = 0;
+        for (QWidget *panel : panels) {
+            if (panel->width() != 250 && panel->width() != 50)
+                continue;
+            const QImage img = panel->grab().toImage();
+            const QColor face = img.pixelColor(img.width() / 2, img.height() / 2);
+            const QColor top = img.pixelColor(img.width() / 2, 0);
+            const QColor bottom = img.pixelColor(img.width() / 2, img.height() - 1);
+            QVERIFY2(top.lightness() < face.lightness() && bottom.lightness() > top.lightness(),
+                     qPrintable(QStringLiteral("panel %1 wide").arg(panel->width())));
+            ++bevelled;
+        }
+        QCOMPARE(bevelled, 2);
+
+        TAboutBox box;
+        for (Qt::WindowType hint : {Qt::WindowMinimizeButtonHint, Qt::WindowMaximizeButtonHint})
+            QVERIFY(!box.windowFlags().testFlag(hint));
+        QVERIFY(box.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    }
+
+    // Every control a person can use is found by a screen reader under a
+    // name and a role, and About and Exit are reached with Tab.
+    void namedForScreenReadersAndReachedByTab()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        form->show();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        int checked = 0;
+        for (QWidget *w : form->findChildren<QWidget *>()) {
+            const bool editor = qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
+                || qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QAbstractButton *>(w)
+                || qobject_cast<TImageBtn *>(w);
+            if (!editor || qobject_cast<QLineEdit *>(w->parentWidget()) || qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+                continue; // a spin box's own line edit is part of it
+            if (w->inherits("QTabBar") || w->objectName().startsWith(QLatin1String("qt_")))
+                continue;
+            QAccessibleInterface *a = QAccessible::queryAccessibleInterface(w);
+            QVERIFY(a);
+            QVERIFY2(!a->text(QAccessible::Name).trimmed().isEmpty(), w->metaObject()->className());
+            QVERIFY2(a->role() != QAccessible::Client, w->metaObject()->className());
+            ++checked;
+        }
+        QVERIFY(checked >= 20);
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->day1)->text(QAccessible::Name),
+                 QStringLiteral("First time to remind: days"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->NameEd)->text(QAccessible::Name),
+                 QStringLiteral("Appointment:"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->EndeBtn)->text(QAccessible::Name), QStringLiteral("Exit"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(form->ueberbtn)->role(), QAccessible::Button);
+
+        // Tab from "Minimize" goes to About, then to Exit; Return on Exit asks
+        // the close question.
+        form->MinimizeBtn->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->ueberbtn);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form->EndeBtn);
+        h.answer = QMessageBox::Cancel;
+        QTest::keyClick(form->EndeBtn, Qt::Key_Return);
+        QCOMPARE(h.boxes.size(), 1);
+        QCOMPARE(h.boxes[0].caption, QStringLiteral("Quit program"));
+    }
+
+    // Panels of fixed colours keep readable text under a dark colour scheme.
+    void fixedColourPanelsReadableInTheDark()
+    {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 45));
+        dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
+        dark.setColor(QPalette::Light, QColor(90, 90, 90));
+        const QPalette saved = QApplication::palette();
+        QApplication::setPalette(dark);
+        TAboutBox box;
+        QLabel *line = box.Label1;
+        const QColor text = line->palette().color(QPalette::WindowText);
+        const QColor back = line->parentWidget()->palette().color(QPalette::Window);
+        QCOMPARE(back, QColor(240, 202, 166));
+        QVERIFY2(SystemColors::Contrast(text, back) >= 4.5, qPrintable(text.name()));
+        QApplication::setPalette(saved);
     }
 
     void minimizeHidesAndShowsAgainFromTheTray()

@@ -2,6 +2,8 @@
 // the caption's highlight shadow one pixel up and to the left.
 #include "reminders/HeadingPanel.h"
 
+#include "controls/SystemColors.h"
+
 #include <QImage>
 #include <QtTest>
 
@@ -69,6 +71,39 @@ private slots:
         const QPoint text = firstPixel(img, 0), shadow = firstPixel(img, 1);
         QVERIFY(text.x() >= 0 && shadow.x() >= 0);
         QCOMPARE(shadow, text - QPoint(1, 1));
+    }
+
+    // The panel's colour is fixed, the scheme's text colour is not: under a
+    // dark scheme (light text) the caption still reads on colour A, and a
+    // dark panel colour gets a light caption.
+    void captionReadableWhateverTheScheme_data()
+    {
+        QTest::addColumn<QColor>("text");
+        QTest::addColumn<QColor>("panel");
+        QTest::newRow("dark scheme on A") << QColor(235, 235, 235) << QColor(240, 202, 166);
+        QTest::newRow("grey text on A") << QColor(160, 160, 160) << QColor(240, 202, 166);
+        QTest::newRow("light scheme on A") << QColor(0, 0, 0) << QColor(240, 202, 166);
+        QTest::newRow("dark scheme on B") << QColor(235, 235, 235) << QColor(192, 220, 192);
+        QTest::newRow("black text on navy") << QColor(0, 0, 0) << QColor(0, 0, 100);
+    }
+    void captionReadableWhateverTheScheme()
+    {
+        QFETCH(QColor, text);
+        QFETCH(QColor, panel);
+        HeadingPanel heading;
+        QPalette pal = heading.palette();
+        pal.setColor(QPalette::WindowText, text);
+        pal.setColor(QPalette::Light, panel); // no shadow to mistake for the caption
+        heading.setPalette(pal);
+        heading.setColor(panel);
+        heading.setText(QStringLiteral("HHHH"));
+        heading.resize(200, heading.height());
+        const QImage img = heading.grab().toImage();
+        double best = 1;
+        for (int y = 3; y < img.height() - 3; ++y)
+            for (int x = 3; x < img.width() - 3; ++x)
+                best = qMax(best, SystemColors::Contrast(img.pixelColor(x, y), panel));
+        QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
     }
 };
 

@@ -6,6 +6,8 @@
 #include "reminders/ReminderCheck.h"
 #include "reminders/ReminderHeading.h"
 #include "reminders/TerminFUnit.h"
+#include "controls/ButtonsXP.h"
+#include "controls/KindTable.h"
 #include "reminders/TerminFormAnswers.h"
 #include "store/DateTimeValue.h"
 
@@ -83,6 +85,15 @@ private slots:
             QVERIFY(!b->icon().isNull());
             QVERIFY(form.rect().contains(b->geometry()));
         }
+        // Each answer wears the glyph of its button kind (cancel, ignore, yes).
+        auto picture = [](const QIcon &icon) { return icon.pixmap(QSize(18, 18)).toImage(); };
+        QCOMPARE(picture(form.CancelAllBtn()->icon()), picture(KindTable::GlyphIcon(TBitBtnXP::bkCancel)));
+        QCOMPARE(picture(form.DontRemindBtn()->icon()), picture(KindTable::GlyphIcon(TBitBtnXP::bkIgnore)));
+        QCOMPARE(picture(form.RemindLaterBtn()->icon()), picture(KindTable::GlyphIcon(TBitBtnXP::bkYes)));
+        QVERIFY(picture(form.DontRemindBtn()->icon()) != picture(form.CancelAllBtn()->icon()));
+        // A dialog border: no minimise or maximise box.
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     }
 
     void descriptionShowsLinesWhateverTheBreaks()
