@@ -1,6 +1,8 @@
 #include "app/Dialogs.h"
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
 
 namespace Dialogs {
 
@@ -12,7 +14,45 @@ Hook &hook()
     static Hook h;
     return h;
 }
+
+QPointer<QWidget> &owner()
+{
+    static QPointer<QWidget> o;
+    return o;
+}
 } // namespace
+
+void SetModalOwner(QWidget *w)
+{
+    owner() = w;
+    if (w)
+        w->winId(); // transient parents need the owner's native window
+}
+
+QWidget *ModalOwner()
+{
+    return owner();
+}
+
+void TieToOwner(QDialog &dialog)
+{
+    // A box opened from another modal window belongs to that one, so it
+    // stacks above it; the chain still ends at the owner.
+    if (!dialog.parentWidget()) {
+        QWidget *parent = QApplication::activeModalWidget();
+        if (!parent || parent == &dialog)
+            parent = owner();
+        if (parent)
+            dialog.setParent(parent, dialog.windowFlags());
+    }
+    dialog.setWindowModality(Qt::WindowModal);
+}
+
+int ExecModal(QDialog &dialog)
+{
+    TieToOwner(dialog);
+    return dialog.exec();
+}
 
 void SetHook(Hook h)
 {
@@ -25,7 +65,7 @@ QMessageBox::StandardButton Ask(QWidget *parent, const QString &text, const QStr
     if (hook())
         return hook()(caption, text);
     QMessageBox box(icon, caption, text, buttons, parent);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    return static_cast<QMessageBox::StandardButton>(ExecModal(box));
 }
 
 void ShowError(QWidget *parent, const QString &text)

@@ -5,11 +5,33 @@
 #include <QMessageBox>
 #include <QString>
 
+class QDialog;
+
 #include <functional>
 
 namespace Dialogs {
 
 extern const char *const AppTitle; // "Kalvix 1.0": caption of the error report
+
+// Every modal window is modal to the program's main window only, never to
+// the whole application: on X11 the notification-area icon is a top-level
+// window of its own, and an application-modal box would leave it deaf to
+// the mouse, so "Quit", "Show" and "About" could not be reached while a
+// reminder or a question is open. The main window (and every window it
+// owns) stays blocked as before.
+//
+// The owner is the main window; set it once it exists (and clear it with
+// nullptr before it goes). It gets its native window at once, so a box
+// shown before the main window first appears is still tied to it.
+void SetModalOwner(QWidget *owner);
+QWidget *ModalOwner();
+
+// Makes `dialog` a window of the owner (unless it has a parent already)
+// that blocks only the owner's windows. Persistent: later showings stay so.
+void TieToOwner(QDialog &dialog);
+
+// Runs `dialog` as a modal window tied as above; its result.
+int ExecModal(QDialog &dialog);
 
 // Shows a modal message box and returns the pressed button.
 QMessageBox::StandardButton Ask(QWidget *parent, const QString &text, const QString &caption,

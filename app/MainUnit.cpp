@@ -7,6 +7,7 @@
 #include "navigation/DateTreeModel.h"
 #include "platform/desktop/TrayIcon.h"
 #include "platform/locale/LocaleTexts.h"
+#include "platform/notify/DesktopNotifier.h"
 #include "reminders/Clock.h"
 #include "reminders/CheckInterval.h"
 #include "reminders/ReminderCheck.h"
@@ -28,12 +29,21 @@
 // it; this hands the questions on to whoever answers them by then.
 class TMainForm::Answers : public ReminderAnswers {
 public:
+    explicit Answers(TMainForm &form) : form_(form) {}
     ReminderAnswers *target = nullptr;
     int Ask(const QString &heading, const QString &name, const QString &description) override
     {
         // Without anyone to ask, change nothing.
-        return target ? target->Ask(heading, name, description) : ReminderAnswer::Cancel;
+        if (!target)
+            return ReminderAnswer::Cancel;
+        const quint64 notice = form_.announceReminder(heading, name);
+        const int answer = target->Ask(heading, name, description);
+        form_.withdrawReminder(notice);
+        return answer;
     }
+
+private:
+    TMainForm &form_;
 };
 
 TMainForm::TMainForm(const QString &programDir, QWidget *parent)
@@ -51,6 +61,9 @@ TMainForm::~TMainForm()
 
 void TMainForm::FormCreate()
 {
+    // Message boxes and dialogs block this window, not the whole program
+    // (the tray icon stays usable).
+    Dialogs::SetModalOwner(this);
     if (programDir_.isEmpty())
         programDir_ = QCoreApplication::applicationDirPath();
     if (!programDir_.endsWith(QLatin1Char('/')) && !programDir_.endsWith(QDir::separator()))
@@ -65,7 +78,7 @@ void TMainForm::FormCreate()
     for (QTimer *t : {&Timer1, &Timer2, &Timer3})
         t->setTimerType(Qt::CoarseTimer);
     clock_ = std::make_unique<SystemClock>();
-    answers_ = std::make_unique<Answers>();
+    answers_ = std::make_unique<Answers>(*this);
     check_ = std::make_unique<ReminderCheck>(*grid_, *clock_, *answers_);
     Timer2.start();
 
@@ -179,6 +192,8 @@ void TMainForm::setAnswerProvider(ReminderAnswers *answers, QDialog *dialog)
 {
     answers_->target = answers;
     reminderDialog_ = dialog;
+    if (dialog)
+        Dialogs::TieToOwner(*dialog);
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -311,35 +326,4 @@ void TMainForm::EndeBtnClick()
 void TMainForm::MinimizeBtnClick()
 {
     Anzeigen1Click();
-}
-
-void TMainForm::Anzeigen1Click()
-{
-    // A window minimised with its own box still counts as visible.
-    if (isVisible()) {
-        hide();
-    } else {
-        show();
-        raise();
-        activateWindow();
-    }
-}
-
-void TMainForm::WMUser(int mouseMessage)
-{
-    switch (mouseMessage) {
-    case 515: // left double-click
-        Timer1.stop();
-        Anzeigen1Click();
-        break;
-    case 513: // left button down
-        if (!Timer1.isActive())
-            Timer1.start();
-        break;
-    case 517: // right button up
-        showTrayMenu();
-        break;
-    default:
-        break;
-    }
 }

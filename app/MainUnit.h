@@ -38,6 +38,7 @@ class ReminderAnswers;
 class Clock;
 class QDialog;
 class TrayIcon;
+class DesktopNotifier;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -165,6 +166,15 @@ private:
     void buildTrayMenu();
     void addTrayIcon();
     void showTrayMenu();
+    void windowMenuRequested(const QPoint &pos);
+    void trayAvailabilityChanged(bool available);
+    bool showing() const;
+    void bringModalForward();
+    // Reminders while the window is out of sight also go to the desktop's
+    // notification service; 0 when none was posted.
+    quint64 announceReminder(const QString &heading, const QString &name);
+    void withdrawReminder(quint64 notice);
+    void raiseReminder();
     void selectToday();
     void restartSaveTimer();
     void reportFileFailure(const TerminFile::Outcome &outcome);
@@ -200,4 +210,5 @@ private:
     QDialog *reminderDialog_ = nullptr;
     std::unique_ptr<QMenu> trayMenu_;
     std::unique_ptr<TrayIcon> tray_;
+    std::unique_ptr<DesktopNotifier> notifier_;
 };

@@ -3,11 +3,19 @@
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QTimer>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
-TrayIcon::TrayIcon(QObject *parent) : QObject(parent) {}
+namespace {
+constexpr int AvailabilityPollMs = 2000;
+}
+
+TrayIcon::TrayIcon(QObject *parent) : QObject(parent)
+{
+    availabilityPoll_.setInterval(AvailabilityPollMs);
+    availabilityPoll_.setTimerType(Qt::VeryCoarseTimer);
+    connect(&availabilityPoll_, &QTimer::timeout, this, &TrayIcon::lookAtAvailability);
+}
 
 TrayIcon::~TrayIcon()
 {
@@ -86,6 +94,32 @@ void TrayIcon::Remove()
 bool TrayIcon::isAdded() const
 {
     return icon_ && icon_->isVisible();
+}
+
+bool TrayIcon::isAvailable()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayIcon::watchAvailability(bool on)
+{
+    if (on == availabilityPoll_.isActive())
+        return;
+    if (on) {
+        lastAvailable_ = isAvailable();
+        availabilityPoll_.start();
+    } else {
+        availabilityPoll_.stop();
+    }
+}
+
+void TrayIcon::lookAtAvailability()
+{
+    const bool now = isAvailable();
+    if (now == lastAvailable_)
+        return;
+    lastAvailable_ = now;
+    emit availabilityChanged(now);
 }
 
 void TrayIcon::PopupAtCursor(QMenu *menu)

@@ -6,6 +6,7 @@
 
 #include <QIcon>
 #include <QObject>
+#include <QTimer>
 
 #include <memory>
 
@@ -28,11 +29,22 @@ public:
     void Remove();
     bool isAdded() const;
 
+    // Whether the desktop offers a notification area right now. Once added,
+    // the icon follows the area by itself: it appears when one starts later
+    // and is registered again when the area's host restarts.
+    static bool isAvailable();
+
+    // While watched, availabilityChanged() reports the area coming and
+    // going. Nothing announces that on every desktop, so it is looked at
+    // every few seconds; watch only while it matters.
+    void watchAvailability(bool on);
+
     // Opens `menu` at the mouse cursor's screen position.
     static void PopupAtCursor(QMenu *menu);
 
 signals:
     void mouseMessage(int message);
+    void availabilityChanged(bool available);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -41,6 +53,10 @@ private:
     void contextRequested();
     void releaseSeen();
 
+    void lookAtAvailability();
+
     bool waitingForRelease_ = false;
+    bool lastAvailable_ = false;
+    QTimer availabilityPoll_;
     std::unique_ptr<QSystemTrayIcon> icon_;
 };

@@ -3,6 +3,8 @@ window manager and trayer as the notification area, plus the small
 helpers the scenarios use to look at windows and to type and click like a
 person (xdotool, xwininfo, ImageMagick's import)."""
 
+import ctypes
+import ctypes.util
 import os
 import re
 import shutil
@@ -29,6 +31,25 @@ def missing_tools():
     return [t for t in REQUIRED_TOOLS if shutil.which(t) is None]
 
 
+def selection_owner(display, selection):
+    """The window owning an X selection on `display`, 0 when none does."""
+    x11 = ctypes.CDLL(ctypes.util.find_library("X11"))
+    x11.XOpenDisplay.restype = ctypes.c_void_p
+    x11.XOpenDisplay.argtypes = [ctypes.c_char_p]
+    x11.XInternAtom.restype = ctypes.c_ulong
+    x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+    x11.XGetSelectionOwner.restype = ctypes.c_ulong
+    x11.XGetSelectionOwner.argtypes = [ctypes.c_void_p, ctypes.c_ulong]
+    x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
+    dpy = x11.XOpenDisplay(display.encode())
+    if not dpy:
+        raise E2EError(f"cannot open display {display}")
+    try:
+        return x11.XGetSelectionOwner(dpy, x11.XInternAtom(dpy, selection.encode(), 0))
+    finally:
+        x11.XCloseDisplay(dpy)
+
+
 def wait_until(predicate, timeout=DEFAULT_TIMEOUT, what="condition"):
     """Polls `predicate` until it returns something truthy and returns that."""
     deadline = time.monotonic() + timeout
@@ -53,6 +74,7 @@ class XSession:
         self.procs = []
         self.display = None
         self.env = None
+        self.tray = None
 
     # -- life --------------------------------------------------------------
 
@@ -87,12 +109,32 @@ class XSession:
 
         self._spawn(["openbox", "--sm-disable"], "openbox.log")
         wait_until(lambda: self._root_has("Openbox"), what="openbox to manage the screen")
-        self._spawn(["trayer", "--edge", "top", "--align", "right",
-                     "--widthtype", "request", "--height", "24",
-                     "--SetDockType", "true", "--transparent", "false",
-                     "--expand", "false"], "trayer.log")
-        wait_until(self._tray_panel, what="trayer's panel")
+        self.start_tray()
         return self
+
+    # -- the notification area: it may come and go during a session -----------
+
+    def start_tray(self):
+        if self.tray is None:
+            self.tray = self._spawn(["trayer", "--edge", "top", "--align", "right",
+                                     "--widthtype", "request", "--height", "24",
+                                     "--SetDockType", "true", "--transparent", "false",
+                                     "--expand", "false"], "trayer.log")
+            wait_until(self._tray_panel, what="trayer's panel")
+            wait_until(self.tray_available, what="trayer to own the notification area")
+
+    def stop_tray(self):
+        if self.tray is not None:
+            self.tray.terminate()
+            self.tray.wait(timeout=10)
+            self.procs.remove(self.tray)
+            self.tray = None
+            wait_until(lambda: not self._tray_panel(), what="trayer's panel to go")
+            wait_until(lambda: not self.tray_available(), what="the notification area to be free")
+
+    def tray_available(self):
+        """Whether some program owns the notification area's selection."""
+        return selection_owner(self.display, "_NET_SYSTEM_TRAY_S0") != 0
 
     def _spawn(self, argv, log):
         p = subprocess.Popen(argv, env=self.env, stdin=subprocess.DEVNULL,
