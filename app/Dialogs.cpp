@@ -82,8 +82,9 @@ QString ErrorReportText(const QString &message)
 
 void ShowErrorReport(const QString &message)
 {
-    Ask(QApplication::activeWindow(), ErrorReportText(message), QString::fromLatin1(AppTitle), QMessageBox::Ok,
-        QMessageBox::Critical);
+    // Above whichever modal window is open, else the main window: whatever
+    // window happened to be active, the report blocks the main window.
+    Ask(nullptr, ErrorReportText(message), QString::fromLatin1(AppTitle), QMessageBox::Ok, QMessageBox::Critical);
 }
 
 } // namespace Dialogs

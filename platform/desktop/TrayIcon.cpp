@@ -8,7 +8,13 @@
 
 namespace {
 constexpr int AvailabilityPollMs = 2000;
+
+std::optional<bool> &availabilityOverride()
+{
+    static std::optional<bool> o;
+    return o;
 }
+} // namespace
 
 TrayIcon::TrayIcon(QObject *parent) : QObject(parent)
 {
@@ -25,7 +31,8 @@ TrayIcon::~TrayIcon()
 bool TrayIcon::Add(const QIcon &icon, const QString &tip)
 {
     if (!icon_) {
-        icon_ = std::make_unique<QSystemTrayIcon>();
+        // A child as well, so the platform callback can be reached in tests.
+        icon_ = std::make_unique<QSystemTrayIcon>(this);
         connect(icon_.get(), &QSystemTrayIcon::activated, this, [this](QSystemTrayIcon::ActivationReason reason) {
             switch (reason) {
             case QSystemTrayIcon::Trigger:
@@ -98,7 +105,14 @@ bool TrayIcon::isAdded() const
 
 bool TrayIcon::isAvailable()
 {
+    if (availabilityOverride())
+        return *availabilityOverride();
     return QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void TrayIcon::OverrideAvailability(std::optional<bool> available)
+{
+    availabilityOverride() = available;
 }
 
 void TrayIcon::watchAvailability(bool on)

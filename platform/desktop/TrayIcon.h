@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 class QMenu;
 class QSystemTrayIcon;
@@ -33,6 +34,9 @@ public:
     // the icon follows the area by itself: it appears when one starts later
     // and is registered again when the area's host restarts.
     static bool isAvailable();
+    // Tests decide it where the display has no notification area to offer;
+    // std::nullopt asks the desktop again.
+    static void OverrideAvailability(std::optional<bool> available);
 
     // While watched, availabilityChanged() reports the area coming and
     // going. Nothing announces that on every desktop, so it is looked at

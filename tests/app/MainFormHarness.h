@@ -8,6 +8,7 @@
 #include "controls/ImageBtnUnit.h"
 #include "navigation/DateTreeModel.h"
 #include "navigation/NodeCode.h"
+#include "platform/desktop/TrayIcon.h"
 #include "reminders/ReminderAnswers.h"
 #include "store/DateTimeValue.h"
 #include "store/TerminFile.h"
@@ -50,12 +51,19 @@ public:
 
     MainFormHarness()
     {
+        // The ordinary desktop has a notification area; the test display
+        // does not, so it is granted here (tests without one say so).
+        TrayIcon::OverrideAvailability(true);
         Dialogs::SetHook([this](const QString &caption, const QString &text) {
             boxes.append({caption, text});
             return answer;
         });
     }
-    ~MainFormHarness() { Dialogs::SetHook({}); }
+    ~MainFormHarness()
+    {
+        Dialogs::SetHook({});
+        TrayIcon::OverrideAvailability(std::nullopt);
+    }
 
     QString dataPath() const { return TerminFile::PathIn(dir.path()); }
 
