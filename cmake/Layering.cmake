@@ -9,13 +9,20 @@ function(kalvix_core_only target)
   set_property(GLOBAL APPEND PROPERTY KALVIX_CORE_TARGETS ${target})
 endfunction()
 
+# kalvix_core_may_link(target lib): one library beyond Qt6::Core that a
+# core target is allowed, for a core job that needs it (iCalendar's libical).
+function(kalvix_core_may_link target lib)
+  set_property(GLOBAL APPEND PROPERTY KALVIX_CORE_EXTRA_${target} ${lib})
+endfunction()
+
 function(kalvix_check_layering)
   get_property(core GLOBAL PROPERTY KALVIX_CORE_TARGETS)
   foreach(t IN LISTS core)
     get_target_property(libs ${t} LINK_LIBRARIES)
+    get_property(extra GLOBAL PROPERTY KALVIX_CORE_EXTRA_${t})
     if(libs)
       foreach(l IN LISTS libs)
-        if(NOT l STREQUAL "Qt6::Core" AND NOT l IN_LIST core)
+        if(NOT l STREQUAL "Qt6::Core" AND NOT l IN_LIST core AND NOT l IN_LIST extra)
           message(FATAL_ERROR "${t} is a core target and may not link ${l}")
         endif()
       endforeach()

@@ -48,6 +48,7 @@ struct ImportReport {
     int alreadyPresent = 0; // same day, time, name and description as a stored one
     QMap<QString, int> skipped; // reason -> how many
     int unmappableChars = 0;    // characters stored as "?"
+    QMap<QString, int> notes;   // imported, but read with an assumption
 
     int skippedTotal() const;
     // The summary a command prints: "added N, already present M, skipped K

@@ -1,0 +1,29 @@
+#pragma once
+// The one crossing between the store's 8-bit texts and iCalendar's
+// Unicode. Line breaks cross too: the store writes CR LF (as the program's
+// editor does), iCalendar a line feed.
+
+#include "store/Text.h"
+
+#include <QString>
+
+#include <string>
+
+namespace Ical {
+
+// The text as Unicode with every CR LF, lone CR or lone LF as one "\n".
+QString DecodeText(const TText &text);
+
+// Unicode to the store's bytes, every line break as CR LF; characters the
+// code page lacks become "?" and are added to `unmappable`.
+std::string EncodeText(const QString &text, int &unmappable);
+
+// The line breaks of `text` in order, "" when all are CR LF, else one
+// letter each: "W" for CR LF, "L" for a lone LF, "C" for a lone CR. Import
+// puts the exact bytes back from it.
+std::string BreakKinds(const TText &text);
+// Rewrites the CR LF breaks of `bytes` to the kinds listed, when the
+// counts agree; otherwise leaves it as it is.
+void ApplyBreakKinds(std::string &bytes, const std::string &kinds);
+
+} // namespace Ical

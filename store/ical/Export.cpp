@@ -1,0 +1,187 @@
+// Writing the day grid as one VCALENDAR. Every event is built and written
+// by libical; only the finished pieces are joined here.
+
+#include "store/ical/CodePageBridge.h"
+#include "store/ical/Ical.h"
+#include "store/ical/IcalPtr.h"
+#include "store/ical/RecordFields.h"
+
+#include "store/DateTimeValue.h"
+
+#include <QCryptographicHash>
+#include <QHash>
+
+#include <cmath>
+#include <cstdlib>
+
+namespace Ical {
+
+namespace {
+
+const char *const ProductId = "-//Kalvix//Kalvix appointment reminder//EN";
+
+// The floating (zone-less) wall-clock time `seconds` after the start of
+// `date`: appointments are local times wherever the calendar is opened.
+icaltimetype floatingTime(const QDate &date, long long seconds)
+{
+    const long long dayShift = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+    const long long rest = seconds - dayShift * 86400;
+    const QDate d = date.addDays(dayShift);
+    icaltimetype t = icaltime_null_time();
+    t.year = d.year();
+    t.month = d.month();
+    t.day = d.day();
+    t.hour = static_cast<int>(rest / 3600);
+    t.minute = static_cast<int>(rest / 60 % 60);
+    t.second = static_cast<int>(rest % 60);
+    t.is_date = 0;
+    return t;
+}
+
+icaltimetype utcTime(double localValue)
+{
+    const QDateTime utc = DateTimeValue::ToDateTime(localValue).toUTC();
+    icaltimetype t = icaltime_null_time();
+    t.year = utc.date().year();
+    t.month = utc.date().month();
+    t.day = utc.date().day();
+    t.hour = utc.time().hour();
+    t.minute = utc.time().minute();
+    t.second = utc.time().second();
+    t.zone = icaltimezone_get_utc_timezone();
+    return t;
+}
+
+long long secondsOfDay(double time)
+{
+    return std::isfinite(time) ? std::llround(time * 86400.0) : 0;
+}
+
+void addX(icalcomponent *c, const char *name, const QByteArray &value)
+{
+    icalproperty *p = icalproperty_new_x(value.constData());
+    icalproperty_set_x_name(p, name);
+    icalcomponent_add_property(c, p);
+}
+
+// A UID that comes out the same every time the same appointment is
+// exported: the file has no ids, so it is made from what identifies an
+// appointment to the duplicate check (day, time, name, description), plus
+// how many identical ones came before it.
+class UidMaker {
+public:
+    QByteArray operator()(const QDate &date, long long seconds, const TText &name, const TText &description)
+    {
+        QCryptographicHash h(QCryptographicHash::Sha1);
+        h.addData(QByteArray::number(date.toJulianDay()) + ' ' + QByteArray::number(seconds) + ' ');
+        h.addData(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
+        h.addData(QByteArrayView("\0", 1));
+        h.addData(QByteArrayView(description.data(), static_cast<qsizetype>(description.size())));
+        QByteArray uid = h.result().toHex().left(32);
+        const int n = seen_[uid]++;
+        if (n > 0)
+            uid += '-' + QByteArray::number(n);
+        return uid + "@kalvix";
+    }
+
+private:
+    QHash<QByteArray, int> seen_;
+};
+
+ComponentPtr makeAlarm(const TTermin &r, const QString &name)
+{
+    ComponentPtr alarm(icalcomponent_new(ICAL_VALARM_COMPONENT));
+    icalcomponent_add_property(alarm.get(), icalproperty_new_action(ICAL_ACTION_DISPLAY));
+    // A display alarm needs a text, and libical reads no empty one back.
+    const QString shown = name.isEmpty() ? QStringLiteral("Reminder") : name;
+    icalcomponent_add_property(alarm.get(), icalproperty_new_description(shown.toUtf8().constData()));
+
+    icaltriggertype trigger;
+    trigger.time = icaltime_null_time();
+    trigger.duration = icaldurationtype_from_int(static_cast<int>(-DurationSeconds(r.FirstRemind)));
+    icalproperty *tp = icalproperty_new_trigger(trigger);
+    icalproperty_add_parameter(tp, icalparameter_new_related(ICAL_RELATED_START));
+    icalcomponent_add_property(alarm.get(), tp);
+
+    int count = 0;
+    if (WritesRepeat(r.FirstRemind, r.RepeatInterval, &count)) {
+        icalcomponent_add_property(alarm.get(), icalproperty_new_repeat(count));
+        icalcomponent_add_property(
+            alarm.get(), icalproperty_new_duration(icaldurationtype_from_int(static_cast<int>(DurationSeconds(r.RepeatInterval)))));
+    }
+    if (WritesAcknowledged(r.LastReminded))
+        icalcomponent_add_property(alarm.get(), icalproperty_new_acknowledged(utcTime(r.LastReminded)));
+    return alarm;
+}
+
+ComponentPtr makeEvent(const QDate &date, const TTermin &r, const icaltimetype &stamp, UidMaker &uids)
+{
+    const long long seconds = secondsOfDay(r.Time);
+    const QString name = DecodeText(r.Name);
+
+    ComponentPtr ev(icalcomponent_new(ICAL_VEVENT_COMPONENT));
+    icalcomponent *e = ev.get();
+    icalcomponent_add_property(e, icalproperty_new_uid(uids(date, seconds, r.Name, r.Description).constData()));
+    icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(e, icalproperty_new_dtstart(floatingTime(date, seconds)));
+    // An empty name goes without SUMMARY (libical reads no empty value);
+    // the exact values' property tells import it was empty, not missing.
+    if (!name.isEmpty())
+        icalcomponent_add_property(e, icalproperty_new_summary(name.toUtf8().constData()));
+    if (!r.Description.empty())
+        icalcomponent_add_property(e, icalproperty_new_description(DecodeText(r.Description).toUtf8().constData()));
+    if (r.Done)
+        addX(e, DoneProperty, "TRUE");
+    addX(e, ExactProperty, FormatExact({r.Time, r.FirstRemind, r.RepeatInterval, r.LastReminded}));
+    const std::string nameBreaks = BreakKinds(r.Name), descriptionBreaks = BreakKinds(r.Description);
+    if (!nameBreaks.empty())
+        addX(e, NameBreaksProperty, QByteArray::fromStdString(nameBreaks));
+    if (!descriptionBreaks.empty())
+        addX(e, DescriptionBreaksProperty, QByteArray::fromStdString(descriptionBreaks));
+    icalcomponent_add_component(e, makeAlarm(r, name).release());
+    return ev;
+}
+
+void append(QByteArray &out, icalcomponent *c)
+{
+    char *text = icalcomponent_as_ical_string_r(c);
+    out += text;
+    std::free(text);
+}
+
+} // namespace
+
+ExportResult Export(const DayGrid &grid, const ExportOptions &options)
+{
+    ExportResult result;
+
+    // The calendar's own lines as libical writes them, with the events
+    // going in before its closing line.
+    ComponentPtr cal(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(cal.get(), icalproperty_new_prodid(ProductId));
+    icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
+    QByteArray frame;
+    append(frame, cal.get());
+    const QByteArray closing = "END:VCALENDAR\r\n";
+    result.bytes = frame.left(frame.size() - closing.size());
+
+    const icaltimetype stamp = utcTime(options.now);
+    UidMaker uids;
+    const QDate from = options.from, until = options.until;
+    grid.ForEachDay([&](int y, int m, int d, const TTerminDay &slot) {
+        if (slot.records.Count() == 0)
+            return;
+        const QDate date(y, m, d);
+        if ((from.isValid() && date < from) || (until.isValid() && date > until))
+            return;
+        for (uint32_t i = 0; i < slot.records.Count(); ++i) {
+            const ComponentPtr ev = makeEvent(date, slot.records.At(i), stamp, uids);
+            append(result.bytes, ev.get());
+            ++result.events;
+        }
+    });
+    result.bytes += closing;
+    return result;
+}
+
+} // namespace Ical

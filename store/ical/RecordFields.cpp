@@ -1,0 +1,88 @@
+#include "store/ical/RecordFields.h"
+
+#include <QList>
+
+#include <cmath>
+
+namespace Ical {
+
+const char *const ExactProperty = "X-KALVIX-EXACT";
+const char *const DoneProperty = "X-KALVIX-DONE";
+const char *const NameBreaksProperty = "X-KALVIX-NAME-BREAKS";
+const char *const DescriptionBreaksProperty = "X-KALVIX-DESCRIPTION-BREAKS";
+
+namespace {
+// An iCalendar duration is a signed count of seconds in libical's int.
+constexpr long long MaxDurationSeconds = 2147483647LL;
+
+QByteArray number(double v)
+{
+    // 17 digits give every double back exactly; -0 and nan/inf too.
+    return QByteArray::number(v, 'g', 17);
+}
+} // namespace
+
+QByteArray FormatExact(const ExactValues &v)
+{
+    return "TIME=" + number(v.time) + ";FIRST=" + number(v.first) + ";REPEAT=" + number(v.repeat)
+        + ";LAST=" + number(v.last);
+}
+
+std::optional<ExactValues> ParseExact(const QByteArray &text)
+{
+    ExactValues v;
+    int seen = 0;
+    for (const QByteArray &part : text.split(';')) {
+        const int eq = part.indexOf('=');
+        if (eq <= 0)
+            return std::nullopt;
+        const QByteArray key = part.left(eq).trimmed().toUpper();
+        bool ok = false;
+        const double value = part.mid(eq + 1).trimmed().toDouble(&ok);
+        if (!ok)
+            return std::nullopt;
+        if (key == "TIME") v.time = value, seen |= 1;
+        else if (key == "FIRST") v.first = value, seen |= 2;
+        else if (key == "REPEAT") v.repeat = value, seen |= 4;
+        else if (key == "LAST") v.last = value, seen |= 8;
+    }
+    if (seen != 15)
+        return std::nullopt;
+    return v;
+}
+
+long long DurationSeconds(double days)
+{
+    if (std::isnan(days))
+        return 0;
+    const double s = days * 86400.0;
+    if (s >= static_cast<double>(MaxDurationSeconds))
+        return MaxDurationSeconds;
+    if (s <= -static_cast<double>(MaxDurationSeconds))
+        return -MaxDurationSeconds;
+    return std::llround(s);
+}
+
+bool WritesRepeat(double first, double repeat, int *count)
+{
+    const long long f = DurationSeconds(first), r = DurationSeconds(repeat);
+    if (r <= 0 || f < r)
+        return false;
+    if (count)
+        *count = static_cast<int>(std::min<long long>(f / r, 2147483647LL));
+    return true;
+}
+
+bool WritesAcknowledged(double lastReminded)
+{
+    // Between 1 January 1900 and the end of 9999: ACKNOWLEDGED is a UTC
+    // date-time with a four-digit year.
+    return std::isfinite(lastReminded) && lastReminded != 0 && lastReminded >= 2 && lastReminded < 2958466;
+}
+
+bool SameSecond(double a, long long seconds)
+{
+    return std::isfinite(a) && std::fabs(a * 86400.0 - static_cast<double>(seconds)) < 0.5;
+}
+
+} // namespace Ical
