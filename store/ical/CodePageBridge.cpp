@@ -52,6 +52,36 @@ QString DecodeText(const TText &text)
     return out;
 }
 
+std::string DecodeTextUtf8(const TText &text)
+{
+    std::string out;
+    out.reserve(text.size() + text.size() / 8);
+    const char *p = text.data();
+    const size_t n = text.size();
+    for (size_t i = 0; i < n; ++i) {
+        const unsigned char b = static_cast<unsigned char>(p[i]);
+        if (b < 0x80 && b != '\r') {
+            out += static_cast<char>(b);
+            continue;
+        }
+        if (b == '\r') {
+            if (i + 1 < n && p[i + 1] == '\n')
+                ++i;
+            out += '\n';
+            continue;
+        }
+        const char16_t c = decodeByte(b).unicode();
+        if (c < 0x800) {
+            out += static_cast<char>(0xC0 | (c >> 6));
+        } else {
+            out += static_cast<char>(0xE0 | (c >> 12));
+            out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        }
+        out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return out;
+}
+
 std::string EncodeText(const QString &text, int &unmappable)
 {
     std::string out;

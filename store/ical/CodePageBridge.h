@@ -14,6 +14,10 @@ namespace Ical {
 // The text as Unicode with every CR LF, lone CR or lone LF as one "\n".
 QString DecodeText(const TText &text);
 
+// The same as UTF-8 bytes, straight from the store's bytes (export's
+// hot path: no QString in between).
+std::string DecodeTextUtf8(const TText &text);
+
 // Unicode to the store's bytes, every line break as CR LF; characters the
 // code page lacks become "?" and are added to `unmappable`.
 std::string EncodeText(const QString &text, int &unmappable);

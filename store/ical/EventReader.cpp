@@ -57,17 +57,29 @@ QString text(icalcomponent *c, icalproperty_kind kind, bool *present = nullptr)
     return v ? QString::fromUtf8(v) : QString();
 }
 
-QByteArray xValue(icalcomponent *c, const char *name)
+// Our own private properties of an event, read in one pass.
+struct OwnProperties {
+    QByteArray exact, done, nameBreaks, descriptionBreaks;
+};
+
+OwnProperties ownProperties(icalcomponent *c)
 {
+    OwnProperties o;
     for (icalproperty *p = icalcomponent_get_first_property(c, ICAL_X_PROPERTY); p;
          p = icalcomponent_get_next_property(c, ICAL_X_PROPERTY)) {
         const char *n = icalproperty_get_x_name(p);
-        if (n && qstricmp(n, name) == 0) {
-            const char *v = icalproperty_get_x(p);
-            return v ? QByteArray(v) : QByteArray("");
-        }
+        const char *v = icalproperty_get_x(p);
+        if (!n || !v)
+            continue;
+        QByteArray *slot = qstricmp(n, ExactProperty) == 0 ? &o.exact
+            : qstricmp(n, DoneProperty) == 0              ? &o.done
+            : qstricmp(n, NameBreaksProperty) == 0        ? &o.nameBreaks
+            : qstricmp(n, DescriptionBreaksProperty) == 0 ? &o.descriptionBreaks
+                                                          : nullptr;
+        if (slot && slot->isNull())
+            *slot = QByteArray(v);
     }
-    return QByteArray();
+    return o;
 }
 
 struct Plan {
@@ -80,7 +92,6 @@ struct Plan {
 std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, long long endOffset,
                                 const ReadContext &ctx, Plan &plan)
 {
-    const long long startInstant = DateTimeValue::ToDateTime(start.value).toSecsSinceEpoch();
     icalcomponent *best = nullptr;
     long long bestLead = -1;
     for (icalcomponent *a = icalcomponent_get_first_component(event, ICAL_VALARM_COMPONENT); a;
@@ -98,7 +109,8 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
             const std::optional<LocalTime> at = ToLocal(trigger.time, ctx.zones.ForProperty(tp, trigger.time));
             if (!at)
                 return fault(tp, QStringLiteral("not a real date and time"));
-            lead = startInstant - DateTimeValue::ToDateTime(at->value).toSecsSinceEpoch();
+            lead = DateTimeValue::ToDateTime(start.value).toSecsSinceEpoch()
+                - DateTimeValue::ToDateTime(at->value).toSecsSinceEpoch();
         } else {
             const long long offset = seconds(trigger.duration);
             if (std::llabs(offset) > MaxDurationSeconds)
@@ -280,14 +292,16 @@ std::optional<Fault> ReadEvent(icalcomponent *event, ReadContext &ctx, std::vect
     bool hasName = false;
     int unmappable = 0;
     const QString name = text(event, ICAL_SUMMARY_PROPERTY, &hasName);
-    t.exact = ParseExact(xValue(event, ExactProperty));
+    const OwnProperties own = ownProperties(event);
+    if (!own.exact.isNull())
+        t.exact = ParseExact(own.exact);
     // Our own export leaves SUMMARY out for an empty name.
     t.name = hasName ? EncodeText(name, unmappable) : t.exact ? std::string() : std::string(DefaultName);
     t.description = EncodeText(text(event, ICAL_DESCRIPTION_PROPERTY), unmappable);
-    ApplyBreakKinds(t.name, xValue(event, NameBreaksProperty).toStdString());
-    ApplyBreakKinds(t.description, xValue(event, DescriptionBreaksProperty).toStdString());
+    ApplyBreakKinds(t.name, own.nameBreaks.toStdString());
+    ApplyBreakKinds(t.description, own.descriptionBreaks.toStdString());
     report.unmappableChars += unmappable;
-    t.done = xValue(event, DoneProperty).trimmed().toUpper() == "TRUE";
+    t.done = own.done.trimmed().toUpper() == "TRUE";
     if (std::optional<Fault> f = readAlarms(event, *start, endOffset, ctx, t.plan))
         return f;
     if (t.exact)

@@ -9,10 +9,10 @@
 #include "store/DateTimeValue.h"
 
 #include <QCryptographicHash>
-#include <QHash>
 
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 namespace Ical {
 
@@ -67,34 +67,37 @@ void addX(icalcomponent *c, const char *name, const QByteArray &value)
 // A UID that comes out the same every time the same appointment is
 // exported: the file has no ids, so it is made from what identifies an
 // appointment to the duplicate check (day, time, name, description), plus
-// how many identical ones came before it.
+// how many identical ones came before it on that day.
 class UidMaker {
 public:
+    void startDay() { seen_.clear(); }
+
     QByteArray operator()(const QDate &date, long long seconds, const TText &name, const TText &description)
     {
-        QCryptographicHash h(QCryptographicHash::Sha1);
-        h.addData(QByteArray::number(date.toJulianDay()) + ' ' + QByteArray::number(seconds) + ' ');
-        h.addData(QByteArrayView(name.data(), static_cast<qsizetype>(name.size())));
-        h.addData(QByteArrayView("\0", 1));
-        h.addData(QByteArrayView(description.data(), static_cast<qsizetype>(description.size())));
-        QByteArray uid = h.result().toHex().left(32);
-        const int n = seen_[uid]++;
+        QByteArray key = QByteArray::number(date.toJulianDay()) + ' ' + QByteArray::number(seconds) + ' ';
+        key.append(name.data(), static_cast<qsizetype>(name.size()));
+        key.append('\0');
+        key.append(description.data(), static_cast<qsizetype>(description.size()));
+        QByteArray uid = QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(32);
+        int n = 0;
+        for (const QByteArray &s : seen_)
+            n += s == uid;
+        seen_.push_back(uid);
         if (n > 0)
             uid += '-' + QByteArray::number(n);
         return uid + "@kalvix";
     }
 
 private:
-    QHash<QByteArray, int> seen_;
+    std::vector<QByteArray> seen_; // this day's UIDs so far
 };
 
-ComponentPtr makeAlarm(const TTermin &r, const QString &name)
+ComponentPtr makeAlarm(const TTermin &r, const std::string &name)
 {
     ComponentPtr alarm(icalcomponent_new(ICAL_VALARM_COMPONENT));
     icalcomponent_add_property(alarm.get(), icalproperty_new_action(ICAL_ACTION_DISPLAY));
     // A display alarm needs a text, and libical reads no empty one back.
-    const QString shown = name.isEmpty() ? QStringLiteral("Reminder") : name;
-    icalcomponent_add_property(alarm.get(), icalproperty_new_description(shown.toUtf8().constData()));
+    icalcomponent_add_property(alarm.get(), icalproperty_new_description(name.empty() ? "Reminder" : name.c_str()));
 
     icaltriggertype trigger;
     trigger.time = icaltime_null_time();
@@ -117,7 +120,7 @@ ComponentPtr makeAlarm(const TTermin &r, const QString &name)
 ComponentPtr makeEvent(const QDate &date, const TTermin &r, const icaltimetype &stamp, UidMaker &uids)
 {
     const long long seconds = secondsOfDay(r.Time);
-    const QString name = DecodeText(r.Name);
+    const std::string name = DecodeTextUtf8(r.Name);
 
     ComponentPtr ev(icalcomponent_new(ICAL_VEVENT_COMPONENT));
     icalcomponent *e = ev.get();
@@ -126,10 +129,10 @@ ComponentPtr makeEvent(const QDate &date, const TTermin &r, const icaltimetype &
     icalcomponent_add_property(e, icalproperty_new_dtstart(floatingTime(date, seconds)));
     // An empty name goes without SUMMARY (libical reads no empty value);
     // the exact values' property tells import it was empty, not missing.
-    if (!name.isEmpty())
-        icalcomponent_add_property(e, icalproperty_new_summary(name.toUtf8().constData()));
+    if (!name.empty())
+        icalcomponent_add_property(e, icalproperty_new_summary(name.c_str()));
     if (!r.Description.empty())
-        icalcomponent_add_property(e, icalproperty_new_description(DecodeText(r.Description).toUtf8().constData()));
+        icalcomponent_add_property(e, icalproperty_new_description(DecodeTextUtf8(r.Description).c_str()));
     if (r.Done)
         addX(e, DoneProperty, "TRUE");
     addX(e, ExactProperty, FormatExact({r.Time, r.FirstRemind, r.RepeatInterval, r.LastReminded}));
@@ -174,6 +177,7 @@ ExportResult Export(const DayGrid &grid, const ExportOptions &options)
         const QDate date(y, m, d);
         if ((from.isValid() && date < from) || (until.isValid() && date > until))
             return;
+        uids.startDay();
         for (uint32_t i = 0; i < slot.records.Count(); ++i) {
             const ComponentPtr ev = makeEvent(date, slot.records.At(i), stamp, uids);
             append(result.bytes, ev.get());

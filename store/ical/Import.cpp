@@ -1,6 +1,14 @@
 // Reading a whole iCalendar file with libical's parser, refusing it when
 // libical found anything it could not parse, and turning its events into
 // appointments.
+//
+// A calendar of 100,000 events would take libical some ten times the
+// file's size as one tree, so each component inside a VCALENDAR goes
+// through the parser on its own and is freed once read. The calendar's
+// own lines go through a parser of their own, so libical still checks
+// every line. Events that need what may come later in the file (a
+// recurring event, whose changed occurrences may follow; a time zone not
+// yet defined) wait until the end.
 
 #include "store/ical/EventReader.h"
 #include "store/ical/Ical.h"
@@ -78,27 +86,193 @@ int lineOfParseError(const QByteArray &ics, const QByteArray &message)
     return 0;
 }
 
-std::vector<icalcomponent *> events(const std::vector<ComponentPtr> &calendars)
+bool isTag(const char *line, const char *tag, const char **name)
 {
-    std::vector<icalcomponent *> out;
-    for (const ComponentPtr &cal : calendars)
-        for (icalcomponent *e = icalcomponent_get_first_component(cal.get(), ICAL_VEVENT_COMPONENT); e;
-             e = icalcomponent_get_next_component(cal.get(), ICAL_VEVENT_COMPONENT))
-            out.push_back(e);
-    return out;
+    const size_t n = std::strlen(tag);
+    if (qstrnicmp(line, tag, static_cast<uint>(n)) != 0)
+        return false;
+    *name = line + n;
+    return true;
 }
 
-void countOthers(const std::vector<ComponentPtr> &calendars, ImportReport &report)
+bool needsTheWholeFile(icalcomponent *event, icalcomponent *calendar)
 {
-    for (const ComponentPtr &cal : calendars)
-        for (icalcomponent *c = icalcomponent_get_first_component(cal.get(), ICAL_ANY_COMPONENT); c;
-             c = icalcomponent_get_next_component(cal.get(), ICAL_ANY_COMPONENT)) {
-            const icalcomponent_kind k = icalcomponent_isa(c);
-            if (k == ICAL_VTODO_COMPONENT || k == ICAL_VJOURNAL_COMPONENT || k == ICAL_VFREEBUSY_COMPONENT)
-                ++report.skipped[QStringLiteral("not an event (%1)")
-                                     .arg(QString::fromLatin1(icalcomponent_kind_to_string(k)))];
-        }
+    if (icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY)
+        || icalcomponent_get_first_property(event, ICAL_RDATE_PROPERTY))
+        return true;
+    for (icalproperty *p = icalcomponent_get_first_property(event, ICAL_ANY_PROPERTY); p;
+         p = icalcomponent_get_next_property(event, ICAL_ANY_PROPERTY))
+        if (icalparameter *tz = icalproperty_get_first_parameter(p, ICAL_TZID_PARAMETER))
+            if (!icalcomponent_get_timezone(calendar, icalparameter_get_tzid(tz)))
+                return true;
+    return false;
 }
+
+class Reader {
+public:
+    Reader(const QByteArray &ics, const ImportOptions &options) : ics_(ics), ctx_(zones_.get())
+    {
+        ctx_.from = options.from.isValid() ? options.from : DateTimeValue::ToDate(options.now);
+        ctx_.until = options.until.isValid() ? options.until : ctx_.from.addYears(1);
+        ctx_.from = std::max(ctx_.from, QDate(DayGrid::FirstYear, 1, 1));
+        ctx_.until = std::min(ctx_.until, QDate(DayGrid::LastYear, 12, 31));
+    }
+
+    ParseResult Run()
+    {
+        const qsizetype skip = ics_.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a UTF-8 byte order mark
+        Source src{ics_.constData() + skip, static_cast<size_t>(ics_.size() - skip)};
+        ParserPtr lines(icalparser_new());
+        icalparser_set_gen_data(lines.get(), &src);
+        while (char *line = icalparser_get_line(lines.get(), nextChunk)) {
+            const bool go = take(line);
+            icalmemory_free_buffer(line);
+            if (!go)
+                return std::move(result_);
+        }
+        if (depth_ > 0)
+            return refuse(QStringLiteral("the file ends inside a %1 (cut off?)")
+                              .arg(QString::fromLatin1(depth_ == 1 ? "VCALENDAR" : open_.constData())),
+                          LastLine(ics_));
+        if (!calendars_)
+            return refuse(QStringLiteral("not an iCalendar file (no BEGIN:VCALENDAR ... END:VCALENDAR)"), 0);
+        if (!finish())
+            return std::move(result_);
+        result_.ok = true;
+        return std::move(result_);
+    }
+
+private:
+    // One logical line; false once the file is refused.
+    bool take(char *line)
+    {
+        const char *name = nullptr;
+        if (depth_ == 0) {
+            if (!*line)
+                return true;
+            if (isTag(line, "BEGIN:", &name) && qstricmp(name, "VCALENDAR") == 0) {
+                shell_.reset(icalparser_new());
+                icalparser_add_line(shell_.get(), line);
+                depth_ = 1;
+                return true;
+            }
+            return fail(QStringLiteral("not an iCalendar file: \"%1\" outside a VCALENDAR")
+                            .arg(QString::fromUtf8(line).left(60)),
+                        LineContaining(ics_, QByteArray(line)));
+        }
+        if (depth_ == 1) {
+            if (isTag(line, "END:", &name) && qstricmp(name, "VCALENDAR") == 0) {
+                ComponentPtr shell(icalparser_add_line(shell_.get(), line));
+                shell_.reset();
+                depth_ = 0;
+                ++calendars_;
+                return shell ? checked(shell.get()) : fail(QStringLiteral("libical could not close the VCALENDAR"), 0);
+            }
+            if (isTag(line, "BEGIN:", &name)) {
+                inner_.reset(icalparser_new());
+                open_ = QByteArray(name);
+                depth_ = 2;
+                icalparser_add_line(inner_.get(), line);
+                return true;
+            }
+            icalparser_add_line(shell_.get(), line); // the calendar's own properties
+            return true;
+        }
+        if (isTag(line, "BEGIN:", &name))
+            ++depth_;
+        else if (isTag(line, "END:", &name))
+            --depth_;
+        ComponentPtr done(icalparser_add_line(inner_.get(), line));
+        if (depth_ > 1)
+            return true;
+        inner_.reset();
+        if (!done)
+            return fail(QStringLiteral("%1 does not close the %2").arg(QString::fromUtf8(line), QString::fromLatin1(open_)),
+                        LineContaining(ics_, QByteArray(line)));
+        return component(std::move(done));
+    }
+
+    bool component(ComponentPtr c)
+    {
+        if (!checked(c.get()))
+            return false;
+        switch (icalcomponent_isa(c.get())) {
+        case ICAL_VTIMEZONE_COMPONENT:
+            icalcomponent_add_component(zones_.get(), c.release()); // kept for the events' TZIDs
+            return true;
+        case ICAL_VEVENT_COMPONENT:
+            if (needsTheWholeFile(c.get(), zones_.get())) {
+                waiting_.push_back(std::move(c));
+                return true;
+            }
+            return read(c.get());
+        case ICAL_VTODO_COMPONENT:
+        case ICAL_VJOURNAL_COMPONENT:
+        case ICAL_VFREEBUSY_COMPONENT:
+            ++result_.report.skipped[QStringLiteral("not an event (%1)")
+                                         .arg(QString::fromLatin1(icalcomponent_kind_to_string(icalcomponent_isa(c.get()))))];
+            return true;
+        default:
+            return true;
+        }
+    }
+
+    bool read(icalcomponent *event)
+    {
+        if (std::optional<LocalTime> id = RecurrenceId(event, ctx_)) {
+            const char *uid = icalcomponent_get_uid(event);
+            ctx_.overridden[QByteArray(uid ? uid : "")].push_back(*id);
+        }
+        if (std::optional<Fault> f = ReadEvent(event, ctx_, result_.appointments, result_.report)) {
+            const char *uid = icalcomponent_get_uid(event);
+            return fail(QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
+                        LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
+        }
+        return true;
+    }
+
+    // The waiting events, once every zone and changed occurrence is known.
+    bool finish()
+    {
+        for (const ComponentPtr &e : waiting_)
+            if (std::optional<LocalTime> id = RecurrenceId(e.get(), ctx_)) {
+                const char *uid = icalcomponent_get_uid(e.get());
+                ctx_.overridden[QByteArray(uid ? uid : "")].push_back(*id);
+            }
+        for (const ComponentPtr &e : waiting_) {
+            if (std::optional<Fault> f = ReadEvent(e.get(), ctx_, result_.appointments, result_.report)) {
+                const char *uid = icalcomponent_get_uid(e.get());
+                return fail(QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
+                            LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
+            }
+        }
+        return true;
+    }
+
+    bool checked(icalcomponent *c)
+    {
+        icalproperty *err = firstParseError(c);
+        if (!err)
+            return true;
+        const QByteArray message = icalproperty_get_xlicerror(err);
+        return fail(QString::fromUtf8(message), lineOfParseError(ics_, message));
+    }
+
+    bool fail(const QString &what, int line)
+    {
+        result_ = refuse(what, line);
+        return false;
+    }
+
+    const QByteArray &ics_;
+    ComponentPtr zones_{icalcomponent_new(ICAL_VCALENDAR_COMPONENT)};
+    ReadContext ctx_;
+    ParserPtr shell_, inner_;
+    int depth_ = 0, calendars_ = 0;
+    QByteArray open_;
+    std::vector<ComponentPtr> waiting_;
+    ParseResult result_;
+};
 
 } // namespace
 
@@ -108,67 +282,7 @@ ParseResult Parse(const QByteArray &ics, const ImportOptions &options)
         return refuse(QStringLiteral("the file is empty, not an iCalendar file"), 0);
     if (const qsizetype nul = ics.indexOf('\0'); nul >= 0)
         return refuse(QStringLiteral("a NUL byte: not an iCalendar text file"), int(ics.left(nul).count('\n')) + 1);
-    const qsizetype skip = ics.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a UTF-8 byte order mark
-
-    std::vector<ComponentPtr> calendars;
-    {
-        Source src{ics.constData() + skip, static_cast<size_t>(ics.size() - skip)};
-        ParserPtr parser(icalparser_new());
-        icalparser_set_gen_data(parser.get(), &src);
-        char *line = nullptr;
-        do {
-            line = icalparser_get_line(parser.get(), nextChunk);
-            if (icalcomponent *c = icalparser_add_line(parser.get(), line))
-                calendars.emplace_back(c);
-            if (line)
-                icalmemory_free_buffer(line);
-        } while (line);
-        // What is still open at the end was cut off; the parser keeps
-        // owning it and frees it with itself.
-        if (icalcomponent *open = icalparser_clean(parser.get()))
-            return refuse(QStringLiteral("the file ends inside a %1 (cut off?)")
-                              .arg(QString::fromLatin1(icalcomponent_kind_to_string(icalcomponent_isa(open)))),
-                          LastLine(ics));
-    }
-    if (calendars.empty())
-        return refuse(QStringLiteral("not an iCalendar file (no BEGIN:VCALENDAR ... END:VCALENDAR)"), 0);
-    for (const ComponentPtr &c : calendars) {
-        if (icalcomponent_isa(c.get()) != ICAL_VCALENDAR_COMPONENT) {
-            const QByteArray kind = icalcomponent_kind_to_string(icalcomponent_isa(c.get()));
-            return refuse(QStringLiteral("not an iCalendar file: %1 outside a VCALENDAR").arg(QString::fromLatin1(kind)),
-                          LineContaining(ics, "BEGIN:" + kind));
-        }
-        if (icalproperty *err = firstParseError(c.get())) {
-            const QByteArray message = icalproperty_get_xlicerror(err);
-            return refuse(QString::fromUtf8(message), lineOfParseError(ics, message));
-        }
-    }
-
-    ParseResult result;
-    ReadContext ctx(calendars.size() == 1 ? calendars.front().get() : nullptr);
-    ctx.from = options.from.isValid() ? options.from : DateTimeValue::ToDate(options.now);
-    ctx.until = options.until.isValid() ? options.until : ctx.from.addYears(1);
-    ctx.from = std::max(ctx.from, QDate(DayGrid::FirstYear, 1, 1));
-    ctx.until = std::min(ctx.until, QDate(DayGrid::LastYear, 12, 31));
-
-    const std::vector<icalcomponent *> all = events(calendars);
-    for (icalcomponent *e : all)
-        if (std::optional<LocalTime> id = RecurrenceId(e, ctx)) {
-            const char *uid = icalcomponent_get_uid(e);
-            ctx.overridden[QByteArray(uid ? uid : "")].push_back(*id);
-        }
-    for (icalcomponent *e : all) {
-        if (std::optional<Fault> f = ReadEvent(e, ctx, result.appointments, result.report)) {
-            const char *uid = icalcomponent_get_uid(e);
-            const int line = LineOfProperty(ics, uid ? QByteArray(uid) : QByteArray(), f->property, f->value);
-            return refuse(QStringLiteral("%1 %2: %3")
-                              .arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
-                          line);
-        }
-    }
-    countOthers(calendars, result.report);
-    result.ok = true;
-    return result;
+    return Reader(ics, options).Run();
 }
 
 } // namespace Ical

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <charconv>
+
 #include <cmath>
 
 namespace Ical {
@@ -17,8 +19,19 @@ constexpr long long MaxDurationSeconds = 2147483647LL;
 
 QByteArray number(double v)
 {
-    // 17 digits give every double back exactly; -0 and nan/inf too.
-    return QByteArray::number(v, 'g', 17);
+    // The shortest text that reads back as the same double (-0, inf and
+    // nan included), whatever the C locale's decimal point.
+    char buf[32];
+    const std::to_chars_result r = std::to_chars(buf, buf + sizeof buf, v);
+    return QByteArray(buf, static_cast<qsizetype>(r.ptr - buf));
+}
+
+bool parseNumber(const char *first, const char *last, double &v)
+{
+    if (first != last && *first == '+')
+        ++first;
+    const std::from_chars_result r = std::from_chars(first, last, v);
+    return r.ec == std::errc() && r.ptr == last;
 }
 } // namespace
 
@@ -37,9 +50,8 @@ std::optional<ExactValues> ParseExact(const QByteArray &text)
         if (eq <= 0)
             return std::nullopt;
         const QByteArray key = part.left(eq).trimmed().toUpper();
-        bool ok = false;
-        const double value = part.mid(eq + 1).trimmed().toDouble(&ok);
-        if (!ok)
+        double value = 0;
+        if (!parseNumber(part.constData() + eq + 1, part.constData() + part.size(), value))
             return std::nullopt;
         if (key == "TIME") v.time = value, seen |= 1;
         else if (key == "FIRST") v.first = value, seen |= 2;

@@ -8,6 +8,10 @@
 
 namespace Ical {
 
+namespace {
+constexpr qint64 UnixEpochJulianDay = 2440588; // 1 January 1970
+}
+
 Zone ZoneResolver::ForProperty(icalproperty *p, const icaltimetype &value) const
 {
     Zone z;
@@ -25,8 +29,8 @@ Zone ZoneResolver::ForProperty(icalproperty *p, const icaltimetype &value) const
     icalcomponent *root = icalproperty_get_parent(p);
     while (root && icalcomponent_get_parent(root))
         root = icalcomponent_get_parent(root);
-    if (!root)
-        root = calendar_;
+    if (!root || icalcomponent_isa(root) != ICAL_VCALENDAR_COMPONENT)
+        root = calendar_; // a component read on its own: the file's zones
     if (root && icalcomponent_isa(root) == ICAL_VCALENDAR_COMPONENT)
         z.ical = icalcomponent_get_timezone(root, tzid);
     if (!z.ical)
@@ -64,7 +68,7 @@ std::optional<LocalTime> ToLocal(const icaltimetype &t, const Zone &zone)
         l.isDate = true;
         l.value = DateTimeValue::EncodeDate(t.year, t.month, t.day);
         l.date = date;
-        l.key = QDateTime(date, QTime(0, 0), Qt::UTC).toSecsSinceEpoch();
+        l.key = (date.toJulianDay() - UnixEpochJulianDay) * 86400;
         return l;
     }
     // A leap second (60) is taken as the last second of its minute.
@@ -82,16 +86,16 @@ std::optional<LocalTime> ToLocal(const icaltimetype &t, const Zone &zone)
         local = inZone.toLocalTime();
     } else {
         // Floating: the wall-clock time as written.
-        l.key = QDateTime(date, time, Qt::UTC).toSecsSinceEpoch();
-        local = QDateTime(date, time, Qt::LocalTime);
+        const int secs = time.hour() * 3600 + time.minute() * 60 + time.second();
+        l.key = (date.toJulianDay() - UnixEpochJulianDay) * 86400 + secs;
         l.date = date;
-        l.time = DateTimeValue::EncodeTime(time.hour(), time.minute(), time.second());
+        l.time = secs / 86400.0;
         l.value = DateTimeValue::EncodeDate(date.year(), date.month(), date.day()) + l.time;
         return l;
     }
     local = local.toLocalTime();
     l.date = local.date();
-    l.time = DateTimeValue::EncodeTime(local.time().hour(), local.time().minute(), local.time().second());
+    l.time = (local.time().hour() * 3600 + local.time().minute() * 60 + local.time().second()) / 86400.0;
     l.value = DateTimeValue::EncodeDate(l.date.year(), l.date.month(), l.date.day()) + l.time;
     return l;
 }

@@ -218,7 +218,7 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("says");
         const QByteArray good = vevent("DTSTART:20270101T100000\nSUMMARY:fine\n");
-        QTest::newRow("not iCalendar") << QByteArray("Dear diary,\r\ntoday nothing.\r\n") << 0 << QStringLiteral("not an iCalendar file");
+        QTest::newRow("not iCalendar") << QByteArray("Dear diary,\r\ntoday nothing.\r\n") << 1 << QStringLiteral("not an iCalendar file");
         QTest::newRow("empty") << QByteArray("\r\n") << 0 << QStringLiteral("empty");
         QTest::newRow("cut off") << calendar(good).left(90) << 6 << QStringLiteral("cut off");
         QTest::newRow("broken line") << calendar(good + "BEGIN:VEVENT\nUID:x\nthis line is broken\nEND:VEVENT\n") << 12
