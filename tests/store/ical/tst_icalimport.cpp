@@ -210,6 +210,14 @@ private slots:
         QVERIFY2(unknown.ok, qPrintable(unknown.error));
         QCOMPARE(describe(unknown.appointments.at(0)), QStringLiteral("2027-06-01 18:00:00 u first=259200s repeat=86400s"));
         QCOMPARE(unknown.report.notes.size(), 1);
+        // A zone the file defines only after the event that uses it.
+        Ical::ParseResult later = parse(calendar(vevent("DTSTART;TZID=Plus Three:20270601T180000\nSUMMARY:l\n")
+                                                 + "BEGIN:VTIMEZONE\nTZID:Plus Three\nBEGIN:STANDARD\n"
+                                                   "DTSTART:19700101T000000\nTZOFFSETFROM:+0300\nTZOFFSETTO:+0300\n"
+                                                   "END:STANDARD\nEND:VTIMEZONE\n"));
+        QVERIFY2(later.ok, qPrintable(later.error));
+        QCOMPARE(describe(later.appointments.at(0)), QStringLiteral("2027-06-01 17:00:00 l first=259200s repeat=86400s"));
+        QVERIFY(later.report.notes.isEmpty());
     }
 
     void brokenFilesAreRefusedWhole_data()
