@@ -51,7 +51,12 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setWordWrap(true);
     QString error;
-    const QImage picture = LoadJpegFile(QString::fromLatin1(KalvixPictures::AboutBox), &error);
+    // On a high-density screen the picture drawn at twice the size.
+    const int ratio = KalvixPictures::PictureRatio();
+    const QString path = QString::fromLatin1(KalvixPictures::AboutBox);
+    QImage picture = LoadJpegFile(ratio > 1 ? KalvixPictures::DoublePath(path) : path, &error);
+    if (!picture.isNull())
+        picture.setDevicePixelRatio(ratio);
     if (picture.isNull()) {
         Image1->setText(error); // say why rather than leave a hole
     } else {
@@ -76,7 +81,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
 
     BitBtnXP1 = new TBitBtnXP(panel);
     BitBtnXP1->setText(Theme::homePageAddress());
-    BitBtnXP1->setGlyph(QPixmap(QString::fromLatin1(KalvixPictures::GlyphHomepage)));
+    BitBtnXP1->setGlyph(KalvixPictures::Pixmap(KalvixPictures::GlyphHomepage));
     BitBtnXP1->setNumGlyphs(2);
     BitBtnXP1->setGeometry(x, 316, 169, 25);
     BitBtnXP1->setCursor(Qt::PointingHandCursor);

@@ -11,7 +11,7 @@ QVector<QPixmap> load(const char *const (&paths)[N])
     QVector<QPixmap> images;
     images.reserve(static_cast<int>(N));
     for (const char *p : paths)
-        images.append(QPixmap(QString::fromLatin1(p)));
+        images.append(KalvixPictures::Pixmap(p));
     return images;
 }
 } // namespace

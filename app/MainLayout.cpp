@@ -13,6 +13,7 @@
 #include "reminders/HeadingPanel.h"
 #include "resources/pictures/KalvixPictures.h"
 
+#include <QBitmap>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -39,7 +40,7 @@ TBitBtnXP *button(const QString &text, QSize size, const char *glyph, QWidget *p
     b->setText(text);
     b->setFixedSize(size);
     if (glyph) {
-        b->setGlyph(QPixmap(QString::fromLatin1(glyph)));
+        b->setGlyph(KalvixPictures::Pixmap(glyph));
         b->setNumGlyphs(2);
     }
     return b;
@@ -48,8 +49,8 @@ TBitBtnXP *button(const QString &text, QSize size, const char *glyph, QWidget *p
 TImageBtn *imageButton(const char *normal, const char *pressed, const QString &hint, QWidget *parent)
 {
     auto *b = new TImageBtn(parent);
-    b->setPicture(QPixmap(QString::fromLatin1(normal)));
-    b->setPicture2(QPixmap(QString::fromLatin1(pressed)));
+    b->setPicture(KalvixPictures::Pixmap(normal));
+    b->setPicture2(KalvixPictures::Pixmap(pressed));
     b->setToolTip(hint);
     b->setCursor(Qt::PointingHandCursor);
     return b;
@@ -323,7 +324,15 @@ void TMainForm::buildBottomBar(QWidget *bar)
     wwwBtn->setText(Theme::homePageAddress());
     wwwBtn->setAutoRaise(true);
     wwwBtn->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
-    wwwBtn->setIcon(QIcon(QPixmap(QString::fromLatin1(KalvixPictures::GlyphHomepage)).copy(0, 0, 16, 16)));
+    // The strip's first cell: the globe.
+    const QPixmap strip = KalvixPictures::Pixmap(KalvixPictures::GlyphHomepage);
+    QPixmap globe = strip.copy(0, 0, strip.height(), strip.height());
+    globe.setDevicePixelRatio(strip.devicePixelRatio());
+    // The strips carry no alpha: their bottom-left colour is the see-through one.
+    const QImage cell = globe.toImage();
+    if (!cell.isNull())
+        globe.setMask(QBitmap::fromImage(cell.createMaskFromColor(cell.pixel(0, cell.height() - 1), Qt::MaskInColor)));
+    wwwBtn->setIcon(QIcon(globe));
     wwwBtn->setFixedSize(137, 33);
     wwwBtn->setToolTip(QStringLiteral("Go to the Brontal homepage..."));
     h->addWidget(wwwBtn);

@@ -48,7 +48,7 @@ QWidget *optionsPicturePanel(QWidget *parent)
     auto *panel = new QLabel(parent);
     panel->setFixedWidth(209);
     setFixedColour(panel, colourB());
-    panel->setPixmap(QPixmap(QString::fromLatin1(KalvixPictures::OptionsPanel)));
+    panel->setPixmap(KalvixPictures::Pixmap(KalvixPictures::OptionsPanel));
     panel->setScaledContents(true);
 
     auto *v = new QVBoxLayout(panel);

@@ -118,6 +118,14 @@ int TButtonGlyph::StateImage(TGlyphState state)
     return slot;
 }
 
+QSize TButtonGlyph::CellSize() const
+{
+    if (m_source.width() == 0 || m_source.height() == 0)
+        return QSize(0, 0);
+    const qreal ratio = m_source.devicePixelRatio();
+    return QSize(qRound(m_source.width() / m_numGlyphs / ratio), qRound(m_source.height() / ratio));
+}
+
 QImage TButtonGlyph::StateImageContents(TGlyphState state)
 {
     const int slot = StateImage(state);
@@ -130,8 +138,12 @@ QImage TButtonGlyph::BuildImage(TGlyphState state, int cellWidth) const
     int c = static_cast<int>(state);
     if (c >= m_numGlyphs)
         c = 0;
-    // copy() keeps the format and colour table of the strip.
-    const QImage cell = m_source.copy(c * cellWidth, 0, cellWidth, h);
+    // copy() keeps the format and colour table of the strip; every image
+    // keeps its device pixel ratio, so a strip drawn at twice the size
+    // draws at the same logical size.
+    const qreal ratio = m_source.devicePixelRatio();
+    QImage cell = m_source.copy(c * cellWidth, 0, cellWidth, h);
+    cell.setDevicePixelRatio(ratio);
 
     if (state != gsDisabled)
         return cell;
@@ -139,6 +151,7 @@ QImage TButtonGlyph::BuildImage(TGlyphState state, int cellWidth) const
     if (m_numGlyphs >= 2) {
         // The strip's own disabled cell, put into the current colour scheme.
         QImage work = cell.convertToFormat(QImage::Format_ARGB32);
+        work.setDevicePixelRatio(ratio);
         const QRgb highlight = SystemColors::ButtonHighlight().rgb();
         const QRgb shadow = SystemColors::ButtonShadow().rgb();
         const QRgb face = SystemColors::ButtonFace().rgb();
@@ -160,13 +173,15 @@ QImage TButtonGlyph::BuildImage(TGlyphState state, int cellWidth) const
     // One cell only: an embossed relief of its black pixels.
     const QImage first = m_source.copy(0, 0, cellWidth, h).convertToFormat(QImage::Format_ARGB32);
     QImage work(cellWidth, h, QImage::Format_ARGB32);
+    work.setDevicePixelRatio(ratio);
     work.fill(SystemColors::ButtonFace());
     const QRgb highlight = SystemColors::ButtonHighlight().rgb();
     const QRgb shadow = SystemColors::ButtonShadow().rgb();
+    const int d = qMax(1, qRound(ratio)); // one logical pixel
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < cellWidth; ++x)
-            if (isOpaqueBlack(first, x, y) && x + 1 < cellWidth && y + 1 < h)
-                work.setPixel(x + 1, y + 1, highlight);
+            if (isOpaqueBlack(first, x, y) && x + d < cellWidth && y + d < h)
+                work.setPixel(x + d, y + d, highlight);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < cellWidth; ++x)
             if (isOpaqueBlack(first, x, y))

@@ -45,6 +45,9 @@ public:
     void SetNumGlyphs(int n); // 0 and negative values are ignored
 
     QColor TransparentColor() const { return m_transparent; }
+    // One cell's size in logical pixels: a strip marked with a device pixel
+    // ratio of 2 (drawn at twice the size) gives the cell size it shows at.
+    QSize CellSize() const;
 
     // Called after the picture or its cell count changed.
     void SetOnChange(std::function<void()> onChange) { m_onChange = std::move(onChange); }

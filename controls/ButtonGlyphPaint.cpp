@@ -73,9 +73,7 @@ void TButtonGlyph::LayoutFace(QPainter &painter, const QRect &client, const QStr
                               TButtonLayout layout, int margin, int spacing, int textFlags, QPoint &glyphPos,
                               QRect &captionRect) const
 {
-    const QSize glyph = (m_source.width() == 0 || m_source.height() == 0)
-                            ? QSize(0, 0)
-                            : QSize(m_source.width() / m_numGlyphs, m_source.height());
+    const QSize glyph = CellSize();
     QSize text(0, 0);
     if (!caption.isEmpty()) {
         // Lines break only where the caption has line breaks; the ampersand

@@ -312,10 +312,9 @@ void TBitBtnXP::showEvent(QShowEvent *event)
 QSize TBitBtnXP::sizeHint() const
 {
     QSize hint = QPushButton::sizeHint();
-    const QImage &g = m_glyph->Glyph();
-    if (g.isNull())
+    if (m_glyph->Glyph().isNull())
         return hint;
-    const QSize cell(g.width() / m_glyph->NumGlyphs(), g.height());
+    const QSize cell = m_glyph->CellSize();
     const int gap = text().isEmpty() ? 0 : qMax(m_spacing, 4);
     if (m_layout == blGlyphLeft || m_layout == blGlyphRight) {
         hint.rwidth() += cell.width() + gap;

@@ -32,8 +32,11 @@ public:
     void doAction(const QString &action) override
     {
         if (action == pressAction()) {
+            // Queued, as Qt's own buttons do: the click may open a modal
+            // window, and the screen reader waits for this call's answer.
             if (widget()->isEnabled())
-                static_cast<TImageBtn *>(widget())->click();
+                QMetaObject::invokeMethod(static_cast<TImageBtn *>(widget()), &TImageBtn::click,
+                                          Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(action);

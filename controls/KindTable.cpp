@@ -3,6 +3,7 @@
 #include "controls/ButtonGlyph.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QPixmap>
 
 #include <array>
@@ -67,7 +68,18 @@ QImage Glyph(int k)
     auto &slot = glyphTable()[static_cast<size_t>(k)];
     if (!slot) {
         initGlyphResources();
-        slot = QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(info.resource)));
+        // On a high-density screen the glyph drawn at twice the size, marked
+        // as such, so it shows at the same logical size with finer detail.
+        const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+        if (app && app->devicePixelRatio() > 1.0) {
+            QImage twice(QStringLiteral(":/glyphs/%1@2x.bmp").arg(QLatin1String(info.resource)));
+            if (!twice.isNull()) {
+                twice.setDevicePixelRatio(2);
+                slot = twice;
+            }
+        }
+        if (!slot)
+            slot = QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(info.resource)));
     }
     return *slot;
 }

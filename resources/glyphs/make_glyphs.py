@@ -13,7 +13,12 @@ pixel below-right of it where that spot is empty, the classic engraved look
 (grey and white are the colours the button puts into the current colour
 scheme when it draws a disabled glyph).
 
-Output: bmp/<name>.bmp, 4-bit uncompressed Windows bitmaps of 2W x H.
+Output: bmp/<name>.bmp, 4-bit uncompressed Windows bitmaps of 2W x H, and
+bmp/<name>@2x.bmp of 4W x 2H for high-density screens: the map enlarged with
+the Scale2x rule (each pixel becomes four, and a corner takes a neighbour's
+colour where two neighbours of that colour meet there, so diagonals stay
+smooth lines instead of stairs of 2 x 2 blocks), its disabled cell engraved
+two pixels deep.
 
     make_glyphs.py           rewrite the bitmaps
     make_glyphs.py --check   fail when a bitmap differs from its map
@@ -76,13 +81,31 @@ def read_map(path):
     return rows
 
 
-def disabled_cell(cell):
+def scale2x(cell):
+    h, w = len(cell), len(cell[0])
+    out = [[CLEAR] * (2 * w) for _ in range(2 * h)]
+    for y in range(h):
+        for x in range(w):
+            p = cell[y][x]
+            a = cell[y - 1][x] if y > 0 else p      # above
+            b = cell[y][x + 1] if x + 1 < w else p  # right
+            c = cell[y][x - 1] if x > 0 else p      # left
+            d = cell[y + 1][x] if y + 1 < h else p  # below
+            out[2 * y][2 * x] = c if c == a and c != d and a != b else p
+            out[2 * y][2 * x + 1] = a if a == b and a != c and b != d else p
+            out[2 * y + 1][2 * x] = c if d == c and d != b and c != a else p
+            out[2 * y + 1][2 * x + 1] = b if b == d and b != a and d != c else p
+    return out
+
+
+def disabled_cell(cell, k=1):
+    """k: pixels per logical pixel, the depth of the engraving."""
     h, w = len(cell), len(cell[0])
     out = [[CLEAR] * w for _ in range(h)]
     for y in range(h):
         for x in range(w):
-            if cell[y][x] != CLEAR and y + 1 < h and x + 1 < w and cell[y + 1][x + 1] == CLEAR:
-                out[y + 1][x + 1] = WHITE
+            if cell[y][x] != CLEAR and y + k < h and x + k < w and cell[y + k][x + k] == CLEAR:
+                out[y + k][x + k] = WHITE
     for y in range(h):
         for x in range(w):
             if cell[y][x] != CLEAR:
@@ -109,8 +132,8 @@ def bmp_bytes(pixels):
     return header + info + palette + bytes(body)
 
 
-def strip(cell):
-    return [a + b for a, b in zip(cell, disabled_cell(cell))]
+def strip(cell, k=1):
+    return [a + b for a, b in zip(cell, disabled_cell(cell, k))]
 
 
 def main(argv):
@@ -122,18 +145,20 @@ def main(argv):
     for name in sorted(os.listdir(src)):
         if not name.endswith(".txt"):
             continue
-        data = bmp_bytes(strip(read_map(os.path.join(src, name))))
-        target = os.path.join(out, name[:-4] + ".bmp")
-        if check:
-            try:
-                with open(target, "rb") as f:
-                    if f.read() != data:
-                        stale.append(target)
-            except FileNotFoundError:
-                stale.append(target)
-        else:
-            with open(target, "wb") as f:
-                f.write(data)
+        cell = read_map(os.path.join(src, name))
+        for suffix, data in ((".bmp", bmp_bytes(strip(cell))),
+                             ("@2x.bmp", bmp_bytes(strip(scale2x(cell), 2)))):
+            target = os.path.join(out, name[:-4] + suffix)
+            if check:
+                try:
+                    with open(target, "rb") as f:
+                        if f.read() != data:
+                            stale.append(target)
+                except FileNotFoundError:
+                    stale.append(target)
+            else:
+                with open(target, "wb") as f:
+                    f.write(data)
     if stale:
         print("out of date (run make_glyphs.py):", *stale, sep="\n  ")
         return 1

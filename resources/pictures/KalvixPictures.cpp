@@ -1,5 +1,7 @@
 #include "resources/pictures/KalvixPictures.h"
 
+#include <QFile>
+#include <QGuiApplication>
 #include <QString>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -23,6 +25,37 @@ QIcon AppIcon()
     for (int size : AppIconSizes)
         icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
     return icon;
+}
+
+QString DoublePath(const QString &path)
+{
+    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? path + QLatin1String("@2x") : path.left(dot) + QLatin1String("@2x") + path.mid(dot);
+}
+
+int PictureRatio()
+{
+    const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
+    return app && app->devicePixelRatio() > 1.0 ? 2 : 1;
+}
+
+QImage Image(const char *path)
+{
+    const QString normal = QString::fromLatin1(path);
+    if (PictureRatio() > 1) {
+        const QString twice = DoublePath(normal);
+        if (QFile::exists(twice)) {
+            QImage img(twice);
+            img.setDevicePixelRatio(2);
+            return img;
+        }
+    }
+    return QImage(normal);
+}
+
+QPixmap Pixmap(const char *path)
+{
+    return QPixmap::fromImage(Image(path));
 }
 
 const Entry All[] = {

@@ -5,6 +5,9 @@
 // resources are registered even though they live in a static library.
 
 #include <QIcon>
+#include <QImage>
+#include <QPixmap>
+#include <QString>
 
 #include <cstddef>
 
@@ -63,6 +66,19 @@ inline constexpr int AppIconSizes[] = {16, 32, 48, 64, 256};
 
 // The application icon with every size added.
 QIcon AppIcon();
+
+// High-density screens: every picture but the application icons also
+// exists drawn at twice its size, as "<name>@2x.<ext>" beside it.
+QString DoublePath(const QString &path);
+// The device pixels per logical pixel pictures are loaded for: 2 when the
+// application's ratio (its densest screen) is above 1, else 1.
+int PictureRatio();
+// A picture for the screens in use: the @2x drawing, marked with a device
+// pixel ratio of 2, where PictureRatio() is 2 and the drawing exists, else
+// the picture itself. Its logical size is the same either way. Not for the
+// JPEG, which DecodeJpeg reads (use DoublePath and PictureRatio).
+QPixmap Pixmap(const char *path);
+QImage Image(const char *path);
 
 // Every picture with the size it has; the resource test checks that this
 // list, pictures.qrc and the files agree.

@@ -49,8 +49,9 @@ class KalvixRun:
 
     # -- process ---------------------------------------------------------------
 
-    def start(self):
-        self.proc = subprocess.Popen([self.exe], cwd=self.dir, env=self.session.env,
+    def start(self, env=None):
+        """env: the environment to start in, the X session's by default."""
+        self.proc = subprocess.Popen([self.exe], cwd=self.dir, env=env or self.session.env,
                                      stdin=subprocess.DEVNULL,
                                      stdout=open(self.log_path, "wb"), stderr=subprocess.STDOUT)
         return self

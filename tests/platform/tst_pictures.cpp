@@ -51,11 +51,39 @@ private slots:
         }
         QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
 
+        // Every picture but the application icons also comes drawn at
+        // twice its size.
         QSet<QString> catalog;
-        for (std::size_t i = 0; i < KalvixPictures::AllCount; ++i)
-            catalog.insert(QString::fromLatin1(KalvixPictures::All[i].path));
-        QCOMPARE(catalog.size(), int(KalvixPictures::AllCount)); // no duplicates
+        for (std::size_t i = 0; i < KalvixPictures::AllCount; ++i) {
+            const QString path = QString::fromLatin1(KalvixPictures::All[i].path);
+            catalog.insert(path);
+            if (!path.contains(QLatin1String("/icon-")))
+                catalog.insert(KalvixPictures::DoublePath(path));
+        }
         QCOMPARE(listed, catalog);
+    }
+
+    // Every double drawing is twice its picture's size; and they are drawn,
+    // not enlarged: shapes on whole pixels stay the same blocks, but curves
+    // and soft edges get finer, so most must differ from their picture
+    // with every pixel repeated in a 2 x 2 block.
+    void doubleDrawingsAreTwiceTheSize()
+    {
+        int doubles = 0, redrawn = 0;
+        for (std::size_t i = 0; i < KalvixPictures::AllCount; ++i) {
+            const auto &e = KalvixPictures::All[i];
+            const QString path = QString::fromLatin1(e.path);
+            if (path.contains(QLatin1String("/icon-")))
+                continue; // the application icon comes in many sizes instead
+            const QImage twice = load(KalvixPictures::DoublePath(path)).convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(twice.size(), QSize(e.width, e.height) * 2);
+            const QImage enlarged = load(path).convertToFormat(QImage::Format_ARGB32).scaled(
+                twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            ++doubles;
+            if (twice != enlarged)
+                ++redrawn;
+        }
+        QVERIFY2(redrawn * 3 >= doubles * 2, qPrintable(QStringLiteral("%1 of %2").arg(redrawn).arg(doubles)));
     }
 
     void everyPictureLoadsAtItsSize_data()

@@ -67,8 +67,8 @@ def _calendar_page(c, x0, y0, x1, y1, circled):
 def about_picture():
     w, h = 306, 322
     c = Canvas(w, h, scale=SS)
-    c.img.paste(vertical_gradient(w * SS, h * SS, (255, 244, 226), PEACH))
-    _sunburst(c.img, 214 * SS, 170 * SS, 18, WHITE, 46)
+    c.img.paste(vertical_gradient(w * c.s, h * c.s, (255, 244, 226), PEACH))
+    _sunburst(c.img, 214 * c.s, 170 * c.s, 18, WHITE, 46)
     # rolling sage meadow at the bottom
     c.ellipse(-80, 246, 190, 400, fill=mix(SAGE, SAGE_DARK, 0.25))
     c.ellipse(90, 236, 420, 420, fill=SAGE)
@@ -76,8 +76,8 @@ def about_picture():
     # the bell, slightly tilted, as if it were ringing
     bell = Canvas(140, 140, scale=SS)
     icons16.bell(bell, ox=8, oy=6, k=7.4, line=3.5)
-    tilted = bell.img.rotate(-8, resample=Image.Resampling.BICUBIC, center=(70 * SS, 10 * SS))
-    c.img.alpha_composite(tilted, (150 * SS, 86 * SS))
+    tilted = bell.img.rotate(-8, resample=Image.Resampling.BICUBIC, center=(70 * bell.s, 10 * bell.s))
+    c.img.alpha_composite(tilted, (150 * c.s, 86 * c.s))
     cx, cy = 218, 150
     for rad, width in ((72, 4), (86, 3)):
         c.arc(cx - rad, cy - rad, cx + rad, cy + rad, 300, 336, BROWN, width=width)
@@ -87,7 +87,7 @@ def about_picture():
     c.text(152, 280, "Brontal Kalvix", "DejaVuSerif-Bold", 30, MAROON, anchor="mm")
     c.text(153, 305, "remembers your appointments", "DejaVuSans-Oblique", 12, SAGE_DEEP,
            anchor="mm")
-    c.d.rectangle((0, 0, w * SS - 1, h * SS - 1), outline=rgba(BROWN), width=2 * SS)
+    c.d.rectangle((0, 0, w * c.s - 1, h * c.s - 1), outline=rgba(BROWN), width=2 * c.s)
     return c.result().convert("RGB")
 
 
@@ -96,7 +96,7 @@ def options_picture():
     gears and the bell further down."""
     w, h = 209, 360
     c = Canvas(w, h, scale=SS)
-    c.img.paste(vertical_gradient(w * SS, h * SS, (232, 244, 230), darker(SAGE, 0.86)))
+    c.img.paste(vertical_gradient(w * c.s, h * c.s, (232, 244, 230), darker(SAGE, 0.86)))
     # faint wallpaper of small bells and calendars
     for row in range(0, 13):
         for col in range(0, 8):
@@ -107,16 +107,16 @@ def options_picture():
              icons16._calendar(tile, 1, 1, 14, 14, TERRACOTTA))
             faded = tile.img.copy()
             faded.putalpha(faded.getchannel("A").point(lambda a: a * 28 // 255))
-            c.img.alpha_composite(faded, (x * SS, y * SS))
+            c.img.alpha_composite(faded, (x * c.s, y * c.s))
     # a large teal gear with a brass one meshing above it, the bell in front
     g1 = Canvas(16, 16, scale=SS * 9)
     icons16.gear(g1, colour=mix(TEAL, SAGE, 0.3))
-    c.img.alpha_composite(g1.img, (14 * SS, 196 * SS))
+    c.img.alpha_composite(g1.img, (14 * c.s, 196 * c.s))
     g2 = Canvas(16, 16, scale=SS * 5)
     icons16.gear(g2, colour=mix(BRASS, SAGE, 0.15))
-    c.img.alpha_composite(g2.img, (118 * SS, 150 * SS))
+    c.img.alpha_composite(g2.img, (118 * c.s, 150 * c.s))
     b = Canvas(16, 16, scale=SS * 6)
     icons16.bell(b)
-    c.img.alpha_composite(b.img, (94 * SS, 236 * SS))
-    c.d.rectangle((0, 0, w * SS - 1, h * SS - 1), outline=rgba(SAGE_DEEP), width=SS)
+    c.img.alpha_composite(b.img, (94 * c.s, 236 * c.s))
+    c.d.rectangle((0, 0, w * c.s - 1, h * c.s - 1), outline=rgba(SAGE_DEEP), width=c.s)
     return c.result().convert("RGB")

@@ -1,5 +1,6 @@
 """The exit and about image buttons of the bottom bar: 101 x 30 GIFs, a
-normal picture and a pressed one that looks pushed into the bar."""
+normal picture and a pressed one that looks pushed into the bar. Drawn in
+logical pixels; `k` device pixels per logical pixel (2 for the @2x set)."""
 
 from PIL import Image, ImageDraw
 
@@ -15,80 +16,118 @@ STYLES = {
 }
 
 
-def _shape_mask():
-    m = Image.new("L", (W, H), 0)
-    ImageDraw.Draw(m).rounded_rectangle((0, 0, W - 1, H - 1), radius=RADIUS, fill=255)
+class _Pen:
+    """ImageDraw in logical pixels: boxes take inclusive logical pixel
+    coordinates and cover whole device pixels, points of polygons sit on
+    logical pixel centres."""
+
+    def __init__(self, img, k):
+        self.d = ImageDraw.Draw(img)
+        self.k = k
+
+    def box(self, x0, y0, x1, y1):
+        k = self.k
+        return (x0 * k, y0 * k, (x1 + 1) * k - 1, (y1 + 1) * k - 1)
+
+    def pt(self, x, y):
+        k = self.k
+        return (x * k + (k - 1) / 2, y * k + (k - 1) / 2)
+
+    def rect(self, x0, y0, x1, y1, fill):
+        self.d.rectangle(self.box(x0, y0, x1, y1), fill=fill)
+
+    def hline(self, x0, x1, y, fill):
+        self.rect(x0, y, x1, y, fill)
+
+    def vline(self, x, y0, y1, fill):
+        self.rect(x, y0, x, y1, fill)
+
+    def polygon(self, pts, fill, outline=None):
+        self.d.polygon([self.pt(x, y) for x, y in pts], fill=fill)
+        if outline:
+            p = [self.pt(x, y) for x, y in pts]
+            self.d.line(p + [p[0]], fill=outline, width=self.k)
+
+    def ellipse(self, x0, y0, x1, y1, fill, outline=None):
+        self.d.ellipse(self.box(x0, y0, x1, y1), fill=fill, outline=outline,
+                       width=self.k if outline else 0)
+
+
+def _shape_mask(k):
+    m = Image.new("L", (W * k, H * k), 0)
+    ImageDraw.Draw(m).rounded_rectangle((0, 0, W * k - 1, H * k - 1), radius=RADIUS * k, fill=255)
     return m
 
 
-def _door(d, x, y, colour_frame, colour_door):
+def _door(p, x, y, colour_frame, colour_door):
     """An open door with an arrow walking out of it."""
-    d.rectangle((x, y, x + 10, y + 15), fill=darker(colour_frame, 0.55))
-    d.rectangle((x + 1, y + 1, x + 9, y + 15), fill=(60, 34, 20))
-    d.polygon([(x + 1, y + 1), (x + 6, y + 3), (x + 6, y + 17), (x + 1, y + 15)],
-              fill=colour_door, outline=BROWN)
-    d.point((x + 5, y + 9), fill=BRASS)
+    p.rect(x, y, x + 10, y + 15, darker(colour_frame, 0.55))
+    p.rect(x + 1, y + 1, x + 9, y + 15, (60, 34, 20))
+    p.polygon([(x + 1, y + 1), (x + 6, y + 3), (x + 6, y + 17), (x + 1, y + 15)],
+              colour_door, outline=BROWN)
+    p.rect(x + 5, y + 9, x + 5, y + 9, BRASS)
     # arrow to the right
-    d.rectangle((x + 9, y + 7, x + 14, y + 9), fill=CREAM)
-    d.polygon([(x + 14, y + 4), (x + 18, y + 8), (x + 14, y + 12)], fill=CREAM)
+    p.rect(x + 9, y + 7, x + 14, y + 9, CREAM)
+    p.polygon([(x + 14, y + 4), (x + 18, y + 8), (x + 14, y + 12)], CREAM)
 
 
-def _info(d, x, y):
-    d.ellipse((x, y, x + 16, y + 16), fill=CREAM, outline=darker(SAGE_DEEP, 0.7))
-    d.ellipse((x + 7, y + 3, x + 9, y + 5), fill=TEAL)
-    d.rectangle((x + 7, y + 7, x + 9, y + 12), fill=TEAL)
-    d.rectangle((x + 6, y + 7, x + 7, y + 7), fill=TEAL)
-    d.rectangle((x + 6, y + 12, x + 10, y + 13), fill=TEAL)
+def _info(p, x, y):
+    p.ellipse(x, y, x + 16, y + 16, CREAM, outline=darker(SAGE_DEEP, 0.7))
+    p.ellipse(x + 7, y + 3, x + 9, y + 5, TEAL)
+    p.rect(x + 7, y + 7, x + 9, y + 12, TEAL)
+    p.rect(x + 6, y + 7, x + 7, y + 7, TEAL)
+    p.rect(x + 6, y + 12, x + 10, y + 13, TEAL)
 
 
-def draw(kind, pressed):
+def draw(kind, pressed, k=1):
     st = STYLES[kind]
     top, bottom = st["top"], st["bottom"]
     if pressed:
         top, bottom = darker(top, 0.88), darker(bottom, 0.88)
-    img = Image.new("RGB", (W, H), bottom)
-    d = ImageDraw.Draw(img)
-    for y in range(H):
-        t = y / (H - 1)
+    img = Image.new("RGB", (W * k, H * k), bottom)
+    p = _Pen(img, k)
+    for y in range(H * k):
+        t = y / (H * k - 1)
         # pressed: the light falls the other way, as on a sunken surface
-        d.line((0, y, W - 1, y), fill=mix(top, bottom, 1 - t if pressed else t))
+        p.d.line((0, y, W * k - 1, y), fill=mix(top, bottom, 1 - t if pressed else t))
 
     light = mix(top, WHITE, 0.55)
     shade = darker(bottom, 0.6)
     off = 1 if pressed else 0
     if pressed:
         # sunken: dark inner edge top and left, two pixels deep
-        d.line((2, 1, W - 3, 1), fill=shade)
-        d.line((1, 2, 1, H - 3), fill=shade)
-        d.line((3, 2, W - 4, 2), fill=mix(shade, top, 0.5))
-        d.line((2, 3, 2, H - 4), fill=mix(shade, top, 0.5))
+        p.hline(2, W - 3, 1, shade)
+        p.vline(1, 2, H - 3, shade)
+        p.hline(3, W - 4, 2, mix(shade, top, 0.5))
+        p.vline(2, 3, H - 4, mix(shade, top, 0.5))
     else:
-        d.line((2, 1, W - 3, 1), fill=light)
-        d.line((1, 2, 1, H - 3), fill=light)
-        d.line((2, H - 2, W - 3, H - 2), fill=shade)
-        d.line((W - 2, 2, W - 2, H - 3), fill=shade)
+        p.hline(2, W - 3, 1, light)
+        p.vline(1, 2, H - 3, light)
+        p.hline(2, W - 3, H - 2, shade)
+        p.vline(W - 2, 2, H - 3, shade)
 
     if kind == "exit":
-        _door(d, 10 + off, 6 + off, TERRACOTTA, PEACH)
+        _door(p, 10 + off, 6 + off, TERRACOTTA, PEACH)
     else:
-        _info(d, 11 + off, 6 + off)
+        _info(p, 11 + off, 6 + off)
 
-    f = font("DejaVuSans-Bold", 14)
-    cx, cy = 62 + off, 15 + off
-    d.text((cx + 1, cy + 1), st["label"], font=f, fill=darker(bottom, 0.5), anchor="mm")
-    d.text((cx, cy), st["label"], font=f, fill=CREAM, anchor="mm")
+    f = font("DejaVuSans-Bold", 14 * k)
+    cx, cy = (62 + off) * k, (15 + off) * k
+    p.d.text((cx + k, cy + k), st["label"], font=f, fill=darker(bottom, 0.5), anchor="mm")
+    p.d.text((cx, cy), st["label"], font=f, fill=CREAM, anchor="mm")
 
-    d.rounded_rectangle((0, 0, W - 1, H - 1), radius=RADIUS, outline=BROWN)
+    p.d.rounded_rectangle((0, 0, W * k - 1, H * k - 1), radius=RADIUS * k, outline=BROWN, width=k)
     return img
 
 
 def save_gif(img, path):
     """Saves with the corners outside the rounded outline see-through."""
+    k = img.size[0] // W
     pal = img.convert("P", palette=Image.Palette.ADAPTIVE, colors=255)
-    mask = _shape_mask()
+    mask = _shape_mask(k)
     px = pal.load()
-    for y in range(H):
-        for x in range(W):
+    for y in range(H * k):
+        for x in range(W * k):
             if mask.getpixel((x, y)) == 0:
                 px[x, y] = 255
     palette = pal.getpalette()[:255 * 3] + [240, 240, 240]

@@ -33,6 +33,17 @@ BUTTON_FACE = (240, 240, 240)
 
 _FONT_DIRS = ["/usr/share/fonts/truetype/dejavu/"]
 
+# Device pixels per logical pixel of the pictures being drawn: 1 for the
+# ordinary pictures, 2 for the "@2x" set that high-density screens use.
+# Drawings work in logical pixels throughout; Canvas turns them into device
+# pixels, so one drawing gives both sizes.
+OUT = 1
+
+
+def set_output_scale(n):
+    global OUT
+    OUT = n
+
 
 def font(name, size):
     """A DejaVu face (fonts-dejavu-core), e.g. font('DejaVuSans-Bold', 12)."""
@@ -59,16 +70,18 @@ def darker(c, f=0.75):
 
 class Canvas:
     """Draws in logical pixels on an image `scale` times larger, then shrinks
-    it with area averaging. Shapes aligned to whole logical pixels stay crisp
-    at 1x; curves get soft edges.
+    it with area averaging to OUT device pixels per logical pixel. Shapes
+    aligned to whole logical pixels stay crisp; curves get soft edges.
+    `s` is the number of image pixels per logical pixel (scale x OUT).
 
     Rectangles take inclusive pixel coordinates like the pixel grid of the
     result: rect(0, 0, 15, 15) covers a whole 16 x 16 icon. Ellipses and
     polygons take continuous coordinates (the pixel (x, y) spans x..x+1)."""
 
     def __init__(self, w, h, scale=4, background=(0, 0, 0, 0)):
-        self.w, self.h, self.s = w, h, scale
-        self.img = Image.new("RGBA", (w * scale, h * scale), background)
+        self.w, self.h, self.s = w, h, scale * OUT
+        self.out = OUT
+        self.img = Image.new("RGBA", (w * self.s, h * self.s), background)
         self.d = ImageDraw.Draw(self.img)
 
     def _c(self, v):
@@ -118,9 +131,10 @@ class Canvas:
         self.img.alpha_composite(other.img, (x * self.s, y * self.s))
 
     def result(self):
-        if self.s == 1:
+        size = (self.w * self.out, self.h * self.out)
+        if self.img.size == size:
             return self.img.copy()
-        return self.img.resize((self.w, self.h), Image.Resampling.BOX)
+        return self.img.resize(size, Image.Resampling.BOX)
 
 
 def _a(c):

@@ -4,6 +4,8 @@ pixel, so that pixel is always left as the olive background."""
 
 from PIL import Image
 
+import common
+
 from common import (Canvas, OLIVE, BUTTON_FACE, BROWN, CREAM, PEACH, TERRACOTTA,
                     TERRACOTTA_DARK, BRASS, BRASS_LIGHT, BRASS_DARK, SAGE_DARK,
                     SAGE_DEEP, WHITE, GREY, mix)
@@ -80,8 +82,9 @@ def _opaque_cell(canvas):
 
 def _disabled(cell):
     """The classic engraved look: dark parts of the picture become grey with
-    a white copy one pixel down and to the right."""
+    a white copy one logical pixel down and to the right."""
     w, h = cell.size
+    k = common.OUT
     out = Image.new("RGB", cell.size, OLIVE)
     dark = set()
     for y in range(h):
@@ -93,8 +96,8 @@ def _disabled(cell):
             if lum < 160:
                 dark.add((x, y))
     for x, y in dark:
-        if x + 1 < w and y + 1 < h:
-            out.putpixel((x + 1, y + 1), WHITE)
+        if x + k < w and y + k < h:
+            out.putpixel((x + k, y + k), WHITE)
     for x, y in dark:
         out.putpixel((x, y), GREY)
     return out
