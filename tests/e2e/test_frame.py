@@ -5,8 +5,11 @@ import re
 import time
 import subprocess
 
+import datetime as dt
+
 from e2ecase import E2ECase
-from program import MAIN_TITLE
+from program import MAIN_TITLE, REMINDER_TITLE
+from test_reminders import due_store
 from xsession import wait_until
 
 ABOUT_TITLE = "Info"
@@ -25,6 +28,26 @@ class Frame(E2ECase):
             return None
         g = self.x.geometry(win)
         return (g["w"] + ext[0] + ext[1], g["h"] + ext[2] + ext[3])
+
+    def watch_unmap_and_map(self, win):
+        """Starts xev on `win`; the returned function waits until it was
+        unmapped and mapped again, however fast that went."""
+        watch = subprocess.Popen(["stdbuf", "-oL", "xev", "-id", str(win), "-event", "structure"],
+                                 env=self.x.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
+                                 text=True)
+        self.addCleanup(watch.wait, 10)
+        self.addCleanup(watch.terminate)
+        time.sleep(0.5)  # for xev to select its events, not a measured time
+
+        def wait():
+            seen = []
+            for line in watch.stdout:
+                if line.startswith(("UnmapNotify", "MapNotify")):
+                    seen.append(line.split()[0])
+                if seen[-2:] == ["UnmapNotify", "MapNotify"]:
+                    return seen
+            return seen
+        return wait
 
     def allowed_actions(self, win):
         return self.x.run("xprop", "-id", str(win), "_NET_WM_ALLOWED_ACTIONS", check=False)
@@ -68,22 +91,34 @@ class Frame(E2ECase):
         # Minimising it anyway (openbox takes the main window along) leaves
         # both windows on the screen.
         # xev sees the main window go (unmapped) and come back, however fast.
-        watch = subprocess.Popen(["stdbuf", "-oL", "xev", "-id", str(main), "-event", "structure"],
-                                 env=self.x.env, stdout=subprocess.PIPE, stderr=subprocess.DEVNULL,
-                                 text=True)
-        self.addCleanup(watch.wait, 10)
-        self.addCleanup(watch.terminate)
-        time.sleep(0.5)  # for xev to select its events, not a measured time
+        came_back = self.watch_unmap_and_map(main)
         self.x.xdotool("windowminimize", str(about), check=False)
-        seen = []
-        for line in watch.stdout:
-            if line.startswith(("UnmapNotify", "MapNotify")):
-                seen.append(line.split()[0])
-            if seen[-2:] == ["UnmapNotify", "MapNotify"]:
-                break
+        came_back()
         wait_until(lambda: self.x.viewable(about) and self.x.viewable(main),
                    what="the about box and the main window back on the screen")
         self.shot("after-minimise")
         self.x.key(about, "Escape")
         k.wait_gone(ABOUT_TITLE)
         self.close_with_ok()
+
+    def test_reminder_cannot_be_minimised_away(self):
+        k = self.kalvix
+        soon = dt.datetime.now().replace(microsecond=0) + dt.timedelta(hours=2)
+        original = due_store(soon)
+        k.write_store(original)
+        k.start()
+        reminder = k.window(REMINDER_TITLE)
+        hints = self.x.run("xprop", "-id", str(reminder), "_MOTIF_WM_HINTS")
+        functions = int(re.search(r"=\s*0x[0-9a-f]+,\s*(0x[0-9a-f]+)", hints).group(1), 16)
+        self.assertEqual(functions & (0x08 | 0x10), 0, hints)
+        came_back = self.watch_unmap_and_map(reminder)
+        self.x.xdotool("windowminimize", str(reminder), check=False)
+        came_back()
+        wait_until(lambda: self.x.viewable(reminder), what="the reminder back on the screen")
+        self.shot("reminder-back")
+        # The close box (Alt+F4 through openbox): "Cancel all"; the file
+        # stays as it was.
+        self.x.key(reminder, "alt+F4")
+        k.window(MAIN_TITLE)
+        self.close_with_ok()
+        self.assertEqual(k.read_store(), original)
