@@ -7,10 +7,12 @@
 #include "controls/ImageBtnUnit.h"
 #include "navigation/DateTreeModel.h"
 #include "navigation/NodeCode.h"
+#include "navigation/OverviewModel.h"
 #include "platform/locale/LocaleTexts.h"
 #include "store/DateTimeValue.h"
 
 #include <QCheckBox>
+#include <QItemSelectionModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -19,21 +21,11 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
-
-// Index of the first selected row in list order, or -1.
-int firstSelectedRow(QTreeWidget *list)
-{
-    int first = -1;
-    for (QTreeWidgetItem *item : list->selectedItems()) {
-        const int row = list->indexOfTopLevelItem(item);
-        if (row >= 0 && (first < 0 || row < first))
-            first = row;
-    }
-    return first;
-}
 
 std::string latin1(const QString &text)
 {
@@ -54,13 +46,25 @@ double duration(const TSpinEdit *days, const TSpinEdit *hours, const TSpinEdit *
 
 } // namespace
 
+int TMainForm::firstSelectedRow() const
+{
+    // The selection is kept as ranges of rows: a select-all of a million
+    // rows is one range, so this never walks the rows themselves.
+    int first = -1;
+    for (const QItemSelectionRange &range : ListView1->selectionModel()->selection()) {
+        if (range.isValid() && (first < 0 || range.top() < first))
+            first = range.top();
+    }
+    return first;
+}
+
 bool TMainForm::IsTerminSelected()
 {
     selected_ = nullptr;
     const int code = selectedCode();
     if (code < 0 || NodeCode::LevelOf(code) != NodeCode::Level::Day)
         return false;
-    const int row = firstSelectedRow(ListView1);
+    const int row = firstSelectedRow();
     if (row < 0)
         return false;
     const NodeCode::Parts p = NodeCode::Decode(code);
@@ -114,8 +118,7 @@ void TMainForm::NameEdChange()
     if (!IsTerminSelected())
         return;
     selected_->Name = latin1(NameEd->text());
-    if (QTreeWidgetItem *row = ListView1->topLevelItem(firstSelectedRow(ListView1)))
-        row->setText(1, fromLatin1(selected_->Name));
+    ListModel->recordChanged(firstSelectedRow());
     restartSaveTimer();
 }
 
@@ -143,8 +146,7 @@ void TMainForm::hourChange()
     // is never a time of day, so the record keeps its time until then.
     if (hour->inBounds() && min->inBounds()) {
         selected_->Time = DateTimeValue::EncodeTime(hour->value(), min->value());
-        if (QTreeWidgetItem *row = ListView1->topLevelItem(firstSelectedRow(ListView1)))
-            row->setText(0, timeText(selected_->Time));
+        ListModel->recordChanged(firstSelectedRow());
     }
     restartSaveTimer();
 }
@@ -197,9 +199,9 @@ void TMainForm::AddTerminBtnClick()
         t->Done = false;
     }
     ShowInformation();
-    if (const int rows = ListView1->topLevelItemCount()) {
-        QTreeWidgetItem *last = ListView1->topLevelItem(rows - 1);
-        ListView1->setCurrentItem(last, 0, QItemSelectionModel::ClearAndSelect);
+    if (const int rows = ListModel->rowCount()) {
+        ListView1->selectionModel()->setCurrentIndex(ListModel->index(rows - 1, 0),
+                                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         if (PageControl2->isVisible() && PageControl2->currentIndex() == 0)
             NameEd->setFocus();
     }
@@ -209,7 +211,7 @@ void TMainForm::AddTerminBtnClick()
 void TMainForm::DelTerminBtnClick()
 {
     const int code = selectedCode();
-    if (code < 0 || ListView1->selectedItems().isEmpty() || NodeCode::LevelOf(code) != NodeCode::Level::Day)
+    if (code < 0 || !ListView1->selectionModel()->hasSelection() || NodeCode::LevelOf(code) != NodeCode::Level::Day)
         return;
     if (Dialogs::Ask(this, QStringLiteral("Do you really want to delete the selected appointments?"),
                      QStringLiteral("Delete appointment"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -218,11 +220,16 @@ void TMainForm::DelTerminBtnClick()
         return;
     const NodeCode::Parts p = NodeCode::Decode(code);
     TTerminDay &slot = grid_->Slot(p.year, p.month, p.day);
-    // From the last row up, so the rows not yet visited keep their indices.
-    for (int row = ListView1->topLevelItemCount() - 1; row >= 0; --row) {
-        if (ListView1->topLevelItem(row)->isSelected() && static_cast<uint32_t>(row) < slot.records.Count())
-            grid_->RemoveRecord(slot, row);
+    // Every selected row below the day's record count goes, the rest keep
+    // their order. One pass over the day however many rows are selected:
+    // removing them one by one would move the rest of the day each time.
+    std::vector<bool> removed(slot.records.Count(), false);
+    for (const QItemSelectionRange &range : ListView1->selectionModel()->selection()) {
+        const int last = std::min(range.bottom(), static_cast<int>(removed.size()) - 1);
+        for (int row = std::max(range.top(), 0); row <= last; ++row)
+            removed[static_cast<size_t>(row)] = true;
     }
+    grid_->RemoveRecordsIf(slot, [&removed](size_t i) { return removed[i]; });
     selected_ = nullptr;
     ShowInformation();
     SaveTermins();
@@ -253,8 +260,10 @@ void TMainForm::connectHandlers()
     connect(AddTerminBtn, &QPushButton::clicked, this, &TMainForm::AddTerminBtnClick);
     connect(DelTerminBtn, &QPushButton::clicked, this, &TMainForm::DelTerminBtnClick);
     connect(UpBtn, &QPushButton::clicked, this, &TMainForm::UpBtnClick);
-    connect(ListView1, &QTreeWidget::itemSelectionChanged, this, &TMainForm::ListView1Change);
-    connect(ListView1, &QTreeWidget::itemDoubleClicked, this, [this] { ListView1DblClick(); });
+    // The list keeps one selection model for its whole life (its model is
+    // reset, never replaced), so this connection holds.
+    connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMainForm::ListView1Change);
+    connect(ListView1, &QAbstractItemView::doubleClicked, this, [this] { ListView1DblClick(); });
     ListView1->installEventFilter(this);
     connect(NameEd, &QLineEdit::textChanged, this, &TMainForm::NameEdChange);
     connect(DescEd, &QPlainTextEdit::textChanged, this, &TMainForm::DescEdChange);

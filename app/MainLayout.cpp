@@ -10,6 +10,7 @@
 #include "controls/FormLoading.h"
 #include "controls/ImageBtnUnit.h"
 #include "navigation/DateTreeModel.h"
+#include "navigation/OverviewModel.h"
 #include "reminders/HeadingPanel.h"
 #include "resources/pictures/KalvixPictures.h"
 
@@ -28,7 +29,6 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -181,10 +181,12 @@ void TMainForm::buildManagePage(QWidget *page)
     ListHeading = heading(QStringLiteral("Nothing selected"), right);
     rv->addWidget(ListHeading);
 
-    ListView1 = new QTreeWidget(right);
+    // A view over a model rather than one widget item per row: a day may
+    // hold a million appointments.
+    ListView1 = new QTreeView(right);
     ListView1->setObjectName(QStringLiteral("ListView1"));
-    ListView1->setColumnCount(2);
-    ListView1->setHeaderLabels({QStringLiteral("When?"), QStringLiteral("What?")});
+    ListModel = new OverviewModel([this](double t) { return timeText(t); }, this);
+    ListView1->setModel(ListModel);
     ListView1->setColumnWidth(0, 75);
     ListView1->setColumnWidth(1, 325);
     ListView1->setRootIsDecorated(false);

@@ -7,6 +7,7 @@
 #include "navigation/DateTreeModel.h"
 #include "navigation/NodeCode.h"
 #include "navigation/Overview.h"
+#include "navigation/OverviewModel.h"
 #include "platform/locale/LocaleTexts.h"
 #include "reminders/HeadingPanel.h"
 #include "store/DateTimeValue.h"
@@ -14,11 +15,6 @@
 #include <QDate>
 #include <QPushButton>
 #include <QTreeView>
-#include <QTreeWidget>
-
-namespace {
-constexpr int TargetRole = Qt::UserRole + 1;
-}
 
 QString TMainForm::timeText(double value) const
 {
@@ -85,38 +81,22 @@ void TMainForm::ShowInformation()
     const int code = selectedCode();
     if (code < 0)
         return;
-    const Overview o = BuildOverview(*grid_, code, [this](double t) { return timeText(t); });
-
-    ListView1->setUpdatesEnabled(false);
-    {
-        const QSignalBlocker block(ListView1);
-        ListView1->clear();
-        QList<QTreeWidgetItem *> items;
-        items.reserve(o.rows.size());
-        for (const OverviewRow &row : o.rows) {
-            auto *item = new QTreeWidgetItem(QStringList{row.when, row.what});
-            if (row.target >= 0)
-                item->setData(0, TargetRole, row.target);
-            items.append(item);
-        }
-        ListView1->addTopLevelItems(items);
-    }
-    ListView1->setUpdatesEnabled(true);
+    // Resetting the model drops the list's selection and current row without
+    // a selection signal; the list change below runs once for the new rows.
+    ListModel->setOverview(BuildOverview(*grid_, code));
+    const Overview &o = ListModel->overview();
     ListHeading->setText(o.heading);
     AddTerminBtn->setEnabled(o.isDay);
-    DelTerminBtn->setEnabled(o.isDay && !ListView1->selectedItems().isEmpty());
+    DelTerminBtn->setEnabled(o.isDay && ListView1->selectionModel()->hasSelection());
     ListView1Change();
 }
 
 void TMainForm::ListView1DblClick()
 {
-    const QList<QTreeWidgetItem *> sel = ListView1->selectedItems();
-    QTreeWidgetItem *item = ListView1->currentItem();
-    if (!item || !item->isSelected())
-        item = sel.isEmpty() ? nullptr : sel.first();
-    if (!item)
-        return;
-    const QVariant target = item->data(0, TargetRole);
-    if (target.isValid())
-        selectCode(target.toInt());
+    const QItemSelectionModel *selection = ListView1->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    const int row = current.isValid() && selection->isRowSelected(current.row()) ? current.row() : firstSelectedRow();
+    const int target = ListModel->targetAt(row);
+    if (target >= 0)
+        selectCode(target);
 }

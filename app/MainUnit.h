@@ -28,9 +28,8 @@ class QToolButton;
 class TBitBtnXP;
 class TImageBtn;
 class QTreeView;
-class QTreeWidget;
-class QTreeWidgetItem;
 class DateTreeModel;
+class OverviewModel;
 class HeadingPanel;
 class TSpinEdit;
 class ReminderCheck;
@@ -87,7 +86,8 @@ public:
     QTreeView *TreeView1 = nullptr;
     DateTreeModel *TreeModel = nullptr;
     QSplitter *Splitter1 = nullptr;
-    QTreeWidget *ListView1 = nullptr;
+    QTreeView *ListView1 = nullptr;
+    OverviewModel *ListModel = nullptr; // the rows ListView1 shows
     QTabWidget *PageControl2 = nullptr;
     QLineEdit *NameEd = nullptr;
     TSpinEdit *hour = nullptr;
@@ -182,6 +182,7 @@ private:
     bool unchangedSinceSave() const;
     void applySettings(const TSettings &s);
     int selectedCode() const;
+    int firstSelectedRow() const;
     void selectCode(int code);
     QString timeText(double value) const;
 

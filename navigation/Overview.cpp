@@ -3,7 +3,21 @@
 #include "navigation/NodeCode.h"
 #include "store/DayGrid.h"
 
+#include <algorithm>
+
 const char *const NoAppointmentsText = "No appointments...";
+
+QString ShortLine(const TText &text)
+{
+    const size_t limit = std::min(text.size(), static_cast<size_t>(ShortLineChars));
+    size_t n = 0;
+    while (n < limit && text.data()[n] != '\r' && text.data()[n] != '\n')
+        ++n;
+    QString line = QString::fromLatin1(text.data(), static_cast<qsizetype>(n));
+    if (n < text.size())
+        line += QStringLiteral("...");
+    return line;
+}
 
 QString CountText(size_t count)
 {
@@ -19,7 +33,7 @@ QString dayCaption(int day, const TTerminDay &slot)
 
 } // namespace
 
-Overview BuildOverview(const DayGrid &grid, int code, const std::function<QString(double)> &timeText)
+Overview BuildOverview(const DayGrid &grid, int code)
 {
     using NodeCode::Encode;
     Overview o;
@@ -35,9 +49,10 @@ Overview BuildOverview(const DayGrid &grid, int code, const std::function<QStrin
                         .arg(p.day)
                         .arg(NodeCode::MonthName(p.month))
                         .arg(p.year);
-        for (uint32_t i = 0; i < slot.records.Count(); ++i) {
-            const TTermin &t = slot.records.At(i);
-            o.rows.append({timeText(t.Time), QString::fromLatin1(t.Name.data(), static_cast<qsizetype>(t.Name.size())), -1});
+        // The rows are the records; nothing is built per row here.
+        if (slot.records.Count() > 0) {
+            o.day = &slot;
+            o.dayRows = slot.records.Count();
         }
         break;
     }
@@ -66,7 +81,7 @@ Overview BuildOverview(const DayGrid &grid, int code, const std::function<QStrin
         }
         break;
     }
-    if (o.rows.isEmpty())
+    if (o.rows.isEmpty() && !o.day)
         o.rows.append({QString(), QString::fromLatin1(NoAppointmentsText), -1});
     return o;
 }

@@ -15,7 +15,6 @@
 
 #include <QTemporaryDir>
 #include <QTreeView>
-#include <QTreeWidget>
 #include <QtTest>
 
 #include <memory>
@@ -123,11 +122,68 @@ inline int selectedNode(TMainForm &form)
     return sel.isEmpty() ? -1 : DateTreeModel::codeOf(sel.first());
 }
 
+// The overview list as the user sees it.
+inline int listRows(TMainForm &form)
+{
+    return form.ListView1->model()->rowCount();
+}
+
+inline QString listText(TMainForm &form, int row, int column)
+{
+    return form.ListView1->model()->index(row, column).data().toString();
+}
+
+inline bool rowSelected(TMainForm &form, int row)
+{
+    return form.ListView1->selectionModel()->isRowSelected(row);
+}
+
+inline bool noRowSelected(TMainForm &form)
+{
+    return !form.ListView1->selectionModel()->hasSelection();
+}
+
+// Where a row of the list is on screen, scrolled into view; the window is
+// shown first so the list has its size.
+inline QPoint rowPoint(TMainForm &form, int row)
+{
+    if (!form.isVisible()) {
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            return {};
+    }
+    const QModelIndex index = form.ListView1->model()->index(row, 1);
+    form.ListView1->scrollTo(index);
+    return form.ListView1->visualRect(index).center();
+}
+
+inline void clickRow(TMainForm &form, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    const QPoint at = rowPoint(form, row);
+    QVERIFY(!at.isNull());
+    QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, modifiers, at);
+}
+
+// Through the window, as the window system delivers it: press, release,
+// press, double click, release.
+inline void doubleClickRow(TMainForm &form, int row)
+{
+    const QPoint at = rowPoint(form, row);
+    QVERIFY(!at.isNull());
+    QVERIFY(form.windowHandle());
+    const QPoint inWindow = form.ListView1->viewport()->mapTo(&form, at);
+    QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
+}
+
+// Selects exactly `rows` as a person does: a click on the first, a
+// Ctrl+click on each further one.
 inline void selectRows(TMainForm &form, std::initializer_list<int> rows)
 {
-    form.ListView1->clearSelection();
-    for (int r : rows)
-        form.ListView1->topLevelItem(r)->setSelected(true);
+    Qt::KeyboardModifiers modifiers = Qt::NoModifier;
+    for (int r : rows) {
+        clickRow(form, r, modifiers);
+        modifiers = Qt::ControlModifier;
+    }
 }
 
 inline TTermin &recordAt(TMainForm &form, int y, int m, int d, int i)

@@ -111,20 +111,18 @@ private slots:
         h.writeStore(grid);
         auto form = h.make();
         selectNode(*form, Encode(2024));
-        QCOMPARE(form->ListView1->topLevelItemCount(), 1);
-        QCOMPARE(form->ListView1->topLevelItem(0)->text(0), QStringLiteral("March"));
-        QCOMPARE(form->ListView1->topLevelItem(0)->text(1), QStringLiteral("1 Appointment"));
-        QVERIFY(form->ListView1->selectedItems().isEmpty());
-        selectRows(*form, {0});
-        form->ListView1DblClick();
+        QCOMPARE(listRows(*form), 1);
+        QCOMPARE(listText(*form, 0, 0), QStringLiteral("March"));
+        QCOMPARE(listText(*form, 0, 1), QStringLiteral("1 Appointment"));
+        QVERIFY(noRowSelected(*form));
+        doubleClickRow(*form, 0);
         QCOMPARE(selectedNode(*form), Encode(2024, 3));
-        QCOMPARE(form->ListView1->topLevelItem(0)->text(0), QStringLiteral("9. Sa"));
-        selectRows(*form, {0});
-        form->ListView1DblClick();
+        QCOMPARE(listText(*form, 0, 0), QStringLiteral("9. Sa"));
+        doubleClickRow(*form, 0);
         QCOMPARE(selectedNode(*form), Encode(2024, 3, 9));
+        QCOMPARE(listText(*form, 0, 1), QStringLiteral("x"));
         // an appointment row has no target
-        selectRows(*form, {0});
-        form->ListView1DblClick();
+        doubleClickRow(*form, 0);
         QCOMPARE(selectedNode(*form), Encode(2024, 3, 9));
     }
 

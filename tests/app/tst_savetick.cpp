@@ -32,14 +32,6 @@ std::unique_ptr<TMainForm> withDay(MainFormHarness &h, std::initializer_list<con
     return form;
 }
 
-void clickRow(TMainForm &form, int row)
-{
-    QAbstractItemView *list = form.ListView1;
-    const QRect r = list->visualRect(list->model()->index(row, 1));
-    QVERIFY(r.isValid());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
-}
-
 TSettings settingsIn(const QByteArray &bytes)
 {
     DayGrid grid;

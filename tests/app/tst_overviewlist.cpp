@@ -1,0 +1,152 @@
+// The overview list as a view over the day's records: many rows selected
+// and deleted at once with the mouse and the keyboard, edits shown in
+// place, long names shortened.
+#include "MainFormHarness.h"
+
+#include "navigation/OverviewModel.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTabWidget>
+
+using NodeCode::Encode;
+
+namespace {
+const int Y = 2031, M = 5, D = 14;
+
+std::unique_ptr<TMainForm> withRows(MainFormHarness &h, int count, const std::string &firstName = "0")
+{
+    DayGrid grid;
+    for (int i = 0; i < count; ++i) {
+        TTermin *t = grid.AddRecord(grid.Slot(Y, M, D));
+        t->Name = i == 0 ? firstName : std::to_string(i);
+        t->Time = 0.5;
+        t->FirstRemind = 3;
+        t->RepeatInterval = 1;
+    }
+    h.writeStore(grid);
+    auto form = h.make();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        return nullptr;
+    selectNode(*form, Encode(Y, M, D));
+    return form;
+}
+
+QStringList namesOf(const DayGrid &grid)
+{
+    QStringList names;
+    const TTerminDay &slot = grid.Slot(Y, M, D);
+    for (uint32_t i = 0; i < slot.records.Count(); ++i)
+        names << QString::fromStdString(slot.records.At(i).Name);
+    return names;
+}
+
+QStringList namesInFile(MainFormHarness &h)
+{
+    DayGrid back;
+    TSettings s;
+    const QByteArray bytes = h.fileBytes();
+    if (!TerminFile::Parse(bytes.constData(), static_cast<size_t>(bytes.size()), back, s).isEmpty())
+        return {QStringLiteral("unreadable")};
+    return namesOf(back);
+}
+} // namespace
+
+class TstOverviewList : public QObject {
+    Q_OBJECT
+private slots:
+    void selectAllAndDeleteEmptiesTheDay()
+    {
+        MainFormHarness h;
+        auto form = withRows(h, 5000);
+        QVERIFY(form);
+        QCOMPARE(listRows(*form), 5000);
+        clickRow(*form, 10);
+        QTest::keyClick(form->ListView1, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(rowSelected(*form, 0));
+        QVERIFY(rowSelected(*form, 4999));
+        // the first selected row fills the editors
+        QCOMPARE(form->NameEd->text(), QStringLiteral("0"));
+        h.answer = QMessageBox::Yes;
+        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QCOMPARE(h.boxes.size(), 1);
+        QCOMPARE(form->grid().Slot(Y, M, D).records.Count(), 0u);
+        QCOMPARE(listRows(*form), 1);
+        QCOMPARE(listText(*form, 0, 1), QStringLiteral("No appointments..."));
+        QVERIFY(namesInFile(h).isEmpty());
+        QVERIFY(!form->DelTerminBtn->isEnabled());
+        QVERIFY(!form->PageControl2->isVisible());
+    }
+
+    void rangesAndSingleRowsGoTogetherAndTheRestKeepsItsOrder()
+    {
+        MainFormHarness h;
+        auto form = withRows(h, 10);
+        QVERIFY(form);
+        // 2..5 by Shift+click from the bottom up, 8 by Ctrl+click, then 4
+        // taken out again by Ctrl+click: 2, 3, 5 and 8 go.
+        clickRow(*form, 5);
+        clickRow(*form, 2, Qt::ShiftModifier);
+        clickRow(*form, 8, Qt::ControlModifier);
+        clickRow(*form, 4, Qt::ControlModifier);
+        QVERIFY(!rowSelected(*form, 4));
+        QCOMPARE(form->NameEd->text(), QStringLiteral("2")); // first selected in list order
+        h.answer = QMessageBox::Yes;
+        form->DelTerminBtn->click();
+        const QStringList left{"0", "1", "4", "6", "7", "9"};
+        QCOMPARE(namesOf(form->grid()), left);
+        QCOMPARE(namesInFile(h), left);
+        QCOMPARE(listRows(*form), 6);
+        QCOMPARE(listText(*form, 2, 1), QStringLiteral("4"));
+        QVERIFY(noRowSelected(*form));
+    }
+
+    void keyboardSelectionToTheEndAndNoKeepsEverything()
+    {
+        MainFormHarness h;
+        auto form = withRows(h, 300);
+        QVERIFY(form);
+        clickRow(*form, 250);
+        QTest::keyClick(form->ListView1, Qt::Key_End, Qt::ShiftModifier);
+        QVERIFY(rowSelected(*form, 299));
+        QVERIFY(!rowSelected(*form, 249));
+        h.answer = QMessageBox::No;
+        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QCOMPARE(form->grid().Slot(Y, M, D).records.Count(), 300u);
+        h.answer = QMessageBox::Yes;
+        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QCOMPARE(form->grid().Slot(Y, M, D).records.Count(), 250u);
+        QCOMPARE(listText(*form, 249, 1), QStringLiteral("249"));
+    }
+
+    void typedNameAndTimeShowInTheRowAtOnce()
+    {
+        MainFormHarness h;
+        auto form = withRows(h, 3);
+        QVERIFY(form);
+        clickRow(*form, 1);
+        form->NameEd->setFocus();
+        form->NameEd->selectAll();
+        QTest::keyClicks(form->NameEd, QStringLiteral("Dentist"));
+        QCOMPARE(listText(*form, 1, 1), QStringLiteral("Dentist"));
+        QCOMPARE(listText(*form, 0, 1), QStringLiteral("0"));
+        // the row is painted from the record, so it changes in place and keeps its position
+        QCOMPARE(listRows(*form), 3);
+        QVERIFY(rowSelected(*form, 1));
+    }
+
+    void aLongMultiLineNameShowsItsFirstLineShortened()
+    {
+        MainFormHarness h;
+        const std::string longName = "Call the office\r\nabout " + std::string(2 * 1000 * 1000, 'x');
+        auto form = withRows(h, 2, longName);
+        QVERIFY(form);
+        QCOMPARE(listText(*form, 0, 1), QStringLiteral("Call the office..."));
+        // shown, the record keeps every byte
+        QCOMPARE(form->grid().Slot(Y, M, D).records.At(0).Name.size(), longName.size());
+    }
+};
+
+QTEST_MAIN(TstOverviewList)
+#include "tst_overviewlist.moc"
