@@ -1,0 +1,229 @@
+// The main window at scale, each figure next to a baseline measured in the
+// same run:
+//  - a save tick with nothing changed against an empty timer callback;
+//  - showing a day of 1,000,000 appointments against a list view of
+//    1,000,000 empty rows;
+//  - deleting every row of a day of 200,000 (select all, Delete, Yes)
+//    against removing them from a plain vector;
+//  - resident memory of a day of 1,000,000 and of one 100 MB name next to
+//    the file's size (each in a fresh process, see MemoryScenario.cpp).
+#include "BenchUtil.h"
+#include "OverviewBench.h"
+
+#include "app/Dialogs.h"
+#include "app/MainUnit.h"
+#include "controls/ButtonsXP.h"
+#include "navigation/DateTreeModel.h"
+#include "navigation/NodeCode.h"
+#include "store/TerminFile.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTreeView>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+// What a list view costs by itself: rows with nothing in them.
+class EmptyRows : public QAbstractTableModel {
+public:
+    int rows = 1;
+    void setRows(int n)
+    {
+        beginResetModel();
+        rows = n;
+        endResetModel();
+    }
+    int rowCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : rows; }
+    int columnCount(const QModelIndex &parent) const override { return parent.isValid() ? 0 : 2; }
+    QVariant data(const QModelIndex &, int) const override { return {}; }
+};
+
+// Runs `ticks` timeouts of a zero-interval timer through the event loop.
+double timerTicksMs(int ticks, const std::function<void()> &callback)
+{
+    return bench::medianMs(5, [&] {
+        QTimer timer;
+        timer.setInterval(0);
+        QEventLoop loop;
+        int left = ticks;
+        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            callback();
+            if (--left == 0)
+                loop.quit();
+        });
+        timer.start();
+        loop.exec();
+    });
+}
+
+bool saveTick()
+{
+    QTemporaryDir dir;
+    bench::WriteSpread(dir.path(), 100000);
+    TMainForm form(dir.path());
+    form.SaveTermins();
+    const int ticks = 20000;
+    const double empty = timerTicksMs(ticks, [] {});
+    const double tick = timerTicksMs(ticks, [&form] { form.Timer1Timer(); });
+    std::printf("save tick, 100,000 appointments, nothing changed: %.2f us per tick\n", tick * 1000 / ticks);
+    return bench::report("save tick vs empty timer callback (20,000)", tick, empty, 2.0);
+}
+
+bool showDay()
+{
+    QTemporaryDir dir;
+    if (!bench::WriteDay(dir.path(), bench::BigDay, 1000000, 19, 100))
+        return false;
+    TMainForm form(dir.path());
+    form.resize(800, 600);
+    form.show();
+    if (!QTest::qWaitForWindowExposed(&form))
+        return false;
+    const int day = NodeCode::Encode(bench::BigDay.year(), bench::BigDay.month(), bench::BigDay.day());
+    auto select = [&form](int code) {
+        form.TreeView1->selectionModel()->setCurrentIndex(form.TreeModel->indexForCode(code),
+                                                          QItemSelectionModel::ClearAndSelect);
+        QCoreApplication::processEvents();
+        form.ListView1->viewport()->repaint();
+    };
+    const double shown = bench::medianMs(5, [&] {
+        select(0);
+        select(day);
+    });
+    if (form.ListView1->model()->rowCount() != 1000000)
+        return false;
+
+    QTreeView view;
+    EmptyRows rows;
+    view.setModel(&rows);
+    view.setRootIsDecorated(false);
+    view.setUniformRowHeights(true);
+    view.setSelectionMode(QAbstractItemView::ExtendedSelection);
+    view.setSelectionBehavior(QAbstractItemView::SelectRows);
+    view.resize(form.ListView1->size());
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view))
+        return false;
+    const double empty = bench::medianMs(5, [&] {
+        rows.setRows(1);
+        QCoreApplication::processEvents();
+        view.viewport()->repaint();
+        rows.setRows(1000000);
+        QCoreApplication::processEvents();
+        view.viewport()->repaint();
+    });
+    std::printf("day of 1,000,000 shown in %.1f ms (target < 500 ms)\n", shown);
+    return bench::report("show day of 1,000,000 vs empty rows", shown, empty, 3.0) && shown < 500;
+}
+
+// The same records, read from the same file, moved into a plain vector,
+// all selected and removed in one erase; only the removal is timed.
+double plainRemovalMs(const QString &dir)
+{
+    std::vector<double> runs;
+    for (int run = 0; run < 3; ++run) {
+        DayGrid grid;
+        TSettings settings;
+        if (!OpenTermins(TerminFile::PathIn(dir), grid, settings).ok)
+            return -1;
+        TTerminDay &slot = grid.Slot(bench::BigDay.year(), bench::BigDay.month(), bench::BigDay.day());
+        std::vector<TTermin> records;
+        records.reserve(slot.records.Count());
+        for (uint32_t i = 0; i < slot.records.Count(); ++i)
+            records.push_back(std::move(*grid.RecordAt(slot, static_cast<int>(i))));
+        const std::vector<bool> selected(records.size(), true);
+        const auto start = std::chrono::steady_clock::now();
+        size_t i = 0;
+        records.erase(std::remove_if(records.begin(), records.end(), [&](const TTermin &) { return selected[i++]; }),
+                      records.end());
+        records.shrink_to_fit();
+        runs.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs[1];
+}
+
+bool deleteAll()
+{
+    const int count = 200000;
+    QTemporaryDir dir;
+    Dialogs::SetHook([](const QString &, const QString &) { return QMessageBox::Yes; });
+    const int day = NodeCode::Encode(bench::BigDay.year(), bench::BigDay.month(), bench::BigDay.day());
+    std::vector<double> runs;
+    for (int run = 0; run < 3; ++run) {
+        // Each run deletes the day and writes the file: start afresh.
+        if (!bench::WriteDay(dir.path(), bench::BigDay, count, 19, 100))
+            return false;
+        TMainForm form(dir.path());
+        form.show();
+        if (!QTest::qWaitForWindowExposed(&form))
+            return false;
+        form.TreeView1->selectionModel()->setCurrentIndex(form.TreeModel->indexForCode(day),
+                                                          QItemSelectionModel::ClearAndSelect);
+        form.ListView1->setFocus();
+        QTest::keyClick(form.ListView1, Qt::Key_A, Qt::ControlModifier);
+        if (!form.DelTerminBtn->isEnabled()) {
+            std::printf("delete: select-all left the delete button disabled (rows %d, selected %d, heading day %d)\n",
+                        form.ListView1->model()->rowCount(), int(form.ListView1->selectionModel()->hasSelection()),
+                        int(form.AddTerminBtn->isEnabled()));
+            return false;
+        }
+        runs.push_back(bench::medianMs(1, [&] { QTest::keyClick(form.ListView1, Qt::Key_Delete); }));
+        TTerminDay &slot = form.grid().Slot(bench::BigDay.year(), bench::BigDay.month(), bench::BigDay.day());
+        if (slot.records.Count() != 0) {
+            std::printf("delete: %u records left\n", slot.records.Count());
+            return false;
+        }
+        form.saveTimer().stop();
+        form.hide();
+    }
+    Dialogs::SetHook({});
+    std::sort(runs.begin(), runs.end());
+    const double deleted = runs[1];
+
+    if (!bench::WriteDay(dir.path(), bench::BigDay, count, 19, 100))
+        return false;
+    const double plain = plainRemovalMs(dir.path());
+    std::printf("deleting a day of 200,000 (select all, Delete, Yes; list rebuilt and file written): %.1f ms\n", deleted);
+    return bench::report("delete 200,000 rows vs plain vector", deleted, plain, 10.0);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QApplication app(argc, argv);
+    if (argc == 4 && QByteArray(argv[1]) == "--memory")
+        return bench::MemoryScenario(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]));
+    {
+        // Fonts, styles and pictures load once; no measurement pays for them.
+        QTemporaryDir warm;
+        TMainForm form(warm.path());
+        form.show();
+        (void)QTest::qWaitForWindowExposed(&form);
+    }
+    const bool only = argc == 2;
+    auto wanted = [&](const char *name) { return !only || QByteArray(argv[1]) == name; };
+    bool ok = true;
+    if (wanted("tick"))
+        ok = saveTick() && ok;
+    if (wanted("show"))
+        ok = showDay() && ok;
+    if (wanted("delete"))
+        ok = deleteAll() && ok;
+    if (!wanted("memory"))
+        return ok ? 0 : 1;
+    ok = bench::MemoryFigures(QCoreApplication::applicationFilePath()) && ok;
+    return ok ? 0 : 1;
+}
