@@ -5,6 +5,7 @@
 #include "app/Dialogs.h"
 #include "app/SpinEdit.h"
 #include "navigation/DateTreeModel.h"
+#include "navigation/OverviewModel.h"
 #include "platform/desktop/TrayIcon.h"
 #include "platform/locale/LocaleTexts.h"
 #include "platform/notify/DesktopNotifier.h"
@@ -57,6 +58,10 @@ TMainForm::TMainForm(const QString &programDir, QWidget *parent)
 TMainForm::~TMainForm()
 {
     FormDestroy();
+    // The list reads a day's records whenever it lays out or paints, and
+    // the widgets go only after the store: let it show nothing from here on.
+    if (ListModel)
+        ListModel->setOverview(Overview());
 }
 
 void TMainForm::FormCreate()

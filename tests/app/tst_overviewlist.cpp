@@ -107,6 +107,15 @@ private slots:
         MainFormHarness h;
         auto form = withRows(h, 300);
         QVERIFY(form);
+        // all, then the last row alone
+        clickRow(*form, 0);
+        QTest::keyClick(form->ListView1, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(rowSelected(*form, 150));
+        QTest::keyClick(form->ListView1, Qt::Key_End);
+        QVERIFY(rowSelected(*form, 299));
+        QVERIFY(!rowSelected(*form, 0));
+        QCOMPARE(form->NameEd->text(), QStringLiteral("299"));
+
         clickRow(*form, 250);
         QTest::keyClick(form->ListView1, Qt::Key_End, Qt::ShiftModifier);
         QVERIFY(rowSelected(*form, 299));
