@@ -5,7 +5,6 @@
 #include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
 #include "controls/ImageBtnUnit.h"
-#include "controls/SystemColors.h"
 
 #include <QAccessible>
 #include <QAbstractSpinBox>
@@ -155,24 +154,6 @@ private slots:
         QTest::keyClick(form->EndeBtn, Qt::Key_Return);
         QCOMPARE(h.boxes.size(), 1);
         QCOMPARE(h.boxes[0].caption, QStringLiteral("Quit program"));
-    }
-
-    // Panels of fixed colours keep readable text under a dark colour scheme.
-    void fixedColourPanelsReadableInTheDark()
-    {
-        QPalette dark;
-        dark.setColor(QPalette::Window, QColor(45, 45, 45));
-        dark.setColor(QPalette::WindowText, QColor(235, 235, 235));
-        dark.setColor(QPalette::Light, QColor(90, 90, 90));
-        const QPalette saved = QApplication::palette();
-        QApplication::setPalette(dark);
-        TAboutBox box;
-        QLabel *line = box.Label1;
-        const QColor text = line->palette().color(QPalette::WindowText);
-        const QColor back = line->parentWidget()->palette().color(QPalette::Window);
-        QCOMPARE(back, QColor(240, 202, 166));
-        QVERIFY2(SystemColors::Contrast(text, back) >= 4.5, qPrintable(text.name()));
-        QApplication::setPalette(saved);
     }
 
     void minimizeHidesAndShowsAgainFromTheTray()
