@@ -2,6 +2,7 @@
 #include "app/MainUnit.h"
 
 #include "app/AppPictures.h"
+#include "app/OverviewList.h"
 #include "app/OuterSize.h"
 #include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
@@ -183,7 +184,7 @@ void TMainForm::buildManagePage(QWidget *page)
 
     // A view over a model rather than one widget item per row: a day may
     // hold a million appointments.
-    ListView1 = new QTreeView(right);
+    ListView1 = new OverviewList(right);
     ListView1->setObjectName(QStringLiteral("ListView1"));
     ListModel = new OverviewModel([this](double t) { return timeText(t); }, this);
     ListView1->setModel(ListModel);
