@@ -16,3 +16,8 @@ void OverviewList::selectAll()
     selection->select(QItemSelection(m->index(0, 0, root), m->index(rows - 1, columns - 1, root)),
                       QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
 }
+
+QRegion OverviewList::visualRegionForSelection(const QItemSelection &) const
+{
+    return QRegion(viewport()->rect());
+}
