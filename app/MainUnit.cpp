@@ -26,6 +26,8 @@
 #include <QSessionManager>
 #include <QTreeView>
 
+#include <functional>
+
 // The check is built with the main window, the reminder dialog only after
 // it; this hands the questions on to whoever answers them by then.
 class TMainForm::Answers : public ReminderAnswers {
@@ -40,6 +42,11 @@ public:
         const quint64 notice = form_.announceReminder(heading, name);
         const int answer = target->Ask(heading, name, description);
         form_.withdrawReminder(notice);
+        // Any answer but "Cancel all" is written into the record right after
+        // this returns, before the event loop runs again; the save timer then
+        // brings it to the file as it does an edit.
+        if (answer != ReminderAnswer::Cancel)
+            form_.restartSaveTimer();
         return answer;
     }
 
@@ -138,6 +145,12 @@ void TMainForm::applySettings(const TSettings &s)
 
 void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
 {
+    // The last save before the program ends reports its own way (no box
+    // where nobody is there to close it).
+    if (failureSink_) {
+        *failureSink_ = outcome.message;
+        return;
+    }
     // A failing save repeats every second; one report at a time is enough,
     // and the next tick after it is closed reports again if still failing.
     if (reportOpen_)
@@ -217,54 +230,6 @@ void TMainForm::FormShow()
     CheckTermins();
     if (MinimiertCheck->isChecked() && !showRequested_)
         Timer3.start();
-}
-
-bool TMainForm::FormCloseQuery()
-{
-    return Dialogs::Ask(this, QStringLiteral("The program can't remind you any more if you quit!"),
-                        QStringLiteral("Quit program"), QMessageBox::Ok | QMessageBox::Cancel,
-                        QMessageBox::Information)
-        == QMessageBox::Ok;
-}
-
-void TMainForm::closeEvent(QCloseEvent *event)
-{
-    if (!quitting_ && !FormCloseQuery()) {
-        event->ignore();
-        return;
-    }
-    event->accept();
-    quitting_ = true;
-    FormDestroy();
-    QCoreApplication::quit();
-}
-
-void TMainForm::QuitNow()
-{
-    // Closing every window first would ask the close question; the tray's
-    // "Quit" ends at once, still saving on the way out.
-    quitting_ = true;
-    // A reminder open now ends as "Cancel all": its record stays unchanged
-    // and the check stops before the store is written.
-    if (reminderDialog_)
-        reminderDialog_->done(ReminderAnswer::Cancel);
-    FormDestroy();
-    QCoreApplication::exit(0);
-}
-
-void TMainForm::FormDestroy()
-{
-    if (destroyed_)
-        return;
-    destroyed_ = true;
-    Timer1.stop();
-    Timer2.stop();
-    Timer3.stop();
-    if (tray_)
-        tray_->Remove();
-    SaveTermins();
-    grid_->delall();
-    selected_ = nullptr;
 }
 
 void TMainForm::changeEvent(QEvent *event)

@@ -62,6 +62,27 @@ public:
     void QuitNow();
     bool isQuitting() const { return quitting_; }
 
+    // Who ends the program decides how a failed last save is reported: to
+    // the user in a box, or, with nobody there to close one, on standard
+    // error and through the desktop's notification service. Either way the
+    // store is kept in a side file (see UnsavedStore.h).
+    enum class Ending {
+        User,        // "Quit", or OK to the close question
+        Signal,      // SIGTERM, SIGHUP, SIGINT
+        Logout,      // the session manager ends the session
+        DisplayLost, // the X server went away; Qt ends the process
+    };
+    // Ends the program at once whatever dialog is open: saves, removes the
+    // tray icon and leaves every event loop.
+    void EndNow(Ending why);
+    // The last save while the process is already ending through exit():
+    // saves without touching the display.
+    void SaveAtExit();
+    // Asked to end before the window was ready: no save, tray icon removed.
+    void AbandonStart();
+    // What the last failed final save reported; empty when it worked.
+    QString lastEndingReport() const { return lastEndingReport_; }
+
     // Read access for tests and the tray.
     DayGrid &grid() { return *grid_; }
     QString dataPath() const;
@@ -178,6 +199,8 @@ private:
     void selectToday();
     void restartSaveTimer();
     void reportFileFailure(const TerminFile::Outcome &outcome);
+    void finish(Ending why);
+    void finalSave(Ending why);
     bool writeBytes(const QByteArray &bytes); // true when the file now holds them
     bool unchangedSinceSave() const;
     void applySettings(const TSettings &s);
@@ -194,6 +217,8 @@ private:
     bool quitting_ = false;
     bool showRequested_ = false; // a second start asked to see the window
     bool reportOpen_ = false;
+    QString *failureSink_ = nullptr; // set: file failures are collected, not shown
+    QString lastEndingReport_;
     // The last successful save: the store's change count and the settings
     // it wrote, and the file as it stood right after it.
     struct SavedState {

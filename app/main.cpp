@@ -1,6 +1,7 @@
 // Program entry: the application, the main window, the reminder dialog,
 // then the message loop.
 #include "app/AppPictures.h"
+#include "app/ExitSave.h"
 #include "app/KalvixApplication.h"
 #include "app/MainInstance.h"
 #include "app/MainUnit.h"
@@ -11,31 +12,60 @@
 
 int main(int argc, char *argv[])
 {
+    // From the first moment a request to end is only noted; each step of the
+    // start below looks whether one came, and the running program ends with
+    // its save. Nothing is saved before the window is ready: until then
+    // nobody can have changed anything.
+    TerminationRequests::CatchEarly();
     KalvixApplication app(argc, argv);
+    TerminationRequests termination;
+    TMainForm *ready = nullptr;
+    QObject::connect(&termination, &TerminationRequests::requested, &app, [&ready] {
+        if (ready)
+            ready->EndNow(TMainForm::Ending::Signal);
+        else
+            QCoreApplication::exit(0); // a box of the start gives way at once
+    });
+
     // Decided before the main window exists: a second start for the same
     // data file must not read, write or add a tray icon. Declared first, the
     // lock outlives the main window and its final save.
     SingleInstance instance(TerminFile::PathIn(QCoreApplication::applicationDirPath()));
     if (const std::optional<int> status = ClaimDataFile(instance))
         return *status;
+    if (TerminationRequests::Pending())
+        return 0;
+    // The X server going away ends the process inside Qt with exit(1): save
+    // there once the window is ready (without the display), and give up the
+    // data file in any case.
+    ExitSave atExit([&ready, &instance] {
+        if (ready)
+            ready->SaveAtExit();
+        instance.release();
+    });
     AppPictures::init();
     QApplication::setWindowIcon(AppPictures::applicationIcon());
 
     TMainForm mainForm;
+    if (TerminationRequests::Pending()) {
+        mainForm.AbandonStart();
+        return 0;
+    }
     QObject::connect(&instance, &SingleInstance::showRequested, &mainForm, &TMainForm::ShowAndRaise);
     TTerminForm terminForm;
     TerminFormAnswers answers(terminForm);
     mainForm.setAnswerProvider(&answers, &terminForm);
-
-    // Logout and shutdown end the program as "Quit" does, saving first.
-    TerminationRequests termination;
-    QObject::connect(&termination, &TerminationRequests::requested, &mainForm, &TMainForm::QuitNow);
+    ready = &mainForm;
 
     // Reminders due at start come before the main window appears. "Quit"
-    // chosen while they are open ends the program right here.
+    // or a request to end while they are open ends the program right here.
     mainForm.FormShow();
     if (mainForm.isQuitting())
         return 0;
+    if (TerminationRequests::Pending()) {
+        mainForm.EndNow(TMainForm::Ending::Signal);
+        return 0;
+    }
     mainForm.show();
     return app.exec();
 }

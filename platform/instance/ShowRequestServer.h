@@ -20,6 +20,7 @@ public:
     // have been left by a copy that died.
     bool listen(const QString &name);
     bool isListening() const { return server_.isListening(); }
+    void close() { server_.close(); }
     QString errorString() const { return server_.errorString(); }
 
     // A connection that sends nothing useful for this long is closed.

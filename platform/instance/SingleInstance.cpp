@@ -22,6 +22,13 @@ SingleInstance::SingleInstance(const QString &dataFilePath, QObject *parent)
 // QLockFile's destructor removes the lock file; the server closes its socket.
 SingleInstance::~SingleInstance() = default;
 
+void SingleInstance::release()
+{
+    server_.close();
+    if (lock_.isLocked())
+        lock_.unlock();
+}
+
 SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
 {
     const QDeadlineTimer deadline(answerTimeoutMs);

@@ -37,6 +37,9 @@ public:
     // runs where no lock file can be created (a read-only folder, where no
     // save can succeed either); it still answers later starts.
     bool holdsLock() const { return lock_.isLocked(); }
+    // Gives up the data file now (lock and socket), for an ending that
+    // never gets to destroy this object.
+    void release();
     bool isListening() const { return server_.isListening(); }
     const InstanceKey &key() const { return key_; }
     // Why the running copy could not be reached, or why this owner does

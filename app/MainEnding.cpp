@@ -1,0 +1,141 @@
+// How the program ends: the close question, "Quit", requests from the
+// system (signals, logout), the display going away, and the last save on
+// every one of these ways.
+#include "app/MainUnit.h"
+
+#include "app/Dialogs.h"
+#include "app/UnsavedStore.h"
+#include "platform/desktop/DesktopNotification.h"
+#include "platform/desktop/TrayIcon.h"
+#include "reminders/Clock.h"
+#include "reminders/ReminderAnswers.h"
+#include "store/DateTimeValue.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+
+bool TMainForm::FormCloseQuery()
+{
+    return Dialogs::Ask(this, QStringLiteral("The program can't remind you any more if you quit!"),
+                        QStringLiteral("Quit program"), QMessageBox::Ok | QMessageBox::Cancel,
+                        QMessageBox::Information)
+        == QMessageBox::Ok;
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (!quitting_ && !FormCloseQuery()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    quitting_ = true;
+    FormDestroy();
+    QCoreApplication::quit();
+}
+
+void TMainForm::QuitNow()
+{
+    // Closing every window first would ask the close question; the tray's
+    // "Quit" ends at once, still saving on the way out.
+    EndNow(Ending::User);
+}
+
+void TMainForm::EndNow(Ending why)
+{
+    if (destroyed_)
+        return;
+    quitting_ = true;
+    // Whatever is open gives way first. A reminder ends as "Cancel all": its
+    // record stays unchanged and the check stops before the store is
+    // written. Any other box or dialog ends as if closed; none can open
+    // after this, since every event loop, nested ones too, is told to end.
+    if (reminderDialog_)
+        reminderDialog_->done(ReminderAnswer::Cancel);
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *dialog = qobject_cast<QDialog *>(w);
+        if (dialog && dialog != reminderDialog_ && dialog->isVisible())
+            dialog->reject();
+    }
+    finish(why);
+    QCoreApplication::exit(0);
+}
+
+void TMainForm::FormDestroy()
+{
+    finish(Ending::User);
+}
+
+void TMainForm::SaveAtExit()
+{
+    finish(Ending::DisplayLost);
+}
+
+void TMainForm::AbandonStart()
+{
+    // Asked to end before the window was ready: nobody has changed anything
+    // yet, and what is in memory may not even be the whole file.
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    quitting_ = true;
+    for (QTimer *t : {&Timer1, &Timer2, &Timer3})
+        t->stop();
+    if (tray_)
+        tray_->Remove();
+}
+
+void TMainForm::finish(Ending why)
+{
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    quitting_ = true;
+    for (QTimer *t : {&Timer1, &Timer2, &Timer3})
+        t->stop();
+    // Without a display the icon went with it; talking to the server now
+    // would only end in Qt's handler for a broken connection again.
+    if (tray_ && why != Ending::DisplayLost)
+        tray_->Remove();
+    finalSave(why);
+    grid_->delall();
+    selected_ = nullptr;
+}
+
+void TMainForm::finalSave(Ending why)
+{
+    const QByteArray bytes = TerminFile::Serialize(*grid_, settings());
+    QString failure;
+    failureSink_ = &failure;
+    writeBytes(bytes);
+    failureSink_ = nullptr;
+    if (failure.isEmpty())
+        return;
+
+    // The program ends whatever happens next; the store must not end with it.
+    const KeptStore kept = KeepUnsavedStore(dataPath(), bytes, DateTimeValue::ToDateTime(clock_->now()));
+    QString text = QStringLiteral("The appointments could not be saved to \"%1\": %2")
+                       .arg(QDir::toNativeSeparators(dataPath()), failure);
+    if (!kept.path.isEmpty())
+        text += QStringLiteral("\n\nThey were kept in \"%1\". To use them, rename that file to \"%2\".")
+                    .arg(QDir::toNativeSeparators(kept.path), QFileInfo(dataPath()).fileName());
+    else
+        text += QStringLiteral("\n\nThey could not be kept anywhere else either:\n%1").arg(kept.problems.trimmed());
+    lastEndingReport_ = text;
+
+    std::fprintf(stderr, "kalvix: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
+    if (why == Ending::User) {
+        // Quit or the close box: the user is there to read it.
+        Dialogs::ShowError(this, text);
+        return;
+    }
+    // Nobody may be looking, and a box would hold up the logout or never be
+    // seen; the notification service keeps it for when someone is.
+    DesktopNotification::Post(QStringLiteral("Kalvix could not save the appointments"), text);
+}
