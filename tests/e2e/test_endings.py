@@ -1,0 +1,172 @@
+"""Ways the program ends besides the close box: a signal at any moment
+(while starting, while a reminder or a question is open), the display
+going away, and a last save that fails."""
+
+import datetime as dt
+import os
+import signal
+
+import kalvixfile
+from e2ecase import E2ECase
+from kalvixfile import Termin
+from program import ERROR_TITLE, MAIN_TITLE, QUIT_TITLE, KalvixRun
+from reminderdialog import ReminderDialog
+from test_damaged_file import cut_in_text
+from xsession import XSession
+
+HOUR = 1 / 24
+
+
+def one_due(name=b"Due"):
+    """A store with one appointment an hour from now, due at once."""
+    soon = dt.datetime.now().replace(microsecond=0) + dt.timedelta(hours=1)
+    store = kalvixfile.Store()
+    day = soon.date()
+    time = kalvixfile.to_value(soon) - kalvixfile.to_value(dt.datetime.combine(day, dt.time()))
+    store.add(day, Termin(time=time, first_remind=1.0, repeat_interval=HOUR, name=name))
+    return store
+
+
+def folder_state(k):
+    """The data files of the program's folder (not the lock), with their bytes."""
+    state = {}
+    for name in sorted(os.listdir(k.dir)):
+        path = os.path.join(k.dir, name)
+        if name.startswith("appointments.dat") and not name.endswith(".lock") and os.path.isfile(path):
+            with open(path, "rb") as f:
+                state[name] = f.read()
+    return state
+
+
+class Signals(E2ECase):
+    def assert_ended_cleanly(self, status=0):
+        k = self.kalvix
+        self.assertEqual(k.wait_exit(), status, k.log())
+        self.assertFalse(os.path.exists(k.data + ".lock"), "the lock is given up")
+        self.assertIsNone(k.shown(ERROR_TITLE))
+
+    def test_sigterm_while_the_close_question_is_open(self):
+        k = self.kalvix
+        store = one_due()
+        store.days[next(iter(store.days))][0].first_remind = HOUR / 4  # not yet due
+        k.write_store(store)
+        k.start()
+        k.window(MAIN_TITLE)
+        k.ask_to_close()
+        self.shot("question")
+        os.kill(k.pid, signal.SIGTERM)
+        self.assert_ended_cleanly()
+        self.assertEqual(k.read_store(), store)
+
+    def test_sigterm_while_a_reminder_of_the_start_is_open(self):
+        # The check has answered nothing yet: the open reminder ends as
+        # "Cancel all" and the record is saved unchanged.
+        k = self.kalvix
+        store = one_due()
+        k.write_store(store)
+        k.start()
+        k.window("Appointment reminder")
+        os.kill(k.pid, signal.SIGTERM)
+        self.assert_ended_cleanly()
+        self.assertEqual(k.read_store(), store)
+
+    def test_sigterm_after_answering_a_reminder_saves_the_answer(self):
+        k = self.kalvix
+        store = one_due(b"Stop")
+        # A second reminder keeps the check open after the first answer.
+        day = next(iter(store.days))
+        store.add(day, Termin(time=store.days[day][0].time, first_remind=1.0, repeat_interval=HOUR,
+                              name=b"Open"))
+        k.write_store(store)
+        events = self.event_log()
+        k.start()
+        dialog = ReminderDialog(self.x, k, events)
+        # Tab to "Remind later", Tab to "Don't remind anymore", Enter.
+        dialog.answer(1, "Tab", "Tab", "Return")
+        dialog.wait_showing(2)
+        self.shot("second-open")
+        os.kill(k.pid, signal.SIGTERM)
+        self.assert_ended_cleanly()
+        stored = {t.name: t for _, _, t in k.read_store().records()}
+        self.assertTrue(stored[b"Stop"].done)
+        self.assertGreater(stored[b"Stop"].last_reminded, 0)
+        self.assertEqual(stored[b"Open"].last_reminded, 0, "the open one ends as Cancel all")
+
+    def test_sigterm_while_the_start_reports_a_damaged_file_saves_nothing(self):
+        k = self.kalvix
+        k.write_bytes(cut_in_text())
+        k.start()
+        k.window(ERROR_TITLE)
+        before = folder_state(k)
+        os.kill(k.pid, signal.SIGTERM)
+        self.assertEqual(k.wait_exit(), 0, k.log())
+        self.assertFalse(os.path.exists(k.data + ".lock"), "the lock is given up")
+        self.assertEqual(folder_state(k), before, "nothing written while ending mid-start")
+
+    def test_sigterm_with_a_failing_save_keeps_the_store_beside_without_a_box(self):
+        k = self.kalvix
+        store = one_due()
+        store.days[next(iter(store.days))][0].first_remind = HOUR / 4
+        k.write_store(store)
+        before = k.read_bytes()
+        k.start()
+        k.window(MAIN_TITLE)
+        # The save's temporary file cannot be made: every save fails.
+        os.makedirs(k.data + ".saving/x")
+        os.kill(k.pid, signal.SIGTERM)
+        self.assert_ended_cleanly()
+        self.assertEqual(k.read_bytes(), before)
+        kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
+        self.assertEqual(len(kept), 1, os.listdir(k.dir))
+        self.assertEqual(kalvixfile.read(os.path.join(k.dir, kept[0])), store)
+        self.assertIn("could not be saved", k.log())
+        self.assertIn(kept[0], k.log())
+
+    def test_quit_with_a_failing_save_shows_the_report_then_ends(self):
+        k = self.kalvix
+        k.start()
+        k.window(MAIN_TITLE)
+        k.tray_icon()
+        os.makedirs(k.data + ".saving/x")
+        menu = self.open_tray_menu()
+        self.x.key_to_grab("Up")
+        self.x.key_to_grab("Return")
+        box = k.window(ERROR_TITLE)
+        self.shot("report")
+        kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
+        self.assertEqual(len(kept), 1, os.listdir(k.dir))
+        self.x.key(box, "Return")
+        self.assertEqual(k.wait_exit(), 0, k.log())
+        self.assertFalse(os.path.exists(k.data + ".lock"))
+        self.assertEqual(list(kalvixfile.read(os.path.join(k.dir, kept[0])).records()), [])
+        del menu
+
+
+class DisplayLost(E2ECase):
+    """Runs on a display of its own, which the scenario takes away."""
+
+    def setUp(self):
+        super().setUp()
+        self.own = XSession().start()
+        self.addCleanup(self.own.stop)
+        self.run_ = KalvixRun(self.own, self.kalvix.exe, "display-lost")
+        self.addCleanup(self.run_.cleanup)
+
+    def test_answer_saved_when_the_display_goes_away_at_once(self):
+        k = self.run_
+        k.write_store(one_due(b"Stop"))
+        events_display = self.own
+        k.start()
+        win = k.window("Appointment reminder")
+        # Tab to "Remind later", Tab to "Don't remind anymore", Enter; the
+        # display goes at once, long before the save timer's second is up.
+        events_display.key(win, "Tab", "Tab", "Return")
+        k.window(MAIN_TITLE)
+        self.own.procs[0].kill()  # Xvfb
+        # Qt ends the process with status 1 when its X connection breaks.
+        self.assertEqual(k.wait_exit(), 1, k.log())
+        self.assertIn("X11 connection broke", k.log())
+        self.assertFalse(os.path.exists(k.data + ".lock"), "the lock is given up")
+        (_, _, termin), = k.read_store().records()
+        self.assertTrue(termin.done)
+        self.assertGreater(termin.last_reminded, 0)
