@@ -128,14 +128,36 @@ void TMainForm::finalSave(Ending why)
         text += QStringLiteral("\n\nThey could not be kept anywhere else either:\n%1").arg(kept.problems.trimmed());
     lastEndingReport_ = text;
 
-    std::fprintf(stderr, "kalvix: %s\n", text.toLocal8Bit().constData());
-    std::fflush(stderr);
     if (why == Ending::User) {
         // Quit or the close box: the user is there to read it.
+        std::fprintf(stderr, "kalvix: %s\n", text.toLocal8Bit().constData());
         Dialogs::ShowError(this, text);
         return;
     }
+    reportUnattended(text);
+}
+
+void TMainForm::reportUnattended(const QString &text)
+{
     // Nobody may be looking, and a box would hold up the logout or never be
     // seen; the notification service keeps it for when someone is.
+    std::fprintf(stderr, "kalvix: %s\n", text.toLocal8Bit().constData());
+    std::fflush(stderr);
     DesktopNotification::Post(QStringLiteral("Kalvix could not save the appointments"), text);
+}
+
+bool TMainForm::SaveForSession()
+{
+    if (destroyed_)
+        return true;
+    QString failure;
+    failureSink_ = &failure;
+    SaveTermins();
+    failureSink_ = nullptr;
+    if (failure.isEmpty())
+        return true;
+    // The store stays in memory; the program goes on and tries again.
+    reportUnattended(QStringLiteral("The appointments could not be saved to \"%1\": %2")
+                         .arg(QDir::toNativeSeparators(dataPath()), failure));
+    return false;
 }

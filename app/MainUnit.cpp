@@ -23,7 +23,6 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSessionManager>
 #include <QTreeView>
 
 #include <functional>
@@ -106,18 +105,6 @@ void TMainForm::FormCreate()
     if (QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    // At logoff the session manager asks first; Cancel refuses the logoff.
-    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager &manager) {
-        if (manager.allowsInteraction()) {
-            const bool ok = FormCloseQuery();
-            manager.release();
-            if (!ok) {
-                manager.cancel();
-                return;
-            }
-        }
-        SaveTermins();
-    });
     connect(qApp, &QCoreApplication::aboutToQuit, this, [this] { FormDestroy(); });
 }
 

@@ -80,6 +80,9 @@ public:
     void SaveAtExit();
     // Asked to end before the window was ready: no save, tray icon removed.
     void AbandonStart();
+    // A save the session manager asked for (checkpoint, before a logout):
+    // a failure is reported without a box. False when it failed.
+    bool SaveForSession();
     // What the last failed final save reported; empty when it worked.
     QString lastEndingReport() const { return lastEndingReport_; }
 
@@ -201,6 +204,7 @@ private:
     void reportFileFailure(const TerminFile::Outcome &outcome);
     void finish(Ending why);
     void finalSave(Ending why);
+    void reportUnattended(const QString &text);
     bool writeBytes(const QByteArray &bytes); // true when the file now holds them
     bool unchangedSinceSave() const;
     void applySettings(const TSettings &s);

@@ -5,6 +5,7 @@
 #include "app/KalvixApplication.h"
 #include "app/MainInstance.h"
 #include "app/MainUnit.h"
+#include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
 #include "platform/instance/SingleInstance.h"
 #include "reminders/TerminFUnit.h"
@@ -17,7 +18,10 @@ int main(int argc, char *argv[])
     // its save. Nothing is saved before the window is ready: until then
     // nobody can have changed anything.
     TerminationRequests::CatchEarly();
+    // The program joins the session itself (see SessionClient.h).
+    const QByteArray sessionManager = SessionClient::TakeAddress();
     KalvixApplication app(argc, argv);
+    SessionClient::PutBackAddress(sessionManager);
     TerminationRequests termination;
     TMainForm *ready = nullptr;
     QObject::connect(&termination, &TerminationRequests::requested, &app, [&ready] {
@@ -56,6 +60,13 @@ int main(int argc, char *argv[])
     TerminFormAnswers answers(terminForm);
     mainForm.setAnswerProvider(&answers, &terminForm);
     ready = &mainForm;
+
+    SessionClient session({
+        [&mainForm] { return mainForm.SaveForSession(); },
+        [&mainForm] { return mainForm.FormCloseQuery(); },
+        [&mainForm] { mainForm.EndNow(TMainForm::Ending::Logout); },
+    });
+    session.connectTo(sessionManager);
 
     // Reminders due at start come before the main window appears. "Quit"
     // or a request to end while they are open ends the program right here.

@@ -14,6 +14,7 @@ MENU_TIMEOUT = 5.0 * SLOW
 SESSION = None
 KALVIX = None
 SHOTS = None
+SM_PEER = None  # the test session manager, when built
 
 
 class E2ECase(unittest.TestCase):

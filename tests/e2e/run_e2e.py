@@ -25,6 +25,7 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--kalvix", required=True)
     parser.add_argument("--shots", required=True)
+    parser.add_argument("--sm-peer", default=None)
     parser.add_argument("-k", dest="patterns", action="append", default=[])
     args = parser.parse_args()
 
@@ -48,6 +49,7 @@ def main():
         e2ecase.SESSION = session
         e2ecase.KALVIX = os.path.abspath(args.kalvix)
         e2ecase.SHOTS = os.path.abspath(args.shots)
+        e2ecase.SM_PEER = os.path.abspath(args.sm_peer) if args.sm_peer else None
         print(f"display {session.display}; screenshots in {e2ecase.SHOTS}", flush=True)
         result = unittest.TextTestRunner(verbosity=2, stream=sys.stdout).run(suite)
     finally:
