@@ -5,8 +5,8 @@
 
 #include "app/Dialogs.h"
 #include "app/UnsavedStore.h"
-#include "platform/desktop/DesktopNotification.h"
 #include "platform/desktop/TrayIcon.h"
+#include "platform/notify/LastNotice.h"
 #include "reminders/Clock.h"
 #include "reminders/ReminderAnswers.h"
 #include "store/DateTimeValue.h"
@@ -143,7 +143,7 @@ void TMainForm::reportUnattended(const QString &text)
     // seen; the notification service keeps it for when someone is.
     std::fprintf(stderr, "kalvix: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
-    DesktopNotification::Post(QStringLiteral("Kalvix could not save the appointments"), text);
+    LastNotice::Post(QStringLiteral("Kalvix could not save the appointments"), text);
 }
 
 bool TMainForm::SaveForSession()

@@ -1,11 +1,11 @@
-#include "platform/desktop/DesktopNotification.h"
+#include "platform/notify/LastNotice.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QVariantMap>
 
-namespace DesktopNotification {
+namespace LastNotice {
 
 bool Post(const QString &summary, const QString &body, int timeoutMs)
 {
@@ -23,4 +23,4 @@ bool Post(const QString &summary, const QString &body, int timeoutMs)
     return reply.type() == QDBusMessage::ReplyMessage;
 }
 
-} // namespace DesktopNotification
+} // namespace LastNotice
