@@ -5,6 +5,7 @@ going away, and a last save that fails."""
 import datetime as dt
 import os
 import signal
+import subprocess
 
 import kalvixfile
 from e2ecase import E2ECase
@@ -12,7 +13,7 @@ from kalvixfile import Termin
 from program import ERROR_TITLE, MAIN_TITLE, QUIT_TITLE, KalvixRun
 from reminderdialog import ReminderDialog
 from test_damaged_file import cut_in_text
-from xsession import XSession
+from xsession import XSession, wait_until
 
 HOUR = 1 / 24
 
@@ -170,3 +171,40 @@ class DisplayLost(E2ECase):
         (_, _, termin), = k.read_store().records()
         self.assertTrue(termin.done)
         self.assertGreater(termin.last_reminded, 0)
+
+    def test_failing_save_when_the_display_goes_away_is_kept_and_announced(self):
+        # A private session bus with a monitor standing in for the
+        # notification service's log.
+        bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                               stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        self.addCleanup(bus.wait)
+        self.addCleanup(bus.kill)
+        address = bus.stdout.readline().strip()
+        log_path = os.path.join(self.own.tmp, "monitor.log")
+        monitor = subprocess.Popen(["dbus-monitor", "--address", address,
+                                    "interface=org.freedesktop.Notifications"],
+                                   stdout=open(log_path, "w"), stderr=subprocess.DEVNULL)
+        self.addCleanup(monitor.wait)
+        self.addCleanup(monitor.kill)
+        wait_until(lambda: "NameAcquired" in open(log_path).read(), what="the bus monitor")
+
+        k = self.run_
+        store = one_due(b"Later")
+        store.days[next(iter(store.days))][0].first_remind = HOUR / 4  # not yet due
+        k.write_store(store)
+        before = k.read_bytes()
+        k.start(env=dict(self.own.env, DBUS_SESSION_BUS_ADDRESS=address))
+        k.window(MAIN_TITLE)
+        os.makedirs(k.data + ".saving/x")
+        self.own.procs[0].kill()  # Xvfb
+        self.assertEqual(k.wait_exit(), 1, k.log())
+        self.assertEqual(k.read_bytes(), before)
+        self.assertFalse(os.path.exists(k.data + ".lock"))
+        kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
+        self.assertEqual(len(kept), 1, os.listdir(k.dir))
+        self.assertEqual(kalvixfile.read(os.path.join(k.dir, kept[0])), store)
+        self.assertIn(kept[0], k.log())
+        notice = wait_until(lambda: "member=Notify" in open(log_path).read() and open(log_path).read(),
+                            what="the notice on the bus")
+        self.assertIn("Kalvix could not save the appointments", notice)
+        self.assertIn(kept[0], notice)
