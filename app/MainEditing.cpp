@@ -9,6 +9,7 @@
 #include "navigation/NodeCode.h"
 #include "navigation/OverviewModel.h"
 #include "platform/locale/LocaleTexts.h"
+#include "store/CodePage.h"
 #include "store/DateTimeValue.h"
 
 #include <QCheckBox>
@@ -26,17 +27,6 @@
 #include <vector>
 
 namespace {
-
-std::string latin1(const QString &text)
-{
-    const QByteArray bytes = text.toLatin1();
-    return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
-}
-
-QString fromLatin1(const std::string &text)
-{
-    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Whole days plus the time of day made of hours and minutes.
 double duration(const TSpinEdit *days, const TSpinEdit *hours, const TSpinEdit *minutes)
@@ -86,10 +76,10 @@ void TMainForm::ListView1Change()
     // Filling an editor that shows another value runs its handler, which
     // writes into the record; by the end the record holds its own values.
     const TTermin values = *selected_;
-    const QString name = fromLatin1(values.Name);
+    const QString name = DecodeAnsi(values.Name.view());
     if (NameEd->text() != name)
         NameEd->setText(name);
-    const QString description = fromLatin1(values.Description);
+    const QString description = DecodeAnsi(values.Description.view());
     if (DescEd->toPlainText() != description)
         DescEd->setPlainText(description);
     doneCheck->setChecked(values.Done);
@@ -117,7 +107,7 @@ void TMainForm::NameEdChange()
 {
     if (!IsTerminSelected())
         return;
-    selected_->Name = latin1(NameEd->text());
+    selected_->Name = EncodeAnsi(NameEd->text());
     ListModel->recordChanged(firstSelectedRow());
     restartSaveTimer();
 }
@@ -126,7 +116,7 @@ void TMainForm::DescEdChange()
 {
     if (!IsTerminSelected())
         return;
-    selected_->Description = latin1(DescEd->toPlainText());
+    selected_->Description = EncodeAnsi(DescEd->toPlainText());
     restartSaveTimer();
 }
 

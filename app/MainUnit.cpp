@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QTreeView>
 
@@ -161,11 +162,60 @@ void TMainForm::SaveTermins()
 
 bool TMainForm::writeBytes(const QByteArray &bytes)
 {
+    if (!unreadFile_.isEmpty()) {
+        // A file that can be read again joins the store first, so what is
+        // written holds both.
+        if (recheckUnreadFile())
+            return writeBytes(TerminFile::Serialize(*grid_, settings()));
+        // The file holds appointments this run never saw: writing the store
+        // over it would destroy them. Refuse, and say so every time; as a
+        // box for the first refusal and whenever the user asked for the
+        // save, in the status bar for the timer's repeats.
+        TerminFile::Outcome refused;
+        refused.ok = false;
+        refused.message = QStringLiteral("The appointments were not saved. %1").arg(unreadFile_);
+        StatusBar1->showMessage(QStringLiteral("Not saved: the data file could not be read"));
+        if (!timerSave_ || !unreadReported_) {
+            unreadReported_ = true;
+            reportFileFailure(refused);
+        }
+        return false;
+    }
     const TerminFile::Outcome o = WriteTerminBytes(dataPath(), bytes);
     if (!o.ok) {
         saved_.valid = false;
         reportFileFailure(o);
         return false;
+    }
+    return true;
+}
+
+bool TMainForm::recheckUnreadFile()
+{
+    // While a reminder is open its record is looked up by position after the
+    // answer; a merge now would move records under it. Try again later.
+    if (check_->checking())
+        return false;
+    TSettings s = settings();
+    const TerminFile::Recheck r = RecheckUnreadFile(dataPath(), *grid_, s);
+    if (r.state == TerminFile::Recheck::StillUnread) {
+        if (!r.outcome.message.isEmpty())
+            unreadFile_ = r.outcome.message + QStringLiteral(" Nothing will be saved over it until it can be read "
+                                                             "or is moved away.");
+        return false;
+    }
+    unreadFile_.clear();
+    StatusBar1->clearMessage();
+    if (r.state == TerminFile::Recheck::Merged) {
+        grid_->NoteChange();
+        selected_ = nullptr;
+        applySettings(s);
+        if (destroyed_)
+            Timer1.stop(); // the settings' handlers restart it; this is the last save
+        ShowInformation();
+        StatusBar1->showMessage(QStringLiteral("The data file could be read now; its appointments were added"), 10000);
+    } else if (!r.outcome.ok) {
+        reportFileFailure(r.outcome);
     }
     return true;
 }
@@ -182,6 +232,10 @@ void TMainForm::OpenTermins()
     const TerminFile::Outcome o = ::OpenTermins(dataPath(), *grid_, s);
     selected_ = nullptr;
     if (!o.ok) {
+        if (o.unread) {
+            unreadFile_ = o.message;
+            unreadReported_ = true; // the box below says saves will refuse
+        }
         Dialogs::ShowError(this, o.message);
         return;
     }
@@ -240,6 +294,8 @@ void TMainForm::restartSaveTimer()
 
 void TMainForm::Timer1Timer()
 {
+    timerSave_ = true;
+    const auto done = qScopeGuard([this] { timerSave_ = false; });
     // The timer runs until a double click on the tray icon, so most ticks
     // find nothing new: no change since the last save and the file on disk
     // still the one it wrote. Those build and write nothing. Any change, or

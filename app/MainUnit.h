@@ -207,6 +207,7 @@ private:
     void reportUnattended(const QString &text);
     bool writeBytes(const QByteArray &bytes); // true when the file now holds them
     bool unchangedSinceSave() const;
+    bool recheckUnreadFile();
     void applySettings(const TSettings &s);
     int selectedCode() const;
     int firstSelectedRow() const;
@@ -233,6 +234,9 @@ private:
     };
     SavedState saved_;
     QByteArray nativeDataPath_; // dataPath() as the file system takes it
+    bool timerSave_ = false;      // the save under way is a save-timer tick
+    QString unreadFile_;          // why the data file must not be written over; empty when it may
+    bool unreadReported_ = false; // a refusal has been shown in a message box
     class Answers;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Answers> answers_;

@@ -1,6 +1,7 @@
 #include "navigation/Overview.h"
 
 #include "navigation/NodeCode.h"
+#include "store/CodePage.h"
 #include "store/DayGrid.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ QString ShortLine(const TText &text)
     size_t n = 0;
     while (n < limit && text.data()[n] != '\r' && text.data()[n] != '\n')
         ++n;
-    QString line = QString::fromLatin1(text.data(), static_cast<qsizetype>(n));
+    QString line = DecodeAnsi(std::string_view(text.data(), n));
     if (n < text.size())
         line += QStringLiteral("...");
     return line;

@@ -2,6 +2,7 @@
 
 #include "reminders/DueDecision.h"
 #include "reminders/ReminderHeading.h"
+#include "store/CodePage.h"
 #include "store/DateTimeValue.h"
 
 #include <algorithm>
@@ -62,8 +63,8 @@ bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome 
             continue;
 
         const TTermin *r = grid_.RecordAt(slot, i);
-        const int answer = answers_.Ask(ReminderHeading(appointment), QString::fromLatin1(r->Name.c_str()),
-                                        QString::fromLatin1(r->Description.c_str()));
+        const int answer = answers_.Ask(ReminderHeading(appointment), DecodeAnsi(r->Name.view()),
+                                        DecodeAnsi(r->Description.view()));
         ++outcome.asked;
         if (answer == ReminderAnswer::Cancel)
             return false;

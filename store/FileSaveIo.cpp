@@ -7,12 +7,9 @@
 #include <cstring>
 #include <filesystem>
 
-#ifdef _WIN32
-#include <io.h>
-#else
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
-#endif
 
 namespace {
 
@@ -20,12 +17,40 @@ class FileSaveIo final : public SaveIo {
 public:
     bool Create(const QString &path) override
     {
-        file_.setFileName(path);
-        if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered)) {
+        // Created for the owner alone: the appointments are private until
+        // the file has the permissions of the one it replaces.
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+        if (fd < 0) {
+            error_ = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        if (!file_.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
             error_ = file_.errorString();
+            ::close(fd);
             return false;
         }
         return true;
+    }
+
+    bool TakeAttributes(const QString &like) override
+    {
+        const int fd = file_.handle();
+        if (like.isEmpty()) {
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            return setMode(fd, 0666 & ~mask);
+        }
+        struct stat st;
+        if (::stat(QFile::encodeName(like).constData(), &st) != 0) {
+            error_ = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        // Owner and group only where the system lets this user give them
+        // (root, or a group the user belongs to); the mode in any case, set
+        // after them because a change of owner may clear set-id bits.
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0)
+            (void)::fchown(fd, static_cast<uid_t>(-1), st.st_gid);
+        return setMode(fd, st.st_mode & 07777);
     }
 
     long long Write(const char *data, size_t size) override
@@ -44,11 +69,7 @@ public:
             error_ = file_.errorString();
             return false;
         }
-#ifdef _WIN32
-        const int rc = _commit(file_.handle());
-#else
         const int rc = ::fsync(file_.handle());
-#endif
         if (rc != 0) {
             diskFull_ = errno == ENOSPC;
             error_ = QString::fromLocal8Bit(std::strerror(errno));
@@ -76,7 +97,6 @@ public:
             error_ = QString::fromStdString(ec.message());
             return false;
         }
-#ifndef _WIN32
         // Make the new directory entry itself durable.
         const QByteArray dir = QFile::encodeName(QFileInfo(to).absolutePath());
         const int fd = ::open(dir.constData(), O_RDONLY | O_DIRECTORY);
@@ -84,7 +104,6 @@ public:
             ::fsync(fd);
             ::close(fd);
         }
-#endif
         return true;
     }
 
@@ -99,6 +118,15 @@ public:
     bool DiskFull() const override { return diskFull_; }
 
 private:
+    bool setMode(int fd, mode_t mode)
+    {
+        if (::fchmod(fd, mode) != 0) {
+            error_ = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        return true;
+    }
+
     QFile file_;
     QString error_;
     bool diskFull_ = false;

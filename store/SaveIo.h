@@ -12,8 +12,13 @@ class SaveIo {
 public:
     virtual ~SaveIo() = default;
 
-    // Creates or truncates `path` for writing.
+    // Creates or truncates `path` for writing. A new file is readable by
+    // its owner only until TakeAttributes; an existing one keeps its own.
     virtual bool Create(const QString &path) = 0;
+    // Gives the open file the permissions of `like` and, where the system
+    // allows it, its owner and group; with an empty `like`, the permissions
+    // a new file gets by default.
+    virtual bool TakeAttributes(const QString &like) = 0;
     // Writes up to `size` bytes; returns how many were written, -1 on error.
     virtual long long Write(const char *data, size_t size) = 0;
     virtual bool Sync() = 0;

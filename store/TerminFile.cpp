@@ -1,5 +1,6 @@
 #include "store/TerminFile.h"
 
+#include "store/FileTarget.h"
 #include "store/SaveIo.h"
 #include "store/TerminFormat.h"
 
@@ -7,6 +8,7 @@
 #include <QFileInfo>
 
 #include <cstring>
+#include <functional>
 
 namespace TerminFile {
 
@@ -52,6 +54,8 @@ using TerminFile::Outcome;
 
 namespace {
 
+using Producer = std::function<bool(const std::function<bool(const char *, size_t)> &)>;
+
 Outcome failure(const QString &message)
 {
     Outcome o;
@@ -62,39 +66,20 @@ Outcome failure(const QString &message)
 
 bool holdsBytes(const QString &path, const char *data, size_t size)
 {
-    QFile f(path);
-    if (f.size() != static_cast<qint64>(size) || !f.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = f.readAll();
-    return static_cast<size_t>(bytes.size()) == size && std::memcmp(bytes.constData(), data, size) == 0;
+    const FileBytes f = ReadWholeFile(path);
+    return f.error.isEmpty() && f.size == size && std::memcmp(f.data.get(), data, size) == 0;
 }
 
-// Writes a file image produced piece by piece: into a temporary file beside
-// `path`, synced, then renamed over it. Any failure leaves `path` as it was.
-Outcome writeAtomically(const QString &path, SaveIo *io,
-                        const std::function<bool(const std::function<bool(const char *, size_t)> &)> &produce)
+QString ioError(SaveIo *io)
 {
-    std::unique_ptr<SaveIo> own;
-    if (!io) {
-        own = MakeFileSaveIo();
-        io = own.get();
-    }
-    // One fixed temporary name: a save cut short leaves at most this one
-    // file behind, and the next save reuses it.
-    const QString temp = path + QStringLiteral(".saving");
-    if (!io->Create(temp))
-        return failure(QString::fromLatin1(TerminFile::CreateErrorText));
+    return io->DiskFull() ? QStringLiteral("Disk full") : QStringLiteral("I/O error: %1").arg(io->ErrorText());
+}
 
-    auto abandon = [&](const QString &what) {
-        io->Remove(temp);
-        return failure(what + QStringLiteral(". The appointments were not saved; the previous file is unchanged."));
-    };
-    auto ioError = [&] {
-        return io->DiskFull() ? QStringLiteral("Disk full") : QStringLiteral("I/O error: %1").arg(io->ErrorText());
-    };
-
-    bool shortWrite = false;
-    const bool written = produce([&](const char *p, size_t left) {
+// Hands the produced bytes to an open file; false with `shortWrite` set when
+// the disk took fewer bytes than offered.
+bool writeAll(SaveIo *io, const Producer &produce, bool &shortWrite)
+{
+    return produce([&](const char *p, size_t left) {
         while (left > 0) {
             const long long n = io->Write(p, left);
             if (n <= 0) {
@@ -106,32 +91,138 @@ Outcome writeAtomically(const QString &path, SaveIo *io,
         }
         return true;
     });
-    if (!written)
-        return abandon(shortWrite ? QStringLiteral("Disk full") : ioError());
+}
+
+Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce, const QString &attributesFrom);
+
+// A file with several hard links is one file under several names; a rename
+// would leave the other names with the old contents. It is rewritten in
+// place instead, after a complete copy of its contents has been kept as
+// "<name>.previous": a save cut short there leaves that copy, which the next
+// start loads when the file itself is found incomplete.
+Outcome writeInPlace(const QString &target, SaveIo *io, const Producer &produce)
+{
+    const QString previous = target + QStringLiteral(".previous");
+    const FileBytes old = ReadWholeFile(target);
+    if (!old.error.isEmpty())
+        return failure(QStringLiteral("\"%1\" could not be read before saving over it (%2). The appointments were not "
+                                      "saved; the file is unchanged.")
+                           .arg(target, old.error));
+    const Outcome kept = writeAtomically(previous, nullptr, [&old](const auto &write) {
+        return write(old.data.get(), old.size);
+    }, target);
+    if (!kept.ok)
+        return failure(QStringLiteral("A copy of \"%1\" could not be kept before rewriting it in place (%2). The "
+                                      "appointments were not saved; the file is unchanged.")
+                           .arg(target, kept.message));
+
+    if (!io->Create(target))
+        return failure(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(TerminFile::CreateErrorText), io->ErrorText()));
+    bool shortWrite = false;
+    QString error;
+    if (!writeAll(io, produce, shortWrite))
+        error = shortWrite ? QStringLiteral("Disk full") : ioError(io);
+    else if (!io->Sync())
+        error = ioError(io);
+    else if (!io->Close())
+        error = QStringLiteral("I/O error: %1").arg(io->ErrorText());
+    if (!error.isEmpty()) {
+        io->Close();
+        return failure(QStringLiteral("%1. The appointments were written only in part; the file as it was before is "
+                                      "kept as \"%2\", and the next start reads it from there if needed.")
+                           .arg(error, previous));
+    }
+    io->Remove(previous);
+    return Outcome();
+}
+
+// Writes a file image produced piece by piece: into a temporary file beside
+// the file (beside a symbolic link's target, so the link stays and leads to
+// the new contents), synced, then renamed over it. The new file takes the
+// old one's permissions, owner and group. Any failure leaves the file as it
+// was.
+Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce, const QString &attributesFrom)
+{
+    std::unique_ptr<SaveIo> own;
+    if (!io) {
+        own = MakeFileSaveIo();
+        io = own.get();
+    }
+    const FileTarget target = ResolveFileTarget(path);
+    if (!target.problem.isEmpty())
+        return failure(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(TerminFile::CreateErrorText), target.problem));
+    if (target.exists && !target.regular)
+        return failure(QStringLiteral("\"%1\" is %2, not a file of appointments. The appointments were not saved; "
+                                      "they stay in memory. Move it away to save them.")
+                           .arg(target.path, target.kind));
+    if (target.exists && target.readOnly)
+        return failure(QStringLiteral("\"%1\" is read-only. The appointments were not saved; they stay in memory. "
+                                      "Make the file writable to save them.")
+                           .arg(target.path));
+    if (target.exists && target.links > 1)
+        return writeInPlace(target.path, io, produce);
+
+    // One fixed temporary name: a save cut short leaves at most this one
+    // file behind, and the next save reuses it.
+    const QString temp = target.path + QStringLiteral(".saving");
+    if (!io->Create(temp))
+        return failure(QString::fromLatin1(TerminFile::CreateErrorText));
+
+    auto abandon = [&](const QString &what) {
+        io->Remove(temp);
+        return failure(what + QStringLiteral(". The appointments were not saved; the previous file is unchanged."));
+    };
+    const QString like = target.exists ? target.path : attributesFrom;
+    if (!io->TakeAttributes(like))
+        return abandon(QStringLiteral("I/O error: the file's permissions could not be kept (%1)").arg(io->ErrorText()));
+    bool shortWrite = false;
+    if (!writeAll(io, produce, shortWrite))
+        return abandon(shortWrite ? QStringLiteral("Disk full") : ioError(io));
     if (!io->Sync())
-        return abandon(ioError());
+        return abandon(ioError(io));
     if (!io->Close())
         return abandon(QStringLiteral("I/O error: %1").arg(io->ErrorText()));
-    if (!io->Rename(temp, path))
+    if (!io->Rename(temp, target.path))
         return abandon(QStringLiteral("I/O error: %1").arg(io->ErrorText()));
     return Outcome();
 }
 
 // Copies an unreadable file to the first free "<name>.bad", "<name>.bad.1"...
 // An earlier copy holding the same bytes is reused, so starting again and
-// again with the same damaged file does not pile up copies.
-QString keepCopy(const QString &path, const char *data, size_t size)
+// again with the same damaged file does not pile up copies. Returns where
+// the bytes are, or sets `error`.
+QString keepCopy(const QString &path, const char *data, size_t size, QString &error)
 {
     QString target = path + QStringLiteral(".bad");
-    for (int i = 1; QFileInfo::exists(target); ++i) {
+    for (int i = 1; QFileInfo::exists(target) || QFileInfo(target).isSymLink(); ++i) {
         if (holdsBytes(target, data, size))
             return target;
-        if (i >= 1000)
+        if (i >= 1000) {
+            error = QStringLiteral("no free name for a copy");
             return QString();
+        }
         target = path + QStringLiteral(".bad.%1").arg(i);
     }
-    const Outcome o = writeAtomically(target, nullptr, [&](const auto &write) { return write(data, size); });
-    return o.ok ? target : QString();
+    const Outcome o = writeAtomically(target, nullptr, [&](const auto &write) { return write(data, size); }, path);
+    if (!o.ok) {
+        error = QStringLiteral("\"%1\": %2").arg(target, o.message);
+        return QString();
+    }
+    return target;
+}
+
+QString unreadNote()
+{
+    return QStringLiteral(" Nothing will be saved over it until it can be read or is moved away; until then "
+                          "changes are kept in memory only.");
+}
+
+// Loads validated bytes into the grid, which hands its old records over.
+void load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
+{
+    grid.delall();
+    TerminFormat::Load(bytes.data.get(), bytes.size, grid, settings);
+    grid.KeepTextStorage(std::move(bytes.data));
 }
 
 } // namespace
@@ -140,49 +231,94 @@ Outcome WriteTerminBytes(const QString &path, const QByteArray &bytes, SaveIo *i
 {
     return writeAtomically(path, io, [&bytes](const auto &write) {
         return write(bytes.constData(), static_cast<size_t>(bytes.size()));
-    });
+    }, QString());
 }
 
 Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &settings, SaveIo *io)
 {
     return writeAtomically(path, io, [&](const auto &write) {
         return TerminFormat::SerializeChunks(grid, settings, write);
-    });
+    }, QString());
 }
 
 Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return failure(QString::fromLatin1(TerminFile::OpenErrorText));
-    const qint64 expected = file.size();
-    if (expected < 0)
-        return failure(QString::fromLatin1(TerminFile::OpenErrorText));
-    // One read into a buffer the grid keeps: the loaded texts point into it.
-    std::unique_ptr<char[]> bytes(new char[static_cast<size_t>(expected) + 1]);
-    qint64 size = 0;
-    while (size < expected) {
-        const qint64 n = file.read(bytes.get() + size, expected - size);
-        if (n < 0)
+    FileBytes bytes = ReadWholeFile(path);
+    if (!bytes.error.isEmpty()) {
+        // Gone since it was seen: the plain report, there is nothing to protect.
+        if (!bytes.unread)
             return failure(QString::fromLatin1(TerminFile::OpenErrorText));
-        if (n == 0)
-            break; // shorter than it said: whatever came is checked below
-        size += n;
-    }
-    file.close();
-
-    const QString error = TerminFormat::Validate(bytes.get(), static_cast<size_t>(size));
-    if (!error.isEmpty()) {
-        Outcome o = failure(error);
-        o.keptCopy = keepCopy(path, bytes.get(), static_cast<size_t>(size));
-        o.message = o.keptCopy.isEmpty()
-            ? error + QStringLiteral(". The file could not be read and was left as it is.")
-            : error + QStringLiteral(". The file could not be read; its contents were kept as \"%1\".").arg(o.keptCopy);
+        Outcome o = failure(QStringLiteral("%1 (\"%2\": %3)")
+                                .arg(QString::fromLatin1(TerminFile::OpenErrorText), path, bytes.error));
+        o.unread = true;
+        o.message += unreadNote();
         return o;
     }
-    // Sound all through: nothing below can fail half-way.
-    grid.delall();
-    TerminFormat::Load(bytes.get(), static_cast<size_t>(size), grid, settings);
-    grid.KeepTextStorage(std::move(bytes));
-    return Outcome();
+
+    const QString error = TerminFormat::Validate(bytes.data.get(), bytes.size);
+    if (error.isEmpty()) {
+        // Sound all through: nothing below can fail half-way.
+        load(bytes, grid, settings);
+        return Outcome();
+    }
+
+    Outcome o = failure(error);
+    QString copyError;
+    o.keptCopy = keepCopy(path, bytes.data.get(), bytes.size, copyError);
+    if (o.keptCopy.isEmpty()) {
+        o.unread = true;
+        o.message = error + QStringLiteral(". The file could not be read, and a copy of it could not be kept (%1).")
+                                .arg(copyError)
+            + unreadNote();
+        return o;
+    }
+    o.message = error + QStringLiteral(". The file could not be read; its contents were kept as \"%1\".").arg(o.keptCopy);
+
+    // A save that rewrote a file with several names in place and was cut
+    // short left the complete file from before it.
+    const QString previous = ResolveFileTarget(path).path + QStringLiteral(".previous");
+    FileBytes before = ReadWholeFile(previous);
+    if (before.error.isEmpty() && TerminFormat::Validate(before.data.get(), before.size).isEmpty()) {
+        load(before, grid, settings);
+        o.message += QStringLiteral(" The appointments from before the last, unfinished save were loaded from \"%1\".")
+                         .arg(previous);
+    }
+    return o;
+}
+
+TerminFile::Recheck RecheckUnreadFile(const QString &path, DayGrid &grid, TSettings &settings)
+{
+    TerminFile::Recheck r;
+    if (!ResolveFileTarget(path).exists) {
+        r.state = TerminFile::Recheck::Clear; // moved away: nothing left to protect
+        return r;
+    }
+    // Most checks find it still unreadable; that costs one failed open.
+    FileBytes probe = ReadWholeFile(path);
+    if (!probe.error.isEmpty() && probe.unread) {
+        r.state = TerminFile::Recheck::StillUnread;
+        r.outcome = failure(QStringLiteral("\"%1\" still cannot be read (%2).").arg(path, probe.error));
+        r.outcome.unread = true;
+        return r;
+    }
+    auto fromFile = std::make_unique<DayGrid>();
+    TSettings fileSettings = settings;
+    r.outcome = OpenTermins(path, *fromFile, fileSettings);
+    if (!r.outcome.ok) {
+        r.state = r.outcome.unread ? TerminFile::Recheck::StillUnread : TerminFile::Recheck::Clear;
+        return r;
+    }
+    // The file's appointments first, then those of this run, day by day;
+    // the run started without the file's, so nothing is there twice.
+    fromFile->ForEachDay([&grid](int y, int m, int d, TTerminDay &slot) {
+        const TTerminDay &mine = grid.Slot(y, m, d);
+        for (uint32_t i = 0; i < mine.records.Count(); ++i)
+            *slot.records.Add() = mine.records.Data()[i];
+    });
+    grid.Adopt(*fromFile);
+    // Settings changed in this run win over the file's.
+    if (settings == TSettings())
+        settings = fileSettings;
+    r.state = TerminFile::Recheck::Merged;
+    return r;
 }

@@ -25,7 +25,20 @@ struct Outcome {
     bool ok = true;
     QString message;   // what to tell the user when !ok
     QString keptCopy;  // where an unreadable file's bytes were kept, if anywhere
+    // The file holds data that was neither loaded nor kept aside: no save
+    // may write over it (see RecheckUnreadFile).
+    bool unread = false;
     explicit operator bool() const { return ok; }
+};
+
+// A new look at a data file that could not be read.
+struct Recheck {
+    enum State {
+        StillUnread, // still holds what no one has read: keep refusing saves
+        Clear,       // moved away, or damaged and now kept aside: saves may go on
+        Merged,      // read now: its appointments joined those of this run
+    } state = StillUnread;
+    Outcome outcome; // what to tell the user, when !outcome.ok
 };
 
 QByteArray Serialize(const DayGrid &grid, const TSettings &settings);
@@ -39,8 +52,9 @@ QString PathIn(const QString &dir);
 
 } // namespace TerminFile
 
-// Writes grid and settings to `path` through a temporary file beside it.
-// `io` defaults to the real file system.
+// Writes grid and settings to `path` through a temporary file beside it,
+// or beside a symbolic link's target. Refuses a read-only file and anything
+// that is not a plain file. `io` defaults to the real file system.
 TerminFile::Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &settings,
                                 SaveIo *io = nullptr);
 // As above, for bytes already serialised.
@@ -48,5 +62,12 @@ TerminFile::Outcome WriteTerminBytes(const QString &path, const QByteArray &byte
 
 // Reads `path` into grid and settings. On any failure both stay as they
 // were; an unreadable file is copied aside first so no later save can
-// destroy it.
+// destroy it, and when even that fails the outcome is `unread`. A FIFO,
+// device or folder at `path` is refused at once, never waited on.
 TerminFile::Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings);
+
+// For a file that OpenTermins found `unread`: looks again. When it can be
+// read now, its appointments are loaded and those of `grid` (what this run
+// added meanwhile) appended to their days, and `settings` become the file's
+// unless this run changed them from the defaults.
+TerminFile::Recheck RecheckUnreadFile(const QString &path, DayGrid &grid, TSettings &settings);

@@ -13,6 +13,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 
 class TText {
 public:
@@ -56,6 +57,7 @@ public:
     bool empty() const { return size_ == 0; }
     bool isView() const { return size_ != 0 && !owned_; }
     std::string str() const { return std::string(data_, size_); }
+    std::string_view view() const { return std::string_view(data_, size_); }
     operator std::string() const { return str(); }
 
     friend bool operator==(const TText &a, const TText &b) { return equal(a, b.data_, b.size_); }

@@ -1,7 +1,7 @@
 #pragma once
 // A save's file operations on the real file system, with one chosen
 // operation made to fail. Operations are numbered from 1 in the order the
-// save calls them (Create, each Write, Sync, Close, Rename), so a test can
+// save calls them (Create, TakeAttributes, each Write, Sync, Close, Rename), so a test can
 // fail every single step of a save in turn.
 
 #include "store/SaveIo.h"
@@ -32,6 +32,11 @@ public:
         if (fails())
             return refuse();
         return real_->Create(path);
+    }
+
+    bool TakeAttributes(const QString &like) override
+    {
+        return step([&] { return real_->TakeAttributes(like); });
     }
 
     long long Write(const char *data, size_t size) override
