@@ -23,6 +23,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopeGuard>
+#include <QStatusBar>
 #include <QScreen>
 #include <QTreeView>
 
