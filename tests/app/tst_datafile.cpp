@@ -1,0 +1,183 @@
+// The main window and a data file it cannot simply write: one it could not
+// read is never written over by any save, and joins the store once it can
+// be read; a read-only one refuses saves while the store stays in memory;
+// texts cross between the file and the editors in the file's code page.
+#include "MainFormHarness.h"
+
+#include "../store/SecondUser.h"
+#include "app/SpinEdit.h"
+
+#include <QAbstractItemView>
+#include <QLineEdit>
+#include <QStatusBar>
+
+#include <sys/stat.h>
+
+namespace {
+
+// 50 appointments on days of 2030, in the file.
+QByteArray fiftyAppointments()
+{
+    DayGrid grid;
+    for (int i = 0; i < 50; ++i)
+        grid.AddRecord(grid.Slot(2030, 1 + i % 12, 1 + i % 28))->Name = "kept " + std::to_string(i);
+    return TerminFile::Serialize(grid, TSettings{4, 30, false});
+}
+
+size_t recordsIn(const QByteArray &bytes)
+{
+    DayGrid grid;
+    TSettings s;
+    return TerminFile::Parse(bytes.constData(), static_cast<size_t>(bytes.size()), grid, s).isEmpty()
+        ? grid.RecordCount()
+        : size_t(-1);
+}
+
+void clickRow(TMainForm &form, int row)
+{
+    QAbstractItemView *list = form.ListView1;
+    const QRect r = list->visualRect(list->model()->index(row, 1));
+    QVERIFY(r.isValid());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+// Types text as key presses; keyClicks takes Latin-1 characters only.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
+std::unique_ptr<TMainForm> shown(MainFormHarness &h)
+{
+    auto form = h.make();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        return nullptr;
+    return form;
+}
+
+} // namespace
+
+class TstDataFile : public QObject {
+    Q_OBJECT
+private slots:
+    void anUnreadableFileIsNeverWrittenOver()
+    {
+        MainFormHarness h;
+        h.answer = QMessageBox::Yes;
+        QVERIFY(second_user::OpenToSecondUser(h.dir.path()));
+        const QByteArray fifty = fiftyAppointments();
+        QVERIFY(WriteTerminBytes(h.dataPath(), fifty).ok);
+        second_user::Guard as(h.dataPath());
+        QVERIFY(as.ok());
+
+        auto form = shown(h);
+        QVERIFY(form);
+        QCOMPARE(h.boxes.size(), 1);
+        QVERIFY2(h.boxes[0].text.contains(QLatin1String("could not open"))
+                     && h.boxes[0].text.contains(QLatin1String("Nothing will be saved over it")),
+                 qPrintable(h.boxes[0].text));
+
+        // Add: the new appointment stays in memory, the save refuses and says why.
+        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        QCOMPARE(form->grid().RecordCount(), size_t(1));
+        QCOMPARE(h.boxes.size(), 2);
+        QVERIFY2(h.boxes[1].text.startsWith(QLatin1String("The appointments were not saved."))
+                     && h.boxes[1].text.contains(h.dataPath()),
+                 qPrintable(h.boxes[1].text));
+        QCOMPARE(h.fileBytes(), QByteArray()); // still unreadable to this user
+        as.end();
+        QCOMPARE(h.fileBytes(), fifty);
+        second_user::Guard again(h.dataPath());
+
+        // An edit: the timer's tick refuses too, in the status bar only.
+        form->NameEd->setFocus();
+        form->NameEd->selectAll();
+        QTest::keyClicks(form->NameEd, QStringLiteral("Dentist"));
+        form->Timer1Timer();
+        QCOMPARE(h.boxes.size(), 2);
+        QVERIFY(form->StatusBar1->currentMessage().startsWith(QLatin1String("Not saved")));
+
+        // Delete: refused as well.
+        clickRow(*form, 0);
+        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QCOMPARE(form->grid().RecordCount(), size_t(0));
+        QCOMPARE(h.boxes.size(), 4); // the question, then the refusal
+        QVERIFY(h.boxes[3].text.startsWith(QLatin1String("The appointments were not saved.")));
+        again.end();
+        QCOMPARE(h.fileBytes(), fifty);
+        second_user::Guard third(h.dataPath());
+
+        // The file becomes readable: the next save takes its appointments
+        // in and writes them together with the new one.
+        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        third.grantRead();
+        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        QCOMPARE(form->grid().RecordCount(), size_t(52));
+        QCOMPARE(recordsIn(h.fileBytes()), size_t(52));
+        QCOMPARE(form->gmin->value(), 4);
+        third.end();
+    }
+
+    void quittingDoesNotWriteOverAnUnreadableFile()
+    {
+        MainFormHarness h;
+        QVERIFY(second_user::OpenToSecondUser(h.dir.path()));
+        const QByteArray fifty = fiftyAppointments();
+        QVERIFY(WriteTerminBytes(h.dataPath(), fifty).ok);
+        {
+            second_user::Guard as(h.dataPath());
+            auto form = shown(h);
+            QVERIFY(form);
+            h.answer = QMessageBox::Ok;
+            QTest::mouseClick(form->EndeBtn, Qt::LeftButton);
+            QVERIFY(!form->isVisible());
+        }
+        QCOMPARE(h.boxes.size(), 3); // could not open, quit question, refusal
+        QVERIFY(h.boxes[2].text.startsWith(QLatin1String("The appointments were not saved.")));
+        QCOMPARE(h.fileBytes(), fifty);
+        QVERIFY(!QFile::exists(h.dataPath() + QStringLiteral(".saving")));
+    }
+
+    void aReadOnlyFileKeepsTheStoreInMemory()
+    {
+        MainFormHarness h;
+        const QByteArray fifty = fiftyAppointments();
+        QVERIFY(WriteTerminBytes(h.dataPath(), fifty).ok);
+        QVERIFY(::chmod(QFile::encodeName(h.dataPath()).constData(), 0444) == 0);
+        auto form = shown(h);
+        QVERIFY(form);
+        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        QCOMPARE(form->grid().RecordCount(), size_t(51));
+        QCOMPARE(h.boxes.size(), 1);
+        QVERIFY2(h.boxes[0].text.contains(QLatin1String("read-only")), qPrintable(h.boxes[0].text));
+        QCOMPARE(h.fileBytes(), fifty);
+        QVERIFY(::chmod(QFile::encodeName(h.dataPath()).constData(), 0644) == 0);
+        form->Timer1Timer();
+        QCOMPARE(recordsIn(h.fileBytes()), size_t(51));
+    }
+
+    // "€", typographic quotes, dashes and the ellipsis, typed and read.
+    void typedTextsAreStoredInTheCodePage()
+    {
+        MainFormHarness h;
+        DayGrid grid;
+        const QDate today = QDate::currentDate();
+        grid.AddRecord(grid.Slot(today.year(), today.month(), today.day()))->Name = "\x84" "Caf\xe9\x93 \x80" "5";
+        h.writeStore(grid);
+        auto form = shown(h);
+        QVERIFY(form);
+        QCOMPARE(form->ListView1->topLevelItem(0)->text(1), QStringLiteral("„Café“ €5"));
+        clickRow(*form, 0);
+        QCOMPARE(form->NameEd->text(), QStringLiteral("„Café“ €5"));
+        form->NameEd->setFocus();
+        form->NameEd->selectAll();
+        typeText(form->NameEd, QStringLiteral("Rent – 500 € … Ω"));
+        form->Timer1Timer();
+        QVERIFY(h.fileBytes().contains("Rent \x96 500 \x80 \x85 ?"));
+    }
+};
+
+QTEST_MAIN(TstDataFile)
+#include "tst_datafile.moc"
