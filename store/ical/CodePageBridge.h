@@ -1,6 +1,6 @@
 #pragma once
-// The one crossing between the store's 8-bit texts and iCalendar's
-// Unicode. Line breaks cross too: the store writes CR LF (as the program's
+// The one crossing between the store's 8-bit texts (the store's code page,
+// store/CodePage.h) and iCalendar's Unicode. Line breaks cross too: the store writes CR LF (as the program's
 // editor does), iCalendar a line feed.
 
 #include "store/Text.h"
