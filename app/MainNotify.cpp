@@ -1,6 +1,7 @@
 // Reminders that reach the user while the main window is out of sight.
 #include "app/MainUnit.h"
 
+#include "platform/desktop/WindowActivation.h"
 #include "platform/notify/DesktopNotifier.h"
 
 #include <QDialog>
@@ -30,9 +31,7 @@ void TMainForm::withdrawReminder(quint64 notice)
 
 void TMainForm::raiseReminder()
 {
-    if (!reminderDialog_ || !reminderDialog_->isVisible())
-        return;
-    reminderDialog_->setWindowState(reminderDialog_->windowState() & ~Qt::WindowMinimized);
-    reminderDialog_->raise();
-    reminderDialog_->activateWindow();
+    // The user clicked the notice: the dialog comes to them, wherever it is.
+    if (reminderDialog_ && reminderDialog_->isVisible())
+        ActivateForUser(reminderDialog_);
 }

@@ -19,7 +19,7 @@ SLOW = float(os.environ.get("KALVIX_E2E_SLOW", "1"))
 DEFAULT_TIMEOUT = 30.0 * SLOW
 POLL = 0.05
 
-REQUIRED_TOOLS = ("Xvfb", "openbox", "trayer", "xdotool", "xwininfo", "xev",
+REQUIRED_TOOLS = ("Xvfb", "openbox", "trayer", "xdotool", "xwininfo", "xev", "xprop",
                   "import", "stdbuf")
 
 
@@ -208,6 +208,11 @@ class XSession:
                            ("w", "Width"), ("h", "Height")):
             g[key] = int(re.search(label + r":\s+(-?\d+)", out).group(1))
         return g
+
+    def iconic(self, win):
+        """Whether the window manager keeps `win` minimised (WM_STATE Iconic)."""
+        out = self.run("xprop", "-id", str(win), "WM_STATE", check=False)
+        return "window state: Iconic" in out
 
     def viewable(self, win):
         return self.map_state(win) == "IsViewable"

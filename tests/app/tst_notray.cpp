@@ -1,0 +1,102 @@
+// Desktops without a notification area: the window is minimised where it
+// would have been hidden, and the tray's menu is the window's context menu.
+#include "MainFormHarness.h"
+
+#include <QMenu>
+#include <QStatusBar>
+#include <QSystemTrayIcon>
+
+namespace {
+
+void clickThroughWindow(QWidget *w, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget *top = w->window();
+    QTest::mouseClick(top->windowHandle(), button, {}, w->mapTo(top, w->rect().center()));
+}
+
+std::unique_ptr<TMainForm> shownForm(MainFormHarness &h)
+{
+    auto form = h.make();
+    form->show();
+    if (!QTest::qWaitForWindowExposed(form.get()))
+        return nullptr;
+    return form;
+}
+
+} // namespace
+
+class TstNoTray : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { TrayIcon::OverrideAvailability(std::nullopt); }
+
+    void minimizeAndTheWindowMenuMinimiseInsteadOfHiding()
+    {
+        MainFormHarness h;
+        TrayIcon::OverrideAvailability(false);
+        auto form = shownForm(h);
+        QVERIFY(form);
+        clickThroughWindow(form->MinimizeBtn);
+        QVERIFY(form->isVisible());
+        QVERIFY(form->isMinimized());
+
+        form->showNormal();
+        clickThroughWindow(form->StatusBar1, Qt::RightButton);
+        QVERIFY(form->trayMenu()->isVisible());
+        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Hide"));
+        QTest::keyClick(form->trayMenu(), Qt::Key_Down);
+        QTest::keyClick(form->trayMenu(), Qt::Key_Return);
+        QVERIFY(form->isVisible());
+        QVERIFY(form->isMinimized());
+
+        // "Show" undoes it.
+        form->WMUser(517);
+        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Show"));
+        form->trayMenu()->close();
+        form->Anzeigen1->trigger();
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->isMinimized());
+    }
+
+    void withATrayTheWindowHasNoMenuOfItsOwn()
+    {
+        MainFormHarness h;
+        auto form = shownForm(h);
+        QVERIFY(form);
+        clickThroughWindow(form->StatusBar1, Qt::RightButton);
+        QVERIFY(!form->trayMenu()->isVisible());
+    }
+
+    void startMinimizedMinimises()
+    {
+        MainFormHarness h;
+        TSettings s;
+        s.startMinimized = true;
+        h.writeStore(DayGrid(), s);
+        TrayIcon::OverrideAvailability(false);
+        auto form = shownForm(h);
+        QVERIFY(form);
+        QVERIFY(form->startMinimizedTimer().isActive());
+        QTRY_VERIFY(form->isMinimized());
+        QVERIFY(form->isVisible());
+    }
+
+    // Hidden into a tray that then goes away, the window would be lost.
+    void hiddenWindowIsMinimisedWhenTheTrayGoes()
+    {
+        MainFormHarness h;
+        auto form = shownForm(h);
+        QVERIFY(form);
+        auto *icon = form->findChild<QSystemTrayIcon *>();
+        QVERIFY(icon);
+        emit icon->activated(QSystemTrayIcon::Trigger);
+        emit icon->activated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!form->isVisible());
+        TrayIcon::OverrideAvailability(false);
+        QTRY_VERIFY_WITH_TIMEOUT(form->isVisible(), 10000);
+        QVERIFY(form->isMinimized());
+    }
+};
+
+QTEST_MAIN(TstNoTray)
+#include "tst_notray.moc"
