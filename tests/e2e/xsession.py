@@ -280,8 +280,19 @@ class XSession:
         return None
 
     def wait_tray_icon(self, pid, timeout=DEFAULT_TIMEOUT):
-        return wait_until(lambda: self.tray_icon_of(pid), timeout,
-                          "the tray icon to be embedded in the notification area")
+        # A tray that has just started lays its icons out in steps (an icon
+        # may sit beyond the screen's edge for a moment): the position
+        # counts once two looks agree and it is on the screen.
+        last = [None]
+
+        def settled():
+            pos = self.tray_icon_of(pid)
+            agreed = pos is not None and pos == last[0]
+            last[0] = pos
+            if agreed and 0 <= pos[0] < self.size[0] and 0 <= pos[1] < self.size[1]:
+                return pos
+            return None
+        return wait_until(settled, timeout, "the tray icon to be embedded in the notification area")
 
     def pointer(self):
         out = self.xdotool("getmouselocation", "--shell")
