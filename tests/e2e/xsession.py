@@ -282,16 +282,17 @@ class XSession:
     def wait_tray_icon(self, pid, timeout=DEFAULT_TIMEOUT):
         # A tray that has just started lays its icons out in steps (an icon
         # may sit beyond the screen's edge for a moment): the position
-        # counts once two looks agree and it is on the screen.
-        last = [None]
+        # counts once it is on the screen and has stayed put for a while.
+        seen = {"pos": None, "since": 0.0}
 
         def settled():
             pos = self.tray_icon_of(pid)
-            agreed = pos is not None and pos == last[0]
-            last[0] = pos
-            if agreed and 0 <= pos[0] < self.size[0] and 0 <= pos[1] < self.size[1]:
-                return pos
-            return None
+            now = time.monotonic()
+            if pos != seen["pos"]:
+                seen.update(pos=pos, since=now)
+                return None
+            on_screen = pos is not None and 0 <= pos[0] < self.size[0] and 0 <= pos[1] < self.size[1]
+            return pos if on_screen and now - seen["since"] >= 0.3 else None
         return wait_until(settled, timeout, "the tray icon to be embedded in the notification area")
 
     def pointer(self):
