@@ -31,6 +31,10 @@ std::optional<int> ClaimDataFile(SingleInstance &instance)
         return 0;
     case SingleInstance::Role::Unreachable:
         break;
+    case SingleInstance::Role::Blocked:
+        Dialogs::Ask(nullptr, instance.problem() + QStringLiteral("\n\nThis start ends without changing anything."),
+                     QString::fromLatin1(Dialogs::AppTitle), QMessageBox::Ok, QMessageBox::Critical);
+        return 1;
     }
     const QString folder = QDir::toNativeSeparators(QFileInfo(instance.key().dataPath).absolutePath());
     Dialogs::Ask(nullptr,

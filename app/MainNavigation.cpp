@@ -19,6 +19,9 @@
 QString TMainForm::timeText(double value) const
 {
     const DateTimeValue::Parts p = DateTimeValue::Split(value);
+    // A damaged value has no time to show; the record itself stays as it is.
+    if (!p.valid)
+        return QStringLiteral("(invalid)");
     return LocaleTexts::LongTime(QTime(p.hour, p.minute, p.second));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // Whether one appointment is due for a reminder at a given moment.
 
+#include "store/DateTimeValue.h"
 #include "store/Termin.h"
 
 // `appointment` is the moment of the appointment: its day as a date-time
@@ -12,10 +13,20 @@
 // came before the window opened or after the appointment, or when the repeat
 // interval since the last reminder has run out.
 //
+// A record holding a value no clock can use (NaN, infinite, beyond the
+// years 1 to 9999) is never due: compared with anything, NaN would make it
+// due at every check, "at 30 Dec 1899".
+//
 // Inline, because the check applies it to every appointment of the grid.
 inline bool IsDue(const TTermin &r, double appointment, double now)
 {
     if (r.Done)
+        return false;
+    using DateTimeValue::IsUsable;
+    // A repeat interval beyond any date still means "not again"; only NaN
+    // has no meaning at all.
+    if (!IsUsable(appointment) || !IsUsable(r.Time) || !IsUsable(r.FirstRemind) || std::isnan(r.RepeatInterval)
+        || !IsUsable(r.LastReminded))
         return false;
     if (appointment < now)
         return false;

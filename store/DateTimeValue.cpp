@@ -24,8 +24,10 @@ double EncodeTime(int hour, int minute, int second, int msec)
 Parts Split(double value)
 {
     Parts p;
-    if (!std::isfinite(value))
+    if (!IsUsable(value)) {
+        p.valid = false;
         return p;
+    }
     // Work in whole milliseconds so a value like 0.7 (16:48) does not come
     // out as 16:47:59.999.
     const long long ms = std::llround(value * MSecsPerDay);
@@ -44,7 +46,8 @@ Parts Split(double value)
 
 QDate ToDate(double value)
 {
-    return QDate::fromJulianDay(EpochJulianDay + Split(value).days);
+    const Parts p = Split(value);
+    return p.valid ? QDate::fromJulianDay(EpochJulianDay + p.days) : QDate();
 }
 
 double FromDateTime(const QDateTime &local)
@@ -57,6 +60,8 @@ double FromDateTime(const QDateTime &local)
 QDateTime ToDateTime(double value)
 {
     const Parts p = Split(value);
+    if (!p.valid)
+        return QDateTime();
     return QDateTime(QDate::fromJulianDay(EpochJulianDay + p.days),
                      QTime(p.hour, p.minute, p.second, p.msec), Qt::LocalTime);
 }

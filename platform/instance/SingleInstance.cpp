@@ -2,6 +2,8 @@
 
 #include "platform/instance/ShowRequest.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QThread>
 
 namespace {
@@ -31,6 +33,19 @@ void SingleInstance::release()
 
 SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
 {
+    // A folder (or FIFO, device...) of that name can never be a lock: it
+    // would look like a lock held by a copy that never answers, and no
+    // waiting removes it. Name it instead.
+    const QFileInfo existing(key_.lockPath);
+    if ((existing.exists() || existing.isSymLink()) && !existing.isFile()) {
+        problem_ = QStringLiteral("\"%1\" is %2, but Kalvix keeps its lock file under that name while it runs. "
+                                  "Remove or rename it, then start Kalvix again.")
+                       .arg(QDir::toNativeSeparators(key_.lockPath),
+                            existing.isDir()           ? QStringLiteral("a folder")
+                                : existing.isSymLink() ? QStringLiteral("a symbolic link that leads nowhere")
+                                                       : QStringLiteral("not a plain file"));
+        return Role::Blocked;
+    }
     const QDeadlineTimer deadline(answerTimeoutMs);
     for (;;) {
         // tryLock removes a lock whose process no longer runs by itself.

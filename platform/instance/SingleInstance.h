@@ -25,6 +25,7 @@ public:
         Owner,       // this process runs; the data file is its own
         HandedOver,  // another copy owns the file and was asked to show itself
         Unreachable, // another copy owns the file but could not be asked
+        Blocked,     // not a lock file but something else (a folder) is where the lock goes; see problem()
     };
 
     explicit SingleInstance(const QString &dataFilePath, QObject *parent = nullptr);

@@ -46,6 +46,9 @@ int main(int argc, char *argv[])
     case SingleInstance::Role::Unreachable:
         say("unreachable");
         return 3;
+    case SingleInstance::Role::Blocked:
+        say("blocked");
+        return 4;
     case SingleInstance::Role::Owner:
         say(instance.holdsLock() ? "owner" : "owner-unlocked");
         break;

@@ -124,6 +124,24 @@ private slots:
         QVERIFY(owner.isListening());
     }
 
+    // A folder where the lock goes is named as such at once, never taken
+    // for a running copy that does not answer, and is left alone.
+    void aFolderInPlaceOfTheLockIsNamed()
+    {
+        QTemporaryDir dir;
+        const QString data = dataIn(dir);
+        const InstanceKey key = InstanceKey::For(data);
+        QVERIFY(QDir().mkdir(key.lockPath));
+        SingleInstance instance(data);
+        QCOMPARE(instance.claim(NoAnswerMs), SingleInstance::Role::Blocked);
+        QVERIFY2(instance.problem().contains(QLatin1String("is a folder"))
+                     && instance.problem().contains(QDir::toNativeSeparators(key.lockPath))
+                     && !instance.problem().contains(QLatin1String("running")),
+                 qPrintable(instance.problem()));
+        QVERIFY(!instance.holdsLock());
+        QVERIFY(QFileInfo(key.lockPath).isDir());
+    }
+
     void socketAnswersOnlyTheShowRequest()
     {
         QTemporaryDir dir;

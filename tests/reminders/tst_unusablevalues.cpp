@@ -50,7 +50,6 @@ QList<std::pair<const char *, std::function<void(TTermin &)>>> spoilers()
         {"FirstRemind inf", [](TTermin &r) { r.FirstRemind = Inf; }},
         {"FirstRemind 1e9", [](TTermin &r) { r.FirstRemind = 1e9; }},
         {"RepeatInterval NaN", [](TTermin &r) { r.RepeatInterval = payloadNan(); }},
-        {"RepeatInterval -inf", [](TTermin &r) { r.RepeatInterval = -Inf; }},
         {"LastReminded inf", [](TTermin &r) { r.LastReminded = Inf; }},
         {"LastReminded -1e308", [](TTermin &r) { r.LastReminded = -1e308; }},
     };
