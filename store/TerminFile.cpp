@@ -248,7 +248,7 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings)
         // Gone since it was seen: the plain report, there is nothing to protect.
         if (!bytes.unread)
             return failure(QString::fromLatin1(TerminFile::OpenErrorText));
-        Outcome o = failure(QStringLiteral("%1 (\"%2\": %3)")
+        Outcome o = failure(QStringLiteral("%1 (\"%2\": %3).")
                                 .arg(QString::fromLatin1(TerminFile::OpenErrorText), path, bytes.error));
         o.unread = true;
         o.message += unreadNote();
