@@ -100,6 +100,9 @@ public:
     void Anzeigen1Click();
     // Another start of the program asked to see this one: show, restore and bring to the front.
     void ShowAndRaise();
+    // The command line changed the store: the tree and list show it now.
+    void ShowOutsideChange();
+    bool acceptsCommands() const { return !destroyed_; }
 
     // Controls, named as in the window's definition.
     QTabWidget *PageControl1 = nullptr;

@@ -1,10 +1,13 @@
 // Program entry: the application, the main window, the reminder dialog,
 // then the message loop.
 #include "app/AppPictures.h"
+#include "app/CommandService.h"
 #include "app/ExitSave.h"
 #include "app/KalvixApplication.h"
 #include "app/MainInstance.h"
 #include "app/MainUnit.h"
+#include "app/cli/CommandRun.h"
+#include "platform/datafolder/DataFolder.h"
 #include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
 #include "platform/instance/SingleInstance.h"
@@ -13,6 +16,12 @@
 
 int main(int argc, char *argv[])
 {
+    // Help, the version, a mistake on the command line and the commands
+    // that work on the store end here, before the window toolkit starts, so
+    // they need no display.
+    if (const std::optional<int> status = RunCommandLine(argc, argv))
+        return *status;
+
     // From the first moment a request to end is only noted; each step of the
     // start below looks whether one came, and the running program ends with
     // its save. Nothing is saved before the window is ready: until then
@@ -31,10 +40,11 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(0); // a box of the start gives way at once
     });
 
+    const QString dataFolder = DataFolder::For(QCoreApplication::applicationDirPath());
     // Decided before the main window exists: a second start for the same
     // data file must not read, write or add a tray icon. Declared first, the
     // lock outlives the main window and its final save.
-    SingleInstance instance(TerminFile::PathIn(QCoreApplication::applicationDirPath()));
+    SingleInstance instance(TerminFile::PathIn(dataFolder));
     if (const std::optional<int> status = ClaimDataFile(instance))
         return *status;
     if (TerminationRequests::Pending())
@@ -50,11 +60,13 @@ int main(int argc, char *argv[])
     AppPictures::init();
     QApplication::setWindowIcon(AppPictures::applicationIcon());
 
-    TMainForm mainForm;
+    TMainForm mainForm(dataFolder);
     if (TerminationRequests::Pending()) {
         mainForm.AbandonStart();
         return 0;
     }
+    // From here on "kalvix add" and the like are carried out by this copy.
+    CommandService commands(mainForm, instance);
     QObject::connect(&instance, &SingleInstance::showRequested, &mainForm, &TMainForm::ShowAndRaise);
     TTerminForm terminForm;
     TerminFormAnswers answers(terminForm);

@@ -26,7 +26,10 @@ void ShowRequestServer::acceptPending()
         // hangs up, or when the peer keeps it open without asking.
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         connect(socket, &QLocalSocket::readyRead, this, [this, socket] { serve(socket); });
-        QTimer::singleShot(IdleLimitMs, socket, [socket] { socket->abort(); });
+        QTimer::singleShot(IdleLimitMs, socket, [socket] {
+            if (!CommandReceiver::carriesCommand(socket))
+                socket->abort();
+        });
         // Another user who found a way to the socket is turned away unheard.
         if (socket->state() != QLocalSocket::ConnectedState || !PeerIsThisUser(socket->socketDescriptor())) {
             socket->abort();
@@ -40,12 +43,19 @@ void ShowRequestServer::acceptPending()
 
 void ShowRequestServer::serve(QLocalSocket *socket)
 {
+    if (commands_.receiving(socket)) {
+        commands_.receive(socket);
+        return;
+    }
     if (!socket->canReadLine()) {
         if (socket->bytesAvailable() > ShowProtocol::MaxLine)
             socket->abort();
         return;
     }
     const QByteArray line = socket->readLine(ShowProtocol::MaxLine + 1);
+    bool malformed = false;
+    if (commands_.start(socket, line, malformed) || malformed)
+        return;
     if (line != ShowProtocol::Request) {
         socket->abort();
         return;

@@ -4,6 +4,8 @@
 // window. Malformed, oversized or idle connections are dropped without
 // disturbing the program.
 
+#include "platform/instance/CommandReceiver.h"
+
 #include <QLocalServer>
 #include <QObject>
 #include <QString>
@@ -26,6 +28,9 @@ public:
     // A connection that sends nothing useful for this long is closed.
     static constexpr int IdleLimitMs = 10000;
 
+    // Who carries out commands ("kalvix add" and the like) for this copy.
+    void setCommandHandler(CommandHandler handler) { commands_.setHandler(std::move(handler)); }
+
 signals:
     void showRequested();
 
@@ -34,4 +39,5 @@ private:
     void serve(QLocalSocket *socket);
 
     QLocalServer server_;
+    CommandReceiver commands_;
 };

@@ -43,6 +43,10 @@ public:
     void release();
     bool isListening() const { return server_.isListening(); }
     const InstanceKey &key() const { return key_; }
+    // Who carries out commands sent by "kalvix add", "kalvix list" and the
+    // like while this copy owns the file; until one is set they are told
+    // to retry.
+    void setCommandHandler(CommandHandler handler) { server_.setCommandHandler(std::move(handler)); }
     // Why the running copy could not be reached, or why this owner does
     // not listen; empty when neither happened.
     QString problem() const { return problem_; }

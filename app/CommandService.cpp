@@ -1,0 +1,71 @@
+#include "app/CommandService.h"
+
+#include "app/MainUnit.h"
+#include "app/cli/StoreAccess.h"
+#include "platform/instance/SingleInstance.h"
+#include "store/TerminFile.h"
+
+#include <QDir>
+
+using CommandProtocol::Answer;
+
+namespace {
+
+Answer answer(Answer::Status status, const QByteArray &payload = QByteArray())
+{
+    Answer a;
+    a.status = status;
+    a.payload = payload;
+    return a;
+}
+
+} // namespace
+
+CommandService::CommandService(TMainForm &form, SingleInstance &instance) : form_(form), instance_(instance)
+{
+    instance_.setCommandHandler([this](const QByteArray &verb, const QByteArray &payload) { return Serve(verb, payload); });
+}
+
+CommandService::~CommandService()
+{
+    instance_.setCommandHandler(nullptr);
+}
+
+Answer CommandService::Serve(const QByteArray &verb, const QByteArray &payload)
+{
+    // While the program ends the store is being written and let go; the
+    // command waits for the lock instead.
+    if (!form_.acceptsCommands())
+        return answer(Answer::Retry);
+    if (verb == StoreAccess::SnapshotVerb)
+        return answer(Answer::Ok, TerminFile::Serialize(form_.grid(), form_.settings()));
+    if (verb == StoreAccess::AddVerb)
+        return add(payload);
+    return answer(Answer::Failed, "this copy of Kalvix does not know the command \"" + verb + '"');
+}
+
+Answer CommandService::add(const QByteArray &payload)
+{
+    StoreBatch batch;
+    bool skipPresent = false, dryRun = false;
+    QString error;
+    if (!StoreAccess::ParseAddRequest(payload, batch, skipPresent, dryRun, error))
+        return answer(Answer::Failed, error.toUtf8());
+
+    BatchAddition addition;
+    const BatchCounts counts = addition.Apply(form_.grid(), batch, skipPresent, dryRun);
+    if (!dryRun && counts.added > 0) {
+        // Written here rather than through the window's save, which would
+        // report a failure in a message box: the command reports it, and
+        // the store goes back to what it was, so nothing is half done.
+        const TerminFile::Outcome o = WriteTerminBytes(form_.dataPath(), TerminFile::Serialize(form_.grid(), form_.settings()));
+        if (!o.ok) {
+            addition.Undo(form_.grid());
+            form_.ShowOutsideChange();
+            return answer(Answer::Failed,
+                          QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(form_.dataPath()), o.message).toUtf8());
+        }
+        form_.ShowOutsideChange();
+    }
+    return answer(Answer::Ok, StoreAccess::CountsAnswer(counts));
+}

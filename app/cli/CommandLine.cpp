@@ -1,0 +1,307 @@
+#include "app/cli/CommandLine.h"
+
+#include "app/cli/ArgumentValues.h"
+#include "app/cli/Occurrences.h"
+#include "app/cli/KalvixVersion.h"
+#include "store/CodePage.h"
+#include "store/DateTimeValue.h"
+
+#include <QCommandLineParser>
+
+namespace CommandLine {
+
+namespace {
+
+const char AddUsage[] =
+    "Usage: kalvix add DATE [TIME] NAME [--description TEXT] [--first DURATION] [--repeat DURATION]\n"
+    "                  [--every day|week|month|year|Nd|Nw (--until DATE | --count N)]\n";
+const char ListUsage[] = "Usage: kalvix list [FROM [TO]] [--format text|tsv]\n";
+const char WindowUsage[] = "Usage: kalvix [--help | --version | COMMAND ...]\n";
+
+const char AddHelp[] =
+    "Adds an appointment, as \"Add appointment\" in the window does.\n"
+    "\n"
+    "  DATE                 2026-12-24, today or tomorrow (2000-01-01 to 2100-12-31)\n"
+    "  TIME                 18:00 (default 12:00)\n"
+    "  NAME                 the appointment's name; put it in quotes when it has spaces\n"
+    "  -d, --description TEXT  longer text shown with the reminder\n"
+    "  --first DURATION     first reminder this long before (default 3d)\n"
+    "  --repeat DURATION    then remind again this often (default 1d)\n"
+    "  --every STEP         add one appointment per day, week, month, year, N days (Nd)\n"
+    "                       or N weeks (Nw); a day missing in a month (the 31st)\n"
+    "                       becomes its last day\n"
+    "  --until DATE         last day of the series (with --every)\n"
+    "  --count N            number of appointments in the series (with --every)\n"
+    "\n"
+    "DURATION: 3d, 2h30m, 1d2h30m, 45m or ISO 8601 such as P1DT2H30M.\n";
+const char ListHelp[] =
+    "Lists the appointments from FROM to TO (both included), in calendar order and\n"
+    "within a day in the order they were added: date, time, name, reminder state.\n"
+    "FROM defaults to today, TO to 30 days after FROM.\n"
+    "\n"
+    "  --format text|tsv    tsv: tab-separated columns date, time, name, state\n"
+    "                       (done, passed, due, waiting, reminded), last reminded,\n"
+    "                       first reminder, repeat, description; tab, line break,\n"
+    "                       carriage return and backslash written as \\t \\n \\r \\\\\n";
+
+QString helpFor(const char *usage, const char *body)
+{
+    return QString::fromUtf8(usage) + QLatin1Char('\n') + QString::fromUtf8(body);
+}
+
+// Options the toolkit reads itself when the window starts (a session
+// manager restarting the program passes -session, a user may pass -style);
+// accepted but not listed in the help.
+void addToolkitOptions(QCommandLineParser &p)
+{
+    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
+                             "qwindowicon", "qwindowtitle", "qmljsdebugger", "display", "geometry", "title", "name",
+                             "style", "stylesheet", "session", "fn", "font", "bg", "background", "fg",
+                             "foreground", "btn", "button", "visual", "im", "dialogs"}) {
+        QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        p.addOption(o);
+    }
+    for (const char *name : {"reverse", "widgetcount", "nograb", "dograb", "sync", "cmap"}) {
+        QCommandLineOption o(QString::fromLatin1(name));
+        o.setFlags(QCommandLineOption::HiddenFromHelp);
+        p.addOption(o);
+    }
+}
+
+CommandLineOutcome failed(const QString &error, const char *usage)
+{
+    CommandLineOutcome o;
+    o.error = error;
+    o.usage = QString::fromUtf8(usage);
+    return o;
+}
+
+CommandLineOutcome help(const QString &text)
+{
+    CommandLineOutcome o;
+    o.command.kind = Command::Help;
+    o.command.text = text;
+    return o;
+}
+
+// Texts of the store are 8-bit; a character the file cannot hold is refused
+// rather than silently turned into "?".
+bool toStoreText(const QString &what, const QString &value, TText &out, QString &error)
+{
+    int lost = 0;
+    const std::string bytes = EncodeAnsi(value, &lost);
+    if (lost > 0) {
+        error = QStringLiteral("the %1 holds %2 character(s) the data file cannot store (it keeps Western "
+                               "European characters only)")
+                    .arg(what)
+                    .arg(lost);
+        return false;
+    }
+    out = bytes;
+    return true;
+}
+
+CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
+{
+    QCommandLineParser p;
+    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption descOpt(QStringList{QStringLiteral("d"), QStringLiteral("description")}, QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption firstOpt(QStringLiteral("first"), QString(), QStringLiteral("DURATION"));
+    const QCommandLineOption repeatOpt(QStringLiteral("repeat"), QString(), QStringLiteral("DURATION"));
+    const QCommandLineOption everyOpt(QStringLiteral("every"), QString(), QStringLiteral("STEP"));
+    const QCommandLineOption untilOpt(QStringLiteral("until"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption countOpt(QStringLiteral("count"), QString(), QStringLiteral("N"));
+    p.addOptions({helpOpt, descOpt, firstOpt, repeatOpt, everyOpt, untilOpt, countOpt});
+    if (!p.parse(arguments))
+        return failed(p.errorText(), AddUsage);
+    if (p.isSet(helpOpt))
+        return help(helpFor(AddUsage, AddHelp));
+    for (const QCommandLineOption *o : {&descOpt, &firstOpt, &repeatOpt, &everyOpt, &untilOpt, &countOpt})
+        if (p.values(*o).size() > 1)
+            return failed(QStringLiteral("--%1 is given more than once").arg(o->names().constLast()), AddUsage);
+
+    const QStringList pos = p.positionalArguments();
+    if (pos.size() < 2)
+        return failed(pos.isEmpty() ? QStringLiteral("add needs a date and a name")
+                                    : QStringLiteral("add needs a name after the date"),
+                      AddUsage);
+    if (pos.size() > 3)
+        return failed(QStringLiteral("add takes a date, a time and a name, but got %1 words; put a name with "
+                                     "spaces in quotes")
+                          .arg(pos.size()),
+                      AddUsage);
+
+    const Parsed<QDate> date = ArgumentValues::Date(pos[0], today);
+    if (!date)
+        return failed(date.error, AddUsage);
+    TTermin t;
+    t.Time = DateTimeValue::EncodeTime(12, 0);
+    t.FirstRemind = 3.0;
+    t.RepeatInterval = 1.0;
+    QString name = pos.back();
+    if (pos.size() == 3) {
+        const Parsed<double> time = ArgumentValues::TimeOfDay(pos[1]);
+        if (!time)
+            return failed(time.error, AddUsage);
+        t.Time = *time.value;
+    } else if (ArgumentValues::LooksLikeTime(name)) {
+        return failed(QStringLiteral("add needs a name after the time \"%1\"").arg(name), AddUsage);
+    }
+    if (name.trimmed().isEmpty())
+        return failed(QStringLiteral("the name is empty"), AddUsage);
+    if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
+        return failed(QStringLiteral("the name holds a line break; a name is one line"), AddUsage);
+
+    QString error;
+    if (!toStoreText(QStringLiteral("name"), name, t.Name, error))
+        return failed(error, AddUsage);
+    if (p.isSet(descOpt)) {
+        // Line breaks are stored as CR LF, as the description editor keeps them.
+        QString desc = p.value(descOpt);
+        desc.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+        desc.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
+        if (!toStoreText(QStringLiteral("description"), desc, t.Description, error))
+            return failed(error, AddUsage);
+    }
+    for (auto [opt, field] : {std::pair{&firstOpt, &t.FirstRemind}, std::pair{&repeatOpt, &t.RepeatInterval}}) {
+        if (!p.isSet(*opt))
+            continue;
+        const Parsed<double> d = ArgumentValues::Duration(p.value(*opt));
+        if (!d)
+            return failed(QStringLiteral("--%1: %2").arg(opt->names().constFirst(), d.error), AddUsage);
+        *field = *d.value;
+    }
+
+    QList<QDate> days{*date.value};
+    if (p.isSet(everyOpt)) {
+        const Parsed<ArgumentValues::Step> step = ArgumentValues::Every(p.value(everyOpt));
+        if (!step)
+            return failed(QStringLiteral("--every: ") + step.error, AddUsage);
+        if (p.isSet(untilOpt) == p.isSet(countOpt))
+            return failed(QStringLiteral("--every needs either --until DATE or --count N"), AddUsage);
+        Parsed<QList<QDate>> series;
+        if (p.isSet(untilOpt)) {
+            const Parsed<QDate> until = ArgumentValues::Date(p.value(untilOpt), today);
+            if (!until)
+                return failed(QStringLiteral("--until: ") + until.error, AddUsage);
+            series = Occurrences::Until(*date.value, *step.value, *until.value);
+        } else {
+            bool ok = false;
+            const int count = p.value(countOpt).toInt(&ok);
+            if (!ok || count < 1)
+                return failed(QStringLiteral("--count: \"%1\" is not a whole number of 1 or more").arg(p.value(countOpt)),
+                              AddUsage);
+            series = Occurrences::Count(*date.value, *step.value, count);
+        }
+        if (!series)
+            return failed(series.error, AddUsage);
+        days = *series.value;
+    } else if (p.isSet(untilOpt) || p.isSet(countOpt)) {
+        return failed(QStringLiteral("--until and --count go with --every"), AddUsage);
+    }
+
+    CommandLineOutcome o;
+    o.command.kind = Command::Add;
+    o.command.batch.reserve(size_t(days.size()));
+    for (const QDate &d : days)
+        o.command.batch.push_back(DatedTermin{d, t});
+    return o;
+}
+
+CommandLineOutcome parseList(const QStringList &arguments, const QDate &today)
+{
+    QCommandLineParser p;
+    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption formatOpt(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"), QStringLiteral("text"));
+    p.addOptions({helpOpt, formatOpt});
+    if (!p.parse(arguments))
+        return failed(p.errorText(), ListUsage);
+    if (p.isSet(helpOpt))
+        return help(helpFor(ListUsage, ListHelp));
+    CommandLineOutcome o;
+    o.command.kind = Command::List;
+    const QString format = p.value(formatOpt);
+    if (format == QLatin1String("tsv"))
+        o.command.format = Listing::Format::Tsv;
+    else if (format != QLatin1String("text"))
+        return failed(QStringLiteral("--format: \"%1\" is neither text nor tsv").arg(format), ListUsage);
+
+    const QStringList pos = p.positionalArguments();
+    if (pos.size() > 2)
+        return failed(QStringLiteral("list takes at most two dates, FROM and TO"), ListUsage);
+    o.command.from = today;
+    if (!pos.isEmpty()) {
+        const Parsed<QDate> from = ArgumentValues::Date(pos[0], today);
+        if (!from)
+            return failed(from.error, ListUsage);
+        o.command.from = *from.value;
+    }
+    o.command.to = o.command.from.addDays(30);
+    if (pos.size() == 2) {
+        const Parsed<QDate> to = ArgumentValues::Date(pos[1], today);
+        if (!to)
+            return failed(to.error, ListUsage);
+        if (*to.value < o.command.from)
+            return failed(QStringLiteral("TO %1 comes before FROM %2")
+                              .arg(to.value->toString(Qt::ISODate), o.command.from.toString(Qt::ISODate)),
+                          ListUsage);
+        o.command.to = *to.value;
+    }
+    return o;
+}
+
+} // namespace
+
+QString Usage()
+{
+    return QString::fromUtf8(WindowUsage) + QString::fromUtf8(AddUsage) + QString::fromUtf8(ListUsage);
+}
+
+QString VersionText()
+{
+    return QStringLiteral("kalvix " KALVIX_VERSION "\n");
+}
+
+CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
+{
+    const QString program = arguments.value(0, QStringLiteral("kalvix"));
+    const QString first = arguments.value(1);
+    if (!first.isEmpty() && !first.startsWith(QLatin1Char('-'))) {
+        const QStringList rest = QStringList{program + QLatin1Char(' ') + first} + arguments.mid(2);
+        if (first == QLatin1String("add"))
+            return parseAdd(rest, today);
+        if (first == QLatin1String("list"))
+            return parseList(rest, today);
+        if (first == QLatin1String("help"))
+            return help(CommandLine::Usage() + QStringLiteral("\nRun \"kalvix COMMAND --help\" for one command.\n"));
+        return failed(QStringLiteral("unknown command \"%1\"").arg(first), WindowUsage);
+    }
+
+    QCommandLineParser p;
+    // Toolkit options are single-dash words (-style fusion, -session id).
+    p.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption versionOpt(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    p.addOptions({helpOpt, versionOpt});
+    addToolkitOptions(p);
+    if (!p.parse(arguments))
+        return failed(p.errorText(), WindowUsage);
+    if (!p.positionalArguments().isEmpty())
+        return failed(QStringLiteral("unexpected \"%1\"").arg(p.positionalArguments().constFirst()), WindowUsage);
+    if (p.isSet(helpOpt))
+        return help(QStringLiteral("Kalvix " KALVIX_VERSION " reminds you of your appointments.\n\n") + Usage()
+                    + QStringLiteral("\nWithout a command the window opens (or the running copy shows itself).\n"
+                                     "Commands work without a display; when Kalvix runs, the running copy\n"
+                                     "carries them out. Run \"kalvix COMMAND --help\" for one command.\n"));
+    CommandLineOutcome o;
+    if (p.isSet(versionOpt)) {
+        o.command.kind = Command::Version;
+        o.command.text = VersionText();
+    }
+    return o;
+}
+
+} // namespace CommandLine

@@ -1,0 +1,45 @@
+#pragma once
+// What the command line asks for, decided before any application object
+// exists: the window (no command), help, the version, or one of the
+// commands that work on the store without a display.
+//
+// Every mistake on the command line is found here, before anything is
+// read or written, and comes back as one line saying what is wrong plus the
+// usage of what was being written.
+
+#include "app/cli/Listing.h"
+#include "app/cli/StoreBatch.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+struct Command {
+    enum Kind { Window, Help, Version, Add, List } kind = Window;
+
+    QString text;      // Help: the help to print
+    StoreBatch batch;  // Add: the appointments to add, in order
+    QDate from, to;    // List: the days, both included
+    Listing::Format format = Listing::Format::Text;
+
+    bool changesStore() const { return kind == Add; }
+};
+
+struct CommandLineOutcome {
+    Command command;
+    QString error; // one line; the command is not to be run when set
+    QString usage; // the usage to print below the error
+
+    bool ok() const { return error.isEmpty(); }
+};
+
+namespace CommandLine {
+
+// `arguments` as the program received them, the program's name first.
+// `today` resolves "today", "tomorrow" and the default range of "list".
+CommandLineOutcome Parse(const QStringList &arguments, const QDate &today);
+
+QString Usage(); // all commands, short
+QString VersionText();
+
+} // namespace CommandLine

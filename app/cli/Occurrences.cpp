@@ -1,0 +1,51 @@
+#include "app/cli/Occurrences.h"
+
+#include "store/DayGrid.h"
+
+namespace Occurrences {
+
+namespace {
+const QDate LastDay(DayGrid::LastYear, 12, 31);
+}
+
+QDate Nth(const QDate &first, const ArgumentValues::Step &step, int k)
+{
+    if (step.unit == ArgumentValues::Step::Months)
+        return first.addMonths(qint64(k) * step.count); // clamps to the month's last day
+    return first.addDays(qint64(k) * step.count);
+}
+
+Parsed<QList<QDate>> Until(const QDate &first, const ArgumentValues::Step &step, const QDate &until)
+{
+    if (until < first)
+        return Parsed<QList<QDate>>::fail(QStringLiteral("--until %1 comes before the first day %2")
+                                              .arg(until.toString(Qt::ISODate), first.toString(Qt::ISODate)));
+    QList<QDate> days;
+    for (int k = 0;; ++k) {
+        const QDate d = Nth(first, step, k);
+        if (d > until || d > LastDay)
+            break;
+        days.append(d);
+    }
+    return Parsed<QList<QDate>>::ok(days);
+}
+
+Parsed<QList<QDate>> Count(const QDate &first, const ArgumentValues::Step &step, int count)
+{
+    if (count < 1)
+        return Parsed<QList<QDate>>::fail(QStringLiteral("--count must be at least 1"));
+    QList<QDate> days;
+    for (int k = 0; k < count; ++k) {
+        const QDate d = Nth(first, step, k);
+        if (d > LastDay)
+            return Parsed<QList<QDate>>::fail(
+                QStringLiteral("--count %1 runs past 2100-12-31, the last day Kalvix keeps appointments for; "
+                               "only %2 fit")
+                    .arg(count)
+                    .arg(k));
+        days.append(d);
+    }
+    return Parsed<QList<QDate>>::ok(days);
+}
+
+} // namespace Occurrences

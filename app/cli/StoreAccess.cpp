@@ -1,0 +1,180 @@
+#include "app/cli/StoreAccess.h"
+
+#include "platform/instance/CommandRequest.h"
+#include "platform/instance/InstanceKey.h"
+#include "store/TerminFile.h"
+
+#include <QDataStream>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QThread>
+
+const char StoreAccess::SnapshotVerb[] = "snapshot";
+const char StoreAccess::AddVerb[] = "add";
+
+namespace {
+
+constexpr int ConnectMs = 2000;
+// Once a request is with the running copy it gets much longer to answer:
+// a big import into a big store takes a while, and giving up early would
+// leave the caller not knowing whether the change was made.
+constexpr int AnswerMs = 5 * 60 * 1000;
+constexpr unsigned long PauseMs = 20;
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// Reads the file when it exists; a missing file is an empty store.
+bool load(const QString &path, DayGrid &grid, TSettings &settings, QString &error)
+{
+    if (!QFileInfo::exists(path))
+        return true;
+    const TerminFile::Outcome o = OpenTermins(path, grid, settings);
+    if (!o.ok)
+        error = QStringLiteral("%1: %2").arg(native(path), o.message);
+    return o.ok;
+}
+
+} // namespace
+
+StoreAccess::StoreAccess(const QString &dataPath) : dataPath_(dataPath) {}
+
+QByteArray StoreAccess::AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun)
+{
+    QByteArray bytes;
+    bytes.append(char(skipPresent ? 1 : 0)).append(char(dryRun ? 1 : 0));
+    return bytes + StoreBatchWire::Encode(batch);
+}
+
+bool StoreAccess::ParseAddRequest(const QByteArray &payload, StoreBatch &batch, bool &skipPresent, bool &dryRun,
+                                  QString &error)
+{
+    if (payload.size() < 2) {
+        error = QStringLiteral("malformed request");
+        return false;
+    }
+    skipPresent = payload[0] != 0;
+    dryRun = payload[1] != 0;
+    error = StoreBatchWire::Decode(payload.mid(2), batch);
+    return error.isEmpty();
+}
+
+QByteArray StoreAccess::CountsAnswer(const BatchCounts &counts)
+{
+    return QByteArray::number(counts.added) + ' ' + QByteArray::number(counts.present);
+}
+
+template <typename Local>
+StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, bool needsLock, Local &&local,
+                                  QByteArray &answer, QString &error)
+{
+    const InstanceKey key = InstanceKey::For(dataPath_);
+    QLockFile lock(key.lockPath);
+    // A running copy holds its lock for days; only a dead holder makes it stale.
+    lock.setStaleLockTime(0);
+    const QDeadlineTimer deadline(WaitMs);
+    QString problem;
+    for (bool lastTry = false;; ) {
+        if (lock.tryLock(0))
+            return local() ? Via::Local : Via::Failed;
+        const bool noLockHere = lock.error() != QLockFile::LockFailedError;
+
+        const CommandRequestResult r = SendCommand(key.serverName, verb, payload, QDeadlineTimer(ConnectMs),
+                                                   QDeadlineTimer(AnswerMs));
+        if (r.kind == CommandRequestResult::Answered) {
+            if (r.answer.status == CommandProtocol::Answer::Ok) {
+                answer = r.answer.payload;
+                return Via::Remote;
+            }
+            if (r.answer.status == CommandProtocol::Answer::Failed) {
+                error = QString::fromUtf8(r.answer.payload);
+                return Via::Failed;
+            }
+            problem = QStringLiteral("the running copy is busy");
+        } else if (r.sent) {
+            // The request got there but no answer came back: whether it was
+            // carried out cannot be told from here.
+            error = QStringLiteral("the running copy of Kalvix for %1 took the request but did not answer (%2); "
+                                   "look in its window whether the change was made")
+                        .arg(native(dataPath_), r.detail);
+            return Via::Failed;
+        } else {
+            problem = r.detail;
+        }
+
+        if (noLockHere && r.kind == CommandRequestResult::NoServer) {
+            // No lock can be taken in this folder (read-only, say) and no copy
+            // runs: reading is still fine, but a change could not be saved.
+            if (!needsLock)
+                return local() ? Via::Local : Via::Failed;
+            error = QStringLiteral("cannot lock %1: %2").arg(native(key.lockPath), lock.error() == QLockFile::PermissionError
+                                                                                      ? QStringLiteral("permission denied")
+                                                                                      : QStringLiteral("unknown error"));
+            return Via::Failed;
+        }
+        if (lastTry)
+            break;
+        if (deadline.hasExpired()) {
+            // A lock whose holder is gone but looked alive (a reused process
+            // id) is removed here; a live holder keeps it.
+            lock.removeStaleLockFile();
+            lastTry = true;
+            continue;
+        }
+        QThread::msleep(PauseMs);
+    }
+    error = QStringLiteral("%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was "
+                           "changed")
+                .arg(native(dataPath_), native(key.lockPath),
+                     problem.isEmpty() ? QString() : QStringLiteral(": ") + problem);
+    return Via::Failed;
+}
+
+bool StoreAccess::Snapshot(DayGrid &grid, TSettings &settings, QString &error)
+{
+    QByteArray answer;
+    const Via via = run(SnapshotVerb, QByteArray(), false,
+                        [&] { return load(dataPath_, grid, settings, error); }, answer, error);
+    if (via != Via::Remote)
+        return via == Via::Local;
+    const QString bad = TerminFile::Parse(answer.constData(), size_t(answer.size()), grid, settings);
+    if (!bad.isEmpty())
+        error = QStringLiteral("the running copy sent an unreadable store: ") + bad;
+    return bad.isEmpty();
+}
+
+bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error)
+{
+    QByteArray answer;
+    const Via via = run(
+        AddVerb, AddRequest(batch, skipPresent, dryRun), !dryRun,
+        [&] {
+            DayGrid grid;
+            TSettings settings;
+            if (!load(dataPath_, grid, settings, error))
+                return false;
+            BatchAddition addition;
+            counts = addition.Apply(grid, batch, skipPresent, dryRun);
+            if (dryRun || counts.added == 0)
+                return true;
+            const TerminFile::Outcome o = SaveTermins(dataPath_, grid, settings);
+            if (!o.ok)
+                error = QStringLiteral("%1: %2").arg(native(dataPath_), o.message);
+            return o.ok;
+        },
+        answer, error);
+    if (via != Via::Remote)
+        return via == Via::Local;
+    const QList<QByteArray> parts = answer.split(' ');
+    bool okAdded = false, okPresent = false;
+    if (parts.size() == 2) {
+        counts.added = parts[0].toInt(&okAdded);
+        counts.present = parts[1].toInt(&okPresent);
+    }
+    if (!okAdded || !okPresent)
+        error = QStringLiteral("the running copy gave an answer that makes no sense");
+    return okAdded && okPresent;
+}

@@ -1,0 +1,49 @@
+#pragma once
+// One store, one writer: a command works on the store through whoever
+// holds it. When a copy of the program runs for the data file, that copy
+// carries the command out over its socket (its window shows the change and
+// it writes the file at once); otherwise the command takes the data file's
+// lock itself, reads, changes, writes the file atomically and lets go.
+// Two commands at the same moment take turns on the lock or are served one
+// after the other by the running copy, so neither loses the other's change.
+
+#include "app/cli/StoreBatch.h"
+#include "store/Settings.h"
+
+#include <QString>
+
+class StoreAccess {
+public:
+    explicit StoreAccess(const QString &dataPath);
+
+    // The store as the running copy holds it (unsaved edits included), or
+    // as the file holds it. False with `error` set when neither can be read.
+    bool Snapshot(DayGrid &grid, TSettings &settings, QString &error);
+
+    // Adds the batch as one change: all of it is stored, or none of it.
+    bool Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error);
+
+    const QString &dataPath() const { return dataPath_; }
+
+    // How long a command waits for a lock held by another command, or for a
+    // running copy that is busy (a long save, or just starting or ending).
+    static constexpr int WaitMs = 30000;
+
+    // The verbs the running copy understands, and the bytes of an "add".
+    static const char SnapshotVerb[];
+    static const char AddVerb[];
+    static QByteArray AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun);
+    static bool ParseAddRequest(const QByteArray &payload, StoreBatch &batch, bool &skipPresent, bool &dryRun,
+                                QString &error);
+    static QByteArray CountsAnswer(const BatchCounts &counts);
+
+private:
+    enum class Via { Local, Remote, Failed };
+    // Runs `local` under the lock, or sends the request to the running
+    // copy; `answer` receives the running copy's payload.
+    template <typename Local>
+    Via run(const char *verb, const QByteArray &payload, bool needsLock, Local &&local, QByteArray &answer,
+            QString &error);
+
+    QString dataPath_;
+};

@@ -1,0 +1,148 @@
+#include "app/cli/StoreBatch.h"
+
+#include "store/DateTimeValue.h"
+
+#include <QDataStream>
+#include <QHash>
+#include <QIODevice>
+
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr quint32 MaxText = 64u << 20; // far beyond any text a person writes
+
+void putText(QDataStream &out, const TText &t)
+{
+    out << quint32(t.size());
+    out.writeRawData(t.data(), int(t.size()));
+}
+
+bool getText(QDataStream &in, TText &t)
+{
+    quint32 n = 0;
+    in >> n;
+    if (in.status() != QDataStream::Ok || n > MaxText || n > quint32(in.device()->bytesAvailable()))
+        return false;
+    std::string s(n, '\0');
+    if (in.readRawData(s.data(), int(n)) != int(n))
+        return false;
+    t = s; // stops at an embedded NUL, as reading the data file does
+    return true;
+}
+
+qint64 millis(double v)
+{
+    return std::isfinite(v) ? std::llround(v * DateTimeValue::MSecsPerDay) : 0;
+}
+
+} // namespace
+
+namespace StoreBatchWire {
+
+QByteArray Encode(const StoreBatch &batch)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    out << quint32(batch.size());
+    for (const DatedTermin &d : batch) {
+        const TTermin &t = d.termin;
+        out << qint32(d.date.year()) << qint32(d.date.month()) << qint32(d.date.day());
+        out << t.Time << t.LastReminded << t.FirstRemind << t.RepeatInterval << quint8(t.Done ? 1 : 0);
+        putText(out, t.Name);
+        putText(out, t.Description);
+    }
+    return bytes;
+}
+
+QString Decode(const QByteArray &bytes, StoreBatch &batch)
+{
+    QDataStream in(bytes);
+    in.setByteOrder(QDataStream::LittleEndian);
+    in.setFloatingPointPrecision(QDataStream::DoublePrecision);
+    quint32 count = 0;
+    in >> count;
+    // Every entry takes at least 57 bytes; a count beyond that is a lie.
+    if (in.status() != QDataStream::Ok || count > quint32(bytes.size() / 57))
+        return QStringLiteral("malformed list of appointments");
+    StoreBatch result;
+    result.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        qint32 y = 0, m = 0, d = 0;
+        quint8 done = 0;
+        DatedTermin e;
+        TTermin &t = e.termin;
+        in >> y >> m >> d >> t.Time >> t.LastReminded >> t.FirstRemind >> t.RepeatInterval >> done;
+        if (in.status() != QDataStream::Ok)
+            return QStringLiteral("malformed list of appointments");
+        if (!DayGrid::IsValidDay(y, m, d))
+            return QStringLiteral("appointment %1 is on a day outside 2000 to 2100").arg(i + 1);
+        for (double v : {t.Time, t.LastReminded, t.FirstRemind, t.RepeatInterval})
+            if (!std::isfinite(v))
+                return QStringLiteral("appointment %1 holds a value that is not a number").arg(i + 1);
+        t.Done = done != 0;
+        if (!getText(in, t.Name) || !getText(in, t.Description))
+            return QStringLiteral("malformed list of appointments");
+        e.date = QDate(y, m, d);
+        result.push_back(std::move(e));
+    }
+    if (!in.atEnd())
+        return QStringLiteral("malformed list of appointments");
+    batch = std::move(result);
+    return QString();
+}
+
+} // namespace StoreBatchWire
+
+bool SameAppointment(const TTermin &a, const TTermin &b)
+{
+    return millis(a.Time) == millis(b.Time) && a.Name == b.Name && a.Description == b.Description;
+}
+
+BatchCounts BatchAddition::Apply(DayGrid &grid, const StoreBatch &batch, bool skipPresent, bool dryRun)
+{
+    BatchCounts counts;
+    added_.clear();
+    // Per day, what this batch has added so far (or would have, in a dry
+    // run), so a file listing the same appointment twice adds it once.
+    QHash<qint64, std::vector<const TTermin *>> pending;
+    QHash<qint64, int> addedPerDay;
+    for (const DatedTermin &d : batch) {
+        const qint64 key = d.date.toJulianDay();
+        TTerminDay &slot = grid.Slot(d.date.year(), d.date.month(), d.date.day());
+        if (skipPresent) {
+            bool present = false;
+            const uint32_t stored = slot.records.Count() - uint32_t(dryRun ? 0 : addedPerDay.value(key));
+            for (uint32_t i = 0; i < stored && !present; ++i)
+                present = SameAppointment(slot.records.At(i), d.termin);
+            for (const TTermin *p : pending.value(key))
+                present = present || SameAppointment(*p, d.termin);
+            if (present) {
+                ++counts.present;
+                continue;
+            }
+            pending[key].push_back(&d.termin);
+        }
+        ++counts.added;
+        if (dryRun)
+            continue;
+        *grid.AddRecord(slot) = d.termin;
+        ++addedPerDay[key];
+    }
+    for (auto it = addedPerDay.cbegin(); it != addedPerDay.cend(); ++it)
+        added_.push_back(Added{QDate::fromJulianDay(it.key()), it.value()});
+    return counts;
+}
+
+void BatchAddition::Undo(DayGrid &grid)
+{
+    for (const Added &a : added_) {
+        TTerminDay &slot = grid.Slot(a.date.year(), a.date.month(), a.date.day());
+        for (int i = 0; i < a.count && slot.records.Count() > 0; ++i)
+            grid.RemoveRecord(slot, int(slot.records.Count()) - 1);
+    }
+    added_.clear();
+}
