@@ -1,0 +1,180 @@
+// The real program run as a command, from its own folder as a user has it:
+// exit statuses, the file it leaves, and many commands at once with and
+// without a running copy.
+#include "store/DayGrid.h"
+#include "store/TerminFile.h"
+
+#include <QLockFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+#include <signal.h>
+
+namespace {
+
+struct Run {
+    int status = -1;
+    QString out, err;
+};
+
+class Folder {
+public:
+    QTemporaryDir dir;
+    QString exe;
+
+    Folder()
+    {
+        exe = dir.filePath(QStringLiteral("kalvix"));
+        QFile::copy(QStringLiteral(KALVIX_PROGRAM), exe);
+    }
+    QString data() const { return TerminFile::PathIn(dir.path()); }
+
+    QProcess *start(const QStringList &args, bool display = false) const
+    {
+        auto *p = new QProcess;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        if (display) {
+            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        } else {
+            // Commands must not need a display at all.
+            env.remove(QStringLiteral("DISPLAY"));
+            env.remove(QStringLiteral("WAYLAND_DISPLAY"));
+            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        }
+        p->setProcessEnvironment(env);
+        p->setWorkingDirectory(dir.path());
+        p->start(exe, args);
+        return p;
+    }
+
+    Run run(const QStringList &args) const
+    {
+        std::unique_ptr<QProcess> p(start(args));
+        Run r;
+        if (!p->waitForFinished(120000))
+            return r;
+        r.status = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
+        r.out = QString::fromUtf8(p->readAllStandardOutput());
+        r.err = QString::fromUtf8(p->readAllStandardError());
+        return r;
+    }
+
+    QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
+
+    int stored(const QDate &day) const
+    {
+        DayGrid grid;
+        TSettings s;
+        if (!OpenTermins(data(), grid, s).ok)
+            return -1;
+        return int(grid.Slot(day.year(), day.month(), day.day()).records.Count());
+    }
+};
+
+const QDate Day(2027, 6, 15);
+constexpr int Commands = 12;
+
+// Starts `Commands` adds at once and waits for all of them.
+void addManyAtOnce(const Folder &f)
+{
+    std::vector<std::unique_ptr<QProcess>> adds;
+    for (int i = 0; i < Commands; ++i)
+        adds.emplace_back(f.start({QStringLiteral("add"), Day.toString(Qt::ISODate), QStringLiteral("Meeting %1").arg(i)}));
+    for (auto &p : adds) {
+        QVERIFY(p->waitForFinished(120000));
+        QCOMPARE(p->exitCode(), 0);
+    }
+}
+
+} // namespace
+
+class TestCommandProcesses : public QObject {
+    Q_OBJECT
+private slots:
+    void helpVersionAndMistakesTouchNothing()
+    {
+        Folder f;
+        Run r = f.run({QStringLiteral("--version")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.startsWith(QLatin1String("kalvix ")));
+        r = f.run({QStringLiteral("--help")});
+        QCOMPARE(r.status, 0);
+        QVERIFY(r.out.contains(QLatin1String("kalvix add DATE")));
+
+        for (const QStringList &bad : {QStringList{QStringLiteral("--bogus")},
+                                       QStringList{QStringLiteral("add"), QStringLiteral("2026-02-30"), QStringLiteral("x")},
+                                       QStringList{QStringLiteral("add"), QStringLiteral("today"), QStringLiteral("24:00"), QStringLiteral("x")},
+                                       QStringList{QStringLiteral("list"), QStringLiteral("1999-12-31")}}) {
+            r = f.run(bad);
+            QCOMPARE(r.status, 2);
+            QVERIFY(r.out.isEmpty());
+            const QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+            QVERIFY2(lines.size() >= 2 && lines[0].startsWith(QLatin1String("kalvix: ")) && lines[1].startsWith(QLatin1String("Usage:")),
+                     qPrintable(r.err));
+        }
+        QCOMPARE(f.entries(), QStringList{QStringLiteral("kalvix")});
+    }
+
+    void addThenListWithoutDisplay()
+    {
+        Folder f;
+        QCOMPARE(f.run({QStringLiteral("list"), QStringLiteral("2027-01-01")}).out, QString()); // nothing stored yet
+        Run r = f.run({QStringLiteral("add"), QStringLiteral("2027-01-31"), QStringLiteral("9:15"), QStringLiteral("Rent \u20ac"),
+                       QStringLiteral("--every"), QStringLiteral("month"), QStringLiteral("--count"), QStringLiteral("3")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(f.data()), qPrintable(r.out)); // names the file it wrote
+        r = f.run({QStringLiteral("list"), QStringLiteral("2027-01-01"), QStringLiteral("2027-12-31"), QStringLiteral("--format=tsv")});
+        QCOMPARE(r.status, 0);
+        const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines[1].startsWith(QStringLiteral("2027-02-28\t09:15:00\tRent \u20ac\t")));
+        // The lock is let go and no temporary file stays behind.
+        QCOMPARE(f.entries(), (QStringList{QStringLiteral("appointments.dat"), QStringLiteral("kalvix")}));
+    }
+
+    void unreadableFileIsKeptAndNothingChanges()
+    {
+        Folder f;
+        QFile data(f.data());
+        QVERIFY(data.open(QIODevice::WriteOnly));
+        data.write("not an appointment file");
+        data.close();
+        for (const QString &cmd : {QStringLiteral("add"), QStringLiteral("list")}) {
+            const Run r = f.run(cmd == QLatin1String("add") ? QStringList{cmd, QStringLiteral("today"), QStringLiteral("x")}
+                                                            : QStringList{cmd});
+            QCOMPARE(r.status, 1);
+            QVERIFY2(r.err.contains(f.data()), qPrintable(r.err));
+        }
+        QVERIFY(data.open(QIODevice::ReadOnly));
+        QCOMPARE(data.readAll(), QByteArray("not an appointment file"));
+        QVERIFY(QFile::exists(f.data() + QStringLiteral(".bad")));
+    }
+
+    void concurrentAddsWithoutRunningCopy()
+    {
+        Folder f;
+        addManyAtOnce(f);
+        QCOMPARE(f.stored(Day), Commands);
+    }
+
+    void concurrentAddsThroughRunningCopy()
+    {
+        Folder f;
+        std::unique_ptr<QProcess> window(f.start({}, true));
+        QVERIFY(window->waitForStarted());
+        // Once the window's copy holds the lock, commands go through it.
+        QTRY_VERIFY_WITH_TIMEOUT(QLockFile(f.data() + QStringLiteral(".lock")).getLockInfo(nullptr, nullptr, nullptr), 60000);
+        addManyAtOnce(f);
+        const Run r = f.run({QStringLiteral("list"), Day.toString(Qt::ISODate), Day.toString(Qt::ISODate)});
+        QCOMPARE(r.out.count(QLatin1Char('\n')), Commands);
+        // Written at once: nothing is lost even when the copy dies now.
+        ::kill(pid_t(window->processId()), SIGKILL);
+        QVERIFY(window->waitForFinished());
+        QCOMPARE(f.stored(Day), Commands);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandProcesses)
+#include "tst_commandprocesses.moc"

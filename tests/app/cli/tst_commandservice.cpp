@@ -1,0 +1,127 @@
+// Commands carried out by the running program: they see what its window
+// holds, show their change in it at once and write the file at once, or
+// leave everything as it was.
+#include "../MainFormHarness.h"
+
+#include "app/CommandService.h"
+#include "app/cli/StoreAccess.h"
+#include "platform/instance/SingleInstance.h"
+
+#include <QLineEdit>
+
+namespace {
+
+const QDate Day(2027, 6, 15);
+
+TTermin termin(const char *name)
+{
+    TTermin t;
+    t.Name = name;
+    t.Time = 0.5;
+    t.FirstRemind = 3;
+    t.RepeatInterval = 1;
+    return t;
+}
+
+QStringList rows(TMainForm &form)
+{
+    QStringList out;
+    for (int i = 0; i < form.ListView1->topLevelItemCount(); ++i)
+        out << form.ListView1->topLevelItem(i)->text(1);
+    return out;
+}
+
+void clickRow(TMainForm &form, int row)
+{
+    QTreeWidgetItem *item = form.ListView1->topLevelItem(row);
+    const QRect rect = form.ListView1->visualItemRect(item);
+    QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, {}, rect.center());
+}
+
+} // namespace
+
+class TestCommandService : public QObject {
+    Q_OBJECT
+private slots:
+    void addShowsAtOnceKeepsTheEditAndWritesTheFile()
+    {
+        MainFormHarness h;
+        DayGrid grid;
+        *grid.AddRecord(grid.Slot(2027, 6, 15)) = termin("Old");
+        h.writeStore(grid);
+        auto form = h.make();
+        SingleInstance instance(h.dataPath());
+        CommandService service(*form, instance);
+        form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        selectNode(*form, NodeCode::Encode(2027, 6, 15));
+        clickRow(*form, 0);
+        // An edit the save timer has not written yet.
+        form->NameEd->setFocus();
+        form->NameEd->selectAll();
+        QTest::keyClicks(form->NameEd, QStringLiteral("Edited"));
+        QVERIFY(form->saveTimer().isActive());
+
+        // What a command sees is the window's store, edit included.
+        CommandProtocol::Answer a = service.Serve(StoreAccess::SnapshotVerb, QByteArray());
+        QCOMPARE(a.status, CommandProtocol::Answer::Ok);
+        DayGrid seen;
+        TSettings settings;
+        QVERIFY(TerminFile::Parse(a.payload.constData(), size_t(a.payload.size()), seen, settings).isEmpty());
+        QVERIFY(seen.Slot(2027, 6, 15).records.At(0).Name == "Edited");
+
+        a = service.Serve(StoreAccess::AddVerb,
+                          StoreAccess::AddRequest({{Day, termin("New")}, {Day.addDays(1), termin("Next day")}}, false, false));
+        QCOMPARE(a.status, CommandProtocol::Answer::Ok);
+        QCOMPARE(a.payload, QByteArray("2 0"));
+        QCOMPARE(rows(*form), (QStringList{"Edited", "New"}));
+        // The row being edited stays selected, with its record.
+        QCOMPARE(form->ListView1->selectedItems().size(), 1);
+        QCOMPARE(form->ListView1->selectedItems().first()->text(1), QStringLiteral("Edited"));
+        QCOMPARE(form->NameEd->text(), QStringLiteral("Edited"));
+        QTest::keyClicks(form->NameEd, QStringLiteral("!"));
+        QVERIFY(recordAt(*form, 2027, 6, 15, 0).Name == "Edited!");
+        QVERIFY(recordAt(*form, 2027, 6, 15, 1).Name == "New");
+
+        // On disk at once, without waiting for the save timer.
+        DayGrid onDisk;
+        QVERIFY(OpenTermins(h.dataPath(), onDisk, settings).ok);
+        QCOMPARE(onDisk.Slot(2027, 6, 15).records.Count(), 2u);
+        QCOMPARE(onDisk.Slot(2027, 6, 16).records.Count(), 1u);
+        QVERIFY(h.boxes.isEmpty());
+    }
+
+    void failedWriteTakesTheChangeBack()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        SingleInstance instance(h.dataPath());
+        CommandService service(*form, instance);
+        selectNode(*form, NodeCode::Encode(2027, 6, 15));
+        // A folder where the save's temporary file would go makes every save fail.
+        QVERIFY(QDir().mkdir(h.dataPath() + QStringLiteral(".saving")));
+        const CommandProtocol::Answer a =
+            service.Serve(StoreAccess::AddVerb, StoreAccess::AddRequest({{Day, termin("New")}}, false, false));
+        QCOMPARE(a.status, CommandProtocol::Answer::Failed);
+        QVERIFY2(QString::fromUtf8(a.payload).contains(h.dataPath()), a.payload.constData());
+        QCOMPARE(form->grid().RecordCount(), size_t(0));
+        QCOMPARE(rows(*form).filter(QStringLiteral("New")), QStringList());
+        QVERIFY(h.boxes.isEmpty()); // reported to the command, not in a box nobody asked for
+    }
+
+    void refusesWhileEndingAndUnknownOrBrokenRequests()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        SingleInstance instance(h.dataPath());
+        CommandService service(*form, instance);
+        QCOMPARE(service.Serve("frobnicate", QByteArray()).status, CommandProtocol::Answer::Failed);
+        QCOMPARE(service.Serve(StoreAccess::AddVerb, QByteArray("\0\0garbage", 9)).status, CommandProtocol::Answer::Failed);
+        QCOMPARE(form->grid().RecordCount(), size_t(0));
+        form->FormDestroy();
+        QCOMPARE(service.Serve(StoreAccess::SnapshotVerb, QByteArray()).status, CommandProtocol::Answer::Retry);
+    }
+};
+
+QTEST_MAIN(TestCommandService)
+#include "tst_commandservice.moc"
