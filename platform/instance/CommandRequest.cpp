@@ -1,5 +1,7 @@
 #include "platform/instance/CommandRequest.h"
 
+#include "platform/instance/PeerCheck.h"
+
 #include <QLocalSocket>
 
 #include <limits>
@@ -48,6 +50,14 @@ CommandRequestResult SendCommand(const QString &serverName, const QByteArray &ve
         const bool absent = socket.error() == QLocalSocket::ServerNotFoundError
             || socket.error() == QLocalSocket::ConnectionRefusedError;
         return failure(absent ? CommandRequestResult::NoServer : CommandRequestResult::NoAnswer, socket, false);
+    }
+    // Appointments go only to a copy run by this user.
+    if (!PeerIsThisUser(socket.socketDescriptor())) {
+        socket.abort();
+        CommandRequestResult r;
+        r.kind = CommandRequestResult::NoAnswer;
+        r.detail = QStringLiteral("the socket \"%1\" is held by another user").arg(serverName);
+        return r;
     }
 
     socket.write(CommandProtocol::RequestLine(verb, payload.size()));
