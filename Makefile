@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all deps test-deps build run test bench asan clean install uninstall
+.PHONY: all deps test-deps build run test bench asan clean install uninstall release deb test-deb
 
 all: build
 
@@ -40,15 +40,35 @@ asan: test-deps
 	  ctest --output-on-failure -j $(JOBS) -LE nosan
 
 clean:
-	rm -rf $(BUILD) build-bench build-asan
+	rm -rf $(BUILD) build-bench build-asan $(RELEASE)
 
 # Per-user installation: the program folder must stay writable because the
 # program keeps appointments.dat beside its executable. Adds a menu entry
 # and an autostart entry; uninstall leaves appointments.dat in place.
 PREFIX ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/kalvix
 
-install: build
-	tools/install-kalvix.sh install $(BUILD) "$(PREFIX)"
+# What is installed or packaged is built on its own: optimised, and only the
+# program with the library it loads (no tests, no benchmarks).
+RELEASE ?= build-release
+
+release: deps
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE) -j $(JOBS) --target kalvix
+
+install: release
+	tools/install-kalvix.sh install $(RELEASE) "$(PREFIX)"
+
+# A Debian package for a system-wide installation: /usr/bin/kalvix, the menu
+# entry, icons and AppStream data; each user's appointments live in
+# $$XDG_DATA_HOME/kalvix. Installs with `apt install ./$(RELEASE)/kalvix_*.deb`.
+deb: release
+	cd $(RELEASE) && cpack -G DEB
+
+# Installs the package into a fresh Debian chroot, starts it there on a
+# virtual display and removes it again (needs root and network).
+test-deb: deb
+	@tools/install-deps.sh package
+	tools/test-deb.sh $(RELEASE)
 
 uninstall:
-	tools/install-kalvix.sh uninstall $(BUILD) "$(PREFIX)"
+	tools/install-kalvix.sh uninstall $(RELEASE) "$(PREFIX)"

@@ -2,13 +2,18 @@
 # Installs the Debian packages Kalvix needs, and nothing when all are present.
 #   tools/install-deps.sh build   what building and running needs
 #   tools/install-deps.sh test    the above plus what the test suites need
+#   tools/install-deps.sh package the above plus what make test-deb needs
 set -euo pipefail
 
 build_pkgs=(qt6-base-dev qt6-base-dev-tools libjpeg62-turbo-dev libsm-dev libice-dev libdbus-1-dev libgl-dev libxcb1-dev pkg-config fonts-dejavu-core fonts-liberation libical-dev)
-test_pkgs=(xvfb xauth xdotool x11-utils openbox trayer imagemagick clang libclang-rt-14-dev python3 python3-pil python3-icalendar radicale khal dbus-daemon dbus-bin dunst at-spi2-core python3-gi gir1.2-atspi-2.0)
+test_pkgs=(xvfb xauth xdotool x11-utils openbox trayer imagemagick clang libclang-rt-14-dev python3 python3-pil python3-icalendar radicale khal dbus-daemon dbus-bin dunst at-spi2-core python3-gi gir1.2-atspi-2.0 appstream desktop-file-utils file)
+package_pkgs=(debootstrap)
 
 want=("${build_pkgs[@]}")
-if [ "${1:-build}" = test ]; then want+=("${test_pkgs[@]}"); fi
+case ${1:-build} in
+  test) want+=("${test_pkgs[@]}") ;;
+  package) want+=("${test_pkgs[@]}" "${package_pkgs[@]}") ;;
+esac
 
 missing=()
 for p in "${want[@]}"; do

@@ -6,9 +6,11 @@
 # pictures. The program keeps appointments.dat beside its executable, so the
 # folder must stay writable by the user; uninstalling leaves that file (and
 # any appointments.dat.bad copies) where they are.
-# The menu entry goes to $XDG_DATA_HOME/applications, the icons to
+# The menu entry goes to $XDG_DATA_HOME/applications, its AppStream
+# description to $XDG_DATA_HOME/metainfo, the icons to
 # $XDG_DATA_HOME/icons/hicolor and the autostart entry to
 # $XDG_CONFIG_HOME/autostart (defaults ~/.local/share and ~/.config).
+# The executable and its library are installed stripped.
 set -euo pipefail
 
 action=${1:?install or uninstall}
@@ -20,8 +22,18 @@ config_home=${XDG_CONFIG_HOME:-$HOME/.config}
 apps=$data_home/applications
 icons=$data_home/icons/hicolor
 autostart=$config_home/autostart
+metainfo_dir=$data_home/metainfo
+metainfo=example.brontal.kalvix.metainfo.xml
 pictures=$here/resources/pictures/images
-sizes=(16 32 48 64 256)
+sizes=(16 22 24 32 48 64 256)
+
+# The icon of one size: the program's own pictures, or the panel and menu
+# sizes drawn for the desktop only.
+icon_file() {
+  for dir in "$pictures" "$here/resources/pictures/install"; do
+    if [ -f "$dir/icon-$1.png" ]; then echo "$dir/icon-$1.png"; return; fi
+  done
+}
 
 desktop_entry() {
   # Exec takes the path in double quotes, so spaces in it are fine; the
@@ -44,23 +56,25 @@ ENTRY
 case $action in
 install)
   [ -x "$build/kalvix" ] || { echo "No program in $build: build it first (make build)" >&2; exit 1; }
-  mkdir -p "$prefix" "$prefix/pictures" "$apps" "$autostart"
+  mkdir -p "$prefix" "$prefix/pictures" "$apps" "$autostart" "$metainfo_dir"
   # install(1) writes a new file and renames it, so a running copy keeps
   # its old executable until it ends.
-  install -m 755 "$build/kalvix" "$prefix/kalvix"
+  install -s -m 755 "$build/kalvix" "$prefix/kalvix"
   shopt -s nullglob
   for lib in "$build"/libkalvixtheme*.so*; do
-    cp -P "$lib" "$prefix/"
+    if [ -L "$lib" ]; then cp -P "$lib" "$prefix/"; else install -s -m 644 "$lib" "$prefix/"; fi
   done
   for picture in "$pictures"/*; do
     install -m 644 "$picture" "$prefix/pictures/"
   done
   for size in "${sizes[@]}"; do
-    if [ -f "$pictures/icon-$size.png" ]; then
+    icon=$(icon_file "$size")
+    if [ -n "$icon" ]; then
       mkdir -p "$icons/${size}x$size/apps"
-      install -m 644 "$pictures/icon-$size.png" "$icons/${size}x$size/apps/kalvix.png"
+      install -m 644 "$icon" "$icons/${size}x$size/apps/kalvix.png"
     fi
   done
+  install -m 644 "$here/resources/desktop/$metainfo" "$metainfo_dir/$metainfo"
   desktop_entry >"$apps/kalvix.desktop"
   { desktop_entry; echo "X-GNOME-Autostart-enabled=true"; } >"$autostart/kalvix.desktop"
   command -v update-desktop-database >/dev/null && update-desktop-database -q "$apps" || true
@@ -70,7 +84,8 @@ install)
   echo "  appointments are kept in $prefix/appointments.dat"
   ;;
 uninstall)
-  rm -f "$prefix/kalvix" "$prefix"/libkalvixtheme*.so* "$apps/kalvix.desktop" "$autostart/kalvix.desktop"
+  rm -f "$prefix/kalvix" "$prefix"/libkalvixtheme*.so* "$apps/kalvix.desktop" "$autostart/kalvix.desktop" \
+    "$metainfo_dir/$metainfo"
   rm -rf "$prefix/pictures"
   for size in "${sizes[@]}"; do
     rm -f "$icons/${size}x$size/apps/kalvix.png"

@@ -1,0 +1,54 @@
+# Installation layout for a system-wide installation and the Debian package
+# built from it (`make deb`, CPack's DEB generator).
+#
+# The program keeps its visual-style library beside the executable, so both
+# go to /usr/lib/kalvix and /usr/bin/kalvix is a link to it. That folder is
+# not the user's to write, so the program keeps appointments.dat in each
+# user's $XDG_DATA_HOME/kalvix instead.
+set(KALVIX_PROGRAM_DIR lib/kalvix)
+
+install(TARGETS kalvix kalvixtheme
+  RUNTIME DESTINATION ${KALVIX_PROGRAM_DIR}
+  LIBRARY DESTINATION ${KALVIX_PROGRAM_DIR}
+  COMPONENT program)
+install(CODE "
+  file(MAKE_DIRECTORY \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin\")
+  file(CREATE_LINK ../${KALVIX_PROGRAM_DIR}/kalvix \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/bin/kalvix\" SYMBOLIC)
+" COMPONENT program)
+
+set(_desktop ${CMAKE_SOURCE_DIR}/resources/desktop)
+install(FILES ${_desktop}/kalvix.desktop DESTINATION share/applications COMPONENT program)
+install(FILES ${_desktop}/example.brontal.kalvix.metainfo.xml DESTINATION share/metainfo COMPONENT program)
+foreach(size 16 22 24 32 48 64 256)
+  foreach(dir images install)
+    set(_icon ${CMAKE_SOURCE_DIR}/resources/pictures/${dir}/icon-${size}.png)
+    if(EXISTS ${_icon})
+      install(FILES ${_icon} DESTINATION share/icons/hicolor/${size}x${size}/apps
+              RENAME kalvix.png COMPONENT program)
+    endif()
+  endforeach()
+endforeach()
+
+# `make deb` builds the program alone first; installing must not build the
+# tests and benchmarks as well.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kalvix)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR Brontal)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "appointment reminder in the notification area")
+set(CPACK_PACKAGE_DESCRIPTION "Kalvix keeps appointments filed under the days from 2000 to 2100 and\nreminds of each one ahead of time from the notification area. Appointments\ncan also be added and listed from the command line.")
+set(CPACK_PACKAGE_CONTACT "Kalvix maintainers <maintainers@brontal.example>")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "http://brontal.example/")
+# The libraries the binaries link come from dpkg-shlibdeps; Qt's window
+# system plugins (xcb, wayland) are a separate package it cannot see.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)
