@@ -51,6 +51,15 @@ class Install(E2ECase):
             self.assertEqual(values["Icon"], "kalvix")
         icon = os.path.join(self.home, ".local/share/icons/hicolor/48x48/apps/kalvix.png")
         self.assertTrue(os.path.isfile(icon), "the menu entry's icon")
+        panel_icons = [os.path.join(self.home, ".local/share/icons/hicolor/%dx%d/apps/kalvix.png" % (s, s))
+                       for s in (22, 24)]
+        for panel_icon in panel_icons:
+            self.assertTrue(os.path.isfile(panel_icon), panel_icon)
+        metainfo = os.path.join(self.home, ".local/share/metainfo/example.brontal.kalvix.metainfo.xml")
+        self.assertTrue(os.path.isfile(metainfo), "the AppStream description beside the menu entry")
+        installed = os.path.join(self.prefix, "kalvix")
+        symbols = subprocess.run(["file", "-b", installed], capture_output=True, text=True).stdout
+        self.assertNotIn("not stripped", symbols)
 
         # Start it the way the desktop would, from the entry's command line.
         argv = shlex.split(entry_values(menu)["Exec"])
@@ -68,4 +77,5 @@ class Install(E2ECase):
         self.assertFalse(os.path.exists(menu))
         self.assertFalse(os.path.exists(autostart))
         self.assertFalse(os.path.exists(icon))
+        self.assertFalse(any(os.path.exists(p) for p in panel_icons + [metainfo]))
         self.assertEqual(os.listdir(self.prefix), ["appointments.dat"])
