@@ -3,7 +3,7 @@
 #include "app/cli/ArgumentValues.h"
 #include "app/cli/Occurrences.h"
 #include "app/cli/KalvixVersion.h"
-#include "store/CodePage.h"
+#include "store/ical/CodePageBridge.h"
 #include "store/DateTimeValue.h"
 
 #include <QCommandLineParser>
@@ -16,6 +16,8 @@ const char AddUsage[] =
     "Usage: kalvix add DATE [TIME] NAME [--description TEXT] [--first DURATION] [--repeat DURATION]\n"
     "                  [--every day|week|month|year|Nd|Nw (--until DATE | --count N)]\n";
 const char ListUsage[] = "Usage: kalvix list [FROM [TO]] [--format text|tsv]\n";
+const char ExportUsage[] = "Usage: kalvix export FILE.ics [FROM [TO]]\n";
+const char ImportUsage[] = "Usage: kalvix import FILE.ics [--dry-run] [--from DATE] [--until DATE]\n";
 const char WindowUsage[] = "Usage: kalvix [--help | --version | COMMAND ...]\n";
 
 const char AddHelp[] =
@@ -43,6 +45,22 @@ const char ListHelp[] =
     "                       (done, passed, due, waiting, reminded), last reminded,\n"
     "                       first reminder, repeat, description; tab, line break,\n"
     "                       carriage return and backslash written as \\t \\n \\r \\\\\n";
+
+const char ExportHelp[] =
+    "Writes the appointments from FROM to TO (both included; default: all of them)\n"
+    "as iCalendar (RFC 5545) for other calendar programs, each with its reminder\n"
+    "as an alarm. FILE - writes to standard output.\n";
+const char ImportHelp[] =
+    "Adds every event of an iCalendar file as an appointment, with its first\n"
+    "alarm as the reminder. Recurring events become one appointment per\n"
+    "occurrence from --from (default today) to --until (default a year later).\n"
+    "An appointment with the same day, time, name and description as one\n"
+    "already stored is not added again. Nothing is imported from a file that\n"
+    "cannot be read as a whole. FILE - reads standard input.\n"
+    "\n"
+    "  --dry-run            only count what would be added\n"
+    "  --from DATE          first day of recurring events\n"
+    "  --until DATE         last day of recurring events\n";
 
 QString helpFor(const char *usage, const char *body)
 {
@@ -90,7 +108,7 @@ CommandLineOutcome help(const QString &text)
 bool toStoreText(const QString &what, const QString &value, TText &out, QString &error)
 {
     int lost = 0;
-    const std::string bytes = EncodeAnsi(value, &lost);
+    const std::string bytes = Ical::EncodeText(value, lost);
     if (lost > 0) {
         error = QStringLiteral("the %1 holds %2 character(s) the data file cannot store (it keeps Western "
                                "European characters only)")
@@ -159,10 +177,7 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
         return failed(error, AddUsage);
     if (p.isSet(descOpt)) {
         // Line breaks are stored as CR LF, as the description editor keeps them.
-        QString desc = p.value(descOpt);
-        desc.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-        desc.replace(QLatin1Char('\n'), QLatin1String("\r\n"));
-        if (!toStoreText(QStringLiteral("description"), desc, t.Description, error))
+        if (!toStoreText(QStringLiteral("description"), p.value(descOpt), t.Description, error))
             return failed(error, AddUsage);
     }
     for (auto [opt, field] : {std::pair{&firstOpt, &t.FirstRemind}, std::pair{&repeatOpt, &t.RepeatInterval}}) {
@@ -253,11 +268,97 @@ CommandLineOutcome parseList(const QStringList &arguments, const QDate &today)
     return o;
 }
 
+// FROM [TO] after another positional argument, into `from` and `to`.
+bool parseRange(const QStringList &pos, int first, const QDate &today, const char *usage, QDate &from, QDate &to,
+                CommandLineOutcome &failure)
+{
+    if (pos.size() > first + 2) {
+        failure = failed(QStringLiteral("at most two dates, FROM and TO, may follow"), usage);
+        return false;
+    }
+    for (int i = first; i < pos.size(); ++i) {
+        const Parsed<QDate> d = ArgumentValues::Date(pos[i], today);
+        if (!d) {
+            failure = failed(d.error, usage);
+            return false;
+        }
+        (i == first ? from : to) = *d.value;
+    }
+    if (from.isValid() && to.isValid() && to < from) {
+        failure = failed(QStringLiteral("TO %1 comes before FROM %2")
+                             .arg(to.toString(Qt::ISODate), from.toString(Qt::ISODate)),
+                         usage);
+        return false;
+    }
+    return true;
+}
+
+CommandLineOutcome parseExport(const QStringList &arguments, const QDate &today)
+{
+    QCommandLineParser p;
+    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    p.addOption(helpOpt);
+    if (!p.parse(arguments))
+        return failed(p.errorText(), ExportUsage);
+    if (p.isSet(helpOpt))
+        return help(helpFor(ExportUsage, ExportHelp));
+    const QStringList pos = p.positionalArguments();
+    if (pos.isEmpty() || pos[0].isEmpty())
+        return failed(QStringLiteral("export needs a file name (- for standard output)"), ExportUsage);
+    CommandLineOutcome o;
+    o.command.kind = Command::Export;
+    o.command.file = pos[0];
+    CommandLineOutcome failure;
+    if (!parseRange(pos, 1, today, ExportUsage, o.command.from, o.command.to, failure))
+        return failure;
+    return o;
+}
+
+CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
+{
+    QCommandLineParser p;
+    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption dryOpt(QStringLiteral("dry-run"));
+    const QCommandLineOption fromOpt(QStringLiteral("from"), QString(), QStringLiteral("DATE"));
+    const QCommandLineOption untilOpt(QStringLiteral("until"), QString(), QStringLiteral("DATE"));
+    p.addOptions({helpOpt, dryOpt, fromOpt, untilOpt});
+    if (!p.parse(arguments))
+        return failed(p.errorText(), ImportUsage);
+    if (p.isSet(helpOpt))
+        return help(helpFor(ImportUsage, ImportHelp));
+    const QStringList pos = p.positionalArguments();
+    if (pos.size() != 1 || pos[0].isEmpty())
+        return failed(pos.isEmpty() ? QStringLiteral("import needs a file name (- for standard input)")
+                                    : QStringLiteral("import takes one file"),
+                      ImportUsage);
+    CommandLineOutcome o;
+    o.command.kind = Command::Import;
+    o.command.file = pos[0];
+    o.command.dryRun = p.isSet(dryOpt);
+    QStringList range;
+    for (const QCommandLineOption *opt : {&fromOpt, &untilOpt}) {
+        if (p.values(*opt).size() > 1)
+            return failed(QStringLiteral("--%1 is given more than once").arg(opt->names().constFirst()), ImportUsage);
+        if (!p.isSet(*opt))
+            continue;
+        const Parsed<QDate> d = ArgumentValues::Date(p.value(*opt), today);
+        if (!d)
+            return failed(QStringLiteral("--%1: %2").arg(opt->names().constFirst(), d.error), ImportUsage);
+        (opt == &fromOpt ? o.command.from : o.command.to) = *d.value;
+    }
+    if (o.command.from.isValid() && o.command.to.isValid() && o.command.to < o.command.from)
+        return failed(QStringLiteral("--until comes before --from"), ImportUsage);
+    return o;
+}
+
 } // namespace
 
 QString Usage()
 {
-    return QString::fromUtf8(WindowUsage) + QString::fromUtf8(AddUsage) + QString::fromUtf8(ListUsage);
+    return QString::fromUtf8(WindowUsage) + QString::fromUtf8(AddUsage) + QString::fromUtf8(ListUsage)
+        + QString::fromUtf8(ExportUsage) + QString::fromUtf8(ImportUsage);
 }
 
 QString VersionText()
@@ -275,6 +376,10 @@ CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
             return parseAdd(rest, today);
         if (first == QLatin1String("list"))
             return parseList(rest, today);
+        if (first == QLatin1String("export"))
+            return parseExport(rest, today);
+        if (first == QLatin1String("import"))
+            return parseImport(rest, today);
         if (first == QLatin1String("help"))
             return help(CommandLine::Usage() + QStringLiteral("\nRun \"kalvix COMMAND --help\" for one command.\n"));
         return failed(QStringLiteral("unknown command \"%1\"").arg(first), WindowUsage);

@@ -15,14 +15,17 @@
 #include <QStringList>
 
 struct Command {
-    enum Kind { Window, Help, Version, Add, List } kind = Window;
+    enum Kind { Window, Help, Version, Add, List, Export, Import } kind = Window;
 
     QString text;      // Help: the help to print
     StoreBatch batch;  // Add: the appointments to add, in order
-    QDate from, to;    // List: the days, both included
+    QDate from, to;    // List, Export: the days, both included; Import: the
+                       // days recurring events are expanded over (null: default)
     Listing::Format format = Listing::Format::Text;
+    QString file;      // Export, Import: the .ics file, "-" for standard output/input
+    bool dryRun = false; // Import: count only
 
-    bool changesStore() const { return kind == Add; }
+    bool changesStore() const { return kind == Add || (kind == Import && !dryRun); }
 };
 
 struct CommandLineOutcome {

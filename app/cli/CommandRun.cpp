@@ -5,8 +5,11 @@
 #include "reminders/Clock.h"
 #include "store/DateTimeValue.h"
 #include "store/TerminFile.h"
+#include "store/ical/Ical.h"
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
 
 #include <cstdio>
 
@@ -53,6 +56,83 @@ CommandResult list(const Command &command, StoreAccess &store, Clock &clock)
     return r;
 }
 
+CommandResult failure(const QString &message)
+{
+    CommandResult r;
+    r.status = 1;
+    r.err = QStringLiteral("kalvix: ") + message + QLatin1Char('\n');
+    return r;
+}
+
+bool isStandardStream(const QString &file)
+{
+    return file == QLatin1String("-");
+}
+
+CommandResult exportIcs(const Command &command, StoreAccess &store, Clock &clock)
+{
+    DayGrid grid;
+    TSettings settings;
+    QString error;
+    if (!store.Snapshot(grid, settings, error))
+        return failure(error);
+    Ical::ExportOptions options;
+    options.from = command.from;
+    options.until = command.to;
+    options.now = clock.now();
+    const Ical::ExportResult exported = Ical::Export(grid, options);
+    CommandResult r;
+    if (isStandardStream(command.file)) {
+        r.out = exported.bytes;
+        return r;
+    }
+    // Written whole or not at all: an existing file is replaced only by a
+    // complete export.
+    QSaveFile out(command.file);
+    if (!out.open(QIODevice::WriteOnly) || out.write(exported.bytes) != exported.bytes.size() || !out.commit())
+        return failure(QStringLiteral("could not write %1: %2").arg(command.file, out.errorString()));
+    r.out = QStringLiteral("Exported %1 appointments to %2\n").arg(exported.events).arg(command.file).toUtf8();
+    return r;
+}
+
+CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock)
+{
+    QFile in;
+    const bool standard = isStandardStream(command.file);
+    const bool opened = standard ? in.open(stdin, QIODevice::ReadOnly) : (in.setFileName(command.file), in.open(QIODevice::ReadOnly));
+    if (!opened)
+        return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
+    const QByteArray bytes = in.readAll();
+    if (in.error() != QFileDevice::NoError)
+        return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
+    in.close();
+
+    Ical::ImportOptions options;
+    options.now = clock.now();
+    options.from = command.from;
+    options.until = command.to;
+    Ical::ParseResult parsed = Ical::Parse(bytes, options);
+    const QString name = standard ? QStringLiteral("standard input") : command.file;
+    if (!parsed.ok)
+        return failure(QStringLiteral("%1: %2; nothing was imported").arg(name, parsed.error));
+
+    StoreBatch batch;
+    batch.reserve(parsed.appointments.size());
+    for (Ical::NewAppointment &a : parsed.appointments)
+        batch.push_back(DatedTermin{a.date, std::move(a.record)});
+    BatchCounts counts;
+    QString error;
+    if (!store.Add(batch, true, command.dryRun, counts, error))
+        return failure(error + QStringLiteral("; nothing was imported"));
+    parsed.report.added = counts.added;
+    parsed.report.alreadyPresent = counts.present;
+    CommandResult r;
+    r.out = ((command.dryRun ? QStringLiteral("Would import: ") : QStringLiteral("Imported: ")) + parsed.report.summary()
+             + QLatin1Char('\n'))
+                .toUtf8();
+    return r;
+}
+
 void write(FILE *stream, const QByteArray &bytes)
 {
     if (!bytes.isEmpty())
@@ -68,6 +148,10 @@ CommandResult RunCommand(const Command &command, StoreAccess &store, Clock &cloc
         return add(command, store);
     case Command::List:
         return list(command, store, clock);
+    case Command::Export:
+        return exportIcs(command, store, clock);
+    case Command::Import:
+        return importIcs(command, store, clock);
     default:
         return CommandResult{};
     }

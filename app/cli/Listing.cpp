@@ -2,35 +2,54 @@
 
 #include "app/cli/ArgumentValues.h"
 #include "reminders/DueDecision.h"
-#include "store/CodePage.h"
+#include "store/ical/CodePageBridge.h"
 #include "store/DateTimeValue.h"
 
 #include <QStringBuilder>
+
+#include <cstdio>
 
 namespace Listing {
 
 namespace {
 
+// Date-time values are local wall-clock values already: formatting them
+// needs no time-zone conversion (which would cost more than everything
+// else of a long listing together).
+QString stamp(double value, char separator, bool seconds)
+{
+    const DateTimeValue::Parts p = DateTimeValue::Split(value);
+    const QDate d = DateTimeValue::ToDate(value);
+    char text[40];
+    const int n = seconds ? std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d:%02d", d.year(), d.month(),
+                                          d.day(), separator, p.hour, p.minute, p.second)
+                          : std::snprintf(text, sizeof text, "%04d-%02d-%02d%c%02d:%02d", d.year(), d.month(), d.day(),
+                                          separator, p.hour, p.minute);
+    return QString::fromLatin1(text, qMax(0, qMin(n, int(sizeof text) - 1)));
+}
+
 QString stamp(double value)
 {
-    const QDateTime t = DateTimeValue::ToDateTime(value);
-    return t.date().toString(Qt::ISODate) + QLatin1Char(' ') + t.time().toString(QStringLiteral("HH:mm"));
+    return stamp(value, ' ', false);
 }
 
 QString isoStamp(double value)
 {
-    return value == 0 ? QString() : DateTimeValue::ToDateTime(value).toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss"));
+    return value == 0 ? QString() : stamp(value, 'T', true);
 }
 
 QString clockTime(double time, bool seconds)
 {
     const DateTimeValue::Parts p = DateTimeValue::Split(time);
-    return QTime(p.hour, p.minute, p.second).toString(seconds ? QStringLiteral("HH:mm:ss") : QStringLiteral("HH:mm"));
+    char text[16];
+    const int n = seconds ? std::snprintf(text, sizeof text, "%02d:%02d:%02d", p.hour, p.minute, p.second)
+                          : std::snprintf(text, sizeof text, "%02d:%02d", p.hour, p.minute);
+    return QString::fromLatin1(text, qMax(0, qMin(n, int(sizeof text) - 1)));
 }
 
 QString text(const TText &t)
 {
-    return DecodeAnsi(std::string_view(t.data(), t.size()));
+    return Ical::DecodeText(t);
 }
 
 QString escaped(QString s)

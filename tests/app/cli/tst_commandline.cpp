@@ -186,6 +186,31 @@ private slots:
         QVERIFY(!parse({QStringLiteral("list"), QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}).ok());
     }
 
+    void exportAndImportArguments()
+    {
+        CommandLineOutcome o = parse({QStringLiteral("export"), QStringLiteral("-")});
+        QVERIFY(o.ok());
+        QCOMPARE(o.command.kind, Command::Export);
+        QCOMPARE(o.command.file, QStringLiteral("-"));
+        QVERIFY(o.command.from.isNull() && o.command.to.isNull()); // everything
+        o = parse({QStringLiteral("export"), QStringLiteral("out.ics"), QStringLiteral("2027-01-01"), QStringLiteral("2027-02-01")});
+        QVERIFY(o.ok());
+        QCOMPARE(o.command.to, QDate(2027, 2, 1));
+        QVERIFY(!parse({QStringLiteral("export")}).ok());
+        QVERIFY(!parse({QStringLiteral("export"), QStringLiteral("x.ics"), QStringLiteral("2027-02-01"), QStringLiteral("2027-01-01")}).ok());
+
+        o = parse({QStringLiteral("import"), QStringLiteral("in.ics"), QStringLiteral("--dry-run"), QStringLiteral("--until"), QStringLiteral("2028-01-01")});
+        QVERIFY(o.ok());
+        QCOMPARE(o.command.kind, Command::Import);
+        QVERIFY(o.command.dryRun);
+        QVERIFY(!o.command.changesStore());
+        QVERIFY(o.command.from.isNull());
+        QCOMPARE(o.command.to, QDate(2028, 1, 1));
+        QVERIFY(!parse({QStringLiteral("import")}).ok());
+        QVERIFY(!parse({QStringLiteral("import"), QStringLiteral("a.ics"), QStringLiteral("b.ics")}).ok());
+        QVERIFY(!parse({QStringLiteral("import"), QStringLiteral("a.ics"), QStringLiteral("--from"), QStringLiteral("2101-01-01")}).ok());
+    }
+
     void windowHelpVersionAndStrangers()
     {
         QCOMPARE(parse({}).command.kind, Command::Window);

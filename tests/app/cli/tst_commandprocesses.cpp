@@ -152,6 +152,41 @@ private slots:
         QVERIFY(QFile::exists(f.data() + QStringLiteral(".bad")));
     }
 
+    void exportImportRoundTripOnceOnly()
+    {
+        Folder from, to;
+        QCOMPARE(from.run({QStringLiteral("add"), QStringLiteral("2027-01-31"), QStringLiteral("07:45"), QStringLiteral("Caf\u00e9 \u20ac"),
+                           QStringLiteral("-d"), QStringLiteral("two\nlines"), QStringLiteral("--first"), QStringLiteral("1d2h30m"),
+                           QStringLiteral("--every"), QStringLiteral("month"), QStringLiteral("--count"), QStringLiteral("3")}).status, 0);
+        const QString ics = from.dir.filePath(QStringLiteral("out.ics"));
+        QCOMPARE(from.run({QStringLiteral("export"), ics}).status, 0);
+        const QStringList all{QStringLiteral("list"), QStringLiteral("2000-01-01"), QStringLiteral("2100-12-31"), QStringLiteral("--format"), QStringLiteral("tsv")};
+
+        // A dry run and a broken file change nothing.
+        Run r = to.run({QStringLiteral("import"), ics, QStringLiteral("--dry-run")});
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.out.contains(QLatin1String("added 3")), qPrintable(r.out));
+        QVERIFY(!QFile::exists(to.data()));
+        QFile broken(to.dir.filePath(QStringLiteral("broken.ics")));
+        QVERIFY(broken.open(QIODevice::WriteOnly));
+        QFile source(ics);
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        broken.write(source.readAll().chopped(40)); // cut off
+        broken.close();
+        r = to.run({QStringLiteral("import"), broken.fileName()});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QLatin1String("nothing was imported")), qPrintable(r.err));
+        QVERIFY(!QFile::exists(to.data()));
+
+        r = to.run({QStringLiteral("import"), ics});
+        QCOMPARE(r.status, 0);
+        QCOMPARE(to.run(all).out, from.run(all).out);
+        // The same file again adds nothing.
+        r = to.run({QStringLiteral("import"), ics});
+        QVERIFY2(r.out.contains(QLatin1String("added 0, already present 3")), qPrintable(r.out));
+        QCOMPARE(to.run(all).out.count(QLatin1Char('\n')), 3);
+    }
+
     void concurrentAddsWithoutRunningCopy()
     {
         Folder f;

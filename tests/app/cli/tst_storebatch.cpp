@@ -123,11 +123,11 @@ private slots:
         const double now = at(Day1, 9, 0);
         const QString text = Listing::Lines(grid, Day1, QDate(2027, 3, 3), now, Listing::Format::Text);
         QCOMPARE(text.split(QLatin1Char('\n')),
-                 (QStringList{"2027-03-01  12:00  first day  note  (reminder due)",
+                 (QStringList{"2027-03-01  12:00  first day note  (reminder due)",
                               "2027-03-02  20:00  late  (reminder due)",
                               "2027-03-02  08:00:30  early  (reminder due)", ""}));
         const QString tsv = Listing::Lines(grid, Day1, Day1, now, Listing::Format::Tsv);
-        QCOMPARE(tsv, QStringLiteral("2027-03-01\t12:00:00\tfirst\\tday\\r\\nnote\tdue\t\t3d\t1d\ta\\\\b\\r\\nc\n"));
+        QCOMPARE(tsv, QStringLiteral("2027-03-01\t12:00:00\tfirst\\tday\\nnote\tdue\t\t3d\t1d\ta\\\\b\\nc\n"));
         QVERIFY(Listing::Lines(grid, QDate(2027, 3, 5), QDate(2027, 3, 31), now, Listing::Format::Text).isEmpty());
     }
 
