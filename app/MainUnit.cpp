@@ -132,6 +132,13 @@ void TMainForm::applySettings(const TSettings &s)
     MinimiertCheck->setChecked(s.startMinimized);
 }
 
+QString TMainForm::aboutDataFile(const QString &message) const
+{
+    // The file may live beside the program or in the user's data folder;
+    // the message says which file it is about.
+    return message + QStringLiteral("\n\nFile: ") + QDir::toNativeSeparators(dataPath());
+}
+
 void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
 {
     // The last save before the program ends reports its own way (no box
@@ -145,7 +152,7 @@ void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
     if (reportOpen_)
         return;
     reportOpen_ = true;
-    Dialogs::ShowError(this, outcome.message);
+    Dialogs::ShowError(this, aboutDataFile(outcome.message));
     reportOpen_ = false;
 }
 
@@ -237,7 +244,7 @@ void TMainForm::OpenTermins()
             unreadFile_ = o.message;
             unreadReported_ = true; // the box below says saves will refuse
         }
-        Dialogs::ShowError(this, o.message);
+        Dialogs::ShowError(this, aboutDataFile(o.message));
         return;
     }
     applySettings(s);

@@ -208,6 +208,7 @@ private:
     void finish(Ending why);
     void finalSave(Ending why);
     void reportUnattended(const QString &text);
+    QString aboutDataFile(const QString &message) const;
     bool writeBytes(const QByteArray &bytes); // true when the file now holds them
     bool unchangedSinceSave() const;
     bool recheckUnreadFile();

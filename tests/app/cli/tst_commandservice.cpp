@@ -109,6 +109,23 @@ private slots:
         QVERIFY(h.boxes.isEmpty()); // reported to the command, not in a box nobody asked for
     }
 
+    void windowMessagesAboutTheFileNameItsPath()
+    {
+        // The file may be beside the program or in the user's data folder:
+        // every report says which one.
+        MainFormHarness h;
+        QFile f(h.dataPath());
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("damaged");
+        f.close();
+        auto form = h.make();
+        QVERIFY(QDir().mkdir(h.dataPath() + QStringLiteral(".saving")));
+        form->SaveTermins();
+        QVERIFY(h.boxes.size() >= 2);
+        for (const Box &box : h.boxes)
+            QVERIFY2(box.text.endsWith(QStringLiteral("File: ") + h.dataPath()), qPrintable(box.text));
+    }
+
     void refusesWhileEndingAndUnknownOrBrokenRequests()
     {
         MainFormHarness h;
