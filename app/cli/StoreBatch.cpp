@@ -106,9 +106,9 @@ BatchCounts BatchAddition::Apply(DayGrid &grid, const StoreBatch &batch, bool sk
 {
     BatchCounts counts;
     added_.clear();
-    // Per day, what this batch has added so far (or would have, in a dry
-    // run), so a file listing the same appointment twice adds it once.
-    QHash<qint64, std::vector<const TTermin *>> pending;
+    // Only what the store held before the batch counts as present: a store
+    // with two equal appointments, exported and imported again, gets both
+    // back, and importing the same file a second time still adds nothing.
     QHash<qint64, int> addedPerDay;
     for (const DatedTermin &d : batch) {
         const qint64 key = d.date.toJulianDay();
@@ -118,13 +118,10 @@ BatchCounts BatchAddition::Apply(DayGrid &grid, const StoreBatch &batch, bool sk
             const uint32_t stored = slot.records.Count() - uint32_t(dryRun ? 0 : addedPerDay.value(key));
             for (uint32_t i = 0; i < stored && !present; ++i)
                 present = SameAppointment(slot.records.At(i), d.termin);
-            for (const TTermin *p : pending.value(key))
-                present = present || SameAppointment(*p, d.termin);
             if (present) {
                 ++counts.present;
                 continue;
             }
-            pending[key].push_back(&d.termin);
         }
         ++counts.added;
         if (dryRun)

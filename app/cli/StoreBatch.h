@@ -34,7 +34,7 @@ bool SameAppointment(const TTermin &a, const TTermin &b);
 
 struct BatchCounts {
     int added = 0;
-    int present = 0; // already stored (or earlier in the same batch), not added
+    int present = 0; // stored before the batch, not added
 };
 
 // Adds a batch to a grid and can take it back out again until the grid is
