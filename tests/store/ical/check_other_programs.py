@@ -2,6 +2,7 @@
 """Our iCalendar files read by other programs.
 
     check_other_programs.py python-icalendar|radicale|khal ICALTOOL
+    check_other_programs.py kalvix ICALTOOL KALVIX
 
 Each check exports the sample store with ICALTOOL and has a second,
 independent implementation read it: Python's icalendar package, a Radicale
@@ -211,10 +212,45 @@ def check_khal(icaltool, folder):
     print("khal lists all %d appointments on their days at their times" % len(want))
 
 
+def check_kalvix(icaltool, folder, kalvix):
+    """kalvix export, then kalvix import into an empty store: every field back."""
+    source = os.path.join(folder, "source")
+    target = os.path.join(folder, "target")
+    for d in (source, target):
+        os.makedirs(d)
+        shutil.copy(kalvix, os.path.join(d, "kalvix"))
+    store = os.path.join(source, "appointments.dat")
+    tool(icaltool, "sample", store)
+    dump = tool(icaltool, "dump", store)
+    env = dict(ENV, XDG_RUNTIME_DIR=folder, QT_QPA_PLATFORM="offscreen")
+    env.pop("DISPLAY", None)
+    ics = os.path.join(folder, "all.ics")
+
+    def run(where, *args):
+        r = subprocess.run([os.path.join(where, "kalvix"), *args], env=env, capture_output=True, text=True, timeout=60)
+        if r.returncode != 0:
+            fail("kalvix %s: %s" % (" ".join(args), r.stderr.strip()))
+        return r.stdout
+
+    run(source, "export", ics)
+    print(run(target, "import", ics).strip())
+    again = tool(icaltool, "dump", os.path.join(target, "appointments.dat"))
+    if again != dump:
+        fail("the store differs after export and import:\n%s\n---\n%s" % (dump, again))
+    second = run(target, "import", ics)
+    if "added 0" not in second:
+        fail("importing the same file again added something: " + second)
+    print("kalvix export and import gave back every field of all %d appointments" % len(dump.splitlines()))
+
+
 def main():
-    if len(sys.argv) != 3:
-        fail(__doc__)
     check = {"python-icalendar": check_python_icalendar, "radicale": check_radicale, "khal": check_khal}
+    if len(sys.argv) == 4 and sys.argv[1] == "kalvix":
+        with tempfile.TemporaryDirectory() as folder:
+            check_kalvix(sys.argv[2], folder, sys.argv[3])
+        return
+    if len(sys.argv) != 3 or sys.argv[1] not in check:
+        fail(__doc__)
     with tempfile.TemporaryDirectory() as folder:
         check[sys.argv[1]](sys.argv[2], folder)
 
