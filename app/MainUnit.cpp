@@ -230,8 +230,11 @@ bool TMainForm::recheckUnreadFile()
 
 bool TMainForm::unchangedSinceSave() const
 {
+    // A missing file is always written: had it been taken away between our
+    // rename and the stamp taken after it, the stamp would read "absent" and
+    // a comparison with "absent" now would call that unchanged for good.
     return saved_.valid && saved_.changes == grid_->ChangeCount() && saved_.settings == settings()
-        && saved_.file == FileStamp::Of(nativeDataPath_);
+        && saved_.file.exists && saved_.file == FileStamp::Of(nativeDataPath_);
 }
 
 void TMainForm::OpenTermins()
