@@ -2,6 +2,7 @@
 #include "app/MainUnit.h"
 
 #include "app/Dialogs.h"
+#include "app/ShownTermin.h"
 #include "app/SpinEdit.h"
 #include "controls/ButtonsXP.h"
 #include "controls/ImageBtnUnit.h"
@@ -19,7 +20,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTabWidget>
+#include <QTextDocument>
 #include <QToolButton>
 #include <QTreeView>
 
@@ -28,10 +31,26 @@
 
 namespace {
 
-// Whole days plus the time of day made of hours and minutes.
-double duration(const TSpinEdit *days, const TSpinEdit *hours, const TSpinEdit *minutes)
+// The memo's text with every line break as "\n". toPlainText() would also
+// turn no-break spaces into spaces, which are different characters here.
+QString memoText(const QPlainTextEdit *memo)
 {
-    return days->value() + DateTimeValue::EncodeTime(hours->value(), minutes->value());
+    QString text = memo->document()->toRawText();
+    text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+    text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+    return text;
+}
+
+ShownDuration durationIn(const TSpinEdit *days, const TSpinEdit *hours, const TSpinEdit *minutes)
+{
+    return {days->value(), hours->value(), minutes->value()};
+}
+
+void showDuration(const ShownDuration &d, TSpinEdit *days, TSpinEdit *hours, TSpinEdit *minutes)
+{
+    days->setClampedValue(d.days);
+    hours->setClampedValue(d.hours);
+    minutes->setClampedValue(d.minutes);
 }
 
 } // namespace
@@ -48,21 +67,87 @@ int TMainForm::firstSelectedRow() const
     return first;
 }
 
+TTermin *TMainForm::selectedTermin() const
+{
+    if (selected_.code < 0 || NodeCode::LevelOf(selected_.code) != NodeCode::Level::Day)
+        return nullptr;
+    const NodeCode::Parts p = NodeCode::Decode(selected_.code);
+    TTerminDay &slot = grid_->Slot(p.year, p.month, p.day);
+    if (selected_.row < 0 || static_cast<uint32_t>(selected_.row) >= slot.records.Count())
+        return nullptr;
+    return grid_->RecordAt(slot, selected_.row);
+}
+
 bool TMainForm::IsTerminSelected()
 {
-    selected_ = nullptr;
+    selected_ = {};
     const int code = selectedCode();
     if (code < 0 || NodeCode::LevelOf(code) != NodeCode::Level::Day)
         return false;
     const int row = firstSelectedRow();
     if (row < 0)
         return false;
-    const NodeCode::Parts p = NodeCode::Decode(code);
-    TTerminDay &slot = grid_->Slot(p.year, p.month, p.day);
-    if (static_cast<uint32_t>(row) >= slot.records.Count())
+    selected_ = {code, row};
+    if (!selectedTermin()) {
+        selected_ = {};
         return false;
-    selected_ = grid_->RecordAt(slot, row);
+    }
     return true;
+}
+
+TTermin *TMainForm::resolveSelection()
+{
+    return IsTerminSelected() ? selectedTermin() : nullptr;
+}
+
+ShownTermin TMainForm::editorValues() const
+{
+    ShownTermin v;
+    v.name = NameEd->text();
+    v.description = memoText(DescEd);
+    v.done = doneCheck->isChecked();
+    v.time = {hour->value(), min->value()};
+    v.firstRemind = durationIn(day1, hour1, min1);
+    v.repeatInterval = durationIn(day2, hour2, min2);
+    return v;
+}
+
+void TMainForm::fillEditors(const ShownTermin &shown)
+{
+    // Every editor is set first and the handlers of those whose value
+    // changed run afterwards: a handler that ran halfway, seeing the new
+    // hour beside the old minute, would store a time the record never had.
+    // By the time they run the editors show the record, so they store
+    // nothing and only restart the save timer.
+    const ShownTermin before = editorValues();
+    {
+        const QSignalBlocker b1(NameEd), b2(DescEd), b3(doneCheck), b4(hour), b5(min), b6(day1), b7(hour1),
+            b8(min1), b9(day2), b10(hour2), b11(min2);
+        if (before.name != shown.name)
+            NameEd->setText(shown.name);
+        if (before.description != shown.description)
+            DescEd->setPlainText(shown.description);
+        doneCheck->setChecked(shown.done);
+        hour->setClampedValue(shown.time.hour);
+        min->setClampedValue(shown.time.minute);
+        showDuration(shown.firstRemind, day1, hour1, min1);
+        showDuration(shown.repeatInterval, day2, hour2, min2);
+    }
+    const ShownTermin now = editorValues();
+    if (now.name != before.name)
+        NameEdChange();
+    if (now.description != before.description)
+        DescEdChange();
+    if (now.done != before.done)
+        doneCheckClick();
+    if (now.time.hour != before.time.hour)
+        hourChange();
+    if (now.time.minute != before.time.minute)
+        minChange();
+    if (now.firstRemind != before.firstRemind)
+        day1Change();
+    if (now.repeatInterval != before.repeatInterval)
+        day2Change();
 }
 
 void TMainForm::ListView1Change()
@@ -73,70 +158,65 @@ void TMainForm::ListView1Change()
     if (!resolves)
         return;
 
-    // Filling an editor that shows another value runs its handler, which
-    // writes into the record; by the end the record holds its own values.
-    const TTermin values = *selected_;
-    const QString name = DecodeAnsi(values.Name.view());
-    if (NameEd->text() != name)
-        NameEd->setText(name);
-    const QString description = DecodeAnsi(values.Description.view());
-    if (DescEd->toPlainText() != description)
-        DescEd->setPlainText(description);
-    doneCheck->setChecked(values.Done);
-    const DateTimeValue::Parts time = DateTimeValue::Split(values.Time);
-    hour->setClampedValue(time.hour);
-    min->setClampedValue(time.minute);
-    const DateTimeValue::Parts first = DateTimeValue::Split(values.FirstRemind);
-    day1->setClampedValue(static_cast<int>(qBound(static_cast<long long>(INT_MIN), first.days, static_cast<long long>(INT_MAX))));
-    hour1->setClampedValue(first.hour);
-    min1->setClampedValue(first.minute);
-    const DateTimeValue::Parts repeat = DateTimeValue::Split(values.RepeatInterval);
-    day2->setClampedValue(static_cast<int>(qBound(static_cast<long long>(INT_MIN), repeat.days, static_cast<long long>(INT_MAX))));
-    hour2->setClampedValue(repeat.hour);
-    min2->setClampedValue(repeat.minute);
-    if (values.LastReminded == 0) {
+    const TTermin &t = *selectedTermin();
+    const double lastReminded = t.LastReminded;
+    fillEditors(ShownTermin::Of(t));
+    if (lastReminded == 0) {
         LastLabel->setText(QStringLiteral("Reminded: never"));
     } else {
-        const QDateTime last = DateTimeValue::ToDateTime(values.LastReminded);
+        const QDateTime last = DateTimeValue::ToDateTime(lastReminded);
         LastLabel->setText(QStringLiteral("Reminded: %1; %2")
                                .arg(LocaleTexts::ShortDate(last.date()), LocaleTexts::LongTime(last.time())));
     }
 }
 
+// Each handler stores only what differs from the record as shown, so
+// showing a record leaves it exactly as it was.
+
 void TMainForm::NameEdChange()
 {
-    if (!IsTerminSelected())
+    TTermin *t = resolveSelection();
+    if (!t)
         return;
-    selected_->Name = EncodeAnsi(NameEd->text());
-    ListModel->recordChanged(firstSelectedRow());
+    const QString name = NameEd->text();
+    if (name != ShownText::Name(t->Name)) {
+        t->Name = ShownText::StoredName(name);
+        ListModel->recordChanged(selected_.row);
+    }
     restartSaveTimer();
 }
 
 void TMainForm::DescEdChange()
 {
-    if (!IsTerminSelected())
+    TTermin *t = resolveSelection();
+    if (!t)
         return;
-    selected_->Description = EncodeAnsi(DescEd->toPlainText());
+    const QString text = memoText(DescEd);
+    if (text != ShownText::Description(t->Description))
+        t->Description = ShownText::StoredDescription(text);
     restartSaveTimer();
 }
 
 void TMainForm::doneCheckClick()
 {
-    if (!IsTerminSelected())
+    TTermin *t = resolveSelection();
+    if (!t)
         return;
-    selected_->Done = doneCheck->isChecked();
+    t->Done = doneCheck->isChecked();
     restartSaveTimer();
 }
 
 void TMainForm::hourChange()
 {
-    if (!IsTerminSelected())
+    TTermin *t = resolveSelection();
+    if (!t)
         return;
     // A typed hour of 25 stands in the editor until it loses the focus; it
     // is never a time of day, so the record keeps its time until then.
-    if (hour->inBounds() && min->inBounds()) {
-        selected_->Time = DateTimeValue::EncodeTime(hour->value(), min->value());
-        ListModel->recordChanged(firstSelectedRow());
+    const ShownTime shown{hour->value(), min->value()};
+    if (hour->inBounds() && min->inBounds() && shown != ShowTime(t->Time)) {
+        t->Time = DateTimeValue::EncodeTime(shown.hour, shown.minute);
+        ListModel->recordChanged(selected_.row);
     }
     restartSaveTimer();
 }
@@ -148,27 +228,32 @@ void TMainForm::minChange()
 
 void TMainForm::day1Change()
 {
-    if (!IsTerminSelected())
+    TTermin *t = resolveSelection();
+    if (!t)
         return;
-    if (hour1->inBounds() && min1->inBounds())
-        selected_->FirstRemind = duration(day1, hour1, min1);
+    const ShownDuration shown = durationIn(day1, hour1, min1);
+    if (hour1->inBounds() && min1->inBounds() && shown != ShowDuration(t->FirstRemind))
+        t->FirstRemind = DurationValue(shown);
     restartSaveTimer();
 }
 
 void TMainForm::day2Change()
 {
-    if (!IsTerminSelected())
+    TTermin *t = resolveSelection();
+    if (!t)
         return;
-    if (hour2->inBounds() && min2->inBounds())
-        selected_->RepeatInterval = duration(day2, hour2, min2);
+    const ShownDuration shown = durationIn(day2, hour2, min2);
+    if (hour2->inBounds() && min2->inBounds() && shown != ShowDuration(t->RepeatInterval))
+        t->RepeatInterval = DurationValue(shown);
     restartSaveTimer();
 }
 
 void TMainForm::ClearLastBtnClick()
 {
-    if (!IsTerminSelected())
+    TTermin *t = resolveSelection();
+    if (!t)
         return;
-    selected_->LastReminded = 0;
+    t->LastReminded = 0;
     LastLabel->setText(QStringLiteral("Reminded: never"));
     restartSaveTimer();
 }
@@ -192,8 +277,12 @@ void TMainForm::AddTerminBtnClick()
     if (const int rows = ListModel->rowCount()) {
         ListView1->selectionModel()->setCurrentIndex(ListModel->index(rows - 1, 0),
                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        if (PageControl2->isVisible() && PageControl2->currentIndex() == 0)
-            NameEd->setFocus();
+        // Focus given to an edit field selects its text, so the name typed
+        // next replaces "No name".
+        if (PageControl2->isVisible() && PageControl2->currentIndex() == 0) {
+            NameEd->setFocus(Qt::OtherFocusReason);
+            NameEd->selectAll();
+        }
     }
     SaveTermins();
 }
@@ -220,7 +309,7 @@ void TMainForm::DelTerminBtnClick()
             removed[static_cast<size_t>(row)] = true;
     }
     grid_->RemoveRecordsIf(slot, [&removed](size_t i) { return removed[i]; });
-    selected_ = nullptr;
+    selected_ = {};
     ShowInformation();
     SaveTermins();
 }

@@ -104,7 +104,7 @@ void TMainForm::finish(Ending why)
         tray_->Remove();
     finalSave(why);
     grid_->delall();
-    selected_ = nullptr;
+    selected_ = {};
 }
 
 void TMainForm::finalSave(Ending why)

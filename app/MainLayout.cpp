@@ -224,6 +224,9 @@ void TMainForm::buildDetailPanel(QWidget *parent)
     g->setContentsMargins(6, 4, 6, 4);
     g->setVerticalSpacing(3);
     NameEd = named(new QLineEdit(general), QStringLiteral("Appointment:"));
+    // A stored name may be longer than the edit's default limit of 32,767
+    // characters, and showing it must not cut it.
+    NameEd->setMaxLength(INT_MAX);
     hour = named(spin(0, 23, 12, general), QStringLiteral("Time: hours"));
     min = named(spin(0, 59, 0, general), QStringLiteral("Time: minutes"));
     DescEd = named(new QPlainTextEdit(general), QStringLiteral("Description:"));
@@ -247,10 +250,11 @@ void TMainForm::buildDetailPanel(QWidget *parent)
     auto *r = new QGridLayout(reminder);
     r->setContentsMargins(6, 4, 6, 4);
     r->setVerticalSpacing(3);
-    day1 = spin(0, INT_MAX, 3, reminder);
+    // Day fields have no bounds: a negative lead is a stored value like any other.
+    day1 = spin(INT_MIN, INT_MAX, 3, reminder);
     hour1 = spin(0, 23, 0, reminder);
     min1 = spin(0, 59, 0, reminder);
-    day2 = spin(0, INT_MAX, 1, reminder);
+    day2 = spin(INT_MIN, INT_MAX, 1, reminder);
     hour2 = spin(0, 23, 0, reminder);
     min2 = spin(0, 59, 0, reminder);
     auto addRow = [&](int row, const QString &caption, TSpinEdit *d, TSpinEdit *hh, TSpinEdit *mm, const QString &last) {

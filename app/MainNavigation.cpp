@@ -30,7 +30,11 @@ void TMainForm::ShowAll()
     FillWeekdays(*grid_);
     TreeModel->setImages(AppPictures::treeImages());
     TreeView1->setModel(TreeModel);
-    connect(TreeView1->selectionModel(), &QItemSelectionModel::currentChanged, this,
+    // Every change of the selection comes through here, whether made with
+    // the mouse, the keyboard or by the program, a Ctrl+click that clears it
+    // included. The current index is no guide: a mouse press moves it before
+    // the selection follows.
+    connect(TreeView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { TreeView1Change(); });
 }
 
@@ -48,10 +52,12 @@ void TMainForm::selectToday()
 
 int TMainForm::selectedCode() const
 {
-    const QModelIndex current = TreeView1->selectionModel() ? TreeView1->selectionModel()->currentIndex() : QModelIndex();
-    if (!current.isValid() || !TreeView1->selectionModel()->isSelected(current))
+    const QItemSelectionModel *selection = TreeView1->selectionModel();
+    if (!selection)
         return -1;
-    return DateTreeModel::codeOf(current);
+    // One node at most is selected.
+    const QModelIndexList selected = selection->selectedIndexes();
+    return selected.isEmpty() ? -1 : DateTreeModel::codeOf(selected.first());
 }
 
 void TMainForm::selectCode(int code)
@@ -79,11 +85,26 @@ void TMainForm::UpBtnClick()
     selectCode(DateTreeModel::codeOf(parent));
 }
 
+// With no node selected the list has nothing to show, and what it showed
+// before must not stay behind as if it were still the selection.
+void TMainForm::showNothingSelected()
+{
+    Overview none;
+    none.heading = QStringLiteral("Nothing selected");
+    ListModel->setOverview(none);
+    ListHeading->setText(none.heading);
+    AddTerminBtn->setEnabled(false);
+    DelTerminBtn->setEnabled(false);
+    ListView1Change();
+}
+
 void TMainForm::ShowInformation()
 {
     const int code = selectedCode();
-    if (code < 0)
+    if (code < 0) {
+        showNothingSelected();
         return;
+    }
     // Resetting the model drops the list's selection and current row without
     // a selection signal; the list change below runs once for the new rows.
     ListModel->setOverview(BuildOverview(*grid_, code));

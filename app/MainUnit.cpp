@@ -241,7 +241,7 @@ void TMainForm::OpenTermins()
 {
     TSettings s = settings();
     const TerminFile::Outcome o = ::OpenTermins(dataPath(), *grid_, s);
-    selected_ = nullptr;
+    selected_ = {};
     if (!o.ok) {
         if (o.unread) {
             unreadFile_ = o.message;

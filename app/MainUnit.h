@@ -38,6 +38,7 @@ class Clock;
 class QDialog;
 class TrayIcon;
 class DesktopNotifier;
+struct ShownTermin;
 
 class TMainForm : public QMainWindow {
     Q_OBJECT
@@ -93,7 +94,8 @@ public:
     QTimer &saveTimer() { return Timer1; }
     QTimer &checkTimer() { return Timer2; }
     QTimer &startMinimizedTimer() { return Timer3; }
-    TTermin *selectedTermin() const { return selected_; }
+    // The appointment the list shows as selected, or null.
+    TTermin *selectedTermin() const;
 
     // Tray callback: 513 left button down, 515 left double-click, 517 right button up.
     void WMUser(int mouseMessage);
@@ -216,11 +218,21 @@ private:
     int selectedCode() const;
     int firstSelectedRow() const;
     void selectCode(int code);
+    void showNothingSelected();
+    TTermin *resolveSelection();
+    ShownTermin editorValues() const;
+    void fillEditors(const ShownTermin &shown);
     QString timeText(double value) const;
 
     QString programDir_;
     std::unique_ptr<DayGrid> grid_;
-    TTermin *selected_ = nullptr;
+    // The selected appointment, held by its place and looked up on every use:
+    // a pointer would dangle once the day's records move or are removed.
+    struct Place {
+        int code = -1; // day node
+        int row = -1;
+    };
+    Place selected_;
     bool shownOnce_ = false;
     bool destroyed_ = false;
     bool quitting_ = false;

@@ -190,3 +190,52 @@ inline TTermin &recordAt(TMainForm &form, int y, int m, int d, int i)
 {
     return *form.grid().RecordAt(form.grid().Slot(y, m, d), i);
 }
+
+// Real input: the window is shown and active, and clicks land where a
+// person would click, at the centre of the item as the view draws it.
+
+inline bool showActive(TMainForm &form)
+{
+    form.show();
+    form.activateWindow();
+    return QTest::qWaitForWindowActive(&form);
+}
+
+inline void clickNode(TMainForm &form, int code, Qt::KeyboardModifiers modifiers = {})
+{
+    const QModelIndex index = form.TreeModel->indexForCode(code);
+    QVERIFY(index.isValid());
+    form.TreeView1->scrollTo(index); // as a person scrolls to it
+    const QRect rect = form.TreeView1->visualRect(index);
+    QVERIFY(!rect.isEmpty());
+    QTest::mouseClick(form.TreeView1->viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+inline void clickRow(TMainForm &form, int row, Qt::KeyboardModifiers modifiers = {})
+{
+    const QModelIndex index = form.ListView1->model()->index(row, 1);
+    QVERIFY(index.isValid());
+    form.ListView1->scrollTo(index);
+    const QRect rect = form.ListView1->visualRect(index);
+    QVERIFY(!rect.isEmpty());
+    QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, modifiers, rect.center());
+}
+
+// Clicks into a widget and types over its whole text, as a person does
+// with Ctrl+A.
+inline void typeInto(QWidget *field, const QString &text)
+{
+    QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() / 2, field->height() / 2));
+    QVERIFY(field->hasFocus());
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(field, text);
+}
+
+inline QStringList listTexts(TMainForm &form, int column)
+{
+    QStringList texts;
+    const QAbstractItemModel *model = form.ListView1->model();
+    for (int r = 0; r < model->rowCount(); ++r)
+        texts << model->index(r, column).data().toString();
+    return texts;
+}

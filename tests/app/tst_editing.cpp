@@ -94,7 +94,7 @@ private slots:
         form->min2->setValue(15);
         TTermin &t = recordAt(*form, Y, M, D, 0);
         QCOMPARE(t.Name, std::string("Dentist \xe4"));
-        QCOMPARE(t.Description, std::string("line 1\nline 2"));
+        QCOMPARE(t.Description, std::string("line 1\r\nline 2")); // line breaks as the file has them
         QVERIFY(t.Done);
         QCOMPARE(t.Time, DateTimeValue::EncodeTime(9, 45));
         QCOMPARE(t.FirstRemind, 1 + 2.5 / 24);
@@ -267,6 +267,103 @@ private slots:
         QCOMPARE(namesOfDay(*form), QStringList{"a"});
         QDir().rmdir(h.dataPath() + QStringLiteral(".saving"));
         Dialogs::SetHook([](const QString &, const QString &) { return QMessageBox::Ok; });
+    }
+
+    // -- with real input ---------------------------------------------------
+
+    void aNameTypedAfterAddReplacesNoName()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        QVERIFY(showActive(*form));
+        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        QVERIFY(form->NameEd->hasFocus());
+        QCOMPARE(form->NameEd->selectedText(), QStringLiteral("No name"));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Dentist"));
+        QCOMPARE(namesOfDay(*form), (QStringList{"a", "Dentist"}));
+        QCOMPARE(form->ListView1->topLevelItem(1)->text(1), QStringLiteral("Dentist"));
+    }
+
+    void dayFieldsHaveNoBounds()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        recordAt(*form, Y, M, D, 0).FirstRemind = -1;
+        recordAt(*form, Y, M, D, 0).RepeatInterval = -2.5; // -2 days, 12 hours
+        QVERIFY(showActive(*form));
+        clickRow(*form, 0);
+        QCOMPARE(form->day1->value(), -1);
+        QCOMPARE(form->day2->value(), -2);
+        QCOMPARE(form->hour2->value(), 12);
+        QCOMPARE(recordAt(*form, Y, M, D, 0).FirstRemind, -1.0);
+        QCOMPARE(recordAt(*form, Y, M, D, 0).RepeatInterval, -2.5);
+
+        form->PageControl2->setCurrentIndex(1); // the "Reminder" page
+        typeInto(form->day1, QStringLiteral("-4"));
+        QCOMPARE(recordAt(*form, Y, M, D, 0).FirstRemind, -4.0);
+        QTest::keyClick(form->day1, Qt::Key_Down); // the arrows have no floor either
+        QCOMPARE(recordAt(*form, Y, M, D, 0).FirstRemind, -5.0);
+        typeInto(form->day2, QStringLiteral("3000000"));
+        QTest::keyClick(form->day2, Qt::Key_Tab); // leaving keeps it
+        QCOMPARE(form->day2->value(), 3000000);
+        QCOMPARE(recordAt(*form, Y, M, D, 0).RepeatInterval, 3000000.5);
+    }
+
+    void showingARecordNeverChangesIt()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a", "b"});
+        TTermin &odd = recordAt(*form, Y, M, D, 0);
+        std::string longName(40000, 'x');
+        longName += "\xe4\xa0\xff end";
+        odd.Name = longName;
+        std::string description = "CR LF\r\nlone CR\rlone LF\nno-break\xa0space\r\n\r\n";
+        for (int c = 1; c < 256; ++c)
+            description += static_cast<char>(c);
+        odd.Description = description;
+        odd.Time = DateTimeValue::EncodeTime(23, 45, 36);
+        odd.FirstRemind = 1 + DateTimeValue::EncodeTime(2, 30, 15);
+        odd.RepeatInterval = 1e12; // more days than the field can show
+        odd.LastReminded = DateTimeValue::EncodeDate(2031, 5, 1) + 0.25;
+        const TTermin before = odd;
+        QVERIFY(showActive(*form));
+
+        for (int row : {0, 1, 0, 1}) {
+            form->saveTimer().stop();
+            clickRow(*form, row);
+            QVERIFY(form->saveTimer().isActive()); // filling ran the handlers
+        }
+        clickRow(*form, 0);
+        QCOMPARE(form->NameEd->text().size(), qsizetype(longName.size()));
+        QCOMPARE(odd.Name, before.Name);
+        QCOMPARE(odd.Description, before.Description);
+        QCOMPARE(odd.Time, before.Time);
+        QCOMPARE(odd.FirstRemind, before.FirstRemind);
+        QCOMPARE(odd.RepeatInterval, before.RepeatInterval);
+        QCOMPARE(odd.LastReminded, before.LastReminded);
+        QCOMPARE(recordAt(*form, Y, M, D, 1).Name, std::string("b"));
+        QCOMPARE(recordAt(*form, Y, M, D, 1).Time, 0.5);
+
+        // Changing one field stores that field only.
+        typeInto(form->min, QStringLiteral("50"));
+        QCOMPARE(odd.Time, DateTimeValue::EncodeTime(23, 50));
+        QCOMPARE(odd.Description, before.Description);
+        QCOMPARE(odd.FirstRemind, before.FirstRemind);
+    }
+
+    void anEditedDescriptionKeepsCrLf()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        recordAt(*form, Y, M, D, 0).Description = "one\r\ntwo";
+        QVERIFY(showActive(*form));
+        clickRow(*form, 0);
+        QCOMPARE(form->DescEd->toPlainText(), QStringLiteral("one\ntwo"));
+        QTest::mouseClick(form->DescEd->viewport(), Qt::LeftButton);
+        QTest::keyClick(form->DescEd, Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(form->DescEd, Qt::Key_Return);
+        QTest::keyClicks(form->DescEd, QStringLiteral("three"));
+        QCOMPARE(recordAt(*form, Y, M, D, 0).Description, std::string("one\r\ntwo\r\nthree"));
     }
 };
 

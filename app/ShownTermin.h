@@ -1,0 +1,58 @@
+#pragma once
+// An appointment as the editors of the detail panel show it, and the way
+// back from what they hold to the stored values.
+//
+// Showing a record must never change it, so an editor's handler stores only
+// when the editor holds something other than the record as shown. The
+// comparison is made on the shown form because the editors cannot show
+// everything a record may hold: a time has seconds, a description may break
+// its lines with CR LF or a lone CR (the memo has only one kind of line
+// break), a duration's days may lie outside an int.
+
+#include "store/Termin.h"
+
+#include <QString>
+
+struct ShownDuration {
+    int days = 0, hours = 0, minutes = 0;
+    friend bool operator==(const ShownDuration &a, const ShownDuration &b)
+    {
+        return a.days == b.days && a.hours == b.hours && a.minutes == b.minutes;
+    }
+    friend bool operator!=(const ShownDuration &a, const ShownDuration &b) { return !(a == b); }
+};
+
+struct ShownTime {
+    int hour = 0, minute = 0;
+    friend bool operator==(const ShownTime &a, const ShownTime &b) { return a.hour == b.hour && a.minute == b.minute; }
+    friend bool operator!=(const ShownTime &a, const ShownTime &b) { return !(a == b); }
+};
+
+struct ShownTermin {
+    QString name;
+    QString description; // line breaks as "\n"
+    bool done = false;
+    ShownTime time;
+    ShownDuration firstRemind;
+    ShownDuration repeatInterval;
+
+    static ShownTermin Of(const TTermin &t);
+};
+
+namespace ShownText {
+
+// Appointment texts are 8-bit, in the file's code page.
+QString Name(const TText &stored);
+TText StoredName(const QString &shown);
+
+// CR LF, a lone CR and a lone LF each become one "\n".
+QString Description(const TText &stored);
+// Every line break is stored as CR LF, as the file's descriptions have them.
+TText StoredDescription(const QString &shown);
+
+} // namespace ShownText
+
+ShownTime ShowTime(double value);
+ShownDuration ShowDuration(double value);
+// Whole days plus the time of day made of the hours and minutes.
+double DurationValue(const ShownDuration &shown);

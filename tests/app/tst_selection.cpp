@@ -1,0 +1,169 @@
+// The date tree and the overview list driven with the mouse and the
+// keyboard: whatever the selection becomes, heading, list, detail panel and
+// buttons show it, and the editors act on the record shown and no other.
+#include "MainFormHarness.h"
+
+#include "app/SpinEdit.h"
+#include "reminders/HeadingPanel.h"
+
+#include <QLineEdit>
+#include <QTabWidget>
+
+using NodeCode::Encode;
+
+namespace {
+const int Y = 2031, M = 5, D = 14, E = 15;
+
+// 14 May 2031 holds A1..A4, 15 May B1..B4; the window shows 14 May.
+std::unique_ptr<TMainForm> twoDays(MainFormHarness &h)
+{
+    DayGrid grid;
+    for (int day : {D, E}) {
+        for (int i = 1; i <= 4; ++i) {
+            TTermin *t = grid.AddRecord(grid.Slot(Y, M, day));
+            t->Name = QStringLiteral("%1%2").arg(day == D ? 'A' : 'B').arg(i).toStdString();
+            t->Time = DateTimeValue::EncodeTime(8 + i, day == D ? 0 : 30);
+        }
+    }
+    h.writeStore(grid);
+    auto form = h.make();
+    selectNode(*form, Encode(Y, M, D));
+    return form;
+}
+
+QStringList names(TMainForm &form, int day)
+{
+    QStringList out;
+    const TTerminDay &slot = form.grid().Slot(Y, M, day);
+    for (uint32_t i = 0; i < slot.records.Count(); ++i)
+        out << QString::fromStdString(slot.records.At(i).Name);
+    return out;
+}
+
+const QStringList As{"A1", "A2", "A3", "A4"};
+const QStringList Bs{"B1", "B2", "B3", "B4"};
+} // namespace
+
+class TstSelection : public QObject {
+    Q_OBJECT
+private slots:
+    void clickOnAnotherDayShowsItAndEditsOnlyWhatIsShown()
+    {
+        MainFormHarness h;
+        auto form = twoDays(h);
+        QVERIFY(showActive(*form));
+        clickRow(*form, 3);
+        QCOMPARE(form->NameEd->text(), QStringLiteral("A4"));
+
+        clickNode(*form, Encode(Y, M, E));
+        QCOMPARE(selectedNode(*form), Encode(Y, M, E));
+        QCOMPARE(form->ListHeading->text(), QStringLiteral("Th 15.May 2031"));
+        QCOMPARE(listTexts(*form, 1), Bs);
+        QVERIFY(form->ListView1->selectionModel()->selectedIndexes().isEmpty());
+        QVERIFY(!form->PageControl2->isVisible());
+        QVERIFY(!form->DelTerminBtn->isEnabled());
+        QVERIFY(form->AddTerminBtn->isEnabled());
+        QVERIFY(form->UpBtn->isEnabled());
+        QVERIFY(!form->selectedTermin());
+
+        // Typing goes into the record the list shows as selected.
+        clickRow(*form, 1);
+        QCOMPARE(form->NameEd->text(), QStringLiteral("B2"));
+        typeInto(form->NameEd, QStringLiteral("Zed"));
+        QCOMPARE(names(*form, E), (QStringList{"B1", "Zed", "B3", "B4"}));
+        QCOMPARE(names(*form, D), As);
+        QCOMPARE(listTexts(*form, 1), (QStringList{"B1", "Zed", "B3", "B4"}));
+
+        // And Delete removes the row shown, of the day shown.
+        clickRow(*form, 1);
+        h.answer = QMessageBox::Yes;
+        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QCOMPARE(names(*form, E), (QStringList{"B1", "B3", "B4"}));
+        QCOMPARE(names(*form, D), As);
+    }
+
+    void ctrlClickClearsTheSelectionAndEverythingShowsIt()
+    {
+        MainFormHarness h;
+        auto form = twoDays(h);
+        QVERIFY(showActive(*form));
+        clickRow(*form, 3);
+        QVERIFY(form->PageControl2->isVisible());
+
+        clickNode(*form, Encode(Y, M, D), Qt::ControlModifier);
+        QCOMPARE(selectedNode(*form), -1);
+        QCOMPARE(form->ListHeading->text(), QStringLiteral("Nothing selected"));
+        QCOMPARE(form->ListView1->model()->rowCount(), 0);
+        QVERIFY(!form->PageControl2->isVisible());
+        QVERIFY(!form->AddTerminBtn->isEnabled());
+        QVERIFY(!form->DelTerminBtn->isEnabled());
+        QVERIFY(!form->UpBtn->isEnabled());
+        QVERIFY(!form->selectedTermin());
+        // The keys a person might press next find nothing to act on.
+        h.answer = QMessageBox::Yes;
+        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QVERIFY(h.boxes.isEmpty());
+        QCOMPARE(names(*form, D), As);
+
+        clickNode(*form, Encode(Y, M, D), Qt::ControlModifier);
+        QCOMPARE(selectedNode(*form), Encode(Y, M, D));
+        QCOMPARE(listTexts(*form, 1), As);
+        QVERIFY(form->UpBtn->isEnabled());
+        QVERIFY(form->AddTerminBtn->isEnabled());
+    }
+
+    void keyboardInTheTreeTakesTheSamePath()
+    {
+        MainFormHarness h;
+        auto form = twoDays(h);
+        QVERIFY(showActive(*form));
+        clickNode(*form, Encode(Y, M, D));
+        QVERIFY(form->TreeView1->hasFocus());
+        QTest::keyClick(form->TreeView1, Qt::Key_Down);
+        QCOMPARE(selectedNode(*form), Encode(Y, M, E));
+        QCOMPARE(listTexts(*form, 1), Bs);
+        QTest::keyClick(form->TreeView1, Qt::Key_Left); // to the month
+        QCOMPARE(selectedNode(*form), Encode(Y, M));
+        QCOMPARE(form->ListHeading->text(), QStringLiteral("May 2031"));
+        QCOMPARE(listTexts(*form, 0), (QStringList{"14. We", "15. Th"}));
+        QVERIFY(!form->AddTerminBtn->isEnabled());
+        // "One folder up" with the mouse, as far as it goes.
+        QTest::mouseClick(form->UpBtn, Qt::LeftButton);
+        QCOMPARE(form->ListHeading->text(), QStringLiteral("Year 2031"));
+        QTest::mouseClick(form->UpBtn, Qt::LeftButton);
+        QTest::mouseClick(form->UpBtn, Qt::LeftButton);
+        QCOMPARE(selectedNode(*form), 0);
+        QVERIFY(!form->UpBtn->isEnabled());
+    }
+
+    void listSelectionByMouseAndKeyboard()
+    {
+        MainFormHarness h;
+        auto form = twoDays(h);
+        QVERIFY(showActive(*form));
+        clickRow(*form, 2);
+        QCOMPARE(form->NameEd->text(), QStringLiteral("A3"));
+        clickRow(*form, 0, Qt::ControlModifier); // the first selected row counts
+        QCOMPARE(form->NameEd->text(), QStringLiteral("A1"));
+        QCOMPARE(form->hour->value(), 9);
+        clickRow(*form, 0, Qt::ControlModifier);
+        QCOMPARE(form->NameEd->text(), QStringLiteral("A3"));
+        clickRow(*form, 2, Qt::ControlModifier); // nothing selected now
+        QVERIFY(!form->PageControl2->isVisible());
+        QVERIFY(!form->DelTerminBtn->isEnabled());
+        QVERIFY(!form->selectedTermin());
+
+        QTest::keyClick(form->ListView1, Qt::Key_Down);
+        QCOMPARE(form->NameEd->text(), QStringLiteral("A4"));
+        QVERIFY(form->DelTerminBtn->isEnabled());
+        QTest::keyClick(form->ListView1, Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(form->NameEd->text(), QStringLiteral("A3"));
+        QCOMPARE(form->selectedTermin(), &recordAt(*form, Y, M, D, 2));
+        // Nothing was edited by all this showing.
+        QCOMPARE(names(*form, D), As);
+        QCOMPARE(recordAt(*form, Y, M, D, 0).Time, DateTimeValue::EncodeTime(9, 0));
+    }
+};
+
+QTEST_MAIN(TstSelection)
+#include "tst_selection.moc"
