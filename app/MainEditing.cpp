@@ -329,6 +329,10 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
     }
+    if ((watched == TreeView1 || watched == TreeView1->viewport())
+        && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress
+            || event->type() == QEvent::Wheel))
+        keepSelectionCentred_ = false; // the person has taken over the tree
     return QMainWindow::eventFilter(watched, event);
 }
 

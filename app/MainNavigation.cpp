@@ -14,6 +14,7 @@
 
 #include <QDate>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTreeView>
 
 QString TMainForm::timeText(double value) const
@@ -36,6 +37,19 @@ void TMainForm::ShowAll()
     // the selection follows.
     connect(TreeView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             [this] { TreeView1Change(); });
+
+    // Today is selected before the tree has its size, which it gets only as
+    // the window is shown. Until a person scrolls, clicks or types in the
+    // tree, every change of its scroll range centres the selected node
+    // again, so the days around it are in view.
+    QScrollBar *bar = TreeView1->verticalScrollBar();
+    connect(bar, &QScrollBar::rangeChanged, this, [this] {
+        if (keepSelectionCentred_)
+            centreSelectedNode();
+    });
+    connect(bar, &QScrollBar::actionTriggered, this, [this] { keepSelectionCentred_ = false; });
+    TreeView1->installEventFilter(this);
+    TreeView1->viewport()->installEventFilter(this);
 }
 
 void TMainForm::selectToday()
@@ -48,6 +62,14 @@ void TMainForm::selectToday()
     TreeView1->expand(TreeModel->indexForCode(NodeCode::Encode(today.year())));
     TreeView1->expand(TreeModel->indexForCode(NodeCode::Encode(today.year(), today.month())));
     selectCode(NodeCode::Encode(today.year(), today.month(), today.day()));
+    keepSelectionCentred_ = true;
+}
+
+void TMainForm::centreSelectedNode()
+{
+    const QModelIndexList selected = TreeView1->selectionModel()->selectedIndexes();
+    if (!selected.isEmpty())
+        TreeView1->scrollTo(selected.first(), QAbstractItemView::PositionAtCenter);
 }
 
 int TMainForm::selectedCode() const

@@ -219,6 +219,7 @@ private:
     int firstSelectedRow() const;
     void selectCode(int code);
     void showNothingSelected();
+    void centreSelectedNode();
     TTermin *resolveSelection();
     ShownTermin editorValues() const;
     void fillEditors(const ShownTermin &shown);
@@ -234,6 +235,7 @@ private:
     };
     Place selected_;
     bool shownOnce_ = false;
+    bool keepSelectionCentred_ = false;
     bool destroyed_ = false;
     bool quitting_ = false;
     bool showRequested_ = false; // a second start asked to see the window

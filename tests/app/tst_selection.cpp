@@ -163,6 +163,19 @@ private slots:
         QCOMPARE(names(*form, D), As);
         QCOMPARE(recordAt(*form, Y, M, D, 0).Time, DateTimeValue::EncodeTime(9, 0));
     }
+
+    void todayIsInTheMiddleOfTheTreeWhenFirstShown()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        QVERIFY(showActive(*form));
+        const QDate today = QDate::currentDate();
+        const QModelIndex index = form->TreeModel->indexForCode(Encode(today.year(), today.month(), today.day()));
+        const int middle = form->TreeView1->visualRect(index).center().y();
+        const int height = form->TreeView1->viewport()->height();
+        QVERIFY2(middle > height / 3 && middle < height * 2 / 3,
+                 qPrintable(QStringLiteral("today's row at %1 of %2").arg(middle).arg(height)));
+    }
 };
 
 QTEST_MAIN(TstSelection)
