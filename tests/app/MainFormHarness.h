@@ -192,7 +192,7 @@ inline TTermin &recordAt(TMainForm &form, int y, int m, int d, int i)
 }
 
 // Real input: the window is shown and active, and clicks land where a
-// person would click, at the centre of the item as the view draws it.
+// person would click, at the centre of the node as the tree draws it.
 
 inline bool showActive(TMainForm &form)
 {
@@ -211,16 +211,6 @@ inline void clickNode(TMainForm &form, int code, Qt::KeyboardModifiers modifiers
     QTest::mouseClick(form.TreeView1->viewport(), Qt::LeftButton, modifiers, rect.center());
 }
 
-inline void clickRow(TMainForm &form, int row, Qt::KeyboardModifiers modifiers = {})
-{
-    const QModelIndex index = form.ListView1->model()->index(row, 1);
-    QVERIFY(index.isValid());
-    form.ListView1->scrollTo(index);
-    const QRect rect = form.ListView1->visualRect(index);
-    QVERIFY(!rect.isEmpty());
-    QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, modifiers, rect.center());
-}
-
 // Clicks into a widget and types over its whole text, as a person does
 // with Ctrl+A.
 inline void typeInto(QWidget *field, const QString &text)
@@ -234,8 +224,7 @@ inline void typeInto(QWidget *field, const QString &text)
 inline QStringList listTexts(TMainForm &form, int column)
 {
     QStringList texts;
-    const QAbstractItemModel *model = form.ListView1->model();
-    for (int r = 0; r < model->rowCount(); ++r)
-        texts << model->index(r, column).data().toString();
+    for (int r = 0; r < listRows(form); ++r)
+        texts << listText(form, r, column);
     return texts;
 }
