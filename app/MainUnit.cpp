@@ -216,7 +216,7 @@ bool TMainForm::recheckUnreadFile()
     StatusBar1->clearMessage();
     if (r.state == TerminFile::Recheck::Merged) {
         grid_->NoteChange();
-        selected_ = nullptr;
+        selected_ = {};
         applySettings(s);
         if (destroyed_)
             Timer1.stop(); // the settings' handlers restart it; this is the last save
