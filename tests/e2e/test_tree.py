@@ -41,8 +41,14 @@ class TreeSelection(E2ECase):
         return wait_until(look, what=what)[0]
 
     def ctrl_click(self, x, y):
+        # Separate steps, so the program has seen Ctrl go down before the
+        # button does, however busy the machine.
         self.x.move_pointer(x, y)
-        self.x.xdotool("keydown", "ctrl", "click", "1", "keyup", "ctrl")
+        self.x.xdotool("keydown", "ctrl")
+        self.x.xdotool("sleep", "0.2")
+        self.x.xdotool("click", "1")
+        self.x.xdotool("sleep", "0.2")
+        self.x.xdotool("keyup", "ctrl")
 
     def names(self, day):
         return [t.name for t in self.kalvix.read_store().days.get(day, [])]
