@@ -15,7 +15,7 @@ void TMainForm::ShowOutsideChange()
     for (const QModelIndex &index : selection->selectedRows())
         selectedRows.append(index.row());
     const int currentRow = selection->currentIndex().isValid() ? selection->currentIndex().row() : -1;
-    selected_ = nullptr;
+    selected_ = {};
     ShowInformation();
     if (!selectedRows.isEmpty() || currentRow >= 0) {
         QAbstractItemModel *model = ListView1->model();
