@@ -46,6 +46,10 @@ TBitBtnXP::TBitBtnXP(QWidget *parent)
 
 TBitBtnXP::~TBitBtnXP()
 {
+    // QWidget's destructor moves the focus away and the application announces
+    // it; by then this is no longer a TBitBtnXP, so the slot must not run.
+    if (auto *app = qobject_cast<QApplication *>(QCoreApplication::instance()))
+        disconnect(app, &QApplication::focusChanged, this, &TBitBtnXP::FocusMoved);
     // Closed whenever the service is still there to take it back, even if
     // the user switched styles off meanwhile; otherwise the handle would leak.
     if (m_theme && UxTheme::CloseThemeData)

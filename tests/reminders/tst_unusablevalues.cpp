@@ -70,9 +70,12 @@ private slots:
         sound->Time = EncodeTime(18, 0);
         sound->FirstRemind = 3;
         sound->RepeatInterval = 1;
+        // Copied once: each add may move the day's records, `sound` among them.
+        const TTermin model = *sound;
+        sound = nullptr;
         for (const auto &[name, spoil] : spoilers()) {
             TTermin *r = grid.AddRecord(grid.Slot(2031, 7, 1));
-            *r = *sound;
+            *r = model;
             r->Name = name;
             spoil(*r);
             QVERIFY2(!IsDue(*r, EncodeDate(2031, 7, 1) + r->Time, now), name);
