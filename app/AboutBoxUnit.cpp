@@ -44,7 +44,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
 
     auto *panel = new QWidget(this);
     panel->setGeometry(7, 7, 649, 385);
-    Theme::setFixedColour(panel, Theme::colourA());
+    Theme::setFixedColour(panel, Theme::headingColour());
 
     Image1 = new QLabel(panel);
     Image1->setGeometry(12, 32, 306, 322);

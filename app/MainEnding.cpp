@@ -80,28 +80,28 @@ void TMainForm::AbandonStart()
 {
     // Asked to end before the window was ready: nobody has changed anything
     // yet, and what is in memory may not even be the whole file.
+    stopForEnding(true);
+}
+
+bool TMainForm::stopForEnding(bool removeTrayIcon)
+{
     if (destroyed_)
-        return;
+        return false;
     destroyed_ = true;
     quitting_ = true;
     for (QTimer *t : {&Timer1, &Timer2, &Timer3})
         t->stop();
-    if (tray_)
+    if (tray_ && removeTrayIcon)
         tray_->Remove();
+    return true;
 }
 
 void TMainForm::finish(Ending why)
 {
-    if (destroyed_)
-        return;
-    destroyed_ = true;
-    quitting_ = true;
-    for (QTimer *t : {&Timer1, &Timer2, &Timer3})
-        t->stop();
     // Without a display the icon went with it; talking to the server now
     // would only end in Qt's handler for a broken connection again.
-    if (tray_ && why != Ending::DisplayLost)
-        tray_->Remove();
+    if (!stopForEnding(why != Ending::DisplayLost))
+        return;
     finalSave(why);
     grid_->delall();
     selected_ = {};

@@ -141,15 +141,15 @@ void TMainForm::trayAvailabilityChanged(bool available)
 void TMainForm::WMUser(int mouseMessage)
 {
     switch (mouseMessage) {
-    case 515: // left double-click
+    case TrayIcon::LeftDoubleClick:
         Timer1.stop();
         Anzeigen1Click();
         break;
-    case 513: // left button down
+    case TrayIcon::LeftButtonDown:
         if (!Timer1.isActive())
             Timer1.start();
         break;
-    case 517: // right button up
+    case TrayIcon::RightButtonUp:
         showTrayMenu();
         break;
     default:

@@ -97,7 +97,7 @@ public:
     // The appointment the list shows as selected, or null.
     TTermin *selectedTermin() const;
 
-    // Tray callback: 513 left button down, 515 left double-click, 517 right button up.
+    // Tray callback: one of TrayIcon::MouseMessage; other numbers do nothing.
     void WMUser(int mouseMessage);
     void Anzeigen1Click();
     // Another start of the program asked to see this one: show, restore and bring to the front.
@@ -207,6 +207,9 @@ private:
     void selectToday();
     void restartSaveTimer();
     void reportFileFailure(const TerminFile::Outcome &outcome);
+    // Marks the window as ending, stops its timers and (unless told not to)
+    // removes the tray icon; false when it was ending already.
+    bool stopForEnding(bool removeTrayIcon);
     void finish(Ending why);
     void finalSave(Ending why);
     void reportUnattended(const QString &text);

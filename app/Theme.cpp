@@ -1,6 +1,7 @@
 #include "app/Theme.h"
 
 #include "controls/SystemColors.h"
+#include "reminders/HeadingPanel.h"
 #include "resources/pictures/KalvixPictures.h"
 
 #include <QLabel>
@@ -33,6 +34,16 @@ void setFixedColour(QWidget *w, const QColor &colour)
     w->setPalette(pal);
 }
 
+QColor headingColour()
+{
+    return HeadingPanel::DefaultColor();
+}
+
+QColor optionsPanelColour()
+{
+    return QColor(192, 220, 192);
+}
+
 QFont windowFont()
 {
     return font({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")}, 11);
@@ -47,7 +58,7 @@ QWidget *optionsPicturePanel(QWidget *parent)
 {
     auto *panel = new QLabel(parent);
     panel->setFixedWidth(209);
-    setFixedColour(panel, colourB());
+    setFixedColour(panel, optionsPanelColour());
     panel->setPixmap(KalvixPictures::Pixmap(KalvixPictures::OptionsPanel));
     panel->setScaledContents(true);
 
@@ -57,9 +68,9 @@ QWidget *optionsPicturePanel(QWidget *parent)
     title->setFont(font({QStringLiteral("Arial Black")}, 19, true));
     title->setWordWrap(true);
     title->setMargin(6);
-    setFixedColour(title, colourA());
+    setFixedColour(title, headingColour());
     QPalette tp = title->palette();
-    tp.setColor(QPalette::WindowText, QColor(128, 0, 0)); // maroon reads well on colour A
+    tp.setColor(QPalette::WindowText, QColor(128, 0, 0)); // maroon reads well on the heading colour
     title->setPalette(tp);
     v->addWidget(title);
     v->addStretch(1);

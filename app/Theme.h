@@ -9,8 +9,11 @@ class QWidget;
 
 namespace Theme {
 
-inline QColor colourA() { return QColor(240, 202, 166); }
-inline QColor colourB() { return QColor(192, 220, 192); }
+// The warm sand of the heading strips (main window, reminder); the about
+// box's text panel and the options page's title sit on it too.
+QColor headingColour();
+// The pale green behind the picture on the "Options" page.
+QColor optionsPanelColour();
 
 // Gives `w` the fixed background `colour` and a text colour that reads well
 // on it whatever the desktop's colour scheme; its children inherit both.

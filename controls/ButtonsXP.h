@@ -22,6 +22,7 @@
 // the application's click handlers do not run.
 
 #include "controls/GlyphTypes.h"
+#include "controls/ModalResults.h"
 
 #include <QPixmap>
 #include <QPushButton>
@@ -33,7 +34,7 @@
 class QShortcut;
 class TButtonGlyph;
 
-class TBitBtnXP : public QPushButton
+class TBitBtnXP : public QPushButton, public ModalResults
 {
     Q_OBJECT
     // Declared in the order a form sets them: the caption (QAbstractButton's
@@ -60,10 +61,8 @@ public:
     Q_ENUM(TBitBtnXPKind)
     enum TButtonStyle { bsAutoDetect, bsWin31, bsNew };
     Q_ENUM(TButtonStyle)
-    // Modal results a click hands to its dialog (QDialog::done()).
-    enum TModalResult { mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
-                        mrNo = 7, mrAll = 8 };
-    Q_ENUM(TModalResult)
+    // The modal result a click hands to its dialog is a ModalResults
+    // number (TBitBtnXP::mrOk, ...), inherited from there.
 
     explicit TBitBtnXP(QWidget *parent = nullptr);
     ~TBitBtnXP() override;

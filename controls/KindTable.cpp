@@ -1,6 +1,7 @@
 #include "controls/KindTable.h"
 
 #include "controls/ButtonGlyph.h"
+#include "controls/ModalResults.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,20 +24,21 @@ static void initGlyphResources()
 namespace KindTable {
 
 namespace {
+using M = ModalResults;
 // Captions are the program's own texts; QT_TRANSLATE_NOOP keeps them
 // visible to the translation tools under the button's context.
 const std::array<KindInfo, KindCount> kKinds{{
-    {"", 0, nullptr, false, false},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "OK"), 1, "BBOKX", true, false},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "Cancel"), 2, "BBCANCELX", false, true},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Help"), 0, "BBHELPX", false, false},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Yes"), 6, "BBYESX", true, false},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "&No"), 7, "BBNOX", false, true},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Close"), 0, "BBCLOSEX", false, false},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "Abort"), 3, "BBABORTX", false, false},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Retry"), 4, "BBRETRYX", false, false},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Ignore"), 5, "BBIGNOREX", false, false},
-    {QT_TRANSLATE_NOOP("TBitBtnXP", "&All"), 8, "BBALLX", false, false},
+    {"", M::mrNone, nullptr, false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "OK"), M::mrOk, "BBOKX", true, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "Cancel"), M::mrCancel, "BBCANCELX", false, true},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Help"), M::mrNone, "BBHELPX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Yes"), M::mrYes, "BBYESX", true, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&No"), M::mrNo, "BBNOX", false, true},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Close"), M::mrNone, "BBCLOSEX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "Abort"), M::mrAbort, "BBABORTX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Retry"), M::mrRetry, "BBRETRYX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&Ignore"), M::mrIgnore, "BBIGNOREX", false, false},
+    {QT_TRANSLATE_NOOP("TBitBtnXP", "&All"), M::mrAll, "BBALLX", false, false},
 }};
 
 // One slot per kind, filled on first use, freed at exit.

@@ -11,6 +11,8 @@ class HeadingPanel : public QWidget {
     Q_OBJECT
 public:
     static constexpr int DefaultHeight = 33;
+    // The program's heading colour (warm sand), also used beside headings
+    // elsewhere (see Theme::headingColour).
     static QColor DefaultColor() { return QColor(240, 202, 166); }
 
     explicit HeadingPanel(QWidget *parent = nullptr);

@@ -2,13 +2,15 @@
 // The question the reminder check asks for each due appointment. In the
 // program the reminder dialog answers it; tests answer from a script.
 
+#include "controls/ModalResults.h"
+
 #include <QString>
 
+// The reminder dialog's answers, by what they mean to the check.
 namespace ReminderAnswer {
-// The dialog's modal results.
-constexpr int Cancel = 2; // "Cancel all": end the check, change nothing
-constexpr int Ignore = 5; // "Don't remind anymore"
-constexpr int Yes = 6;    // "Remind later"
+constexpr int Cancel = ModalResults::mrCancel; // "Cancel all": end the check, change nothing
+constexpr int Ignore = ModalResults::mrIgnore; // "Don't remind anymore"
+constexpr int Yes = ModalResults::mrYes;       // "Remind later"
 } // namespace ReminderAnswer
 
 class ReminderAnswers {

@@ -1,8 +1,7 @@
 #pragma once
 // The notification-area icon. Mouse activity on it is reported as the
-// classic mouse message numbers the main window's handler expects:
-// 513 for a single left click, 515 for a left double-click, 517 for the
-// right button (context request).
+// classic mouse message numbers the main window's handler expects (see
+// TrayIcon::MouseMessage).
 
 #include <QIcon>
 #include <QObject>
@@ -17,9 +16,14 @@ class QSystemTrayIcon;
 class TrayIcon : public QObject {
     Q_OBJECT
 public:
-    static constexpr int LeftButtonDown = 513;
-    static constexpr int LeftDoubleClick = 515;
-    static constexpr int RightButtonUp = 517;
+    // What mouseMessage() reports, numbered as the classic window messages
+    // the tray callback has always been given, so a number received from
+    // elsewhere means the same thing.
+    enum MouseMessage : int {
+        LeftButtonDown = 513,  // a single left click
+        LeftDoubleClick = 515, // a left double-click
+        RightButtonUp = 517,   // the context request, once the right button is up
+    };
 
     explicit TrayIcon(QObject *parent = nullptr);
     ~TrayIcon() override;

@@ -74,7 +74,7 @@ private slots:
     }
 
     // The panel's colour is fixed, the scheme's text colour is not: under a
-    // dark scheme (light text) the caption still reads on colour A, and a
+    // dark scheme (light text) the caption still reads on the heading colour, and a
     // dark panel colour gets a light caption.
     void captionReadableWhateverTheScheme_data()
     {
