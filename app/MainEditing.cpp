@@ -53,6 +53,14 @@ void showDuration(const ShownDuration &d, TSpinEdit *days, TSpinEdit *hours, TSp
     minutes->setClampedValue(d.minutes);
 }
 
+// A text too long to edit is shown cut short and read-only, so nothing
+// typed can replace the part that is not shown.
+template <class Editor> void showEditable(Editor *editor, bool whole)
+{
+    editor->setReadOnly(!whole);
+    editor->setToolTip(whole ? QString() : QStringLiteral("Too long to edit here; it is kept as it is."));
+}
+
 } // namespace
 
 int TMainForm::firstSelectedRow() const
@@ -127,6 +135,8 @@ void TMainForm::fillEditors(const ShownTermin &shown)
             NameEd->setText(shown.name);
         if (before.description != shown.description)
             DescEd->setPlainText(shown.description);
+        showEditable(NameEd, shown.nameWhole);
+        showEditable(DescEd, shown.descriptionWhole);
         doneCheck->setChecked(shown.done);
         hour->setClampedValue(shown.time.hour);
         min->setClampedValue(shown.time.minute);
@@ -179,7 +189,8 @@ void TMainForm::NameEdChange()
     if (!t)
         return;
     const QString name = NameEd->text();
-    if (name != ShownText::Name(t->Name)) {
+    bool whole = true;
+    if (name != ShownText::Name(t->Name, &whole)) {
         t->Name = ShownText::StoredName(name);
         ListModel->recordChanged(selected_.row);
     }
@@ -192,7 +203,8 @@ void TMainForm::DescEdChange()
     if (!t)
         return;
     const QString text = memoText(DescEd);
-    if (text != ShownText::Description(t->Description))
+    bool whole = true;
+    if (text != ShownText::Description(t->Description, &whole))
         t->Description = ShownText::StoredDescription(text);
     restartSaveTimer();
 }

@@ -1,9 +1,12 @@
 // The main window's controls and their arrangement.
 #include "app/MainUnit.h"
 
+#include "app/ShownTermin.h"
+
 #include "app/AppPictures.h"
 #include "app/OverviewList.h"
 #include "app/OuterSize.h"
+#include "app/ShownTermin.h"
 #include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
 #include "app/Theme.h"
@@ -225,8 +228,9 @@ void TMainForm::buildDetailPanel(QWidget *parent)
     g->setVerticalSpacing(3);
     NameEd = named(new QLineEdit(general), QStringLiteral("Appointment:"));
     // A stored name may be longer than the edit's default limit of 32,767
-    // characters, and showing it must not cut it.
-    NameEd->setMaxLength(INT_MAX);
+    // characters, and showing it must not cut it; longer ones still are
+    // shown cut short and read-only (see ShownTermin.h).
+    NameEd->setMaxLength(EditableLength::Name);
     hour = named(spin(0, 23, 12, general), QStringLiteral("Time: hours"));
     min = named(spin(0, 59, 0, general), QStringLiteral("Time: minutes"));
     DescEd = named(new QPlainTextEdit(general), QStringLiteral("Description:"));

@@ -28,9 +28,24 @@ struct ShownTime {
     friend bool operator!=(const ShownTime &a, const ShownTime &b) { return !(a == b); }
 };
 
+// The editors show a text whole only while they can lay it out at once.
+// Longer texts only come from other writers or damage; they are shown cut
+// short, marked with "…" and read-only, so they stay as stored.
+namespace EditableLength {
+// A line editor lays out its whole text on every change: 100,000
+// characters take a few hundredths of a second, ten million some seconds.
+constexpr int Name = 100000;
+// The memo wraps each line, at a cost growing faster than the line's
+// length when it has no spaces; lines are cheap.
+constexpr int DescriptionLine = 32767;
+constexpr int Description = 1000000;
+} // namespace EditableLength
+
 struct ShownTermin {
     QString name;
     QString description; // line breaks as "\n"
+    bool nameWhole = true;        // false: cut short, not to be edited
+    bool descriptionWhole = true;
     bool done = false;
     ShownTime time;
     ShownDuration firstRemind;
@@ -45,8 +60,14 @@ namespace ShownText {
 QString Name(const TText &stored);
 TText StoredName(const QString &shown);
 
+// The name as the line editor shows it; `whole` tells whether it is all
+// of it.
+QString Name(const TText &stored, bool *whole);
+
 // CR LF, a lone CR and a lone LF each become one "\n".
 QString Description(const TText &stored);
+// The description as the memo shows it, cut short where it is too long.
+QString Description(const TText &stored, bool *whole);
 // Every line break is stored as CR LF, as the file's descriptions have them.
 TText StoredDescription(const QString &shown);
 

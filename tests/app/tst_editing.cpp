@@ -1,5 +1,6 @@
 #include "MainFormHarness.h"
 
+#include "app/ShownTermin.h"
 #include "app/SpinEdit.h"
 
 #include <QCheckBox>
@@ -349,6 +350,67 @@ private slots:
         QCOMPARE(odd.Time, DateTimeValue::EncodeTime(23, 50));
         QCOMPARE(odd.Description, before.Description);
         QCOMPARE(odd.FirstRemind, before.FirstRemind);
+    }
+
+    // Texts longer than the editors can lay out quickly come from other
+    // writers or damage: they are shown cut short and read-only, and
+    // neither showing nor typing nor saving shortens them.
+    void tooLongTextsAreShownCutAndKeptWhole()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"long", "many lines", "short"});
+        const QChar ellipsis(0x2026);
+        const std::string longName(EditableLength::Name + 5, 'n');
+        const std::string longLine =
+            "first\r\n" + std::string(EditableLength::DescriptionLine + 10, 'd') + "\r\nlast";
+        std::string manyLines;
+        while (manyLines.size() <= std::size_t(EditableLength::Description) * 11 / 10)
+            manyLines += "twenty-eight characters\r\n";
+        recordAt(*form, Y, M, D, 0).Name = longName;
+        recordAt(*form, Y, M, D, 0).Description = longLine;
+        recordAt(*form, Y, M, D, 1).Description = manyLines;
+        QVERIFY(showActive(*form));
+
+        clickRow(*form, 0);
+        QVERIFY(form->NameEd->isReadOnly());
+        QCOMPARE(form->NameEd->text().size(), EditableLength::Name);
+        QVERIFY(form->NameEd->text().endsWith(ellipsis));
+        QVERIFY(form->DescEd->isReadOnly());
+        const QStringList lines = form->DescEd->toPlainText().split(QLatin1Char('\n'));
+        QCOMPARE(lines.size(), 3);
+        QCOMPARE(lines[1].size(), EditableLength::DescriptionLine);
+        QVERIFY(lines[1].endsWith(ellipsis));
+        QCOMPARE(lines[2], QStringLiteral("last"));
+        QTest::mouseClick(form->NameEd, Qt::LeftButton);
+        QTest::keyClick(form->NameEd, Qt::Key_End);
+        QTest::keyClick(form->NameEd, Qt::Key_Backspace);
+        QTest::keyClicks(form->NameEd, QStringLiteral("x"));
+        QTest::mouseClick(form->DescEd->viewport(), Qt::LeftButton);
+        QTest::keyClick(form->DescEd, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(form->DescEd, Qt::Key_Delete);
+
+        clickRow(*form, 1);
+        QVERIFY(!form->NameEd->isReadOnly());
+        QVERIFY(form->DescEd->isReadOnly());
+        QCOMPARE(form->DescEd->toPlainText().size(), EditableLength::Description);
+        QVERIFY(form->DescEd->toPlainText().endsWith(ellipsis));
+
+        // An ordinary record is editable again.
+        clickRow(*form, 2);
+        QVERIFY(!form->DescEd->isReadOnly());
+        QVERIFY(form->NameEd->toolTip().isEmpty());
+        QTest::mouseClick(form->NameEd, Qt::LeftButton);
+        QTest::keyClick(form->NameEd, Qt::Key_End);
+        QTest::keyClicks(form->NameEd, QStringLiteral("!"));
+        QCOMPARE(recordAt(*form, Y, M, D, 2).Name, std::string("short!"));
+
+        form->SaveTermins();
+        DayGrid saved;
+        TSettings settings;
+        QVERIFY(OpenTermins(h.dataPath(), saved, settings).ok);
+        QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 0)->Name, longName);
+        QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 0)->Description, longLine);
+        QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 1)->Description, manyLines);
     }
 
     void anEditedDescriptionKeepsCrLf()
