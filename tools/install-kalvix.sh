@@ -2,8 +2,8 @@
 # Installs Kalvix for the current user, or removes it again.
 #   tools/install-kalvix.sh install   BUILD_DIR PROGRAM_DIR
 #   tools/install-kalvix.sh uninstall BUILD_DIR PROGRAM_DIR
-# PROGRAM_DIR receives the executable, its visual-style library and its
-# pictures. The program keeps appointments.dat beside its executable, so the
+# PROGRAM_DIR receives the executable and its visual-style library (the
+# pictures are built into the program). The program keeps appointments.dat beside its executable, so the
 # folder must stay writable by the user; uninstalling leaves that file (and
 # any appointments.dat.bad copies) where they are.
 # The menu entry goes to $XDG_DATA_HOME/applications, its AppStream
@@ -56,7 +56,7 @@ ENTRY
 case $action in
 install)
   [ -x "$build/kalvix" ] || { echo "No program in $build: build it first (make build)" >&2; exit 1; }
-  mkdir -p "$prefix" "$prefix/pictures" "$apps" "$autostart" "$metainfo_dir"
+  mkdir -p "$prefix" "$apps" "$autostart" "$metainfo_dir"
   # install(1) writes a new file and renames it, so a running copy keeps
   # its old executable until it ends.
   install -s -m 755 "$build/kalvix" "$prefix/kalvix"
@@ -64,9 +64,9 @@ install)
   for lib in "$build"/libkalvixtheme*.so*; do
     if [ -L "$lib" ]; then cp -P "$lib" "$prefix/"; else install -s -m 644 "$lib" "$prefix/"; fi
   done
-  for picture in "$pictures"/*; do
-    install -m 644 "$picture" "$prefix/pictures/"
-  done
+  # The pictures are built into the program; a pictures folder left by an
+  # older install is no longer read.
+  rm -rf "$prefix/pictures"
   for size in "${sizes[@]}"; do
     icon=$(icon_file "$size")
     if [ -n "$icon" ]; then

@@ -41,7 +41,13 @@ class Install(E2ECase):
                        env=self.env, check=True, capture_output=True)
 
     def test_install_runs_from_menu_entry_and_uninstall_keeps_data(self):
+        # The pictures are built into the program: a folder of them that an
+        # older install left goes, and none is installed.
+        old_pictures = os.path.join(self.prefix, "pictures")
+        os.makedirs(old_pictures)
+        open(os.path.join(old_pictures, "exit.gif"), "wb").close()
         self.script("install")
+        self.assertFalse(os.path.exists(old_pictures))
         menu = os.path.join(self.home, ".local/share/applications/kalvix.desktop")
         autostart = os.path.join(self.home, ".config/autostart/kalvix.desktop")
         for entry in (menu, autostart):
