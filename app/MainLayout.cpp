@@ -138,6 +138,18 @@ void TMainForm::buildLayout()
     StatusBar1->addWidget(panel0);
     StatusBar1->addWidget(new StatusGauge(StatusBar1));
     setStatusBar(StatusBar1);
+
+    // Each control carries its name, by which tests and tools find it.
+    const std::initializer_list<std::pair<QObject *, const char *>> names = {
+        {ListHeading, "ListHeading"}, {AddTerminBtn, "AddTerminBtn"}, {DelTerminBtn, "DelTerminBtn"},
+        {UpBtn, "UpBtn"}, {Splitter1, "Splitter1"}, {PageControl2, "PageControl2"}, {NameEd, "NameEd"},
+        {hour, "hour"}, {min, "min"}, {DescEd, "DescEd"}, {day1, "day1"}, {hour1, "hour1"}, {min1, "min1"},
+        {day2, "day2"}, {hour2, "hour2"}, {min2, "min2"}, {doneCheck, "doneCheck"}, {LastLabel, "LastLabel"},
+        {ClearLastBtn, "ClearLastBtn"}, {gmin, "gmin"}, {gsec, "gsec"}, {ManTerminsBtn, "ManTerminsBtn"},
+        {MinimiertCheck, "MinimiertCheck"}, {wwwBtn, "wwwBtn"}, {MinimizeBtn, "MinimizeBtn"},
+        {ueberbtn, "ueberbtn"}, {EndeBtn, "EndeBtn"}, {StatusBar1, "StatusBar1"}};
+    for (const auto &[object, name] : names)
+        object->setObjectName(QLatin1String(name));
 }
 
 void TMainForm::buildManagePage(QWidget *page)

@@ -14,9 +14,11 @@
 void TMainForm::buildTrayMenu()
 {
     trayMenu_ = std::make_unique<QMenu>();
+    trayMenu_->setObjectName(QStringLiteral("PopupMenu1"));
     const QVector<QPixmap> images = AppPictures::trayImages();
     auto image = [&images](int i) { return i < images.size() ? QIcon(images[i]) : QIcon(); };
     Anzeigen1 = trayMenu_->addAction(image(0), QStringLiteral("Show"), this, &TMainForm::Anzeigen1Click);
+    Anzeigen1->setObjectName(QStringLiteral("Anzeigen1"));
     trayMenu_->addSeparator();
     trayMenu_->addAction(image(1), QStringLiteral("No action"));
     trayMenu_->addSeparator();

@@ -88,8 +88,13 @@ void TMainForm::FormCreate()
     Timer1.setInterval(1000);
     Timer2.setInterval(30000);
     Timer3.setInterval(500);
-    for (QTimer *t : {&Timer1, &Timer2, &Timer3})
+    for (QTimer *t : {&Timer1, &Timer2, &Timer3}) {
         t->setTimerType(Qt::CoarseTimer);
+        t->setParent(this);
+    }
+    Timer1.setObjectName(QStringLiteral("Timer1"));
+    Timer2.setObjectName(QStringLiteral("Timer2"));
+    Timer3.setObjectName(QStringLiteral("Timer3"));
     clock_ = std::make_unique<SystemClock>();
     answers_ = std::make_unique<Answers>(*this);
     check_ = std::make_unique<ReminderCheck>(*grid_, *clock_, *answers_);

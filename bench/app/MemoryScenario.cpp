@@ -63,15 +63,15 @@ int MemoryScenario(const QString &scenario, const QString &dir)
         return 1;
     settle(form);
     const qint64 loaded = ResidentBytes();
-    const QModelIndex day = form.TreeModel->indexForCode(NodeCode::Encode(BigDay.year(), BigDay.month(), BigDay.day()));
-    form.TreeView1->selectionModel()->setCurrentIndex(day, QItemSelectionModel::ClearAndSelect);
+    SelectNode(form, NodeCode::Encode(BigDay.year(), BigDay.month(), BigDay.day()));
     settle(form);
     const qint64 shown = ResidentBytes();
     qint64 selected = shown;
     if (scenario == QLatin1String("name")) {
         // The row as a person selects it: the editors fill with the record.
-        const QRect row = form.ListView1->visualRect(form.ListView1->model()->index(0, 1));
-        QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
+        QAbstractItemView &list = List(form);
+        const QRect row = list.visualRect(list.model()->index(0, 1));
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, row.center());
         settle(form);
         selected = ResidentBytes();
     }

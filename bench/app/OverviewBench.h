@@ -7,9 +7,15 @@
 #include "store/DayGrid.h"
 #include "store/TerminFile.h"
 
+#include <QAbstractItemView>
 #include <QDate>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QString>
+#include <QTimer>
+#include <QWidget>
+
+#include "navigation/DateTreeModel.h"
 
 #include <string>
 
@@ -17,6 +23,29 @@ namespace bench {
 
 // A day far from today, so the window does not show it on its own.
 inline const QDate BigDay(2031, 5, 14);
+
+// The window's parts, found by the names they carry.
+template <class T>
+T &Part(const QObject &window, const char *name)
+{
+    T *part = window.findChild<T *>(QLatin1String(name));
+    if (!part)
+        qFatal("no %s named %s", T::staticMetaObject.className(), name);
+    return *part;
+}
+inline QAbstractItemView &List(const QObject &window) { return Part<QAbstractItemView>(window, "ListView1"); }
+inline QWidget &Button(const QObject &window, const char *name) { return Part<QWidget>(window, name); }
+inline QTimer &SaveTimer(const QObject &window) { return Part<QTimer>(window, "Timer1"); }
+
+// Selects a node of the date tree by its code.
+inline void SelectNode(const QObject &window, int code)
+{
+    auto &tree = Part<QAbstractItemView>(window, "TreeView1");
+    auto *model = qobject_cast<DateTreeModel *>(tree.model());
+    if (!model)
+        qFatal("the date tree shows no date model");
+    tree.selectionModel()->setCurrentIndex(model->indexForCode(code), QItemSelectionModel::ClearAndSelect);
+}
 
 // `count` appointments spread over the calendar (see FillSpread).
 inline bool WriteSpread(const QString &dir, int count)

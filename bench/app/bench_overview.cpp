@@ -49,21 +49,22 @@ public:
     QVariant data(const QModelIndex &, int) const override { return {}; }
 };
 
-// Runs `ticks` timeouts of a zero-interval timer through the event loop.
-double timerTicksMs(int ticks, const std::function<void()> &callback)
+// Runs `ticks` timeouts of `timer` at a zero interval through the event
+// loop, with whatever the timer's owner connected to it.
+double timerTicksMs(QTimer &timer, int ticks)
 {
     return bench::medianMs(5, [&] {
-        QTimer timer;
         timer.setInterval(0);
         QEventLoop loop;
         int left = ticks;
-        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-            callback();
+        const QMetaObject::Connection counting = QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
             if (--left == 0)
                 loop.quit();
         });
         timer.start();
         loop.exec();
+        timer.stop();
+        QObject::disconnect(counting);
     });
 }
 
@@ -72,12 +73,15 @@ bool saveTick()
     QTemporaryDir dir;
     bench::WriteSpread(dir.path(), 100000);
     TMainForm form(dir.path());
-    form.SaveTermins();
+    QTimer &saveTimer = bench::SaveTimer(form);
+    // The first tick writes the file; those measured find nothing new.
+    QMetaObject::invokeMethod(&saveTimer, "timeout");
     const int ticks = 20000;
-    const double empty = timerTicksMs(ticks, [] {});
-    const double tick = timerTicksMs(ticks, [&form] { form.Timer1Timer(); });
+    QTimer empty;
+    const double emptyMs = timerTicksMs(empty, ticks);
+    const double tick = timerTicksMs(saveTimer, ticks);
     std::printf("save tick, 100,000 appointments, nothing changed: %.2f us per tick\n", tick * 1000 / ticks);
-    return bench::report("save tick vs empty timer callback (20,000)", tick, empty, 2.0);
+    return bench::report("save tick vs empty timer callback (20,000)", tick, emptyMs, 2.0);
 }
 
 bool showDay()
@@ -92,16 +96,15 @@ bool showDay()
         return false;
     const int day = NodeCode::Encode(bench::BigDay.year(), bench::BigDay.month(), bench::BigDay.day());
     auto select = [&form](int code) {
-        form.TreeView1->selectionModel()->setCurrentIndex(form.TreeModel->indexForCode(code),
-                                                          QItemSelectionModel::ClearAndSelect);
+        bench::SelectNode(form, code);
         QCoreApplication::processEvents();
-        form.ListView1->viewport()->repaint();
+        bench::List(form).viewport()->repaint();
     };
     const double shown = bench::medianMs(5, [&] {
         select(0);
         select(day);
     });
-    if (form.ListView1->model()->rowCount() != 1000000)
+    if (bench::List(form).model()->rowCount() != 1000000)
         return false;
 
     QTreeView view;
@@ -111,7 +114,7 @@ bool showDay()
     view.setUniformRowHeights(true);
     view.setSelectionMode(QAbstractItemView::ExtendedSelection);
     view.setSelectionBehavior(QAbstractItemView::SelectRows);
-    view.resize(form.ListView1->size());
+    view.resize(bench::List(form).size());
     view.show();
     if (!QTest::qWaitForWindowExposed(&view))
         return false;
@@ -139,9 +142,9 @@ bool showDay()
             }
         });
     };
-    const double walked = selectAllThenEnd(*form.ListView1);
+    const double walked = selectAllThenEnd(bench::List(form));
     const double walkedEmpty = selectAllThenEnd(view);
-    if (!form.ListView1->selectionModel()->isRowSelected(999999) || !form.DelTerminBtn->isEnabled())
+    if (!bench::List(form).selectionModel()->isRowSelected(999999) || !bench::Button(form, "DelTerminBtn").isEnabled())
         return false;
     return bench::report("select all, End: day of 1,000,000 vs empty", walked, walkedEmpty, 3.0) && ok;
 }
@@ -188,25 +191,27 @@ bool deleteAll()
         form.show();
         if (!QTest::qWaitForWindowExposed(&form))
             return false;
-        form.TreeView1->selectionModel()->setCurrentIndex(form.TreeModel->indexForCode(day),
-                                                          QItemSelectionModel::ClearAndSelect);
-        form.ListView1->setFocus();
-        QTest::keyClick(form.ListView1, Qt::Key_A, Qt::ControlModifier);
-        if (!form.DelTerminBtn->isEnabled()) {
+        bench::SelectNode(form, day);
+        QAbstractItemView &list = bench::List(form);
+        list.setFocus();
+        QTest::keyClick(&list, Qt::Key_A, Qt::ControlModifier);
+        if (!bench::Button(form, "DelTerminBtn").isEnabled()) {
             std::printf("delete: select-all left the delete button disabled (rows %d, selected %d, heading day %d)\n",
-                        form.ListView1->model()->rowCount(), int(form.ListView1->selectionModel()->hasSelection()),
-                        int(form.AddTerminBtn->isEnabled()));
+                        bench::List(form).model()->rowCount(), int(bench::List(form).selectionModel()->hasSelection()),
+                        int(bench::Button(form, "AddTerminBtn").isEnabled()));
             return false;
         }
-        runs.push_back(bench::medianMs(1, [&] { QTest::keyClick(form.ListView1, Qt::Key_Delete); }));
+        runs.push_back(bench::medianMs(1, [&] { QTest::keyClick(&list, Qt::Key_Delete); }));
         // What the delete's own file write cost, on the same (now emptied) store.
-        saves.push_back(bench::medianMs(1, [&] { form.SaveTermins(); }));
+        // A save tick writes a missing file in full, as the delete did.
+        QFile::remove(TerminFile::PathIn(dir.path()));
+        saves.push_back(bench::medianMs(1, [&] { QMetaObject::invokeMethod(&bench::SaveTimer(form), "timeout"); }));
         TTerminDay &slot = form.grid().Slot(bench::BigDay.year(), bench::BigDay.month(), bench::BigDay.day());
         if (slot.records.Count() != 0) {
             std::printf("delete: %u records left\n", slot.records.Count());
             return false;
         }
-        form.saveTimer().stop();
+        bench::SaveTimer(form).stop();
         form.hide();
     }
     Dialogs::SetHook({});

@@ -4,16 +4,28 @@
 
 #include "app/Dialogs.h"
 #include "app/MainUnit.h"
+#include "app/SpinEdit.h"
 #include "controls/ButtonsXP.h"
 #include "controls/ImageBtnUnit.h"
 #include "navigation/DateTreeModel.h"
+#include "reminders/HeadingPanel.h"
 #include "navigation/NodeCode.h"
 #include "platform/desktop/TrayIcon.h"
 #include "reminders/ReminderAnswers.h"
 #include "store/DateTimeValue.h"
 #include "store/TerminFile.h"
 
+#include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QTreeView>
 #include <QtTest>
 
@@ -86,6 +98,111 @@ public:
     }
 };
 
+// The window's controls, found as a person's tools find them: by the name
+// each carries. A missing or retyped control stops the test at once.
+template <class W>
+W *control(const QObject &form, const char *name)
+{
+    W *w = form.findChild<W *>(QLatin1String(name));
+    if (!w)
+        qFatal("The main window has no %s named %s", W::staticMetaObject.className(), name);
+    return w;
+}
+
+#define KALVIX_CONTROL(Type, Name) \
+    inline Type *Name(const TMainForm &form) { return control<Type>(form, #Name); }
+KALVIX_CONTROL(QTabWidget, PageControl1)
+KALVIX_CONTROL(HeadingPanel, ListHeading)
+KALVIX_CONTROL(TBitBtnXP, AddTerminBtn)
+KALVIX_CONTROL(TBitBtnXP, DelTerminBtn)
+KALVIX_CONTROL(TBitBtnXP, UpBtn)
+KALVIX_CONTROL(QTreeView, TreeView1)
+KALVIX_CONTROL(QSplitter, Splitter1)
+KALVIX_CONTROL(QTreeView, ListView1)
+KALVIX_CONTROL(QTabWidget, PageControl2)
+KALVIX_CONTROL(QLineEdit, NameEd)
+KALVIX_CONTROL(TSpinEdit, hour)
+KALVIX_CONTROL(TSpinEdit, min)
+KALVIX_CONTROL(QPlainTextEdit, DescEd)
+KALVIX_CONTROL(TSpinEdit, day1)
+KALVIX_CONTROL(TSpinEdit, hour1)
+KALVIX_CONTROL(TSpinEdit, min1)
+KALVIX_CONTROL(TSpinEdit, day2)
+KALVIX_CONTROL(TSpinEdit, hour2)
+KALVIX_CONTROL(TSpinEdit, min2)
+KALVIX_CONTROL(QCheckBox, doneCheck)
+KALVIX_CONTROL(QLabel, LastLabel)
+KALVIX_CONTROL(QPushButton, ClearLastBtn)
+KALVIX_CONTROL(TSpinEdit, gmin)
+KALVIX_CONTROL(TSpinEdit, gsec)
+KALVIX_CONTROL(TBitBtnXP, ManTerminsBtn)
+KALVIX_CONTROL(QCheckBox, MinimiertCheck)
+KALVIX_CONTROL(QToolButton, wwwBtn)
+KALVIX_CONTROL(TBitBtnXP, MinimizeBtn)
+KALVIX_CONTROL(TImageBtn, ueberbtn)
+KALVIX_CONTROL(TImageBtn, EndeBtn)
+KALVIX_CONTROL(QStatusBar, StatusBar1)
+#undef KALVIX_CONTROL
+
+inline DateTreeModel *TreeModel(const TMainForm &form)
+{
+    auto *model = qobject_cast<DateTreeModel *>(TreeView1(form)->model());
+    if (!model)
+        qFatal("The date tree shows no date model");
+    return model;
+}
+
+// The tray menu: a window of its own, so that a modal dialog blocking the
+// main window leaves it usable; found among the application's windows.
+inline QMenu *trayMenu(const TMainForm &)
+{
+    QMenu *found = nullptr;
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        auto *menu = qobject_cast<QMenu *>(w);
+        if (!menu || menu->objectName() != QLatin1String("PopupMenu1"))
+            continue;
+        if (found)
+            qFatal("more than one tray menu");
+        found = menu;
+    }
+    if (!found)
+        qFatal("no tray menu");
+    return found;
+}
+
+// The tray menu's first entry, "Show" or "Hide".
+inline QAction *Anzeigen1(const TMainForm &form)
+{
+    return control<QAction>(*trayMenu(form), "Anzeigen1");
+}
+
+// The three timers, and their ticks as the timers deliver them: through the
+// timeout signal, to whatever the window connected.
+inline QTimer &saveTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer1"); }
+inline QTimer &checkTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer2"); }
+inline QTimer &startMinimizedTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer3"); }
+
+// Opens the tray menu as a right click on the icon does and chooses the
+// entry captioned `text` with the arrow keys and Enter.
+inline void chooseFromTrayMenu(TMainForm &form, const QString &text)
+{
+    form.WMUser(517);
+    QMenu *menu = trayMenu(form);
+    QVERIFY(menu->isVisible());
+    for (int i = 0; i < menu->actions().size() && (!menu->activeAction() || menu->activeAction()->text() != text); ++i)
+        QTest::keyClick(menu, Qt::Key_Down);
+    QVERIFY(menu->activeAction() && menu->activeAction()->text() == text);
+    QTest::keyClick(menu, Qt::Key_Return);
+    QVERIFY(!menu->isVisible());
+}
+
+inline void tick(QTimer &timer)
+{
+    QVERIFY(QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection));
+}
+inline void saveTick(const TMainForm &form) { tick(saveTimer(form)); }
+inline void checkTick(const TMainForm &form) { tick(checkTimer(form)); }
+
 // An hour from now, today: an appointment at that time with a lead of one
 // day is due at once. Null near midnight, when no such time exists today.
 inline QDateTime dueSoon()
@@ -111,36 +228,36 @@ inline TTermin *addDue(DayGrid &grid, const QDateTime &when, const char *name)
 
 inline void selectNode(TMainForm &form, int code)
 {
-    const QModelIndex index = form.TreeModel->indexForCode(code);
+    const QModelIndex index = TreeModel(form)->indexForCode(code);
     QVERIFY(index.isValid());
-    form.TreeView1->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+    TreeView1(form)->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
 
 inline int selectedNode(TMainForm &form)
 {
-    const QModelIndexList sel = form.TreeView1->selectionModel()->selectedIndexes();
+    const QModelIndexList sel = TreeView1(form)->selectionModel()->selectedIndexes();
     return sel.isEmpty() ? -1 : DateTreeModel::codeOf(sel.first());
 }
 
 // The overview list as the user sees it.
 inline int listRows(TMainForm &form)
 {
-    return form.ListView1->model()->rowCount();
+    return ListView1(form)->model()->rowCount();
 }
 
 inline QString listText(TMainForm &form, int row, int column)
 {
-    return form.ListView1->model()->index(row, column).data().toString();
+    return ListView1(form)->model()->index(row, column).data().toString();
 }
 
 inline bool rowSelected(TMainForm &form, int row)
 {
-    return form.ListView1->selectionModel()->isRowSelected(row);
+    return ListView1(form)->selectionModel()->isRowSelected(row);
 }
 
 inline bool noRowSelected(TMainForm &form)
 {
-    return !form.ListView1->selectionModel()->hasSelection();
+    return !ListView1(form)->selectionModel()->hasSelection();
 }
 
 // Where a row of the list is on screen, scrolled into view; the window is
@@ -152,16 +269,16 @@ inline QPoint rowPoint(TMainForm &form, int row)
         if (!QTest::qWaitForWindowExposed(&form))
             return {};
     }
-    const QModelIndex index = form.ListView1->model()->index(row, 1);
-    form.ListView1->scrollTo(index);
-    return form.ListView1->visualRect(index).center();
+    const QModelIndex index = ListView1(form)->model()->index(row, 1);
+    ListView1(form)->scrollTo(index);
+    return ListView1(form)->visualRect(index).center();
 }
 
 inline void clickRow(TMainForm &form, int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
     const QPoint at = rowPoint(form, row);
     QVERIFY(!at.isNull());
-    QTest::mouseClick(form.ListView1->viewport(), Qt::LeftButton, modifiers, at);
+    QTest::mouseClick(ListView1(form)->viewport(), Qt::LeftButton, modifiers, at);
 }
 
 // Through the window, as the window system delivers it: press, release,
@@ -171,7 +288,7 @@ inline void doubleClickRow(TMainForm &form, int row)
     const QPoint at = rowPoint(form, row);
     QVERIFY(!at.isNull());
     QVERIFY(form.windowHandle());
-    const QPoint inWindow = form.ListView1->viewport()->mapTo(&form, at);
+    const QPoint inWindow = ListView1(form)->viewport()->mapTo(&form, at);
     QTest::mouseDClick(form.windowHandle(), Qt::LeftButton, Qt::NoModifier, inWindow);
 }
 
@@ -203,12 +320,12 @@ inline bool showActive(TMainForm &form)
 
 inline void clickNode(TMainForm &form, int code, Qt::KeyboardModifiers modifiers = {})
 {
-    const QModelIndex index = form.TreeModel->indexForCode(code);
+    const QModelIndex index = TreeModel(form)->indexForCode(code);
     QVERIFY(index.isValid());
-    form.TreeView1->scrollTo(index); // as a person scrolls to it
-    const QRect rect = form.TreeView1->visualRect(index);
+    TreeView1(form)->scrollTo(index); // as a person scrolls to it
+    const QRect rect = TreeView1(form)->visualRect(index);
     QVERIFY(!rect.isEmpty());
-    QTest::mouseClick(form.TreeView1->viewport(), Qt::LeftButton, modifiers, rect.center());
+    QTest::mouseClick(TreeView1(form)->viewport(), Qt::LeftButton, modifiers, rect.center());
 }
 
 // Clicks into a widget and types over its whole text, as a person does

@@ -72,7 +72,7 @@ private slots:
                  qPrintable(h.boxes[0].text));
 
         // Add: the new appointment stays in memory, the save refuses and says why.
-        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
         QCOMPARE(form->grid().RecordCount(), size_t(1));
         QCOMPARE(h.boxes.size(), 2);
         QVERIFY2(h.boxes[1].text.startsWith(QLatin1String("The appointments were not saved."))
@@ -84,16 +84,16 @@ private slots:
         second_user::Guard again(h.dataPath());
 
         // An edit: the timer's tick refuses too, in the status bar only.
-        form->NameEd->setFocus();
-        form->NameEd->selectAll();
-        QTest::keyClicks(form->NameEd, QStringLiteral("Dentist"));
-        form->Timer1Timer();
+        NameEd(*form)->setFocus();
+        NameEd(*form)->selectAll();
+        QTest::keyClicks(NameEd(*form), QStringLiteral("Dentist"));
+        saveTick(*form);
         QCOMPARE(h.boxes.size(), 2);
-        QVERIFY(form->StatusBar1->currentMessage().startsWith(QLatin1String("Not saved")));
+        QVERIFY(StatusBar1(*form)->currentMessage().startsWith(QLatin1String("Not saved")));
 
         // Delete: refused as well.
         clickRow(*form, 0);
-        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QTest::keyClick(ListView1(*form), Qt::Key_Delete);
         QCOMPARE(form->grid().RecordCount(), size_t(0));
         QCOMPARE(h.boxes.size(), 4); // the question, then the refusal
         QVERIFY(h.boxes[3].text.startsWith(QLatin1String("The appointments were not saved.")));
@@ -103,12 +103,12 @@ private slots:
 
         // The file becomes readable: the next save takes its appointments
         // in and writes them together with the new one.
-        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
         third.grantRead();
-        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
         QCOMPARE(form->grid().RecordCount(), size_t(52));
         QCOMPARE(recordsIn(h.fileBytes()), size_t(52));
-        QCOMPARE(form->gmin->value(), 4);
+        QCOMPARE(gmin(*form)->value(), 4);
         third.end();
     }
 
@@ -123,7 +123,7 @@ private slots:
             auto form = shown(h);
             QVERIFY(form);
             h.answer = QMessageBox::Ok;
-            QTest::mouseClick(form->EndeBtn, Qt::LeftButton);
+            QTest::mouseClick(EndeBtn(*form), Qt::LeftButton);
             QVERIFY(!form->isVisible());
         }
         QCOMPARE(h.boxes.size(), 3); // could not open, quit question, refusal
@@ -141,13 +141,13 @@ private slots:
         QVERIFY(::chmod(QFile::encodeName(h.dataPath()).constData(), 0444) == 0);
         auto form = shown(h);
         QVERIFY(form);
-        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
         QCOMPARE(form->grid().RecordCount(), size_t(51));
         QCOMPARE(h.boxes.size(), 1);
         QVERIFY2(h.boxes[0].text.contains(QLatin1String("read-only")), qPrintable(h.boxes[0].text));
         QCOMPARE(h.fileBytes(), fifty);
         QVERIFY(::chmod(QFile::encodeName(h.dataPath()).constData(), 0644) == 0);
-        form->Timer1Timer();
+        saveTick(*form);
         QCOMPARE(recordsIn(h.fileBytes()), size_t(51));
     }
 
@@ -161,13 +161,13 @@ private slots:
         h.writeStore(grid);
         auto form = shown(h);
         QVERIFY(form);
-        QCOMPARE(form->ListView1->model()->index(0, 1).data().toString(), QStringLiteral("„Café“ €5"));
+        QCOMPARE(ListView1(*form)->model()->index(0, 1).data().toString(), QStringLiteral("„Café“ €5"));
         clickRow(*form, 0);
-        QCOMPARE(form->NameEd->text(), QStringLiteral("„Café“ €5"));
-        form->NameEd->setFocus();
-        form->NameEd->selectAll();
-        typeText(form->NameEd, QStringLiteral("Rent – 500 € … Ω"));
-        form->Timer1Timer();
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("„Café“ €5"));
+        NameEd(*form)->setFocus();
+        NameEd(*form)->selectAll();
+        typeText(NameEd(*form), QStringLiteral("Rent – 500 € … Ω"));
+        saveTick(*form);
         QVERIFY(h.fileBytes().contains("Rent \x96 500 \x80 \x85 ?"));
     }
 };

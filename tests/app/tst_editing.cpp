@@ -52,13 +52,13 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(listText(*form, 0, 1), QStringLiteral("No appointments..."));
-        form->AddTerminBtn->click();
+        AddTerminBtn(*form)->click();
         QCOMPARE(listRows(*form), 1);
         QVERIFY(rowSelected(*form, 0));
-        QCOMPARE(form->NameEd->text(), QStringLiteral("No name"));
-        QVERIFY(form->NameEd->hasFocus());
-        QVERIFY(form->PageControl2->isVisible());
-        QVERIFY(form->DelTerminBtn->isEnabled());
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("No name"));
+        QVERIFY(NameEd(*form)->hasFocus());
+        QVERIFY(PageControl2(*form)->isVisible());
+        QVERIFY(DelTerminBtn(*form)->isEnabled());
         const TTermin &t = recordAt(*form, Y, M, D, 0);
         QCOMPARE(t.Name, std::string("No name"));
         QCOMPARE(t.Description, std::string());
@@ -73,7 +73,7 @@ private slots:
         const QByteArray bytes = h.fileBytes();
         QVERIFY(TerminFile::Parse(bytes.constData(), bytes.size(), back, s).isEmpty());
         QCOMPARE(back.Slot(Y, M, D).records.Count(), 1u);
-        QCOMPARE(form->LastLabel->text(), QStringLiteral("Reminded: never"));
+        QCOMPARE(LastLabel(*form)->text(), QStringLiteral("Reminded: never"));
     }
 
     void editEveryField()
@@ -81,18 +81,18 @@ private slots:
         MainFormHarness h;
         auto form = withDay(h, {"a"});
         selectRows(*form, {0});
-        form->NameEd->setText(QStringLiteral("Dentist \u00e4"));
+        NameEd(*form)->setText(QStringLiteral("Dentist \u00e4"));
         QCOMPARE(listText(*form, 0, 1), QStringLiteral("Dentist \u00e4"));
-        form->DescEd->setPlainText(QStringLiteral("line 1\nline 2"));
-        form->doneCheck->setChecked(true);
-        form->hour->setValue(9);
-        form->min->setValue(45);
-        form->day1->setValue(1);
-        form->hour1->setValue(2);
-        form->min1->setValue(30);
-        form->day2->setValue(0);
-        form->hour2->setValue(6);
-        form->min2->setValue(15);
+        DescEd(*form)->setPlainText(QStringLiteral("line 1\nline 2"));
+        doneCheck(*form)->setChecked(true);
+        hour(*form)->setValue(9);
+        min(*form)->setValue(45);
+        day1(*form)->setValue(1);
+        hour1(*form)->setValue(2);
+        min1(*form)->setValue(30);
+        day2(*form)->setValue(0);
+        hour2(*form)->setValue(6);
+        min2(*form)->setValue(15);
         TTermin &t = recordAt(*form, Y, M, D, 0);
         QCOMPARE(t.Name, std::string("Dentist \xe4"));
         QCOMPARE(t.Description, std::string("line 1\r\nline 2")); // line breaks as the file has them
@@ -100,23 +100,23 @@ private slots:
         QCOMPARE(t.Time, DateTimeValue::EncodeTime(9, 45));
         QCOMPARE(t.FirstRemind, 1 + 2.5 / 24);
         QCOMPARE(t.RepeatInterval, DateTimeValue::EncodeTime(6, 15));
-        QVERIFY(form->saveTimer().isActive());
+        QVERIFY(saveTimer(*form).isActive());
 
         t.LastReminded = DateTimeValue::EncodeDate(2031, 5, 1) + 0.75;
-        form->ClearLastBtn->click();
+        ClearLastBtn(*form)->click();
         QCOMPARE(t.LastReminded, 0.0);
-        QCOMPARE(form->LastLabel->text(), QStringLiteral("Reminded: never"));
+        QCOMPARE(LastLabel(*form)->text(), QStringLiteral("Reminded: never"));
 
         // selecting the row again shows the stored values
-        form->ListView1->clearSelection();
-        QVERIFY(!form->PageControl2->isVisible());
+        ListView1(*form)->clearSelection();
+        QVERIFY(!PageControl2(*form)->isVisible());
         selectRows(*form, {0});
-        QCOMPARE(form->day1->value(), 1);
-        QCOMPARE(form->hour1->value(), 2);
-        QCOMPARE(form->min1->value(), 30);
-        QCOMPARE(form->hour->value(), 9);
-        QCOMPARE(form->min->value(), 45);
-        QCOMPARE(form->NameEd->text(), QStringLiteral("Dentist \u00e4"));
+        QCOMPARE(day1(*form)->value(), 1);
+        QCOMPARE(hour1(*form)->value(), 2);
+        QCOMPARE(min1(*form)->value(), 30);
+        QCOMPARE(hour(*form)->value(), 9);
+        QCOMPARE(min(*form)->value(), 45);
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("Dentist \u00e4"));
     }
 
     void selectingAnotherAppointmentRestartsTheSaveTimer()
@@ -125,18 +125,18 @@ private slots:
         auto form = withDay(h, {"a", "b"});
         recordAt(*form, Y, M, D, 1).Time = DateTimeValue::EncodeTime(8, 0);
         selectRows(*form, {0});
-        form->saveTimer().stop();
+        saveTimer(*form).stop();
         selectRows(*form, {1});
-        QCOMPARE(form->hour->value(), 8);
-        QVERIFY(form->saveTimer().isActive());
+        QCOMPARE(hour(*form)->value(), 8);
+        QVERIFY(saveTimer(*form).isActive());
         // and the records keep their own values
         QCOMPARE(recordAt(*form, Y, M, D, 0).Time, 0.5);
         QCOMPARE(recordAt(*form, Y, M, D, 1).Time, DateTimeValue::EncodeTime(8, 0));
         QCOMPARE(recordAt(*form, Y, M, D, 1).Name, std::string("b"));
         // the same values again run no handler
-        form->saveTimer().stop();
+        saveTimer(*form).stop();
         selectRows(*form, {1});
-        QVERIFY(!form->saveTimer().isActive());
+        QVERIFY(!saveTimer(*form).isActive());
     }
 
     void lastReminderLabel()
@@ -145,9 +145,9 @@ private slots:
         auto form = withDay(h, {"a"});
         recordAt(*form, Y, M, D, 0).LastReminded = DateTimeValue::EncodeDate(2031, 5, 1) + DateTimeValue::EncodeTime(7, 8, 9);
         selectRows(*form, {0});
-        QVERIFY(form->LastLabel->text().startsWith(QStringLiteral("Reminded: ")));
-        QVERIFY(form->LastLabel->text().contains(QStringLiteral("; ")));
-        QVERIFY(form->LastLabel->text().contains(QStringLiteral("08")));
+        QVERIFY(LastLabel(*form)->text().startsWith(QStringLiteral("Reminded: ")));
+        QVERIFY(LastLabel(*form)->text().contains(QStringLiteral("; ")));
+        QVERIFY(LastLabel(*form)->text().contains(QStringLiteral("08")));
     }
 
     void deleteFirstAndThirdOfFour()
@@ -156,14 +156,14 @@ private slots:
         auto form = withDay(h, {"1", "2", "3", "4"});
         selectRows(*form, {0, 2});
         h.answer = QMessageBox::Yes;
-        form->DelTerminBtn->click();
+        DelTerminBtn(*form)->click();
         QCOMPARE(h.boxes.size(), 1);
         QCOMPARE(h.boxes[0].caption, QStringLiteral("Delete appointment"));
         QCOMPARE(h.boxes[0].text, QStringLiteral("Do you really want to delete the selected appointments?"));
         QCOMPARE(namesOfDay(*form), (QStringList{"2", "4"}));
         QCOMPARE(listRows(*form), 2);
         QVERIFY(noRowSelected(*form));
-        QVERIFY(!form->DelTerminBtn->isEnabled());
+        QVERIFY(!DelTerminBtn(*form)->isEnabled());
         DayGrid back;
         TSettings s;
         const QByteArray bytes = h.fileBytes();
@@ -179,7 +179,7 @@ private slots:
             const QByteArray before = h.fileBytes();
             selectRows(*form, {0});
             h.answer = answer;
-            QTest::keyClick(form->ListView1, Qt::Key_Delete);
+            QTest::keyClick(ListView1(*form), Qt::Key_Delete);
             QCOMPARE(h.boxes.size(), 1);
             QCOMPARE(namesOfDay(*form), (QStringList{"1", "2"}));
             QCOMPARE(h.fileBytes(), before);
@@ -193,7 +193,7 @@ private slots:
         selectNode(*form, Encode(Y, M));
         selectRows(*form, {0});
         h.answer = QMessageBox::Yes;
-        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QTest::keyClick(ListView1(*form), Qt::Key_Delete);
         QVERIFY(h.boxes.isEmpty());
         QCOMPARE(namesOfDay(*form), QStringList{"1"});
     }
@@ -206,7 +206,7 @@ private slots:
         QFile::remove(h.dataPath());
         selectRows(*form, {0});
         h.answer = QMessageBox::Yes;
-        form->DelTerminBtnClick();
+        QTest::keyClick(ListView1(*form), Qt::Key_Delete); // the button is off on the empty row
         QCOMPARE(h.boxes.size(), 1);
         QCOMPARE(listText(*form, 0, 1), QStringLiteral("No appointments..."));
         QVERIFY(QFile::exists(h.dataPath())); // written all the same
@@ -217,12 +217,12 @@ private slots:
         MainFormHarness h;
         auto form = withDay(h, {"a"});
         selectRows(*form, {0});
-        form->NameEd->setText(QStringLiteral("renamed"));
-        QVERIFY(form->saveTimer().isActive());
-        QCOMPARE(form->saveTimer().interval(), 1000);
+        NameEd(*form)->setText(QStringLiteral("renamed"));
+        QVERIFY(saveTimer(*form).isActive());
+        QCOMPARE(saveTimer(*form).interval(), 1000);
         QTRY_VERIFY_WITH_TIMEOUT(h.fileBytes().contains("renamed"), 5000);
         // it keeps running: a file removed behind its back comes back
-        QVERIFY(form->saveTimer().isActive());
+        QVERIFY(saveTimer(*form).isActive());
         QFile::remove(h.dataPath());
         QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(h.dataPath()), 5000);
     }
@@ -234,18 +234,18 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         selectRows(*form, {0});
-        form->hour->setFocus();
-        form->hour->selectAll();
-        QTest::keyClicks(form->hour, QStringLiteral("25"));
-        QCOMPARE(form->hour->value(), 25);
+        hour(*form)->setFocus();
+        hour(*form)->selectAll();
+        QTest::keyClicks(hour(*form), QStringLiteral("25"));
+        QCOMPARE(hour(*form)->value(), 25);
         // "2" on the way was a valid hour; 25 never is
         QCOMPARE(recordAt(*form, Y, M, D, 0).Time, DateTimeValue::EncodeTime(2, 0));
-        form->NameEd->setFocus(); // leaving clamps to the bound, which is a change
-        QCOMPARE(form->hour->value(), 23);
+        NameEd(*form)->setFocus(); // leaving clamps to the bound, which is a change
+        QCOMPARE(hour(*form)->value(), 23);
         QCOMPARE(recordAt(*form, Y, M, D, 0).Time, DateTimeValue::EncodeTime(23, 0));
         // arrows stop at the bounds
-        form->hour->stepUp();
-        QCOMPARE(form->hour->value(), 23);
+        hour(*form)->stepUp();
+        QCOMPARE(hour(*form)->value(), 23);
     }
 
     void aFailingSaveIsReportedOnceAtATime()
@@ -258,12 +258,12 @@ private slots:
         int nested = 0;
         Dialogs::SetHook([&](const QString &, const QString &) {
             ++nested;
-            form->Timer1Timer(); // a tick while the report is open
+            saveTick(*form); // a tick while the report is open
             return QMessageBox::Ok;
         });
-        form->Timer1Timer();
+        saveTick(*form);
         QCOMPARE(nested, 1);
-        form->Timer1Timer(); // reported again while the failure lasts
+        saveTick(*form); // reported again while the failure lasts
         QCOMPARE(nested, 2);
         QCOMPARE(namesOfDay(*form), QStringList{"a"});
         QDir().rmdir(h.dataPath() + QStringLiteral(".saving"));
@@ -277,9 +277,9 @@ private slots:
         MainFormHarness h;
         auto form = withDay(h, {"a"});
         QVERIFY(showActive(*form));
-        QTest::mouseClick(form->AddTerminBtn, Qt::LeftButton);
-        QVERIFY(form->NameEd->hasFocus());
-        QCOMPARE(form->NameEd->selectedText(), QStringLiteral("No name"));
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
+        QVERIFY(NameEd(*form)->hasFocus());
+        QCOMPARE(NameEd(*form)->selectedText(), QStringLiteral("No name"));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Dentist"));
         QCOMPARE(namesOfDay(*form), (QStringList{"a", "Dentist"}));
         QCOMPARE(listText(*form, 1, 1), QStringLiteral("Dentist"));
@@ -293,20 +293,20 @@ private slots:
         recordAt(*form, Y, M, D, 0).RepeatInterval = -2.5; // -2 days, 12 hours
         QVERIFY(showActive(*form));
         clickRow(*form, 0);
-        QCOMPARE(form->day1->value(), -1);
-        QCOMPARE(form->day2->value(), -2);
-        QCOMPARE(form->hour2->value(), 12);
+        QCOMPARE(day1(*form)->value(), -1);
+        QCOMPARE(day2(*form)->value(), -2);
+        QCOMPARE(hour2(*form)->value(), 12);
         QCOMPARE(recordAt(*form, Y, M, D, 0).FirstRemind, -1.0);
         QCOMPARE(recordAt(*form, Y, M, D, 0).RepeatInterval, -2.5);
 
-        form->PageControl2->setCurrentIndex(1); // the "Reminder" page
-        typeInto(form->day1, QStringLiteral("-4"));
+        PageControl2(*form)->setCurrentIndex(1); // the "Reminder" page
+        typeInto(day1(*form), QStringLiteral("-4"));
         QCOMPARE(recordAt(*form, Y, M, D, 0).FirstRemind, -4.0);
-        QTest::keyClick(form->day1, Qt::Key_Down); // the arrows have no floor either
+        QTest::keyClick(day1(*form), Qt::Key_Down); // the arrows have no floor either
         QCOMPARE(recordAt(*form, Y, M, D, 0).FirstRemind, -5.0);
-        typeInto(form->day2, QStringLiteral("3000000"));
-        QTest::keyClick(form->day2, Qt::Key_Tab); // leaving keeps it
-        QCOMPARE(form->day2->value(), 3000000);
+        typeInto(day2(*form), QStringLiteral("3000000"));
+        QTest::keyClick(day2(*form), Qt::Key_Tab); // leaving keeps it
+        QCOMPARE(day2(*form)->value(), 3000000);
         QCOMPARE(recordAt(*form, Y, M, D, 0).RepeatInterval, 3000000.5);
     }
 
@@ -330,12 +330,12 @@ private slots:
         QVERIFY(showActive(*form));
 
         for (int row : {0, 1, 0, 1}) {
-            form->saveTimer().stop();
+            saveTimer(*form).stop();
             clickRow(*form, row);
-            QVERIFY(form->saveTimer().isActive()); // filling ran the handlers
+            QVERIFY(saveTimer(*form).isActive()); // filling ran the handlers
         }
         clickRow(*form, 0);
-        QCOMPARE(form->NameEd->text().size(), qsizetype(longName.size()));
+        QCOMPARE(NameEd(*form)->text().size(), qsizetype(longName.size()));
         QCOMPARE(odd.Name, before.Name);
         QCOMPARE(odd.Description, before.Description);
         QCOMPARE(odd.Time, before.Time);
@@ -346,7 +346,7 @@ private slots:
         QCOMPARE(recordAt(*form, Y, M, D, 1).Time, 0.5);
 
         // Changing one field stores that field only.
-        typeInto(form->min, QStringLiteral("50"));
+        typeInto(min(*form), QStringLiteral("50"));
         QCOMPARE(odd.Time, DateTimeValue::EncodeTime(23, 50));
         QCOMPARE(odd.Description, before.Description);
         QCOMPARE(odd.FirstRemind, before.FirstRemind);
@@ -372,39 +372,39 @@ private slots:
         QVERIFY(showActive(*form));
 
         clickRow(*form, 0);
-        QVERIFY(form->NameEd->isReadOnly());
-        QCOMPARE(form->NameEd->text().size(), EditableLength::Name);
-        QVERIFY(form->NameEd->text().endsWith(ellipsis));
-        QVERIFY(form->DescEd->isReadOnly());
-        const QStringList lines = form->DescEd->toPlainText().split(QLatin1Char('\n'));
+        QVERIFY(NameEd(*form)->isReadOnly());
+        QCOMPARE(NameEd(*form)->text().size(), EditableLength::Name);
+        QVERIFY(NameEd(*form)->text().endsWith(ellipsis));
+        QVERIFY(DescEd(*form)->isReadOnly());
+        const QStringList lines = DescEd(*form)->toPlainText().split(QLatin1Char('\n'));
         QCOMPARE(lines.size(), 3);
         QCOMPARE(lines[1].size(), EditableLength::DescriptionLine);
         QVERIFY(lines[1].endsWith(ellipsis));
         QCOMPARE(lines[2], QStringLiteral("last"));
-        QTest::mouseClick(form->NameEd, Qt::LeftButton);
-        QTest::keyClick(form->NameEd, Qt::Key_End);
-        QTest::keyClick(form->NameEd, Qt::Key_Backspace);
-        QTest::keyClicks(form->NameEd, QStringLiteral("x"));
-        QTest::mouseClick(form->DescEd->viewport(), Qt::LeftButton);
-        QTest::keyClick(form->DescEd, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(form->DescEd, Qt::Key_Delete);
+        QTest::mouseClick(NameEd(*form), Qt::LeftButton);
+        QTest::keyClick(NameEd(*form), Qt::Key_End);
+        QTest::keyClick(NameEd(*form), Qt::Key_Backspace);
+        QTest::keyClicks(NameEd(*form), QStringLiteral("x"));
+        QTest::mouseClick(DescEd(*form)->viewport(), Qt::LeftButton);
+        QTest::keyClick(DescEd(*form), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(DescEd(*form), Qt::Key_Delete);
 
         clickRow(*form, 1);
-        QVERIFY(!form->NameEd->isReadOnly());
-        QVERIFY(form->DescEd->isReadOnly());
-        QCOMPARE(form->DescEd->toPlainText().size(), EditableLength::Description);
-        QVERIFY(form->DescEd->toPlainText().endsWith(ellipsis));
+        QVERIFY(!NameEd(*form)->isReadOnly());
+        QVERIFY(DescEd(*form)->isReadOnly());
+        QCOMPARE(DescEd(*form)->toPlainText().size(), EditableLength::Description);
+        QVERIFY(DescEd(*form)->toPlainText().endsWith(ellipsis));
 
         // An ordinary record is editable again.
         clickRow(*form, 2);
-        QVERIFY(!form->DescEd->isReadOnly());
-        QVERIFY(form->NameEd->toolTip().isEmpty());
-        QTest::mouseClick(form->NameEd, Qt::LeftButton);
-        QTest::keyClick(form->NameEd, Qt::Key_End);
-        QTest::keyClicks(form->NameEd, QStringLiteral("!"));
+        QVERIFY(!DescEd(*form)->isReadOnly());
+        QVERIFY(NameEd(*form)->toolTip().isEmpty());
+        QTest::mouseClick(NameEd(*form), Qt::LeftButton);
+        QTest::keyClick(NameEd(*form), Qt::Key_End);
+        QTest::keyClicks(NameEd(*form), QStringLiteral("!"));
         QCOMPARE(recordAt(*form, Y, M, D, 2).Name, std::string("short!"));
 
-        form->SaveTermins();
+        saveTick(*form);
         DayGrid saved;
         TSettings settings;
         QVERIFY(OpenTermins(h.dataPath(), saved, settings).ok);
@@ -420,11 +420,11 @@ private slots:
         recordAt(*form, Y, M, D, 0).Description = "one\r\ntwo";
         QVERIFY(showActive(*form));
         clickRow(*form, 0);
-        QCOMPARE(form->DescEd->toPlainText(), QStringLiteral("one\ntwo"));
-        QTest::mouseClick(form->DescEd->viewport(), Qt::LeftButton);
-        QTest::keyClick(form->DescEd, Qt::Key_End, Qt::ControlModifier);
-        QTest::keyClick(form->DescEd, Qt::Key_Return);
-        QTest::keyClicks(form->DescEd, QStringLiteral("three"));
+        QCOMPARE(DescEd(*form)->toPlainText(), QStringLiteral("one\ntwo"));
+        QTest::mouseClick(DescEd(*form)->viewport(), Qt::LeftButton);
+        QTest::keyClick(DescEd(*form), Qt::Key_End, Qt::ControlModifier);
+        QTest::keyClick(DescEd(*form), Qt::Key_Return);
+        QTest::keyClicks(DescEd(*form), QStringLiteral("three"));
         QCOMPARE(recordAt(*form, Y, M, D, 0).Description, std::string("one\r\ntwo\r\nthree"));
     }
 };

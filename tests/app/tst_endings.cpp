@@ -111,22 +111,22 @@ private slots:
         TTerminForm dialog;
         TerminFormAnswers answers(dialog);
         form->setAnswerProvider(&answers, &dialog);
-        QVERIFY(!form->saveTimer().isActive());
+        QVERIFY(!saveTimer(*form).isActive());
 
         // The first answer reaches the file while the second reminder is
         // still open: the timer runs by then.
         bool runningAtSecond = false, runningAtThird = false;
         clickWhenOpen(dialog, &TTerminForm::DontRemindBtn, [&] {
             clickWhenOpen(dialog, &TTerminForm::RemindLaterBtn, [&] {
-                runningAtSecond = form->saveTimer().isActive();
+                runningAtSecond = saveTimer(*form).isActive();
                 clickWhenOpen(dialog, &TTerminForm::CancelAllBtn,
-                              [&] { runningAtThird = form->saveTimer().isActive(); });
+                              [&] { runningAtThird = saveTimer(*form).isActive(); });
             });
         });
-        form->CheckTermins();
+        checkTick(*form);
         QVERIFY(runningAtSecond);
         QVERIFY(runningAtThird);
-        QVERIFY(form->saveTimer().isActive());
+        QVERIFY(saveTimer(*form).isActive());
 
         // The timer's next tick writes both answers.
         QTRY_VERIFY_WITH_TIMEOUT(
@@ -156,8 +156,8 @@ private slots:
         TerminFormAnswers answers(dialog);
         form->setAnswerProvider(&answers, &dialog);
         clickWhenOpen(dialog, &TTerminForm::CancelAllBtn);
-        form->CheckTermins();
-        QVERIFY(!form->saveTimer().isActive());
+        checkTick(*form);
+        QVERIFY(!saveTimer(*form).isActive());
     }
 
     void failedLastSaveAtASignalKeepsTheStoreBesideWithoutABox()

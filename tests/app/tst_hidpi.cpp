@@ -48,7 +48,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
 
         // Image buttons: 202 x 60 device pixels shown as 101 x 30.
-        for (TImageBtn *b : {form->ueberbtn, form->EndeBtn}) {
+        for (TImageBtn *b : {ueberbtn(*form), EndeBtn(*form)}) {
             QCOMPARE(b->picture().devicePixelRatio(), 2.0);
             QCOMPARE(b->picture().size(), QSize(202, 60));
             QCOMPARE(b->picture2().devicePixelRatio(), 2.0);
@@ -56,28 +56,28 @@ private slots:
         }
         // Bitmap buttons: 18 x 18 logical cells of a 72 x 36 strip, at the
         // button sizes of the 1x layout.
-        for (TBitBtnXP *b : {form->AddTerminBtn, form->UpBtn, form->MinimizeBtn, form->ManTerminsBtn}) {
+        for (TBitBtnXP *b : {AddTerminBtn(*form), UpBtn(*form), MinimizeBtn(*form), ManTerminsBtn(*form)}) {
             QCOMPARE(b->glyphPainter().Glyph().devicePixelRatio(), 2.0);
-            QCOMPARE(b->glyphPainter().CellSize().height(), b == form->ManTerminsBtn ? 19 : 18);
+            QCOMPARE(b->glyphPainter().CellSize().height(), b == ManTerminsBtn(*form) ? 19 : 18);
         }
-        QCOMPARE(form->AddTerminBtn->size(), QSize(177, 25));
-        QCOMPARE(form->UpBtn->size(), QSize(145, 25));
-        QCOMPARE(form->StatusBar1->height(), 19);
+        QCOMPARE(AddTerminBtn(*form)->size(), QSize(177, 25));
+        QCOMPARE(UpBtn(*form)->size(), QSize(145, 25));
+        QCOMPARE(StatusBar1(*form)->height(), 19);
 
         // The button as drawn on the screen carries the glyph's own 2x pixels.
-        const QImage shown = form->UpBtn->grab().toImage();
+        const QImage shown = UpBtn(*form)->grab().toImage();
         QCOMPARE(shown.devicePixelRatio(), 2.0);
-        const QImage cell = form->UpBtn->glyphPainter().StateImageContents(gsUp);
+        const QImage cell = UpBtn(*form)->glyphPainter().StateImageContents(gsUp);
         QCOMPARE(cell.size(), QSize(36, 36));
         QCOMPARE(cell.devicePixelRatio(), 2.0);
         const QImage once = KalvixPictures::Image(KalvixPictures::GlyphUp);
         QVERIFY(colours(once.copy(0, 0, 36, 36)) > colours(QImage(QString::fromLatin1(KalvixPictures::GlyphUp)).copy(0, 0, 18, 18)));
 
         // Tabs and tree: icons with 32 x 32 device pixels.
-        const QPixmap tab = form->PageControl1->tabIcon(0).pixmap(QSize(16, 16), 2.0);
+        const QPixmap tab = PageControl1(*form)->tabIcon(0).pixmap(QSize(16, 16), 2.0);
         QCOMPARE(tab.size(), QSize(32, 32));
-        const QModelIndex root = form->TreeView1->model()->index(0, 0);
-        const QVariant deco = form->TreeView1->model()->data(root, Qt::DecorationRole);
+        const QModelIndex root = TreeView1(*form)->model()->index(0, 0);
+        const QVariant deco = TreeView1(*form)->model()->data(root, Qt::DecorationRole);
         const QPixmap tree = deco.canConvert<QIcon>() && !deco.value<QIcon>().isNull()
                                  ? deco.value<QIcon>().pixmap(QSize(16, 16), 2.0)
                                  : deco.value<QPixmap>();

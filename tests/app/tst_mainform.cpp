@@ -19,14 +19,14 @@ private slots:
             auto form = h.make();
             const QDate today = QDate::currentDate();
             QCOMPARE(selectedNode(*form), Encode(today.year(), today.month(), today.day()));
-            QVERIFY(form->TreeView1->isExpanded(form->TreeModel->indexForCode(Encode(today.year(), today.month()))));
-            QVERIFY(!form->TreeView1->isExpanded(form->TreeModel->indexForCode(Encode(today.year(), today.month(), 1))));
-            QVERIFY(form->ListHeading->text().endsWith(QString::number(today.year())));
-            QCOMPARE(form->gmin->value(), 0);
-            QCOMPARE(form->gsec->value(), 30);
-            QVERIFY(!form->saveTimer().isActive());
-            QVERIFY(form->checkTimer().isActive());
-            QCOMPARE(form->checkTimer().interval(), 30000);
+            QVERIFY(TreeView1(*form)->isExpanded(TreeModel(*form)->indexForCode(Encode(today.year(), today.month()))));
+            QVERIFY(!TreeView1(*form)->isExpanded(TreeModel(*form)->indexForCode(Encode(today.year(), today.month(), 1))));
+            QVERIFY(ListHeading(*form)->text().endsWith(QString::number(today.year())));
+            QCOMPARE(gmin(*form)->value(), 0);
+            QCOMPARE(gsec(*form)->value(), 30);
+            QVERIFY(!saveTimer(*form).isActive());
+            QVERIFY(checkTimer(*form).isActive());
+            QCOMPARE(checkTimer(*form).interval(), 30000);
             QVERIFY(!QFile::exists(h.dataPath()));
             QCOMPARE(form->windowTitle(), QStringLiteral("Brontal Kalvix 1.0"));
         }
@@ -43,11 +43,11 @@ private slots:
         grid.AddRecord(grid.Slot(2030, 3, 3))->Name = "kept";
         h.writeStore(grid, TSettings{2, 5, true});
         auto form = h.make();
-        QCOMPARE(form->gmin->value(), 2);
-        QCOMPARE(form->gsec->value(), 5);
-        QVERIFY(form->MinimiertCheck->isChecked());
-        QCOMPARE(form->checkTimer().interval(), 125000);
-        QVERIFY(form->saveTimer().isActive());
+        QCOMPARE(gmin(*form)->value(), 2);
+        QCOMPARE(gsec(*form)->value(), 5);
+        QVERIFY(MinimiertCheck(*form)->isChecked());
+        QCOMPARE(checkTimer(*form).interval(), 125000);
+        QVERIFY(saveTimer(*form).isActive());
         QCOMPARE(recordAt(*form, 2030, 3, 3, 0).Name, std::string("kept"));
     }
 
@@ -56,7 +56,7 @@ private slots:
         MainFormHarness h;
         h.writeStore(DayGrid());
         auto form = h.make();
-        QVERIFY(!form->saveTimer().isActive());
+        QVERIFY(!saveTimer(*form).isActive());
     }
 
     void damagedFileIsReportedAndKept()
@@ -83,23 +83,23 @@ private slots:
         MainFormHarness h;
         auto form = h.make();
         selectNode(*form, 0);
-        QVERIFY(!form->UpBtn->isEnabled());
-        QCOMPARE(form->ListHeading->text(), QStringLiteral("All years"));
+        QVERIFY(!UpBtn(*form)->isEnabled());
+        QCOMPARE(ListHeading(*form)->text(), QStringLiteral("All years"));
         selectNode(*form, Encode(2024, 1, 5));
-        QVERIFY(form->UpBtn->isEnabled());
-        QCOMPARE(form->ListHeading->text(), QStringLiteral("Fr 5.January 2024"));
-        QVERIFY(form->AddTerminBtn->isEnabled());
-        QVERIFY(!form->DelTerminBtn->isEnabled());
-        form->UpBtn->click();
+        QVERIFY(UpBtn(*form)->isEnabled());
+        QCOMPARE(ListHeading(*form)->text(), QStringLiteral("Fr 5.January 2024"));
+        QVERIFY(AddTerminBtn(*form)->isEnabled());
+        QVERIFY(!DelTerminBtn(*form)->isEnabled());
+        UpBtn(*form)->click();
         QCOMPARE(selectedNode(*form), Encode(2024, 1));
-        QCOMPARE(form->ListHeading->text(), QStringLiteral("January 2024"));
-        QVERIFY(!form->AddTerminBtn->isEnabled());
-        form->UpBtn->click();
-        QCOMPARE(form->ListHeading->text(), QStringLiteral("Year 2024"));
-        form->UpBtn->click();
+        QCOMPARE(ListHeading(*form)->text(), QStringLiteral("January 2024"));
+        QVERIFY(!AddTerminBtn(*form)->isEnabled());
+        UpBtn(*form)->click();
+        QCOMPARE(ListHeading(*form)->text(), QStringLiteral("Year 2024"));
+        UpBtn(*form)->click();
         QCOMPARE(selectedNode(*form), 0);
-        QVERIFY(!form->UpBtn->isEnabled());
-        form->UpBtnClick(); // nothing above the root
+        QVERIFY(!UpBtn(*form)->isEnabled());
+        QTest::mouseClick(UpBtn(*form), Qt::LeftButton); // nothing above the root
         QCOMPARE(selectedNode(*form), 0);
     }
 
@@ -164,7 +164,7 @@ private slots:
         form->hide();
         form->show(); // acts only once
         QCOMPARE(h.reminders.asked.size(), 1);
-        QVERIFY(!form->startMinimizedTimer().isActive());
+        QVERIFY(!startMinimizedTimer(*form).isActive());
     }
 
     void startMinimizedHidesAfterTheFirstShowing()
@@ -174,10 +174,10 @@ private slots:
         auto form = h.make();
         form->FormShow();
         form->show();
-        QVERIFY(form->startMinimizedTimer().isActive());
-        QCOMPARE(form->startMinimizedTimer().interval(), 500);
+        QVERIFY(startMinimizedTimer(*form).isActive());
+        QCOMPARE(startMinimizedTimer(*form).interval(), 500);
         QTRY_VERIFY_WITH_TIMEOUT(!form->isVisible(), 5000);
-        QVERIFY(!form->startMinimizedTimer().isActive());
+        QVERIFY(!startMinimizedTimer(*form).isActive());
     }
 
     void aSecondStartDuringTheFirstRemindersKeepsTheWindow()
@@ -194,22 +194,22 @@ private slots:
         form->FormShow();
         QCOMPARE(h.reminders.asked.size(), 1);
         QVERIFY(form->isVisible());
-        QVERIFY(!form->startMinimizedTimer().isActive());
+        QVERIFY(!startMinimizedTimer(*form).isActive());
     }
 
     void checkIntervalFollowsTheFields()
     {
         MainFormHarness h;
         auto form = h.make();
-        form->gmin->setValue(1);
-        QCOMPARE(form->checkTimer().interval(), 90000);
-        QVERIFY(form->saveTimer().isActive());
-        form->gmin->setValue(0);
-        form->gsec->setValue(0);
-        QVERIFY(!form->checkTimer().isActive());
-        form->gsec->setValue(1);
-        QVERIFY(form->checkTimer().isActive());
-        QCOMPARE(form->checkTimer().interval(), 1000);
+        gmin(*form)->setValue(1);
+        QCOMPARE(checkTimer(*form).interval(), 90000);
+        QVERIFY(saveTimer(*form).isActive());
+        gmin(*form)->setValue(0);
+        gsec(*form)->setValue(0);
+        QVERIFY(!checkTimer(*form).isActive());
+        gsec(*form)->setValue(1);
+        QVERIFY(checkTimer(*form).isActive());
+        QCOMPARE(checkTimer(*form).interval(), 1000);
     }
 
     void trayMessages()
@@ -218,17 +218,17 @@ private slots:
         auto form = h.make();
         form->show();
         form->WMUser(513);
-        QVERIFY(form->saveTimer().isActive());
+        QVERIFY(saveTimer(*form).isActive());
         form->WMUser(515);
-        QVERIFY(!form->saveTimer().isActive());
+        QVERIFY(!saveTimer(*form).isActive());
         QVERIFY(!form->isVisible());
         form->WMUser(513);
         form->WMUser(515);
-        QVERIFY(!form->saveTimer().isActive());
+        QVERIFY(!saveTimer(*form).isActive());
         QVERIFY(form->isVisible());
         form->WMUser(516); // anything else is ignored
         QVERIFY(form->isVisible());
-        QVERIFY(!form->saveTimer().isActive());
+        QVERIFY(!saveTimer(*form).isActive());
     }
 
     void trayMenu()
@@ -236,19 +236,19 @@ private slots:
         MainFormHarness h;
         auto form = h.make();
         QStringList texts;
-        for (QAction *a : form->trayMenu()->actions())
+        for (QAction *a : ::trayMenu(*form)->actions())
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
         QCOMPARE(texts, (QStringList{"Show", "-", "No action", "-", "Got to the Brontal homepage...",
                                      "About the program...", "-", "Quit"}));
         form->show();
         form->WMUser(517);
-        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Hide"));
-        form->trayMenu()->close();
-        form->Anzeigen1->trigger();
+        QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Hide"));
+        ::trayMenu(*form)->close();
+        Anzeigen1(*form)->trigger();
         QVERIFY(!form->isVisible());
         form->WMUser(517);
-        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Show"));
-        form->trayMenu()->close();
+        QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Show"));
+        ::trayMenu(*form)->close();
     }
 };
 

@@ -36,24 +36,24 @@ private slots:
         TrayIcon::OverrideAvailability(false);
         auto form = shownForm(h);
         QVERIFY(form);
-        clickThroughWindow(form->MinimizeBtn);
+        clickThroughWindow(MinimizeBtn(*form));
         QVERIFY(form->isVisible());
         QVERIFY(form->isMinimized());
 
         form->showNormal();
-        clickThroughWindow(form->StatusBar1, Qt::RightButton);
-        QVERIFY(form->trayMenu()->isVisible());
-        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Hide"));
-        QTest::keyClick(form->trayMenu(), Qt::Key_Down);
-        QTest::keyClick(form->trayMenu(), Qt::Key_Return);
+        clickThroughWindow(StatusBar1(*form), Qt::RightButton);
+        QVERIFY(trayMenu(*form)->isVisible());
+        QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Hide"));
+        QTest::keyClick(trayMenu(*form), Qt::Key_Down);
+        QTest::keyClick(trayMenu(*form), Qt::Key_Return);
         QVERIFY(form->isVisible());
         QVERIFY(form->isMinimized());
 
         // "Show" undoes it.
         form->WMUser(517);
-        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Show"));
-        form->trayMenu()->close();
-        form->Anzeigen1->trigger();
+        QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Show"));
+        trayMenu(*form)->close();
+        Anzeigen1(*form)->trigger();
         QVERIFY(form->isVisible());
         QVERIFY(!form->isMinimized());
     }
@@ -63,8 +63,8 @@ private slots:
         MainFormHarness h;
         auto form = shownForm(h);
         QVERIFY(form);
-        clickThroughWindow(form->StatusBar1, Qt::RightButton);
-        QVERIFY(!form->trayMenu()->isVisible());
+        clickThroughWindow(StatusBar1(*form), Qt::RightButton);
+        QVERIFY(!trayMenu(*form)->isVisible());
     }
 
     void startMinimizedMinimises()
@@ -76,7 +76,7 @@ private slots:
         TrayIcon::OverrideAvailability(false);
         auto form = shownForm(h);
         QVERIFY(form);
-        QVERIFY(form->startMinimizedTimer().isActive());
+        QVERIFY(startMinimizedTimer(*form).isActive());
         QTRY_VERIFY(form->isMinimized());
         QVERIFY(form->isVisible());
     }

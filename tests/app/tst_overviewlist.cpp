@@ -63,20 +63,20 @@ private slots:
         QVERIFY(form);
         QCOMPARE(listRows(*form), 5000);
         clickRow(*form, 10);
-        QTest::keyClick(form->ListView1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(ListView1(*form), Qt::Key_A, Qt::ControlModifier);
         QVERIFY(rowSelected(*form, 0));
         QVERIFY(rowSelected(*form, 4999));
         // the first selected row fills the editors
-        QCOMPARE(form->NameEd->text(), QStringLiteral("0"));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("0"));
         h.answer = QMessageBox::Yes;
-        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QTest::keyClick(ListView1(*form), Qt::Key_Delete);
         QCOMPARE(h.boxes.size(), 1);
         QCOMPARE(form->grid().Slot(Y, M, D).records.Count(), 0u);
         QCOMPARE(listRows(*form), 1);
         QCOMPARE(listText(*form, 0, 1), QStringLiteral("No appointments..."));
         QVERIFY(namesInFile(h).isEmpty());
-        QVERIFY(!form->DelTerminBtn->isEnabled());
-        QVERIFY(!form->PageControl2->isVisible());
+        QVERIFY(!DelTerminBtn(*form)->isEnabled());
+        QVERIFY(!PageControl2(*form)->isVisible());
     }
 
     void rangesAndSingleRowsGoTogetherAndTheRestKeepsItsOrder()
@@ -91,9 +91,9 @@ private slots:
         clickRow(*form, 8, Qt::ControlModifier);
         clickRow(*form, 4, Qt::ControlModifier);
         QVERIFY(!rowSelected(*form, 4));
-        QCOMPARE(form->NameEd->text(), QStringLiteral("2")); // first selected in list order
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("2")); // first selected in list order
         h.answer = QMessageBox::Yes;
-        form->DelTerminBtn->click();
+        DelTerminBtn(*form)->click();
         const QStringList left{"0", "1", "4", "6", "7", "9"};
         QCOMPARE(namesOf(form->grid()), left);
         QCOMPARE(namesInFile(h), left);
@@ -109,22 +109,22 @@ private slots:
         QVERIFY(form);
         // all, then the last row alone
         clickRow(*form, 0);
-        QTest::keyClick(form->ListView1, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(ListView1(*form), Qt::Key_A, Qt::ControlModifier);
         QVERIFY(rowSelected(*form, 150));
-        QTest::keyClick(form->ListView1, Qt::Key_End);
+        QTest::keyClick(ListView1(*form), Qt::Key_End);
         QVERIFY(rowSelected(*form, 299));
         QVERIFY(!rowSelected(*form, 0));
-        QCOMPARE(form->NameEd->text(), QStringLiteral("299"));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("299"));
 
         clickRow(*form, 250);
-        QTest::keyClick(form->ListView1, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(ListView1(*form), Qt::Key_End, Qt::ShiftModifier);
         QVERIFY(rowSelected(*form, 299));
         QVERIFY(!rowSelected(*form, 249));
         h.answer = QMessageBox::No;
-        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QTest::keyClick(ListView1(*form), Qt::Key_Delete);
         QCOMPARE(form->grid().Slot(Y, M, D).records.Count(), 300u);
         h.answer = QMessageBox::Yes;
-        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QTest::keyClick(ListView1(*form), Qt::Key_Delete);
         QCOMPARE(form->grid().Slot(Y, M, D).records.Count(), 250u);
         QCOMPARE(listText(*form, 249, 1), QStringLiteral("249"));
     }
@@ -135,9 +135,9 @@ private slots:
         auto form = withRows(h, 3);
         QVERIFY(form);
         clickRow(*form, 1);
-        form->NameEd->setFocus();
-        form->NameEd->selectAll();
-        QTest::keyClicks(form->NameEd, QStringLiteral("Dentist"));
+        NameEd(*form)->setFocus();
+        NameEd(*form)->selectAll();
+        QTest::keyClicks(NameEd(*form), QStringLiteral("Dentist"));
         QCOMPARE(listText(*form, 1, 1), QStringLiteral("Dentist"));
         QCOMPARE(listText(*form, 0, 1), QStringLiteral("0"));
         // the row is painted from the record, so it changes in place and keeps its position

@@ -29,7 +29,7 @@ private slots:
             form->QuitNow();
         });
         QFile::remove(h.dataPath());
-        form->CheckTermins();
+        checkTick(*form);
         QVERIFY(quitWhileOpen);
         QVERIFY(h.boxes.isEmpty()); // no close question
 
@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(saved.records.Count(), 2u);
         QCOMPARE(saved.records.At(0).LastReminded, 0.0);
         QCOMPARE(saved.records.At(1).LastReminded, 0.0);
-        QVERIFY(!form->checkTimer().isActive());
+        QVERIFY(!checkTimer(*form).isActive());
     }
 };
 

@@ -50,19 +50,19 @@ private slots:
         MainFormHarness h;
         auto form = withDay(h, {"a", "b"});
         QVERIFY(form);
-        form->Timer1Timer(); // the first tick writes: nothing was saved yet
+        saveTick(*form); // the first tick writes: nothing was saved yet
         const FileStamp written = FileStamp::Of(h.dataPath());
         QVERIFY(written.exists);
         for (int i = 0; i < 3; ++i)
-            form->Timer1Timer();
+            saveTick(*form);
         // a rewrite goes through a new file renamed over the old one
         QCOMPARE(FileStamp::Of(h.dataPath()), written);
 
         // selecting a row whose values the editors already show changes nothing
         clickRow(*form, 0);
-        form->Timer1Timer();
+        saveTick(*form);
         const FileStamp afterSelect = FileStamp::Of(h.dataPath());
-        form->Timer1Timer();
+        saveTick(*form);
         QCOMPARE(FileStamp::Of(h.dataPath()), afterSelect);
     }
 
@@ -71,22 +71,22 @@ private slots:
         MainFormHarness h;
         auto form = withDay(h, {"a"});
         QVERIFY(form);
-        form->Timer1Timer();
+        saveTick(*form);
         clickRow(*form, 0);
-        form->NameEd->setFocus();
-        form->NameEd->selectAll();
-        QTest::keyClicks(form->NameEd, QStringLiteral("Dentist"));
-        QVERIFY(form->saveTimer().isActive());
+        NameEd(*form)->setFocus();
+        NameEd(*form)->selectAll();
+        QTest::keyClicks(NameEd(*form), QStringLiteral("Dentist"));
+        QVERIFY(saveTimer(*form).isActive());
         QVERIFY(!h.fileBytes().contains("Dentist"));
-        form->Timer1Timer();
+        saveTick(*form);
         QVERIFY(h.fileBytes().contains("Dentist"));
 
         // the check interval lives in the same file
-        form->gmin->setFocus();
-        form->gmin->selectAll();
-        QTest::keyClicks(form->gmin, QStringLiteral("7"));
-        QCOMPARE(form->gmin->value(), 7);
-        form->Timer1Timer();
+        gmin(*form)->setFocus();
+        gmin(*form)->selectAll();
+        QTest::keyClicks(gmin(*form), QStringLiteral("7"));
+        QCOMPARE(gmin(*form)->value(), 7);
+        saveTick(*form);
         QCOMPARE(settingsIn(h.fileBytes()).checkMinutes, 7);
     }
 
@@ -95,11 +95,11 @@ private slots:
         MainFormHarness h;
         auto form = withDay(h, {"a"});
         QVERIFY(form);
-        form->Timer1Timer();
+        saveTick(*form);
         const QByteArray ours = h.fileBytes();
 
         QVERIFY(QFile::remove(h.dataPath()));
-        form->Timer1Timer();
+        saveTick(*form);
         QCOMPARE(h.fileBytes(), ours);
 
         // Same size, same modification time, other bytes, written in place:
@@ -115,7 +115,7 @@ private slots:
             QVERIFY(f.setFileTime(modified, QFileDevice::FileModificationTime));
         }
         QVERIFY(h.fileBytes() != ours);
-        form->Timer1Timer();
+        saveTick(*form);
         QCOMPARE(h.fileBytes(), ours);
 
         // truncated by someone else
@@ -123,7 +123,7 @@ private slots:
             QFile f(h.dataPath());
             QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         }
-        form->Timer1Timer();
+        saveTick(*form);
         QCOMPARE(h.fileBytes(), ours);
     }
 
@@ -140,14 +140,14 @@ private slots:
         t->RepeatInterval = 1;
         h.writeStore(grid);
         auto form = h.make();
-        form->Timer1Timer();
+        saveTick(*form);
         const FileStamp before = FileStamp::Of(h.dataPath());
 
         h.reminders.script = {ReminderAnswer::Yes};
-        form->CheckTermins();
+        checkTick(*form);
         QCOMPARE(h.reminders.asked, QStringList{"due"});
         QCOMPARE(FileStamp::Of(h.dataPath()), before); // the answer waits for the tick
-        form->Timer1Timer();
+        saveTick(*form);
         DayGrid after;
         TSettings s;
         const QByteArray bytes = h.fileBytes();

@@ -40,6 +40,25 @@ QStringList names(TMainForm &form, int day)
     return out;
 }
 
+// The record an edit reaches now, or null: a marker goes into the name
+// editor, the two days are searched for it, and the editor's text is put
+// back (which puts the name back too).
+TTermin *editedRecord(TMainForm &form)
+{
+    QLineEdit *name = NameEd(form);
+    const QString before = name->text();
+    name->setText(QStringLiteral("marker"));
+    TTermin *hit = nullptr;
+    for (int day : {D, E}) {
+        TTerminDay &slot = form.grid().Slot(Y, M, day);
+        for (uint32_t i = 0; i < slot.records.Count(); ++i)
+            if (slot.records.At(i).Name == "marker")
+                hit = form.grid().RecordAt(slot, int(i));
+    }
+    name->setText(before);
+    return hit;
+}
+
 const QStringList As{"A1", "A2", "A3", "A4"};
 const QStringList Bs{"B1", "B2", "B3", "B4"};
 } // namespace
@@ -53,23 +72,23 @@ private slots:
         auto form = twoDays(h);
         QVERIFY(showActive(*form));
         clickRow(*form, 3);
-        QCOMPARE(form->NameEd->text(), QStringLiteral("A4"));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("A4"));
 
         clickNode(*form, Encode(Y, M, E));
         QCOMPARE(selectedNode(*form), Encode(Y, M, E));
-        QCOMPARE(form->ListHeading->text(), QStringLiteral("Th 15.May 2031"));
+        QCOMPARE(ListHeading(*form)->text(), QStringLiteral("Th 15.May 2031"));
         QCOMPARE(listTexts(*form, 1), Bs);
-        QVERIFY(form->ListView1->selectionModel()->selectedIndexes().isEmpty());
-        QVERIFY(!form->PageControl2->isVisible());
-        QVERIFY(!form->DelTerminBtn->isEnabled());
-        QVERIFY(form->AddTerminBtn->isEnabled());
-        QVERIFY(form->UpBtn->isEnabled());
-        QVERIFY(!form->selectedTermin());
+        QVERIFY(ListView1(*form)->selectionModel()->selectedIndexes().isEmpty());
+        QVERIFY(!PageControl2(*form)->isVisible());
+        QVERIFY(!DelTerminBtn(*form)->isEnabled());
+        QVERIFY(AddTerminBtn(*form)->isEnabled());
+        QVERIFY(UpBtn(*form)->isEnabled());
+        QVERIFY(!editedRecord(*form));
 
         // Typing goes into the record the list shows as selected.
         clickRow(*form, 1);
-        QCOMPARE(form->NameEd->text(), QStringLiteral("B2"));
-        typeInto(form->NameEd, QStringLiteral("Zed"));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("B2"));
+        typeInto(NameEd(*form), QStringLiteral("Zed"));
         QCOMPARE(names(*form, E), (QStringList{"B1", "Zed", "B3", "B4"}));
         QCOMPARE(names(*form, D), As);
         QCOMPARE(listTexts(*form, 1), (QStringList{"B1", "Zed", "B3", "B4"}));
@@ -77,7 +96,7 @@ private slots:
         // And Delete removes the row shown, of the day shown.
         clickRow(*form, 1);
         h.answer = QMessageBox::Yes;
-        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QTest::keyClick(ListView1(*form), Qt::Key_Delete);
         QCOMPARE(names(*form, E), (QStringList{"B1", "B3", "B4"}));
         QCOMPARE(names(*form, D), As);
     }
@@ -88,28 +107,28 @@ private slots:
         auto form = twoDays(h);
         QVERIFY(showActive(*form));
         clickRow(*form, 3);
-        QVERIFY(form->PageControl2->isVisible());
+        QVERIFY(PageControl2(*form)->isVisible());
 
         clickNode(*form, Encode(Y, M, D), Qt::ControlModifier);
         QCOMPARE(selectedNode(*form), -1);
-        QCOMPARE(form->ListHeading->text(), QStringLiteral("Nothing selected"));
-        QCOMPARE(form->ListView1->model()->rowCount(), 0);
-        QVERIFY(!form->PageControl2->isVisible());
-        QVERIFY(!form->AddTerminBtn->isEnabled());
-        QVERIFY(!form->DelTerminBtn->isEnabled());
-        QVERIFY(!form->UpBtn->isEnabled());
-        QVERIFY(!form->selectedTermin());
+        QCOMPARE(ListHeading(*form)->text(), QStringLiteral("Nothing selected"));
+        QCOMPARE(ListView1(*form)->model()->rowCount(), 0);
+        QVERIFY(!PageControl2(*form)->isVisible());
+        QVERIFY(!AddTerminBtn(*form)->isEnabled());
+        QVERIFY(!DelTerminBtn(*form)->isEnabled());
+        QVERIFY(!UpBtn(*form)->isEnabled());
+        QVERIFY(!editedRecord(*form));
         // The keys a person might press next find nothing to act on.
         h.answer = QMessageBox::Yes;
-        QTest::keyClick(form->ListView1, Qt::Key_Delete);
+        QTest::keyClick(ListView1(*form), Qt::Key_Delete);
         QVERIFY(h.boxes.isEmpty());
         QCOMPARE(names(*form, D), As);
 
         clickNode(*form, Encode(Y, M, D), Qt::ControlModifier);
         QCOMPARE(selectedNode(*form), Encode(Y, M, D));
         QCOMPARE(listTexts(*form, 1), As);
-        QVERIFY(form->UpBtn->isEnabled());
-        QVERIFY(form->AddTerminBtn->isEnabled());
+        QVERIFY(UpBtn(*form)->isEnabled());
+        QVERIFY(AddTerminBtn(*form)->isEnabled());
     }
 
     void keyboardInTheTreeTakesTheSamePath()
@@ -118,22 +137,22 @@ private slots:
         auto form = twoDays(h);
         QVERIFY(showActive(*form));
         clickNode(*form, Encode(Y, M, D));
-        QVERIFY(form->TreeView1->hasFocus());
-        QTest::keyClick(form->TreeView1, Qt::Key_Down);
+        QVERIFY(TreeView1(*form)->hasFocus());
+        QTest::keyClick(TreeView1(*form), Qt::Key_Down);
         QCOMPARE(selectedNode(*form), Encode(Y, M, E));
         QCOMPARE(listTexts(*form, 1), Bs);
-        QTest::keyClick(form->TreeView1, Qt::Key_Left); // to the month
+        QTest::keyClick(TreeView1(*form), Qt::Key_Left); // to the month
         QCOMPARE(selectedNode(*form), Encode(Y, M));
-        QCOMPARE(form->ListHeading->text(), QStringLiteral("May 2031"));
+        QCOMPARE(ListHeading(*form)->text(), QStringLiteral("May 2031"));
         QCOMPARE(listTexts(*form, 0), (QStringList{"14. We", "15. Th"}));
-        QVERIFY(!form->AddTerminBtn->isEnabled());
+        QVERIFY(!AddTerminBtn(*form)->isEnabled());
         // "One folder up" with the mouse, as far as it goes.
-        QTest::mouseClick(form->UpBtn, Qt::LeftButton);
-        QCOMPARE(form->ListHeading->text(), QStringLiteral("Year 2031"));
-        QTest::mouseClick(form->UpBtn, Qt::LeftButton);
-        QTest::mouseClick(form->UpBtn, Qt::LeftButton);
+        QTest::mouseClick(UpBtn(*form), Qt::LeftButton);
+        QCOMPARE(ListHeading(*form)->text(), QStringLiteral("Year 2031"));
+        QTest::mouseClick(UpBtn(*form), Qt::LeftButton);
+        QTest::mouseClick(UpBtn(*form), Qt::LeftButton);
         QCOMPARE(selectedNode(*form), 0);
-        QVERIFY(!form->UpBtn->isEnabled());
+        QVERIFY(!UpBtn(*form)->isEnabled());
     }
 
     void listSelectionByMouseAndKeyboard()
@@ -142,23 +161,23 @@ private slots:
         auto form = twoDays(h);
         QVERIFY(showActive(*form));
         clickRow(*form, 2);
-        QCOMPARE(form->NameEd->text(), QStringLiteral("A3"));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("A3"));
         clickRow(*form, 0, Qt::ControlModifier); // the first selected row counts
-        QCOMPARE(form->NameEd->text(), QStringLiteral("A1"));
-        QCOMPARE(form->hour->value(), 9);
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("A1"));
+        QCOMPARE(hour(*form)->value(), 9);
         clickRow(*form, 0, Qt::ControlModifier);
-        QCOMPARE(form->NameEd->text(), QStringLiteral("A3"));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("A3"));
         clickRow(*form, 2, Qt::ControlModifier); // nothing selected now
-        QVERIFY(!form->PageControl2->isVisible());
-        QVERIFY(!form->DelTerminBtn->isEnabled());
-        QVERIFY(!form->selectedTermin());
+        QVERIFY(!PageControl2(*form)->isVisible());
+        QVERIFY(!DelTerminBtn(*form)->isEnabled());
+        QVERIFY(!editedRecord(*form));
 
-        QTest::keyClick(form->ListView1, Qt::Key_Down);
-        QCOMPARE(form->NameEd->text(), QStringLiteral("A4"));
-        QVERIFY(form->DelTerminBtn->isEnabled());
-        QTest::keyClick(form->ListView1, Qt::Key_Up, Qt::ShiftModifier);
-        QCOMPARE(form->NameEd->text(), QStringLiteral("A3"));
-        QCOMPARE(form->selectedTermin(), &recordAt(*form, Y, M, D, 2));
+        QTest::keyClick(ListView1(*form), Qt::Key_Down);
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("A4"));
+        QVERIFY(DelTerminBtn(*form)->isEnabled());
+        QTest::keyClick(ListView1(*form), Qt::Key_Up, Qt::ShiftModifier);
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("A3"));
+        QCOMPARE(editedRecord(*form), &recordAt(*form, Y, M, D, 2));
         // Nothing was edited by all this showing.
         QCOMPARE(names(*form, D), As);
         QCOMPARE(recordAt(*form, Y, M, D, 0).Time, DateTimeValue::EncodeTime(9, 0));
@@ -170,9 +189,9 @@ private slots:
         auto form = h.make();
         QVERIFY(showActive(*form));
         const QDate today = QDate::currentDate();
-        const QModelIndex index = form->TreeModel->indexForCode(Encode(today.year(), today.month(), today.day()));
-        const int middle = form->TreeView1->visualRect(index).center().y();
-        const int height = form->TreeView1->viewport()->height();
+        const QModelIndex index = TreeModel(*form)->indexForCode(Encode(today.year(), today.month(), today.day()));
+        const int middle = TreeView1(*form)->visualRect(index).center().y();
+        const int height = TreeView1(*form)->viewport()->height();
         QVERIFY2(middle > height / 3 && middle < height * 2 / 3,
                  qPrintable(QStringLiteral("today's row at %1 of %2").arg(middle).arg(height)));
     }

@@ -97,7 +97,7 @@ private slots:
             const double c = bestContrast(main, r, heading->color());
             QVERIFY2(c >= 4.5, qPrintable(heading->text() + QStringLiteral(": ") + QString::number(c)));
         }
-        form->PageControl1->setCurrentIndex(1);
+        PageControl1(*form)->setCurrentIndex(1);
         save(form.get(), name + QStringLiteral("-options"));
 
         TAboutBox about;

@@ -90,7 +90,7 @@ private slots:
         int trayClicks = 0;
         connect(&trayStandIn, &QPushButton::clicked, [&] { ++trayClicks; });
         int minimizes = 0;
-        connect(form->MinimizeBtn, &QPushButton::clicked, [&] { ++minimizes; });
+        connect(MinimizeBtn(*form), &QPushButton::clicked, [&] { ++minimizes; });
 
         duringModal(
             [&] {
@@ -99,13 +99,13 @@ private slots:
                 else if (kind == QLatin1String("error report"))
                     Dialogs::ShowErrorReport(QStringLiteral("Disk full"));
                 else if (kind == QLatin1String("about"))
-                    form->ueberbtnClick();
+                    QTest::mouseClick(ueberbtn(*form), Qt::LeftButton);
                 else
-                    form->CheckTermins();
+                    checkTick(*form);
             },
             [&](QWidget *modal) {
                 clickThroughWindow(&trayStandIn);
-                clickThroughWindow(form->MinimizeBtn);
+                clickThroughWindow(MinimizeBtn(*form));
                 // Tied to the main window: stacked with it, blocking it only.
                 QWidget *chainEnd = modal;
                 while (chainEnd->parentWidget())
@@ -134,12 +134,12 @@ private slots:
         QVERIFY(icon);
 
         bool aboutSeen = false;
-        duringModal([&] { form->CheckTermins(); },
+        duringModal([&] { checkTick(*form); },
                     [&](QWidget *modal) {
                         QCOMPARE(modal, &dialog);
                         emit icon->activated(QSystemTrayIcon::Context);
-                        QTRY_VERIFY(form->trayMenu()->isVisible());
-                        QCOMPARE(form->Anzeigen1->text(), QStringLiteral("Show"));
+                        QTRY_VERIFY(trayMenu(*form)->isVisible());
+                        QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Show"));
                         QTimer::singleShot(0, [&] {
                             auto *about = qobject_cast<TAboutBox *>(QApplication::activeModalWidget());
                             aboutSeen = about && about->isVisible();
@@ -147,10 +147,10 @@ private slots:
                                 about->reject();
                         });
                         // Up twice from the menu's end: "About the program...".
-                        QTest::keyClick(form->trayMenu(), Qt::Key_Up);
-                        QTest::keyClick(form->trayMenu(), Qt::Key_Up);
-                        QTest::keyClick(form->trayMenu(), Qt::Key_Return);
-                        QTRY_VERIFY(!form->trayMenu()->isVisible());
+                        QTest::keyClick(trayMenu(*form), Qt::Key_Up);
+                        QTest::keyClick(trayMenu(*form), Qt::Key_Up);
+                        QTest::keyClick(trayMenu(*form), Qt::Key_Return);
+                        QTRY_VERIFY(!trayMenu(*form)->isVisible());
                     });
         QVERIFY(aboutSeen);
         QVERIFY(!dialog.isVisible());
@@ -168,12 +168,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         QSystemTrayIcon *icon = platformIcon(*form);
         QVERIFY(icon);
-        duringModal([&] { form->ueberbtnClick(); },
+        duringModal([&] { QTest::mouseClick(ueberbtn(*form), Qt::LeftButton); },
                     [&](QWidget *about) {
                         emit icon->activated(QSystemTrayIcon::Trigger);
                         emit icon->activated(QSystemTrayIcon::DoubleClick);
                         QVERIFY(!form->isVisible());
-                        QVERIFY(!form->saveTimer().isActive());
+                        QVERIFY(!saveTimer(*form).isActive());
                         about->showMinimized();
                         emit icon->activated(QSystemTrayIcon::Trigger);
                         emit icon->activated(QSystemTrayIcon::DoubleClick);
@@ -181,7 +181,7 @@ private slots:
                         QVERIFY(!about->isMinimized());
                         // Asking for the about box again brings the open one back.
                         about->showMinimized();
-                        form->trayMenu()->actions().at(5)->trigger();
+                        trayMenu(*form)->actions().at(5)->trigger();
                         QVERIFY(!about->isMinimized());
                         QCOMPARE(form->findChildren<TAboutBox *>().size(), 1);
                     });

@@ -60,20 +60,20 @@ private slots:
     {
         MainFormHarness h;
         auto form = h.make();
-        QCOMPARE(form->PageControl1->tabText(0), QStringLiteral("Manage dates"));
-        QCOMPARE(form->PageControl1->tabText(1), QStringLiteral("Options"));
-        QVERIFY(!form->PageControl1->tabIcon(0).isNull());
-        QCOMPARE(form->AddTerminBtn->size(), QSize(177, 25));
-        QCOMPARE(form->UpBtn->size(), QSize(145, 25));
-        QCOMPARE(form->ManTerminsBtn->text(), QStringLiteral("Check for deadlines now!"));
-        QCOMPARE(form->ManTerminsBtn->kind(), TBitBtnXP::bkAll);
-        QCOMPARE(form->EndeBtn->size(), QSize(101, 30));
-        QCOMPARE(form->EndeBtn->cursor().shape(), Qt::PointingHandCursor);
-        QCOMPARE(form->EndeBtn->toolTip(), QStringLiteral("Hereby you leave the program"));
-        QCOMPARE(form->ueberbtn->toolTip(), QStringLiteral("Information about the program"));
-        QCOMPARE(form->wwwBtn->toolTip(), QStringLiteral("Go to the Brontal homepage..."));
-        QVERIFY(form->wwwBtn->text().startsWith(QStringLiteral("http://")));
-        QCOMPARE(form->StatusBar1->height(), 19);
+        QCOMPARE(PageControl1(*form)->tabText(0), QStringLiteral("Manage dates"));
+        QCOMPARE(PageControl1(*form)->tabText(1), QStringLiteral("Options"));
+        QVERIFY(!PageControl1(*form)->tabIcon(0).isNull());
+        QCOMPARE(AddTerminBtn(*form)->size(), QSize(177, 25));
+        QCOMPARE(UpBtn(*form)->size(), QSize(145, 25));
+        QCOMPARE(ManTerminsBtn(*form)->text(), QStringLiteral("Check for deadlines now!"));
+        QCOMPARE(ManTerminsBtn(*form)->kind(), TBitBtnXP::bkAll);
+        QCOMPARE(EndeBtn(*form)->size(), QSize(101, 30));
+        QCOMPARE(EndeBtn(*form)->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(EndeBtn(*form)->toolTip(), QStringLiteral("Hereby you leave the program"));
+        QCOMPARE(ueberbtn(*form)->toolTip(), QStringLiteral("Information about the program"));
+        QCOMPARE(wwwBtn(*form)->toolTip(), QStringLiteral("Go to the Brontal homepage..."));
+        QVERIFY(wwwBtn(*form)->text().startsWith(QStringLiteral("http://")));
+        QCOMPARE(StatusBar1(*form)->height(), 19);
     }
 
     // Shown and laid out: the image buttons keep their pictures' size, the
@@ -85,13 +85,13 @@ private slots:
         auto form = h.make();
         form->show();
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-        QCOMPARE(form->EndeBtn->size(), QSize(101, 30));
-        QCOMPARE(form->ueberbtn->size(), QSize(101, 30));
-        QCOMPARE(form->EndeBtn->picture().deviceIndependentSize().toSize(), QSize(101, 30));
+        QCOMPARE(EndeBtn(*form)->size(), QSize(101, 30));
+        QCOMPARE(ueberbtn(*form)->size(), QSize(101, 30));
+        QCOMPARE(EndeBtn(*form)->picture().deviceIndependentSize().toSize(), QSize(101, 30));
         // Without a window manager there is no frame: the whole size is inside.
         QCOMPARE(form->frameGeometry().size(), QSize(638, 512));
 
-        const QList<QWidget *> panels = form->StatusBar1->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        const QList<QWidget *> panels = StatusBar1(*form)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
         int bevelled = 0;
         for (QWidget *panel : panels) {
             if (panel->width() != 250 && panel->width() != 50)
@@ -136,22 +136,22 @@ private slots:
             ++checked;
         }
         QVERIFY(checked >= 20);
-        QCOMPARE(QAccessible::queryAccessibleInterface(form->day1)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(day1(*form))->text(QAccessible::Name),
                  QStringLiteral("First time to remind: days"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(form->NameEd)->text(QAccessible::Name),
+        QCOMPARE(QAccessible::queryAccessibleInterface(NameEd(*form))->text(QAccessible::Name),
                  QStringLiteral("Appointment:"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(form->EndeBtn)->text(QAccessible::Name), QStringLiteral("Exit"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(form->ueberbtn)->role(), QAccessible::Button);
+        QCOMPARE(QAccessible::queryAccessibleInterface(EndeBtn(*form))->text(QAccessible::Name), QStringLiteral("Exit"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(ueberbtn(*form))->role(), QAccessible::Button);
 
         // Tab from "Minimize" goes to About, then to Exit; Return on Exit asks
         // the close question.
-        form->MinimizeBtn->setFocus();
+        MinimizeBtn(*form)->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form->ueberbtn);
+        QCOMPARE(QApplication::focusWidget(), ueberbtn(*form));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form->EndeBtn);
+        QCOMPARE(QApplication::focusWidget(), EndeBtn(*form));
         h.answer = QMessageBox::Cancel;
-        QTest::keyClick(form->EndeBtn, Qt::Key_Return);
+        QTest::keyClick(EndeBtn(*form), Qt::Key_Return);
         QCOMPARE(h.boxes.size(), 1);
         QCOMPARE(h.boxes[0].caption, QStringLiteral("Quit program"));
     }
@@ -161,13 +161,13 @@ private slots:
         MainFormHarness h;
         auto form = h.make();
         form->show();
-        form->MinimizeBtn->click();
+        MinimizeBtn(*form)->click();
         QVERIFY(!form->isVisible());
-        form->Anzeigen1Click();
+        chooseFromTrayMenu(*form, QStringLiteral("Show"));
         QVERIFY(form->isVisible());
         // minimised with its own box still counts as visible: the toggle hides it
         form->showMinimized();
-        form->Anzeigen1Click();
+        chooseFromTrayMenu(*form, QStringLiteral("Hide"));
         QVERIFY(!form->isVisible());
     }
 
@@ -177,7 +177,7 @@ private slots:
         auto form = h.make();
         form->show();
         h.answer = QMessageBox::Cancel;
-        QTest::mouseClick(form->EndeBtn, Qt::LeftButton);
+        QTest::mouseClick(EndeBtn(*form), Qt::LeftButton);
         QCOMPARE(h.boxes.size(), 1);
         QCOMPARE(h.boxes[0].caption, QStringLiteral("Quit program"));
         QVERIFY(form->isVisible());
