@@ -171,13 +171,14 @@ void TMainForm::ListView1Change()
     const TTermin &t = *selectedTermin();
     const double lastReminded = t.LastReminded;
     fillEditors(ShownTermin::Of(t));
-    if (lastReminded == 0) {
+    const QDateTime last = DateTimeValue::ToDateTime(lastReminded);
+    if (lastReminded == 0)
         LastLabel->setText(QStringLiteral("Reminded: never"));
-    } else {
-        const QDateTime last = DateTimeValue::ToDateTime(lastReminded);
+    else if (!last.isValid()) // damaged: no date to show, the value stays
+        LastLabel->setText(QStringLiteral("Reminded: (invalid)"));
+    else
         LastLabel->setText(QStringLiteral("Reminded: %1; %2")
                                .arg(LocaleTexts::ShortDate(last.date()), LocaleTexts::LongTime(last.time())));
-    }
 }
 
 // Each handler stores only what differs from the record as shown, so

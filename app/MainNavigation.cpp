@@ -9,6 +9,7 @@
 #include "navigation/Overview.h"
 #include "navigation/OverviewModel.h"
 #include "platform/locale/LocaleTexts.h"
+#include "reminders/Clock.h"
 #include "reminders/HeadingPanel.h"
 #include "store/DateTimeValue.h"
 
@@ -56,7 +57,7 @@ void TMainForm::selectToday()
 {
     const QModelIndex root = TreeModel->indexForCode(0);
     TreeView1->expand(root);
-    const QDate today = QDate::currentDate();
+    const QDate today = DateTimeValue::ToDateTime(clock_->now()).date();
     if (!DayGrid::IsValidDay(today.year(), today.month(), today.day()))
         return;
     TreeView1->expand(TreeModel->indexForCode(NodeCode::Encode(today.year())));

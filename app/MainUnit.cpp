@@ -260,7 +260,11 @@ void TMainForm::OpenTermins()
 
 void TMainForm::CheckTermins()
 {
-    check_->CheckTermins();
+    // An answer changes its record (when it was reminded, done): the
+    // detail panel shows the record as it now is. Refilling stores
+    // nothing, the editors' handlers only store what differs.
+    if (check_->CheckTermins().asked > 0 && IsTerminSelected())
+        ListView1Change();
 }
 
 void TMainForm::setAnswerProvider(ReminderAnswers *answers, QDialog *dialog)

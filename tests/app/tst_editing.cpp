@@ -10,6 +10,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 
+#include <limits>
+
 using NodeCode::Encode;
 
 namespace {
@@ -148,6 +150,35 @@ private slots:
         QVERIFY(LastLabel(*form)->text().startsWith(QStringLiteral("Reminded: ")));
         QVERIFY(LastLabel(*form)->text().contains(QStringLiteral("; ")));
         QVERIFY(LastLabel(*form)->text().contains(QStringLiteral("08")));
+
+        // A damaged value has no date to show.
+        recordAt(*form, Y, M, D, 0).LastReminded = std::numeric_limits<double>::quiet_NaN();
+        AddTerminBtn(*form)->click();
+        clickRow(*form, 0);
+        QCOMPARE(LastLabel(*form)->text(), QStringLiteral("Reminded: (invalid)"));
+    }
+
+    // An answer to a reminder changes its record; the open record shows
+    // the change, and showing it stores nothing.
+    void aReminderAnswerShowsInTheOpenRecord()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        QVERIFY(showActive(*form));
+        clickRow(*form, 0);
+        QVERIFY(!doneCheck(*form)->isChecked());
+        PageControl2(*form)->setCurrentIndex(1); // the "Reminder" page
+        typeInto(day1(*form), QStringLiteral("3000")); // due from now on
+        h.reminders.script = {ReminderAnswer::Ignore};
+        checkTick(*form);
+        QCOMPARE(h.reminders.asked, QStringList{QStringLiteral("a")});
+        const TTermin &t = recordAt(*form, Y, M, D, 0);
+        QVERIFY(t.Done);
+        QVERIFY(doneCheck(*form)->isChecked());
+        QVERIFY(LastLabel(*form)->text() != QStringLiteral("Reminded: never"));
+        QVERIFY(LastLabel(*form)->text() != QStringLiteral("Reminded: (invalid)"));
+        QCOMPARE(t.FirstRemind, 3000.0);
+        QCOMPARE(day1(*form)->value(), 3000);
     }
 
     void deleteFirstAndThirdOfFour()
