@@ -67,7 +67,11 @@ DesktopNotifier::Handle DesktopNotifier::post(const QString &summary, const QStr
     if (!connected_)
         return handle;
     shown_[handle] = 0;
-    const Pending notice{handle, summary, body};
+    // A notice shows a few lines; a name of megabytes (damage, another
+    // writer) would only weigh on the bus and the service.
+    constexpr int LongestBody = 200;
+    const QString shown = body.size() <= LongestBody ? body : body.left(LongestBody - 1) + QChar(0x2026);
+    const Pending notice{handle, summary, shown};
     if (bodyMarkup_)
         send(notice);
     else

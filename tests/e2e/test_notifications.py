@@ -93,6 +93,24 @@ class Notifications(E2ECase):
         wait_until(lambda: bus.popup() is None, what="no notice left on the screen")
         self.close_with_ok()
 
+    def test_a_huge_name_is_posted_cut_short(self):
+        bus = self.start_bus()
+        k = self.kalvix
+        k.write_store(due_store([b"N" * 1_000_000]))
+        events = self.event_log()
+        k.start(env=bus.env)
+        dialog = ReminderDialog(self.x, k, events)
+        dialog.wait_showing(1)
+        (summary, body), = bus.wait_posted(1)
+        self.assertRegex(summary, HEADING)
+        self.assertEqual(len(body), 200)
+        self.assertRegex(body, "^N+\u2026$")
+        wait_until(bus.popup, what="dunst to show the notice")
+        self.shot("posted")
+        dialog.answer(1, "Tab", "Return")
+        k.window(MAIN_TITLE)
+        self.close_with_ok()
+
     def test_reminder_while_on_another_workspace_is_posted(self):
         bus = self.start_bus()
         k = self.kalvix
