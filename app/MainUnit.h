@@ -1,12 +1,16 @@
 #pragma once
 // The main window: owns the day grid, the program directory, the timers and
-// the tray icon for the whole run. Its controls are fields and its handlers
-// are methods named after the control and event they serve.
+// the tray icon for the whole run. Its controls come from MainForm.ui and are
+// private fields named as in the window's definition; its handlers are
+// private methods named after the control and event they serve. From the
+// outside the window offers only what the program's entry, the session, the
+// command service and the tray need; tests find its controls by name.
 
 #include "store/DayGrid.h"
 #include "store/FileStamp.h"
 #include "store/Settings.h"
 #include "store/TerminFile.h"
+#include "ui_MainForm.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -40,7 +44,7 @@ class TrayIcon;
 class DesktopNotifier;
 struct ShownTermin;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, private Ui::MainForm {
     Q_OBJECT
 public:
     // `programDir` is where "appointments.dat" lives; empty means the
@@ -48,16 +52,14 @@ public:
     explicit TMainForm(const QString &programDir = QString(), QWidget *parent = nullptr);
     ~TMainForm() override;
 
-    // Program-level operations.
-    void SaveTermins();
-    void OpenTermins();
-    void CheckTermins();
-    void ShowAll();
-    void ShowInformation();
-    bool IsTerminSelected();
-
     // The reminder dialog is created after the main window and handed in.
     void setAnswerProvider(ReminderAnswers *answers, QDialog *dialog);
+
+    // First showing: the first reminder check runs before the window
+    // appears; the program's entry calls it ahead of show().
+    void FormShow();
+    // The close question; true when the window may close.
+    bool FormCloseQuery();
 
     // Ends the program without the close question (tray "Quit").
     void QuitNow();
@@ -87,68 +89,38 @@ public:
     // What the last failed final save reported; empty when it worked.
     QString lastEndingReport() const { return lastEndingReport_; }
 
-    // Read access for tests and the tray.
+    // The store and its file, for the commands a second start sends.
     DayGrid &grid() { return *grid_; }
     QString dataPath() const;
     TSettings settings() const;
-    QTimer &saveTimer() { return Timer1; }
-    QTimer &checkTimer() { return Timer2; }
-    QTimer &startMinimizedTimer() { return Timer3; }
-    // The appointment the list shows as selected, or null.
-    TTermin *selectedTermin() const;
-
-    // Tray callback: one of TrayIcon::MouseMessage; other numbers do nothing.
-    void WMUser(int mouseMessage);
-    void Anzeigen1Click();
-    // Another start of the program asked to see this one: show, restore and bring to the front.
-    void ShowAndRaise();
     // The command line changed the store: the tree and list show it now.
     void ShowOutsideChange();
     bool acceptsCommands() const { return !destroyed_; }
+    // Another start of the program asked to see this one: show, restore and bring to the front.
+    void ShowAndRaise();
 
-    // Controls, named as in the window's definition.
-    QTabWidget *PageControl1 = nullptr;
-    HeadingPanel *ListHeading = nullptr;
-    TBitBtnXP *AddTerminBtn = nullptr;
-    TBitBtnXP *DelTerminBtn = nullptr;
-    TBitBtnXP *UpBtn = nullptr;
-    QTreeView *TreeView1 = nullptr;
-    DateTreeModel *TreeModel = nullptr;
-    QSplitter *Splitter1 = nullptr;
-    QTreeView *ListView1 = nullptr;
-    OverviewModel *ListModel = nullptr; // the rows ListView1 shows
-    QTabWidget *PageControl2 = nullptr;
-    QLineEdit *NameEd = nullptr;
-    TSpinEdit *hour = nullptr;
-    TSpinEdit *min = nullptr;
-    QPlainTextEdit *DescEd = nullptr;
-    TSpinEdit *day1 = nullptr;
-    TSpinEdit *hour1 = nullptr;
-    TSpinEdit *min1 = nullptr;
-    TSpinEdit *day2 = nullptr;
-    TSpinEdit *hour2 = nullptr;
-    TSpinEdit *min2 = nullptr;
-    QCheckBox *doneCheck = nullptr;
-    QLabel *LastLabel = nullptr;
-    QPushButton *ClearLastBtn = nullptr;
-    TSpinEdit *gmin = nullptr;
-    TSpinEdit *gsec = nullptr;
-    TBitBtnXP *ManTerminsBtn = nullptr;
-    QCheckBox *MinimiertCheck = nullptr;
-    QToolButton *wwwBtn = nullptr;
-    TBitBtnXP *MinimizeBtn = nullptr;
-    TImageBtn *ueberbtn = nullptr;
-    TImageBtn *EndeBtn = nullptr;
-    QStatusBar *StatusBar1 = nullptr;
+    // Tray callback: one of TrayIcon::MouseMessage; other numbers do nothing.
+    void WMUser(int mouseMessage);
 
-    QTimer Timer1; // save timer
-    QTimer Timer2; // check timer
-    QTimer Timer3; // start-minimized timer
+protected:
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // Program-level operations.
+    void SaveTermins();
+    void OpenTermins();
+    void CheckTermins();
+    void ShowAll();
+    void ShowInformation();
+    bool IsTerminSelected();
+    // The appointment the list shows as selected, or null.
+    TTermin *selectedTermin() const;
 
     // Handlers.
     void FormCreate();
-    void FormShow();
-    bool FormCloseQuery();
     void FormDestroy();
     void TreeView1Change();
     void UpBtnClick();
@@ -175,22 +147,9 @@ public:
     void EndeBtnClick();
     void wwwBtnClick();
     void ueberbtnClick();
+    void Anzeigen1Click();
 
-    QAction *Anzeigen1 = nullptr; // first tray menu item, "Show" / "Hide"
-    QMenu *trayMenu() const { return trayMenu_.get(); }
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void closeEvent(QCloseEvent *event) override;
-    void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
-private:
     void buildLayout();
-    void buildManagePage(QWidget *page);
-    void buildDetailPanel(QWidget *parent);
-    void buildOptionsPage(QWidget *page);
-    void buildBottomBar(QWidget *parent);
     void connectHandlers();
     void buildTrayMenu();
     void addTrayIcon();
@@ -227,6 +186,15 @@ private:
     ShownTermin editorValues() const;
     void fillEditors(const ShownTermin &shown);
     QString timeText(double value) const;
+
+    // Beside the form's controls: the models the two views show, the
+    // timers and the tray menu's first entry, each named for tests and tools.
+    DateTreeModel *TreeModel = nullptr;
+    OverviewModel *ListModel = nullptr; // the rows ListView1 shows
+    QTimer Timer1; // save timer
+    QTimer Timer2; // check timer
+    QTimer Timer3; // start-minimized timer
+    QAction *Anzeigen1 = nullptr; // first tray menu item, "Show" / "Hide"
 
     QString programDir_;
     std::unique_ptr<DayGrid> grid_;

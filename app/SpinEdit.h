@@ -12,10 +12,15 @@
 
 class TSpinEdit : public QSpinBox {
     Q_OBJECT
+    // Set by the window forms, lower bound first, then the value.
+    Q_PROPERTY(int lowerBound READ lowerBound WRITE setLowerBound)
+    Q_PROPERTY(int upperBound READ upperBound WRITE setUpperBound)
 public:
     explicit TSpinEdit(QWidget *parent = nullptr);
 
     void setBounds(int min, int max);
+    void setLowerBound(int min) { setBounds(min, max_); }
+    void setUpperBound(int max) { setBounds(min_, max); }
     int lowerBound() const { return min_; }
     int upperBound() const { return max_; }
     bool inBounds() const { return value() >= min_ && value() <= max_; }

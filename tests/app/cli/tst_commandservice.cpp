@@ -50,10 +50,10 @@ private slots:
         selectNode(*form, NodeCode::Encode(2027, 6, 15));
         clickRow(*form, 0);
         // An edit the save timer has not written yet.
-        form->NameEd->setFocus();
-        form->NameEd->selectAll();
-        QTest::keyClicks(form->NameEd, QStringLiteral("Edited"));
-        QVERIFY(form->saveTimer().isActive());
+        NameEd(*form)->setFocus();
+        NameEd(*form)->selectAll();
+        QTest::keyClicks(NameEd(*form), QStringLiteral("Edited"));
+        QVERIFY(saveTimer(*form).isActive());
 
         // What a command sees is the window's store, edit included.
         CommandProtocol::Answer a = service.Serve(StoreAccess::SnapshotVerb, QByteArray());
@@ -71,8 +71,8 @@ private slots:
         // The row being edited stays selected, with its record.
         QVERIFY(rowSelected(*form, 0));
         QVERIFY(!rowSelected(*form, 1));
-        QCOMPARE(form->NameEd->text(), QStringLiteral("Edited"));
-        QTest::keyClicks(form->NameEd, QStringLiteral("!"));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("Edited"));
+        QTest::keyClicks(NameEd(*form), QStringLiteral("!"));
         QVERIFY(recordAt(*form, 2027, 6, 15, 0).Name == "Edited!");
         QVERIFY(recordAt(*form, 2027, 6, 15, 1).Name == "New");
 
@@ -113,7 +113,7 @@ private slots:
         f.close();
         auto form = h.make();
         QVERIFY(QDir().mkdir(h.dataPath() + QStringLiteral(".saving")));
-        form->SaveTermins();
+        saveTick(*form); // the first tick writes the store
         QVERIFY(h.boxes.size() >= 2);
         for (const Box &box : h.boxes)
             QVERIFY2(box.text.endsWith(QStringLiteral("File: ") + h.dataPath()), qPrintable(box.text));
@@ -128,7 +128,7 @@ private slots:
         QCOMPARE(service.Serve("frobnicate", QByteArray()).status, CommandProtocol::Answer::Failed);
         QCOMPARE(service.Serve(StoreAccess::AddVerb, QByteArray("\0\0garbage", 9)).status, CommandProtocol::Answer::Failed);
         QCOMPARE(form->grid().RecordCount(), size_t(0));
-        form->FormDestroy();
+        form->QuitNow(); // the tray's "Quit": the window ends with its save
         QCOMPARE(service.Serve(StoreAccess::SnapshotVerb, QByteArray()).status, CommandProtocol::Answer::Retry);
     }
 };
