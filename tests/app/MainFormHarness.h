@@ -30,6 +30,8 @@
 #include <QtTest>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 struct Box {
     QString caption, text;
@@ -52,6 +54,8 @@ public:
         return script.isEmpty() ? ReminderAnswer::Yes : script.takeFirst();
     }
 };
+
+inline void selectNode(TMainForm &form, int code);
 
 class MainFormHarness {
 public:
@@ -88,6 +92,36 @@ public:
         auto form = std::make_unique<TMainForm>(dir.path());
         reminders.window = form.get();
         form->setAnswerProvider(&reminders, nullptr);
+        return form;
+    }
+
+    // A window shown on the desktop, ready for real input.
+    std::unique_ptr<TMainForm> makeShown()
+    {
+        auto form = make();
+        form->show();
+        if (!QTest::qWaitForWindowExposed(form.get()))
+            return nullptr;
+        return form;
+    }
+
+    // A window on `day`, which holds appointments named `names`, each at
+    // noon, first reminded three days ahead and again every day. With
+    // `shown` the window is on the desktop before the day is selected.
+    std::unique_ptr<TMainForm> makeOnDay(const QDate &day, const std::vector<std::string> &names, bool shown)
+    {
+        DayGrid grid;
+        for (const std::string &n : names) {
+            TTermin *t = grid.AddRecord(grid.Slot(day.year(), day.month(), day.day()));
+            t->Name = n;
+            t->Time = 0.5;
+            t->FirstRemind = 3;
+            t->RepeatInterval = 1;
+        }
+        writeStore(grid);
+        auto form = shown ? makeShown() : make();
+        if (form)
+            selectNode(*form, NodeCode::Encode(day.year(), day.month(), day.day()));
         return form;
     }
 
@@ -181,6 +215,14 @@ inline QAction *Anzeigen1(const TMainForm &form)
 inline QTimer &saveTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer1"); }
 inline QTimer &checkTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer2"); }
 inline QTimer &startMinimizedTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer3"); }
+
+// Real input through the window system, where modality applies (the
+// widget overloads of QTest hand the event to the widget directly).
+inline void clickThroughWindow(QWidget *w, Qt::MouseButton button = Qt::LeftButton)
+{
+    QWidget *top = w->window();
+    QTest::mouseClick(top->windowHandle(), button, {}, w->mapTo(top, w->rect().center()));
+}
 
 // Opens the tray menu as a right click on the icon does and chooses the
 // entry captioned `text` with the arrow keys and Enter.

@@ -40,15 +40,6 @@ void typeText(QWidget *widget, const QString &text)
         QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
 }
 
-std::unique_ptr<TMainForm> shown(MainFormHarness &h)
-{
-    auto form = h.make();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        return nullptr;
-    return form;
-}
-
 } // namespace
 
 class TstDataFile : public QObject {
@@ -64,7 +55,7 @@ private slots:
         second_user::Guard as(h.dataPath());
         QVERIFY(as.ok());
 
-        auto form = shown(h);
+        auto form = h.makeShown();
         QVERIFY(form);
         QCOMPARE(h.boxes.size(), 1);
         QVERIFY2(h.boxes[0].text.contains(QLatin1String("could not open"))
@@ -120,7 +111,7 @@ private slots:
         QVERIFY(WriteTerminBytes(h.dataPath(), fifty).ok);
         {
             second_user::Guard as(h.dataPath());
-            auto form = shown(h);
+            auto form = h.makeShown();
             QVERIFY(form);
             h.answer = QMessageBox::Ok;
             QTest::mouseClick(EndeBtn(*form), Qt::LeftButton);
@@ -139,7 +130,7 @@ private slots:
         const QByteArray fifty = fiftyAppointments();
         QVERIFY(WriteTerminBytes(h.dataPath(), fifty).ok);
         QVERIFY(::chmod(QFile::encodeName(h.dataPath()).constData(), 0444) == 0);
-        auto form = shown(h);
+        auto form = h.makeShown();
         QVERIFY(form);
         QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
         QCOMPARE(form->grid().RecordCount(), size_t(51));
@@ -159,7 +150,7 @@ private slots:
         const QDate today = QDate::currentDate();
         grid.AddRecord(grid.Slot(today.year(), today.month(), today.day()))->Name = "\x84" "Caf\xe9\x93 \x80" "5";
         h.writeStore(grid);
-        auto form = shown(h);
+        auto form = h.makeShown();
         QVERIFY(form);
         QCOMPARE(ListView1(*form)->model()->index(0, 1).data().toString(), QStringLiteral("„Café“ €5"));
         clickRow(*form, 0);

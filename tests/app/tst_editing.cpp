@@ -18,20 +18,12 @@ namespace {
 const int Y = 2031, M = 5, D = 14;
 
 // A main window on 14 May 2031 holding appointments named as given.
-std::unique_ptr<TMainForm> withDay(MainFormHarness &h, QStringList names)
+std::unique_ptr<TMainForm> withDay(MainFormHarness &h, const QStringList &names)
 {
-    DayGrid grid;
-    for (const QString &n : names) {
-        TTermin *t = grid.AddRecord(grid.Slot(Y, M, D));
-        t->Name = n.toStdString();
-        t->Time = 0.5;
-        t->FirstRemind = 3;
-        t->RepeatInterval = 1;
-    }
-    h.writeStore(grid);
-    auto form = h.make();
-    selectNode(*form, Encode(Y, M, D));
-    return form;
+    std::vector<std::string> stored;
+    for (const QString &n : names)
+        stored.push_back(n.toStdString());
+    return h.makeOnDay(QDate(Y, M, D), stored, false);
 }
 
 QStringList namesOfDay(TMainForm &form)

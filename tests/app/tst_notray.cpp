@@ -6,25 +6,6 @@
 #include <QStatusBar>
 #include <QSystemTrayIcon>
 
-namespace {
-
-void clickThroughWindow(QWidget *w, Qt::MouseButton button = Qt::LeftButton)
-{
-    QWidget *top = w->window();
-    QTest::mouseClick(top->windowHandle(), button, {}, w->mapTo(top, w->rect().center()));
-}
-
-std::unique_ptr<TMainForm> shownForm(MainFormHarness &h)
-{
-    auto form = h.make();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        return nullptr;
-    return form;
-}
-
-} // namespace
-
 class TstNoTray : public QObject {
     Q_OBJECT
 private slots:
@@ -34,7 +15,7 @@ private slots:
     {
         MainFormHarness h;
         TrayIcon::OverrideAvailability(false);
-        auto form = shownForm(h);
+        auto form = h.makeShown();
         QVERIFY(form);
         clickThroughWindow(MinimizeBtn(*form));
         QVERIFY(form->isVisible());
@@ -61,7 +42,7 @@ private slots:
     void withATrayTheWindowHasNoMenuOfItsOwn()
     {
         MainFormHarness h;
-        auto form = shownForm(h);
+        auto form = h.makeShown();
         QVERIFY(form);
         clickThroughWindow(StatusBar1(*form), Qt::RightButton);
         QVERIFY(!trayMenu(*form)->isVisible());
@@ -74,7 +55,7 @@ private slots:
         s.startMinimized = true;
         h.writeStore(DayGrid(), s);
         TrayIcon::OverrideAvailability(false);
-        auto form = shownForm(h);
+        auto form = h.makeShown();
         QVERIFY(form);
         QVERIFY(startMinimizedTimer(*form).isActive());
         QTRY_VERIFY(form->isMinimized());
@@ -85,7 +66,7 @@ private slots:
     void hiddenWindowIsMinimisedWhenTheTrayGoes()
     {
         MainFormHarness h;
-        auto form = shownForm(h);
+        auto form = h.makeShown();
         QVERIFY(form);
         auto *icon = form->findChild<QSystemTrayIcon *>();
         QVERIFY(icon);

@@ -16,21 +16,10 @@ const int Y = 2031, M = 5, D = 14;
 
 std::unique_ptr<TMainForm> withRows(MainFormHarness &h, int count, const std::string &firstName = "0")
 {
-    DayGrid grid;
-    for (int i = 0; i < count; ++i) {
-        TTermin *t = grid.AddRecord(grid.Slot(Y, M, D));
-        t->Name = i == 0 ? firstName : std::to_string(i);
-        t->Time = 0.5;
-        t->FirstRemind = 3;
-        t->RepeatInterval = 1;
-    }
-    h.writeStore(grid);
-    auto form = h.make();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        return nullptr;
-    selectNode(*form, Encode(Y, M, D));
-    return form;
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i)
+        names.push_back(i == 0 ? firstName : std::to_string(i));
+    return h.makeOnDay(QDate(Y, M, D), names, true);
 }
 
 QStringList namesOf(const DayGrid &grid)

@@ -15,21 +15,7 @@ const int Y = 2031, M = 5, D = 14;
 
 std::unique_ptr<TMainForm> withDay(MainFormHarness &h, std::initializer_list<const char *> names)
 {
-    DayGrid grid;
-    for (const char *n : names) {
-        TTermin *t = grid.AddRecord(grid.Slot(Y, M, D));
-        t->Name = n;
-        t->Time = 0.5;
-        t->FirstRemind = 3;
-        t->RepeatInterval = 1;
-    }
-    h.writeStore(grid);
-    auto form = h.make();
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()))
-        return nullptr;
-    selectNode(*form, Encode(Y, M, D));
-    return form;
+    return h.makeOnDay(QDate(Y, M, D), {names.begin(), names.end()}, true);
 }
 
 TSettings settingsIn(const QByteArray &bytes)

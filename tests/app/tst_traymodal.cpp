@@ -32,14 +32,6 @@ void duringModal(const std::function<void()> &open, const std::function<void(QWi
     QVERIFY(ran);
 }
 
-// Real input through the window system, where modality applies (the
-// widget overloads of QTest hand the event to the widget directly).
-void clickThroughWindow(QWidget *w)
-{
-    QWidget *top = w->window();
-    QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, w->mapTo(top, w->rect().center()));
-}
-
 // Tomorrow at noon, reminded from three days ahead: due whatever the hour.
 void addDueTomorrow(DayGrid &grid, const char *name)
 {

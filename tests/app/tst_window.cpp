@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPainter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
 
@@ -154,6 +155,79 @@ private slots:
         QTest::keyClick(EndeBtn(*form), Qt::Key_Return);
         QCOMPARE(h.boxes.size(), 1);
         QCOMPARE(h.boxes[0].caption, QStringLiteral("Quit program"));
+    }
+
+    // Tests and tools reach the controls by the names the window's
+    // definition gives them; each name is carried by one object of its kind.
+    void everyControlCarriesItsWrittenName()
+    {
+        MainFormHarness h;
+        auto form = h.make();
+        const QList<std::pair<const char *, const char *>> controls = {
+            {"PageControl1", "QTabWidget"}, {"ListHeading", "HeadingPanel"}, {"AddTerminBtn", "TBitBtnXP"},
+            {"DelTerminBtn", "TBitBtnXP"}, {"UpBtn", "TBitBtnXP"}, {"TreeView1", "QTreeView"},
+            {"Splitter1", "QSplitter"}, {"ListView1", "OverviewList"}, {"PageControl2", "QTabWidget"},
+            {"NameEd", "QLineEdit"}, {"hour", "TSpinEdit"}, {"min", "TSpinEdit"}, {"DescEd", "QPlainTextEdit"},
+            {"day1", "TSpinEdit"}, {"hour1", "TSpinEdit"}, {"min1", "TSpinEdit"}, {"day2", "TSpinEdit"},
+            {"hour2", "TSpinEdit"}, {"min2", "TSpinEdit"}, {"doneCheck", "QCheckBox"}, {"LastLabel", "QLabel"},
+            {"ClearLastBtn", "QPushButton"}, {"gmin", "TSpinEdit"}, {"gsec", "TSpinEdit"},
+            {"ManTerminsBtn", "TBitBtnXP"}, {"MinimiertCheck", "QCheckBox"}, {"wwwBtn", "QToolButton"},
+            {"MinimizeBtn", "TBitBtnXP"}, {"ueberbtn", "TImageBtn"}, {"EndeBtn", "TImageBtn"},
+            {"StatusBar1", "QStatusBar"}, {"Timer1", "QTimer"}, {"Timer2", "QTimer"}, {"Timer3", "QTimer"}};
+        for (const auto &[name, kind] : controls) {
+            const QList<QObject *> found = form->findChildren<QObject *>(QLatin1String(name));
+            QVERIFY2(found.size() == 1, name);
+            QVERIFY2(found[0]->inherits(kind), name);
+        }
+        QVERIFY(Anzeigen1(*form)->inherits("QAction"));
+        QCOMPARE(saveTimer(*form).interval(), 1000);
+        QCOMPARE(startMinimizedTimer(*form).interval(), 500);
+    }
+
+    // Tab walks the controls in the order a person meets them on screen,
+    // on each page of the window and of the detail panel.
+    void tabVisitsTheControlsInScreenOrder()
+    {
+        MainFormHarness h;
+        DayGrid grid;
+        const QDate today = QDate::currentDate();
+        grid.AddRecord(grid.Slot(today.year(), today.month(), today.day()))->Name = "Tab";
+        h.writeStore(grid);
+        auto form = h.make();
+        QVERIFY(showActive(*form));
+        clickRow(*form, 0);
+        // The control a focused widget belongs to: a tab bar by its page
+        // control, a spin box's own line edit by the spin box.
+        auto focused = [&form] {
+            QWidget *w = QApplication::focusWidget();
+            if (qobject_cast<QTabBar *>(w))
+                return w->parentWidget()->objectName() + QStringLiteral(" tabs");
+            while (w && w != form.get() && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
+                w = w->parentWidget();
+            return w ? w->objectName() : QString();
+        };
+        auto walk = [&](QWidget *from, int steps) {
+            from->setFocus(Qt::TabFocusReason);
+            QStringList seen{focused()};
+            for (int i = 0; i < steps; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                seen << focused();
+            }
+            return seen;
+        };
+        QCOMPARE(walk(AddTerminBtn(*form), 15),
+                 (QStringList{"AddTerminBtn", "DelTerminBtn", "UpBtn", "TreeView1", "ListView1", "PageControl2 tabs",
+                              "NameEd", "hour", "min", "DescEd", "wwwBtn", "MinimizeBtn", "ueberbtn", "EndeBtn",
+                              "PageControl1 tabs", "AddTerminBtn"}));
+
+        QTabBar *detailTabs = PageControl2(*form)->tabBar();
+        QTest::mouseClick(detailTabs, Qt::LeftButton, {}, detailTabs->tabRect(1).center());
+        QCOMPARE(walk(day1(*form), 8), (QStringList{"day1", "hour1", "min1", "day2", "hour2", "min2", "doneCheck",
+                                                    "ClearLastBtn", "wwwBtn"}));
+
+        QTabBar *pages = PageControl1(*form)->tabBar();
+        QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(1).center());
+        QCOMPARE(walk(gmin(*form), 4), (QStringList{"gmin", "gsec", "ManTerminsBtn", "MinimiertCheck", "wwwBtn"}));
     }
 
     void minimizeHidesAndShowsAgainFromTheTray()
