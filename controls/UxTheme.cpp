@@ -23,52 +23,9 @@
 #include <memory>
 
 namespace UxTheme {
-kxtheme::PFN_OpenThemeData OpenThemeData = nullptr;
-kxtheme::PFN_CloseThemeData CloseThemeData = nullptr;
-kxtheme::PFN_DrawThemeBackground DrawThemeBackground = nullptr;
-kxtheme::PFN_DrawThemeText DrawThemeText = nullptr;
-kxtheme::PFN_GetThemeBackgroundContentRect GetThemeBackgroundContentRect = nullptr;
-kxtheme::PFN_GetThemePartSize GetThemePartSize = nullptr;
-kxtheme::PFN_GetThemeTextExtent GetThemeTextExtent = nullptr;
-kxtheme::PFN_GetThemeTextMetrics GetThemeTextMetrics = nullptr;
-kxtheme::PFN_GetThemeBackgroundRegion GetThemeBackgroundRegion = nullptr;
-kxtheme::PFN_HitTestThemeBackground HitTestThemeBackground = nullptr;
-kxtheme::PFN_DrawThemeEdge DrawThemeEdge = nullptr;
-kxtheme::PFN_DrawThemeIcon DrawThemeIcon = nullptr;
-kxtheme::PFN_IsThemePartDefined IsThemePartDefined = nullptr;
-kxtheme::PFN_IsThemeBackgroundPartiallyTransparent IsThemeBackgroundPartiallyTransparent = nullptr;
-kxtheme::PFN_GetThemeColor GetThemeColor = nullptr;
-kxtheme::PFN_GetThemeMetric GetThemeMetric = nullptr;
-kxtheme::PFN_GetThemeString GetThemeString = nullptr;
-kxtheme::PFN_GetThemeBool GetThemeBool = nullptr;
-kxtheme::PFN_GetThemeInt GetThemeInt = nullptr;
-kxtheme::PFN_GetThemeEnumValue GetThemeEnumValue = nullptr;
-kxtheme::PFN_GetThemePosition GetThemePosition = nullptr;
-kxtheme::PFN_GetThemeFont GetThemeFont = nullptr;
-kxtheme::PFN_GetThemeRect GetThemeRect = nullptr;
-kxtheme::PFN_GetThemeMargins GetThemeMargins = nullptr;
-kxtheme::PFN_GetThemeIntList GetThemeIntList = nullptr;
-kxtheme::PFN_GetThemePropertyOrigin GetThemePropertyOrigin = nullptr;
-kxtheme::PFN_SetWindowTheme SetWindowTheme = nullptr;
-kxtheme::PFN_GetThemeFilename GetThemeFilename = nullptr;
-kxtheme::PFN_GetThemeSysColor GetThemeSysColor = nullptr;
-kxtheme::PFN_GetThemeSysColorBrush GetThemeSysColorBrush = nullptr;
-kxtheme::PFN_GetThemeSysBool GetThemeSysBool = nullptr;
-kxtheme::PFN_GetThemeSysSize GetThemeSysSize = nullptr;
-kxtheme::PFN_GetThemeSysFont GetThemeSysFont = nullptr;
-kxtheme::PFN_GetThemeSysString GetThemeSysString = nullptr;
-kxtheme::PFN_GetThemeSysInt GetThemeSysInt = nullptr;
-kxtheme::PFN_IsThemeActive IsThemeActive = nullptr;
-kxtheme::PFN_IsAppThemed IsAppThemed = nullptr;
-kxtheme::PFN_GetWindowTheme GetWindowTheme = nullptr;
-kxtheme::PFN_EnableThemeDialogTexture EnableThemeDialogTexture = nullptr;
-kxtheme::PFN_IsThemeDialogTextureEnabled IsThemeDialogTextureEnabled = nullptr;
-kxtheme::PFN_GetThemeAppProperties GetThemeAppProperties = nullptr;
-kxtheme::PFN_SetThemeAppProperties SetThemeAppProperties = nullptr;
-kxtheme::PFN_GetCurrentThemeName GetCurrentThemeName = nullptr;
-kxtheme::PFN_GetThemeDocumentationProperty GetThemeDocumentationProperty = nullptr;
-kxtheme::PFN_DrawThemeParentBackground DrawThemeParentBackground = nullptr;
-kxtheme::PFN_EnableTheming EnableTheming = nullptr;
+#define KXTHEME_DEFINE_SLOT(name, result, parameters) kxtheme::PFN_##name name = nullptr;
+KXTHEME_ENTRY_POINTS(KXTHEME_DEFINE_SLOT)
+#undef KXTHEME_DEFINE_SLOT
 } // namespace UxTheme
 
 namespace {
@@ -76,53 +33,9 @@ namespace {
 // Calls visit(name, slot) for every entry point, in resolution order.
 template <class Visit> void forEachEntry(Visit &&visit)
 {
-    using namespace UxTheme;
-    visit("OpenThemeData", OpenThemeData);
-    visit("CloseThemeData", CloseThemeData);
-    visit("DrawThemeBackground", DrawThemeBackground);
-    visit("DrawThemeText", DrawThemeText);
-    visit("GetThemeBackgroundContentRect", GetThemeBackgroundContentRect);
-    visit("GetThemePartSize", GetThemePartSize);
-    visit("GetThemeTextExtent", GetThemeTextExtent);
-    visit("GetThemeTextMetrics", GetThemeTextMetrics);
-    visit("GetThemeBackgroundRegion", GetThemeBackgroundRegion);
-    visit("HitTestThemeBackground", HitTestThemeBackground);
-    visit("DrawThemeEdge", DrawThemeEdge);
-    visit("DrawThemeIcon", DrawThemeIcon);
-    visit("IsThemePartDefined", IsThemePartDefined);
-    visit("IsThemeBackgroundPartiallyTransparent", IsThemeBackgroundPartiallyTransparent);
-    visit("GetThemeColor", GetThemeColor);
-    visit("GetThemeMetric", GetThemeMetric);
-    visit("GetThemeString", GetThemeString);
-    visit("GetThemeBool", GetThemeBool);
-    visit("GetThemeInt", GetThemeInt);
-    visit("GetThemeEnumValue", GetThemeEnumValue);
-    visit("GetThemePosition", GetThemePosition);
-    visit("GetThemeFont", GetThemeFont);
-    visit("GetThemeRect", GetThemeRect);
-    visit("GetThemeMargins", GetThemeMargins);
-    visit("GetThemeIntList", GetThemeIntList);
-    visit("GetThemePropertyOrigin", GetThemePropertyOrigin);
-    visit("SetWindowTheme", SetWindowTheme);
-    visit("GetThemeFilename", GetThemeFilename);
-    visit("GetThemeSysColor", GetThemeSysColor);
-    visit("GetThemeSysColorBrush", GetThemeSysColorBrush);
-    visit("GetThemeSysBool", GetThemeSysBool);
-    visit("GetThemeSysSize", GetThemeSysSize);
-    visit("GetThemeSysFont", GetThemeSysFont);
-    visit("GetThemeSysString", GetThemeSysString);
-    visit("GetThemeSysInt", GetThemeSysInt);
-    visit("IsThemeActive", IsThemeActive);
-    visit("IsAppThemed", IsAppThemed);
-    visit("GetWindowTheme", GetWindowTheme);
-    visit("EnableThemeDialogTexture", EnableThemeDialogTexture);
-    visit("IsThemeDialogTextureEnabled", IsThemeDialogTextureEnabled);
-    visit("GetThemeAppProperties", GetThemeAppProperties);
-    visit("SetThemeAppProperties", SetThemeAppProperties);
-    visit("GetCurrentThemeName", GetCurrentThemeName);
-    visit("GetThemeDocumentationProperty", GetThemeDocumentationProperty);
-    visit("DrawThemeParentBackground", DrawThemeParentBackground);
-    visit("EnableTheming", EnableTheming);
+#define KXTHEME_VISIT_SLOT(name, result, parameters) visit(#name, UxTheme::name);
+    KXTHEME_ENTRY_POINTS(KXTHEME_VISIT_SLOT)
+#undef KXTHEME_VISIT_SLOT
 }
 
 struct Loader {

@@ -16,54 +16,12 @@
 
 namespace UxTheme {
 
-// Entry-point slots, in the order they are resolved. Null when the library
-// is not loaded or does not export the name.
-extern kxtheme::PFN_OpenThemeData OpenThemeData;
-extern kxtheme::PFN_CloseThemeData CloseThemeData;
-extern kxtheme::PFN_DrawThemeBackground DrawThemeBackground;
-extern kxtheme::PFN_DrawThemeText DrawThemeText;
-extern kxtheme::PFN_GetThemeBackgroundContentRect GetThemeBackgroundContentRect;
-extern kxtheme::PFN_GetThemePartSize GetThemePartSize;
-extern kxtheme::PFN_GetThemeTextExtent GetThemeTextExtent;
-extern kxtheme::PFN_GetThemeTextMetrics GetThemeTextMetrics;
-extern kxtheme::PFN_GetThemeBackgroundRegion GetThemeBackgroundRegion;
-extern kxtheme::PFN_HitTestThemeBackground HitTestThemeBackground;
-extern kxtheme::PFN_DrawThemeEdge DrawThemeEdge;
-extern kxtheme::PFN_DrawThemeIcon DrawThemeIcon;
-extern kxtheme::PFN_IsThemePartDefined IsThemePartDefined;
-extern kxtheme::PFN_IsThemeBackgroundPartiallyTransparent IsThemeBackgroundPartiallyTransparent;
-extern kxtheme::PFN_GetThemeColor GetThemeColor;
-extern kxtheme::PFN_GetThemeMetric GetThemeMetric;
-extern kxtheme::PFN_GetThemeString GetThemeString;
-extern kxtheme::PFN_GetThemeBool GetThemeBool;
-extern kxtheme::PFN_GetThemeInt GetThemeInt;
-extern kxtheme::PFN_GetThemeEnumValue GetThemeEnumValue;
-extern kxtheme::PFN_GetThemePosition GetThemePosition;
-extern kxtheme::PFN_GetThemeFont GetThemeFont;
-extern kxtheme::PFN_GetThemeRect GetThemeRect;
-extern kxtheme::PFN_GetThemeMargins GetThemeMargins;
-extern kxtheme::PFN_GetThemeIntList GetThemeIntList;
-extern kxtheme::PFN_GetThemePropertyOrigin GetThemePropertyOrigin;
-extern kxtheme::PFN_SetWindowTheme SetWindowTheme;
-extern kxtheme::PFN_GetThemeFilename GetThemeFilename;
-extern kxtheme::PFN_GetThemeSysColor GetThemeSysColor;
-extern kxtheme::PFN_GetThemeSysColorBrush GetThemeSysColorBrush;
-extern kxtheme::PFN_GetThemeSysBool GetThemeSysBool;
-extern kxtheme::PFN_GetThemeSysSize GetThemeSysSize;
-extern kxtheme::PFN_GetThemeSysFont GetThemeSysFont;
-extern kxtheme::PFN_GetThemeSysString GetThemeSysString;
-extern kxtheme::PFN_GetThemeSysInt GetThemeSysInt;
-extern kxtheme::PFN_IsThemeActive IsThemeActive;
-extern kxtheme::PFN_IsAppThemed IsAppThemed;
-extern kxtheme::PFN_GetWindowTheme GetWindowTheme;
-extern kxtheme::PFN_EnableThemeDialogTexture EnableThemeDialogTexture;
-extern kxtheme::PFN_IsThemeDialogTextureEnabled IsThemeDialogTextureEnabled;
-extern kxtheme::PFN_GetThemeAppProperties GetThemeAppProperties;
-extern kxtheme::PFN_SetThemeAppProperties SetThemeAppProperties;
-extern kxtheme::PFN_GetCurrentThemeName GetCurrentThemeName;
-extern kxtheme::PFN_GetThemeDocumentationProperty GetThemeDocumentationProperty;
-extern kxtheme::PFN_DrawThemeParentBackground DrawThemeParentBackground;
-extern kxtheme::PFN_EnableTheming EnableTheming;
+// Entry-point slots, one per entry of KXTHEME_ENTRY_POINTS and named like
+// it (UxTheme::OpenThemeData, ...), resolved in that order. Null when the
+// library is not loaded or does not export the name.
+#define KXTHEME_DECLARE_SLOT(name, result, parameters) extern kxtheme::PFN_##name name;
+KXTHEME_ENTRY_POINTS(KXTHEME_DECLARE_SLOT)
+#undef KXTHEME_DECLARE_SLOT
 
 } // namespace UxTheme
 

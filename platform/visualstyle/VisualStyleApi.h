@@ -68,53 +68,63 @@ constexpr int PBS_DEFAULTED = 5; // drawn like PBS_NORMAL
 inline HDC HdcFromPainter(QPainter *painter) { return reinterpret_cast<HDC>(painter); }
 inline QPainter *PainterFromHdc(HDC dc) { return reinterpret_cast<QPainter *>(dc); }
 
+// Every entry point of the service, in the order the controls resolve them:
+// X(name, return type, (parameter types)). This one list gives the
+// function-pointer types below, the controls' slots and the names they are
+// resolved by (controls/UxTheme.*).
+#define KXTHEME_ENTRY_POINTS(X) \
+    X(OpenThemeData, HTHEME, (HWND, LPCWSTR)) \
+    X(CloseThemeData, HRESULT, (HTHEME)) \
+    X(DrawThemeBackground, HRESULT, (HTHEME, HDC, int, int, const RECT *, const RECT *)) \
+    X(DrawThemeText, HRESULT, (HTHEME, HDC, int, int, LPCWSTR, int, DWORD, DWORD, const RECT *)) \
+    X(GetThemeBackgroundContentRect, HRESULT, (HTHEME, HDC, int, int, const RECT *, RECT *)) \
+    X(GetThemePartSize, HRESULT, (HTHEME, HDC, int, int, const RECT *, THEMESIZE, SIZE *)) \
+    X(GetThemeTextExtent, HRESULT, (HTHEME, HDC, int, int, LPCWSTR, int, DWORD, const RECT *, RECT *)) \
+    X(GetThemeTextMetrics, HRESULT, (HTHEME, HDC, int, int, TEXTMETRICW *)) \
+    X(GetThemeBackgroundRegion, HRESULT, (HTHEME, HDC, int, int, const RECT *, HRGN *)) \
+    X(HitTestThemeBackground, HRESULT, (HTHEME, HDC, int, int, DWORD, const RECT *, HRGN, POINT, WORD *)) \
+    X(DrawThemeEdge, HRESULT, (HTHEME, HDC, int, int, const RECT *, UINT, UINT, RECT *)) \
+    X(DrawThemeIcon, HRESULT, (HTHEME, HDC, int, int, const RECT *, HIMAGELIST, int)) \
+    X(IsThemePartDefined, BOOL, (HTHEME, int, int)) \
+    X(IsThemeBackgroundPartiallyTransparent, BOOL, (HTHEME, int, int)) \
+    X(GetThemeColor, HRESULT, (HTHEME, int, int, int, COLORREF *)) \
+    X(GetThemeMetric, HRESULT, (HTHEME, HDC, int, int, int, int *)) \
+    X(GetThemeString, HRESULT, (HTHEME, int, int, int, LPWSTR, int)) \
+    X(GetThemeBool, HRESULT, (HTHEME, int, int, int, BOOL *)) \
+    X(GetThemeInt, HRESULT, (HTHEME, int, int, int, int *)) \
+    X(GetThemeEnumValue, HRESULT, (HTHEME, int, int, int, int *)) \
+    X(GetThemePosition, HRESULT, (HTHEME, int, int, int, POINT *)) \
+    X(GetThemeFont, HRESULT, (HTHEME, HDC, int, int, int, LOGFONTW *)) \
+    X(GetThemeRect, HRESULT, (HTHEME, int, int, int, RECT *)) \
+    X(GetThemeMargins, HRESULT, (HTHEME, HDC, int, int, int, RECT *, MARGINS *)) \
+    X(GetThemeIntList, HRESULT, (HTHEME, int, int, int, INTLIST *)) \
+    X(GetThemePropertyOrigin, HRESULT, (HTHEME, int, int, int, PROPERTYORIGIN *)) \
+    X(SetWindowTheme, HRESULT, (HWND, LPCWSTR, LPCWSTR)) \
+    X(GetThemeFilename, HRESULT, (HTHEME, int, int, int, LPWSTR, int)) \
+    X(GetThemeSysColor, COLORREF, (HTHEME, int)) \
+    X(GetThemeSysColorBrush, HBRUSH, (HTHEME, int)) \
+    X(GetThemeSysBool, BOOL, (HTHEME, int)) \
+    X(GetThemeSysSize, int, (HTHEME, int)) \
+    X(GetThemeSysFont, HRESULT, (HTHEME, int, LOGFONTW *)) \
+    X(GetThemeSysString, HRESULT, (HTHEME, int, LPWSTR, int)) \
+    X(GetThemeSysInt, HRESULT, (HTHEME, int, int *)) \
+    X(IsThemeActive, BOOL, ()) \
+    X(IsAppThemed, BOOL, ()) \
+    X(GetWindowTheme, HTHEME, (HWND)) \
+    X(EnableThemeDialogTexture, HRESULT, (HWND, DWORD)) \
+    X(IsThemeDialogTextureEnabled, BOOL, (HWND)) \
+    X(GetThemeAppProperties, DWORD, ()) \
+    X(SetThemeAppProperties, void, (DWORD)) \
+    X(GetCurrentThemeName, HRESULT, (LPWSTR, int, LPWSTR, int, LPWSTR, int)) \
+    X(GetThemeDocumentationProperty, HRESULT, (LPCWSTR, LPCWSTR, LPWSTR, int)) \
+    X(DrawThemeParentBackground, HRESULT, (HWND, HDC, RECT *)) \
+    X(EnableTheming, HRESULT, (BOOL))
+
 extern "C" {
-typedef HTHEME (*PFN_OpenThemeData)(HWND, LPCWSTR);
-typedef HRESULT (*PFN_CloseThemeData)(HTHEME);
-typedef HRESULT (*PFN_DrawThemeBackground)(HTHEME, HDC, int, int, const RECT *, const RECT *);
-typedef HRESULT (*PFN_DrawThemeText)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, DWORD, const RECT *);
-typedef HRESULT (*PFN_GetThemeBackgroundContentRect)(HTHEME, HDC, int, int, const RECT *, RECT *);
-typedef HRESULT (*PFN_GetThemePartSize)(HTHEME, HDC, int, int, const RECT *, THEMESIZE, SIZE *);
-typedef HRESULT (*PFN_GetThemeTextExtent)(HTHEME, HDC, int, int, LPCWSTR, int, DWORD, const RECT *, RECT *);
-typedef HRESULT (*PFN_GetThemeTextMetrics)(HTHEME, HDC, int, int, TEXTMETRICW *);
-typedef HRESULT (*PFN_GetThemeBackgroundRegion)(HTHEME, HDC, int, int, const RECT *, HRGN *);
-typedef HRESULT (*PFN_HitTestThemeBackground)(HTHEME, HDC, int, int, DWORD, const RECT *, HRGN, POINT, WORD *);
-typedef HRESULT (*PFN_DrawThemeEdge)(HTHEME, HDC, int, int, const RECT *, UINT, UINT, RECT *);
-typedef HRESULT (*PFN_DrawThemeIcon)(HTHEME, HDC, int, int, const RECT *, HIMAGELIST, int);
-typedef BOOL (*PFN_IsThemePartDefined)(HTHEME, int, int);
-typedef BOOL (*PFN_IsThemeBackgroundPartiallyTransparent)(HTHEME, int, int);
-typedef HRESULT (*PFN_GetThemeColor)(HTHEME, int, int, int, COLORREF *);
-typedef HRESULT (*PFN_GetThemeMetric)(HTHEME, HDC, int, int, int, int *);
-typedef HRESULT (*PFN_GetThemeString)(HTHEME, int, int, int, LPWSTR, int);
-typedef HRESULT (*PFN_GetThemeBool)(HTHEME, int, int, int, BOOL *);
-typedef HRESULT (*PFN_GetThemeInt)(HTHEME, int, int, int, int *);
-typedef HRESULT (*PFN_GetThemeEnumValue)(HTHEME, int, int, int, int *);
-typedef HRESULT (*PFN_GetThemePosition)(HTHEME, int, int, int, POINT *);
-typedef HRESULT (*PFN_GetThemeFont)(HTHEME, HDC, int, int, int, LOGFONTW *);
-typedef HRESULT (*PFN_GetThemeRect)(HTHEME, int, int, int, RECT *);
-typedef HRESULT (*PFN_GetThemeMargins)(HTHEME, HDC, int, int, int, RECT *, MARGINS *);
-typedef HRESULT (*PFN_GetThemeIntList)(HTHEME, int, int, int, INTLIST *);
-typedef HRESULT (*PFN_GetThemePropertyOrigin)(HTHEME, int, int, int, PROPERTYORIGIN *);
-typedef HRESULT (*PFN_SetWindowTheme)(HWND, LPCWSTR, LPCWSTR);
-typedef HRESULT (*PFN_GetThemeFilename)(HTHEME, int, int, int, LPWSTR, int);
-typedef COLORREF (*PFN_GetThemeSysColor)(HTHEME, int);
-typedef HBRUSH (*PFN_GetThemeSysColorBrush)(HTHEME, int);
-typedef BOOL (*PFN_GetThemeSysBool)(HTHEME, int);
-typedef int (*PFN_GetThemeSysSize)(HTHEME, int);
-typedef HRESULT (*PFN_GetThemeSysFont)(HTHEME, int, LOGFONTW *);
-typedef HRESULT (*PFN_GetThemeSysString)(HTHEME, int, LPWSTR, int);
-typedef HRESULT (*PFN_GetThemeSysInt)(HTHEME, int, int *);
-typedef BOOL (*PFN_IsThemeActive)();
-typedef BOOL (*PFN_IsAppThemed)();
-typedef HTHEME (*PFN_GetWindowTheme)(HWND);
-typedef HRESULT (*PFN_EnableThemeDialogTexture)(HWND, DWORD);
-typedef BOOL (*PFN_IsThemeDialogTextureEnabled)(HWND);
-typedef DWORD (*PFN_GetThemeAppProperties)();
-typedef void (*PFN_SetThemeAppProperties)(DWORD);
-typedef HRESULT (*PFN_GetCurrentThemeName)(LPWSTR, int, LPWSTR, int, LPWSTR, int);
-typedef HRESULT (*PFN_GetThemeDocumentationProperty)(LPCWSTR, LPCWSTR, LPWSTR, int);
-typedef HRESULT (*PFN_DrawThemeParentBackground)(HWND, HDC, RECT *);
-typedef HRESULT (*PFN_EnableTheming)(BOOL);
+// PFN_OpenThemeData, PFN_CloseThemeData, ...: the type of each entry point.
+#define KXTHEME_DECLARE_PFN(name, result, parameters) typedef result(*PFN_##name) parameters;
+KXTHEME_ENTRY_POINTS(KXTHEME_DECLARE_PFN)
+#undef KXTHEME_DECLARE_PFN
 }
 
 } // namespace kxtheme

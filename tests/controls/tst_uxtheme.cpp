@@ -180,6 +180,31 @@ private slots:
         QCOMPARE(calls(), before + 1);
     }
 
+    // The slots, their names and the resolver come from one list; a slot
+    // filled through the wrong name, or missed, shows up here.
+    void completeLibraryFillsEverySlotByItsOwnName()
+    {
+#define KX_COUNT_ENTRY(name, result, parameters) +1
+        constexpr int entries = 0 KXTHEME_ENTRY_POINTS(KX_COUNT_ENTRY);
+#undef KX_COUNT_ENTRY
+        QCOMPARE(entries, 46);
+        QVERIFY(SetVisualStylesLibraryName(QStringLiteral("kxtheme_complete")));
+        QVERIFY(LoadVisualStyles());
+        QCOMPARE(VisualStylesResolvedSlots(), entries);
+        void *library = dlopen(qPrintable(VisualStylesLibraryPath()), RTLD_LAZY | RTLD_NOLOAD);
+        QVERIFY(library);
+        QSet<void *> addresses;
+#define KX_CHECK_ENTRY(name, result, parameters)                                                                  \
+    QCOMPARE(reinterpret_cast<void *>(UxTheme::name), dlsym(library, #name));                                     \
+    addresses.insert(reinterpret_cast<void *>(UxTheme::name));
+        KXTHEME_ENTRY_POINTS(KX_CHECK_ENTRY)
+#undef KX_CHECK_ENTRY
+        dlclose(library);
+        QCOMPARE(addresses.size(), entries); // no two slots share a function
+        UnloadVisualStyles();
+        QCOMPARE(VisualStylesResolvedSlots(), 0);
+    }
+
     void partialLibraryLeavesMissingSlotsNull()
     {
         QVERIFY(SetVisualStylesLibraryName(QStringLiteral("kxtheme_partial")));
