@@ -29,7 +29,6 @@ QString TMainForm::timeText(double value) const
 
 void TMainForm::ShowAll()
 {
-    FillWeekdays(*grid_);
     TreeModel->setImages(AppPictures::treeImages());
     TreeView1->setModel(TreeModel);
     // Every change of the selection comes through here, whether made with

@@ -3,8 +3,6 @@
 #include "navigation/NodeCode.h"
 #include "store/DayGrid.h"
 
-#include <QDate>
-#include <cstring>
 
 using NodeCode::Decode;
 using NodeCode::Encode;
@@ -129,8 +127,7 @@ QString DateTreeModel::caption(int code)
     case Level::Month:
         return NodeCode::MonthName(p.month);
     case Level::Day:
-        return QStringLiteral("%1. %2").arg(p.day).arg(
-            QLatin1String(NodeCode::WeekdayAbbrev(QDate(p.year, p.month, p.day).dayOfWeek())));
+        return NodeCode::DayCaption(p.year, p.month, p.day);
     }
     return QString();
 }
@@ -162,13 +159,4 @@ Qt::ItemFlags DateTreeModel::flags(const QModelIndex &index) const
     if (NodeCode::LevelOf(codeOf(index)) == Level::Day)
         f |= Qt::ItemNeverHasChildren;
     return f;
-}
-
-void FillWeekdays(DayGrid &grid)
-{
-    grid.ForEachDay([](int y, int m, int d, TTerminDay &slot) {
-        const char *abbrev = NodeCode::WeekdayAbbrev(QDate(y, m, d).dayOfWeek());
-        std::memcpy(slot.weekday, abbrev, 2);
-        slot.weekday[2] = '\0';
-    });
 }

@@ -37,7 +37,3 @@ public:
 private:
     QVector<QIcon> icons_; // by level, each with image 0 as its selected look
 };
-
-// Copies the weekday abbreviation of every day into its slot, where the
-// overview list reads it.
-void FillWeekdays(DayGrid &grid);

@@ -1,5 +1,7 @@
 #include "navigation/NodeCode.h"
 
+#include <QDate>
+
 namespace NodeCode {
 
 Level LevelOf(int code)
@@ -23,6 +25,16 @@ const char *WeekdayAbbrev(int qtDayOfWeek)
 {
     static const char *const names[7] = {"Mo", "Tu", "We", "Th", "Fr", "Sa", "Su"};
     return qtDayOfWeek >= 1 && qtDayOfWeek <= 7 ? names[qtDayOfWeek - 1] : "";
+}
+
+const char *WeekdayAbbrev(int year, int month, int day)
+{
+    return WeekdayAbbrev(QDate(year, month, day).dayOfWeek());
+}
+
+QString DayCaption(int year, int month, int day)
+{
+    return QStringLiteral("%1. %2").arg(day).arg(QLatin1String(WeekdayAbbrev(year, month, day)));
 }
 
 } // namespace NodeCode

@@ -21,5 +21,10 @@ Level LevelOf(int code);
 QString MonthName(int month);
 // "Mo".."Su" for a Qt day of week (1 = Monday .. 7 = Sunday).
 const char *WeekdayAbbrev(int qtDayOfWeek);
+// The weekday abbreviation of a calendar day, worked out where it is shown
+// rather than kept with the day.
+const char *WeekdayAbbrev(int year, int month, int day);
+// A day as the tree and the month's overview name it: "5. Fr".
+QString DayCaption(int year, int month, int day);
 
 } // namespace NodeCode

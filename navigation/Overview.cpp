@@ -25,15 +25,6 @@ QString CountText(size_t count)
     return count == 1 ? QStringLiteral("1 Appointment") : QStringLiteral("%1 Dates").arg(count);
 }
 
-namespace {
-
-QString dayCaption(int day, const TTerminDay &slot)
-{
-    return QStringLiteral("%1. %2").arg(day).arg(QLatin1String(slot.weekday));
-}
-
-} // namespace
-
 Overview BuildOverview(const DayGrid &grid, int code)
 {
     using NodeCode::Encode;
@@ -46,7 +37,7 @@ Overview BuildOverview(const DayGrid &grid, int code)
             break;
         const TTerminDay &slot = grid.Slot(p.year, p.month, p.day);
         o.heading = QStringLiteral("%1 %2.%3 %4")
-                        .arg(QLatin1String(slot.weekday))
+                        .arg(QLatin1String(NodeCode::WeekdayAbbrev(p.year, p.month, p.day)))
                         .arg(p.day)
                         .arg(NodeCode::MonthName(p.month))
                         .arg(p.year);
@@ -62,7 +53,7 @@ Overview BuildOverview(const DayGrid &grid, int code)
         for (int d = 1, n = DayGrid::DaysInMonth(p.year, p.month); d <= n; ++d) {
             const TTerminDay &slot = grid.Slot(p.year, p.month, d);
             if (slot.records.Count() > 0)
-                o.rows.append({dayCaption(d, slot), CountText(slot.records.Count()), Encode(p.year, p.month, d)});
+                o.rows.append({NodeCode::DayCaption(p.year, p.month, d), CountText(slot.records.Count()), Encode(p.year, p.month, d)});
         }
         break;
     case NodeCode::Level::Year:

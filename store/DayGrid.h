@@ -20,7 +20,6 @@ public:
 
     TDynaArray<TTermin> records; // publishes its cursor into `current`
     TTermin *current = nullptr;  // record last visited in this day
-    char weekday[3] = {};        // "Mo".."Su", filled by the date tree
 };
 
 class DayGrid {
@@ -99,7 +98,6 @@ public:
     void KeepTextStorage(std::unique_ptr<char[]> bytes);
 
     // Takes over every day's records from `other`, which receives ours.
-    // Weekday abbreviations stay with this grid.
     void Adopt(DayGrid &other);
 
     size_t RecordCount() const;

@@ -17,7 +17,6 @@ void buildModelTree(DayGrid &grid)
 {
     QTreeView view;
     DateTreeModel model;
-    FillWeekdays(grid);
     view.setModel(&model);
     const QDate today = QDate::currentDate();
     view.expand(model.indexForCode(0));

@@ -1,5 +1,6 @@
 #include "navigation/DateTreeModel.h"
 #include "navigation/NodeCode.h"
+#include "navigation/Overview.h"
 #include "store/DayGrid.h"
 
 #include <QAbstractItemModelTester>
@@ -68,14 +69,21 @@ private slots:
         QCOMPARE(nodes, 38204);
     }
 
-    void weekdaysReachTheSlots()
+    // The weekday is worked out for the day shown, at both ends of the
+    // calendar too; the tree's caption and the overview agree on it.
+    void weekdaysOfShownDays()
     {
         DayGrid grid;
-        FillWeekdays(grid);
-        QCOMPARE(QByteArray(grid.Slot(2000, 1, 1).weekday), QByteArray("Sa"));
-        QCOMPARE(QByteArray(grid.Slot(2024, 1, 5).weekday), QByteArray("Fr"));
-        QCOMPARE(QByteArray(grid.Slot(2100, 12, 31).weekday), QByteArray("Fr"));
-        QCOMPARE(QByteArray(grid.Slot(2024, 1, 7).weekday), QByteArray("Su"));
+        const struct {
+            int y, m, d;
+            const char *weekday;
+        } days[] = {{2000, 1, 1, "Sa"}, {2024, 1, 5, "Fr"}, {2100, 12, 31, "Fr"}, {2024, 1, 7, "Su"}};
+        for (const auto &day : days) {
+            const QString weekday = QLatin1String(day.weekday);
+            QCOMPARE(DateTreeModel::caption(NodeCode::Encode(day.y, day.m, day.d)),
+                     QStringLiteral("%1. %2").arg(day.d).arg(weekday));
+            QVERIFY(BuildOverview(grid, NodeCode::Encode(day.y, day.m, day.d)).heading.startsWith(weekday + QLatin1Char(' ')));
+        }
     }
 
     void selectedNodeUsesImageZero()

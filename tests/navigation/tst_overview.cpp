@@ -38,7 +38,6 @@ private slots:
     void emptyNodesShowOneRow()
     {
         DayGrid g;
-        FillWeekdays(g);
         for (int code : {0, Encode(2024), Encode(2024, 1), Encode(2024, 1, 5)}) {
             const Overview o = BuildOverview(g, code);
             QCOMPARE(o.rows.size(), 1);
@@ -52,7 +51,6 @@ private slots:
     void dayListsRecordsInArrayOrder()
     {
         DayGrid g;
-        FillWeekdays(g);
         add(g, 2024, 1, 5, "late", 14);
         add(g, 2024, 1, 5, "early \xe4", 9);
         OverviewModel model(fakeTime);
@@ -73,7 +71,6 @@ private slots:
     void dayRowsAreReadFromTheRecordsAsTheyAreNow()
     {
         DayGrid g;
-        FillWeekdays(g);
         for (const char *n : {"a", "b", "c"})
             add(g, 2024, 1, 5, n);
         OverviewModel model(fakeTime);
@@ -97,7 +94,6 @@ private slots:
     void periodRowsLeadToTheirNodes()
     {
         DayGrid g;
-        FillWeekdays(g);
         add(g, 2024, 3, 9, "x");
         OverviewModel model(fakeTime);
         model.setOverview(BuildOverview(g, Encode(2024)));
@@ -127,7 +123,6 @@ private slots:
     void periodsCountEveryDayBelow()
     {
         DayGrid g;
-        FillWeekdays(g);
         add(g, 2024, 1, 5, "a");
         add(g, 2024, 1, 5, "b");
         add(g, 2024, 1, 31, "c");

@@ -70,16 +70,14 @@ private slots:
         QVERIFY(grid.AddRecord(grid.Slot(2000, 1, 1)) != nullptr);
     }
 
-    void adoptSwapsContentsAndKeepsWeekdays()
+    void adoptSwapsContents()
     {
         DayGrid grid, other;
-        std::strcpy(grid.Slot(2024, 1, 5).weekday, "Fr");
         grid.AddRecord(grid.Slot(2024, 1, 5))->Name = "old";
         grid.AddRecord(other.Slot(2030, 6, 1))->Name = "new";
         grid.Adopt(other);
         QCOMPARE(grid.Slot(2024, 1, 5).records.Count(), 0u);
         QCOMPARE(grid.Slot(2030, 6, 1).records.At(0).Name, std::string("new"));
-        QCOMPARE(QByteArray(grid.Slot(2024, 1, 5).weekday), QByteArray("Fr"));
         QCOMPARE(other.Slot(2024, 1, 5).records.At(0).Name, std::string("old"));
         // the adopted slot publishes its cursor into its own field
         grid.RecordAt(grid.Slot(2030, 6, 1), 0);
