@@ -1,5 +1,6 @@
 #include "app/AboutBoxUnit.h"
 
+#include "KalvixProduct.h"
 #include "app/Theme.h"
 #include "controls/ButtonsXP.h"
 #include "controls/DialogBorder.h"
@@ -64,14 +65,14 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
         Image1->setPixmap(QPixmap::fromImage(picture));
     }
 
-    TitleLabel = new QLabel(QStringLiteral("Brontal Kalvix 1.0"), panel);
+    TitleLabel = new QLabel(QStringLiteral(KALVIX_FULL_TITLE), panel);
     TitleLabel->setGeometry(336, 28, 300, 34);
     TitleLabel->setFont(Theme::font({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow")}, 24, true));
 
     const int x = 336, w = 296;
     Label1 = infoLine(panel, QString(), QRect(x, 84, w, 18));
     infoLine(panel,
-             QStringLiteral("Kalvix keeps your appointments and reminds you of them in time, quietly from the "
+             QStringLiteral(KALVIX_NAME " keeps your appointments and reminds you of them in time, quietly from the "
                             "notification area."),
              QRect(x, 116, w, 48), true);
     infoLine(panel, QStringLiteral("This program is freeware."), QRect(x, 180, w, 18), false, true);

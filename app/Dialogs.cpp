@@ -1,12 +1,14 @@
 #include "app/Dialogs.h"
 
+#include "KalvixProduct.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
 
 namespace Dialogs {
 
-const char *const AppTitle = "Kalvix 1.0";
+const char *const AppTitle = KALVIX_TITLE;
 
 namespace {
 Hook &hook()

@@ -11,7 +11,7 @@ class QDialog;
 
 namespace Dialogs {
 
-extern const char *const AppTitle; // "Kalvix 1.0": caption of the error report
+extern const char *const AppTitle; // KALVIX_TITLE, "Kalvix 1.0": caption of the error report
 
 // Every modal window is modal to the program's main window only, never to
 // the whole application: on X11 the notification-area icon is a top-level

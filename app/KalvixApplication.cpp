@@ -1,13 +1,14 @@
 #include "app/KalvixApplication.h"
 
+#include "KalvixProduct.h"
 #include "app/Dialogs.h"
 
 #include <exception>
 
 KalvixApplication::KalvixApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
-    setApplicationName(QStringLiteral("kalvix"));
-    setDesktopFileName(QStringLiteral("kalvix"));
+    setApplicationName(QStringLiteral(KALVIX_COMMAND));
+    setDesktopFileName(QStringLiteral(KALVIX_COMMAND));
     setQuitOnLastWindowClosed(false);
 }
 

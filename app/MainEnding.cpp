@@ -3,6 +3,7 @@
 // every one of these ways.
 #include "app/MainUnit.h"
 
+#include "KalvixProduct.h"
 #include "app/Dialogs.h"
 #include "app/UnsavedStore.h"
 #include "platform/desktop/TrayIcon.h"
@@ -143,7 +144,7 @@ void TMainForm::reportUnattended(const QString &text)
     // seen; the notification service keeps it for when someone is.
     std::fprintf(stderr, "kalvix: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
-    LastNotice::Post(QStringLiteral("Kalvix could not save the appointments"), text);
+    LastNotice::Post(QStringLiteral(KALVIX_NAME " could not save the appointments"), text);
 }
 
 bool TMainForm::SaveForSession()

@@ -1,6 +1,7 @@
 // Bringing the running copy forward when the program is started again.
 #include "app/MainInstance.h"
 
+#include "KalvixProduct.h"
 #include "app/Dialogs.h"
 #include "app/MainUnit.h"
 #include "platform/instance/SingleInstance.h"
@@ -38,7 +39,7 @@ std::optional<int> ClaimDataFile(SingleInstance &instance)
     }
     const QString folder = QDir::toNativeSeparators(QFileInfo(instance.key().dataPath).absolutePath());
     Dialogs::Ask(nullptr,
-                 QStringLiteral("Kalvix is already running with the appointments in \"%1\", but it does not "
+                 QStringLiteral(KALVIX_NAME " is already running with the appointments in \"%1\", but it does not "
                                 "answer.\n\nThis start ends without changing anything. If the running program "
                                 "stays unresponsive, end it and start Kalvix again.")
                      .arg(folder),

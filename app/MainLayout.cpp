@@ -4,6 +4,7 @@
 // handlers.
 #include "app/MainUnit.h"
 
+#include "KalvixProduct.h"
 #include "app/AppPictures.h"
 #include "app/OuterSize.h"
 #include "app/ShownTermin.h"
@@ -22,7 +23,7 @@ void TMainForm::buildLayout()
     // Captions given by the form are the window's own: kinds set on its
     // buttons keep them.
     FormLoading loading(this);
-    setWindowTitle(QStringLiteral("Brontal Kalvix 1.0"));
+    setWindowTitle(QStringLiteral(KALVIX_FULL_TITLE));
     setFont(Theme::windowFont());
     // 638 x 512 with the frame the window manager puts around it.
     new OuterSize(this, QSize(638, 512));

@@ -1,6 +1,7 @@
 // Reminders that reach the user while the main window is out of sight.
 #include "app/MainUnit.h"
 
+#include "KalvixProduct.h"
 #include "platform/desktop/WindowActivation.h"
 #include "platform/notify/DesktopNotifier.h"
 
@@ -17,7 +18,7 @@ quint64 TMainForm::announceReminder(const QString &heading, const QString &name)
         return 0;
     if (!notifier_) {
         // The session bus is only touched once a notice is wanted.
-        notifier_ = std::make_unique<DesktopNotifier>(QStringLiteral("Kalvix"));
+        notifier_ = std::make_unique<DesktopNotifier>(QStringLiteral(KALVIX_NAME));
         connect(notifier_.get(), &DesktopNotifier::activated, this, &TMainForm::raiseReminder);
     }
     return notifier_->post(heading, name);

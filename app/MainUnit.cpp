@@ -71,6 +71,16 @@ TMainForm::~TMainForm()
         ListModel->setOverview(Overview());
 }
 
+namespace {
+// The save timer writes the file every second while it runs; checks come
+// every half minute until the "Check appointments every:" fields change the
+// interval; a start minimised hides the window half a second after it first
+// showed.
+constexpr int SaveTickMs = 1000;
+constexpr int FirstCheckMs = 30000;
+constexpr int StartMinimizedDelayMs = 500;
+} // namespace
+
 void TMainForm::FormCreate()
 {
     // Message boxes and dialogs block this window, not the whole program
@@ -84,9 +94,9 @@ void TMainForm::FormCreate()
     nativeDataPath_ = QFile::encodeName(dataPath());
     grid_ = std::make_unique<DayGrid>();
 
-    Timer1.setInterval(1000);
-    Timer2.setInterval(30000);
-    Timer3.setInterval(500);
+    Timer1.setInterval(SaveTickMs);
+    Timer2.setInterval(FirstCheckMs);
+    Timer3.setInterval(StartMinimizedDelayMs);
     for (QTimer *t : {&Timer1, &Timer2, &Timer3}) {
         t->setTimerType(Qt::CoarseTimer);
         t->setParent(this);

@@ -1,5 +1,6 @@
 #include "app/Theme.h"
 
+#include "KalvixProduct.h"
 #include "controls/SystemColors.h"
 #include "reminders/HeadingPanel.h"
 #include "resources/pictures/KalvixPictures.h"
@@ -51,7 +52,7 @@ QFont windowFont()
 
 QString homePageAddress()
 {
-    return QStringLiteral("http://brontal.example/");
+    return QStringLiteral(KALVIX_HOMEPAGE);
 }
 
 QWidget *optionsPicturePanel(QWidget *parent)

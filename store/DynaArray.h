@@ -54,12 +54,7 @@ public:
         if (index < 0 || static_cast<uint32_t>(index) >= Count())
             return;
         data_.erase(data_.begin() + index);
-        if (data_.empty())
-            std::vector<T>().swap(data_);
-        else
-            data_.shrink_to_fit();
-        currentIndex_ = -1;
-        setCurrent(nullptr);
+        afterRemoval();
     }
 
     // Removes every element for which removed(index) holds, moving each kept
@@ -80,12 +75,7 @@ public:
         if (kept == n)
             return;
         data_.erase(data_.begin() + static_cast<std::ptrdiff_t>(kept), data_.end());
-        if (data_.empty())
-            std::vector<T>().swap(data_);
-        else
-            data_.shrink_to_fit();
-        currentIndex_ = -1;
-        setCurrent(nullptr);
+        afterRemoval();
     }
 
     // Starts a walk. On an empty array nothing changes.
@@ -129,6 +119,18 @@ public:
     const T &At(std::size_t index) const { return data_[index]; }
 
 private:
+    // The block stays exactly as large as its elements (none at all when
+    // empty), and the cursor's address no longer applies.
+    void afterRemoval()
+    {
+        if (data_.empty())
+            std::vector<T>().swap(data_);
+        else
+            data_.shrink_to_fit();
+        currentIndex_ = -1;
+        setCurrent(nullptr);
+    }
+
     void setCurrent(T *p)
     {
         current_ = p;

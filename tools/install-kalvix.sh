@@ -35,27 +35,25 @@ icon_file() {
   done
 }
 
+# The build's menu entry (filled in by CMake), started from the program
+# folder rather than from the search path.
 desktop_entry() {
   # Exec takes the path in double quotes, so spaces in it are fine; the
   # characters that would need escaping inside them are refused instead.
   case $prefix in *[\"\`\$\\]*) echo "Unsupported character in $prefix" >&2; exit 1;; esac
-  cat <<ENTRY
-[Desktop Entry]
-Type=Application
-Name=Kalvix
-GenericName=Appointment reminder
-Comment=Reminds you of your appointments from the notification area
-Exec="$prefix/kalvix"
-Icon=kalvix
-Terminal=false
-Categories=Office;Calendar;
-StartupNotify=false
-ENTRY
+  local line
+  while IFS= read -r line; do
+    case $line in
+      Exec=*) printf 'Exec="%s/kalvix"\n' "$prefix" ;;
+      *) printf '%s\n' "$line" ;;
+    esac
+  done <"$build/desktop/kalvix.desktop"
 }
 
 case $action in
 install)
-  [ -x "$build/kalvix" ] || { echo "No program in $build: build it first (make build)" >&2; exit 1; }
+  [ -x "$build/kalvix" ] && [ -f "$build/desktop/$metainfo" ] \
+    || { echo "No program in $build: build it first (make build)" >&2; exit 1; }
   mkdir -p "$prefix" "$apps" "$autostart" "$metainfo_dir"
   # install(1) writes a new file and renames it, so a running copy keeps
   # its old executable until it ends.
@@ -74,7 +72,7 @@ install)
       install -m 644 "$icon" "$icons/${size}x$size/apps/kalvix.png"
     fi
   done
-  install -m 644 "$here/resources/desktop/$metainfo" "$metainfo_dir/$metainfo"
+  install -m 644 "$build/desktop/$metainfo" "$metainfo_dir/$metainfo"
   desktop_entry >"$apps/kalvix.desktop"
   { desktop_entry; echo "X-GNOME-Autostart-enabled=true"; } >"$autostart/kalvix.desktop"
   command -v update-desktop-database >/dev/null && update-desktop-database -q "$apps" || true

@@ -66,7 +66,11 @@ file_info=$(file -b "$root/usr/lib/kalvix/kalvix" 2>/dev/null || true)
 case $file_info in *"not stripped"*) fail "the program is not stripped";; esac
 
 echo "== commands as a user, without a display"
-as_user kalvix --version | grep -q '^kalvix ' || fail "--version"
+# The package, the program and its AppStream file name the same version.
+version=$(dpkg-deb -f "$deb" Version)
+as_user kalvix --version | grep -qx "kalvix $version" || fail "--version does not say $version"
+grep -q "<release version=\"$version\"" "$root/usr/share/metainfo/example.brontal.kalvix.metainfo.xml" \
+  || fail "the AppStream file's release is not $version"
 as_user kalvix add 2030-01-01 10:00 "Package test" >/dev/null || fail "kalvix add"
 [ -f "$root/home/user/.local/share/kalvix/appointments.dat" ] || fail "the data file is not in ~/.local/share/kalvix"
 as_user kalvix list 2030-01-01 2030-01-01 | grep -q 'Package test' || fail "kalvix list"

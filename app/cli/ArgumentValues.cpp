@@ -1,5 +1,6 @@
 #include "app/cli/ArgumentValues.h"
 
+#include "KalvixProduct.h"
 #include "store/DateTimeValue.h"
 #include "store/DayGrid.h"
 
@@ -63,7 +64,7 @@ Parsed<QDate> Date(const QString &text, const QDate &today)
     }
     if (!date.isValid() || !DayGrid::IsValidDay(date.year(), date.month(), date.day()))
         return Parsed<QDate>::fail(QStringLiteral("the date %1 is outside 2000-01-01 to 2100-12-31, the days "
-                                                  "Kalvix keeps appointments for")
+                                                  KALVIX_NAME " keeps appointments for")
                                        .arg(quoted(date.isValid() ? date.toString(Qt::ISODate) : text)));
     return Parsed<QDate>::ok(date);
 }

@@ -1,12 +1,15 @@
 #include "app/cli/CommandLine.h"
 
+#include "KalvixProduct.h"
 #include "app/cli/ArgumentValues.h"
 #include "app/cli/Occurrences.h"
-#include "app/cli/KalvixVersion.h"
 #include "store/ical/CodePageBridge.h"
 #include "store/DateTimeValue.h"
 
 #include <QCommandLineParser>
+
+#include <initializer_list>
+#include <optional>
 
 namespace CommandLine {
 
@@ -120,25 +123,49 @@ bool toStoreText(const QString &what, const QString &value, TText &out, QString 
     return true;
 }
 
+// The start every command's parsing shares: options may follow the
+// positional arguments, and -h/--help answers with the command's help. Gives
+// the outcome when parsing ends there (a mistake or the help), else nothing.
+std::optional<CommandLineOutcome> startParsing(QCommandLineParser &p, const QStringList &arguments,
+                                               QList<QCommandLineOption> options, const char *usage,
+                                               const char *helpText)
+{
+    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    options.prepend(helpOpt);
+    p.addOptions(options);
+    if (!p.parse(arguments))
+        return failed(p.errorText(), usage);
+    if (p.isSet(helpOpt))
+        return help(helpFor(usage, helpText));
+    return std::nullopt;
+}
+
+// For options whose second mention would silently override the first.
+std::optional<CommandLineOutcome> givenTwice(const QCommandLineParser &p,
+                                             std::initializer_list<const QCommandLineOption *> options,
+                                             const char *usage)
+{
+    for (const QCommandLineOption *o : options)
+        if (p.values(*o).size() > 1)
+            return failed(QStringLiteral("--%1 is given more than once").arg(o->names().constLast()), usage);
+    return std::nullopt;
+}
+
 CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
 {
     QCommandLineParser p;
-    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption descOpt(QStringList{QStringLiteral("d"), QStringLiteral("description")}, QString(), QStringLiteral("TEXT"));
     const QCommandLineOption firstOpt(QStringLiteral("first"), QString(), QStringLiteral("DURATION"));
     const QCommandLineOption repeatOpt(QStringLiteral("repeat"), QString(), QStringLiteral("DURATION"));
     const QCommandLineOption everyOpt(QStringLiteral("every"), QString(), QStringLiteral("STEP"));
     const QCommandLineOption untilOpt(QStringLiteral("until"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption countOpt(QStringLiteral("count"), QString(), QStringLiteral("N"));
-    p.addOptions({helpOpt, descOpt, firstOpt, repeatOpt, everyOpt, untilOpt, countOpt});
-    if (!p.parse(arguments))
-        return failed(p.errorText(), AddUsage);
-    if (p.isSet(helpOpt))
-        return help(helpFor(AddUsage, AddHelp));
-    for (const QCommandLineOption *o : {&descOpt, &firstOpt, &repeatOpt, &everyOpt, &untilOpt, &countOpt})
-        if (p.values(*o).size() > 1)
-            return failed(QStringLiteral("--%1 is given more than once").arg(o->names().constLast()), AddUsage);
+    if (auto early = startParsing(p, arguments, {descOpt, firstOpt, repeatOpt, everyOpt, untilOpt, countOpt},
+                                  AddUsage, AddHelp))
+        return *early;
+    if (auto twice = givenTwice(p, {&descOpt, &firstOpt, &repeatOpt, &everyOpt, &untilOpt, &countOpt}, AddUsage))
+        return *twice;
 
     const QStringList pos = p.positionalArguments();
     if (pos.size() < 2)
@@ -225,50 +252,7 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
     return o;
 }
 
-CommandLineOutcome parseList(const QStringList &arguments, const QDate &today)
-{
-    QCommandLineParser p;
-    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    const QCommandLineOption formatOpt(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"), QStringLiteral("text"));
-    p.addOptions({helpOpt, formatOpt});
-    if (!p.parse(arguments))
-        return failed(p.errorText(), ListUsage);
-    if (p.isSet(helpOpt))
-        return help(helpFor(ListUsage, ListHelp));
-    CommandLineOutcome o;
-    o.command.kind = Command::List;
-    const QString format = p.value(formatOpt);
-    if (format == QLatin1String("tsv"))
-        o.command.format = Listing::Format::Tsv;
-    else if (format != QLatin1String("text"))
-        return failed(QStringLiteral("--format: \"%1\" is neither text nor tsv").arg(format), ListUsage);
-
-    const QStringList pos = p.positionalArguments();
-    if (pos.size() > 2)
-        return failed(QStringLiteral("list takes at most two dates, FROM and TO"), ListUsage);
-    o.command.from = today;
-    if (!pos.isEmpty()) {
-        const Parsed<QDate> from = ArgumentValues::Date(pos[0], today);
-        if (!from)
-            return failed(from.error, ListUsage);
-        o.command.from = *from.value;
-    }
-    o.command.to = o.command.from.addDays(30);
-    if (pos.size() == 2) {
-        const Parsed<QDate> to = ArgumentValues::Date(pos[1], today);
-        if (!to)
-            return failed(to.error, ListUsage);
-        if (*to.value < o.command.from)
-            return failed(QStringLiteral("TO %1 comes before FROM %2")
-                              .arg(to.value->toString(Qt::ISODate), o.command.from.toString(Qt::ISODate)),
-                          ListUsage);
-        o.command.to = *to.value;
-    }
-    return o;
-}
-
-// FROM [TO] after another positional argument, into `from` and `to`.
+// FROM [TO] from positional argument `first` on, into `from` and `to`.
 bool parseRange(const QStringList &pos, int first, const QDate &today, const char *usage, QDate &from, QDate &to,
                 CommandLineOutcome &failure)
 {
@@ -293,16 +277,39 @@ bool parseRange(const QStringList &pos, int first, const QDate &today, const cha
     return true;
 }
 
+CommandLineOutcome parseList(const QStringList &arguments, const QDate &today)
+{
+    QCommandLineParser p;
+    const QCommandLineOption formatOpt(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"), QStringLiteral("text"));
+    if (auto early = startParsing(p, arguments, {formatOpt}, ListUsage, ListHelp))
+        return *early;
+    CommandLineOutcome o;
+    o.command.kind = Command::List;
+    const QString format = p.value(formatOpt);
+    if (format == QLatin1String("tsv"))
+        o.command.format = Listing::Format::Tsv;
+    else if (format != QLatin1String("text"))
+        return failed(QStringLiteral("--format: \"%1\" is neither text nor tsv").arg(format), ListUsage);
+
+    const QStringList pos = p.positionalArguments();
+    if (pos.size() > 2)
+        return failed(QStringLiteral("list takes at most two dates, FROM and TO"), ListUsage);
+    CommandLineOutcome failure;
+    if (!parseRange(pos, 0, today, ListUsage, o.command.from, o.command.to, failure))
+        return failure;
+    // From today, for 30 days, unless said otherwise.
+    if (!o.command.from.isValid())
+        o.command.from = today;
+    if (!o.command.to.isValid())
+        o.command.to = o.command.from.addDays(30);
+    return o;
+}
+
 CommandLineOutcome parseExport(const QStringList &arguments, const QDate &today)
 {
     QCommandLineParser p;
-    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    p.addOption(helpOpt);
-    if (!p.parse(arguments))
-        return failed(p.errorText(), ExportUsage);
-    if (p.isSet(helpOpt))
-        return help(helpFor(ExportUsage, ExportHelp));
+    if (auto early = startParsing(p, arguments, {}, ExportUsage, ExportHelp))
+        return *early;
     const QStringList pos = p.positionalArguments();
     if (pos.isEmpty() || pos[0].isEmpty())
         return failed(QStringLiteral("export needs a file name (- for standard output)"), ExportUsage);
@@ -318,16 +325,11 @@ CommandLineOutcome parseExport(const QStringList &arguments, const QDate &today)
 CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
 {
     QCommandLineParser p;
-    p.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption dryOpt(QStringLiteral("dry-run"));
     const QCommandLineOption fromOpt(QStringLiteral("from"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption untilOpt(QStringLiteral("until"), QString(), QStringLiteral("DATE"));
-    p.addOptions({helpOpt, dryOpt, fromOpt, untilOpt});
-    if (!p.parse(arguments))
-        return failed(p.errorText(), ImportUsage);
-    if (p.isSet(helpOpt))
-        return help(helpFor(ImportUsage, ImportHelp));
+    if (auto early = startParsing(p, arguments, {dryOpt, fromOpt, untilOpt}, ImportUsage, ImportHelp))
+        return *early;
     const QStringList pos = p.positionalArguments();
     if (pos.size() != 1 || pos[0].isEmpty())
         return failed(pos.isEmpty() ? QStringLiteral("import needs a file name (- for standard input)")
@@ -339,8 +341,8 @@ CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
     o.command.dryRun = p.isSet(dryOpt);
     QStringList range;
     for (const QCommandLineOption *opt : {&fromOpt, &untilOpt}) {
-        if (p.values(*opt).size() > 1)
-            return failed(QStringLiteral("--%1 is given more than once").arg(opt->names().constFirst()), ImportUsage);
+        if (auto twice = givenTwice(p, {opt}, ImportUsage))
+            return *twice;
         if (!p.isSet(*opt))
             continue;
         const Parsed<QDate> d = ArgumentValues::Date(p.value(*opt), today);
@@ -363,7 +365,7 @@ QString Usage()
 
 QString VersionText()
 {
-    return QStringLiteral("kalvix " KALVIX_VERSION "\n");
+    return QStringLiteral(KALVIX_COMMAND " " KALVIX_VERSION "\n");
 }
 
 CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
@@ -397,9 +399,9 @@ CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
     if (!p.positionalArguments().isEmpty())
         return failed(QStringLiteral("unexpected \"%1\"").arg(p.positionalArguments().constFirst()), WindowUsage);
     if (p.isSet(helpOpt))
-        return help(QStringLiteral("Kalvix " KALVIX_VERSION " reminds you of your appointments.\n\n") + Usage()
+        return help(QStringLiteral(KALVIX_TITLE " reminds you of your appointments.\n\n") + Usage()
                     + QStringLiteral("\nWithout a command the window opens (or the running copy shows itself).\n"
-                                     "Commands work without a display; when Kalvix runs, the running copy\n"
+                                     "Commands work without a display; when " KALVIX_NAME " runs, the running copy\n"
                                      "carries them out. Run \"kalvix COMMAND --help\" for one command.\n"));
     CommandLineOutcome o;
     if (p.isSet(versionOpt)) {

@@ -1,5 +1,7 @@
 #include "platform/notify/LastNotice.h"
 
+#include "KalvixProduct.h"
+
 #include <dbus/dbus.h>
 
 #include <memory>
@@ -30,7 +32,7 @@ bool Post(const QString &summary, const QString &body, int timeoutMs)
         dbus_message_unref);
     if (!call)
         return false;
-    const QByteArray app = "Kalvix", icon = "kalvix", sum = summary.toUtf8(), text = body.toUtf8();
+    const QByteArray app = KALVIX_NAME, icon = KALVIX_COMMAND, sum = summary.toUtf8(), text = body.toUtf8();
     const char *appP = app.constData(), *iconP = icon.constData(), *sumP = sum.constData(), *textP = text.constData();
     const dbus_uint32_t replaces = 0;
     const dbus_int32_t expire = 0; // stays until read
