@@ -17,7 +17,7 @@
 
 namespace {
 
-const char *const FirstLine = "Copyright \xa9 2000-XXXX Brontal Software";
+const char *const FirstLine = "Copyright \xa9 2000-XXXX " KALVIX_VENDOR " Software";
 
 QLabel *infoLine(QWidget *parent, const QString &text, const QRect &box, bool wrap = false, bool bold = false)
 {
@@ -76,7 +76,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
                             "notification area."),
              QRect(x, 116, w, 48), true);
     infoLine(panel, QStringLiteral("This program is freeware."), QRect(x, 180, w, 18), false, true);
-    infoLine(panel, QStringLiteral("Made with care by the Brontal team."), QRect(x, 212, w, 18));
+    infoLine(panel, QStringLiteral("Made with care by the " KALVIX_VENDOR " team."), QRect(x, 212, w, 18));
     infoLine(panel, QStringLiteral("Questions, ideas or praise are welcome: visit our homepage for news and updates."),
              QRect(x, 244, w, 48), true);
 

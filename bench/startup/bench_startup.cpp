@@ -6,6 +6,7 @@
 // (default 7), the three programs taking turns within each round.
 
 #include "BenchUtil.h"
+#include "KalvixProduct.h"
 #include "SampleStore.h"
 #include "Process.h"
 #include "XDisplay.h"
@@ -143,8 +144,8 @@ int main()
     }
     const std::string exeName = QFileInfo(QString::fromLocal8Bit(KALVIX_EXE)).fileName().toStdString();
     Subject baseline{"baseline", BASELINE_EXE, "Kalvix baseline", {}, {}};
-    Subject empty{"empty store", emptyDir.path().toStdString() + "/" + exeName, "Brontal Kalvix 1.0", {}, {}};
-    Subject full{"100,000 appointments", fullDir.path().toStdString() + "/" + exeName, "Brontal Kalvix 1.0", {}, {}};
+    Subject empty{"empty store", emptyDir.path().toStdString() + "/" + exeName, KALVIX_FULL_TITLE, {}, {}};
+    Subject full{"100,000 appointments", fullDir.path().toStdString() + "/" + exeName, KALVIX_FULL_TITLE, {}, {}};
 
     // One unmeasured start of each warms the file cache and font caches.
     Subject *all[] = {&baseline, &empty, &full};
