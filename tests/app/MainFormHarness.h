@@ -228,7 +228,7 @@ inline void clickThroughWindow(QWidget *w, Qt::MouseButton button = Qt::LeftButt
 // entry captioned `text` with the arrow keys and Enter.
 inline void chooseFromTrayMenu(TMainForm &form, const QString &text)
 {
-    form.WMUser(517);
+    form.WMUser(TrayIcon::RightButtonUp);
     QMenu *menu = trayMenu(form);
     QVERIFY(menu->isVisible());
     for (int i = 0; i < menu->actions().size() && (!menu->activeAction() || menu->activeAction()->text() != text); ++i)

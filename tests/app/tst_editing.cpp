@@ -46,7 +46,7 @@ private slots:
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(listText(*form, 0, 1), QStringLiteral("No appointments..."));
-        AddTerminBtn(*form)->click();
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
         QCOMPARE(listRows(*form), 1);
         QVERIFY(rowSelected(*form, 0));
         QCOMPARE(NameEd(*form)->text(), QStringLiteral("No name"));
@@ -97,7 +97,7 @@ private slots:
         QVERIFY(saveTimer(*form).isActive());
 
         t.LastReminded = DateTimeValue::EncodeDate(2031, 5, 1) + 0.75;
-        ClearLastBtn(*form)->click();
+        QTest::mouseClick(ClearLastBtn(*form), Qt::LeftButton);
         QCOMPARE(t.LastReminded, 0.0);
         QCOMPARE(LastLabel(*form)->text(), QStringLiteral("Reminded: never"));
 
@@ -145,7 +145,7 @@ private slots:
 
         // A damaged value has no date to show.
         recordAt(*form, Y, M, D, 0).LastReminded = std::numeric_limits<double>::quiet_NaN();
-        AddTerminBtn(*form)->click();
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
         clickRow(*form, 0);
         QCOMPARE(LastLabel(*form)->text(), QStringLiteral("Reminded: (invalid)"));
     }
@@ -179,7 +179,7 @@ private slots:
         auto form = withDay(h, {"1", "2", "3", "4"});
         selectRows(*form, {0, 2});
         h.answer = QMessageBox::Yes;
-        DelTerminBtn(*form)->click();
+        QTest::mouseClick(DelTerminBtn(*form), Qt::LeftButton);
         QCOMPARE(h.boxes.size(), 1);
         QCOMPARE(h.boxes[0].caption, QStringLiteral("Delete appointment"));
         QCOMPARE(h.boxes[0].text, QStringLiteral("Do you really want to delete the selected appointments?"));

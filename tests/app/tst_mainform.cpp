@@ -90,13 +90,13 @@ private slots:
         QCOMPARE(ListHeading(*form)->text(), QStringLiteral("Fr 5.January 2024"));
         QVERIFY(AddTerminBtn(*form)->isEnabled());
         QVERIFY(!DelTerminBtn(*form)->isEnabled());
-        UpBtn(*form)->click();
+        QTest::mouseClick(UpBtn(*form), Qt::LeftButton);
         QCOMPARE(selectedNode(*form), Encode(2024, 1));
         QCOMPARE(ListHeading(*form)->text(), QStringLiteral("January 2024"));
         QVERIFY(!AddTerminBtn(*form)->isEnabled());
-        UpBtn(*form)->click();
+        QTest::mouseClick(UpBtn(*form), Qt::LeftButton);
         QCOMPARE(ListHeading(*form)->text(), QStringLiteral("Year 2024"));
-        UpBtn(*form)->click();
+        QTest::mouseClick(UpBtn(*form), Qt::LeftButton);
         QCOMPARE(selectedNode(*form), 0);
         QVERIFY(!UpBtn(*form)->isEnabled());
         QTest::mouseClick(UpBtn(*form), Qt::LeftButton); // nothing above the root
@@ -217,13 +217,13 @@ private slots:
         MainFormHarness h;
         auto form = h.make();
         form->show();
-        form->WMUser(513);
+        form->WMUser(TrayIcon::LeftButtonDown);
         QVERIFY(saveTimer(*form).isActive());
-        form->WMUser(515);
+        form->WMUser(TrayIcon::LeftDoubleClick);
         QVERIFY(!saveTimer(*form).isActive());
         QVERIFY(!form->isVisible());
-        form->WMUser(513);
-        form->WMUser(515);
+        form->WMUser(TrayIcon::LeftButtonDown);
+        form->WMUser(TrayIcon::LeftDoubleClick);
         QVERIFY(!saveTimer(*form).isActive());
         QVERIFY(form->isVisible());
         form->WMUser(516); // anything else is ignored
@@ -241,12 +241,12 @@ private slots:
         QCOMPARE(texts, (QStringList{"Show", "-", "No action", "-", "Got to the Brontal homepage...",
                                      "About the program...", "-", "Quit"}));
         form->show();
-        form->WMUser(517);
+        form->WMUser(TrayIcon::RightButtonUp);
         QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Hide"));
         ::trayMenu(*form)->close();
         Anzeigen1(*form)->trigger();
         QVERIFY(!form->isVisible());
-        form->WMUser(517);
+        form->WMUser(TrayIcon::RightButtonUp);
         QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Show"));
         ::trayMenu(*form)->close();
     }

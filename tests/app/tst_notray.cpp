@@ -31,7 +31,7 @@ private slots:
         QVERIFY(form->isMinimized());
 
         // "Show" undoes it.
-        form->WMUser(517);
+        form->WMUser(TrayIcon::RightButtonUp);
         QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Show"));
         trayMenu(*form)->close();
         Anzeigen1(*form)->trigger();

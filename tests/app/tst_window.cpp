@@ -235,7 +235,7 @@ private slots:
         MainFormHarness h;
         auto form = h.make();
         form->show();
-        MinimizeBtn(*form)->click();
+        QTest::mouseClick(MinimizeBtn(*form), Qt::LeftButton);
         QVERIFY(!form->isVisible());
         chooseFromTrayMenu(*form, QStringLiteral("Show"));
         QVERIFY(form->isVisible());
