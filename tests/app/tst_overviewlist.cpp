@@ -24,11 +24,7 @@ std::unique_ptr<TMainForm> withRows(MainFormHarness &h, int count, const std::st
 
 QStringList namesOf(const DayGrid &grid)
 {
-    QStringList names;
-    const TTerminDay &slot = grid.Slot(Y, M, D);
-    for (uint32_t i = 0; i < slot.records.Count(); ++i)
-        names << QString::fromStdString(slot.records.At(i).Name);
-    return names;
+    return namesOn(grid, QDate(Y, M, D));
 }
 
 QStringList namesInFile(MainFormHarness &h)

@@ -15,7 +15,7 @@ const int Y = 2031, M = 5, D = 14;
 
 std::unique_ptr<TMainForm> withDay(MainFormHarness &h, std::initializer_list<const char *> names)
 {
-    return h.makeOnDay(QDate(Y, M, D), {names.begin(), names.end()}, true);
+    return h.makeOnDay(QDate(Y, M, D), std::vector<std::string>(names.begin(), names.end()), true);
 }
 
 TSettings settingsIn(const QByteArray &bytes)

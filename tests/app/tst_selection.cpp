@@ -33,11 +33,7 @@ std::unique_ptr<TMainForm> twoDays(MainFormHarness &h)
 
 QStringList names(TMainForm &form, int day)
 {
-    QStringList out;
-    const TTerminDay &slot = form.grid().Slot(Y, M, day);
-    for (uint32_t i = 0; i < slot.records.Count(); ++i)
-        out << QString::fromStdString(slot.records.At(i).Name);
-    return out;
+    return namesOn(form.grid(), QDate(Y, M, day));
 }
 
 // The record an edit reaches now, or null: a marker goes into the name
