@@ -1,7 +1,8 @@
 #pragma once
 // Where the reminder check reads the time. The check reads it once per run
 // and compares every appointment against that one value; tests drive it with
-// a settable clock so each rule can be checked at an exact instant.
+// a settable clock of their own so each rule can be checked at an exact
+// instant.
 
 #include <QtGlobal>
 
@@ -23,29 +24,4 @@ public:
     // it is, so the value jumps with the clock at daylight-saving changes
     // and is exact to the millisecond.
     static double LocalValueAt(qint64 msecsSinceEpoch);
-};
-
-// A clock that shows whatever it was set to; counts how often it was read.
-class FixedClock : public Clock {
-public:
-    explicit FixedClock(double value = 0) : value_(value) {}
-
-    double now() override
-    {
-        ++reads_;
-        const double v = value_;
-        value_ += step_;
-        return v;
-    }
-
-    void set(double value) { value_ = value; }
-    // Moves the clock on by `step` after each reading, so a test can tell
-    // whether a run read it more than once.
-    void setStepPerRead(double step) { step_ = step; }
-    int reads() const { return reads_; }
-
-private:
-    double value_;
-    double step_ = 0;
-    int reads_ = 0;
 };

@@ -6,6 +6,7 @@
 
 #include "reminders/ReminderCheck.h"
 #include "store/DateTimeValue.h"
+#include "support/FixedClock.h"
 
 #include <QCoreApplication>
 

@@ -13,9 +13,9 @@
 #include "reminders/HeadingPanel.h"
 #include "navigation/NodeCode.h"
 #include "platform/desktop/TrayIcon.h"
-#include "reminders/ReminderAnswers.h"
 #include "store/DateTimeValue.h"
 #include "store/TerminFile.h"
+#include "support/ScriptedAnswers.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -39,21 +39,18 @@ struct Box {
     QString caption, text;
 };
 
-class ScriptedAnswers : public ReminderAnswers {
+// The shared scripted answers, noting also whether the main window was
+// visible at each question.
+class WindowAnswers : public ScriptedAnswers {
 public:
-    QList<int> script;          // answers in order; Yes when it runs out
-    QStringList asked;          // names asked about
-    QList<bool> windowVisible;  // was the main window visible when asked?
+    QList<bool> windowVisible;
     QWidget *window = nullptr;
-    std::function<void()> whileAsking; // runs while a reminder is "open"
 
-    int Ask(const QString &, const QString &name, const QString &) override
+    int Ask(const QString &heading, const QString &name, const QString &description) override
     {
-        if (whileAsking)
-            whileAsking();
-        asked << name;
+        const int answer = ScriptedAnswers::Ask(heading, name, description);
         windowVisible << (window && window->isVisible());
-        return script.isEmpty() ? ReminderAnswer::Yes : script.takeFirst();
+        return answer;
     }
 };
 
@@ -64,7 +61,7 @@ public:
     QTemporaryDir dir;
     QList<Box> boxes;
     QMessageBox::StandardButton answer = QMessageBox::Ok;
-    ScriptedAnswers reminders;
+    WindowAnswers reminders;
 
     MainFormHarness()
     {

@@ -190,7 +190,7 @@ private slots:
         addDue(grid, soon, "due");
         h.writeStore(grid, TSettings{0, 30, true});
         auto form = h.make();
-        h.reminders.whileAsking = [&] { form->ShowAndRaise(); };
+        h.reminders.whileOpen = [&] { form->ShowAndRaise(); };
         form->FormShow();
         QCOMPARE(h.reminders.asked.size(), 1);
         QVERIFY(form->isVisible());

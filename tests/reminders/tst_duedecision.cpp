@@ -1,4 +1,6 @@
-// The due rule at exact instants, each boundary from both sides.
+// The due rule at exact instants, each boundary from both sides, as one
+// table: a row is a record's reminder fields, the moment of the check and
+// whether the record is due then.
 #include "reminders/DueDecision.h"
 #include "store/DateTimeValue.h"
 
@@ -10,118 +12,107 @@ using DateTimeValue::EncodeTime;
 namespace {
 const double Ms = 1.0 / DateTimeValue::MSecsPerDay;
 
-struct Case {
-    TTermin r;
-    double T; // moment of the appointment
-};
-
-// 10 May 2024, 14:00, first reminder 3 days ahead, repeated daily.
-Case appointment()
+// Every row's appointment: 10 May 2024, 14:00. (A function, not a global:
+// the date helpers keep statics of their own that a global initialiser
+// could run ahead of.)
+double appointmentAt()
 {
-    Case c;
-    c.r.Time = EncodeTime(14, 0);
-    c.r.FirstRemind = 3;
-    c.r.RepeatInterval = 1;
-    c.T = EncodeDate(2024, 5, 10) + c.r.Time;
-    return c;
+    return EncodeDate(2024, 5, 10) + EncodeTime(14, 0);
+}
+
+// A row's record as the table gives it, with its time of day set to the
+// appointment's.
+TTermin record(double firstRemind, double repeatInterval, double lastReminded, bool done)
+{
+    TTermin r;
+    r.Time = EncodeTime(14, 0);
+    r.FirstRemind = firstRemind;
+    r.RepeatInterval = repeatInterval;
+    r.LastReminded = lastReminded;
+    r.Done = done;
+    return r;
 }
 } // namespace
 
 class TstDueDecision : public QObject {
     Q_OBJECT
 private slots:
-    void neverRemindedIsDueInsideItsWindowOnly()
+    void isDue_data()
     {
-        const Case c = appointment();
-        QVERIFY(IsDue(c.r, c.T, c.T - 1));
-        QVERIFY(!IsDue(c.r, c.T, c.T - 4)); // window not open yet
-        QVERIFY(!IsDue(c.r, c.T, c.T + 1)); // passed
+        QTest::addColumn<double>("firstRemind");
+        QTest::addColumn<double>("repeatInterval");
+        QTest::addColumn<double>("lastReminded"); // 0: never reminded
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<double>("now");
+        QTest::addColumn<bool>("due");
+
+        const double T = appointmentAt();
+        // The usual record: first reminder 3 days ahead, repeated daily, so
+        // its reminder window opens at S.
+        const double lead = 3, daily = 1, never = 0;
+        const double S = T - lead;
+
+        // Never reminded: due inside its window only.
+        QTest::addRow("never reminded, inside the window") << lead << daily << never << false << T - 1 << true;
+        QTest::addRow("never reminded, window not open yet") << lead << daily << never << false << T - 4 << false;
+        QTest::addRow("never reminded, passed") << lead << daily << never << false << T + 1 << false;
+
+        // Done is never due, not even when "reminded after the appointment"
+        // would make it due.
+        QTest::addRow("done") << lead << daily << never << true << T - 1 << false;
+        QTest::addRow("done, reminded after the appointment") << lead << daily << T + 1 << true << T - 1 << false;
+
+        // An appointment at the very moment of the check has not passed.
+        QTest::addRow("appointment at now") << lead << daily << never << false << T << true;
+        QTest::addRow("a millisecond after the appointment") << lead << daily << never << false << T + Ms << false;
+        // Passed wins over "reminded after the appointment".
+        QTest::addRow("passed, reminded after the appointment") << lead << daily << T + 1 << false << T + Ms << false;
+
+        // The window opens exactly at its start.
+        QTest::addRow("window start") << lead << daily << never << false << S << true;
+        QTest::addRow("a millisecond before the window") << lead << daily << never << false << S - Ms << false;
+
+        // The repeat interval runs out exactly; reminded inside the window.
+        const double last = T - 2;
+        QTest::addRow("repeat interval run out") << lead << daily << last << false << last + daily << true;
+        QTest::addRow("a millisecond before the repeat interval runs out")
+            << lead << daily << last << false << last + daily - Ms << false;
+
+        // Reminded exactly as the window opened counts as reminded in it.
+        QTest::addRow("last reminder at window start") << lead << daily << S << false << S + 0.5 << false;
+        QTest::addRow("last reminder before the window opened") << lead << daily << S - Ms << false << S + 0.5 << true;
+
+        // Reminded exactly at the appointment counts as reminded in the
+        // window; after it (the time was moved, say) it does not.
+        QTest::addRow("last reminder at the appointment") << lead << daily << T << false << T - 0.5 << false;
+        QTest::addRow("last reminder after the appointment") << lead << daily << T + Ms << false << T - 0.5 << true;
+
+        // A zero repeat interval is due again at once, answered in this very
+        // check, until the appointment passes.
+        QTest::addRow("no repeat interval, answered just now") << lead << 0.0 << T - 1 << false << T - 1 << true;
+        QTest::addRow("no repeat interval, passed") << lead << 0.0 << T - 1 << false << T + Ms << false;
+
+        // A zero lead time opens the window only at the appointment itself.
+        QTest::addRow("no lead time, a millisecond before") << 0.0 << daily << never << false << T - Ms << false;
+        QTest::addRow("no lead time, at the appointment") << 0.0 << daily << never << false << T << true;
+        QTest::addRow("no lead time, a millisecond after") << 0.0 << daily << never << false << T + Ms << false;
+
+        // Never reminded (0) is "never", not a date in 1899 that S would
+        // exceed anyway: with a huge lead time S lies before 0, and the
+        // record is still due.
+        QTest::addRow("never reminded beats a running repeat interval")
+            << T + 10 << 1e9 << never << false << T - 1 << true;
     }
 
-    void doneIsNeverDue()
+    void isDue()
     {
-        Case c = appointment();
-        c.r.Done = true;
-        QVERIFY(!IsDue(c.r, c.T, c.T - 1));
-        c.r.LastReminded = c.T + 1; // would be due by "reminded after the appointment"
-        QVERIFY(!IsDue(c.r, c.T, c.T - 1));
-    }
-
-    void appointmentAtNowHasNotPassed()
-    {
-        const Case c = appointment();
-        Case c2 = c;
-        QVERIFY(IsDue(c.r, c.T, c.T));
-        QVERIFY(!IsDue(c.r, c.T, c.T + Ms));
-        c2.r.LastReminded = c.T + 1; // passed wins over "reminded after the appointment"
-        QVERIFY(!IsDue(c2.r, c2.T, c2.T + Ms));
-    }
-
-    void windowOpensExactlyAtStart()
-    {
-        const Case c = appointment();
-        const double S = c.T - c.r.FirstRemind;
-        QVERIFY(IsDue(c.r, c.T, S));
-        QVERIFY(!IsDue(c.r, c.T, S - Ms));
-    }
-
-    void repeatIntervalRunsOutExactly()
-    {
-        Case c = appointment();
-        c.r.LastReminded = c.T - 2; // inside the window
-        const double again = c.r.LastReminded + c.r.RepeatInterval;
-        QVERIFY(IsDue(c.r, c.T, again));
-        QVERIFY(!IsDue(c.r, c.T, again - Ms));
-    }
-
-    void lastReminderAtWindowStartIsNotEnough()
-    {
-        Case c = appointment();
-        const double S = c.T - c.r.FirstRemind;
-        const double now = S + 0.5;
-        c.r.LastReminded = S; // S = L
-        QVERIFY(!IsDue(c.r, c.T, now));
-        c.r.LastReminded = S - Ms; // before the window opened
-        QVERIFY(IsDue(c.r, c.T, now));
-    }
-
-    void lastReminderAtAppointmentIsNotEnough()
-    {
-        Case c = appointment();
-        const double now = c.T - 0.5;
-        c.r.LastReminded = c.T; // L = T
-        QVERIFY(!IsDue(c.r, c.T, now));
-        c.r.LastReminded = c.T + Ms; // after the appointment, e.g. the time was moved
-        QVERIFY(IsDue(c.r, c.T, now));
-    }
-
-    void zeroRepeatIntervalIsDueAgainAtOnce()
-    {
-        Case c = appointment();
-        c.r.RepeatInterval = 0;
-        const double now = c.T - 1;
-        c.r.LastReminded = now; // answered in this very check
-        QVERIFY(IsDue(c.r, c.T, now));
-        QVERIFY(!IsDue(c.r, c.T, c.T + Ms));
-    }
-
-    void zeroLeadTimeOpensOnlyAtTheAppointment()
-    {
-        Case c = appointment();
-        c.r.FirstRemind = 0;
-        QVERIFY(!IsDue(c.r, c.T, c.T - Ms));
-        QVERIFY(IsDue(c.r, c.T, c.T));
-        QVERIFY(!IsDue(c.r, c.T, c.T + Ms));
-    }
-
-    void neverRemindedBeatsARunningRepeatInterval()
-    {
-        // L = 0 is "never", not a date in 1899 that S would exceed anyway:
-        // with a huge lead time S lies before 0, and the record is still due.
-        Case c = appointment();
-        c.r.FirstRemind = c.T + 10;
-        c.r.RepeatInterval = 1e9;
-        QVERIFY(IsDue(c.r, c.T, c.T - 1));
+        QFETCH(double, firstRemind);
+        QFETCH(double, repeatInterval);
+        QFETCH(double, lastReminded);
+        QFETCH(bool, done);
+        QFETCH(double, now);
+        QFETCH(bool, due);
+        QCOMPARE(IsDue(record(firstRemind, repeatInterval, lastReminded, done), appointmentAt(), now), due);
     }
 };
 

@@ -4,41 +4,17 @@
 #include "reminders/ReminderCheck.h"
 #include "reminders/ReminderHeading.h"
 #include "store/DateTimeValue.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedAnswers.h"
 
 #include <QtTest>
 
-#include <deque>
-#include <functional>
 #include <stdexcept>
 
 using DateTimeValue::EncodeDate;
 using DateTimeValue::EncodeTime;
 
 namespace {
-
-struct Question {
-    QString heading, name, description;
-};
-
-// Answers from a queue (Yes once it runs dry) and records every question.
-class ScriptedAnswers : public ReminderAnswers {
-public:
-    std::deque<int> answers;
-    std::vector<Question> asked;
-    std::function<void()> whileOpen; // runs as if the event loop ran meanwhile
-
-    int Ask(const QString &heading, const QString &name, const QString &description) override
-    {
-        asked.push_back({heading, name, description});
-        if (whileOpen)
-            whileOpen();
-        if (answers.empty())
-            return ReminderAnswer::Yes;
-        const int a = answers.front();
-        answers.pop_front();
-        return a;
-    }
-};
 
 // 10 May 2024, 09:30. (A function, not a global: the date helpers keep
 // statics of their own that a global initialiser could run ahead of.)
@@ -62,14 +38,6 @@ TTermin *addDue(DayGrid &grid, int y, int m, int d, const char *name, double tim
 const TTermin &record(DayGrid &grid, int y, int m, int d, int index)
 {
     return *grid.RecordAt(grid.Slot(y, m, d), index);
-}
-
-QStringList names(const ScriptedAnswers &a)
-{
-    QStringList out;
-    for (const Question &q : a.asked)
-        out << q.name;
-    return out;
 }
 
 struct Fixture {
@@ -103,7 +71,7 @@ private slots:
         QVERIFY(o.ran);
         QVERIFY(!o.cancelled);
         QCOMPARE(o.asked, 4);
-        QCOMPARE(names(f.answers), QStringList({"Friday late", "Friday second", "Saturday", "Sunday"}));
+        QCOMPARE(f.answers.asked, QStringList({"Friday late", "Friday second", "Saturday", "Sunday"}));
     }
 
     void questionCarriesHeadingAndTexts()
@@ -112,8 +80,8 @@ private slots:
         TTermin *r = addDue(f.grid, 2024, 5, 11, "Caf\xe9", EncodeTime(18, 45, 30));
         r->Description = "line 1\r\nline \xfc";
         f.check.CheckTermins();
-        QCOMPARE(f.answers.asked.size(), size_t(1));
-        const Question &q = f.answers.asked[0];
+        QCOMPARE(f.answers.questions.size(), 1);
+        const AskedReminder &q = f.answers.questions[0];
         QCOMPARE(q.name, QStringLiteral("Caf\u00e9"));
         QCOMPARE(q.description, QStringLiteral("line 1\r\nline \u00fc"));
         QCOMPARE(q.heading, "At " + LocaleTexts::ShortDate(QDate(2024, 5, 11)) + " at "
@@ -125,7 +93,7 @@ private slots:
         Fixture f;
         for (const char *name : {"later", "ignore", "other", "rejected"})
             addDue(f.grid, 2024, 5, 10, name);
-        f.answers.answers = {ReminderAnswer::Yes, ReminderAnswer::Ignore, 99, 0};
+        f.answers.script = {ReminderAnswer::Yes, ReminderAnswer::Ignore, 99, 0};
         f.clock.setStepPerRead(0.25); // a second reading would come back later
 
         f.check.CheckTermins();
@@ -150,11 +118,11 @@ private slots:
         addDue(f.grid, 2024, 5, 10, "first")->LastReminded = Now - 2; // reminded two days ago: due again
         addDue(f.grid, 2024, 5, 10, "second");
         addDue(f.grid, 2024, 5, 11, "next day");
-        f.answers.answers = {ReminderAnswer::Cancel};
+        f.answers.script = {ReminderAnswer::Cancel};
 
         const ReminderCheck::Outcome o = f.check.CheckTermins();
         QVERIFY(o.cancelled);
-        QCOMPARE(names(f.answers), QStringList({"first"}));
+        QCOMPARE(f.answers.asked, QStringList({"first"}));
         QCOMPARE(record(f.grid, 2024, 5, 10, 0).LastReminded, Now - 2);
         QVERIFY(!record(f.grid, 2024, 5, 10, 0).Done);
         QCOMPARE(record(f.grid, 2024, 5, 10, 1).LastReminded, 0.0);
@@ -162,9 +130,9 @@ private slots:
         QVERIFY(!f.check.checking());
 
         // The next check starts over and asks again.
-        f.answers.asked.clear();
+        f.answers.forgetQuestions();
         QVERIFY(f.check.CheckTermins().ran);
-        QCOMPARE(names(f.answers), QStringList({"first", "second", "next day"}));
+        QCOMPARE(f.answers.asked, QStringList({"first", "second", "next day"}));
     }
 
     void answeredRecordWaitsForItsRepeatInterval()
@@ -172,15 +140,15 @@ private slots:
         Fixture f;
         TTermin *r = addDue(f.grid, 2024, 5, 12, "r");
         f.check.CheckTermins();
-        QCOMPARE(f.answers.asked.size(), size_t(1));
+        QCOMPARE(f.answers.asked.size(), 1);
 
         f.clock.set(Now + 0.5); // half a day later: not yet
         f.check.CheckTermins();
-        QCOMPARE(f.answers.asked.size(), size_t(1));
+        QCOMPARE(f.answers.asked.size(), 1);
 
         f.clock.set(Now + 1); // repeat interval exactly run out
         f.check.CheckTermins();
-        QCOMPARE(f.answers.asked.size(), size_t(2));
+        QCOMPARE(f.answers.asked.size(), 2);
         QCOMPARE(r->LastReminded, Now + 1);
     }
 
@@ -191,10 +159,10 @@ private slots:
         r->RepeatInterval = 0;
         f.check.CheckTermins();
         f.check.CheckTermins();
-        QCOMPARE(f.answers.asked.size(), size_t(2));
+        QCOMPARE(f.answers.asked.size(), 2);
         f.clock.set(EncodeDate(2024, 5, 10) + r->Time + 1.0 / DateTimeValue::MSecsPerDay);
         f.check.CheckTermins();
-        QCOMPARE(f.answers.asked.size(), size_t(2));
+        QCOMPARE(f.answers.asked.size(), 2);
     }
 
     void firstAndLastDayOfTheGridHaveTheirOwnDates()
@@ -212,7 +180,7 @@ private slots:
         f.check.CheckTermins();
         f.clock.set(EncodeDate(2100, 12, 31) + 0.75);
         f.check.CheckTermins();
-        QCOMPARE(names(f.answers), QStringList({"first", "last"}));
+        QCOMPARE(f.answers.asked, QStringList({"first", "last"}));
         QCOMPARE(first->LastReminded, EncodeDate(2000, 1, 1) + 0.25);
         QCOMPARE(last->LastReminded, EncodeDate(2100, 12, 31) + 0.75);
     }
@@ -231,7 +199,7 @@ private slots:
         const ReminderCheck::Outcome o = f.check.CheckTermins();
         QVERIFY(flagWhileOpen);
         QCOMPARE(o.asked, 2);
-        QCOMPARE(f.answers.asked.size(), size_t(2)); // the nested calls asked nothing
+        QCOMPARE(f.answers.asked.size(), 2); // the nested calls asked nothing
         QCOMPARE(nested.size(), size_t(2));
         QVERIFY(!nested[0].ran && !nested[1].ran);
         QCOMPARE(f.clock.reads(), 1);
@@ -251,13 +219,13 @@ private slots:
             }
         };
         f.check.CheckTermins();
-        QCOMPARE(names(f.answers), QStringList({"a"}));
+        QCOMPARE(f.answers.asked, QStringList({"a"}));
         QCOMPARE(day.records.Count(), 2u);
         QCOMPARE(f.grid.RecordAt(day, 0)->LastReminded, Now); // found again after the array grew
 
-        f.answers.asked.clear();
+        f.answers.forgetQuestions();
         f.check.CheckTermins();
-        QCOMPARE(names(f.answers), QStringList({"added meanwhile"}));
+        QCOMPARE(f.answers.asked, QStringList({"added meanwhile"}));
     }
 
     void recordsRemovedDuringAReminderAreNotTouched()
@@ -286,7 +254,7 @@ private slots:
         f.grid.RecordAt(day, 0);
         f.check.CheckTermins();
         QCOMPARE(day.current, f.grid.RecordAt(day, 1));
-        QVERIFY(f.answers.asked.empty());
+        QVERIFY(f.answers.asked.isEmpty());
     }
 
     void failingQuestionClearsTheFlag()

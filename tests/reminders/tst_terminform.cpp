@@ -9,6 +9,7 @@
 #include "controls/ButtonsXP.h"
 #include "controls/KindTable.h"
 #include "reminders/TerminFormAnswers.h"
+#include "support/FixedClock.h"
 #include "store/DateTimeValue.h"
 
 #include <QApplication>

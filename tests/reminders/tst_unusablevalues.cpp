@@ -6,6 +6,8 @@
 #include "reminders/ReminderCheck.h"
 #include "store/DateTimeValue.h"
 #include "store/TerminFile.h"
+#include "support/FixedClock.h"
+#include "support/ScriptedAnswers.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,16 +19,6 @@ using DateTimeValue::EncodeDate;
 using DateTimeValue::EncodeTime;
 
 namespace {
-
-class CountingAnswers : public ReminderAnswers {
-public:
-    QStringList asked;
-    int Ask(const QString &, const QString &name, const QString &) override
-    {
-        asked << name;
-        return ReminderAnswer::Yes;
-    }
-};
 
 // A NaN with a payload of its own, which a save must not normalise.
 double payloadNan()
@@ -92,7 +84,7 @@ private slots:
         TSettings settings;
         QVERIFY(OpenTermins(path, loaded, settings).ok);
         FixedClock clock(now);
-        CountingAnswers answers;
+        ScriptedAnswers answers; // Yes to every question
         ReminderCheck check(loaded, clock, answers);
         check.CheckTermins();
         QCOMPARE(answers.asked, QStringList{"sound"});
