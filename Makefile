@@ -2,6 +2,10 @@
 BUILD ?= build
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# WERROR=1 (CI) turns compiler warnings into errors in the build that
+# `make test` runs; a developer's build only shows them.
+WERROR ?=
+WERROR_FLAG = -DKALVIX_WERROR=$(if $(WERROR),ON,OFF)
 
 .PHONY: all deps test-deps build run test bench asan clean install uninstall release deb test-deb
 
@@ -14,7 +18,7 @@ test-deps:
 	@tools/install-deps.sh test
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) $(CMAKE_FLAGS)
+	cmake -S . -B $(BUILD) $(CMAKE_FLAGS) $(WERROR_FLAG)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -23,6 +27,7 @@ run: build
 	./$(BUILD)/kalvix
 
 test: test-deps $(BUILD)/CMakeCache.txt
+	$(if $(WERROR),cmake -S . -B $(BUILD) $(WERROR_FLAG))
 	cmake --build $(BUILD) -j $(JOBS)
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 

@@ -81,7 +81,7 @@ Parsed<double> TimeOfDay(const QString &text)
     const QRegularExpressionMatch m = shape.match(text.trimmed());
     if (!m.hasMatch())
         return Parsed<double>::fail(QStringLiteral("%1 is not a time of day; write it as 18:00").arg(quoted(text)));
-    const int h = m.captured(1).toInt(), min = m.captured(2).toInt(), s = number(m.captured(3));
+    const int h = m.captured(1).toInt(), min = m.captured(2).toInt(), s = static_cast<int>(number(m.captured(3)));
     if (h > 23 || min > 59 || s > 59)
         return Parsed<double>::fail(
             QStringLiteral("%1 is not a valid time: hours go from 0 to 23, minutes and seconds from 0 to 59")

@@ -16,7 +16,7 @@ using Reply = std::unique_ptr<void, decltype(&std::free)>;
 
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    Reply r(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, std::strlen(name), name), nullptr), &std::free);
+    Reply r(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr), &std::free);
     return r ? static_cast<xcb_intern_atom_reply_t *>(r.get())->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 

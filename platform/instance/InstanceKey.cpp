@@ -40,7 +40,7 @@ InstanceKey InstanceKey::For(const QString &dataFilePath)
     const QString name = QStringLiteral("kalvix-") + QString::fromLatin1(hash);
     // A listening QLocalServer with access options first binds the socket
     // in a temporary folder beside it ("<name>-XXXXXX/s").
-    const PrivateFolder folder = PrivateFolder::ForSockets(name.size() + 9);
+    const PrivateFolder folder = PrivateFolder::ForSockets(static_cast<int>(name.size()) + 9);
     if (folder.path.isEmpty())
         key.socketProblem = folder.problem;
     else

@@ -29,7 +29,7 @@ QIcon AppIcon()
 
 QString DoublePath(const QString &path)
 {
-    const int dot = path.lastIndexOf(QLatin1Char('.'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
     return dot < 0 ? path + QLatin1String("@2x") : path.left(dot) + QLatin1String("@2x") + path.mid(dot);
 }
 

@@ -131,7 +131,7 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
                      QStringLiteral("a reminder more than 100 years before the appointment"));
     plan.fromAlarm = true;
     plan.firstSecs = bestLead;
-    plan.first = bestLead / 86400.0;
+    plan.first = static_cast<double>(bestLead) / 86400.0;
 
     icalproperty *rp = icalcomponent_get_first_property(best, ICAL_REPEAT_PROPERTY);
     icalproperty *dp = icalcomponent_get_first_property(best, ICAL_DURATION_PROPERTY);
@@ -145,7 +145,7 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
         if (every > 0) {
             plan.hasRepeat = true;
             plan.repeatSecs = every;
-            plan.repeat = every / 86400.0;
+            plan.repeat = static_cast<double>(every) / 86400.0;
         }
     }
     if (icalproperty *ack = icalcomponent_get_first_property(best, ICAL_ACKNOWLEDGED_PROPERTY)) {

@@ -46,7 +46,7 @@ std::optional<ExactValues> ParseExact(const QByteArray &text)
     ExactValues v;
     int seen = 0;
     for (const QByteArray &part : text.split(';')) {
-        const int eq = part.indexOf('=');
+        const qsizetype eq = part.indexOf('=');
         if (eq <= 0)
             return std::nullopt;
         const QByteArray key = part.left(eq).trimmed().toUpper();

@@ -21,7 +21,7 @@ namespace {
 // The distinct colours in a picture: a pixel-doubled 1x picture has as many
 // as the 1x drawing, a real 2x drawing (soft edges at twice the detail)
 // more.
-int colours(const QImage &img)
+qsizetype colours(const QImage &img)
 {
     QSet<QRgb> seen;
     for (int y = 0; y < img.height(); ++y)

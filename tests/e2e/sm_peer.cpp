@@ -25,9 +25,12 @@ namespace {
 SmsConn client = nullptr;
 IceConn clientIce = nullptr;
 
-void say(const char *fmt, const char *arg = "")
+// One line of the report the test reads: a word, and a value after it.
+void say(const char *what, const char *value = nullptr)
 {
-    std::printf(fmt, arg);
+    std::fputs(what, stdout);
+    if (value)
+        std::printf(" %s", value);
     std::printf("\n");
     std::fflush(stdout);
 }
@@ -69,7 +72,7 @@ void closeConnection(SmsConn conn, SmPointer, int, char **)
 void setProperties(SmsConn, SmPointer, int count, SmProp **props)
 {
     for (int i = 0; i < count; ++i) {
-        say("PROPERTY %s", props[i]->name);
+        say("PROPERTY", props[i]->name);
         SmFreeProperty(props[i]);
     }
     std::free(props);
@@ -122,7 +125,7 @@ void command(const std::string &line)
     else if (line == "cancel")
         SmsShutdownCancelled(client);
     else
-        say("UNKNOWN %s", line.c_str());
+        say("UNKNOWN", line.c_str());
     IceFlush(clientIce);
 }
 } // namespace
@@ -157,7 +160,7 @@ int main()
         return 1;
     }
     char *ids = IceComposeNetworkIdList(int(local.size()), local.data());
-    say("ADDRESS %s", ids);
+    say("ADDRESS", ids);
     std::free(ids);
 
     std::string pending;

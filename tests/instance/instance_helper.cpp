@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     int timeoutMs = SingleInstance::DefaultAnswerTimeoutMs;
-    const int t = args.indexOf(QStringLiteral("--timeout"));
+    const qsizetype t = args.indexOf(QStringLiteral("--timeout"));
     if (t > 0 && t + 1 < args.size())
         timeoutMs = args.at(t + 1).toInt();
     const bool quitAfterShow = args.contains(QStringLiteral("--quit-after-show"));

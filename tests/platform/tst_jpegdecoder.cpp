@@ -30,9 +30,9 @@ int channelDiff(QRgb a, QRgb b)
 }
 
 // Offset just past the first start-of-scan marker's header.
-int scanDataStart(const QByteArray &jpeg)
+qsizetype scanDataStart(const QByteArray &jpeg)
 {
-    const int sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
+    const qsizetype sos = jpeg.indexOf(QByteArray("\xFF\xDA", 2));
     if (sos < 0)
         qFatal("no scan in test picture");
     const int len = (uchar(jpeg[sos + 2]) << 8) | uchar(jpeg[sos + 3]);
@@ -122,7 +122,7 @@ private slots:
         QTest::addColumn<QString>("mentions");
 
         const QByteArray good = readFile(QString::fromLatin1(KalvixPictures::AboutBox));
-        const int scan = scanDataStart(good);
+        const qsizetype scan = scanDataStart(good);
 
         QTest::newRow("empty") << QByteArray() << "no data";
         QTest::newRow("not a jpeg") << QByteArray("GIF89a this is not a JPEG") << "Not a JPEG";
@@ -138,12 +138,12 @@ private slots:
         QTest::newRow("stray marker in the pixel data") << stray << "Corrupt JPEG data";
 
         QByteArray noTables = good;
-        const int dqt = noTables.indexOf(QByteArray("\xFF\xDB", 2));
+        const qsizetype dqt = noTables.indexOf(QByteArray("\xFF\xDB", 2));
         noTables[dqt + 1] = char(0xFE); // the quantisation tables become a comment
         QTest::newRow("quantisation tables missing") << noTables << "Quantization table";
 
         QByteArray huge = good;
-        const int sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
+        const qsizetype sof = huge.indexOf(QByteArray("\xFF\xC0", 2));
         huge[sof + 5] = char(0x4E); // height 20000
         huge[sof + 6] = char(0x20);
         QTest::newRow("absurd height") << huge << "too large";

@@ -148,7 +148,7 @@ private slots:
             const bool near = nearContent(at, layout, size);
             if (!near && at % BulkStride != 0)
                 continue;
-            for (unsigned char mask : {0xff, 0x01, 0x80}) {
+            for (const int mask : {0xff, 0x01, 0x80}) {
                 if (mask != 0xff && !near)
                     break;
                 image[static_cast<qsizetype>(at)] = static_cast<char>(full[static_cast<qsizetype>(at)] ^ mask);
