@@ -1,0 +1,100 @@
+# Each layer library publishes its own headers, and a target sees only the
+# headers of what it links: there is no include path onto the whole source
+# tree. kalvix_publish_headers() gives every library of the layer folders an
+# include folder of its own in the build tree, build/include/<target>/, that
+# holds links to the library's headers under their source paths
+# ("store/Termin.h"), and adds it to the library's include path, PUBLIC so
+# that whoever links the library reaches its headers by the same path.
+#
+# A library's headers are the ones its sources list, and the headers of its
+# folder that no other library there lists (so a new header is found even
+# before it is listed). Headers the configuration generates stay with the
+# library that generates them.
+set(KALVIX_LAYER_FOLDERS store navigation reminders app controls platform resources)
+
+function(_kalvix_library_targets dir out)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  set(found "")
+  foreach(t IN LISTS targets)
+    get_target_property(type ${t} TYPE)
+    if(type MATCHES "^(STATIC|SHARED|MODULE|OBJECT|INTERFACE)_LIBRARY$")
+      list(APPEND found ${t})
+    endif()
+  endforeach()
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub IN LISTS subdirs)
+    _kalvix_library_targets(${sub} more)
+    list(APPEND found ${more})
+  endforeach()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+function(_kalvix_listed_headers target out)
+  get_target_property(srcs ${target} SOURCES)
+  get_target_property(dir ${target} SOURCE_DIR)
+  set(headers "")
+  if(srcs)
+    foreach(s IN LISTS srcs)
+      if(s MATCHES "\\.h$" AND NOT s MATCHES "^\\$<")
+        if(NOT IS_ABSOLUTE ${s})
+          set(s ${dir}/${s})
+        endif()
+        if(EXISTS ${s})
+          list(APPEND headers ${s})
+        endif()
+      endif()
+    endforeach()
+  endif()
+  set(${out} ${headers} PARENT_SCOPE)
+endfunction()
+
+function(kalvix_publish_headers)
+  set(libraries "")
+  foreach(folder IN LISTS KALVIX_LAYER_FOLDERS)
+    if(EXISTS ${CMAKE_SOURCE_DIR}/${folder}/CMakeLists.txt)
+      _kalvix_library_targets(${CMAKE_SOURCE_DIR}/${folder} found)
+      list(APPEND libraries ${found})
+    endif()
+  endforeach()
+
+  # Who lists which header, per folder.
+  foreach(t IN LISTS libraries)
+    get_target_property(dir ${t} SOURCE_DIR)
+    _kalvix_listed_headers(${t} listed)
+    set_property(DIRECTORY ${dir} APPEND PROPERTY KALVIX_LISTED_HEADERS ${listed})
+    set(KALVIX_HEADERS_${t} ${listed})
+  endforeach()
+
+  foreach(t IN LISTS libraries)
+    get_target_property(dir ${t} SOURCE_DIR)
+    get_target_property(imported ${t} IMPORTED)
+    if(imported)
+      continue()
+    endif()
+    file(GLOB in_folder CONFIGURE_DEPENDS ${dir}/*.h)
+    get_property(listed_here DIRECTORY ${dir} PROPERTY KALVIX_LISTED_HEADERS)
+    set(headers ${KALVIX_HEADERS_${t}})
+    foreach(h IN LISTS in_folder)
+      if(NOT h IN_LIST listed_here)
+        list(APPEND headers ${h})
+      endif()
+    endforeach()
+    list(REMOVE_DUPLICATES headers)
+
+    set(root ${CMAKE_BINARY_DIR}/include/${t})
+    file(REMOVE_RECURSE ${root})
+    foreach(h IN LISTS headers)
+      file(RELATIVE_PATH rel ${CMAKE_SOURCE_DIR} ${h})
+      get_filename_component(parent ${root}/${rel} DIRECTORY)
+      file(MAKE_DIRECTORY ${parent})
+      file(CREATE_LINK ${h} ${root}/${rel} SYMBOLIC)
+    endforeach()
+    file(MAKE_DIRECTORY ${root})
+    get_target_property(type ${t} TYPE)
+    if(type STREQUAL "INTERFACE_LIBRARY")
+      target_include_directories(${t} INTERFACE ${root})
+    else()
+      target_include_directories(${t} PUBLIC ${root})
+    endif()
+  endforeach()
+endfunction()
