@@ -86,13 +86,13 @@ bool MemoryFigures(const QString &self)
     {
         QTemporaryDir dir;
         WriteDay(dir.path(), BigDay, 1000000, 19, 100);
-        const double file = FileSize(dir.path()) / MB;
+        const double file = static_cast<double>(FileSize(dir.path())) / MB;
         QByteArray out;
         if (!runChild(self, QStringLiteral("day"), dir.path(), out))
             return false;
         const QList<QByteArray> v = out.trimmed().split(' ');
-        const double loaded = (v[1].toLongLong() - v[0].toLongLong()) / MB;
-        const double shown = (v[2].toLongLong() - v[1].toLongLong()) / MB;
+        const double loaded = static_cast<double>(v[1].toLongLong() - v[0].toLongLong()) / MB;
+        const double shown = static_cast<double>(v[2].toLongLong() - v[1].toLongLong()) / MB;
         std::printf("day of 1,000,000: file %.1f MB; opening it +%.1f MB; showing the day +%.1f MB\n", file, loaded,
                     shown);
         ok = report("memory: day of 1,000,000 opened and shown", loaded + shown, file, 2.0, "MB") && ok;
@@ -100,14 +100,14 @@ bool MemoryFigures(const QString &self)
     {
         QTemporaryDir dir;
         WriteDay(dir.path(), BigDay, 1, 100 * 1000 * 1000, 10);
-        const double file = FileSize(dir.path()) / MB;
+        const double file = static_cast<double>(FileSize(dir.path())) / MB;
         QByteArray out;
         if (!runChild(self, QStringLiteral("name"), dir.path(), out))
             return false;
         const QList<QByteArray> v = out.trimmed().split(' ');
-        const double loaded = (v[1].toLongLong() - v[0].toLongLong()) / MB;
-        const double shown = (v[2].toLongLong() - v[1].toLongLong()) / MB;
-        const double selected = (v[3].toLongLong() - v[2].toLongLong()) / MB;
+        const double loaded = static_cast<double>(v[1].toLongLong() - v[0].toLongLong()) / MB;
+        const double shown = static_cast<double>(v[2].toLongLong() - v[1].toLongLong()) / MB;
+        const double selected = static_cast<double>(v[3].toLongLong() - v[2].toLongLong()) / MB;
         std::printf("one 100 MB name: file %.1f MB; opening it +%.1f MB; showing its day +%.1f MB; "
                     "selecting it into the editors +%.1f MB\n",
                     file, loaded, shown, selected);

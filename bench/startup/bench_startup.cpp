@@ -87,7 +87,7 @@ bool measure(Subject &s, MapWatcher &watcher, const QByteArray &display)
     StopProcess(pid);
     if (kib < 0)
         return false;
-    s.mb.push_back(kib / 1024.0);
+    s.mb.push_back(static_cast<double>(kib) / 1024.0);
     return true;
 }
 
