@@ -160,7 +160,7 @@ def cpp_functions(text):
                     i = match_brace(s, i) + 1
                     continue
                 end = match_brace(s, i)
-                first = s.count("\n", 0, head_start + len(head) - len(head.lstrip()))
+                first = s.count("\n", 0, head_start + signature_offset(head))
                 last = s.count("\n", 0, end)
                 found.append((function_name(flat), first + 1, last - first + 1))
                 i = end + 1
@@ -172,6 +172,20 @@ def cpp_functions(text):
                 continue
         i += 1
     return found
+
+
+LABEL = re.compile(r"^\s*(?:(?:public|protected|private)(?:\s+(?:slots|Q_SLOTS))?|signals|Q_SIGNALS)\s*:\s*$|^\s*[A-Z][A-Z0-9_]*\s*$|^\s*$")
+
+
+def signature_offset(head):
+    """Where the signature starts in a head: past blank lines, access
+    labels and lone macros such as Q_OBJECT that precede it."""
+    offset = 0
+    for line in head.split("\n")[:-1]:
+        if not LABEL.match(line):
+            break
+        offset += len(line) + 1
+    return offset + len(head[offset:]) - len(head[offset:].lstrip())
 
 
 def is_function_head(flat):
