@@ -19,13 +19,28 @@ bool DayGrid::IsValidDay(int year, int month, int day)
         && day <= DaysInMonth(year, month);
 }
 
-DayGrid::DayGrid() : slots_(new TTerminDay[static_cast<size_t>(Years) * 12 * 31]) {}
+int DayGrid::DayNumber(int year, int month, int day)
+{
+    // Leap years before `year` since 2000 (2000 itself is one).
+    const int before = year - FirstYear;
+    const int leaps = before == 0 ? 0 : (before - 1) / 4 + 1 - (before - 1) / 100 + (before - 1) / 400;
+    int n = before * 365 + leaps;
+    for (int m = 1; m < month; ++m)
+        n += DaysInMonth(year, m);
+    return n + day - 1;
+}
+
+DayGrid::DayGrid() : slots_(new TTerminDay[Slots]), filled_(new uint64_t[FillWords]())
+{
+    for (size_t i = 0; i < Slots; ++i)
+        slots_[i].records.WatchFill(&filled_[i / 64], static_cast<unsigned>(i % 64));
+}
 
 void DayGrid::delall()
 {
     NoteChange();
     // Records first: their texts may point into the kept storage.
-    ForEachDay([](int, int, int, TTerminDay &slot) { slot.records.Clear(); });
+    ForEachFilledDay([](int, int, int, TTerminDay &slot) { slot.records.Clear(); });
     textStorage_.clear();
 }
 
@@ -47,7 +62,7 @@ void DayGrid::Adopt(DayGrid &other)
 size_t DayGrid::RecordCount() const
 {
     size_t n = 0;
-    ForEachDay([&n](int, int, int, const TTerminDay &slot) { n += slot.records.Count(); });
+    ForEachFilledDay([&n](int, int, int, const TTerminDay &slot) { n += slot.records.Count(); });
     return n;
 }
 

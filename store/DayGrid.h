@@ -32,6 +32,9 @@ public:
     static bool IsLeapYear(int year);
     static int DaysInMonth(int year, int month);
     static bool IsValidDay(int year, int month, int day);
+    // The day's place in calendar order: 0 for 1 January 2000, UsedDays - 1
+    // for 31 December 2100. Callers pass valid days only.
+    static int DayNumber(int year, int month, int day);
 
     DayGrid(); // allocates every slot with an empty record array
     DayGrid(const DayGrid &) = delete;
@@ -90,6 +93,21 @@ public:
             }
     }
 
+    // Visits only the slots that hold records, in calendar order. Most days
+    // are empty, so this costs what the records cost, not what the calendar
+    // does. The visit may empty the slot, not fill another.
+    template <typename F>
+    void ForEachFilledDay(F &&f)
+    {
+        forEachFilledIndex([&](size_t i) { f(yearOf(i), monthOf(i), dayOf(i), slots_[i]); });
+    }
+    template <typename F>
+    void ForEachFilledDay(F &&f) const
+    {
+        forEachFilledIndex(
+            [&](size_t i) { f(yearOf(i), monthOf(i), dayOf(i), static_cast<const TTerminDay &>(slots_[i])); });
+    }
+
     // Releases every record; each slot keeps an empty, usable array.
     void delall();
 
@@ -104,13 +122,30 @@ public:
     size_t RecordCount(int year, int month = 0) const; // month 0: whole year
 
 private:
+    static constexpr size_t Slots = static_cast<size_t>(Years) * 12 * 31;
+    static constexpr size_t FillWords = (Slots + 63) / 64;
+
     static size_t index(int year, int month, int day)
     {
         return (static_cast<size_t>(year - FirstYear) * 12 + static_cast<size_t>(month - 1)) * 31
             + static_cast<size_t>(day - 1);
     }
+    static int yearOf(size_t i) { return FirstYear + static_cast<int>(i / (12 * 31)); }
+    static int monthOf(size_t i) { return static_cast<int>(i / 31 % 12) + 1; }
+    static int dayOf(size_t i) { return static_cast<int>(i % 31) + 1; }
+
+    template <typename F>
+    void forEachFilledIndex(F &&f) const
+    {
+        for (size_t w = 0; w < FillWords; ++w)
+            // A copy of the word: the visit may clear bits of it.
+            for (uint64_t bits = filled_[w]; bits != 0; bits &= bits - 1)
+                f(w * 64 + static_cast<size_t>(__builtin_ctzll(bits)));
+    }
 
     std::unique_ptr<TTerminDay[]> slots_;
+    // One bit a slot, set while it holds records (kept by the slots' arrays).
+    std::unique_ptr<uint64_t[]> filled_;
     std::vector<std::unique_ptr<char[]>> textStorage_;
     uint64_t changes_ = 0;
 };

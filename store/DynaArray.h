@@ -8,6 +8,10 @@
 // The elements live contiguously in a std::vector that is kept exactly as
 // large as the number of elements, and is released when the last element
 // goes. Elements are value-initialised on Add, so plain fields start at zero.
+//
+// An owner of many arrays can also have one bit of its own kept equal to
+// "this array holds elements" (WatchFill), so it can pass over the empty
+// ones without looking at each.
 
 #include <cstddef>
 #include <cstdint>
@@ -20,6 +24,14 @@ public:
     explicit TDynaArray(T **cursorTarget = nullptr) : target_(cursorTarget) {}
     TDynaArray(const TDynaArray &) = delete;
     TDynaArray &operator=(const TDynaArray &) = delete;
+
+    // Keeps `bit` of `*word` set exactly while the array holds elements.
+    void WatchFill(uint64_t *word, unsigned bit)
+    {
+        fillWord_ = word;
+        fillBit_ = uint64_t(1) << bit;
+        noteFill();
+    }
 
     uint32_t Count() const { return static_cast<uint32_t>(data_.size()); }
     int CurrentIndex() const { return currentIndex_; }
@@ -42,6 +54,7 @@ public:
     {
         data_.reserve(data_.size() + 1); // grow by exactly one element
         data_.emplace_back();
+        noteFill();
         currentIndex_ = static_cast<int>(data_.size()) - 1;
         setCurrent(&data_.back());
         return current_;
@@ -101,6 +114,7 @@ public:
     void Clear()
     {
         std::vector<T>().swap(data_);
+        noteFill();
         currentIndex_ = -1;
         setCurrent(nullptr);
     }
@@ -110,6 +124,8 @@ public:
     void SwapElements(TDynaArray &other)
     {
         data_.swap(other.data_);
+        noteFill();
+        other.noteFill();
         currentIndex_ = other.currentIndex_ = -1;
         setCurrent(nullptr);
         other.setCurrent(nullptr);
@@ -127,6 +143,7 @@ private:
             std::vector<T>().swap(data_);
         else
             data_.shrink_to_fit();
+        noteFill();
         currentIndex_ = -1;
         setCurrent(nullptr);
     }
@@ -138,7 +155,19 @@ private:
             *target_ = p;
     }
 
+    void noteFill()
+    {
+        if (!fillWord_)
+            return;
+        if (data_.empty())
+            *fillWord_ &= ~fillBit_;
+        else
+            *fillWord_ |= fillBit_;
+    }
+
     T **target_;
+    uint64_t *fillWord_ = nullptr;
+    uint64_t fillBit_ = 0;
     T *current_ = nullptr;
     std::vector<T> data_;
     int currentIndex_ = -1;

@@ -241,9 +241,29 @@ Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &s
     }, QString());
 }
 
-Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings)
+namespace {
+
+class DiskSource : public TerminSource {
+public:
+    FileBytes Read(const QString &path) override { return ReadWholeFile(path); }
+    QString PreviousPath(const QString &path) override
+    {
+        return ResolveFileTarget(path).path + QStringLiteral(".previous");
+    }
+    QString KeepCopy(const QString &path, const char *data, size_t size, QString &error) override
+    {
+        return keepCopy(path, data, size, error);
+    }
+};
+
+} // namespace
+
+Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, TerminSource *source)
 {
-    FileBytes bytes = ReadWholeFile(path);
+    DiskSource disk;
+    if (!source)
+        source = &disk;
+    FileBytes bytes = source->Read(path);
     if (!bytes.error.isEmpty()) {
         // Gone since it was seen: the plain report, there is nothing to protect.
         if (!bytes.unread)
@@ -264,7 +284,7 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings)
 
     Outcome o = failure(error);
     QString copyError;
-    o.keptCopy = keepCopy(path, bytes.data.get(), bytes.size, copyError);
+    o.keptCopy = source->KeepCopy(path, bytes.data.get(), bytes.size, copyError);
     if (o.keptCopy.isEmpty()) {
         o.unread = true;
         o.message = error + QStringLiteral(". The file could not be read, and a copy of it could not be kept (%1).")
@@ -276,8 +296,8 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings)
 
     // A save that rewrote a file with several names in place and was cut
     // short left the complete file from before it.
-    const QString previous = ResolveFileTarget(path).path + QStringLiteral(".previous");
-    FileBytes before = ReadWholeFile(previous);
+    const QString previous = source->PreviousPath(path);
+    FileBytes before = source->Read(previous);
     if (before.error.isEmpty() && TerminFormat::Validate(before.data.get(), before.size).isEmpty()) {
         load(before, grid, settings);
         o.message += QStringLiteral(" The appointments from before the last, unfinished save were loaded from \"%1\".")

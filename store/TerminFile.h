@@ -7,6 +7,7 @@
 // disk; reading never changes the grid unless the whole file parsed.
 
 #include "store/DayGrid.h"
+#include "store/FileTarget.h"
 #include "store/Settings.h"
 
 #include <QByteArray>
@@ -60,11 +61,30 @@ TerminFile::Outcome SaveTermins(const QString &path, const DayGrid &grid, const 
 // As above, for bytes already serialised.
 TerminFile::Outcome WriteTerminBytes(const QString &path, const QByteArray &bytes, SaveIo *io = nullptr);
 
+// Where a read finds a data file's bytes and keeps a copy of bytes it could
+// not load. The real one is the file system; the reader's fuzzer gives it
+// images from memory, so that millions of them go through the very read
+// the program makes.
+class TerminSource {
+public:
+    virtual ~TerminSource() = default;
+    // The whole file at `path` (see ReadWholeFile).
+    virtual FileBytes Read(const QString &path) = 0;
+    // Where a save that rewrote the file at `path` in place keeps the file
+    // from before it.
+    virtual QString PreviousPath(const QString &path) = 0;
+    // Keeps `size` bytes as a copy of the file at `path` that no save will
+    // touch. Returns where, or an empty string with `error` set.
+    virtual QString KeepCopy(const QString &path, const char *data, size_t size, QString &error) = 0;
+};
+
 // Reads `path` into grid and settings. On any failure both stay as they
 // were; an unreadable file is copied aside first so no later save can
 // destroy it, and when even that fails the outcome is `unread`. A FIFO,
 // device or folder at `path` is refused at once, never waited on.
-TerminFile::Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings);
+// `source` defaults to the file system.
+TerminFile::Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings,
+                                TerminSource *source = nullptr);
 
 // For a file that OpenTermins found `unread`: looks again. When it can be
 // read now, its appointments are loaded and those of `grid` (what this run

@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace TerminFormat {
@@ -43,6 +44,19 @@ public:
         p_ += 8;
     }
     void u8(unsigned char v) { *p_++ = static_cast<char>(v); }
+    // The counts of `days` days without records.
+    bool zeroCounts(size_t days)
+    {
+        for (size_t bytes = 4 * days; bytes > 0;) {
+            if (!room(4))
+                return false;
+            const size_t n = std::min(bytes, static_cast<size_t>(buffer_.get() + ChunkBytes - p_) / 4 * 4);
+            std::memset(p_, 0, n);
+            p_ += n;
+            bytes -= n;
+        }
+        return true;
+    }
     bool text(const TText &t)
     {
         if (!room(4))
@@ -70,6 +84,9 @@ class Reader {
 public:
     Reader(char *p, size_t n) : p_(p), end_(p + n) {}
     size_t left() const { return static_cast<size_t>(end_ - p_); }
+    const char *position() const { return p_; }
+    // Passes `n` bytes already known to be zero counts.
+    void skip(size_t n) { advance(n); }
     bool i32(qint32 &v)
     {
         if (left() < 4)
@@ -121,60 +138,96 @@ private:
     char *pendingNul_ = nullptr;
 };
 
+// How many of the next `most` 32-bit words at `p` are zero. Most days hold
+// no appointment, so a file is mostly runs of zero counts; comparing them a
+// block at a time keeps an almost empty calendar from costing as much as a
+// full one.
+size_t zeroWords(const char *p, size_t most)
+{
+    static const char zeros[4096] = {};
+    size_t n = 0;
+    for (const size_t block : {size_t(1024), size_t(64), size_t(4), size_t(1)})
+        while (most - n >= block && std::memcmp(p + 4 * n, zeros, 4 * block) == 0)
+            n += block;
+    return n;
+}
+
+// Moves a date of the grid `days` days on (days < DayGrid::UsedDays).
+void moveDate(int &y, int &m, int &d, size_t days)
+{
+    d += static_cast<int>(days);
+    while (true) {
+        const int inMonth = DayGrid::DaysInMonth(y, m);
+        if (d <= inMonth)
+            return;
+        d -= inMonth;
+        if (++m > 12) {
+            m = 1;
+            ++y;
+        }
+    }
+}
+
 // The one walk over the layout, for checking and for loading.
 template <bool Loading>
 QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
 {
     Reader<Loading> r(data, size);
     const QString beyondEnd = QString::fromLatin1(TerminFile::ReadBeyondEndText);
-    for (int y = DayGrid::FirstYear; y <= DayGrid::LastYear; ++y)
-        for (int m = 1; m <= 12; ++m)
-            for (int d = 1, days = DayGrid::DaysInMonth(y, m); d <= days; ++d) {
-                qint32 count;
-                if (!r.i32(count))
+    // Only a day that holds records needs its date.
+    int y = DayGrid::FirstYear, m = 1, d = 1;
+    size_t dateOf = 0; // the day number y-m-d stands for
+    for (size_t day = 0; day < size_t(DayGrid::UsedDays); ++day) {
+        const size_t empty = zeroWords(r.position(), std::min(size_t(DayGrid::UsedDays) - day, r.left() / 4));
+        r.skip(4 * empty);
+        day += empty;
+        if (day == size_t(DayGrid::UsedDays))
+            break;
+        qint32 count;
+        if (!r.i32(count))
+            return beyondEnd;
+        if (count < 0)
+            return QStringLiteral("Invalid appointment count %1").arg(count);
+        // Every record takes at least its fixed fields and two
+        // lengths: a count that cannot fit is known bad before any
+        // memory is set aside for it.
+        if (static_cast<size_t>(count) > r.left() / RecordMinBytes)
+            return beyondEnd;
+        TDynaArray<TTermin> *records = nullptr;
+        if (Loading) {
+            moveDate(y, m, d, day - dateOf);
+            dateOf = day;
+            records = &grid->Slot(y, m, d).records;
+            records->Reserve(static_cast<size_t>(count));
+        }
+        for (qint32 i = 0; i < count; ++i) {
+            if (r.left() < RecordMinBytes)
+                return beyondEnd;
+            const double time = r.f64(), last = r.f64(), first = r.f64(), repeat = r.f64();
+            const bool done = r.u8() != 0;
+            TText texts[2];
+            for (TText &t : texts) {
+                qint32 len;
+                if (!r.i32(len))
                     return beyondEnd;
-                if (count < 0)
-                    return QStringLiteral("Invalid appointment count %1").arg(count);
-                if (count == 0)
-                    continue;
-                // Every record takes at least its fixed fields and two
-                // lengths: a count that cannot fit is known bad before any
-                // memory is set aside for it.
-                if (static_cast<size_t>(count) > r.left() / RecordMinBytes)
+                if (len < 0)
+                    return QStringLiteral("Invalid text length %1").arg(len);
+                if (static_cast<size_t>(len) > r.left())
                     return beyondEnd;
-                TDynaArray<TTermin> *records = nullptr;
-                if (Loading) {
-                    records = &grid->Slot(y, m, d).records;
-                    records->Reserve(static_cast<size_t>(count));
-                }
-                for (qint32 i = 0; i < count; ++i) {
-                    if (r.left() < RecordMinBytes)
-                        return beyondEnd;
-                    const double time = r.f64(), last = r.f64(), first = r.f64(), repeat = r.f64();
-                    const bool done = r.u8() != 0;
-                    TText texts[2];
-                    for (TText &t : texts) {
-                        qint32 len;
-                        if (!r.i32(len))
-                            return beyondEnd;
-                        if (len < 0)
-                            return QStringLiteral("Invalid text length %1").arg(len);
-                        if (static_cast<size_t>(len) > r.left())
-                            return beyondEnd;
-                        t = r.text(static_cast<size_t>(len));
-                    }
-                    if (Loading) {
-                        TTermin &rec = *records->Add();
-                        rec.Time = time;
-                        rec.LastReminded = last;
-                        rec.FirstRemind = first;
-                        rec.RepeatInterval = repeat;
-                        rec.Done = done;
-                        rec.Name = std::move(texts[0]);
-                        rec.Description = std::move(texts[1]);
-                    }
-                }
+                t = r.text(static_cast<size_t>(len));
             }
+            if (Loading) {
+                TTermin &rec = *records->Add();
+                rec.Time = time;
+                rec.LastReminded = last;
+                rec.FirstRemind = first;
+                rec.RepeatInterval = repeat;
+                rec.Done = done;
+                rec.Name = std::move(texts[0]);
+                rec.Description = std::move(texts[1]);
+            }
+        }
+    }
     qint32 minutes, seconds, minimized;
     if (!r.i32(minutes) || !r.i32(seconds) || !r.i32(minimized))
         return beyondEnd;
@@ -195,9 +248,12 @@ bool SerializeChunks(const DayGrid &grid, const TSettings &settings,
 {
     ChunkWriter w(write);
     bool ok = true;
-    grid.ForEachDay([&](int, int, int, const TTerminDay &slot) {
-        if (!ok || !(ok = w.room(4)))
+    int next = 0; // the first day whose count is not written yet
+    grid.ForEachFilledDay([&](int y, int m, int d, const TTerminDay &slot) {
+        const int day = DayGrid::DayNumber(y, m, d);
+        if (!ok || !(ok = w.zeroCounts(static_cast<size_t>(day - next)) && w.room(4)))
             return;
+        next = day + 1;
         const uint32_t n = slot.records.Count();
         w.i32(static_cast<qint32>(n));
         const TTermin *r = slot.records.Data();
@@ -212,7 +268,7 @@ bool SerializeChunks(const DayGrid &grid, const TSettings &settings,
             ok = w.text(r[i].Name) && w.text(r[i].Description);
         }
     });
-    if (!ok || !w.room(12))
+    if (!ok || !w.zeroCounts(static_cast<size_t>(DayGrid::UsedDays - next)) || !w.room(12))
         return false;
     w.i32(settings.checkMinutes);
     w.i32(settings.checkSeconds);

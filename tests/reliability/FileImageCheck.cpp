@@ -7,6 +7,7 @@
 #include <QFile>
 
 #include <atomic>
+#include <cstring>
 
 namespace reliability {
 
@@ -37,6 +38,48 @@ std::string describe(const char *what, const QString &detail = QString())
     return s;
 }
 
+// One file image held in memory, handed out as the file system would: each
+// read gets a copy of its own, a kept copy is a separate copy too.
+class MemorySource : public TerminSource {
+public:
+    MemorySource(const QString &path, const char *data, size_t size) : path_(path), data_(data), size_(size) {}
+
+    FileBytes Read(const QString &path) override
+    {
+        FileBytes f;
+        if (path != path_) {
+            f.error = QStringLiteral("No such file or directory");
+            return f;
+        }
+        f.data.reset(new char[size_ + 1]);
+        std::memcpy(f.data.get(), data_, size_);
+        f.data[size_] = '\0';
+        f.size = size_;
+        return f;
+    }
+    QString PreviousPath(const QString &path) override { return path + QStringLiteral(".previous"); }
+    QString KeepCopy(const QString &path, const char *data, size_t size, QString &) override
+    {
+        keptPath_ = path + QStringLiteral(".bad");
+        kept_ = QByteArray(data, static_cast<qsizetype>(size));
+        return keptPath_;
+    }
+
+    QByteArray Stored(const QString &path) const
+    {
+        if (path == path_)
+            return QByteArray::fromRawData(data_, static_cast<qsizetype>(size_));
+        return path == keptPath_ ? kept_ : QByteArray();
+    }
+
+private:
+    QString path_;
+    const char *data_;
+    size_t size_;
+    QString keptPath_;
+    QByteArray kept_;
+};
+
 } // namespace
 
 void NoteAllocation(size_t size)
@@ -54,78 +97,123 @@ bool AllocationsWatched()
     return everNoted.load();
 }
 
-std::string CheckFileImage(const uint8_t *data, size_t size, const QString &scratchDir)
+FileImageChecker::FileImageChecker()
 {
-    const char *bytes = reinterpret_cast<const char *>(data);
+    fillBefore(grid_);
+    gridBefore_ = TerminFile::Serialize(grid_, settingsBefore);
+}
 
+std::string FileImageChecker::checkParse(const char *bytes, size_t size)
+{
     // 1. The parser alone, watching every allocation it makes.
-    DayGrid parsed;
+    parsed_.delall();
     TSettings parsedSettings = settingsBefore;
     largest = 0;
     watching = true;
-    const QString error = TerminFile::Parse(bytes, size, parsed, parsedSettings);
+    parseError_ = TerminFile::Parse(bytes, size, parsed_, parsedSettings);
     watching = false;
     if (largest > AllocationFactor * size + AllocationSlack)
         return describe("allocation out of proportion to the input",
                         QStringLiteral("%1 bytes for a %2-byte input").arg(largest.load()).arg(size));
 
-    QByteArray reserialized;
-    if (error.isEmpty()) {
-        // A complete load: what it writes back reads back to itself, and is
-        // never longer than what was read (texts only lose what follows a
-        // NUL, Done bytes become 0 or 1).
-        reserialized = TerminFile::Serialize(parsed, parsedSettings);
-        if (static_cast<size_t>(reserialized.size()) > size)
-            return describe("a loaded store writes back longer than its file");
-        DayGrid again;
-        TSettings againSettings;
-        const QString againError =
-            TerminFile::Parse(reserialized.constData(), static_cast<size_t>(reserialized.size()), again, againSettings);
-        if (!againError.isEmpty())
-            return describe("a loaded store does not read back", againError);
-        if (TerminFile::Serialize(again, againSettings) != reserialized)
-            return describe("a loaded store reads back differently");
-        if (parsedSettings != parsedSettings.clamped())
-            return describe("settings out of range after a load");
-    }
+    reserialized_.clear();
+    if (!parseError_.isEmpty())
+        return std::string();
+    // A complete load: what it writes back reads back to itself, and is
+    // never longer than what was read (texts only lose what follows a NUL,
+    // Done bytes become 0 or 1).
+    reserialized_ = TerminFile::Serialize(parsed_, parsedSettings);
+    if (static_cast<size_t>(reserialized_.size()) > size)
+        return describe("a loaded store writes back longer than its file");
+    again_.delall();
+    TSettings againSettings;
+    const QString againError = TerminFile::Parse(reserialized_.constData(),
+                                                 static_cast<size_t>(reserialized_.size()), again_, againSettings);
+    if (!againError.isEmpty())
+        return describe("a loaded store does not read back", againError);
+    if (TerminFile::Serialize(again_, againSettings) != reserialized_)
+        return describe("a loaded store reads back differently");
+    if (parsedSettings != parsedSettings.clamped())
+        return describe("settings out of range after a load");
+    return std::string();
+}
 
-    // 2. The whole read from disk into a grid that already holds a store.
-    const QString path = QDir(scratchDir).filePath(QString::fromLatin1(TerminFile::FileName));
-    const QByteArray image(bytes, static_cast<qsizetype>(size));
-    if (!WriteFile(path, image))
-        return describe("scratch file could not be written", path);
-    DayGrid grid;
-    fillBefore(grid);
+// 2. The whole read into a grid that already holds a store.
+std::string FileImageChecker::checkOpen(const QString &path, TerminSource *source, const char *bytes, size_t size,
+                                        const std::function<QByteArray(const QString &)> &stored)
+{
+    grid_.delall();
+    fillBefore(grid_);
     TSettings settings = settingsBefore;
-    static const QByteArray gridBefore = TerminFile::Serialize(grid, settings);
-    const TerminFile::Outcome o = OpenTermins(path, grid, settings);
+    const TerminFile::Outcome o = OpenTermins(path, grid_, settings, source);
 
-    std::string broken;
-    if (ReadFile(path) != image)
-        broken = describe("the file was changed by reading it");
-    else if (o.ok != error.isEmpty())
-        broken = describe("OpenTermins and Parse disagree", o.message + QStringLiteral(" / ") + error);
-    else if (o.ok) {
-        if (TerminFile::Serialize(grid, settings) != reserialized)
-            broken = describe("OpenTermins loaded something else than Parse");
-        else if (!o.keptCopy.isEmpty())
-            broken = describe("a good file was copied aside");
-    } else {
-        if (o.message.isEmpty())
-            broken = describe("a failed read reported nothing");
-        else if (TerminFile::Serialize(grid, settings) != gridBefore)
-            broken = describe("a failed read changed the grid or the settings", o.message);
-        else if (o.keptCopy.isEmpty() || ReadFile(o.keptCopy) != image)
-            broken = describe("a failed read did not keep the file's bytes aside", o.message);
-        else if (!o.message.contains(o.keptCopy))
-            broken = describe("the report does not say where the bytes were kept", o.message);
+    const QByteArray image = QByteArray::fromRawData(bytes, static_cast<qsizetype>(size));
+    if (stored(path) != image)
+        return describe("the file was changed by reading it");
+    if (o.ok != parseError_.isEmpty())
+        return describe("OpenTermins and Parse disagree", o.message + QStringLiteral(" / ") + parseError_);
+    if (o.ok) {
+        if (TerminFile::Serialize(grid_, settings) != reserialized_)
+            return describe("OpenTermins loaded something else than Parse");
+        if (!o.keptCopy.isEmpty())
+            return describe("a good file was copied aside");
+        return std::string();
     }
+    if (o.message.isEmpty())
+        return describe("a failed read reported nothing");
+    if (TerminFile::Serialize(grid_, settings) != gridBefore_)
+        return describe("a failed read changed the grid or the settings", o.message);
+    if (o.keptCopy.isEmpty() || stored(o.keptCopy) != image)
+        return describe("a failed read did not keep the file's bytes aside", o.message);
+    if (!o.message.contains(o.keptCopy))
+        return describe("the report does not say where the bytes were kept", o.message);
+    return std::string();
+}
+
+std::string FileImageChecker::checkMemoryRead(const char *bytes, size_t size)
+{
+    const QString path = QStringLiteral("/memory/") + QString::fromLatin1(TerminFile::FileName);
+    MemorySource source(path, bytes, size);
+    return checkOpen(path, &source, bytes, size, [&source](const QString &p) { return source.Stored(p); });
+}
+
+std::string FileImageChecker::checkDiskRead(const char *bytes, size_t size, const QString &scratchDir)
+{
+    const QString path = QDir(scratchDir).filePath(QString::fromLatin1(TerminFile::FileName));
+    std::string broken;
+    if (!WriteFile(path, QByteArray(bytes, static_cast<qsizetype>(size))))
+        broken = describe("scratch file could not be written", path);
+    else
+        broken = checkOpen(path, nullptr, bytes, size, [](const QString &p) { return ReadFile(p); });
 
     // Leave the directory empty for the next input.
     QDir dir(scratchDir);
     for (const QString &name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
         dir.remove(name);
     return broken;
+}
+
+std::string FileImageChecker::Check(const uint8_t *data, size_t size)
+{
+    const char *bytes = reinterpret_cast<const char *>(data);
+    std::string broken = checkParse(bytes, size);
+    if (broken.empty())
+        broken = checkMemoryRead(bytes, size);
+    return broken;
+}
+
+std::string FileImageChecker::CheckWithDisk(const uint8_t *data, size_t size, const QString &scratchDir)
+{
+    std::string broken = Check(data, size);
+    if (broken.empty())
+        broken = checkDiskRead(reinterpret_cast<const char *>(data), size, scratchDir);
+    return broken;
+}
+
+std::string CheckFileImage(const uint8_t *data, size_t size, const QString &scratchDir)
+{
+    static FileImageChecker checker;
+    return checker.CheckWithDisk(data, size, scratchDir);
 }
 
 } // namespace reliability
