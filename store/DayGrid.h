@@ -6,8 +6,10 @@
 #include "store/DynaArray.h"
 #include "store/Termin.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -137,10 +139,18 @@ private:
     template <typename F>
     void forEachFilledIndex(F &&f) const
     {
-        for (size_t w = 0; w < FillWords; ++w)
-            // A copy of the word: the visit may clear bits of it.
-            for (uint64_t bits = filled_[w]; bits != 0; bits &= bits - 1)
-                f(w * 64 + static_cast<size_t>(__builtin_ctzll(bits)));
+        // Years without records pass a block of words at a time.
+        constexpr size_t Block = 64;
+        static constexpr uint64_t none[Block] = {};
+        for (size_t b = 0; b < FillWords; b += Block) {
+            const size_t end = std::min(b + Block, FillWords);
+            if (std::memcmp(&filled_[b], none, (end - b) * sizeof(uint64_t)) == 0)
+                continue;
+            for (size_t w = b; w < end; ++w)
+                // A copy of the word: the visit may clear bits of it.
+                for (uint64_t bits = filled_[w]; bits != 0; bits &= bits - 1)
+                    f(w * 64 + static_cast<size_t>(__builtin_ctzll(bits)));
+        }
     }
 
     std::unique_ptr<TTerminDay[]> slots_;

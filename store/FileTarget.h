@@ -25,9 +25,14 @@ FileTarget ResolveFileTarget(const QString &path);
 // A whole file's bytes with a NUL after them.
 struct FileBytes {
     std::unique_ptr<char[]> data;
+    // Instead of `data`: bytes lent by whoever holds them in memory, which
+    // outlive the read. A load that keeps them takes a copy.
+    const char *lent = nullptr;
     size_t size = 0;
     QString error;       // empty on success: why the file could not be read
     bool unread = false; // the file may hold bytes that were not read
+
+    const char *bytes() const { return data ? data.get() : lent; }
 };
 
 // Reads a plain file whole. Something else at `path` (a FIFO, a device, a

@@ -220,6 +220,11 @@ QString unreadNote()
 // Loads validated bytes into the grid, which hands its old records over.
 void load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
 {
+    if (!bytes.data) {
+        bytes.data.reset(new char[bytes.size + 1]);
+        std::memcpy(bytes.data.get(), bytes.lent, bytes.size);
+        bytes.data[bytes.size] = '\0';
+    }
     grid.delall();
     TerminFormat::Load(bytes.data.get(), bytes.size, grid, settings);
     grid.KeepTextStorage(std::move(bytes.data));
@@ -275,7 +280,7 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
         return o;
     }
 
-    const QString error = TerminFormat::Validate(bytes.data.get(), bytes.size);
+    const QString error = TerminFormat::Validate(bytes.bytes(), bytes.size);
     if (error.isEmpty()) {
         // Sound all through: nothing below can fail half-way.
         load(bytes, grid, settings);
@@ -284,7 +289,7 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
 
     Outcome o = failure(error);
     QString copyError;
-    o.keptCopy = source->KeepCopy(path, bytes.data.get(), bytes.size, copyError);
+    o.keptCopy = source->KeepCopy(path, bytes.bytes(), bytes.size, copyError);
     if (o.keptCopy.isEmpty()) {
         o.unread = true;
         o.message = error + QStringLiteral(". The file could not be read, and a copy of it could not be kept (%1).")
@@ -298,7 +303,7 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
     // short left the complete file from before it.
     const QString previous = source->PreviousPath(path);
     FileBytes before = source->Read(previous);
-    if (before.error.isEmpty() && TerminFormat::Validate(before.data.get(), before.size).isEmpty()) {
+    if (before.error.isEmpty() && TerminFormat::Validate(before.bytes(), before.size).isEmpty()) {
         load(before, grid, settings);
         o.message += QStringLiteral(" The appointments from before the last, unfinished save were loaded from \"%1\".")
                          .arg(previous);

@@ -52,6 +52,7 @@ public:
     std::string CheckWithDisk(const uint8_t *data, size_t size, const QString &scratchDir);
 
 private:
+    void release();
     std::string checkParse(const char *bytes, size_t size);
     std::string checkMemoryRead(const char *bytes, size_t size);
     std::string checkDiskRead(const char *bytes, size_t size, const QString &scratchDir);
@@ -64,6 +65,7 @@ private:
     QByteArray gridBefore_;    // grid_ and its settings before each read
     QString parseError_;       // of the current image
     QByteArray reserialized_;  // its complete load written back
+    QByteArray kept_;          // what a read from memory kept aside
 };
 
 // One image through every check, the read from disk included, by one

@@ -135,6 +135,63 @@ private slots:
         QCOMPARE(slot.current, nullptr);
     }
 
+    // The days ForEachFilledDay visits are exactly those holding records,
+    // in calendar order, after every way a day fills or empties: adding,
+    // removing one or several, delall, adopting another grid's records,
+    // and the loader's direct appends.
+    void filledDaysFollowEveryChange()
+    {
+        DayGrid grid, other;
+        auto check = [](DayGrid &g, const char *after) {
+            QList<QDate> expected, visited;
+            g.ForEachDay([&](int y, int m, int d, TTerminDay &slot) {
+                if (slot.records.Count() != 0)
+                    expected.append(QDate(y, m, d));
+            });
+            g.ForEachFilledDay([&](int y, int m, int d, TTerminDay &) { visited.append(QDate(y, m, d)); });
+            QVERIFY2(visited == expected, after);
+            size_t records = 0;
+            g.ForEachDay([&](int, int, int, TTerminDay &slot) { records += slot.records.Count(); });
+            QCOMPARE(g.RecordCount(), records);
+        };
+        for (const QDate &d : {QDate(2000, 1, 1), QDate(2000, 2, 29), QDate(2063, 7, 4), QDate(2100, 12, 31)}) {
+            grid.AddRecord(grid.Slot(d.year(), d.month(), d.day()));
+            grid.AddRecord(grid.Slot(d.year(), d.month(), d.day()));
+        }
+        check(grid, "adding");
+        TTerminDay &leap = grid.Slot(2000, 2, 29);
+        grid.RemoveRecord(leap, 0);
+        check(grid, "removing one of two");
+        grid.RemoveRecord(leap, 0);
+        check(grid, "removing the last");
+        grid.RemoveRecord(leap, 0);
+        check(grid, "removing from an empty day");
+        grid.RemoveRecordsIf(grid.Slot(2063, 7, 4), [](size_t i) { return i == 1; });
+        check(grid, "removing some");
+        grid.RemoveRecordsIf(grid.Slot(2063, 7, 4), [](size_t) { return true; });
+        check(grid, "removing all");
+        other.Slot(2050, 6, 15).records.Add();
+        grid.Adopt(other);
+        check(grid, "adopting");
+        check(other, "being adopted");
+        grid.delall();
+        check(grid, "delall");
+        QCOMPARE(grid.RecordCount(), size_t(0));
+        grid.AddRecord(grid.Slot(2100, 12, 31));
+        check(grid, "adding after delall");
+    }
+
+    void dayNumbersCountDaysInCalendarOrder()
+    {
+        DayGrid grid;
+        int expected = 0;
+        bool inOrder = true;
+        grid.ForEachDay([&](int y, int m, int d, TTerminDay &) { inOrder = inOrder && DayGrid::DayNumber(y, m, d) == expected++; });
+        QVERIFY(inOrder);
+        QCOMPARE(DayGrid::DayNumber(2100, 12, 31), DayGrid::UsedDays - 1);
+        QCOMPARE(DayGrid::DayNumber(2001, 1, 1), 366);
+    }
+
     void dateTimeValues()
     {
         using namespace DateTimeValue;

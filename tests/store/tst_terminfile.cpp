@@ -1,5 +1,6 @@
 #include "store/SaveIo.h"
 #include "store/TerminFile.h"
+#include "store/TerminFormat.h"
 
 #include <QtTest>
 #include <QTemporaryDir>
@@ -110,6 +111,38 @@ private slots:
         rec += QByteArray("\1\2\0\0\0ab\0\0\0\0", 12);
         QCOMPARE(bytes.mid(8, rec.size()), rec);
         QCOMPARE(bytes.right(12), QByteArray("\5\0\0\0\7\0\0\0\1\0\0\0", 12));
+    }
+
+    // Runs of empty days are written and read a block at a time; every
+    // count must still land at its day's place: the first and last day, a
+    // leap day, neighbours, days after long gaps, around a text longer than
+    // one write chunk, and a day with many records.
+    void sparseDaysLandAtTheirPlaces()
+    {
+        DayGrid grid;
+        const QList<QDate> days{QDate(2000, 1, 1), QDate(2000, 1, 2), QDate(2000, 2, 29), QDate(2011, 3, 1),
+                                QDate(2011, 3, 2), QDate(2099, 12, 31), QDate(2100, 2, 28), QDate(2100, 12, 31)};
+        for (int i = 0; i < days.size(); ++i) {
+            const QDate &d = days[i];
+            for (int k = 0; k <= (i == 4 ? 40 : i % 2); ++k) {
+                TTermin *t = grid.AddRecord(grid.Slot(d.year(), d.month(), d.day()));
+                t->Name = std::string(i == 3 ? 3 * TerminFormat::ChunkBytes + 5 : size_t(i), 'x');
+            }
+        }
+        const QByteArray bytes = TerminFile::Serialize(grid, TSettings());
+        qsizetype recordBytes = 0;
+        for (const QDate &d : days) {
+            const TTerminDay &slot = grid.Slot(d.year(), d.month(), d.day());
+            const qsizetype at = 4 * DayGrid::DayNumber(d.year(), d.month(), d.day()) + recordBytes;
+            QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + at), qint32(slot.records.Count()));
+            for (uint32_t k = 0; k < slot.records.Count(); ++k)
+                recordBytes += 8 * 4 + 1 + 4 + qsizetype(slot.records.At(k).Name.size()) + 4;
+        }
+        QCOMPARE(bytes.size(), 147572 + recordBytes);
+        DayGrid back;
+        TSettings settings;
+        QCOMPARE(TerminFile::Parse(bytes.constData(), size_t(bytes.size()), back, settings), QString());
+        compareGrids(grid, back);
     }
 
     void roundTrip()
