@@ -3,7 +3,7 @@
 #   tools/fuzz.sh [seconds]      (default 60)
 # Builds build-fuzz with clang (libFuzzer, ASan, UBSan) holding only the
 # store and the fuzz target, then runs it on the committed seed corpus and
-# on every input that ever broke it. New interesting inputs collect in
+# on every input that ever broke it, and prints how many inputs it tried. New interesting inputs collect in
 # build-fuzz/corpus; an input that breaks the reader lands in
 # build-fuzz/artifacts/ and must be copied into tests/reliability/crashes/,
 # where the normal test suite replays it from then on.
@@ -28,6 +28,9 @@ build-fuzz/fuzz_terminfile \
   build-fuzz/corpus tests/reliability/corpus tests/reliability/crashes >"$log" 2>&1 || status=$?
 
 grep -E '^#[0-9]+.*(DONE|pulse)|stat::number_of_executed_units|stat::average_exec_per_sec|stat::peak_rss_mb' "$log" | tail -4
+units=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+rate=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$log" | tail -1)
+echo "fuzz: ${units:-?} inputs in ${seconds} s (${rate:-?}/s)"
 if [ "$status" -ne 0 ]; then
   tail -40 "$log"
   echo "fuzz: the file reader broke; keep the input: cp build-fuzz/artifacts/* tests/reliability/crashes/" >&2

@@ -48,7 +48,7 @@ public:
     std::string Check(const uint8_t *data, size_t size);
 
     // The same, then the read from a real file in `scratchDir` (an
-    // existing, empty directory, left empty again).
+    // existing, empty directory, left empty again; none: no disk read).
     std::string CheckWithDisk(const uint8_t *data, size_t size, const QString &scratchDir);
 
 private:
@@ -62,8 +62,9 @@ private:
                           const std::function<QByteArray(const QString &)> &stored);
 
     DayGrid parsed_, again_, grid_;
-    QByteArray gridBefore_;    // grid_ and its settings before each read
+    DayGrid before_;           // what grid_ holds before each read
     QString parseError_;       // of the current image
+    TSettings parsedSettings_; // what it loaded
     QByteArray reserialized_;  // its complete load written back
     QByteArray kept_;          // what a read from memory kept aside
 };
