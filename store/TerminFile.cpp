@@ -34,9 +34,11 @@ QString Parse(const char *data, size_t size, DayGrid &grid, TSettings &settings)
         return error;
     std::unique_ptr<char[]> copy(new char[size + 1]);
     std::memcpy(copy.get(), data, size);
-    TerminFormat::Load(copy.get(), size, grid, settings);
+    const QString loadError = TerminFormat::Load(copy.get(), size, grid, settings);
     grid.KeepTextStorage(std::move(copy));
-    return QString();
+    if (!loadError.isEmpty())
+        grid.delall();
+    return loadError;
 }
 
 QString PathIn(const QString &dir)
@@ -218,7 +220,8 @@ QString unreadNote()
 }
 
 // Loads validated bytes into the grid, which hands its old records over.
-void load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
+// Returns what the load found wrong, which the check before it should have.
+QString load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
 {
     if (!bytes.data) {
         bytes.data.reset(new char[bytes.size + 1]);
@@ -226,8 +229,9 @@ void load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
         bytes.data[bytes.size] = '\0';
     }
     grid.delall();
-    TerminFormat::Load(bytes.data.get(), bytes.size, grid, settings);
+    const QString error = TerminFormat::Load(bytes.data.get(), bytes.size, grid, settings);
     grid.KeepTextStorage(std::move(bytes.data));
+    return error;
 }
 
 } // namespace
@@ -283,8 +287,8 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
     const QString error = TerminFormat::Validate(bytes.bytes(), bytes.size);
     if (error.isEmpty()) {
         // Sound all through: nothing below can fail half-way.
-        load(bytes, grid, settings);
-        return Outcome();
+        const QString loadError = load(bytes, grid, settings);
+        return loadError.isEmpty() ? Outcome() : failure(loadError);
     }
 
     Outcome o = failure(error);
@@ -303,8 +307,8 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
     // short left the complete file from before it.
     const QString previous = source->PreviousPath(path);
     FileBytes before = source->Read(previous);
-    if (before.error.isEmpty() && TerminFormat::Validate(before.bytes(), before.size).isEmpty()) {
-        load(before, grid, settings);
+    if (before.error.isEmpty() && TerminFormat::Validate(before.bytes(), before.size).isEmpty()
+        && load(before, grid, settings).isEmpty()) {
         o.message += QStringLiteral(" The appointments from before the last, unfinished save were loaded from \"%1\".")
                          .arg(previous);
     }

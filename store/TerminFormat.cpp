@@ -85,8 +85,14 @@ public:
     Reader(char *p, size_t n) : p_(p), end_(p + n) {}
     size_t left() const { return static_cast<size_t>(end_ - p_); }
     const char *position() const { return p_; }
-    // Passes `n` bytes already known to be zero counts.
-    void skip(size_t n) { advance(n); }
+    // Passes `n` bytes already known to be zero counts. Passing none must
+    // not end a text read before: its terminator would land on the next
+    // count before that count is read.
+    void skip(size_t n)
+    {
+        if (n != 0)
+            advance(n);
+    }
     bool i32(qint32 &v)
     {
         if (left() < 4)
@@ -282,9 +288,9 @@ QString Validate(const char *data, size_t size)
     return walk<false>(const_cast<char *>(data), size, nullptr, nullptr);
 }
 
-void Load(char *data, size_t size, DayGrid &grid, TSettings &settings)
+QString Load(char *data, size_t size, DayGrid &grid, TSettings &settings)
 {
-    walk<true>(data, size, &grid, &settings);
+    return walk<true>(data, size, &grid, &settings);
 }
 
 } // namespace TerminFormat

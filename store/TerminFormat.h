@@ -34,7 +34,8 @@ QString Validate(const char *data, size_t size);
 // Builds records from an image that Validate accepted, into `grid` (whose
 // days must be empty) and `settings`. The records' texts point into
 // `data`, which gains NUL terminators where fields were already read; the
-// caller hands the bytes to the grid to keep.
-void Load(char *data, size_t size, DayGrid &grid, TSettings &settings);
+// caller hands the bytes to the grid to keep. Returns what Validate would,
+// so a load that went another way than the check is never silent.
+QString Load(char *data, size_t size, DayGrid &grid, TSettings &settings);
 
 } // namespace TerminFormat

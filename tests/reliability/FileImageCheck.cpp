@@ -171,6 +171,11 @@ std::string FileImageChecker::checkParse(const char *bytes, size_t size)
     if (largest > AllocationFactor * size + AllocationSlack)
         return describe("allocation out of proportion to the input",
                         QStringLiteral("%1 bytes for a %2-byte input").arg(largest.load()).arg(size));
+    // The load walks the image again, writing terminators as it goes; it
+    // must find what the check before it found.
+    const QString checked = TerminFormat::Validate(bytes, size);
+    if (checked != parseError_)
+        return describe("the load and the check before it disagree", checked + QStringLiteral(" / ") + parseError_);
 
     reserialized_.resize(0); // keeps its capacity from image to image
     if (!parseError_.isEmpty())

@@ -114,9 +114,9 @@ private slots:
     }
 
     // Runs of empty days are written and read a block at a time; every
-    // count must still land at its day's place: the first and last day, a
-    // leap day, neighbours, days after long gaps, around a text longer than
-    // one write chunk, and a day with many records.
+    // count must still land at its day's place and load: the first and last
+    // day, a leap day, neighbours, days after long gaps, around a text
+    // longer than one write chunk, and a day with many records.
     void sparseDaysLandAtTheirPlaces()
     {
         DayGrid grid;
@@ -127,6 +127,9 @@ private slots:
             for (int k = 0; k <= (i == 4 ? 40 : i % 2); ++k) {
                 TTermin *t = grid.AddRecord(grid.Slot(d.year(), d.month(), d.day()));
                 t->Name = std::string(i == 3 ? 3 * TerminFormat::ChunkBytes + 5 : size_t(i), 'x');
+                // A text right before the next day's count: its terminator
+                // is written while loading, after that count was read.
+                t->Description = "last";
             }
         }
         const QByteArray bytes = TerminFile::Serialize(grid, TSettings());
@@ -136,7 +139,7 @@ private slots:
             const qsizetype at = 4 * DayGrid::DayNumber(d.year(), d.month(), d.day()) + recordBytes;
             QCOMPARE(qFromLittleEndian<qint32>(bytes.constData() + at), qint32(slot.records.Count()));
             for (uint32_t k = 0; k < slot.records.Count(); ++k)
-                recordBytes += 8 * 4 + 1 + 4 + qsizetype(slot.records.At(k).Name.size()) + 4;
+                recordBytes += 8 * 4 + 1 + 4 + qsizetype(slot.records.At(k).Name.size()) + 4 + 4;
         }
         QCOMPARE(bytes.size(), 147572 + recordBytes);
         DayGrid back;
