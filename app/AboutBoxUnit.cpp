@@ -67,13 +67,15 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
 
     TitleLabel = new QLabel(QStringLiteral(KALVIX_FULL_TITLE), panel);
     TitleLabel->setGeometry(336, 28, 300, 34);
-    TitleLabel->setFont(Theme::font({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"), QStringLiteral("Nimbus Sans Narrow")}, 24, true));
+    TitleLabel->setFont(Theme::font({QStringLiteral("Arial Narrow"), QStringLiteral("Liberation Sans Narrow"),
+                                     QStringLiteral("Nimbus Sans Narrow")},
+                                    24, true));
 
     const int x = 336, w = 296;
     Label1 = infoLine(panel, QString(), QRect(x, 84, w, 18));
     infoLine(panel,
              QStringLiteral(KALVIX_NAME " keeps your appointments and reminds you of them in time, quietly from the "
-                            "notification area."),
+                                        "notification area."),
              QRect(x, 116, w, 48), true);
     infoLine(panel, QStringLiteral("This program is freeware."), QRect(x, 180, w, 18), false, true);
     infoLine(panel, QStringLiteral("Made with care by the " KALVIX_VENDOR " team."), QRect(x, 212, w, 18));

@@ -14,9 +14,9 @@ public:
     // The first information line with its "XXXX" replaced by `year`.
     static QString yearLine(int year);
 
-    QLabel *Image1 = nullptr;   // the large picture, or why it is missing
+    QLabel *Image1 = nullptr; // the large picture, or why it is missing
     QLabel *TitleLabel = nullptr;
-    QLabel *Label1 = nullptr;   // copyright line with the current year
+    QLabel *Label1 = nullptr;       // copyright line with the current year
     TBitBtnXP *BitBtnXP1 = nullptr; // the web address
     TBitBtnXP *OKBtn = nullptr;
 

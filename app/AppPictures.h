@@ -10,9 +10,9 @@ namespace AppPictures {
 // Registers the compiled-in pictures; call once after the application object.
 void init();
 QIcon applicationIcon();
-QVector<QPixmap> trayImages(); // show/hide, no action, homepage, about, quit
-QVector<QPixmap> treeImages(); // selected, root, year, month, day
-QVector<QPixmap> tabImages();  // manage dates, options
+QVector<QPixmap> trayImages();      // show/hide, no action, homepage, about, quit
+QVector<QPixmap> treeImages();      // selected, root, year, month, day
+QVector<QPixmap> tabImages();       // manage dates, options
 QVector<QPixmap> detailTabImages(); // general, reminder
 
 } // namespace AppPictures

@@ -23,7 +23,8 @@ Answer answer(Answer::Status status, const QByteArray &payload = QByteArray())
 
 CommandService::CommandService(TMainForm &form, SingleInstance &instance) : form_(form), instance_(instance)
 {
-    instance_.setCommandHandler([this](const QByteArray &verb, const QByteArray &payload) { return Serve(verb, payload); });
+    instance_.setCommandHandler(
+        [this](const QByteArray &verb, const QByteArray &payload) { return Serve(verb, payload); });
 }
 
 CommandService::~CommandService()
@@ -58,7 +59,8 @@ Answer CommandService::add(const QByteArray &payload)
         // Written here rather than through the window's save, which would
         // report a failure in a message box: the command reports it, and
         // the store goes back to what it was, so nothing is half done.
-        const TerminFile::Outcome o = WriteTerminBytes(form_.dataPath(), TerminFile::Serialize(form_.grid(), form_.settings()));
+        const TerminFile::Outcome o = WriteTerminBytes(form_.dataPath(),
+                                                       TerminFile::Serialize(form_.grid(), form_.settings()));
         if (!o.ok) {
             addition.Undo(form_.grid());
             form_.ShowOutsideChange();

@@ -56,7 +56,8 @@ void showDuration(const ShownDuration &d, TSpinEdit *days, TSpinEdit *hours, TSp
 
 // A text too long to edit is shown cut short and read-only, so nothing
 // typed can replace the part that is not shown.
-template <class Editor> void showEditable(Editor *editor, bool whole)
+template <class Editor>
+void showEditable(Editor *editor, bool whole)
 {
     editor->setReadOnly(!whole);
     editor->setToolTip(whole ? QString() : QStringLiteral("Too long to edit here; it is kept as it is."));
@@ -130,8 +131,8 @@ void TMainForm::fillEditors(const ShownTermin &shown)
     // nothing and only restart the save timer.
     const ShownTermin before = editorValues();
     {
-        const QSignalBlocker b1(NameEd), b2(DescEd), b3(doneCheck), b4(hour), b5(min), b6(day1), b7(hour1),
-            b8(min1), b9(day2), b10(hour2), b11(min2);
+        const QSignalBlocker b1(NameEd), b2(DescEd), b3(doneCheck), b4(hour), b5(min), b6(day1), b7(hour1), b8(min1),
+            b9(day2), b10(hour2), b11(min2);
         if (before.name != shown.name)
             NameEd->setText(shown.name);
         if (before.description != shown.description)

@@ -23,8 +23,7 @@
 bool TMainForm::FormCloseQuery()
 {
     return Dialogs::Ask(this, QStringLiteral("The program can't remind you any more if you quit!"),
-                        QStringLiteral("Quit program"), QMessageBox::Ok | QMessageBox::Cancel,
-                        QMessageBox::Information)
+                        QStringLiteral("Quit program"), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Information)
         == QMessageBox::Ok;
 }
 

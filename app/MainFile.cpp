@@ -85,8 +85,10 @@ bool TMainForm::recheckUnreadFile()
     const TerminFile::Recheck r = RecheckUnreadFile(dataPath(), *grid_, s);
     if (r.state == TerminFile::Recheck::StillUnread) {
         if (!r.outcome.message.isEmpty())
-            unreadFile_ = r.outcome.message + QStringLiteral(" Nothing will be saved over it until it can be read "
-                                                             "or is moved away.");
+            unreadFile_ = r.outcome.message
+                + QStringLiteral(
+                              " Nothing will be saved over it until it can be read "
+                              "or is moved away.");
         return false;
     }
     unreadFile_.clear();
@@ -110,8 +112,8 @@ bool TMainForm::unchangedSinceSave() const
     // A missing file is always written: had it been taken away between our
     // rename and the stamp taken after it, the stamp would read "absent" and
     // a comparison with "absent" now would call that unchanged for good.
-    return saved_.valid && saved_.changes == grid_->ChangeCount() && saved_.settings == settings()
-        && saved_.file.exists && saved_.file == FileStamp::Of(nativeDataPath_);
+    return saved_.valid && saved_.changes == grid_->ChangeCount() && saved_.settings == settings() && saved_.file.exists
+        && saved_.file == FileStamp::Of(nativeDataPath_);
 }
 
 void TMainForm::OpenTermins()

@@ -39,7 +39,8 @@ std::optional<int> ClaimDataFile(SingleInstance &instance)
     }
     const QString folder = QDir::toNativeSeparators(QFileInfo(instance.key().dataPath).absolutePath());
     Dialogs::Ask(nullptr,
-                 QStringLiteral(KALVIX_NAME " is already running with the appointments in \"%1\", but it does not "
+                 QStringLiteral(KALVIX_NAME
+                                " is already running with the appointments in \"%1\", but it does not "
                                 "answer.\n\nThis start ends without changing anything. If the running program "
                                 "stays unresponsive, end it and start Kalvix again.")
                      .arg(folder),

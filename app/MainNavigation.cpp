@@ -35,8 +35,7 @@ void TMainForm::ShowAll()
     // the mouse, the keyboard or by the program, a Ctrl+click that clears it
     // included. The current index is no guide: a mouse press moves it before
     // the selection follows.
-    connect(TreeView1->selectionModel(), &QItemSelectionModel::selectionChanged, this,
-            [this] { TreeView1Change(); });
+    connect(TreeView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { TreeView1Change(); });
 
     // Today is selected before the tree has its size, which it gets only as
     // the window is shown. Until a person scrolls, clicks or types in the

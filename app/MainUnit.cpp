@@ -54,8 +54,7 @@ private:
     TMainForm &form_;
 };
 
-TMainForm::TMainForm(const QString &programDir, QWidget *parent)
-    : QMainWindow(parent), programDir_(programDir)
+TMainForm::TMainForm(const QString &programDir, QWidget *parent) : QMainWindow(parent), programDir_(programDir)
 {
     buildLayout();
     connectHandlers();

@@ -191,10 +191,10 @@ private:
     // timers and the tray menu's first entry, each named for tests and tools.
     DateTreeModel *TreeModel = nullptr;
     OverviewModel *ListModel = nullptr; // the rows ListView1 shows
-    QTimer Timer1; // save timer
-    QTimer Timer2; // check timer
-    QTimer Timer3; // start-minimized timer
-    QAction *Anzeigen1 = nullptr; // first tray menu item, "Show" / "Hide"
+    QTimer Timer1;                      // save timer
+    QTimer Timer2;                      // check timer
+    QTimer Timer3;                      // start-minimized timer
+    QAction *Anzeigen1 = nullptr;       // first tray menu item, "Show" / "Hide"
 
     QString programDir_;
     std::unique_ptr<DayGrid> grid_;
@@ -222,7 +222,7 @@ private:
         FileStamp file;
     };
     SavedState saved_;
-    QByteArray nativeDataPath_; // dataPath() as the file system takes it
+    QByteArray nativeDataPath_;   // dataPath() as the file system takes it
     bool timerSave_ = false;      // the save under way is a save-timer tick
     QString unreadFile_;          // why the data file must not be written over; empty when it may
     bool unreadReported_ = false; // a refusal has been shown in a message box

@@ -43,8 +43,8 @@ constexpr int Description = 1000000;
 
 struct ShownTermin {
     QString name;
-    QString description; // line breaks as "\n"
-    bool nameWhole = true;        // false: cut short, not to be edited
+    QString description;   // line breaks as "\n"
+    bool nameWhole = true; // false: cut short, not to be edited
     bool descriptionWhole = true;
     bool done = false;
     ShownTime time;

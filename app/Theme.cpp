@@ -15,9 +15,10 @@ QFont font(const QStringList &families, int pixelSize, bool bold)
     QFont f;
     // Liberation and Nimbus share Arial's metrics, so texts fit where the
     // layout expects them when the requested family is missing.
-    f.setFamilies(families + QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                         QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
-                                         QStringLiteral("Sans Serif")});
+    f.setFamilies(families
+                  + QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
+                                QStringLiteral("Sans Serif")});
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     return f;

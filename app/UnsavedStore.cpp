@@ -65,12 +65,14 @@ KeptStore KeepUnsavedStore(const QString &dataPath, const QByteArray &bytes, con
 {
     KeptStore kept;
     const QFileInfo data(dataPath);
-    const QString baseName = data.fileName() + QStringLiteral(".unsaved-") + at.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    const QString baseName = data.fileName() + QStringLiteral(".unsaved-")
+        + at.toString(QStringLiteral("yyyyMMdd-HHmmss"));
     if (keepIn(data.absolutePath(), baseName, bytes, kept))
         return kept;
     const QString fallback = UnsavedStoreFallbackFolder();
     if (!QDir().mkpath(fallback)) {
-        kept.problems += QStringLiteral("%1: the folder could not be created\n").arg(QDir::toNativeSeparators(fallback));
+        kept.problems +=
+            QStringLiteral("%1: the folder could not be created\n").arg(QDir::toNativeSeparators(fallback));
         return kept;
     }
     keepIn(fallback, baseName, bytes, kept);

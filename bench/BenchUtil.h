@@ -28,8 +28,8 @@ inline bool report(const char *name, double ms, double baselineMs, double maxRat
 {
     const double ratio = baselineMs > 0 ? ms / baselineMs : 0;
     const bool ok = ratio <= maxRatio;
-    std::printf("%-44s %10.3f %s  baseline %10.3f %s  ratio %5.2f  target <= %.2f  %s\n", name, ms, unit,
-                baselineMs, unit, ratio, maxRatio, ok ? "OK" : "MISSED");
+    std::printf("%-44s %10.3f %s  baseline %10.3f %s  ratio %5.2f  target <= %.2f  %s\n", name, ms, unit, baselineMs,
+                unit, ratio, maxRatio, ok ? "OK" : "MISSED");
     std::fflush(stdout);
     return ok;
 }

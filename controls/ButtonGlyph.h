@@ -27,8 +27,7 @@ struct TFaceLayout {
     int spacing = 0; // after resolving -1
 };
 
-class TButtonGlyph
-{
+class TButtonGlyph {
 public:
     TButtonGlyph();
     ~TButtonGlyph();
@@ -62,15 +61,15 @@ public:
     // Lays out and draws glyph and caption into client; returns the caption
     // rectangle. margin and spacing -1 mean automatic; textFlags is a set of
     // GlyphTypes::TextFlag.
-    QRect PaintFace(QPainter &painter, const QRect &client, const QString &caption, TButtonLayout layout,
-                    int margin, int spacing, TGlyphState state, int textFlags);
+    QRect PaintFace(QPainter &painter, const QRect &client, const QString &caption, TButtonLayout layout, int margin,
+                    int spacing, TGlyphState state, int textFlags);
 
     // The arithmetic of the layout, on sizes alone.
     static TFaceLayout ComputeLayout(QSize client, QSize glyph, QSize text, TButtonLayout layout, int margin,
                                      int spacing, bool rightAlign);
     // Glyph position and caption rectangle, both in painter coordinates.
-    void LayoutFace(QPainter &painter, const QRect &client, const QString &caption, TButtonLayout layout,
-                    int margin, int spacing, int textFlags, QPoint &glyphPos, QRect &captionRect) const;
+    void LayoutFace(QPainter &painter, const QRect &client, const QString &caption, TButtonLayout layout, int margin,
+                    int spacing, int textFlags, QPoint &glyphPos, QRect &captionRect) const;
     void PaintGlyph(QPainter &painter, QPoint pos, TGlyphState state);
     static void PaintCaption(QPainter &painter, const QString &caption, const QRect &rect, TGlyphState state,
                              int textFlags);

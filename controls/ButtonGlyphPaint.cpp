@@ -69,9 +69,8 @@ TFaceLayout TButtonGlyph::ComputeLayout(QSize client, QSize glyph, QSize text, T
     return out;
 }
 
-void TButtonGlyph::LayoutFace(QPainter &painter, const QRect &client, const QString &caption,
-                              TButtonLayout layout, int margin, int spacing, int textFlags, QPoint &glyphPos,
-                              QRect &captionRect) const
+void TButtonGlyph::LayoutFace(QPainter &painter, const QRect &client, const QString &caption, TButtonLayout layout,
+                              int margin, int spacing, int textFlags, QPoint &glyphPos, QRect &captionRect) const
 {
     const QSize glyph = CellSize();
     QSize text(0, 0);
@@ -81,8 +80,8 @@ void TButtonGlyph::LayoutFace(QPainter &painter, const QRect &client, const QStr
         const QFontMetrics fm(painter.font(), painter.device());
         text = fm.boundingRect(QRect(0, 0, client.width(), 0), qtTextFlags(textFlags), caption).size();
     }
-    const TFaceLayout l =
-        ComputeLayout(client.size(), glyph, text, layout, margin, spacing, (textFlags & tfRightAlign) != 0);
+    const TFaceLayout l = ComputeLayout(client.size(), glyph, text, layout, margin, spacing,
+                                        (textFlags & tfRightAlign) != 0);
     glyphPos = l.glyph + client.topLeft();
     captionRect = QRect(l.caption + client.topLeft(), text);
 }

@@ -14,9 +14,7 @@
 #include <QPointer>
 #include <QShortcut>
 
-TBitBtnXP::TBitBtnXP(QWidget *parent)
-    : QPushButton(parent)
-    , m_glyph(std::make_unique<TButtonGlyph>())
+TBitBtnXP::TBitBtnXP(QWidget *parent) : QPushButton(parent), m_glyph(std::make_unique<TButtonGlyph>())
 {
     m_glyph->SetOnChange([this] { update(); });
     // Every focused button is the one Enter presses, as in dialogs.
@@ -80,8 +78,8 @@ TBitBtnXP::TBitBtnXPKind TBitBtnXP::kind() const
 {
     if (m_kind != bkCustom) {
         const KindTable::KindInfo &info = KindTable::Info(m_kind);
-        if (m_default != info.isDefault || m_cancel != info.isCancel || m_modalResult != info.modalResult ||
-            m_glyphModified)
+        if (m_default != info.isDefault || m_cancel != info.isCancel || m_modalResult != info.modalResult
+            || m_glyphModified)
             m_kind = bkCustom;
     }
     return m_kind;

@@ -34,8 +34,7 @@
 class QShortcut;
 class TButtonGlyph;
 
-class TBitBtnXP : public QPushButton, public ModalResults
-{
+class TBitBtnXP : public QPushButton, public ModalResults {
     Q_OBJECT
     // Declared in the order a form sets them: the caption (QAbstractButton's
     // "text") comes before Kind, and Kind before the values it overwrites.

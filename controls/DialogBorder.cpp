@@ -6,8 +6,7 @@
 #include <QWidget>
 
 namespace {
-class Keeper : public QObject
-{
+class Keeper : public QObject {
 public:
     explicit Keeper(QWidget *dialog) : QObject(dialog), dialog_(dialog) { dialog->installEventFilter(this); }
 

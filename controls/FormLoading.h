@@ -16,8 +16,7 @@
 #include <QPointer>
 #include <QWidget>
 
-class FormLoading
-{
+class FormLoading {
 public:
     explicit FormLoading(QWidget *window);
     ~FormLoading();

@@ -12,10 +12,7 @@ std::unique_ptr<TGlyphCache> &cacheSlot()
 }
 } // namespace
 
-TGlyphList::TGlyphList(int cellWidth, int cellHeight)
-    : m_cell(cellWidth, cellHeight)
-{
-}
+TGlyphList::TGlyphList(int cellWidth, int cellHeight) : m_cell(cellWidth, cellHeight) {}
 
 int TGlyphList::AllocateSlot()
 {

@@ -16,8 +16,7 @@
 
 class QPainter;
 
-class TGlyphList
-{
+class TGlyphList {
 public:
     TGlyphList(int cellWidth, int cellHeight);
 
@@ -43,8 +42,7 @@ private:
     int m_inUse = 0;
 };
 
-class TGlyphCache
-{
+class TGlyphCache {
 public:
     // The process-wide cache, or null while none exists.
     static TGlyphCache *Instance();

@@ -11,8 +11,7 @@
 namespace {
 // Screen readers see a push button with a press action, named like the
 // picture's meaning rather than left as an unnamed "client" area.
-class ImageBtnAccessible : public QAccessibleWidget
-{
+class ImageBtnAccessible : public QAccessibleWidget {
 public:
     explicit ImageBtnAccessible(TImageBtn *button) : QAccessibleWidget(button, QAccessible::Button) {}
 
@@ -25,18 +24,14 @@ public:
             s = widget()->toolTip();
         return s;
     }
-    QStringList actionNames() const override
-    {
-        return QStringList(pressAction()) + QAccessibleWidget::actionNames();
-    }
+    QStringList actionNames() const override { return QStringList(pressAction()) + QAccessibleWidget::actionNames(); }
     void doAction(const QString &action) override
     {
         if (action == pressAction()) {
             // Queued, as Qt's own buttons do: the click may open a modal
             // window, and the screen reader waits for this call's answer.
             if (widget()->isEnabled())
-                QMetaObject::invokeMethod(static_cast<TImageBtn *>(widget()), &TImageBtn::click,
-                                          Qt::QueuedConnection);
+                QMetaObject::invokeMethod(static_cast<TImageBtn *>(widget()), &TImageBtn::click, Qt::QueuedConnection);
             return;
         }
         QAccessibleWidget::doAction(action);
@@ -59,8 +54,7 @@ bool isEnter(const QKeyEvent *e)
 }
 } // namespace
 
-TImageBtn::TImageBtn(QWidget *parent)
-    : QWidget(parent)
+TImageBtn::TImageBtn(QWidget *parent) : QWidget(parent)
 {
     static const bool factory = (QAccessible::installFactory(imageBtnAccessible), true);
     (void)factory;

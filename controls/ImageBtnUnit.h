@@ -22,8 +22,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-class TImageBtn : public QWidget
-{
+class TImageBtn : public QWidget {
     Q_OBJECT
     Q_PROPERTY(QPixmap Picture READ picture WRITE setPicture)
     Q_PROPERTY(QPixmap Picture2 READ picture2 WRITE setPicture2)

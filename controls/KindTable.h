@@ -13,7 +13,7 @@ namespace KindTable {
 constexpr int KindCount = 11; // bkCustom .. bkAll
 
 struct KindInfo {
-    const char *caption;  // source text; translated by Caption()
+    const char *caption; // source text; translated by Caption()
     int modalResult;
     const char *resource; // glyph resource name, null for bkCustom
     bool isDefault;

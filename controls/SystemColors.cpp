@@ -13,8 +13,14 @@ QColor role(QPalette::ColorRole r)
 } // namespace
 
 namespace SystemColors {
-QColor ButtonFace() { return role(QPalette::Button); }
-QColor ButtonHighlight() { return role(QPalette::Light); }
+QColor ButtonFace()
+{
+    return role(QPalette::Button);
+}
+QColor ButtonHighlight()
+{
+    return role(QPalette::Light);
+}
 QColor ButtonLight()
 {
     // The inner lit edge sits between the face and the outer highlight.
@@ -29,9 +35,18 @@ QColor ButtonLight()
     return QColor((face.red() + light.red() + 1) / 2, (face.green() + light.green() + 1) / 2,
                   (face.blue() + light.blue() + 1) / 2);
 }
-QColor ButtonShadow() { return role(QPalette::Dark); }
-QColor DarkShadow() { return role(QPalette::Shadow); }
-QColor WindowFrame() { return role(QPalette::WindowText); }
+QColor ButtonShadow()
+{
+    return role(QPalette::Dark);
+}
+QColor DarkShadow()
+{
+    return role(QPalette::Shadow);
+}
+QColor WindowFrame()
+{
+    return role(QPalette::WindowText);
+}
 
 namespace {
 double channel(int v)

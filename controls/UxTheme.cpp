@@ -31,7 +31,8 @@ KXTHEME_ENTRY_POINTS(KXTHEME_DEFINE_SLOT)
 namespace {
 
 // Calls visit(name, slot) for every entry point, in resolution order.
-template <class Visit> void forEachEntry(Visit &&visit)
+template <class Visit>
+void forEachEntry(Visit &&visit)
 {
 #define KXTHEME_VISIT_SLOT(name, result, parameters) visit(#name, UxTheme::name);
     KXTHEME_ENTRY_POINTS(KXTHEME_VISIT_SLOT)

@@ -3,7 +3,6 @@
 #include "navigation/NodeCode.h"
 #include "store/DayGrid.h"
 
-
 using NodeCode::Decode;
 using NodeCode::Encode;
 using NodeCode::Level;
@@ -35,8 +34,9 @@ QModelIndex DateTreeModel::indexForCode(int code) const
     case Level::Root:
         return code == 0 ? createIndex(0, 0, quintptr(0)) : QModelIndex();
     case Level::Year:
-        return p.year >= DayGrid::FirstYear && p.year <= DayGrid::LastYear ? createIndex(p.year - DayGrid::FirstYear, 0, quintptr(code))
-                                                                           : QModelIndex();
+        return p.year >= DayGrid::FirstYear && p.year <= DayGrid::LastYear
+            ? createIndex(p.year - DayGrid::FirstYear, 0, quintptr(code))
+            : QModelIndex();
     case Level::Month:
         return p.year >= DayGrid::FirstYear && p.year <= DayGrid::LastYear && p.month <= 12
             ? createIndex(p.month - 1, 0, quintptr(code))

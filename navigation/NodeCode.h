@@ -11,8 +11,14 @@ struct Parts {
     int year = 0, month = 0, day = 0;
 };
 
-constexpr int Encode(int year, int month = 0, int day = 0) { return year * 416 + month * 32 + day; }
-inline Parts Decode(int code) { return {code / 416, code % 416 / 32, code % 416 % 32}; }
+constexpr int Encode(int year, int month = 0, int day = 0)
+{
+    return year * 416 + month * 32 + day;
+}
+inline Parts Decode(int code)
+{
+    return {code / 416, code % 416 / 32, code % 416 % 32};
+}
 
 enum class Level { Root, Year, Month, Day };
 Level LevelOf(int code);

@@ -53,7 +53,8 @@ Overview BuildOverview(const DayGrid &grid, int code)
         for (int d = 1, n = DayGrid::DaysInMonth(p.year, p.month); d <= n; ++d) {
             const TTerminDay &slot = grid.Slot(p.year, p.month, d);
             if (slot.records.Count() > 0)
-                o.rows.append({NodeCode::DayCaption(p.year, p.month, d), CountText(slot.records.Count()), Encode(p.year, p.month, d)});
+                o.rows.append({NodeCode::DayCaption(p.year, p.month, d), CountText(slot.records.Count()),
+                               Encode(p.year, p.month, d)});
         }
         break;
     case NodeCode::Level::Year:

@@ -15,17 +15,17 @@ class TTerminDay;
 class TText;
 
 struct OverviewRow {
-    QString when;     // first column
-    QString what;     // second column
-    int target = -1;  // node code to select on double-click; -1 for none
+    QString when;    // first column
+    QString what;    // second column
+    int target = -1; // node code to select on double-click; -1 for none
 };
 
 struct Overview {
     QString heading;
-    QVector<OverviewRow> rows;     // period rows, or the single empty-list row
+    QVector<OverviewRow> rows;       // period rows, or the single empty-list row
     const TTerminDay *day = nullptr; // a day with records: its records are the rows
     uint32_t dayRows = 0;            // how many records it had when built
-    bool isDay = false; // appointments can be added and deleted only on a day
+    bool isDay = false;              // appointments can be added and deleted only on a day
 };
 
 // What the list shows of a name: its first line, and at most ShortLineChars

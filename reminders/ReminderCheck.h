@@ -19,8 +19,7 @@ public:
     };
 
     // All three must outlive the check object.
-    ReminderCheck(DayGrid &grid, Clock &clock, ReminderAnswers &answers)
-        : grid_(grid), clock_(clock), answers_(answers)
+    ReminderCheck(DayGrid &grid, Clock &clock, ReminderAnswers &answers) : grid_(grid), clock_(clock), answers_(answers)
     {
     }
     ReminderCheck(const ReminderCheck &) = delete;

@@ -30,8 +30,7 @@ void useInfoTipColours(QWidget *w)
 }
 } // namespace
 
-TTerminForm::TTerminForm(QWidget *parent)
-    : QDialog(parent, DialogBorder::Flags)
+TTerminForm::TTerminForm(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
 {
     DialogBorder::Keep(this);
     setWindowTitle(QStringLiteral("Appointment reminder"));
@@ -54,8 +53,8 @@ TTerminForm::TTerminForm(QWidget *parent)
     // Each answer shows the glyph of the button kind it stands for.
     cancelAll_ = makeButton(QStringLiteral("Cancel all"), TBitBtnXP::bkCancel, ReminderAnswer::Cancel,
                             QRect(Margin, ButtonTop, 105, ButtonHeight));
-    dontRemind_ = makeButton(QStringLiteral("Don't remind anymore"), TBitBtnXP::bkIgnore,
-                             ReminderAnswer::Ignore, QRect(121, ButtonTop, 150, ButtonHeight));
+    dontRemind_ = makeButton(QStringLiteral("Don't remind anymore"), TBitBtnXP::bkIgnore, ReminderAnswer::Ignore,
+                             QRect(121, ButtonTop, 150, ButtonHeight));
     remindLater_ = makeButton(QStringLiteral("Remind later"), TBitBtnXP::bkYes, ReminderAnswer::Yes,
                               QRect(279, ButtonTop, Margin + ContentWidth - 279, ButtonHeight));
     remindLater_->setDefault(true);

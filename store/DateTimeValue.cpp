@@ -9,7 +9,7 @@ namespace {
 // static initialisation elsewhere are right too.
 constexpr qint64 EpochJulianDay = 2415019;
 static_assert(EpochJulianDay + 36526 == 2451545, "1 January 2000 is Julian day 2451545");
-}
+} // namespace
 
 double EncodeDate(int year, int month, int day)
 {
@@ -53,8 +53,7 @@ QDate ToDate(double value)
 double FromDateTime(const QDateTime &local)
 {
     const QDateTime l = local.toLocalTime();
-    return static_cast<double>(l.date().toJulianDay() - EpochJulianDay)
-        + l.time().msecsSinceStartOfDay() / MSecsPerDay;
+    return static_cast<double>(l.date().toJulianDay() - EpochJulianDay) + l.time().msecsSinceStartOfDay() / MSecsPerDay;
 }
 
 QDateTime ToDateTime(double value)
@@ -62,8 +61,8 @@ QDateTime ToDateTime(double value)
     const Parts p = Split(value);
     if (!p.valid)
         return QDateTime();
-    return QDateTime(QDate::fromJulianDay(EpochJulianDay + p.days),
-                     QTime(p.hour, p.minute, p.second, p.msec), Qt::LocalTime);
+    return QDateTime(QDate::fromJulianDay(EpochJulianDay + p.days), QTime(p.hour, p.minute, p.second, p.msec),
+                     Qt::LocalTime);
 }
 
 } // namespace DateTimeValue

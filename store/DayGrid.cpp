@@ -53,9 +53,8 @@ void DayGrid::Adopt(DayGrid &other)
 {
     NoteChange();
     other.NoteChange();
-    ForEachDay([&other](int y, int m, int d, TTerminDay &slot) {
-        slot.records.SwapElements(other.Slot(y, m, d).records);
-    });
+    ForEachDay(
+        [&other](int y, int m, int d, TTerminDay &slot) { slot.records.SwapElements(other.Slot(y, m, d).records); });
     textStorage_.swap(other.textStorage_);
 }
 

@@ -14,7 +14,7 @@ struct FileStamp {
     int64_t modifiedNs = 0; // last change of the contents
     int64_t changedNs = 0;  // last change of contents or attributes
     uint64_t device = 0;
-    uint64_t inode = 0;     // a file renamed over this one has another
+    uint64_t inode = 0; // a file renamed over this one has another
 
     static FileStamp Of(const QByteArray &nativePath);
     static FileStamp Of(const QString &path);

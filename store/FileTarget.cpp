@@ -70,9 +70,8 @@ FileTarget ResolveFileTarget(const QString &path)
             t.problem = QStringLiteral("the symbolic link \"%1\" cannot be read").arg(t.path);
             return t;
         }
-        t.path = QDir::cleanPath(QFileInfo(target).isAbsolute()
-                                     ? target
-                                     : QFileInfo(t.path).absolutePath() + QLatin1Char('/') + target);
+        t.path = QDir::cleanPath(
+            QFileInfo(target).isAbsolute() ? target : QFileInfo(t.path).absolutePath() + QLatin1Char('/') + target);
     }
     t.problem = QStringLiteral("too many symbolic links lead from \"%1\"").arg(path);
     return t;

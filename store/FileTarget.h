@@ -8,7 +8,7 @@
 #include <memory>
 
 struct FileTarget {
-    QString path;          // the file itself: a symbolic link's final target
+    QString path; // the file itself: a symbolic link's final target
     bool exists = false;
     bool regular = false;  // a plain file (not a folder, FIFO, device, socket)
     bool readOnly = false; // no write permission bit, or writing is refused

@@ -8,8 +8,7 @@ struct TSettings {
 
     bool operator==(const TSettings &o) const
     {
-        return checkMinutes == o.checkMinutes && checkSeconds == o.checkSeconds
-            && startMinimized == o.startMinimized;
+        return checkMinutes == o.checkMinutes && checkSeconds == o.checkSeconds && startMinimized == o.startMinimized;
     }
     bool operator!=(const TSettings &o) const { return !(*this == o); }
 
@@ -18,9 +17,12 @@ struct TSettings {
     TSettings clamped() const
     {
         TSettings s = *this;
-        if (s.checkMinutes < 0) s.checkMinutes = 0;
-        if (s.checkSeconds < 0) s.checkSeconds = 0;
-        if (s.checkSeconds > 59) s.checkSeconds = 59;
+        if (s.checkMinutes < 0)
+            s.checkMinutes = 0;
+        if (s.checkSeconds < 0)
+            s.checkSeconds = 0;
+        if (s.checkSeconds > 59)
+            s.checkSeconds = 59;
         return s;
     }
 };

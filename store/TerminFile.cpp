@@ -47,7 +47,7 @@ QString PathIn(const QString &dir)
         return QString::fromLatin1(FileName);
     const QChar last = dir.back();
     return last == QLatin1Char('/') || last == QLatin1Char('\\') ? dir + QLatin1String(FileName)
-                                                                   : dir + QLatin1Char('/') + QLatin1String(FileName);
+                                                                 : dir + QLatin1Char('/') + QLatin1String(FileName);
 }
 
 } // namespace TerminFile
@@ -110,16 +110,16 @@ Outcome writeInPlace(const QString &target, SaveIo *io, const Producer &produce)
         return failure(QStringLiteral("\"%1\" could not be read before saving over it (%2). The appointments were not "
                                       "saved; the file is unchanged.")
                            .arg(target, old.error));
-    const Outcome kept = writeAtomically(previous, nullptr, [&old](const auto &write) {
-        return write(old.data.get(), old.size);
-    }, target);
+    const Outcome kept = writeAtomically(
+        previous, nullptr, [&old](const auto &write) { return write(old.data.get(), old.size); }, target);
     if (!kept.ok)
         return failure(QStringLiteral("A copy of \"%1\" could not be kept before rewriting it in place (%2). The "
                                       "appointments were not saved; the file is unchanged.")
                            .arg(target, kept.message));
 
     if (!io->Create(target))
-        return failure(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(TerminFile::CreateErrorText), io->ErrorText()));
+        return failure(
+            QStringLiteral("%1 (%2)").arg(QString::fromLatin1(TerminFile::CreateErrorText), io->ErrorText()));
     bool shortWrite = false;
     QString error;
     if (!writeAll(io, produce, shortWrite))
@@ -205,7 +205,8 @@ QString keepCopy(const QString &path, const char *data, size_t size, QString &er
         }
         target = path + QStringLiteral(".bad.%1").arg(i);
     }
-    const Outcome o = writeAtomically(target, nullptr, [&](const auto &write) { return write(data, size); }, path);
+    const Outcome o = writeAtomically(
+        target, nullptr, [&](const auto &write) { return write(data, size); }, path);
     if (!o.ok) {
         error = QStringLiteral("\"%1\": %2").arg(target, o.message);
         return QString();
@@ -215,8 +216,9 @@ QString keepCopy(const QString &path, const char *data, size_t size, QString &er
 
 QString unreadNote()
 {
-    return QStringLiteral(" Nothing will be saved over it until it can be read or is moved away; until then "
-                          "changes are kept in memory only.");
+    return QStringLiteral(
+        " Nothing will be saved over it until it can be read or is moved away; until then "
+        "changes are kept in memory only.");
 }
 
 // Loads validated bytes into the grid, which hands its old records over.
@@ -238,16 +240,15 @@ QString load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
 
 Outcome WriteTerminBytes(const QString &path, const QByteArray &bytes, SaveIo *io)
 {
-    return writeAtomically(path, io, [&bytes](const auto &write) {
-        return write(bytes.constData(), static_cast<size_t>(bytes.size()));
-    }, QString());
+    return writeAtomically(
+        path, io, [&bytes](const auto &write) { return write(bytes.constData(), static_cast<size_t>(bytes.size())); },
+        QString());
 }
 
 Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &settings, SaveIo *io)
 {
-    return writeAtomically(path, io, [&](const auto &write) {
-        return TerminFormat::SerializeChunks(grid, settings, write);
-    }, QString());
+    return writeAtomically(
+        path, io, [&](const auto &write) { return TerminFormat::SerializeChunks(grid, settings, write); }, QString());
 }
 
 namespace {
@@ -277,8 +278,8 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
         // Gone since it was seen: the plain report, there is nothing to protect.
         if (!bytes.unread)
             return failure(QString::fromLatin1(TerminFile::OpenErrorText));
-        Outcome o = failure(QStringLiteral("%1 (\"%2\": %3).")
-                                .arg(QString::fromLatin1(TerminFile::OpenErrorText), path, bytes.error));
+        Outcome o = failure(
+            QStringLiteral("%1 (\"%2\": %3).").arg(QString::fromLatin1(TerminFile::OpenErrorText), path, bytes.error));
         o.unread = true;
         o.message += unreadNote();
         return o;
@@ -296,12 +297,13 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
     o.keptCopy = source->KeepCopy(path, bytes.bytes(), bytes.size, copyError);
     if (o.keptCopy.isEmpty()) {
         o.unread = true;
-        o.message = error + QStringLiteral(". The file could not be read, and a copy of it could not be kept (%1).")
-                                .arg(copyError)
+        o.message = error
+            + QStringLiteral(". The file could not be read, and a copy of it could not be kept (%1).").arg(copyError)
             + unreadNote();
         return o;
     }
-    o.message = error + QStringLiteral(". The file could not be read; its contents were kept as \"%1\".").arg(o.keptCopy);
+    o.message = error
+        + QStringLiteral(". The file could not be read; its contents were kept as \"%1\".").arg(o.keptCopy);
 
     // A save that rewrote a file with several names in place and was cut
     // short left the complete file from before it.

@@ -17,15 +17,15 @@ class SaveIo;
 
 namespace TerminFile {
 
-extern const char *const FileName;            // "appointments.dat"
-extern const char *const CreateErrorText;     // "Error: could not create file!"
-extern const char *const OpenErrorText;       // "Error: could not open file!"
-extern const char *const ReadBeyondEndText;   // "Read beyond end of file"
+extern const char *const FileName;          // "appointments.dat"
+extern const char *const CreateErrorText;   // "Error: could not create file!"
+extern const char *const OpenErrorText;     // "Error: could not open file!"
+extern const char *const ReadBeyondEndText; // "Read beyond end of file"
 
 struct Outcome {
     bool ok = true;
-    QString message;   // what to tell the user when !ok
-    QString keptCopy;  // where an unreadable file's bytes were kept, if anywhere
+    QString message;  // what to tell the user when !ok
+    QString keptCopy; // where an unreadable file's bytes were kept, if anywhere
     // The file holds data that was neither loaded nor kept aside: no save
     // may write over it (see RecheckUnreadFile).
     bool unread = false;

@@ -35,7 +35,11 @@ public:
         p_ = buffer_.get();
         return n == 0 || write_(buffer_.get(), n);
     }
-    void i32(qint32 v) { qToLittleEndian(v, p_); p_ += 4; }
+    void i32(qint32 v)
+    {
+        qToLittleEndian(v, p_);
+        p_ += 4;
+    }
     void f64(double v)
     {
         quint64 bits;

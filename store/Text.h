@@ -38,8 +38,16 @@ public:
         }
         return *this;
     }
-    TText &operator=(const char *s) { assign(s, std::strlen(s)); return *this; }
-    TText &operator=(const std::string &s) { assign(s.data(), s.size()); return *this; }
+    TText &operator=(const char *s)
+    {
+        assign(s, std::strlen(s));
+        return *this;
+    }
+    TText &operator=(const std::string &s)
+    {
+        assign(s.data(), s.size());
+        return *this;
+    }
 
     // A text in storage the caller keeps alive and unchanged; `p[size]`
     // must be a NUL and no NUL may come before it.

@@ -19,8 +19,7 @@ QString quoted(const QString &text)
 
 // Sums a duration from its parts, refusing anything beyond the limit so
 // no later arithmetic can overflow.
-Parsed<double> fromParts(const QString &text, qint64 weeks, qint64 days, qint64 hours, qint64 minutes,
-                         qint64 seconds)
+Parsed<double> fromParts(const QString &text, qint64 weeks, qint64 days, qint64 hours, qint64 minutes, qint64 seconds)
 {
     const qint64 limit = qint64(MaxDurationDays) * 86400;
     const qint64 total = (((weeks * 7 + days) * 24 + hours) * 60 + minutes) * 60 + seconds;
@@ -63,9 +62,10 @@ Parsed<QDate> Date(const QString &text, const QDate &today)
             return Parsed<QDate>::fail(QStringLiteral("%1 is not a day of the calendar").arg(quoted(text)));
     }
     if (!date.isValid() || !DayGrid::IsValidDay(date.year(), date.month(), date.day()))
-        return Parsed<QDate>::fail(QStringLiteral("the date %1 is outside 2000-01-01 to 2100-12-31, the days "
-                                                  KALVIX_NAME " keeps appointments for")
-                                       .arg(quoted(date.isValid() ? date.toString(Qt::ISODate) : text)));
+        return Parsed<QDate>::fail(
+            QStringLiteral("the date %1 is outside 2000-01-01 to 2100-12-31, the days " KALVIX_NAME
+                           " keeps appointments for")
+                .arg(quoted(date.isValid() ? date.toString(Qt::ISODate) : text)));
     return Parsed<QDate>::ok(date);
 }
 

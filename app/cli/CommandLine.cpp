@@ -75,10 +75,32 @@ QString helpFor(const char *usage, const char *body)
 // accepted but not listed in the help.
 void addToolkitOptions(QCommandLineParser &p)
 {
-    for (const char *name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry",
-                             "qwindowicon", "qwindowtitle", "qmljsdebugger", "display", "geometry", "title", "name",
-                             "style", "stylesheet", "session", "fn", "font", "bg", "background", "fg",
-                             "foreground", "btn", "button", "visual", "im", "dialogs"}) {
+    for (const char *name : {"platform",
+                             "platformpluginpath",
+                             "platformtheme",
+                             "plugin",
+                             "qwindowgeometry",
+                             "qwindowicon",
+                             "qwindowtitle",
+                             "qmljsdebugger",
+                             "display",
+                             "geometry",
+                             "title",
+                             "name",
+                             "style",
+                             "stylesheet",
+                             "session",
+                             "fn",
+                             "font",
+                             "bg",
+                             "background",
+                             "fg",
+                             "foreground",
+                             "btn",
+                             "button",
+                             "visual",
+                             "im",
+                             "dialogs"}) {
         QCommandLineOption o(QString::fromLatin1(name), QString(), QStringLiteral("value"));
         o.setFlags(QCommandLineOption::HiddenFromHelp);
         p.addOption(o);
@@ -113,8 +135,9 @@ bool toStoreText(const QString &what, const QString &value, TText &out, QString 
     int lost = 0;
     const std::string bytes = Ical::EncodeText(value, lost);
     if (lost > 0) {
-        error = QStringLiteral("the %1 holds %2 character(s) the data file cannot store (it keeps Western "
-                               "European characters only)")
+        error = QStringLiteral(
+                    "the %1 holds %2 character(s) the data file cannot store (it keeps Western "
+                    "European characters only)")
                     .arg(what)
                     .arg(lost);
         return false;
@@ -142,9 +165,8 @@ std::optional<CommandLineOutcome> startParsing(QCommandLineParser &p, const QStr
 }
 
 // For options whose second mention would silently override the first.
-std::optional<CommandLineOutcome> givenTwice(const QCommandLineParser &p,
-                                             std::initializer_list<const QCommandLineOption *> options,
-                                             const char *usage)
+std::optional<CommandLineOutcome>
+givenTwice(const QCommandLineParser &p, std::initializer_list<const QCommandLineOption *> options, const char *usage)
 {
     for (const QCommandLineOption *o : options)
         if (p.values(*o).size() > 1)
@@ -155,14 +177,15 @@ std::optional<CommandLineOutcome> givenTwice(const QCommandLineParser &p,
 CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
 {
     QCommandLineParser p;
-    const QCommandLineOption descOpt(QStringList{QStringLiteral("d"), QStringLiteral("description")}, QString(), QStringLiteral("TEXT"));
+    const QCommandLineOption descOpt(QStringList{QStringLiteral("d"), QStringLiteral("description")}, QString(),
+                                     QStringLiteral("TEXT"));
     const QCommandLineOption firstOpt(QStringLiteral("first"), QString(), QStringLiteral("DURATION"));
     const QCommandLineOption repeatOpt(QStringLiteral("repeat"), QString(), QStringLiteral("DURATION"));
     const QCommandLineOption everyOpt(QStringLiteral("every"), QString(), QStringLiteral("STEP"));
     const QCommandLineOption untilOpt(QStringLiteral("until"), QString(), QStringLiteral("DATE"));
     const QCommandLineOption countOpt(QStringLiteral("count"), QString(), QStringLiteral("N"));
-    if (auto early = startParsing(p, arguments, {descOpt, firstOpt, repeatOpt, everyOpt, untilOpt, countOpt},
-                                  AddUsage, AddHelp))
+    if (auto early = startParsing(p, arguments, {descOpt, firstOpt, repeatOpt, everyOpt, untilOpt, countOpt}, AddUsage,
+                                  AddHelp))
         return *early;
     if (auto twice = givenTwice(p, {&descOpt, &firstOpt, &repeatOpt, &everyOpt, &untilOpt, &countOpt}, AddUsage))
         return *twice;
@@ -233,8 +256,9 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
             bool ok = false;
             const int count = p.value(countOpt).toInt(&ok);
             if (!ok || count < 1)
-                return failed(QStringLiteral("--count: \"%1\" is not a whole number of 1 or more").arg(p.value(countOpt)),
-                              AddUsage);
+                return failed(
+                    QStringLiteral("--count: \"%1\" is not a whole number of 1 or more").arg(p.value(countOpt)),
+                    AddUsage);
             series = Occurrences::Count(*date.value, *step.value, count);
         }
         if (!series)
@@ -269,9 +293,9 @@ bool parseRange(const QStringList &pos, int first, const QDate &today, const cha
         (i == first ? from : to) = *d.value;
     }
     if (from.isValid() && to.isValid() && to < from) {
-        failure = failed(QStringLiteral("TO %1 comes before FROM %2")
-                             .arg(to.toString(Qt::ISODate), from.toString(Qt::ISODate)),
-                         usage);
+        failure = failed(
+            QStringLiteral("TO %1 comes before FROM %2").arg(to.toString(Qt::ISODate), from.toString(Qt::ISODate)),
+            usage);
         return false;
     }
     return true;
@@ -280,7 +304,8 @@ bool parseRange(const QStringList &pos, int first, const QDate &today, const cha
 CommandLineOutcome parseList(const QStringList &arguments, const QDate &today)
 {
     QCommandLineParser p;
-    const QCommandLineOption formatOpt(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"), QStringLiteral("text"));
+    const QCommandLineOption formatOpt(QStringLiteral("format"), QString(), QStringLiteral("FORMAT"),
+                                       QStringLiteral("text"));
     if (auto early = startParsing(p, arguments, {formatOpt}, ListUsage, ListHelp))
         return *early;
     CommandLineOutcome o;

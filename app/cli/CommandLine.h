@@ -17,12 +17,12 @@
 struct Command {
     enum Kind { Window, Help, Version, Add, List, Export, Import } kind = Window;
 
-    QString text;      // Help: the help to print
-    StoreBatch batch;  // Add: the appointments to add, in order
-    QDate from, to;    // List, Export: the days, both included; Import: the
-                       // days recurring events are expanded over (null: default)
+    QString text;     // Help: the help to print
+    StoreBatch batch; // Add: the appointments to add, in order
+    QDate from, to;   // List, Export: the days, both included; Import: the
+                      // days recurring events are expanded over (null: default)
     Listing::Format format = Listing::Format::Text;
-    QString file;      // Export, Import: the .ics file, "-" for standard output/input
+    QString file;        // Export, Import: the .ics file, "-" for standard output/input
     bool dryRun = false; // Import: count only
 
     bool changesStore() const { return kind == Add || (kind == Import && !dryRun); }

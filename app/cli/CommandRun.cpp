@@ -29,8 +29,8 @@ CommandResult add(const Command &command, StoreAccess &store)
     const DateTimeValue::Parts t = DateTimeValue::Split(first.termin.Time);
     if (counts.added == 1)
         r.out = QStringLiteral("Added %1 %2 to %3\n")
-                    .arg(first.date.toString(Qt::ISODate), QTime(t.hour, t.minute, t.second).toString(QStringLiteral("HH:mm")),
-                         store.dataPath())
+                    .arg(first.date.toString(Qt::ISODate),
+                         QTime(t.hour, t.minute, t.second).toString(QStringLiteral("HH:mm")), store.dataPath())
                     .toUtf8();
     else
         r.out = QStringLiteral("Added %1 appointments from %2 to %3 to %4\n")
@@ -99,7 +99,8 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
 {
     QFile in;
     const bool standard = isStandardStream(command.file);
-    const bool opened = standard ? in.open(stdin, QIODevice::ReadOnly) : (in.setFileName(command.file), in.open(QIODevice::ReadOnly));
+    const bool opened = standard ? in.open(stdin, QIODevice::ReadOnly)
+                                 : (in.setFileName(command.file), in.open(QIODevice::ReadOnly));
     if (!opened)
         return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
     const QByteArray bytes = in.readAll();
@@ -127,8 +128,8 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     parsed.report.added = counts.added;
     parsed.report.alreadyPresent = counts.present;
     CommandResult r;
-    r.out = ((command.dryRun ? QStringLiteral("Would import: ") : QStringLiteral("Imported: ")) + parsed.report.summary()
-             + QLatin1Char('\n'))
+    r.out = ((command.dryRun ? QStringLiteral("Would import: ") : QStringLiteral("Imported: "))
+             + parsed.report.summary() + QLatin1Char('\n'))
                 .toUtf8();
     return r;
 }

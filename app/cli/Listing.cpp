@@ -85,8 +85,9 @@ ReminderState StateOf(const TTermin &t, const QDate &day, double now)
     const double opens = at - t.FirstRemind;
     if (opens > now)
         return {QStringLiteral("waiting"), QStringLiteral("first reminder ") + stamp(opens)};
-    return {QStringLiteral("reminded"), QStringLiteral("reminded ") + stamp(t.LastReminded) + QStringLiteral(", next ")
-                                            + stamp(qMin(t.LastReminded + t.RepeatInterval, at))};
+    return {QStringLiteral("reminded"),
+            QStringLiteral("reminded ") + stamp(t.LastReminded) + QStringLiteral(", next ")
+                + stamp(qMin(t.LastReminded + t.RepeatInterval, at))};
 }
 
 QString Lines(const DayGrid &grid, const QDate &from, const QDate &to, double now, Format format)

@@ -77,7 +77,7 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
     lock.setStaleLockTime(0);
     const QDeadlineTimer deadline(WaitMs);
     QString problem;
-    for (bool lastTry = false;; ) {
+    for (bool lastTry = false;;) {
         if (lock.tryLock(0))
             return local() ? Via::Local : Via::Failed;
         const bool noLockHere = lock.error() != QLockFile::LockFailedError;
@@ -97,8 +97,9 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
         } else if (r.sent) {
             // The request got there but no answer came back: whether it was
             // carried out cannot be told from here.
-            error = QStringLiteral("the running copy of Kalvix for %1 took the request but did not answer (%2); "
-                                   "look in its window whether the change was made")
+            error = QStringLiteral(
+                        "the running copy of Kalvix for %1 took the request but did not answer (%2); "
+                        "look in its window whether the change was made")
                         .arg(native(dataPath_), r.detail);
             return Via::Failed;
         } else {
@@ -110,9 +111,10 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
             // runs: reading is still fine, but a change could not be saved.
             if (!needsLock)
                 return local() ? Via::Local : Via::Failed;
-            error = QStringLiteral("cannot lock %1: %2").arg(native(key.lockPath), lock.error() == QLockFile::PermissionError
-                                                                                      ? QStringLiteral("permission denied")
-                                                                                      : QStringLiteral("unknown error"));
+            error = QStringLiteral("cannot lock %1: %2")
+                        .arg(native(key.lockPath),
+                             lock.error() == QLockFile::PermissionError ? QStringLiteral("permission denied")
+                                                                        : QStringLiteral("unknown error"));
             return Via::Failed;
         }
         if (lastTry)
@@ -126,8 +128,9 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
         }
         QThread::msleep(PauseMs);
     }
-    error = QStringLiteral("%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was "
-                           "changed")
+    error = QStringLiteral(
+                "%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was "
+                "changed")
                 .arg(native(dataPath_), native(key.lockPath),
                      problem.isEmpty() ? QString() : QStringLiteral(": ") + problem);
     return Via::Failed;
@@ -136,8 +139,8 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
 bool StoreAccess::Snapshot(DayGrid &grid, TSettings &settings, QString &error)
 {
     QByteArray answer;
-    const Via via = run(SnapshotVerb, QByteArray(), false,
-                        [&] { return load(dataPath_, grid, settings, error); }, answer, error);
+    const Via via = run(
+        SnapshotVerb, QByteArray(), false, [&] { return load(dataPath_, grid, settings, error); }, answer, error);
     if (via != Via::Remote)
         return via == Via::Local;
     const QString bad = TerminFile::Parse(answer.constData(), size_t(answer.size()), grid, settings);

@@ -108,9 +108,10 @@ bool MemoryFigures(const QString &self)
         const double loaded = static_cast<double>(v[1].toLongLong() - v[0].toLongLong()) / MB;
         const double shown = static_cast<double>(v[2].toLongLong() - v[1].toLongLong()) / MB;
         const double selected = static_cast<double>(v[3].toLongLong() - v[2].toLongLong()) / MB;
-        std::printf("one 100 MB name: file %.1f MB; opening it +%.1f MB; showing its day +%.1f MB; "
-                    "selecting it into the editors +%.1f MB\n",
-                    file, loaded, shown, selected);
+        std::printf(
+            "one 100 MB name: file %.1f MB; opening it +%.1f MB; showing its day +%.1f MB; "
+            "selecting it into the editors +%.1f MB\n",
+            file, loaded, shown, selected);
         ok = report("memory: 100 MB name opened and listed", loaded + shown, file, 2.0, "MB") && ok;
         ok = report("memory: 100 MB name in the editors", loaded + shown + selected, file, 2.0, "MB") && ok;
     }

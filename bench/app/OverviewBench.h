@@ -33,9 +33,18 @@ T &Part(const QObject &window, const char *name)
         qFatal("no %s named %s", T::staticMetaObject.className(), name);
     return *part;
 }
-inline QAbstractItemView &List(const QObject &window) { return Part<QAbstractItemView>(window, "ListView1"); }
-inline QWidget &Button(const QObject &window, const char *name) { return Part<QWidget>(window, name); }
-inline QTimer &SaveTimer(const QObject &window) { return Part<QTimer>(window, "Timer1"); }
+inline QAbstractItemView &List(const QObject &window)
+{
+    return Part<QAbstractItemView>(window, "ListView1");
+}
+inline QWidget &Button(const QObject &window, const char *name)
+{
+    return Part<QWidget>(window, name);
+}
+inline QTimer &SaveTimer(const QObject &window)
+{
+    return Part<QTimer>(window, "Timer1");
+}
 
 // Selects a node of the date tree by its code.
 inline void SelectNode(const QObject &window, int code)

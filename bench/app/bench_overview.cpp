@@ -135,7 +135,8 @@ bool showDay()
         return bench::medianMs(5, [&list] {
             QTest::keyClick(&list, Qt::Key_Home);
             QCoreApplication::processEvents();
-            for (const auto &[key, modifiers] : {std::pair{Qt::Key_A, Qt::ControlModifier}, {Qt::Key_End, Qt::NoModifier}}) {
+            for (const auto &[key, modifiers] :
+                 {std::pair{Qt::Key_A, Qt::ControlModifier}, {Qt::Key_End, Qt::NoModifier}}) {
                 QTest::keyClick(&list, key, modifiers);
                 QCoreApplication::processEvents();
                 list.viewport()->repaint();
@@ -222,9 +223,10 @@ bool deleteAll()
     if (!bench::WriteDay(dir.path(), bench::BigDay, count, 19, 100))
         return false;
     const double plain = plainRemovalMs(dir.path());
-    std::printf("deleting a day of 200,000 (select all, Delete, Yes; list rebuilt and file written): %.1f ms, "
-                "of which writing the file (synced to disk) about %.1f ms\n",
-                deleted, saves[1]);
+    std::printf(
+        "deleting a day of 200,000 (select all, Delete, Yes; list rebuilt and file written): %.1f ms, "
+        "of which writing the file (synced to disk) about %.1f ms\n",
+        deleted, saves[1]);
     // The file write that follows every delete does not depend on how many
     // rows went; the comparison is of the removal and the list's rebuild.
     return bench::report("delete 200,000 rows (without the write) vs plain vector", std::max(deleted - saves[1], 0.0),

@@ -62,7 +62,8 @@ int main(int argc, char **argv)
     for (int i = 0; i < rounds; ++i) { // alternating, so load changes hit both
         cat += bench::medianMs(1, [&] { catted = run(QStringLiteral("cat"), {dat}, env); });
         list += bench::medianMs(1, [&] {
-            listed = run(exe, {QStringLiteral("list"), QStringLiteral("2000-01-01"), QStringLiteral("2100-12-31")}, env);
+            listed = run(exe, {QStringLiteral("list"), QStringLiteral("2000-01-01"), QStringLiteral("2100-12-31")},
+                         env);
         });
     }
     if (listed <= 0 || catted != QFile(dat).size()) {

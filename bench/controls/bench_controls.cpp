@@ -21,7 +21,8 @@ namespace {
 constexpr int kButtons = 48;
 constexpr int kRepaints = 20;
 
-template <class Make> std::unique_ptr<QWidget> window(Make make)
+template <class Make>
+std::unique_ptr<QWidget> window(Make make)
 {
     auto w = std::make_unique<QWidget>();
     auto *grid = new QGridLayout(w.get());

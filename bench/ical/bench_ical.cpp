@@ -130,7 +130,8 @@ int main(int argc, char **argv)
     bool measured = false;
     const double peakMb = child.readAllStandardOutput().trimmed().toDouble(&measured) / 1024.0;
     if (measured && child.exitCode() == 0) {
-        ok = bench::report("ical import peak memory (vs .ics size)", peakMb, static_cast<double>(QFileInfo(ics).size()) / 1048576.0, 3, "MB")
+        ok = bench::report("ical import peak memory (vs .ics size)", peakMb,
+                           static_cast<double>(QFileInfo(ics).size()) / 1048576.0, 3, "MB")
             && ok;
     } else {
         std::printf("ical import peak memory: not measured (%s)\n", child.readAllStandardError().constData());

@@ -18,8 +18,9 @@ pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display)
     for (char **e = environ; *e; ++e) {
         const std::string v(*e);
         const std::string name = v.substr(0, v.find('='));
-        if (display && (name == "DISPLAY" || name == "QT_QPA_PLATFORM" || name == "QT_QPA_PLATFORMTHEME"
-                        || name == "WAYLAND_DISPLAY" || name == "DBUS_SESSION_BUS_ADDRESS"))
+        if (display
+            && (name == "DISPLAY" || name == "QT_QPA_PLATFORM" || name == "QT_QPA_PLATFORMTHEME"
+                || name == "WAYLAND_DISPLAY" || name == "DBUS_SESSION_BUS_ADDRESS"))
             continue;
         env.push_back(v);
     }

@@ -23,8 +23,8 @@ bool XServer::Start(QString *error)
         return false;
     }
     // Xvfb picks a free display number and writes it to the descriptor.
-    pid_ = SpawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24",
-                         "-nolisten", "tcp", "-noreset"},
+    pid_ = SpawnProcess({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1024x768x24", "-nolisten",
+                         "tcp", "-noreset"},
                         nullptr);
     ::close(fds[1]);
     if (pid_ <= 0) {
@@ -79,8 +79,8 @@ QByteArray MapWatcher::titleOf(unsigned window)
 {
     const char *const names[] = {"_NET_WM_NAME", "WM_NAME"};
     for (const char *name : names) {
-        xcb_intern_atom_reply_t *atom =
-            xcb_intern_atom_reply(conn_, xcb_intern_atom(conn_, 1, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+        xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+            conn_, xcb_intern_atom(conn_, 1, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
         if (!atom)
             continue;
         const xcb_atom_t id = atom->atom;
@@ -113,7 +113,8 @@ bool MapWatcher::WaitMapped(const QByteArray &title, std::chrono::milliseconds t
         }
         if (xcb_connection_has_error(conn_))
             return false;
-        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline
+                                                                                - std::chrono::steady_clock::now());
         if (left.count() <= 0)
             return false;
         pollfd p{fd, POLLIN, 0};
@@ -123,12 +124,13 @@ bool MapWatcher::WaitMapped(const QByteArray &title, std::chrono::milliseconds t
 
 bool MapWatcher::SelectionOwned(const char *name)
 {
-    xcb_intern_atom_reply_t *atom =
-        xcb_intern_atom_reply(conn_, xcb_intern_atom(conn_, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        conn_, xcb_intern_atom(conn_, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr);
     if (!atom)
         return false;
-    xcb_get_selection_owner_reply_t *owner =
-        xcb_get_selection_owner_reply(conn_, xcb_get_selection_owner(conn_, atom->atom), nullptr);
+    xcb_get_selection_owner_reply_t *owner = xcb_get_selection_owner_reply(conn_,
+                                                                           xcb_get_selection_owner(conn_, atom->atom),
+                                                                           nullptr);
     std::free(atom);
     const bool owned = owner && owner->owner != XCB_NONE;
     std::free(owner);

@@ -100,8 +100,8 @@ double median(std::vector<double> v)
 bool reportMemory(const char *name, double mb, double baselineMb, double maxExtraMb)
 {
     const bool ok = mb - baselineMb <= maxExtraMb;
-    std::printf("%-44s %10.1f MB  baseline %10.1f MB  extra %+7.1f MB  target <= +%.0f MB  %s\n", name, mb,
-                baselineMb, mb - baselineMb, maxExtraMb, ok ? "OK" : "MISSED");
+    std::printf("%-44s %10.1f MB  baseline %10.1f MB  extra %+7.1f MB  target <= +%.0f MB  %s\n", name, mb, baselineMb,
+                mb - baselineMb, maxExtraMb, ok ? "OK" : "MISSED");
     std::fflush(stdout);
     return ok;
 }
@@ -162,7 +162,8 @@ int main()
     if (tray > 0)
         StopProcess(tray);
 
-    std::printf("startup: median of %d starts each, trayer %s\n", runs, tray > 0 ? "hosting the tray" : "not installed");
+    std::printf("startup: median of %d starts each, trayer %s\n", runs,
+                tray > 0 ? "hosting the tray" : "not installed");
     const double b = median(baseline.ms), bm = median(baseline.mb);
     bool ok = true;
     ok &= bench::report("startup to mapped window, empty store", median(empty.ms), b, 1.3);

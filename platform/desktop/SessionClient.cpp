@@ -34,8 +34,7 @@ void ioErrorHandler(IceConn)
 
 void iceErrorHandler(IceConn, Bool, int, unsigned long, int, int severity, IcePointer)
 {
-    std::fprintf(stderr, "kalvix: the session manager sent a message it should not have (ICE severity %d)\n",
-                 severity);
+    std::fprintf(stderr, "kalvix: the session manager sent a message it should not have (ICE severity %d)\n", severity);
     brokenProtocol = true;
 }
 
@@ -66,7 +65,11 @@ struct SessionCallbacks {
     {
         QPointer<SessionClient> c = client(data);
         QMetaObject::invokeMethod(
-            c, [c, shutdown, interactStyle] { if (c) c->onSaveYourself(shutdown, interactStyle); },
+            c,
+            [c, shutdown, interactStyle] {
+                if (c)
+                    c->onSaveYourself(shutdown, interactStyle);
+            },
             Qt::QueuedConnection);
     }
     static void interact(SmcConn, SmPointer data)
@@ -152,8 +155,8 @@ void SessionClient::connectTo(const QByteArray &address)
             SmcCloseConnection(conn, 0, nullptr);
             return;
         }
-        QMetaObject::invokeMethod(attempt->client, [client = attempt->client, conn] { client->attach(conn); },
-                                  Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            attempt->client, [client = attempt->client, conn] { client->attach(conn); }, Qt::QueuedConnection);
     }).detach();
 }
 
@@ -178,8 +181,8 @@ void SessionClient::readMessages()
     if (!conn_)
         return;
     brokenProtocol = false;
-    const IceProcessMessagesStatus status =
-        IceProcessMessages(SmcGetIceConnection(static_cast<SmcConn>(conn_)), nullptr, nullptr);
+    const IceProcessMessagesStatus status = IceProcessMessages(SmcGetIceConnection(static_cast<SmcConn>(conn_)),
+                                                               nullptr, nullptr);
     if (status != IceProcessMessagesSuccess || brokenProtocol)
         drop();
 }

@@ -16,12 +16,12 @@ using Reply = std::unique_ptr<void, decltype(&std::free)>;
 
 xcb_atom_t atom(xcb_connection_t *c, const char *name)
 {
-    Reply r(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr), &std::free);
+    Reply r(xcb_intern_atom_reply(c, xcb_intern_atom(c, 0, static_cast<uint16_t>(std::strlen(name)), name), nullptr),
+            &std::free);
     return r ? static_cast<xcb_intern_atom_reply_t *>(r.get())->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
-void sendToRoot(xcb_connection_t *c, xcb_window_t root, xcb_window_t window, xcb_atom_t type, uint32_t d0,
-                uint32_t d1)
+void sendToRoot(xcb_connection_t *c, xcb_window_t root, xcb_window_t window, xcb_atom_t type, uint32_t d0, uint32_t d1)
 {
     xcb_client_message_event_t event;
     std::memset(&event, 0, sizeof event);
@@ -60,8 +60,7 @@ bool requestActivation(QWidget *window)
         sendToRoot(c, screen->root, id, atom(c, "_NET_WM_DESKTOP"),
                    *static_cast<const uint32_t *>(xcb_get_property_value(d)), 2);
 
-    sendToRoot(c, screen->root, id, atom(c, "_NET_ACTIVE_WINDOW"), 2 /* a direct user action */,
-               XCB_CURRENT_TIME);
+    sendToRoot(c, screen->root, id, atom(c, "_NET_ACTIVE_WINDOW"), 2 /* a direct user action */, XCB_CURRENT_TIME);
     xcb_flush(c);
     return true;
 }

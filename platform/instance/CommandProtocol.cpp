@@ -9,9 +9,12 @@ namespace {
 const char *statusWord(Answer::Status s)
 {
     switch (s) {
-    case Answer::Ok: return "ok";
-    case Answer::Failed: return "failed";
-    case Answer::Retry: return "retry";
+    case Answer::Ok:
+        return "ok";
+    case Answer::Failed:
+        return "failed";
+    case Answer::Retry:
+        return "retry";
     }
     return "failed";
 }

@@ -7,8 +7,8 @@
 #include <QString>
 
 struct InstanceKey {
-    QString dataPath;   // the data file's canonical full path
-    QString lockPath;   // dataPath + ".lock"
+    QString dataPath; // the data file's canonical full path
+    QString lockPath; // dataPath + ".lock"
     // Full path of the local socket, in a folder only this user can enter
     // (see PrivateFolder); empty when there is no such folder, and then
     // `socketProblem` says why.

@@ -8,9 +8,9 @@
 
 struct ShowRequestResult {
     enum Kind {
-        Shown,      // the running copy confirmed the request
-        NoServer,   // nobody listens under that name (yet, or any more)
-        NoAnswer,   // someone listens but did not confirm in time, or refused
+        Shown,    // the running copy confirmed the request
+        NoServer, // nobody listens under that name (yet, or any more)
+        NoAnswer, // someone listens but did not confirm in time, or refused
     };
     Kind kind = NoServer;
     QString detail; // the socket's error text, for diagnostics

@@ -38,8 +38,9 @@ SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
     // waiting removes it. Name it instead.
     const QFileInfo existing(key_.lockPath);
     if ((existing.exists() || existing.isSymLink()) && !existing.isFile()) {
-        problem_ = QStringLiteral("\"%1\" is %2, but Kalvix keeps its lock file under that name while it runs. "
-                                  "Remove or rename it, then start Kalvix again.")
+        problem_ = QStringLiteral(
+                       "\"%1\" is %2, but Kalvix keeps its lock file under that name while it runs. "
+                       "Remove or rename it, then start Kalvix again.")
                        .arg(QDir::toNativeSeparators(key_.lockPath),
                             existing.isDir()           ? QStringLiteral("a folder")
                                 : existing.isSymLink() ? QStringLiteral("a symbolic link that leads nowhere")

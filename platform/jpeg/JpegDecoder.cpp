@@ -19,7 +19,7 @@ constexpr JDIMENSION kMaxSide = 16384;
 // manager remembers libjpeg's message and jumps back to the decode routine,
 // which then cleans up and reports instead of letting libjpeg exit().
 struct ErrorManager {
-    jpeg_error_mgr pub;   // first member: libjpeg casts cinfo->err to this
+    jpeg_error_mgr pub; // first member: libjpeg casts cinfo->err to this
     std::jmp_buf escape;
     char message[JMSG_LENGTH_MAX];
 };
@@ -91,8 +91,7 @@ const char *decodeInto(const QByteArray &data, QImage *out, ErrorManager *err)
         return "the decoder produced an unexpected pixel layout";
     }
 
-    *out = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height),
-                  QImage::Format_RGB888);
+    *out = QImage(static_cast<int>(cinfo.output_width), static_cast<int>(cinfo.output_height), QImage::Format_RGB888);
     if (out->isNull()) {
         jpeg_destroy_decompress(&cinfo);
         return "there is not enough memory for the picture";
@@ -127,8 +126,7 @@ QImage DecodeJpeg(const QByteArray &data, QString *error)
     const char *reason = decodeInto(data, &image, &err);
     if (*reason) {
         if (error)
-            *error = QStringLiteral("Could not decode the JPEG picture: %1.")
-                         .arg(QString::fromLocal8Bit(reason));
+            *error = QStringLiteral("Could not decode the JPEG picture: %1.").arg(QString::fromLocal8Bit(reason));
         return {};
     }
     return image;
@@ -139,8 +137,7 @@ QImage LoadJpegFile(const QString &path, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Could not read the JPEG picture %1: %2.")
-                         .arg(path, file.errorString());
+            *error = QStringLiteral("Could not read the JPEG picture %1: %2.").arg(path, file.errorString());
         return {};
     }
     return DecodeJpeg(file.readAll(), error);

@@ -26,8 +26,8 @@ DesktopNotifier::DesktopNotifier(const QString &appName, QObject *parent) : QObj
     connected_ = bus.isConnected();
     if (!connected_)
         return;
-    bus.connect(QLatin1String(Service), QLatin1String(Path), QLatin1String(Interface),
-                QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
+    bus.connect(QLatin1String(Service), QLatin1String(Path), QLatin1String(Interface), QStringLiteral("ActionInvoked"),
+                this, SLOT(actionInvoked(uint, QString)));
     bus.connect(QLatin1String(Service), QLatin1String(Path), QLatin1String(Interface),
                 QStringLiteral("NotificationClosed"), this, SLOT(notificationClosed(uint, uint)));
     askCapabilities();

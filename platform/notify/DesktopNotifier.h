@@ -49,5 +49,5 @@ private:
     std::optional<bool> bodyMarkup_; // unknown until the service answered
     std::vector<Pending> waiting_;   // posted before the capabilities came
     Handle next_ = 1;
-    std::map<Handle, uint> shown_;   // handle -> the service's id (0: not yet known)
+    std::map<Handle, uint> shown_; // handle -> the service's id (0: not yet known)
 };

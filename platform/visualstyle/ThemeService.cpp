@@ -170,8 +170,7 @@ KX_EXPORT BOOL IsThemePartDefined(HTHEME theme, int partId, int)
     return isOpen(theme) && partId == BP_PUSHBUTTON;
 }
 
-KX_EXPORT HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int partId, int stateId, const RECT *rect,
-                                      const RECT *clip)
+KX_EXPORT HRESULT DrawThemeBackground(HTHEME theme, HDC dc, int partId, int stateId, const RECT *rect, const RECT *clip)
 {
     if (!isOpen(theme))
         return E_HANDLE;

@@ -26,20 +26,31 @@ typedef std::uint32_t COLORREF; // 0x00BBGGRR
 typedef const wchar_t *LPCWSTR;
 typedef wchar_t *LPWSTR;
 
-typedef struct KxTheme *HTHEME;          // opened by OpenThemeData, owned by the service
-typedef struct KxWindow *HWND;           // opaque; the service does not look at it
-typedef struct KxDeviceContext *HDC;     // a QPainter *, see HdcFromPainter()
+typedef struct KxTheme *HTHEME;      // opened by OpenThemeData, owned by the service
+typedef struct KxWindow *HWND;       // opaque; the service does not look at it
+typedef struct KxDeviceContext *HDC; // a QPainter *, see HdcFromPainter()
 typedef struct KxRegion *HRGN;
 typedef struct KxBrush *HBRUSH;
 typedef struct KxImageList *HIMAGELIST;
-struct TEXTMETRICW;                      // never filled by this service
-struct LOGFONTW;                         // never filled by this service
+struct TEXTMETRICW; // never filled by this service
+struct LOGFONTW;    // never filled by this service
 
-struct RECT { std::int32_t left, top, right, bottom; };
-struct SIZE { std::int32_t cx, cy; };
-struct POINT { std::int32_t x, y; };
-struct MARGINS { int cxLeftWidth, cxRightWidth, cyTopHeight, cyBottomHeight; };
-struct INTLIST { int iValueCount; int iValues[402]; };
+struct RECT {
+    std::int32_t left, top, right, bottom;
+};
+struct SIZE {
+    std::int32_t cx, cy;
+};
+struct POINT {
+    std::int32_t x, y;
+};
+struct MARGINS {
+    int cxLeftWidth, cxRightWidth, cyTopHeight, cyBottomHeight;
+};
+struct INTLIST {
+    int iValueCount;
+    int iValues[402];
+};
 
 enum THEMESIZE { TS_MIN, TS_TRUE, TS_DRAW };
 enum PROPERTYORIGIN { PO_STATE, PO_PART, PO_CLASS, PO_GLOBAL, PO_NOTFOUND };
@@ -58,15 +69,21 @@ constexpr DWORD STAP_ALLOW_WEBCONTENT = 4;
 // Class "BUTTON": the push-button part and the state numbers this service
 // draws for it.
 constexpr int BP_PUSHBUTTON = 1;
-constexpr int PBS_PLAIN = 0;     // normal face
-constexpr int PBS_NORMAL = 1;    // face of the focused or default button
-constexpr int PBS_HOT = 2;       // pointer over it
+constexpr int PBS_PLAIN = 0;  // normal face
+constexpr int PBS_NORMAL = 1; // face of the focused or default button
+constexpr int PBS_HOT = 2;    // pointer over it
 constexpr int PBS_PRESSED = 3;
 constexpr int PBS_DISABLED = 4;
 constexpr int PBS_DEFAULTED = 5; // drawn like PBS_NORMAL
 
-inline HDC HdcFromPainter(QPainter *painter) { return reinterpret_cast<HDC>(painter); }
-inline QPainter *PainterFromHdc(HDC dc) { return reinterpret_cast<QPainter *>(dc); }
+inline HDC HdcFromPainter(QPainter *painter)
+{
+    return reinterpret_cast<HDC>(painter);
+}
+inline QPainter *PainterFromHdc(HDC dc)
+{
+    return reinterpret_cast<QPainter *>(dc);
+}
 
 // Every entry point of the service, in the order the controls resolve them:
 // X(name, return type, (parameter types)). This one list gives the

@@ -72,10 +72,10 @@ OwnProperties ownProperties(icalcomponent *c)
         if (!n || !v)
             continue;
         QByteArray *slot = qstricmp(n, ExactProperty) == 0 ? &o.exact
-            : qstricmp(n, DoneProperty) == 0              ? &o.done
-            : qstricmp(n, NameBreaksProperty) == 0        ? &o.nameBreaks
-            : qstricmp(n, DescriptionBreaksProperty) == 0 ? &o.descriptionBreaks
-                                                          : nullptr;
+            : qstricmp(n, DoneProperty) == 0               ? &o.done
+            : qstricmp(n, NameBreaksProperty) == 0         ? &o.nameBreaks
+            : qstricmp(n, DescriptionBreaksProperty) == 0  ? &o.descriptionBreaks
+                                                           : nullptr;
         if (slot && slot->isNull())
             *slot = QByteArray(v);
     }
@@ -325,15 +325,16 @@ std::optional<Fault> ReadEvent(icalcomponent *event, ReadContext &ctx, std::vect
     }
 
     std::vector<LocalTime> excluded, extra;
-    if (std::optional<Fault> f = collectTimes(event, ICAL_EXDATE_PROPERTY, ctx,
-                                              [](icalproperty *p) { return icalproperty_get_exdate(p); }, excluded))
+    if (std::optional<Fault> f = collectTimes(
+            event, ICAL_EXDATE_PROPERTY, ctx, [](icalproperty *p) { return icalproperty_get_exdate(p); }, excluded))
         return f;
-    if (std::optional<Fault> f = collectTimes(event, ICAL_RDATE_PROPERTY, ctx,
-                                              [](icalproperty *p) {
-                                                  const icaldatetimeperiodtype r = icalproperty_get_rdate(p);
-                                                  return icaltime_is_null_time(r.time) ? r.period.start : r.time;
-                                              },
-                                              extra))
+    if (std::optional<Fault> f = collectTimes(
+            event, ICAL_RDATE_PROPERTY, ctx,
+            [](icalproperty *p) {
+                const icaldatetimeperiodtype r = icalproperty_get_rdate(p);
+                return icaltime_is_null_time(r.time) ? r.period.start : r.time;
+            },
+            extra))
         return f;
     const char *uid = icalcomponent_get_uid(event);
     const std::vector<LocalTime> &overridden = ctx.overridden[QByteArray(uid ? uid : "")];

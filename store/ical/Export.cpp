@@ -109,8 +109,9 @@ ComponentPtr makeAlarm(const TTermin &r, const std::string &name)
     int count = 0;
     if (WritesRepeat(r.FirstRemind, r.RepeatInterval, &count)) {
         icalcomponent_add_property(alarm.get(), icalproperty_new_repeat(count));
-        icalcomponent_add_property(
-            alarm.get(), icalproperty_new_duration(icaldurationtype_from_int(static_cast<int>(DurationSeconds(r.RepeatInterval)))));
+        icalcomponent_add_property(alarm.get(),
+                                   icalproperty_new_duration(
+                                       icaldurationtype_from_int(static_cast<int>(DurationSeconds(r.RepeatInterval)))));
     }
     if (WritesAcknowledged(r.LastReminded))
         icalcomponent_add_property(alarm.get(), icalproperty_new_acknowledged(utcTime(r.LastReminded)));

@@ -44,8 +44,8 @@ struct NewAppointment {
 };
 
 struct ImportReport {
-    int added = 0;          // appointments new to the grid (dry run: would be)
-    int alreadyPresent = 0; // same day, time, name and description as a stored one
+    int added = 0;              // appointments new to the grid (dry run: would be)
+    int alreadyPresent = 0;     // same day, time, name and description as a stored one
     QMap<QString, int> skipped; // reason -> how many
     int unmappableChars = 0;    // characters stored as "?"
     QMap<QString, int> notes;   // imported, but read with an assumption
@@ -58,10 +58,10 @@ struct ImportReport {
 
 struct ParseResult {
     bool ok = false;
-    QString error;  // why the file was refused, naming the line when known
-    int line = 0;   // 1-based line of the fault; 0 when unknown
+    QString error;                            // why the file was refused, naming the line when known
+    int line = 0;                             // 1-based line of the fault; 0 when unknown
     std::vector<NewAppointment> appointments; // file order, occurrences by date
-    ImportReport report; // skipped and unmappable filled; added/present by Merge
+    ImportReport report;                      // skipped and unmappable filled; added/present by Merge
 };
 
 // Reads a whole file image. Nothing comes out of a file that does not parse
@@ -71,7 +71,6 @@ ParseResult Parse(const QByteArray &ics, const ImportOptions &options);
 // Adds to `grid` every appointment whose day, time (to the second), name and
 // description match no record the grid held before this call, and counts
 // both kinds in `report`. With `dryRun` the grid is left unchanged.
-void Merge(const std::vector<NewAppointment> &appointments, DayGrid &grid, ImportReport &report,
-           bool dryRun = false);
+void Merge(const std::vector<NewAppointment> &appointments, DayGrid &grid, ImportReport &report, bool dryRun = false);
 
 } // namespace Ical

@@ -187,8 +187,9 @@ private:
             return true;
         inner_.reset();
         if (!done)
-            return fail(QStringLiteral("%1 does not close the %2").arg(QString::fromUtf8(line), QString::fromLatin1(open_)),
-                        LineContaining(ics_, QByteArray(line)));
+            return fail(
+                QStringLiteral("%1 does not close the %2").arg(QString::fromUtf8(line), QString::fromLatin1(open_)),
+                LineContaining(ics_, QByteArray(line)));
         return component(std::move(done));
     }
 
@@ -209,8 +210,9 @@ private:
         case ICAL_VTODO_COMPONENT:
         case ICAL_VJOURNAL_COMPONENT:
         case ICAL_VFREEBUSY_COMPONENT:
-            ++result_.report.skipped[QStringLiteral("not an event (%1)")
-                                         .arg(QString::fromLatin1(icalcomponent_kind_to_string(icalcomponent_isa(c.get()))))];
+            ++result_.report
+                  .skipped[QStringLiteral("not an event (%1)")
+                               .arg(QString::fromLatin1(icalcomponent_kind_to_string(icalcomponent_isa(c.get()))))];
             return true;
         default:
             return true;
@@ -225,8 +227,9 @@ private:
         }
         if (std::optional<Fault> f = ReadEvent(event, ctx_, result_.appointments, result_.report)) {
             const char *uid = icalcomponent_get_uid(event);
-            return fail(QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
-                        LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
+            return fail(
+                QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
+                LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
         }
         return true;
     }
@@ -242,7 +245,8 @@ private:
         for (const ComponentPtr &e : waiting_) {
             if (std::optional<Fault> f = ReadEvent(e.get(), ctx_, result_.appointments, result_.report)) {
                 const char *uid = icalcomponent_get_uid(e.get());
-                return fail(QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
+                return fail(QStringLiteral("%1 %2: %3")
+                                .arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
                             LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
             }
         }

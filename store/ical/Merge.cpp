@@ -54,7 +54,8 @@ int ImportReport::skippedTotal() const
 
 QString ImportReport::summary() const
 {
-    QString s = QStringLiteral("added %1, already present %2, skipped %3").arg(added).arg(alreadyPresent).arg(skippedTotal());
+    QString s =
+        QStringLiteral("added %1, already present %2, skipped %3").arg(added).arg(alreadyPresent).arg(skippedTotal());
     QStringList why;
     for (auto it = skipped.cbegin(); it != skipped.cend(); ++it)
         why << QStringLiteral("%1: %2").arg(it.key()).arg(it.value());

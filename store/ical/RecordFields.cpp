@@ -53,10 +53,14 @@ std::optional<ExactValues> ParseExact(const QByteArray &text)
         double value = 0;
         if (!parseNumber(part.constData() + eq + 1, part.constData() + part.size(), value))
             return std::nullopt;
-        if (key == "TIME") v.time = value, seen |= 1;
-        else if (key == "FIRST") v.first = value, seen |= 2;
-        else if (key == "REPEAT") v.repeat = value, seen |= 4;
-        else if (key == "LAST") v.last = value, seen |= 8;
+        if (key == "TIME")
+            v.time = value, seen |= 1;
+        else if (key == "FIRST")
+            v.first = value, seen |= 2;
+        else if (key == "REPEAT")
+            v.repeat = value, seen |= 4;
+        else if (key == "LAST")
+            v.last = value, seen |= 8;
     }
     if (seen != 15)
         return std::nullopt;

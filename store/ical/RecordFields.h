@@ -14,9 +14,9 @@
 
 namespace Ical {
 
-extern const char *const ExactProperty;        // TIME=..;FIRST=..;REPEAT=..;LAST=..
-extern const char *const DoneProperty;         // TRUE when no further reminders
-extern const char *const NameBreaksProperty;   // line-break kinds of the name
+extern const char *const ExactProperty;      // TIME=..;FIRST=..;REPEAT=..;LAST=..
+extern const char *const DoneProperty;       // TRUE when no further reminders
+extern const char *const NameBreaksProperty; // line-break kinds of the name
 extern const char *const DescriptionBreaksProperty;
 
 struct ExactValues {

@@ -32,12 +32,12 @@ private:
 
 // A time read from the file, with the instant it stands for.
 struct LocalTime {
-    double value = 0;   // local date-time value
-    QDate date;         // its local day ...
-    double time = 0;    // ... and time of day, as "Add appointment" would store it
-    long long key = 0;  // seconds since 1970 (floating: as if UTC; date: day start)
+    double value = 0;  // local date-time value
+    QDate date;        // its local day ...
+    double time = 0;   // ... and time of day, as "Add appointment" would store it
+    long long key = 0; // seconds since 1970 (floating: as if UTC; date: day start)
     bool isDate = false;
-    QDate ownDate;      // the day in the time's own zone (matches whole-day EXDATEs)
+    QDate ownDate; // the day in the time's own zone (matches whole-day EXDATEs)
 };
 
 // Empty when the fields do not form a real date and time.

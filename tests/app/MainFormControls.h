@@ -38,7 +38,10 @@ W *control(const QObject &form, const char *name)
 }
 
 #define KALVIX_CONTROL(Type, Name) \
-    inline Type *Name(const TMainForm &form) { return control<Type>(form, #Name); }
+    inline Type *Name(const TMainForm &form) \
+    { \
+        return control<Type>(form, #Name); \
+    }
 KALVIX_CONTROL(QTabWidget, PageControl1)
 KALVIX_CONTROL(HeadingPanel, ListHeading)
 KALVIX_CONTROL(TBitBtnXP, AddTerminBtn)
@@ -106,9 +109,18 @@ inline QAction *Anzeigen1(const TMainForm &form)
 
 // The three timers, and their ticks as the timers deliver them: through the
 // timeout signal, to whatever the window connected.
-inline QTimer &saveTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer1"); }
-inline QTimer &checkTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer2"); }
-inline QTimer &startMinimizedTimer(const TMainForm &form) { return *control<QTimer>(form, "Timer3"); }
+inline QTimer &saveTimer(const TMainForm &form)
+{
+    return *control<QTimer>(form, "Timer1");
+}
+inline QTimer &checkTimer(const TMainForm &form)
+{
+    return *control<QTimer>(form, "Timer2");
+}
+inline QTimer &startMinimizedTimer(const TMainForm &form)
+{
+    return *control<QTimer>(form, "Timer3");
+}
 
 // Real input through the window system, where modality applies (the
 // widget overloads of QTest hand the event to the widget directly).
@@ -136,5 +148,11 @@ inline void tick(QTimer &timer)
 {
     QVERIFY(QMetaObject::invokeMethod(&timer, "timeout", Qt::DirectConnection));
 }
-inline void saveTick(const TMainForm &form) { tick(saveTimer(form)); }
-inline void checkTick(const TMainForm &form) { tick(checkTimer(form)); }
+inline void saveTick(const TMainForm &form)
+{
+    tick(saveTimer(form));
+}
+inline void checkTick(const TMainForm &form)
+{
+    tick(checkTimer(form));
+}

@@ -148,7 +148,10 @@ private slots:
         MainFormHarness h;
         DayGrid grid;
         const QDate today = QDate::currentDate();
-        grid.AddRecord(grid.Slot(today.year(), today.month(), today.day()))->Name = "\x84" "Caf\xe9\x93 \x80" "5";
+        grid.AddRecord(grid.Slot(today.year(), today.month(), today.day()))->Name =
+            "\x84"
+            "Caf\xe9\x93 \x80"
+            "5";
         h.writeStore(grid);
         auto form = h.makeShown();
         QVERIFY(form);

@@ -86,7 +86,8 @@ private slots:
     {
         MainFormHarness h;
         auto form = withDay(h, {"a"});
-        recordAt(*form, Y, M, D, 0).LastReminded = DateTimeValue::EncodeDate(2031, 5, 1) + DateTimeValue::EncodeTime(7, 8, 9);
+        recordAt(*form, Y, M, D, 0).LastReminded = DateTimeValue::EncodeDate(2031, 5, 1)
+            + DateTimeValue::EncodeTime(7, 8, 9);
         selectRows(*form, {0});
         QVERIFY(LastLabel(*form)->text().startsWith(QStringLiteral("Reminded: ")));
         QVERIFY(LastLabel(*form)->text().contains(QStringLiteral("; ")));
@@ -108,7 +109,7 @@ private slots:
         QVERIFY(showActive(*form));
         clickRow(*form, 0);
         QVERIFY(!doneCheck(*form)->isChecked());
-        PageControl2(*form)->setCurrentIndex(1); // the "Reminder" page
+        PageControl2(*form)->setCurrentIndex(1);       // the "Reminder" page
         typeInto(day1(*form), QStringLiteral("3000")); // due from now on
         h.reminders.script = {ReminderAnswer::Ignore};
         checkTick(*form);
@@ -258,8 +259,7 @@ private slots:
         auto form = withDay(h, {"long", "many lines", "short"});
         const QChar ellipsis(0x2026);
         const std::string longName(EditableLength::Name + 5, 'n');
-        const std::string longLine =
-            "first\r\n" + std::string(EditableLength::DescriptionLine + 10, 'd') + "\r\nlast";
+        const std::string longLine = "first\r\n" + std::string(EditableLength::DescriptionLine + 10, 'd') + "\r\nlast";
         std::string manyLines;
         while (manyLines.size() <= std::size_t(EditableLength::Description) * 11 / 10)
             manyLines += "twenty-eight characters\r\n";

@@ -81,8 +81,8 @@ private slots:
     {
         // A private session bus for the notification tests; the others see
         // no service on it.
-        bus_.start(QStringLiteral("dbus-daemon"), {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                                                  QStringLiteral("--print-address=1")});
+        bus_.start(QStringLiteral("dbus-daemon"),
+                   {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
         if (bus_.waitForStarted() && bus_.waitForReadyRead(10000))
             busAddress_ = QString::fromLatin1(bus_.readLine().trimmed());
         if (!busAddress_.isEmpty())

@@ -24,7 +24,7 @@ private slots:
     {
         QCOMPARE(Dialogs::ErrorReportText("Disk full"), QStringLiteral("Disk full."));
         QCOMPARE(Dialogs::ErrorReportText("Done."), QStringLiteral("Done."));
-        QCOMPARE(Dialogs::ErrorReportText("Why!"), QStringLiteral("Why!")); // '!' sorts before '.'
+        QCOMPARE(Dialogs::ErrorReportText("Why!"), QStringLiteral("Why!"));      // '!' sorts before '.'
         QCOMPARE(Dialogs::ErrorReportText("Code 5"), QStringLiteral("Code 5.")); // digits sort after '.'
         QCOMPARE(Dialogs::ErrorReportText(""), QString());
     }
@@ -47,10 +47,7 @@ private slots:
         Dialogs::SetHook({});
     }
 
-    void lastWindowClosingDoesNotQuit()
-    {
-        QVERIFY(!QApplication::quitOnLastWindowClosed());
-    }
+    void lastWindowClosingDoesNotQuit() { QVERIFY(!QApplication::quitOnLastWindowClosed()); }
 };
 
 int main(int argc, char **argv)

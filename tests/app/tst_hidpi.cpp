@@ -71,7 +71,8 @@ private slots:
         QCOMPARE(cell.size(), QSize(36, 36));
         QCOMPARE(cell.devicePixelRatio(), 2.0);
         const QImage once = KalvixPictures::Image(KalvixPictures::GlyphUp);
-        QVERIFY(colours(once.copy(0, 0, 36, 36)) > colours(QImage(QString::fromLatin1(KalvixPictures::GlyphUp)).copy(0, 0, 18, 18)));
+        QVERIFY(colours(once.copy(0, 0, 36, 36))
+                > colours(QImage(QString::fromLatin1(KalvixPictures::GlyphUp)).copy(0, 0, 18, 18)));
 
         // Tabs and tree: icons with 32 x 32 device pixels.
         const QPixmap tab = PageControl1(*form)->tabIcon(0).pixmap(QSize(16, 16), 2.0);
@@ -79,8 +80,8 @@ private slots:
         const QModelIndex root = TreeView1(*form)->model()->index(0, 0);
         const QVariant deco = TreeView1(*form)->model()->data(root, Qt::DecorationRole);
         const QPixmap tree = deco.canConvert<QIcon>() && !deco.value<QIcon>().isNull()
-                                 ? deco.value<QIcon>().pixmap(QSize(16, 16), 2.0)
-                                 : deco.value<QPixmap>();
+            ? deco.value<QIcon>().pixmap(QSize(16, 16), 2.0)
+            : deco.value<QPixmap>();
         QCOMPARE(tree.devicePixelRatio(), 2.0);
         QCOMPARE(tree.size(), QSize(32, 32));
     }

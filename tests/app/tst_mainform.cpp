@@ -20,7 +20,8 @@ private slots:
             const QDate today = QDate::currentDate();
             QCOMPARE(selectedNode(*form), Encode(today.year(), today.month(), today.day()));
             QVERIFY(TreeView1(*form)->isExpanded(TreeModel(*form)->indexForCode(Encode(today.year(), today.month()))));
-            QVERIFY(!TreeView1(*form)->isExpanded(TreeModel(*form)->indexForCode(Encode(today.year(), today.month(), 1))));
+            QVERIFY(
+                !TreeView1(*form)->isExpanded(TreeModel(*form)->indexForCode(Encode(today.year(), today.month(), 1))));
             QVERIFY(ListHeading(*form)->text().endsWith(QString::number(today.year())));
             QCOMPARE(gmin(*form)->value(), 0);
             QCOMPARE(gsec(*form)->value(), 30);
@@ -238,8 +239,9 @@ private slots:
         QStringList texts;
         for (QAction *a : ::trayMenu(*form)->actions())
             texts << (a->isSeparator() ? QStringLiteral("-") : a->text());
-        QCOMPARE(texts, (QStringList{"Show", "-", "No action", "-", "Got to the Brontal homepage...",
-                                     "About the program...", "-", "Quit"}));
+        QCOMPARE(texts,
+                 (QStringList{"Show", "-", "No action", "-", "Got to the Brontal homepage...", "About the program...",
+                              "-", "Quit"}));
         form->show();
         form->WMUser(TrayIcon::RightButtonUp);
         QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Hide"));

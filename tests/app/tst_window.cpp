@@ -92,7 +92,8 @@ private slots:
         // Without a window manager there is no frame: the whole size is inside.
         QCOMPARE(form->frameGeometry().size(), QSize(638, 512));
 
-        const QList<QWidget *> panels = StatusBar1(*form)->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+        const QList<QWidget *> panels = StatusBar1(*form)->findChildren<QWidget *>(QString(),
+                                                                                   Qt::FindDirectChildrenOnly);
         int bevelled = 0;
         for (QWidget *panel : panels) {
             if (panel->width() != 250 && panel->width() != 50)
@@ -126,7 +127,8 @@ private slots:
             const bool editor = qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
                 || qobject_cast<QAbstractSpinBox *>(w) || qobject_cast<QAbstractButton *>(w)
                 || qobject_cast<TImageBtn *>(w);
-            if (!editor || qobject_cast<QLineEdit *>(w->parentWidget()) || qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
+            if (!editor || qobject_cast<QLineEdit *>(w->parentWidget())
+                || qobject_cast<QAbstractSpinBox *>(w->parentWidget()))
                 continue; // a spin box's own line edit is part of it
             if (w->inherits("QTabBar") || w->objectName().startsWith(QLatin1String("qt_")))
                 continue;
@@ -141,7 +143,8 @@ private slots:
                  QStringLiteral("First time to remind: days"));
         QCOMPARE(QAccessible::queryAccessibleInterface(NameEd(*form))->text(QAccessible::Name),
                  QStringLiteral("Appointment:"));
-        QCOMPARE(QAccessible::queryAccessibleInterface(EndeBtn(*form))->text(QAccessible::Name), QStringLiteral("Exit"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(EndeBtn(*form))->text(QAccessible::Name),
+                 QStringLiteral("Exit"));
         QCOMPARE(QAccessible::queryAccessibleInterface(ueberbtn(*form))->role(), QAccessible::Button);
 
         // Tab from "Minimize" goes to About, then to Exit; Return on Exit asks
@@ -164,16 +167,23 @@ private slots:
         MainFormHarness h;
         auto form = h.make();
         const QList<std::pair<const char *, const char *>> controls = {
-            {"PageControl1", "QTabWidget"}, {"ListHeading", "HeadingPanel"}, {"AddTerminBtn", "TBitBtnXP"},
-            {"DelTerminBtn", "TBitBtnXP"}, {"UpBtn", "TBitBtnXP"}, {"TreeView1", "QTreeView"},
-            {"Splitter1", "QSplitter"}, {"ListView1", "OverviewList"}, {"PageControl2", "QTabWidget"},
-            {"NameEd", "QLineEdit"}, {"hour", "TSpinEdit"}, {"min", "TSpinEdit"}, {"DescEd", "QPlainTextEdit"},
-            {"day1", "TSpinEdit"}, {"hour1", "TSpinEdit"}, {"min1", "TSpinEdit"}, {"day2", "TSpinEdit"},
-            {"hour2", "TSpinEdit"}, {"min2", "TSpinEdit"}, {"doneCheck", "QCheckBox"}, {"LastLabel", "QLabel"},
-            {"ClearLastBtn", "QPushButton"}, {"gmin", "TSpinEdit"}, {"gsec", "TSpinEdit"},
-            {"ManTerminsBtn", "TBitBtnXP"}, {"MinimiertCheck", "QCheckBox"}, {"wwwBtn", "QToolButton"},
-            {"MinimizeBtn", "TBitBtnXP"}, {"ueberbtn", "TImageBtn"}, {"EndeBtn", "TImageBtn"},
-            {"StatusBar1", "QStatusBar"}, {"Timer1", "QTimer"}, {"Timer2", "QTimer"}, {"Timer3", "QTimer"}};
+            {"PageControl1", "QTabWidget"}, {"ListHeading", "HeadingPanel"},
+            {"AddTerminBtn", "TBitBtnXP"},  {"DelTerminBtn", "TBitBtnXP"},
+            {"UpBtn", "TBitBtnXP"},         {"TreeView1", "QTreeView"},
+            {"Splitter1", "QSplitter"},     {"ListView1", "OverviewList"},
+            {"PageControl2", "QTabWidget"}, {"NameEd", "QLineEdit"},
+            {"hour", "TSpinEdit"},          {"min", "TSpinEdit"},
+            {"DescEd", "QPlainTextEdit"},   {"day1", "TSpinEdit"},
+            {"hour1", "TSpinEdit"},         {"min1", "TSpinEdit"},
+            {"day2", "TSpinEdit"},          {"hour2", "TSpinEdit"},
+            {"min2", "TSpinEdit"},          {"doneCheck", "QCheckBox"},
+            {"LastLabel", "QLabel"},        {"ClearLastBtn", "QPushButton"},
+            {"gmin", "TSpinEdit"},          {"gsec", "TSpinEdit"},
+            {"ManTerminsBtn", "TBitBtnXP"}, {"MinimiertCheck", "QCheckBox"},
+            {"wwwBtn", "QToolButton"},      {"MinimizeBtn", "TBitBtnXP"},
+            {"ueberbtn", "TImageBtn"},      {"EndeBtn", "TImageBtn"},
+            {"StatusBar1", "QStatusBar"},   {"Timer1", "QTimer"},
+            {"Timer2", "QTimer"},           {"Timer3", "QTimer"}};
         for (const auto &[name, kind] : controls) {
             const QList<QObject *> found = form->findChildren<QObject *>(QLatin1String(name));
             QVERIFY2(found.size() == 1, name);
@@ -202,7 +212,8 @@ private slots:
             QWidget *w = QApplication::focusWidget();
             if (qobject_cast<QTabBar *>(w))
                 return w->parentWidget()->objectName() + QStringLiteral(" tabs");
-            while (w && w != form.get() && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
+            while (w && w != form.get()
+                   && (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_"))))
                 w = w->parentWidget();
             return w ? w->objectName() : QString();
         };
@@ -222,8 +233,9 @@ private slots:
 
         QTabBar *detailTabs = PageControl2(*form)->tabBar();
         QTest::mouseClick(detailTabs, Qt::LeftButton, {}, detailTabs->tabRect(1).center());
-        QCOMPARE(walk(day1(*form), 8), (QStringList{"day1", "hour1", "min1", "day2", "hour2", "min2", "doneCheck",
-                                                    "ClearLastBtn", "wwwBtn"}));
+        QCOMPARE(walk(day1(*form), 8),
+                 (QStringList{"day1", "hour1", "min1", "day2", "hour2", "min2", "doneCheck", "ClearLastBtn",
+                              "wwwBtn"}));
 
         QTabBar *pages = PageControl1(*form)->tabBar();
         QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(1).center());

@@ -7,6 +7,9 @@
 using namespace kxtheme;
 
 // `return result();` gives 0, a null handle, or nothing for void.
-#define KX_EXPORT_STUB(name, result, parameters)                                                                  \
-    extern "C" __attribute__((visibility("default"))) result name parameters { return result(); }
+#define KX_EXPORT_STUB(name, result, parameters) \
+    extern "C" __attribute__((visibility("default"))) result name parameters \
+    { \
+        return result(); \
+    }
 KXTHEME_ENTRY_POINTS(KX_EXPORT_STUB)

@@ -34,14 +34,35 @@ KX_EXPORT std::uint32_t ProbeStateColor(int state)
     static const std::uint32_t colours[] = {0xff2040a0, 0xff20a040, 0xffa0a020, 0xffa02020, 0xff606060, 0xff20a0a0};
     return state >= 0 && state <= 5 ? colours[state] : 0xff000000;
 }
-KX_EXPORT void ProbeSetAppThemed(int themed) { g_appThemed = themed; }
-KX_EXPORT int ProbeThemeActiveCalls() { return g_themeActiveCalls; }
-KX_EXPORT int ProbeOpenHandles() { return g_openHandles; }
-KX_EXPORT void ProbeResetLog() { g_log.clear(); }
-KX_EXPORT int ProbeLogCount() { return static_cast<int>(g_log.size()); }
-KX_EXPORT int ProbeLogEntry(int i) { return i >= 0 && i < static_cast<int>(g_log.size()) ? g_log[i] : -1; }
+KX_EXPORT void ProbeSetAppThemed(int themed)
+{
+    g_appThemed = themed;
+}
+KX_EXPORT int ProbeThemeActiveCalls()
+{
+    return g_themeActiveCalls;
+}
+KX_EXPORT int ProbeOpenHandles()
+{
+    return g_openHandles;
+}
+KX_EXPORT void ProbeResetLog()
+{
+    g_log.clear();
+}
+KX_EXPORT int ProbeLogCount()
+{
+    return static_cast<int>(g_log.size());
+}
+KX_EXPORT int ProbeLogEntry(int i)
+{
+    return i >= 0 && i < static_cast<int>(g_log.size()) ? g_log[i] : -1;
+}
 
-KX_EXPORT BOOL IsAppThemed() { return g_appThemed; }
+KX_EXPORT BOOL IsAppThemed()
+{
+    return g_appThemed;
+}
 
 KX_EXPORT HTHEME OpenThemeData(HWND, LPCWSTR classList)
 {

@@ -18,7 +18,7 @@
 #include <memory>
 
 namespace {
-const QRgb kLime = qRgb(0, 255, 0);   // inside the OK glyph
+const QRgb kLime = qRgb(0, 255, 0);    // inside the OK glyph
 const QRgb kOlive = qRgb(128, 128, 0); // the glyphs' see-through colour
 const QRgb kText = qRgb(0, 0, 200);
 
@@ -56,10 +56,10 @@ QImage shot(QWidget *w)
     return w->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-template <class F> F probe(const char *name)
+template <class F>
+F probe(const char *name)
 {
-    return reinterpret_cast<F>(
-        QLibrary(QCoreApplication::applicationDirPath() + "/kxtheme_probe").resolve(name));
+    return reinterpret_cast<F>(QLibrary(QCoreApplication::applicationDirPath() + "/kxtheme_probe").resolve(name));
 }
 
 void useService(const char *name)
@@ -69,8 +69,7 @@ void useService(const char *name)
 }
 } // namespace
 
-class TstBitBtnPaint : public QObject
-{
+class TstBitBtnPaint : public QObject {
     Q_OBJECT
 
     QString m_shots;
@@ -93,10 +92,7 @@ class TstBitBtnPaint : public QObject
         }
     };
 
-    void saveShot(QWidget *w, const QString &name)
-    {
-        QVERIFY(w->grab().save(m_shots + "/" + name));
-    }
+    void saveShot(QWidget *w, const QString &name) { QVERIFY(w->grab().save(m_shots + "/" + name)); }
 
     // A panel of every kind and state, for the screenshots.
     std::unique_ptr<QWidget> gallery()
@@ -236,7 +232,7 @@ private slots:
         Rig rig;
         rig.button->setEnabled(false);
         const QImage img = shot(rig.button);
-        QVERIFY(!contains(img, kLime));  // the disabled cell, not the coloured one
+        QVERIFY(!contains(img, kLime));       // the disabled cell, not the coloured one
         QVERIFY(captionBounds(img).isNull()); // caption ignores the font colour
         QVERIFY(!contains(img, kOlive));
         // Caption and glyph in shadow with a highlight relief.

@@ -16,15 +16,11 @@
 
 #include <functional>
 
-class TstBitBtnXP : public QObject
-{
+class TstBitBtnXP : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        QVERIFY(SetVisualStylesLibraryName(QStringLiteral("kalvix_no_such_theme")));
-    }
+    void initTestCase() { QVERIFY(SetVisualStylesLibraryName(QStringLiteral("kalvix_no_such_theme"))); }
 
     void kindTable_data()
     {
@@ -247,8 +243,14 @@ private slots:
             QObject::connect(button, &QAbstractButton::clicked, button, [&handlerRuns] { ++handlerRuns; });
             const QList<std::function<void()>> presses{
                 [&] { QTest::mouseClick(button, Qt::LeftButton); },
-                [&] { button->setFocus(); QTest::keyClick(button, Qt::Key_Space); },
-                [&] { button->setFocus(); QTest::keyClick(button, Qt::Key_Return); },
+                [&] {
+                    button->setFocus();
+                    QTest::keyClick(button, Qt::Key_Space);
+                },
+                [&] {
+                    button->setFocus();
+                    QTest::keyClick(button, Qt::Key_Return);
+                },
                 [&] { QTest::keyClick(window, button->text().at(1).toLatin1(), Qt::AltModifier); },
                 [&] { button->click(); },
             };

@@ -37,8 +37,7 @@ QRgb opaque(const QImage &img, int x, int y)
 }
 } // namespace
 
-class TstButtonGlyph : public QObject
-{
+class TstButtonGlyph : public QObject {
     Q_OBJECT
 
 private slots:
@@ -92,7 +91,7 @@ private slots:
         const QImage upImg = two.StateImageContents(gsUp);
         QCOMPARE(upImg.size(), QSize(18, 18));
         QCOMPARE(opaque(upImg, 5, 5), kRed);
-        QCOMPARE(qAlpha(upImg.pixel(0, 0)), 0); // olive border is see-through
+        QCOMPARE(qAlpha(upImg.pixel(0, 0)), 0);                            // olive border is see-through
         QCOMPARE(opaque(two.StateImageContents(gsExclusive), 5, 5), kRed); // no cell 3: cell 0
 
         TButtonGlyph three;
@@ -120,8 +119,8 @@ private slots:
         const QImage dis = g.StateImageContents(gsDisabled);
         QCOMPARE(opaque(dis, 3, 3), SystemColors::ButtonHighlight().rgb());
         QCOMPARE(opaque(dis, 4, 3), SystemColors::ButtonShadow().rgb());
-        QCOMPARE(opaque(dis, 5, 3), kBlue);       // other colours stay
-        QCOMPARE(qAlpha(dis.pixel(0, 0)), 0);     // transparent colour: face, see-through
+        QCOMPARE(opaque(dis, 5, 3), kBlue);   // other colours stay
+        QCOMPARE(qAlpha(dis.pixel(0, 0)), 0); // transparent colour: face, see-through
         QCOMPARE(opaque(dis, 8, 8), kRed);
     }
 
@@ -196,31 +195,30 @@ private slots:
         QTest::addColumn<QPoint>("glyphPos");
         QTest::addColumn<QPoint>("captionPos");
 
-        QTest::newRow("equal gaps") << QSize(100, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft) << -1
-                                    << -1 << false << QPoint(14, 6) << QPoint(46, 8);
-        QTest::newRow("centred block") << QSize(75, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft)
-                                       << -1 << 4 << false << QPoint(7, 6) << QPoint(29, 8);
-        QTest::newRow("glyph right") << QSize(75, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphRight) << -1
-                                     << 4 << false << QPoint(50, 6) << QPoint(6, 8);
-        QTest::newRow("right align swaps") << QSize(75, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft)
-                                           << -1 << 4 << true << QPoint(50, 6) << QPoint(6, 8);
+        QTest::newRow("equal gaps") << QSize(100, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft) << -1 << -1
+                                    << false << QPoint(14, 6) << QPoint(46, 8);
+        QTest::newRow("centred block") << QSize(75, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft) << -1 << 4
+                                       << false << QPoint(7, 6) << QPoint(29, 8);
+        QTest::newRow("glyph right") << QSize(75, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphRight) << -1 << 4
+                                     << false << QPoint(50, 6) << QPoint(6, 8);
+        QTest::newRow("right align swaps") << QSize(75, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft) << -1
+                                           << 4 << true << QPoint(50, 6) << QPoint(6, 8);
         QTest::newRow("top unaffected by right align")
-            << QSize(60, 60) << QSize(18, 18) << QSize(40, 14) << int(blGlyphTop) << -1 << 4 << true
-            << QPoint(21, 12) << QPoint(10, 34);
+            << QSize(60, 60) << QSize(18, 18) << QSize(40, 14) << int(blGlyphTop) << -1 << 4 << true << QPoint(21, 12)
+            << QPoint(10, 34);
         QTest::newRow("bottom") << QSize(60, 60) << QSize(18, 18) << QSize(40, 14) << int(blGlyphBottom) << 2 << 4
                                 << false << QPoint(21, 40) << QPoint(10, 22);
-        QTest::newRow("caption centred after glyph") << QSize(100, 30) << QSize(18, 18) << QSize(40, 14)
-                                                     << int(blGlyphLeft) << 5 << -1 << false << QPoint(5, 6)
-                                                     << QPoint(41, 8);
-        QTest::newRow("empty glyph centres caption") << QSize(100, 30) << QSize(0, 0) << QSize(40, 14)
-                                                     << int(blGlyphLeft) << -1 << 4 << false << QPoint(30, 15)
-                                                     << QPoint(30, 8);
-        QTest::newRow("no caption centres glyph") << QSize(100, 30) << QSize(18, 18) << QSize(0, 0)
-                                                  << int(blGlyphLeft) << -1 << 4 << false << QPoint(41, 6)
-                                                  << QPoint(59, 15);
+        QTest::newRow("caption centred after glyph")
+            << QSize(100, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft) << 5 << -1 << false << QPoint(5, 6)
+            << QPoint(41, 8);
+        QTest::newRow("empty glyph centres caption")
+            << QSize(100, 30) << QSize(0, 0) << QSize(40, 14) << int(blGlyphLeft) << -1 << 4 << false << QPoint(30, 15)
+            << QPoint(30, 8);
+        QTest::newRow("no caption centres glyph") << QSize(100, 30) << QSize(18, 18) << QSize(0, 0) << int(blGlyphLeft)
+                                                  << -1 << 4 << false << QPoint(41, 6) << QPoint(59, 15);
         // 30 - (18 + 4 + 40) + 1 = -31, halved toward zero: -15.
-        QTest::newRow("negative room") << QSize(30, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft)
-                                       << -1 << 4 << false << QPoint(-15, 6) << QPoint(7, 8);
+        QTest::newRow("negative room") << QSize(30, 30) << QSize(18, 18) << QSize(40, 14) << int(blGlyphLeft) << -1 << 4
+                                       << false << QPoint(-15, 6) << QPoint(7, 8);
     }
 
     void layoutArithmetic()
@@ -240,8 +238,8 @@ private slots:
 
     void marginAndSpacingBothAutomatic()
     {
-        const TFaceLayout l =
-            TButtonGlyph::ComputeLayout(QSize(100, 20), QSize(18, 18), QSize(40, 10), blGlyphLeft, -1, -1, false);
+        const TFaceLayout l = TButtonGlyph::ComputeLayout(QSize(100, 20), QSize(18, 18), QSize(40, 10), blGlyphLeft, -1,
+                                                          -1, false);
         QCOMPARE(l.margin, 14);
         QCOMPARE(l.spacing, 14);
     }
@@ -270,7 +268,7 @@ private slots:
         QPainter p(&canvas);
         g.PaintFace(p, canvas.rect(), QString(), blGlyphLeft, -1, 4, gsUp, 0);
         p.end();
-        const int x0 = 11, y0 = 6; // centred 18 x 18
+        const int x0 = 11, y0 = 6;              // centred 18 x 18
         QCOMPARE(canvas.pixel(x0, y0), kGreen); // olive border did not paint
         QCOMPARE(canvas.pixel(x0 + 5, y0 + 5), kRed);
         for (int y = 0; y < canvas.height(); ++y)

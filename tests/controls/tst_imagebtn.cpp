@@ -26,8 +26,7 @@ const QRgb kNormal = qRgb(200, 0, 0);
 const QRgb kPressed = qRgb(0, 0, 200);
 } // namespace
 
-class TstImageBtn : public QObject
-{
+class TstImageBtn : public QObject {
     Q_OBJECT
 
     // The button sits inside a larger window, so the pointer can leave it

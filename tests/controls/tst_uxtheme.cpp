@@ -23,14 +23,14 @@ bool inProcess(const char *soname)
     return h != nullptr;
 }
 
-template <class F> F probeFunction(const char *library, const char *name)
+template <class F>
+F probeFunction(const char *library, const char *name)
 {
     return reinterpret_cast<F>(QLibrary(QCoreApplication::applicationDirPath() + "/" + library).resolve(name));
 }
 } // namespace
 
-class TstUxTheme : public QObject
-{
+class TstUxTheme : public QObject {
     Q_OBJECT
 
 private slots:
@@ -194,8 +194,8 @@ private slots:
         void *library = dlopen(qPrintable(VisualStylesLibraryPath()), RTLD_LAZY | RTLD_NOLOAD);
         QVERIFY(library);
         QSet<void *> addresses;
-#define KX_CHECK_ENTRY(name, result, parameters)                                                                  \
-    QCOMPARE(reinterpret_cast<void *>(UxTheme::name), dlsym(library, #name));                                     \
+#define KX_CHECK_ENTRY(name, result, parameters) \
+    QCOMPARE(reinterpret_cast<void *>(UxTheme::name), dlsym(library, #name)); \
     addresses.insert(reinterpret_cast<void *>(UxTheme::name));
         KXTHEME_ENTRY_POINTS(KX_CHECK_ENTRY)
 #undef KX_CHECK_ENTRY

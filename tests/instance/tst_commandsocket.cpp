@@ -19,9 +19,8 @@ namespace {
 CommandRequestResult sendAsync(const QString &name, const QByteArray &verb, const QByteArray &payload)
 {
     CommandRequestResult result;
-    std::unique_ptr<QThread> t(QThread::create([&] {
-        result = SendCommand(name, verb, payload, QDeadlineTimer(5000), QDeadlineTimer(60000));
-    }));
+    std::unique_ptr<QThread> t(QThread::create(
+        [&] { result = SendCommand(name, verb, payload, QDeadlineTimer(5000), QDeadlineTimer(60000)); }));
     t->start();
     while (!t->wait(1))
         QCoreApplication::processEvents();
@@ -81,7 +80,8 @@ private slots:
         bool shown = false;
         connect(&server, &ShowRequestServer::showRequested, this, [&] { shown = true; });
         std::atomic<int> showKind{-1};
-        std::unique_ptr<QThread> t(QThread::create([&] { showKind = AskToShow(key.serverName, QDeadlineTimer(5000)).kind; }));
+        std::unique_ptr<QThread> t(
+            QThread::create([&] { showKind = AskToShow(key.serverName, QDeadlineTimer(5000)).kind; }));
         t->start();
         while (!t->wait(1))
             QCoreApplication::processEvents();
@@ -100,8 +100,7 @@ private slots:
             ++calls;
             return CommandProtocol::Answer{CommandProtocol::Answer::Ok, QByteArray()};
         });
-        for (const QByteArray &bytes : {QByteArray("run add x\n"),
-                                        QByteArray("run ADD 0\n"), QByteArray(200, 'r')}) {
+        for (const QByteArray &bytes : {QByteArray("run add x\n"), QByteArray("run ADD 0\n"), QByteArray(200, 'r')}) {
             QLocalSocket s;
             s.connectToServer(key.serverName);
             QVERIFY(s.waitForConnected(5000));

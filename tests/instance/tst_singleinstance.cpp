@@ -106,9 +106,9 @@ private slots:
         // of the same program by now, which the id check takes for alive.
         QTest::newRow("process id reused by a copy of this program")
             << QByteArray::number(QCoreApplication::applicationPid()) + '\n'
-                   + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n'
-                   + QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n'
-                   + QSysInfo::bootUniqueId() + '\n';
+                + QFileInfo(QCoreApplication::applicationFilePath()).fileName().toUtf8() + '\n'
+                + QSysInfo::machineHostName().toUtf8() + '\n' + QSysInfo::machineUniqueId() + '\n'
+                + QSysInfo::bootUniqueId() + '\n';
     }
 
     void leftoverLockWithoutHolderIsRecovered()

@@ -29,7 +29,8 @@ constexpr int NoAnswerMs = 300;
 // Sets an environment variable for one scope.
 class EnvScope {
 public:
-    EnvScope(const char *name, const QByteArray &value) : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
+    EnvScope(const char *name, const QByteArray &value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
     {
         if (value.isNull())
             qunsetenv(name);
@@ -77,7 +78,7 @@ int connectTo(const QString &path)
 }
 
 // Runs `body` in a child process as "nobody"; returns the child's id.
-template<typename Body>
+template <typename Body>
 pid_t asNobody(Body body)
 {
     const pid_t pid = ::fork();

@@ -82,7 +82,8 @@ private slots:
             const QString weekday = QLatin1String(day.weekday);
             QCOMPARE(DateTreeModel::caption(NodeCode::Encode(day.y, day.m, day.d)),
                      QStringLiteral("%1. %2").arg(day.d).arg(weekday));
-            QVERIFY(BuildOverview(grid, NodeCode::Encode(day.y, day.m, day.d)).heading.startsWith(weekday + QLatin1Char(' ')));
+            QVERIFY(BuildOverview(grid, NodeCode::Encode(day.y, day.m, day.d))
+                        .heading.startsWith(weekday + QLatin1Char(' ')));
         }
     }
 

@@ -51,10 +51,11 @@ private slots:
     void desktopFilesValidate()
     {
         const QString dir = QStringLiteral(KALVIX_DESKTOP_DIR);
-        const QList<QStringList> checks{
-            {QStringLiteral("appstreamcli"), QStringLiteral("validate"), QStringLiteral("--no-net"),
-             dir + QStringLiteral("/example.brontal.kalvix.metainfo.xml")},
-            {QStringLiteral("desktop-file-validate"), dir + QStringLiteral("/kalvix.desktop")}};
+        const QList<QStringList> checks{{QStringLiteral("appstreamcli"), QStringLiteral("validate"),
+                                         QStringLiteral("--no-net"),
+                                         dir + QStringLiteral("/example.brontal.kalvix.metainfo.xml")},
+                                        {QStringLiteral("desktop-file-validate"),
+                                         dir + QStringLiteral("/kalvix.desktop")}};
         for (const QStringList &check : checks) {
             if (QStandardPaths::findExecutable(check.first()).isEmpty())
                 QSKIP("appstream or desktop-file-utils missing: tools/install-deps.sh test installs them");

@@ -25,8 +25,7 @@ QString fixture(const char *name)
 // Largest difference of one channel between two pixels.
 int channelDiff(QRgb a, QRgb b)
 {
-    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)),
-                     std::abs(qBlue(a) - qBlue(b))});
+    return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
 }
 
 // Offset just past the first start-of-scan marker's header.
@@ -58,8 +57,8 @@ private slots:
         // The lossless drawing the JPEG was encoded from. A swapped channel
         // order, a wrong row stride or a shifted row would all blow the
         // average far past what compression explains.
-        const QImage ref = QImage(QStringLiteral(KALVIX_PICTURES_DIR "/source/aboutbox.png"))
-                               .convertToFormat(QImage::Format_RGB888);
+        const QImage ref =
+            QImage(QStringLiteral(KALVIX_PICTURES_DIR "/source/aboutbox.png")).convertToFormat(QImage::Format_RGB888);
         QCOMPARE(ref.size(), img.size());
         qint64 total = 0;
         int worst = 0;
@@ -158,8 +157,7 @@ private slots:
         QString error;
         const QImage img = DecodeJpeg(data, &error);
         QVERIFY(img.isNull());
-        QVERIFY2(error.startsWith(QLatin1String("Could not decode the JPEG picture: ")),
-                 qPrintable(error));
+        QVERIFY2(error.startsWith(QLatin1String("Could not decode the JPEG picture: ")), qPrintable(error));
         QVERIFY2(error.size() > 36, qPrintable(error)); // a reason follows
         QVERIFY2(error.contains(mentions), qPrintable(error));
         // Without an error string the failure is still a null image.

@@ -15,18 +15,30 @@ private slots:
     {
         QTest::addColumn<QString>("format");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("trailing") << "HH:mm:ss t" << "HH:mm:ss";
-        QTest::newRow("after am/pm") << "h:mm:ss AP t" << "h:mm:ss AP";
-        QTest::newRow("leading") << "t HH:mm:ss" << "HH:mm:ss";
-        QTest::newRow("glued to the front") << "tAP h:mm:ss" << "AP h:mm:ss";
-        QTest::newRow("bracketed at the end") << "HH:mm:ss (t)" << "HH:mm:ss";
-        QTest::newRow("bracketed in the middle") << "HH:mm:ss (t) AP" << "HH:mm:ss AP";
-        QTest::newRow("long zone field") << "HH:mm:ss tttt" << "HH:mm:ss";
-        QTest::newRow("quoted t stays") << "H 'at' mm 'o''clock' t" << "H 'at' mm 'o''clock'";
-        QTest::newRow("quote right before") << "HH'h'mm t" << "HH'h'mm";
-        QTest::newRow("no zone") << "HH:mm:ss" << "HH:mm:ss";
-        QTest::newRow("only a zone") << "t" << "";
-        QTest::newRow("empty") << "" << "";
+        QTest::newRow("trailing") << "HH:mm:ss t"
+                                  << "HH:mm:ss";
+        QTest::newRow("after am/pm") << "h:mm:ss AP t"
+                                     << "h:mm:ss AP";
+        QTest::newRow("leading") << "t HH:mm:ss"
+                                 << "HH:mm:ss";
+        QTest::newRow("glued to the front") << "tAP h:mm:ss"
+                                            << "AP h:mm:ss";
+        QTest::newRow("bracketed at the end") << "HH:mm:ss (t)"
+                                              << "HH:mm:ss";
+        QTest::newRow("bracketed in the middle") << "HH:mm:ss (t) AP"
+                                                 << "HH:mm:ss AP";
+        QTest::newRow("long zone field") << "HH:mm:ss tttt"
+                                         << "HH:mm:ss";
+        QTest::newRow("quoted t stays") << "H 'at' mm 'o''clock' t"
+                                        << "H 'at' mm 'o''clock'";
+        QTest::newRow("quote right before") << "HH'h'mm t"
+                                            << "HH'h'mm";
+        QTest::newRow("no zone") << "HH:mm:ss"
+                                 << "HH:mm:ss";
+        QTest::newRow("only a zone") << "t"
+                                     << "";
+        QTest::newRow("empty") << ""
+                               << "";
     }
     void zoneFieldRemoved()
     {

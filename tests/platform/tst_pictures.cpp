@@ -44,8 +44,7 @@ private slots:
         QSet<QString> listed;
         QXmlStreamReader xml(&qrc);
         while (!xml.atEnd()) {
-            if (xml.readNext() == QXmlStreamReader::StartElement
-                && xml.name() == QLatin1String("file"))
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("file"))
                 listed.insert(QStringLiteral(":/pictures/")
                               + xml.attributes().value(QLatin1String("alias")).toString());
         }
@@ -77,8 +76,9 @@ private slots:
                 continue; // the application icon comes in many sizes instead
             const QImage twice = load(KalvixPictures::DoublePath(path)).convertToFormat(QImage::Format_ARGB32);
             QCOMPARE(twice.size(), QSize(e.width, e.height) * 2);
-            const QImage enlarged = load(path).convertToFormat(QImage::Format_ARGB32).scaled(
-                twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+            const QImage enlarged = load(path)
+                                        .convertToFormat(QImage::Format_ARGB32)
+                                        .scaled(twice.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
             ++doubles;
             if (twice != enlarged)
                 ++redrawn;
@@ -114,9 +114,8 @@ private slots:
     void glyphStripsCarryTheirSeeThroughColour_data()
     {
         QTest::addColumn<QString>("path");
-        for (const char *p : {KalvixPictures::GlyphAdd, KalvixPictures::GlyphDelete,
-                              KalvixPictures::GlyphUp, KalvixPictures::GlyphMinimize,
-                              KalvixPictures::GlyphHomepage})
+        for (const char *p : {KalvixPictures::GlyphAdd, KalvixPictures::GlyphDelete, KalvixPictures::GlyphUp,
+                              KalvixPictures::GlyphMinimize, KalvixPictures::GlyphHomepage})
             QTest::newRow(p) << QString::fromLatin1(p);
     }
 
@@ -177,10 +176,14 @@ private slots:
     void smallImagesHaveSeeThroughBackground()
     {
         QStringList paths;
-        for (const char *p : KalvixPictures::TabImages) paths << p;
-        for (const char *p : KalvixPictures::DetailTabImages) paths << p;
-        for (const char *p : KalvixPictures::TreeImages) paths << p;
-        for (const char *p : KalvixPictures::TrayMenuImages) paths << p;
+        for (const char *p : KalvixPictures::TabImages)
+            paths << p;
+        for (const char *p : KalvixPictures::DetailTabImages)
+            paths << p;
+        for (const char *p : KalvixPictures::TreeImages)
+            paths << p;
+        for (const char *p : KalvixPictures::TrayMenuImages)
+            paths << p;
         QCOMPARE(paths.size(), 2 + 2 + 5 + 5);
         for (const QString &p : paths) {
             const QImage img = QImage(p).convertToFormat(QImage::Format_ARGB32);

@@ -57,8 +57,14 @@ public:
         return -1;
     }
 
-    bool Sync() override { return step([this] { return real_->Sync(); }); }
-    bool Close() override { return step([this] { return real_->Close(); }); }
+    bool Sync() override
+    {
+        return step([this] { return real_->Sync(); });
+    }
+    bool Close() override
+    {
+        return step([this] { return real_->Close(); });
+    }
     bool Rename(const QString &from, const QString &to) override
     {
         // A rename is all or nothing: it either happened or it failed.

@@ -190,8 +190,8 @@ std::string FileImageChecker::checkParse(const char *bytes, size_t size)
     if (static_cast<size_t>(reserialized_.size()) > size)
         return describe("a loaded store writes back longer than its file");
     TSettings againSettings;
-    const QString againError = TerminFile::Parse(reserialized_.constData(),
-                                                 static_cast<size_t>(reserialized_.size()), again_, againSettings);
+    const QString againError = TerminFile::Parse(reserialized_.constData(), static_cast<size_t>(reserialized_.size()),
+                                                 again_, againSettings);
     if (!againError.isEmpty())
         return describe("a loaded store does not read back", againError);
     if (!sameStore(again_, againSettings, parsed_, parsedSettings))

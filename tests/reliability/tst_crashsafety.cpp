@@ -60,7 +60,9 @@ private slots:
             const long long now = GenerationOf(ReadFile(path));
             QVERIFY2(now == lastSaved || now == lastSaved + 1,
                      qPrintable(QStringLiteral("kill %1: file holds generation %2, last saved %3")
-                                    .arg(kills).arg(now).arg(lastSaved)));
+                                    .arg(kills)
+                                    .arg(now)
+                                    .arg(lastSaved)));
             (now == known ? wasOld : wasNew)++;
             known = now;
 
@@ -82,9 +84,10 @@ private slots:
             if (kills == 10 && wasNew < 3)
                 maxDelayUs *= 4;
         }
-        qInfo("kills survived: %d (file held the store from before the run: %d, a newer complete store: %d; "
-              "a save was cut short %d times); reached generation %lld, nothing lost",
-              kills, wasOld, wasNew, midSave, known);
+        qInfo(
+            "kills survived: %d (file held the store from before the run: %d, a newer complete store: %d; "
+            "a save was cut short %d times); reached generation %lld, nothing lost",
+            kills, wasOld, wasNew, midSave, known);
         QVERIFY(wasNew > 0);
         QVERIFY(midSave > 0);
     }

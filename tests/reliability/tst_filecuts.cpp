@@ -17,7 +17,7 @@ namespace {
 
 // Byte ranges of a file image by kind, found by walking its layout.
 struct Layout {
-    std::vector<size_t> fixedOffsets;  // counts, numeric fields, Done, lengths, settings
+    std::vector<size_t> fixedOffsets;               // counts, numeric fields, Done, lengths, settings
     std::vector<std::pair<size_t, size_t>> records; // [begin, end) of each record entry
 };
 
@@ -123,9 +123,10 @@ private slots:
             grid.delall();
             ++cuts;
             if (near || len % 499 == 0) {
-                const std::string broken =
-                    CheckFileImage(reinterpret_cast<const uint8_t *>(full.constData()), len, scratch.path());
-                QVERIFY2(broken.empty(), qPrintable(QStringLiteral("cut at %1: ").arg(len) + QString::fromStdString(broken)));
+                const std::string broken = CheckFileImage(reinterpret_cast<const uint8_t *>(full.constData()), len,
+                                                          scratch.path());
+                QVERIFY2(broken.empty(),
+                         qPrintable(QStringLiteral("cut at %1: ").arg(len) + QString::fromStdString(broken)));
                 ++fullReads;
             }
         }
@@ -162,8 +163,8 @@ private slots:
                 // A complete load is always checked in full: it must write
                 // back what it read.
                 if (error.isEmpty() || near || at % 499 == 0) {
-                    const std::string broken =
-                        CheckFileImage(reinterpret_cast<const uint8_t *>(image.constData()), size, scratch.path());
+                    const std::string broken = CheckFileImage(reinterpret_cast<const uint8_t *>(image.constData()),
+                                                              size, scratch.path());
                     QVERIFY2(broken.empty(),
                              qPrintable(QStringLiteral("flip at %1: ").arg(at) + QString::fromStdString(broken)));
                     ++fullChecks;
@@ -172,9 +173,10 @@ private slots:
             }
             image[static_cast<qsizetype>(at)] = full[static_cast<qsizetype>(at)];
         }
-        qInfo("fixed-field bytes flipped: %zu flips at %zu offsets: %zu complete loads, %zu reported failures "
-              "(full reads from disk: %zu)",
-              flips, layout.fixedOffsets.size(), loads, failures, fullChecks);
+        qInfo(
+            "fixed-field bytes flipped: %zu flips at %zu offsets: %zu complete loads, %zu reported failures "
+            "(full reads from disk: %zu)",
+            flips, layout.fixedOffsets.size(), loads, failures, fullChecks);
     }
 };
 

@@ -20,11 +20,26 @@ void *operator new(std::size_t size)
         return p;
     throw std::bad_alloc();
 }
-void *operator new[](std::size_t size) { return ::operator new(size); }
-void operator delete(void *p) noexcept { std::free(p); }
-void operator delete[](void *p) noexcept { std::free(p); }
-void operator delete(void *p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void *p, std::size_t) noexcept { std::free(p); }
+void *operator new[](std::size_t size)
+{
+    return ::operator new(size);
+}
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p) noexcept
+{
+    std::free(p);
+}
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
+void operator delete[](void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 class TstFuzzCorpus : public QObject {
     Q_OBJECT
@@ -45,9 +60,8 @@ private:
             if (f.fileName().startsWith(QLatin1String("README")))
                 continue;
             const QByteArray bytes = reliability::ReadFile(f.filePath());
-            const std::string broken = checker.CheckWithDisk(
-                reinterpret_cast<const uint8_t *>(bytes.constData()), static_cast<size_t>(bytes.size()),
-                scratch.path());
+            const std::string broken = checker.CheckWithDisk(reinterpret_cast<const uint8_t *>(bytes.constData()),
+                                                             static_cast<size_t>(bytes.size()), scratch.path());
             QVERIFY2(broken.empty(), qPrintable(f.fileName() + QStringLiteral(": ") + QString::fromStdString(broken)));
         }
         QVERIFY(reliability::AllocationsWatched());
@@ -62,7 +76,8 @@ private slots:
             const QByteArray bytes = reliability::ReadFile(f.filePath());
             DayGrid grid;
             TSettings settings;
-            const QString error = TerminFile::Parse(bytes.constData(), static_cast<size_t>(bytes.size()), grid, settings);
+            const QString error = TerminFile::Parse(bytes.constData(), static_cast<size_t>(bytes.size()), grid,
+                                                    settings);
             QVERIFY2(error.isEmpty(), qPrintable(f.fileName() + QStringLiteral(": ") + error));
             QCOMPARE(TerminFile::Serialize(grid, settings), bytes);
         }

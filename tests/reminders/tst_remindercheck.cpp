@@ -84,8 +84,9 @@ private slots:
         const AskedReminder &q = f.answers.questions[0];
         QCOMPARE(q.name, QStringLiteral("Caf\u00e9"));
         QCOMPARE(q.description, QStringLiteral("line 1\r\nline \u00fc"));
-        QCOMPARE(q.heading, "At " + LocaleTexts::ShortDate(QDate(2024, 5, 11)) + " at "
-                     + LocaleTexts::LongTime(QTime(18, 45, 30)) + " o'clock");
+        QCOMPARE(q.heading,
+                 "At " + LocaleTexts::ShortDate(QDate(2024, 5, 11)) + " at " + LocaleTexts::LongTime(QTime(18, 45, 30))
+                     + " o'clock");
     }
 
     void answersAreWrittenWithTheCheckStartTime()

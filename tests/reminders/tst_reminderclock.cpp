@@ -31,8 +31,7 @@ private slots:
     {
         // Winter: local = UTC + 1.
         QCOMPARE(SystemClock::LocalValueAt(utcMs(2024, 1, 15, 11, 22, 33, 1)), local(2024, 1, 15, 12, 22, 33, 1));
-        QCOMPARE(SystemClock::LocalValueAt(utcMs(2024, 1, 15, 22, 59, 59, 999)),
-                 local(2024, 1, 15, 23, 59, 59, 999));
+        QCOMPARE(SystemClock::LocalValueAt(utcMs(2024, 1, 15, 22, 59, 59, 999)), local(2024, 1, 15, 23, 59, 59, 999));
         QCOMPARE(SystemClock::LocalValueAt(utcMs(2024, 1, 15, 23, 0)), local(2024, 1, 16, 0, 0));
         // Every millisecond of a second survives the round trip.
         const qint64 base = utcMs(2031, 7, 4, 6, 7, 8);

@@ -19,7 +19,10 @@ namespace second_user {
 constexpr uid_t Nobody = 65534;
 // Whether the test runs as root (its real id: the guard changes only the
 // effective one).
-inline bool IsRoot() { return ::getuid() == 0; }
+inline bool IsRoot()
+{
+    return ::getuid() == 0;
+}
 
 // A folder the second user may read and write in.
 inline bool OpenToSecondUser(const QString &dir)

@@ -30,7 +30,7 @@ private slots:
         const struct {
             unsigned char byte;
             char16_t unicode;
-        } known[] = {{0x80, u'€'}, {0x84, u'„'}, {0x85, u'…'}, {0x8A, u'Š'}, {0x93, u'“'}, {0x94, u'”'},
+        } known[] = {{0x80, u'€'}, {0x84, u'„'}, {0x85, u'…'}, {0x8A, u'Š'}, {0x93, u'“'},   {0x94, u'”'},
                      {0x96, u'–'}, {0x97, u'—'}, {0x99, u'™'}, {0x9F, u'Ÿ'}, {0xA0, 0x00A0}, {0xE9, u'é'}};
         for (const auto &k : known) {
             const char b = static_cast<char>(k.byte);
@@ -57,7 +57,12 @@ private slots:
         // Greek, Cyrillic, CJK, an emoji (a surrogate pair), and C1
         // controls that no byte stands for.
         const QString text = QStringLiteral("a\u03A9b\u0436\u4E2D\U0001F600\u0080\u009Ac€");
-        QCOMPARE(EncodeAnsi(text, &lost), std::string("a?b?" "?" "?" "?" "?c\x80"));
+        QCOMPARE(EncodeAnsi(text, &lost),
+                 std::string("a?b?"
+                             "?"
+                             "?"
+                             "?"
+                             "?c\x80"));
         QCOMPARE(lost, 6);
         QCOMPARE(EncodeAnsi(QString()), std::string());
     }
@@ -85,8 +90,7 @@ private slots:
         TSettings s;
         QVERIFY(OpenTermins(path, loaded, s).ok);
         TTermin &r = *loaded.RecordAt(loaded.Slot(2040, 2, 29), 0);
-        QCOMPARE(DecodeAnsi(r.Name.view()),
-                 QStringLiteral("€ „quoted“ – … \u0081\u008D\u008F\u0090\u009D"));
+        QCOMPARE(DecodeAnsi(r.Name.view()), QStringLiteral("€ „quoted“ – … \u0081\u008D\u008F\u0090\u009D"));
         // What an editor would store for the characters it shows.
         r.Name = EncodeAnsi(DecodeAnsi(r.Name.view()));
         r.Description = EncodeAnsi(DecodeAnsi(r.Description.view()));

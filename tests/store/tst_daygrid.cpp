@@ -186,7 +186,8 @@ private slots:
         DayGrid grid;
         int expected = 0;
         bool inOrder = true;
-        grid.ForEachDay([&](int y, int m, int d, TTerminDay &) { inOrder = inOrder && DayGrid::DayNumber(y, m, d) == expected++; });
+        grid.ForEachDay(
+            [&](int y, int m, int d, TTerminDay &) { inOrder = inOrder && DayGrid::DayNumber(y, m, d) == expected++; });
         QVERIFY(inOrder);
         QCOMPARE(DayGrid::DayNumber(2100, 12, 31), DayGrid::UsedDays - 1);
         QCOMPARE(DayGrid::DayNumber(2001, 1, 1), 366);

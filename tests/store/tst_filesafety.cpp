@@ -144,9 +144,10 @@ private slots:
         QTemporaryDir elsewhere;
         const QString target = elsewhere.filePath(QStringLiteral("real.dat"));
         QVERIFY(WriteTerminBytes(target, storeOf(1)).ok);
-        QVERIFY(QFile::link(QStringLiteral("../") + QFileInfo(elsewhere.path()).fileName() + QStringLiteral("/real.dat"),
-                            path_)
-                || QFile::link(target, path_));
+        QVERIFY(
+            QFile::link(QStringLiteral("../") + QFileInfo(elsewhere.path()).fileName() + QStringLiteral("/real.dat"),
+                        path_)
+            || QFile::link(target, path_));
         const QByteArray next = storeOf(4);
         QVERIFY(WriteTerminBytes(path_, next).ok);
         QVERIFY(QFileInfo(path_).isSymLink());

@@ -120,7 +120,7 @@ private slots:
     void sparseDaysLandAtTheirPlaces()
     {
         DayGrid grid;
-        const QList<QDate> days{QDate(2000, 1, 1), QDate(2000, 1, 2), QDate(2000, 2, 29), QDate(2011, 3, 1),
+        const QList<QDate> days{QDate(2000, 1, 1), QDate(2000, 1, 2),   QDate(2000, 2, 29), QDate(2011, 3, 1),
                                 QDate(2011, 3, 2), QDate(2099, 12, 31), QDate(2100, 2, 28), QDate(2100, 12, 31)};
         for (int i = 0; i < days.size(); ++i) {
             const QDate &d = days[i];
@@ -264,7 +264,11 @@ private slots:
         sample.AddRecord(sample.Slot(2000, 1, 1))->Name = "abc";
         const QByteArray good = TerminFile::Serialize(sample, TSettings());
         const int nameLenAt = 4 + 33;
-        struct Case { int offset; qint32 value; const char *start; };
+        struct Case {
+            int offset;
+            qint32 value;
+            const char *start;
+        };
         const Case cases[] = {
             {nameLenAt, 2000000000, "Read beyond end of file"},
             {nameLenAt, -1, "Invalid text length"},

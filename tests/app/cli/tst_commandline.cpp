@@ -15,7 +15,10 @@ CommandLineOutcome parse(const QStringList &words)
     return CommandLine::Parse(QStringList{QStringLiteral("kalvix")} + words, Today);
 }
 
-double hm(int h, int m) { return DateTimeValue::EncodeTime(h, m); }
+double hm(int h, int m)
+{
+    return DateTimeValue::EncodeTime(h, m);
+}
 
 QList<QDate> dates(const StoreBatch &batch)
 {
@@ -100,7 +103,8 @@ private slots:
 
     void addTakesTheDefaultsOfTheAddButton()
     {
-        const CommandLineOutcome o = parse({QStringLiteral("add"), QStringLiteral("tomorrow"), QStringLiteral("Dentist")});
+        const CommandLineOutcome o = parse(
+            {QStringLiteral("add"), QStringLiteral("tomorrow"), QStringLiteral("Dentist")});
         QVERIFY2(o.ok(), qPrintable(o.error));
         QCOMPARE(o.command.kind, Command::Add);
         QCOMPARE(o.command.batch.size(), size_t(1));
@@ -117,11 +121,11 @@ private slots:
 
     void addWithEverything()
     {
-        const CommandLineOutcome o = parse({QStringLiteral("add"), QStringLiteral("2027-01-31"), QStringLiteral("18:30"),
-                                            QStringLiteral("Caf\u00e9 \u20ac"), QStringLiteral("--first"), QStringLiteral("P1DT2H"),
-                                            QStringLiteral("--repeat=2h30m"), QStringLiteral("-d"),
-                                            QStringLiteral("one\ntwo\r\nthree"), QStringLiteral("--every"),
-                                            QStringLiteral("month"), QStringLiteral("--count"), QStringLiteral("3")});
+        const CommandLineOutcome o = parse(
+            {QStringLiteral("add"), QStringLiteral("2027-01-31"), QStringLiteral("18:30"),
+             QStringLiteral("Caf\u00e9 \u20ac"), QStringLiteral("--first"), QStringLiteral("P1DT2H"),
+             QStringLiteral("--repeat=2h30m"), QStringLiteral("-d"), QStringLiteral("one\ntwo\r\nthree"),
+             QStringLiteral("--every"), QStringLiteral("month"), QStringLiteral("--count"), QStringLiteral("3")});
         QVERIFY2(o.ok(), qPrintable(o.error));
         QCOMPARE(dates(o.command.batch), (QList<QDate>{{2027, 1, 31}, {2027, 2, 28}, {2027, 3, 31}}));
         for (const DatedTermin &d : o.command.batch) {
@@ -144,18 +148,39 @@ private slots:
         row("no name", {QStringLiteral("today")}, "name");
         row("time without name", {QStringLiteral("today"), QStringLiteral("18:00")}, "name after the time");
         row("bad time", {QStringLiteral("today"), QStringLiteral("25:00"), QStringLiteral("x")}, "not a valid time");
-        row("too many words", {QStringLiteral("today"), QStringLiteral("18:00"), QStringLiteral("a"), QStringLiteral("b")}, "quotes");
+        row("too many words",
+            {QStringLiteral("today"), QStringLiteral("18:00"), QStringLiteral("a"), QStringLiteral("b")}, "quotes");
         row("empty name", {QStringLiteral("today"), QStringLiteral(" ")}, "empty");
         row("two-line name", {QStringLiteral("today"), QStringLiteral("a\nb")}, "line break");
         row("outside code page", {QStringLiteral("today"), QStringLiteral("\u6f22")}, "cannot store");
-        row("until without every", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--until"), QStringLiteral("2027-01-01")}, "go with --every");
-        row("every alone", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("day")}, "either --until");
-        row("both ends", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("day"), QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--until"), QStringLiteral("2027-01-01")}, "either --until");
-        row("count zero", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("day"), QStringLiteral("--count"), QStringLiteral("0")}, "--count");
-        row("until beyond 2100", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("year"), QStringLiteral("--until"), QStringLiteral("2101-01-01")}, "outside");
-        row("bad duration", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--first"), QStringLiteral("soon")}, "--first");
-        row("twice", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--first"), QStringLiteral("1d"), QStringLiteral("--first"), QStringLiteral("2d")}, "more than once");
-        row("unknown option", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--colour"), QStringLiteral("red")}, "colour");
+        row("until without every",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--until"), QStringLiteral("2027-01-01")},
+            "go with --every");
+        row("every alone",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("day")},
+            "either --until");
+        row("both ends",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("day"),
+             QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--until"), QStringLiteral("2027-01-01")},
+            "either --until");
+        row("count zero",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("day"),
+             QStringLiteral("--count"), QStringLiteral("0")},
+            "--count");
+        row("until beyond 2100",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("year"),
+             QStringLiteral("--until"), QStringLiteral("2101-01-01")},
+            "outside");
+        row("bad duration",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--first"), QStringLiteral("soon")},
+            "--first");
+        row("twice",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--first"), QStringLiteral("1d"),
+             QStringLiteral("--first"), QStringLiteral("2d")},
+            "more than once");
+        row("unknown option",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--colour"), QStringLiteral("red")},
+            "colour");
         row("missing value", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every")}, "every");
     }
     void addRefusals()
@@ -176,7 +201,8 @@ private slots:
         QCOMPARE(o.command.from, Today);
         QCOMPARE(o.command.to, Today.addDays(30));
         QCOMPARE(o.command.format, Listing::Format::Text);
-        o = parse({QStringLiteral("list"), QStringLiteral("2027-01-01"), QStringLiteral("2027-01-01"), QStringLiteral("--format"), QStringLiteral("tsv")});
+        o = parse({QStringLiteral("list"), QStringLiteral("2027-01-01"), QStringLiteral("2027-01-01"),
+                   QStringLiteral("--format"), QStringLiteral("tsv")});
         QVERIFY(o.ok());
         QCOMPARE(o.command.from, QDate(2027, 1, 1));
         QCOMPARE(o.command.to, QDate(2027, 1, 1));
@@ -193,13 +219,17 @@ private slots:
         QCOMPARE(o.command.kind, Command::Export);
         QCOMPARE(o.command.file, QStringLiteral("-"));
         QVERIFY(o.command.from.isNull() && o.command.to.isNull()); // everything
-        o = parse({QStringLiteral("export"), QStringLiteral("out.ics"), QStringLiteral("2027-01-01"), QStringLiteral("2027-02-01")});
+        o = parse({QStringLiteral("export"), QStringLiteral("out.ics"), QStringLiteral("2027-01-01"),
+                   QStringLiteral("2027-02-01")});
         QVERIFY(o.ok());
         QCOMPARE(o.command.to, QDate(2027, 2, 1));
         QVERIFY(!parse({QStringLiteral("export")}).ok());
-        QVERIFY(!parse({QStringLiteral("export"), QStringLiteral("x.ics"), QStringLiteral("2027-02-01"), QStringLiteral("2027-01-01")}).ok());
+        QVERIFY(!parse({QStringLiteral("export"), QStringLiteral("x.ics"), QStringLiteral("2027-02-01"),
+                        QStringLiteral("2027-01-01")})
+                     .ok());
 
-        o = parse({QStringLiteral("import"), QStringLiteral("in.ics"), QStringLiteral("--dry-run"), QStringLiteral("--until"), QStringLiteral("2028-01-01")});
+        o = parse({QStringLiteral("import"), QStringLiteral("in.ics"), QStringLiteral("--dry-run"),
+                   QStringLiteral("--until"), QStringLiteral("2028-01-01")});
         QVERIFY(o.ok());
         QCOMPARE(o.command.kind, Command::Import);
         QVERIFY(o.command.dryRun);
@@ -208,7 +238,9 @@ private slots:
         QCOMPARE(o.command.to, QDate(2028, 1, 1));
         QVERIFY(!parse({QStringLiteral("import")}).ok());
         QVERIFY(!parse({QStringLiteral("import"), QStringLiteral("a.ics"), QStringLiteral("b.ics")}).ok());
-        QVERIFY(!parse({QStringLiteral("import"), QStringLiteral("a.ics"), QStringLiteral("--from"), QStringLiteral("2101-01-01")}).ok());
+        QVERIFY(!parse({QStringLiteral("import"), QStringLiteral("a.ics"), QStringLiteral("--from"),
+                        QStringLiteral("2101-01-01")})
+                     .ok());
     }
 
     void windowHelpVersionAndStrangers()
@@ -226,8 +258,9 @@ private slots:
             QCOMPARE(o.command.kind, Command::Help);
             QVERIFY(o.command.text.contains(QLatin1String("Usage: kalvix")));
         }
-        for (const QStringList &bad : {QStringList{QStringLiteral("--bogus")}, QStringList{QStringLiteral("remove")},
-                                       QStringList{QStringLiteral("-session")}, QStringList{QStringLiteral("-v"), QStringLiteral("x")}}) {
+        for (const QStringList &bad :
+             {QStringList{QStringLiteral("--bogus")}, QStringList{QStringLiteral("remove")},
+              QStringList{QStringLiteral("-session")}, QStringList{QStringLiteral("-v"), QStringLiteral("x")}}) {
             const CommandLineOutcome o = parse(bad);
             QVERIFY2(!o.ok(), qPrintable(bad.join(QLatin1Char(' '))));
             QVERIFY(!o.usage.isEmpty());

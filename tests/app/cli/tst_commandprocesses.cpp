@@ -81,7 +81,8 @@ void addManyAtOnce(const Folder &f)
 {
     std::vector<std::unique_ptr<QProcess>> adds;
     for (int i = 0; i < Commands; ++i)
-        adds.emplace_back(f.start({QStringLiteral("add"), Day.toString(Qt::ISODate), QStringLiteral("Meeting %1").arg(i)}));
+        adds.emplace_back(
+            f.start({QStringLiteral("add"), Day.toString(Qt::ISODate), QStringLiteral("Meeting %1").arg(i)}));
     for (auto &p : adds) {
         QVERIFY(p->waitForFinished(120000));
         QCOMPARE(p->exitCode(), 0);
@@ -103,15 +104,17 @@ private slots:
         QCOMPARE(r.status, 0);
         QVERIFY(r.out.contains(QLatin1String("kalvix add DATE")));
 
-        for (const QStringList &bad : {QStringList{QStringLiteral("--bogus")},
-                                       QStringList{QStringLiteral("add"), QStringLiteral("2026-02-30"), QStringLiteral("x")},
-                                       QStringList{QStringLiteral("add"), QStringLiteral("today"), QStringLiteral("24:00"), QStringLiteral("x")},
-                                       QStringList{QStringLiteral("list"), QStringLiteral("1999-12-31")}}) {
+        for (const QStringList &bad :
+             {QStringList{QStringLiteral("--bogus")},
+              QStringList{QStringLiteral("add"), QStringLiteral("2026-02-30"), QStringLiteral("x")},
+              QStringList{QStringLiteral("add"), QStringLiteral("today"), QStringLiteral("24:00"), QStringLiteral("x")},
+              QStringList{QStringLiteral("list"), QStringLiteral("1999-12-31")}}) {
             r = f.run(bad);
             QCOMPARE(r.status, 2);
             QVERIFY(r.out.isEmpty());
             const QStringList lines = r.err.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
-            QVERIFY2(lines.size() >= 2 && lines[0].startsWith(QLatin1String("kalvix: ")) && lines[1].startsWith(QLatin1String("Usage:")),
+            QVERIFY2(lines.size() >= 2 && lines[0].startsWith(QLatin1String("kalvix: "))
+                         && lines[1].startsWith(QLatin1String("Usage:")),
                      qPrintable(r.err));
         }
         QCOMPARE(f.entries(), QStringList{QStringLiteral("kalvix")});
@@ -121,11 +124,13 @@ private slots:
     {
         Folder f;
         QCOMPARE(f.run({QStringLiteral("list"), QStringLiteral("2027-01-01")}).out, QString()); // nothing stored yet
-        Run r = f.run({QStringLiteral("add"), QStringLiteral("2027-01-31"), QStringLiteral("9:15"), QStringLiteral("Rent \u20ac"),
-                       QStringLiteral("--every"), QStringLiteral("month"), QStringLiteral("--count"), QStringLiteral("3")});
+        Run r = f.run({QStringLiteral("add"), QStringLiteral("2027-01-31"), QStringLiteral("9:15"),
+                       QStringLiteral("Rent \u20ac"), QStringLiteral("--every"), QStringLiteral("month"),
+                       QStringLiteral("--count"), QStringLiteral("3")});
         QCOMPARE(r.status, 0);
         QVERIFY2(r.out.contains(f.data()), qPrintable(r.out)); // names the file it wrote
-        r = f.run({QStringLiteral("list"), QStringLiteral("2027-01-01"), QStringLiteral("2027-12-31"), QStringLiteral("--format=tsv")});
+        r = f.run({QStringLiteral("list"), QStringLiteral("2027-01-01"), QStringLiteral("2027-12-31"),
+                   QStringLiteral("--format=tsv")});
         QCOMPARE(r.status, 0);
         const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), 3);
@@ -142,8 +147,9 @@ private slots:
         data.write("not an appointment file");
         data.close();
         for (const QString &cmd : {QStringLiteral("add"), QStringLiteral("list")}) {
-            const Run r = f.run(cmd == QLatin1String("add") ? QStringList{cmd, QStringLiteral("today"), QStringLiteral("x")}
-                                                            : QStringList{cmd});
+            const Run r = f.run(cmd == QLatin1String("add")
+                                    ? QStringList{cmd, QStringLiteral("today"), QStringLiteral("x")}
+                                    : QStringList{cmd});
             QCOMPARE(r.status, 1);
             QVERIFY2(r.err.contains(f.data()), qPrintable(r.err));
         }
@@ -155,12 +161,16 @@ private slots:
     void exportImportRoundTripOnceOnly()
     {
         Folder from, to;
-        QCOMPARE(from.run({QStringLiteral("add"), QStringLiteral("2027-01-31"), QStringLiteral("07:45"), QStringLiteral("Caf\u00e9 \u20ac"),
-                           QStringLiteral("-d"), QStringLiteral("two\nlines"), QStringLiteral("--first"), QStringLiteral("1d2h30m"),
-                           QStringLiteral("--every"), QStringLiteral("month"), QStringLiteral("--count"), QStringLiteral("3")}).status, 0);
+        QCOMPARE(from.run({QStringLiteral("add"), QStringLiteral("2027-01-31"), QStringLiteral("07:45"),
+                           QStringLiteral("Caf\u00e9 \u20ac"), QStringLiteral("-d"), QStringLiteral("two\nlines"),
+                           QStringLiteral("--first"), QStringLiteral("1d2h30m"), QStringLiteral("--every"),
+                           QStringLiteral("month"), QStringLiteral("--count"), QStringLiteral("3")})
+                     .status,
+                 0);
         const QString ics = from.dir.filePath(QStringLiteral("out.ics"));
         QCOMPARE(from.run({QStringLiteral("export"), ics}).status, 0);
-        const QStringList all{QStringLiteral("list"), QStringLiteral("2000-01-01"), QStringLiteral("2100-12-31"), QStringLiteral("--format"), QStringLiteral("tsv")};
+        const QStringList all{QStringLiteral("list"), QStringLiteral("2000-01-01"), QStringLiteral("2100-12-31"),
+                              QStringLiteral("--format"), QStringLiteral("tsv")};
 
         // A dry run and a broken file change nothing.
         Run r = to.run({QStringLiteral("import"), ics, QStringLiteral("--dry-run")});
@@ -200,7 +210,8 @@ private slots:
         std::unique_ptr<QProcess> window(f.start({}, true));
         QVERIFY(window->waitForStarted());
         // Once the window's copy holds the lock, commands go through it.
-        QTRY_VERIFY_WITH_TIMEOUT(QLockFile(f.data() + QStringLiteral(".lock")).getLockInfo(nullptr, nullptr, nullptr), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(QLockFile(f.data() + QStringLiteral(".lock")).getLockInfo(nullptr, nullptr, nullptr),
+                                 60000);
         addManyAtOnce(f);
         const Run r = f.run({QStringLiteral("list"), Day.toString(Qt::ISODate), Day.toString(Qt::ISODate)});
         QCOMPARE(r.out.count(QLatin1Char('\n')), Commands);

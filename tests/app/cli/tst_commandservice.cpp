@@ -64,7 +64,8 @@ private slots:
         QVERIFY(seen.Slot(2027, 6, 15).records.At(0).Name == "Edited");
 
         a = service.Serve(StoreAccess::AddVerb,
-                          StoreAccess::AddRequest({{Day, termin("New")}, {Day.addDays(1), termin("Next day")}}, false, false));
+                          StoreAccess::AddRequest({{Day, termin("New")}, {Day.addDays(1), termin("Next day")}}, false,
+                                                  false));
         QCOMPARE(a.status, CommandProtocol::Answer::Ok);
         QCOMPARE(a.payload, QByteArray("2 0"));
         QCOMPARE(rows(*form), (QStringList{"Edited", "New"}));
@@ -93,8 +94,8 @@ private slots:
         selectNode(*form, NodeCode::Encode(2027, 6, 15));
         // A folder where the save's temporary file would go makes every save fail.
         QVERIFY(QDir().mkdir(h.dataPath() + QStringLiteral(".saving")));
-        const CommandProtocol::Answer a =
-            service.Serve(StoreAccess::AddVerb, StoreAccess::AddRequest({{Day, termin("New")}}, false, false));
+        const CommandProtocol::Answer a = service.Serve(StoreAccess::AddVerb,
+                                                        StoreAccess::AddRequest({{Day, termin("New")}}, false, false));
         QCOMPARE(a.status, CommandProtocol::Answer::Failed);
         QVERIFY2(QString::fromUtf8(a.payload).contains(h.dataPath()), a.payload.constData());
         QCOMPARE(form->grid().RecordCount(), size_t(0));
@@ -126,7 +127,8 @@ private slots:
         SingleInstance instance(h.dataPath());
         CommandService service(*form, instance);
         QCOMPARE(service.Serve("frobnicate", QByteArray()).status, CommandProtocol::Answer::Failed);
-        QCOMPARE(service.Serve(StoreAccess::AddVerb, QByteArray("\0\0garbage", 9)).status, CommandProtocol::Answer::Failed);
+        QCOMPARE(service.Serve(StoreAccess::AddVerb, QByteArray("\0\0garbage", 9)).status,
+                 CommandProtocol::Answer::Failed);
         QCOMPARE(form->grid().RecordCount(), size_t(0));
         form->QuitNow(); // the tray's "Quit": the window ends with its save
         QCOMPARE(service.Serve(StoreAccess::SnapshotVerb, QByteArray()).status, CommandProtocol::Answer::Retry);

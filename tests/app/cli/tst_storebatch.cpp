@@ -75,11 +75,11 @@ private slots:
     {
         DayGrid grid;
         *grid.AddRecord(grid.Slot(2027, 3, 1)) = termin("a");
-        StoreBatch batch{{Day1, termin("a")},                // stored
-                         {Day1, termin("a", 0.75)},          // other time
-                         {Day1, termin("a", 0.5, "notes")},  // other description
-                         {Day2, termin("a")},                // other day
-                         {Day2, termin("a")}};               // twice in the batch: both arrive
+        StoreBatch batch{{Day1, termin("a")},               // stored
+                         {Day1, termin("a", 0.75)},         // other time
+                         {Day1, termin("a", 0.5, "notes")}, // other description
+                         {Day2, termin("a")},               // other day
+                         {Day2, termin("a")}};              // twice in the batch: both arrive
         BatchAddition dry;
         const BatchCounts would = dry.Apply(grid, batch, true, true);
         QCOMPARE(would.added, 4);
@@ -124,8 +124,8 @@ private slots:
         const QString text = Listing::Lines(grid, Day1, QDate(2027, 3, 3), now, Listing::Format::Text);
         QCOMPARE(text.split(QLatin1Char('\n')),
                  (QStringList{"2027-03-01  12:00  first day note  (reminder due)",
-                              "2027-03-02  20:00  late  (reminder due)",
-                              "2027-03-02  08:00:30  early  (reminder due)", ""}));
+                              "2027-03-02  20:00  late  (reminder due)", "2027-03-02  08:00:30  early  (reminder due)",
+                              ""}));
         const QString tsv = Listing::Lines(grid, Day1, Day1, now, Listing::Format::Tsv);
         QCOMPARE(tsv, QStringLiteral("2027-03-01\t12:00:00\tfirst\\tday\\nnote\tdue\t\t3d\t1d\ta\\\\b\\nc\n"));
         QVERIFY(Listing::Lines(grid, QDate(2027, 3, 5), QDate(2027, 3, 31), now, Listing::Format::Text).isEmpty());
@@ -137,7 +137,8 @@ private slots:
         const QDate day(2027, 3, 10); // window opens 2027-03-07 12:00
         auto word = [&](double now) { return Listing::StateOf(t, day, now).word; };
         QCOMPARE(word(at(QDate(2027, 3, 1), 0, 0)), QStringLiteral("waiting"));
-        QCOMPARE(Listing::StateOf(t, day, at(QDate(2027, 3, 1), 0, 0)).phrase, QStringLiteral("first reminder 2027-03-07 12:00"));
+        QCOMPARE(Listing::StateOf(t, day, at(QDate(2027, 3, 1), 0, 0)).phrase,
+                 QStringLiteral("first reminder 2027-03-07 12:00"));
         QCOMPARE(word(at(QDate(2027, 3, 8), 0, 0)), QStringLiteral("due"));
         t.LastReminded = at(QDate(2027, 3, 8), 9, 0);
         QCOMPARE(word(at(QDate(2027, 3, 8), 10, 0)), QStringLiteral("reminded"));

@@ -200,8 +200,7 @@ private slots:
         TTermin *t = grid.AddRecord(grid.Slot(2027, 1, 1));
         t->Name = "\x80\x81\x8a\x9f\xa0\xff";
         const QByteArray summary = value(events(exportGrid(grid)).value(0), "SUMMARY");
-        QCOMPARE(QString::fromUtf8(summary),
-                 QString::fromUtf16(u"\u20ac\u0081\u0160\u0178\u00a0\u00ff"));
+        QCOMPARE(QString::fromUtf8(summary), QString::fromUtf16(u"\u20ac\u0081\u0160\u0178\u00a0\u00ff"));
     }
 };
 

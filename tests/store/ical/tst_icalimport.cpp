@@ -126,10 +126,11 @@ private slots:
         stored->Description = "About the offer";
         stored->Time = EncodeTime(9, 30);
         stored->FirstRemind = 7; // reminders do not matter
-        const QByteArray ics = calendar(vevent("DTSTART:20270201T093000\nSUMMARY:Call\nDESCRIPTION:About the offer\n")
-                                        + vevent("DTSTART:20270201T093000\nSUMMARY:Call\nDESCRIPTION:Other\n")
-                                        + vevent("DTSTART:20270201T093001\nSUMMARY:Call\nDESCRIPTION:About the offer\n")
-                                        + vevent("DTSTART:20270202T093000\nSUMMARY:Call\nDESCRIPTION:About the offer\n"));
+        const QByteArray ics = calendar(
+            vevent("DTSTART:20270201T093000\nSUMMARY:Call\nDESCRIPTION:About the offer\n")
+            + vevent("DTSTART:20270201T093000\nSUMMARY:Call\nDESCRIPTION:Other\n")
+            + vevent("DTSTART:20270201T093001\nSUMMARY:Call\nDESCRIPTION:About the offer\n")
+            + vevent("DTSTART:20270202T093000\nSUMMARY:Call\nDESCRIPTION:About the offer\n"));
         Ical::ParseResult r = parse(ics);
         QVERIFY2(r.ok, qPrintable(r.error));
         Ical::Merge(r.appointments, grid, r.report);
@@ -190,11 +191,13 @@ private slots:
         QCOMPARE(all.appointments.size(), size_t(101));
         QCOMPARE(all.appointments.back().date, QDate(2100, 3, 12));
         // A series with nothing in the days imported is counted, not lost silently.
-        Ical::ParseResult none = parse(calendar(vevent("DTSTART:20100101T100000\nRRULE:FREQ=DAILY;COUNT=3\nSUMMARY:x\n")));
+        Ical::ParseResult none = parse(
+            calendar(vevent("DTSTART:20100101T100000\nRRULE:FREQ=DAILY;COUNT=3\nSUMMARY:x\n")));
         QVERIFY(none.appointments.empty());
         QCOMPARE(none.report.skippedTotal(), 1);
         // An event every minute stops at the cap and says so.
-        Ical::ParseResult minutely = parse(calendar(vevent("DTSTART:20261201T000000\nRRULE:FREQ=MINUTELY\nSUMMARY:m\n")),
+        Ical::ParseResult minutely = parse(calendar(
+                                               vevent("DTSTART:20261201T000000\nRRULE:FREQ=MINUTELY\nSUMMARY:m\n")),
                                            QDate(2026, 12, 1), QDate(2026, 12, 10));
         QCOMPARE(minutely.appointments.size(), size_t(10000));
         QCOMPARE(minutely.report.skippedTotal(), 10 * 1440 - 10000);
@@ -203,12 +206,16 @@ private slots:
     void zonesOnlyQtKnowsAndUnknownZones()
     {
         // Windows' zone names, as Outlook writes them without a VTIMEZONE.
-        Ical::ParseResult windows = parse(calendar(vevent("DTSTART;TZID=Tokyo Standard Time:20270601T180000\nSUMMARY:t\n")));
+        Ical::ParseResult windows = parse(
+            calendar(vevent("DTSTART;TZID=Tokyo Standard Time:20270601T180000\nSUMMARY:t\n")));
         QVERIFY2(windows.ok, qPrintable(windows.error));
-        QCOMPARE(describe(windows.appointments.at(0)), QStringLiteral("2027-06-01 11:00:00 t first=259200s repeat=86400s"));
-        Ical::ParseResult unknown = parse(calendar(vevent("DTSTART;TZID=Nowhere/Atlantis:20270601T180000\nSUMMARY:u\n")));
+        QCOMPARE(describe(windows.appointments.at(0)),
+                 QStringLiteral("2027-06-01 11:00:00 t first=259200s repeat=86400s"));
+        Ical::ParseResult unknown = parse(
+            calendar(vevent("DTSTART;TZID=Nowhere/Atlantis:20270601T180000\nSUMMARY:u\n")));
         QVERIFY2(unknown.ok, qPrintable(unknown.error));
-        QCOMPARE(describe(unknown.appointments.at(0)), QStringLiteral("2027-06-01 18:00:00 u first=259200s repeat=86400s"));
+        QCOMPARE(describe(unknown.appointments.at(0)),
+                 QStringLiteral("2027-06-01 18:00:00 u first=259200s repeat=86400s"));
         QCOMPARE(unknown.report.notes.size(), 1);
         // A zone the file defines only after the event that uses it.
         Ical::ParseResult later = parse(calendar(vevent("DTSTART;TZID=Plus Three:20270601T180000\nSUMMARY:l\n")
@@ -216,7 +223,8 @@ private slots:
                                                    "DTSTART:19700101T000000\nTZOFFSETFROM:+0300\nTZOFFSETTO:+0300\n"
                                                    "END:STANDARD\nEND:VTIMEZONE\n"));
         QVERIFY2(later.ok, qPrintable(later.error));
-        QCOMPARE(describe(later.appointments.at(0)), QStringLiteral("2027-06-01 17:00:00 l first=259200s repeat=86400s"));
+        QCOMPARE(describe(later.appointments.at(0)),
+                 QStringLiteral("2027-06-01 17:00:00 l first=259200s repeat=86400s"));
         QVERIFY(later.report.notes.isEmpty());
     }
 
@@ -226,7 +234,8 @@ private slots:
         QTest::addColumn<int>("line");
         QTest::addColumn<QString>("says");
         const QByteArray good = vevent("DTSTART:20270101T100000\nSUMMARY:fine\n");
-        QTest::newRow("not iCalendar") << QByteArray("Dear diary,\r\ntoday nothing.\r\n") << 1 << QStringLiteral("not an iCalendar file");
+        QTest::newRow("not iCalendar") << QByteArray("Dear diary,\r\ntoday nothing.\r\n") << 1
+                                       << QStringLiteral("not an iCalendar file");
         QTest::newRow("empty") << QByteArray("\r\n") << 0 << QStringLiteral("empty");
         QTest::newRow("cut off") << calendar(good).left(90) << 6 << QStringLiteral("cut off");
         QTest::newRow("broken line") << calendar(good + "BEGIN:VEVENT\nUID:x\nthis line is broken\nEND:VEVENT\n") << 12
@@ -236,12 +245,14 @@ private slots:
         QTest::newRow("month 13") << calendar(good + vevent("DTSTART:20271301T100000\nSUMMARY:s\n")) << 13
                                   << QStringLiteral("not a real date");
         QTest::newRow("negative repeats")
-            << calendar(good + vevent("DTSTART:20270101T100000\nBEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:d\n"
-                                     "TRIGGER:-PT1H\nREPEAT:-3\nDURATION:PT5M\nEND:VALARM\n"))
+            << calendar(good
+                        + vevent("DTSTART:20270101T100000\nBEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:d\n"
+                                 "TRIGGER:-PT1H\nREPEAT:-3\nDURATION:PT5M\nEND:VALARM\n"))
             << 18 << QStringLiteral("negative");
         QTest::newRow("reminder centuries ahead")
-            << calendar(good + vevent("DTSTART:20270101T100000\nBEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:d\n"
-                                     "TRIGGER:-P99999W\nEND:VALARM\n"))
+            << calendar(good
+                        + vevent("DTSTART:20270101T100000\nBEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:d\n"
+                                 "TRIGGER:-P99999W\nEND:VALARM\n"))
             << 17 << QStringLiteral("100 years");
         QTest::newRow("NUL byte") << calendar(good + QByteArray("SUMMARY:a\0b\n", 12)) << 10 << QStringLiteral("NUL");
     }
