@@ -56,17 +56,23 @@ class Notifications(E2ECase):
         self.x.focus(win)
         return win
 
-    def test_reminders_while_hidden_are_posted_withdrawn_and_raised(self):
+    def first_notice_at_start(self, names):
+        """Starts with `names` due at once, before the main window is on the
+        screen; the bus, the reminder dialog and the first notice's body."""
         bus = self.start_bus()
         k = self.kalvix
-        k.write_store(due_store([b"Dentist", b"R&D <weekly>"]))
+        k.write_store(due_store(names))
         events = self.event_log()
         k.start(env=bus.env)
         dialog = ReminderDialog(self.x, k, events)
-        # Due at start: the main window is not on the screen yet.
         dialog.wait_showing(1)
         (summary, body), = bus.wait_posted(1)
         self.assertRegex(summary, HEADING)
+        return bus, dialog, body
+
+    def test_reminders_while_hidden_are_posted_withdrawn_and_raised(self):
+        bus, dialog, body = self.first_notice_at_start([b"Dentist", b"R&D <weekly>"])
+        k = self.kalvix
         self.assertEqual(body, "Dentist")
         wait_until(bus.popup, what="dunst to show the notice")
         self.shot("first-posted")
@@ -94,21 +100,13 @@ class Notifications(E2ECase):
         self.close_with_ok()
 
     def test_a_huge_name_is_posted_cut_short(self):
-        bus = self.start_bus()
-        k = self.kalvix
-        k.write_store(due_store([b"N" * 1_000_000]))
-        events = self.event_log()
-        k.start(env=bus.env)
-        dialog = ReminderDialog(self.x, k, events)
-        dialog.wait_showing(1)
-        (summary, body), = bus.wait_posted(1)
-        self.assertRegex(summary, HEADING)
+        bus, dialog, body = self.first_notice_at_start([b"N" * 1_000_000])
         self.assertEqual(len(body), 200)
         self.assertRegex(body, "^N+\u2026$")
         wait_until(bus.popup, what="dunst to show the notice")
         self.shot("posted")
         dialog.answer(1, "Tab", "Return")
-        k.window(MAIN_TITLE)
+        self.kalvix.window(MAIN_TITLE)
         self.close_with_ok()
 
     def test_reminder_while_on_another_workspace_is_posted(self):
