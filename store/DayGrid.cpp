@@ -1,5 +1,15 @@
 #include "store/DayGrid.h"
 
+#if defined(__has_include)
+#if __has_include(<sanitizer/asan_interface.h>)
+#include <sanitizer/asan_interface.h>
+#endif
+#endif
+#ifndef ASAN_POISON_MEMORY_REGION
+#define ASAN_POISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
+#define ASAN_UNPOISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
+#endif
+
 bool DayGrid::IsLeapYear(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -41,12 +51,50 @@ void DayGrid::delall()
     NoteChange();
     // Records first: their texts may point into the kept storage.
     ForEachFilledDay([](int, int, int, TTerminDay &slot) { slot.records.Clear(); });
+    for (TextRoom &room : textStorage_)
+        if (room.size > spareRoom_.size) {
+            spareRoom_ = std::move(room);
+            ASAN_POISON_MEMORY_REGION(spareRoom_.bytes.get(), spareRoom_.size);
+        }
     textStorage_.clear();
 }
 
 void DayGrid::KeepTextStorage(std::unique_ptr<char[]> bytes)
 {
-    textStorage_.push_back(std::move(bytes));
+    textStorage_.emplace_back(std::move(bytes), 0);
+}
+
+char *DayGrid::TextStorage(size_t size)
+{
+    if (size > 0 && spareRoom_.size >= size) {
+        // Only the part asked for becomes usable: a read past it is caught
+        // as if the room had been allocated for this size.
+        ASAN_UNPOISON_MEMORY_REGION(spareRoom_.bytes.get(), size);
+        textStorage_.push_back(std::move(spareRoom_));
+        spareRoom_ = TextRoom();
+    } else {
+        textStorage_.emplace_back(std::unique_ptr<char[]>(new char[size > 0 ? size : 1]), size);
+    }
+    return textStorage_.back().bytes.get();
+}
+
+DayGrid::TextRoom &DayGrid::TextRoom::operator=(TextRoom &&o) noexcept
+{
+    if (this != &o) {
+        if (bytes)
+            ASAN_UNPOISON_MEMORY_REGION(bytes.get(), size);
+        bytes = std::move(o.bytes);
+        size = o.size;
+        o.size = 0;
+    }
+    return *this;
+}
+
+// Poisoned room goes back to the allocator whole, as it came.
+DayGrid::TextRoom::~TextRoom()
+{
+    if (bytes)
+        ASAN_UNPOISON_MEMORY_REGION(bytes.get(), size);
 }
 
 void DayGrid::Adopt(DayGrid &other)

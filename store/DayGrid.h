@@ -116,6 +116,13 @@ public:
     // Keeps bytes that texts of this grid's records point into (a file
     // read into it) until delall.
     void KeepTextStorage(std::unique_ptr<char[]> bytes);
+    // Room for `size` bytes that texts of this grid's records will point
+    // into (a file image copied in to be loaded), kept until delall. delall
+    // keeps the largest room for the next load, so a grid that is loaded
+    // again and again (a recheck, the reader's fuzzer) does not take fresh
+    // memory each time. Released room is poisoned under AddressSanitizer,
+    // so a text left pointing into it is still caught.
+    char *TextStorage(size_t size);
 
     // Takes over every day's records from `other`, which receives ours.
     void Adopt(DayGrid &other);
@@ -156,6 +163,18 @@ private:
     std::unique_ptr<TTerminDay[]> slots_;
     // One bit a slot, set while it holds records (kept by the slots' arrays).
     std::unique_ptr<uint64_t[]> filled_;
-    std::vector<std::unique_ptr<char[]>> textStorage_;
+    // Memory the records' texts may point into. `size` is what was asked
+    // for; 0 for bytes handed over whole, which are never reused.
+    struct TextRoom {
+        std::unique_ptr<char[]> bytes;
+        size_t size = 0;
+        TextRoom() = default;
+        TextRoom(std::unique_ptr<char[]> b, size_t n) : bytes(std::move(b)), size(n) {}
+        TextRoom(TextRoom &&) noexcept = default;
+        TextRoom &operator=(TextRoom &&o) noexcept;
+        ~TextRoom();
+    };
+    std::vector<TextRoom> textStorage_;
+    TextRoom spareRoom_; // released by delall, poisoned, for the next TextStorage
     uint64_t changes_ = 0;
 };

@@ -32,10 +32,12 @@ QString Parse(const char *data, size_t size, DayGrid &grid, TSettings &settings)
     const QString error = TerminFormat::Validate(data, size);
     if (!error.isEmpty())
         return error;
-    std::unique_ptr<char[]> copy(new char[size + 1]);
-    std::memcpy(copy.get(), data, size);
-    const QString loadError = TerminFormat::Load(copy.get(), size, grid, settings);
-    grid.KeepTextStorage(std::move(copy));
+    // The load writes terminators into the bytes and the texts point into
+    // them: a copy of the grid's own.
+    char *copy = grid.TextStorage(size + 1);
+    std::memcpy(copy, data, size);
+    copy[size] = '\0';
+    const QString loadError = TerminFormat::Load(copy, size, grid, settings);
     if (!loadError.isEmpty())
         grid.delall();
     return loadError;
@@ -225,15 +227,16 @@ QString unreadNote()
 // Returns what the load found wrong, which the check before it should have.
 QString load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
 {
-    if (!bytes.data) {
-        bytes.data.reset(new char[bytes.size + 1]);
-        std::memcpy(bytes.data.get(), bytes.lent, bytes.size);
-        bytes.data[bytes.size] = '\0';
-    }
     grid.delall();
-    const QString error = TerminFormat::Load(bytes.data.get(), bytes.size, grid, settings);
-    grid.KeepTextStorage(std::move(bytes.data));
-    return error;
+    char *data = bytes.data.get();
+    if (data) {
+        grid.KeepTextStorage(std::move(bytes.data));
+    } else {
+        data = grid.TextStorage(bytes.size + 1);
+        std::memcpy(data, bytes.lent, bytes.size);
+        data[bytes.size] = '\0';
+    }
+    return TerminFormat::Load(data, bytes.size, grid, settings);
 }
 
 } // namespace

@@ -89,9 +89,10 @@ public:
     Reader(char *p, size_t n) : p_(p), end_(p + n) {}
     size_t left() const { return static_cast<size_t>(end_ - p_); }
     const char *position() const { return p_; }
-    // Passes `n` bytes already known to be zero counts. Passing none must
-    // not end a text read before: its terminator would land on the next
-    // count before that count is read.
+    // Passes `n` bytes not read as fields: zero counts, or a text's bytes
+    // when only checking. Passing none must not end a text read before:
+    // its terminator would land on the next count before that count is
+    // read.
     void skip(size_t n)
     {
         if (n != 0)
@@ -224,7 +225,10 @@ QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
                     return QStringLiteral("Invalid text length %1").arg(len);
                 if (static_cast<size_t>(len) > r.left())
                     return beyondEnd;
-                t = r.text(static_cast<size_t>(len));
+                if (Loading)
+                    t = r.text(static_cast<size_t>(len));
+                else
+                    r.skip(static_cast<size_t>(len));
             }
             if (Loading) {
                 TTermin &rec = *records->Add();

@@ -172,10 +172,14 @@ std::string FileImageChecker::checkParse(const char *bytes, size_t size)
         return describe("allocation out of proportion to the input",
                         QStringLiteral("%1 bytes for a %2-byte input").arg(largest.load()).arg(size));
     // The load walks the image again, writing terminators as it goes; it
-    // must find what the check before it found.
-    const QString checked = TerminFormat::Validate(bytes, size);
-    if (checked != parseError_)
-        return describe("the load and the check before it disagree", checked + QStringLiteral(" / ") + parseError_);
+    // must find what the check before it found. Parse checks before it
+    // loads, so a load that went through agreed with the check; only a
+    // failure can be the load's own.
+    if (!parseError_.isEmpty()) {
+        const QString checked = TerminFormat::Validate(bytes, size);
+        if (checked != parseError_)
+            return describe("the load and the check before it disagree", checked + QStringLiteral(" / ") + parseError_);
+    }
 
     reserialized_.resize(0); // keeps its capacity from image to image
     if (!parseError_.isEmpty())

@@ -1,9 +1,11 @@
-// libFuzzer entry for the file reader: every input goes through the parser,
-// a write-back of what loaded, and the program's whole read (from memory),
-// and must keep the reader's promise (see FileImageCheck.h). A broken
-// promise aborts, so libFuzzer keeps the input as a crash artifact.
+// libFuzzer entry for the file reader: every input is a packed file image
+// (see PackedImage.h) that goes through the parser, a write-back of what
+// loaded, and the program's whole read (from memory), and must keep the
+// reader's promise (see FileImageCheck.h). A broken promise aborts, so
+// libFuzzer keeps the input as a crash artifact.
 
 #include "FileImageCheck.h"
+#include "PackedImage.h"
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -51,11 +53,14 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
+    static reliability::ImageUnpacker unpacker;
     static reliability::FileImageChecker checker;
     static const QString dir = scratchDir();
     static unsigned long inputs = 0;
-    const std::string broken = inputs++ % DiskEvery == 0 ? checker.CheckWithDisk(data, size, dir)
-                                                         : checker.Check(data, size);
+    size_t imageSize = 0;
+    const auto *image = reinterpret_cast<const uint8_t *>(unpacker.Unpack(data, size, imageSize));
+    const std::string broken = inputs++ % DiskEvery == 0 ? checker.CheckWithDisk(image, imageSize, dir)
+                                                         : checker.Check(image, imageSize);
     if (!broken.empty()) {
         std::fprintf(stderr, "file reader promise broken: %s\n", broken.c_str());
         std::abort();

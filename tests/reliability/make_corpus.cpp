@@ -1,6 +1,8 @@
-// Writes the fuzzer's seed files: real files as the program saves them.
+// Writes the fuzzer's seed files: real files as the program saves them,
+// packed as the fuzzer takes its inputs.
 //   make_fuzz_corpus <directory>
 
+#include "PackedImage.h"
 #include "SampleStores.h"
 #include "store/TerminFile.h"
 
@@ -14,8 +16,8 @@ namespace {
 
 bool save(const QDir &dir, const char *name, const DayGrid &grid, const TSettings &settings)
 {
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    if (!WriteFile(path, TerminFile::Serialize(grid, settings))) {
+    const QString path = dir.filePath(QString::fromLatin1(name) + QStringLiteral(".packed"));
+    if (!WriteFile(path, PackImage(TerminFile::Serialize(grid, settings)))) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
         return false;
     }
@@ -37,34 +39,37 @@ int main(int argc, char **argv)
 
     {
         DayGrid grid;
-        ok &= save(dir, "empty.dat", grid, TSettings());
+        ok &= save(dir, "empty", grid, TSettings());
     }
     {
         DayGrid grid;
         FillRepresentative(grid);
-        ok &= save(dir, "few.dat", grid, RepresentativeSettings());
+        ok &= save(dir, "few", grid, RepresentativeSettings());
     }
     {
         DayGrid grid;
         TTermin *t = grid.AddRecord(grid.Slot(2012, 12, 21));
         t->Name = std::string(4000, 'N');
-        t->Description.reserve(70000);
+        std::string description;
         for (int i = 0; i < 7000; ++i)
-            t->Description += "line " + std::to_string(i) + "\r\n";
+            description += "line " + std::to_string(i) + "\r\n";
+        t->Description = description;
         t->Time = 0.5;
         t->FirstRemind = 3;
         t->RepeatInterval = 1;
-        ok &= save(dir, "long_texts.dat", grid, TSettings{0, 30, false});
+        ok &= save(dir, "long_texts", grid, TSettings{0, 30, false});
     }
     {
         DayGrid grid;
         TTermin *t = grid.AddRecord(grid.Slot(2000, 2, 29));
+        std::string every;
         for (int c = 1; c < 256; ++c)
-            t->Description += static_cast<char>(c);
+            every += static_cast<char>(c);
+        t->Description = every;
         t->Name = "\xc4rger \xfc\xe4\xf6 \xa9\xae\xb0";
         t->Time = 0.5;
         t->Done = true;
-        ok &= save(dir, "eight_bit.dat", grid, TSettings{1, 59, true});
+        ok &= save(dir, "eight_bit", grid, TSettings{1, 59, true});
     }
     {
         DayGrid grid;
@@ -77,7 +82,7 @@ int main(int argc, char **argv)
             t->FirstRemind = 1;
             t->RepeatInterval = 1.0 / 24;
         }
-        ok &= save(dir, "one_full_day.dat", grid, TSettings{59, 0, false});
+        ok &= save(dir, "one_full_day", grid, TSettings{59, 0, false});
     }
     return ok ? 0 : 1;
 }

@@ -2,6 +2,7 @@
 // through the same check the fuzzer makes, in the normal build.
 
 #include "FileImageCheck.h"
+#include "PackedImage.h"
 #include "SampleStores.h"
 #include "store/TerminFile.h"
 
@@ -59,7 +60,7 @@ private:
         for (const QFileInfo &f : files) {
             if (f.fileName().startsWith(QLatin1String("README")))
                 continue;
-            const QByteArray bytes = reliability::ReadFile(f.filePath());
+            const QByteArray bytes = reliability::UnpackImage(reliability::ReadFile(f.filePath()));
             const std::string broken = checker.CheckWithDisk(reinterpret_cast<const uint8_t *>(bytes.constData()),
                                                              static_cast<size_t>(bytes.size()), scratch.path());
             QVERIFY2(broken.empty(), qPrintable(f.fileName() + QStringLiteral(": ") + QString::fromStdString(broken)));
@@ -73,7 +74,9 @@ private slots:
         const QFileInfoList seeds = inputs(KALVIX_CORPUS_DIR);
         QVERIFY2(seeds.size() >= 5, KALVIX_CORPUS_DIR);
         for (const QFileInfo &f : seeds) {
-            const QByteArray bytes = reliability::ReadFile(f.filePath());
+            const QByteArray packed = reliability::ReadFile(f.filePath());
+            const QByteArray bytes = reliability::UnpackImage(packed);
+            QCOMPARE(reliability::PackImage(bytes), packed);
             DayGrid grid;
             TSettings settings;
             const QString error = TerminFile::Parse(bytes.constData(), static_cast<size_t>(bytes.size()), grid,

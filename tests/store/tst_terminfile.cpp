@@ -1,6 +1,7 @@
 #include "store/SaveIo.h"
 #include "store/TerminFile.h"
 #include "store/TerminFormat.h"
+#include "support/AddressSanitizer.h"
 
 #include <QtTest>
 #include <QTemporaryDir>
@@ -171,6 +172,41 @@ private slots:
         QCOMPARE(back.Slot(2050, 5, 5).records.Count(), 0u);
         // and the file it writes again is the same file
         QCOMPARE(TerminFile::Serialize(back, t), readAll(path));
+    }
+
+    // A grid read again and again keeps the room of its largest read for
+    // the next. Each read must still come out whole after a larger or a
+    // smaller one, from bytes in memory or from a file, and under
+    // AddressSanitizer a text of a released read must be unusable.
+    void readingAgainKeepsEachFileWhole()
+    {
+        DayGrid smallStore, largeStore;
+        fillSample(smallStore);
+        fillSample(largeStore);
+        largeStore.AddRecord(largeStore.Slot(2030, 3, 3))->Description = std::string(200000, 'd');
+        const QByteArray small = TerminFile::Serialize(smallStore, TSettings());
+        const QByteArray large = TerminFile::Serialize(largeStore, TSettings());
+        QTemporaryDir dir;
+        const QString path = TerminFile::PathIn(dir.path());
+        writeAll(path, large);
+
+        DayGrid grid;
+        TSettings s;
+        for (const QByteArray *bytes : {&small, &large, &small, &large, &small}) {
+            grid.delall();
+            QCOMPARE(TerminFile::Parse(bytes->constData(), size_t(bytes->size()), grid, s), QString());
+            QCOMPARE(TerminFile::Serialize(grid, s), *bytes);
+            QVERIFY(OpenTermins(path, grid, s).ok);
+            QCOMPARE(TerminFile::Serialize(grid, s), large);
+        }
+#ifdef KALVIX_ASAN
+        grid.delall();
+        QCOMPARE(TerminFile::Parse(large.constData(), size_t(large.size()), grid, s), QString());
+        const char *text = grid.Slot(2030, 3, 3).records.At(0).Description.data();
+        QVERIFY(!__asan_address_is_poisoned(text));
+        grid.delall();
+        QVERIFY(__asan_address_is_poisoned(text));
+#endif
     }
 
     void removalRewritesOnlyThatDay()
