@@ -131,7 +131,17 @@ public:
         other.setCurrent(nullptr);
     }
 
-    void Reserve(std::size_t n) { data_.reserve(n); }
+    // Appends `n` zeroed elements at once (n > 0) and makes the last one
+    // current; returns the first. For filling many at a time, as a read does.
+    T *Append(std::size_t n)
+    {
+        const std::size_t first = data_.size();
+        data_.resize(first + n);
+        noteFill();
+        currentIndex_ = static_cast<int>(data_.size()) - 1;
+        setCurrent(&data_.back());
+        return &data_[first];
+    }
     const T &At(std::size_t index) const { return data_[index]; }
 
 private:

@@ -204,12 +204,11 @@ QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
         // memory is set aside for it.
         if (static_cast<size_t>(count) > r.left() / RecordMinBytes)
             return beyondEnd;
-        TDynaArray<TTermin> *records = nullptr;
+        TTermin *records = nullptr;
         if (Loading) {
             moveDate(y, m, d, day - dateOf);
             dateOf = day;
-            records = &grid->Slot(y, m, d).records;
-            records->Reserve(static_cast<size_t>(count));
+            records = grid->Slot(y, m, d).records.Append(static_cast<size_t>(count));
         }
         for (qint32 i = 0; i < count; ++i) {
             if (r.left() < RecordMinBytes)
@@ -231,7 +230,7 @@ QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
                     r.skip(static_cast<size_t>(len));
             }
             if (Loading) {
-                TTermin &rec = *records->Add();
+                TTermin &rec = records[i];
                 rec.Time = time;
                 rec.LastReminded = last;
                 rec.FirstRemind = first;

@@ -52,6 +52,31 @@ private slots:
         QCOMPARE(arr.CurrentIndex(), 0);
     }
 
+    // Many at once, as a read fills a day: after what was there, zeroed,
+    // the last one current and the owner's fill bit set.
+    void appendAddsZeroedElementsAfterTheOthers()
+    {
+        Rec *cursor = nullptr;
+        uint64_t fill = 0;
+        TDynaArray<Rec> arr(&cursor);
+        arr.WatchFill(&fill, 5);
+        arr.Add()->a = 1;
+        Rec *added = arr.Append(3);
+        QCOMPARE(arr.Count(), 4u);
+        QCOMPARE(added, arr.Data() + 1);
+        QCOMPARE(arr.Data()[0].a, 1);
+        for (int i = 1; i < 4; ++i)
+            QVERIFY(arr.Data()[i].a == 0 && arr.Data()[i].b == 0.0);
+        QCOMPARE(arr.CurrentIndex(), 3);
+        QCOMPARE(cursor, arr.Data() + 3);
+        QCOMPARE(fill, uint64_t(1) << 5);
+        arr.Clear();
+        QCOMPARE(fill, uint64_t(0));
+        added = arr.Append(2);
+        QCOMPARE(added, arr.Data());
+        QCOMPARE(fill, uint64_t(1) << 5);
+    }
+
     void deleteOutOfRangeChangesNothing()
     {
         Rec *cursor = nullptr;
