@@ -1,14 +1,6 @@
 #include "store/DayGrid.h"
 
-#if defined(__has_include)
-#if __has_include(<sanitizer/asan_interface.h>)
-#include <sanitizer/asan_interface.h>
-#endif
-#endif
-#ifndef ASAN_POISON_MEMORY_REGION
-#define ASAN_POISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
-#define ASAN_UNPOISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
-#endif
+#include "store/MemoryPoison.h"
 
 bool DayGrid::IsLeapYear(int year)
 {
@@ -54,7 +46,7 @@ void DayGrid::delall()
     for (TextRoom &room : textStorage_)
         if (room.size > spareRoom_.size) {
             spareRoom_ = std::move(room);
-            ASAN_POISON_MEMORY_REGION(spareRoom_.bytes.get(), spareRoom_.size);
+            PoisonMemory(spareRoom_.bytes.get(), spareRoom_.size);
         }
     textStorage_.clear();
 }
@@ -69,7 +61,7 @@ char *DayGrid::TextStorage(size_t size)
     if (size > 0 && spareRoom_.size >= size) {
         // Only the part asked for becomes usable: a read past it is caught
         // as if the room had been allocated for this size.
-        ASAN_UNPOISON_MEMORY_REGION(spareRoom_.bytes.get(), size);
+        UnpoisonMemory(spareRoom_.bytes.get(), size);
         textStorage_.push_back(std::move(spareRoom_));
         spareRoom_ = TextRoom();
     } else {
@@ -82,7 +74,7 @@ DayGrid::TextRoom &DayGrid::TextRoom::operator=(TextRoom &&o) noexcept
 {
     if (this != &o) {
         if (bytes)
-            ASAN_UNPOISON_MEMORY_REGION(bytes.get(), size);
+            UnpoisonMemory(bytes.get(), size);
         bytes = std::move(o.bytes);
         size = o.size;
         o.size = 0;
@@ -94,7 +86,7 @@ DayGrid::TextRoom &DayGrid::TextRoom::operator=(TextRoom &&o) noexcept
 DayGrid::TextRoom::~TextRoom()
 {
     if (bytes)
-        ASAN_UNPOISON_MEMORY_REGION(bytes.get(), size);
+        UnpoisonMemory(bytes.get(), size);
 }
 
 void DayGrid::Adopt(DayGrid &other)

@@ -1,17 +1,9 @@
 #include "PackedImage.h"
 
+#include "store/MemoryPoison.h"
+
 #include <algorithm>
 #include <cstring>
-
-#if defined(__has_include)
-#if __has_include(<sanitizer/asan_interface.h>)
-#include <sanitizer/asan_interface.h>
-#endif
-#endif
-#ifndef ASAN_POISON_MEMORY_REGION
-#define ASAN_POISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
-#define ASAN_UNPOISON_MEMORY_REGION(addr, size) ((void)(addr), (void)(size))
-#endif
 
 namespace reliability {
 
@@ -79,12 +71,12 @@ QByteArray PackImage(const QByteArray &image)
 
 ImageUnpacker::ImageUnpacker() : buffer_(new char[MaxImageBytes])
 {
-    ASAN_POISON_MEMORY_REGION(buffer_.get(), MaxImageBytes);
+    PoisonMemory(buffer_.get(), MaxImageBytes);
 }
 
 ImageUnpacker::~ImageUnpacker()
 {
-    ASAN_UNPOISON_MEMORY_REGION(buffer_.get(), MaxImageBytes);
+    UnpoisonMemory(buffer_.get(), MaxImageBytes);
 }
 
 const char *ImageUnpacker::Unpack(const uint8_t *packed, size_t size, size_t &imageSize)
@@ -93,9 +85,9 @@ const char *ImageUnpacker::Unpack(const uint8_t *packed, size_t size, size_t &im
     // the last one's change their poisoning.
     imageSize = unpack<false>(packed, size, nullptr);
     if (imageSize > usable_)
-        ASAN_UNPOISON_MEMORY_REGION(buffer_.get() + usable_, imageSize - usable_);
+        UnpoisonMemory(buffer_.get() + usable_, imageSize - usable_);
     else
-        ASAN_POISON_MEMORY_REGION(buffer_.get() + imageSize, usable_ - imageSize);
+        PoisonMemory(buffer_.get() + imageSize, usable_ - imageSize);
     usable_ = imageSize;
     unpack<true>(packed, size, buffer_.get());
     return buffer_.get();
