@@ -30,17 +30,20 @@ void onMalloc(const volatile void *, size_t size)
 
 void onFree(const volatile void *) {}
 
-QString scratchDir()
+// A directory of its own for one read from a real file, removed right after
+// it: libFuzzer ends its workers without running destructors of statics, so
+// a directory kept for the whole run would be left behind by each of them.
+std::string checkWithDisk(reliability::FileImageChecker &checker, const uint8_t *image, size_t size)
 {
     // A memory file system keeps the file traffic cheap.
-    static QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
-                                 ? QStringLiteral("/dev/shm/kalvix-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/kalvix-fuzz-XXXXXX"));
+    const QTemporaryDir dir(QDir(QStringLiteral("/dev/shm")).exists()
+                                ? QStringLiteral("/dev/shm/kalvix-fuzz-XXXXXX")
+                                : QDir::tempPath() + QStringLiteral("/kalvix-fuzz-XXXXXX"));
     if (!dir.isValid()) {
         std::fprintf(stderr, "cannot create a scratch directory\n");
         std::abort();
     }
-    return dir.path();
+    return checker.CheckWithDisk(image, size, dir.path());
 }
 
 } // namespace
@@ -55,11 +58,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     static reliability::ImageUnpacker unpacker;
     static reliability::FileImageChecker checker;
-    static const QString dir = scratchDir();
     static unsigned long inputs = 0;
     size_t imageSize = 0;
     const auto *image = reinterpret_cast<const uint8_t *>(unpacker.Unpack(data, size, imageSize));
-    const std::string broken = inputs++ % DiskEvery == 0 ? checker.CheckWithDisk(image, imageSize, dir)
+    const std::string broken = inputs++ % DiskEvery == 0 ? checkWithDisk(checker, image, imageSize)
                                                          : checker.Check(image, imageSize);
     if (!broken.empty()) {
         std::fprintf(stderr, "file reader promise broken: %s\n", broken.c_str());
