@@ -119,7 +119,7 @@ public:
     // Room for `size` bytes that texts of this grid's records will point
     // into (a file image copied in to be loaded), kept until delall. delall
     // keeps the largest room for the next load, so a grid that is loaded
-    // again and again (a recheck, the reader's fuzzer) does not take fresh
+    // again and again (as the reader's fuzzer does) does not take fresh
     // memory each time. Released room is poisoned under AddressSanitizer,
     // so a text left pointing into it is still caught.
     char *TextStorage(size_t size);

@@ -142,6 +142,7 @@ public:
         setCurrent(&data_.back());
         return &data_[first];
     }
+    void Reserve(std::size_t n) { data_.reserve(n); }
     const T &At(std::size_t index) const { return data_[index]; }
 
 private:
