@@ -140,8 +140,8 @@ FixedParts fixedParts(double value, bool withDays)
 {
     FixedParts f;
     f.note = QStringLiteral("Cannot be shown here (stored as %1 days); it is kept as it is.").arg(numberText(value));
-    if (!std::isfinite(value)) {
-        f.days = numberText(value);
+    if (!std::isfinite(value)) { // "nan", "inf" in every field
+        f.days = f.hours = f.minutes = numberText(value);
         return f;
     }
     const double days = std::trunc(value);

@@ -1,8 +1,9 @@
 // The main window and a data file it cannot simply write: one it could not
 // read is never written over by any save, and joins the store once it can
 // be read; a read-only one refuses saves while the store stays in memory;
-// texts cross between the file and the editors in the file's code page.
-#include "MainFormHarness.h"
+// texts cross between the file and the editors in the file's code page;
+// showing a record and editing beside it keep every byte it was read with.
+#include "EditingDay.h"
 
 #include "../store/SecondUser.h"
 #include "app/SpinEdit.h"
@@ -10,10 +11,45 @@
 #include <QAbstractItemView>
 #include <QLineEdit>
 #include <QStatusBar>
+#include <QTabBar>
 
+#include <QtEndian>
+
+#include <cmath>
+#include <cstring>
 #include <sys/stat.h>
 
 namespace {
+
+QByteArray le32(qint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    return QByteArray(b, 4);
+}
+
+// One record entry as the file holds it; LastReminded never.
+QByteArray recordEntry(double time, double first, double repeat, char done, const QByteArray &name,
+                       const QByteArray &description)
+{
+    QByteArray r;
+    for (const double v : {time, 0.0, first, repeat}) {
+        quint64 bits;
+        std::memcpy(&bits, &v, 8);
+        char b[8];
+        qToLittleEndian(bits, b);
+        r.append(b, 8);
+    }
+    return r + done + le32(qint32(name.size())) + name + le32(qint32(description.size())) + description;
+}
+
+// A file whose only filled day is the editing tests' day.
+QByteArray fileWithDay(const QByteArray &first, const QByteArray &second)
+{
+    QByteArray file = TerminFile::Serialize(DayGrid(), TSettings());
+    return file.replace(4 * DayGrid::DayNumber(EditingDay::Y, EditingDay::M, EditingDay::D), 4,
+                        le32(2) + first + second);
+}
 
 // 50 appointments on days of 2030, in the file.
 QByteArray fiftyAppointments()
@@ -163,6 +199,91 @@ private slots:
         typeText(NameEd(*form), QStringLiteral("Rent – 500 € … Ω"));
         saveTick(*form);
         QVERIFY(h.fileBytes().contains("Rent \x96 500 \x80 \x85 ?"));
+    }
+
+    // A value the editors cannot show exactly (from another program or
+    // damage) is shown read-only with a note; showing it, typing into its
+    // fields and editing another field of the record keep its bytes.
+    void storedValuesSurviveShowingAndEditingBesideThem_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<char>("done");
+        QTest::addColumn<double>("time");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("repeat");
+        QTest::addColumn<QStringList>("readOnly"); // shown read-only, typed into in vain
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<QString>("edited"); // the field changed beside them
+
+        const QString nul = QStringLiteral("Shown up to a NUL character it holds; it is kept as it is.");
+        const QString cannot = QStringLiteral("Cannot be shown here (stored as %1 days); it is kept as it is.");
+        const QByteArray a("a"), none;
+        QTest::newRow("NUL in the name") << QByteArray("ab\0cd", 5) << QByteArray("text") << char(0) << 0.5 << 3.0
+                                         << 1.0 << QStringList{"NameEd"} << nul << QStringLiteral("DescEd");
+        QTest::newRow("NUL in the description")
+            << a << QByteArray("line\r\n\0tail\0", 12) << char(0) << 0.5 << 3.0 << 1.0 << QStringList{"DescEd"}
+            << nul << QStringLiteral("NameEd");
+        QTest::newRow("Done byte 2") << a << none << char(2) << 0.5 << 3.0 << 1.0 << QStringList{} << QString()
+                                     << QStringLiteral("NameEd");
+        QTest::newRow("5e9 days to the first reminder")
+            << a << none << char(0) << 0.5 << 5e9 << 1.0 << QStringList{"day1", "hour1", "min1"}
+            << cannot.arg("5000000000") << QStringLiteral("NameEd");
+        QTest::newRow("ten-digit repeat days")
+            << a << none << char(1) << 0.5 << 3.0 << 1234567890.25 << QStringList{"min2", "day2", "hour2"}
+            << cannot.arg("1234567890.25") << QStringLiteral("DescEd");
+        QTest::newRow("no time") << a << none << char(0) << std::nan("") << 3.0 << 1.0 << QStringList{"min", "hour"}
+                                 << cannot.arg("nan") << QStringLiteral("NameEd");
+        QTest::newRow("time with a day in it") << a << none << char(0) << 1.25 << 3.0 << 1.0
+                                               << QStringList{"hour", "min"} << cannot.arg("1.25") << QStringLiteral("DescEd");
+    }
+
+    void storedValuesSurviveShowingAndEditingBesideThem()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, description);
+        QFETCH(char, done);
+        QFETCH(double, time);
+        QFETCH(double, first);
+        QFETCH(double, repeat);
+        QFETCH(QStringList, readOnly);
+        QFETCH(QString, note);
+        QFETCH(QString, edited);
+        const QByteArray plain = recordEntry(0.5, 3, 1, 0, "plain", "");
+        MainFormHarness h;
+        QVERIFY(WriteTerminBytes(h.dataPath(), fileWithDay(recordEntry(time, first, repeat, done, name, description),
+                                                           plain))
+                    .ok);
+        auto form = h.makeShown();
+        QVERIFY(form && showActive(*form));
+        clickNode(*form, NodeCode::Encode(EditingDay::Y, EditingDay::M, EditingDay::D));
+        clickRow(*form, 1);
+        clickRow(*form, 0);
+        QCOMPARE(doneCheck(*form)->isChecked(), done != 0);
+        const bool onReminderPage = readOnly.size() == 3;
+        if (onReminderPage) {
+            QTabBar *tabs = PageControl2(*form)->tabBar();
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        }
+        for (const QString &field : readOnly) {
+            auto *w = form->findChild<QWidget *>(field);
+            QVERIFY2(w->property("readOnly").toBool(), qPrintable(field));
+            QCOMPARE(w->toolTip(), note);
+            typeInto(w, QStringLiteral("7"));
+        }
+        clickRow(*form, 1);
+        clickRow(*form, 0);
+        if (onReminderPage)
+            QTest::mouseClick(PageControl2(*form)->tabBar(), Qt::LeftButton, {},
+                              PageControl2(*form)->tabBar()->tabRect(0).center());
+        typeInto(form->findChild<QWidget *>(edited), QStringLiteral("edited"));
+        saveTick(*form);
+
+        const bool nameEdited = edited == QLatin1String("NameEd");
+        const QByteArray expected = fileWithDay(recordEntry(time, first, repeat, done, nameEdited ? "edited" : name,
+                                                            nameEdited ? description : "edited"),
+                                                plain);
+        QCOMPARE(h.fileBytes().toHex(), expected.toHex());
     }
 };
 
