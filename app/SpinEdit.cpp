@@ -60,6 +60,7 @@ void TSpinEdit::showFixedText(const QString &text)
     fixed_ = text;
     setReadOnly(!fixed_.isEmpty());
     lineEdit()->setText(textFromValue(value()));
+    lineEdit()->setCursorPosition(0); // a long number shows its first digits
 }
 
 QString TSpinEdit::textFromValue(int value) const

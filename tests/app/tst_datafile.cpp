@@ -221,9 +221,8 @@ private slots:
         const QByteArray a("a"), none;
         QTest::newRow("NUL in the name") << QByteArray("ab\0cd", 5) << QByteArray("text") << char(0) << 0.5 << 3.0
                                          << 1.0 << QStringList{"NameEd"} << nul << QStringLiteral("DescEd");
-        QTest::newRow("NUL in the description")
-            << a << QByteArray("line\r\n\0tail\0", 12) << char(0) << 0.5 << 3.0 << 1.0 << QStringList{"DescEd"}
-            << nul << QStringLiteral("NameEd");
+        QTest::newRow("NUL in the description") << a << QByteArray("line\r\n\0tail\0", 12) << char(0) << 0.5 << 3.0
+                                                << 1.0 << QStringList{"DescEd"} << nul << QStringLiteral("NameEd");
         QTest::newRow("Done byte 2") << a << none << char(2) << 0.5 << 3.0 << 1.0 << QStringList{} << QString()
                                      << QStringLiteral("NameEd");
         QTest::newRow("5e9 days to the first reminder")
@@ -234,8 +233,9 @@ private slots:
             << cannot.arg("1234567890.25") << QStringLiteral("DescEd");
         QTest::newRow("no time") << a << none << char(0) << std::nan("") << 3.0 << 1.0 << QStringList{"min", "hour"}
                                  << cannot.arg("nan") << QStringLiteral("NameEd");
-        QTest::newRow("time with a day in it") << a << none << char(0) << 1.25 << 3.0 << 1.0
-                                               << QStringList{"hour", "min"} << cannot.arg("1.25") << QStringLiteral("DescEd");
+        QTest::newRow("time with a day in it")
+            << a << none << char(0) << 1.25 << 3.0 << 1.0 << QStringList{"hour", "min"} << cannot.arg("1.25")
+            << QStringLiteral("DescEd");
     }
 
     void storedValuesSurviveShowingAndEditingBesideThem()
@@ -251,8 +251,8 @@ private slots:
         QFETCH(QString, edited);
         const QByteArray plain = recordEntry(0.5, 3, 1, 0, "plain", "");
         MainFormHarness h;
-        QVERIFY(WriteTerminBytes(h.dataPath(), fileWithDay(recordEntry(time, first, repeat, done, name, description),
-                                                           plain))
+        QVERIFY(WriteTerminBytes(h.dataPath(),
+                                 fileWithDay(recordEntry(time, first, repeat, done, name, description), plain))
                     .ok);
         auto form = h.makeShown();
         QVERIFY(form && showActive(*form));

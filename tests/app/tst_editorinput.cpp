@@ -100,8 +100,8 @@ private slots:
         QTest::newRow("7:30") << QStringLiteral("hour") << QStringLiteral("7:30") << QStringLiteral("min") << 7 << 30;
         QTest::newRow("7.30") << QStringLiteral("hour") << QStringLiteral("7.30") << QStringLiteral("min") << 7 << 30;
         QTest::newRow("07:5") << QStringLiteral("hour") << QStringLiteral("07:5") << QStringLiteral("min") << 7 << 5;
-        QTest::newRow("reminder 2:15")
-            << QStringLiteral("hour1") << QStringLiteral("2:15") << QStringLiteral("min1") << 2 << 15;
+        QTest::newRow("reminder 2:15") << QStringLiteral("hour1") << QStringLiteral("2:15") << QStringLiteral("min1")
+                                       << 2 << 15;
     }
 
     void anHourTypedWithItsMinutes()
@@ -138,19 +138,20 @@ private slots:
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("cursor");
         QTest::addColumn<QByteArray>("stored");
-        QTest::newRow("Greek in the name") << QStringLiteral("NameEd") << QStringLiteral("ab")
-                                           << QStringLiteral("\u03a9") << QStringLiteral("a?b") << 2
-                                           << QByteArray("a?b");
-        QTest::newRow("emoji in the name") << QStringLiteral("NameEd") << QStringLiteral("ab")
-                                           << QStringLiteral("\U0001F600x") << QStringLiteral("a?xb") << 3
-                                           << QByteArray("a?xb");
+        QTest::newRow("Greek in the name")
+            << QStringLiteral("NameEd") << QStringLiteral("ab") << QStringLiteral("\u03a9") << QStringLiteral("a?b")
+            << 2 << QByteArray("a?b");
+        QTest::newRow("emoji in the name")
+            << QStringLiteral("NameEd") << QStringLiteral("ab") << QStringLiteral("\U0001F600x")
+            << QStringLiteral("a?xb") << 3 << QByteArray("a?xb");
         QTest::newRow("Greek in the description")
             << QStringLiteral("DescEd") << QStringLiteral("x\ny") << QStringLiteral("\u03bb\u20ac")
             << QStringLiteral("x\n?\u20acy") << 4 << QByteArray("x\r\n?\x80y");
         QTest::newRow("code page only") << QStringLiteral("NameEd") << QStringLiteral("ab")
                                         << QStringLiteral("\u20ac\u2026") << QStringLiteral("a\u20ac\u2026b") << 3
-                                        << QByteArray("a\x80\x85"
-                                                      "b");
+                                        << QByteArray(
+                                               "a\x80\x85"
+                                               "b");
     }
 
     void whatCannotBeStoredShowsAsStored()

@@ -31,6 +31,18 @@ private slots:
         QVERIFY(view.empty());
     }
 
+    // A text read with bytes after a NUL ends at the NUL, yet a copy keeps
+    // them all, so a record copied and saved loses none of its file's bytes.
+    void copiesKeepTheBytesAfterANul()
+    {
+        char storage[] = "ab\0cd";
+        const TText view = TText::View(storage, 5);
+        const TText copy = view;
+        storage[4] = 'X';
+        QCOMPARE(copy, std::string("ab"));
+        QCOMPARE(copy.stored(), std::string_view("ab\0cd", 5));
+    }
+
     // Loaded texts point into the file's bytes, terminated where the next
     // field was; every record must read back whole and independent.
     void loadedTextsAreTerminatedAndIndependent()
