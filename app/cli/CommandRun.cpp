@@ -2,6 +2,7 @@
 
 #include "app/cli/StoreAccess.h"
 #include "platform/datafolder/DataFolder.h"
+#include "platform/instance/InstanceKey.h"
 #include "reminders/Clock.h"
 #include "store/DateTimeValue.h"
 #include "store/TerminFile.h"
@@ -182,7 +183,19 @@ std::optional<int> RunCommandLine(int argc, char **argv)
     }
 
     QCoreApplication app(argc, argv);
-    StoreAccess store(TerminFile::PathIn(DataFolder::For(QCoreApplication::applicationDirPath())));
+    // The same data file as the window's, found the same way; what that
+    // took (a file copied out of a read-only program folder, a socket
+    // folder somebody else made) goes to standard error before the result.
+    const DataFolder::Choice folder = DataFolder::Choose(QCoreApplication::applicationDirPath(),
+                                                         QString::fromLatin1(TerminFile::FileName));
+    StoreAccess store(TerminFile::PathIn(folder.folder));
+    for (const QString &notice : {folder.notice, InstanceKey::For(store.dataPath()).socketNotice}) {
+        if (!notice.isEmpty())
+            write(stderr, (QStringLiteral("kalvix: ") + notice + QLatin1Char('\n')).toUtf8());
+    }
+    store.setOnWait([](const QString &why) {
+        write(stderr, (QStringLiteral("kalvix: waiting: ") + why + QLatin1Char('\n')).toUtf8());
+    });
     const CommandResult result = RunCommand(command, store, clock);
     write(stdout, result.out);
     write(stderr, result.err.toUtf8());

@@ -2,6 +2,7 @@
 
 #include "platform/instance/CommandRequest.h"
 #include "platform/instance/InstanceKey.h"
+#include "platform/instance/SingleInstance.h"
 #include "store/TerminFile.h"
 
 #include <QDataStream>
@@ -72,11 +73,21 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
                                   QByteArray &answer, QString &error)
 {
     const InstanceKey key = InstanceKey::For(dataPath_);
+    // Something that is not a lock file under the lock's name: no copy can
+    // run (the window says the same), so waiting would not help.
+    const QString blocker = SingleInstance::LockBlocker(key.lockPath);
+    if (!blocker.isEmpty() && !needsLock)
+        return local() ? Via::Local : Via::Failed;
+    if (!blocker.isEmpty()) {
+        error = blocker + QStringLiteral(" Remove or rename it, then try again; nothing was changed");
+        return Via::Failed;
+    }
     QLockFile lock(key.lockPath);
     // A running copy holds its lock for days; only a dead holder makes it stale.
     lock.setStaleLockTime(0);
     const QDeadlineTimer deadline(WaitMs);
     QString problem;
+    bool busy = false;
     for (bool lastTry = false;;) {
         if (lock.tryLock(0))
             return local() ? Via::Local : Via::Failed;
@@ -93,7 +104,14 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
                 error = QString::fromUtf8(r.answer.payload);
                 return Via::Failed;
             }
-            problem = QStringLiteral("the running copy is busy");
+            // Said once while waiting: a copy whose start shows a message
+            // waits for the user, and so does this command.
+            const QString why = r.answer.payload.isEmpty() ? QStringLiteral("the running copy is busy")
+                                                           : QString::fromUtf8(r.answer.payload);
+            if (!busy && onWait_)
+                onWait_(why);
+            busy = true;
+            problem = why;
         } else if (r.sent) {
             // The request got there but no answer came back: whether it was
             // carried out cannot be told from here.
@@ -127,6 +145,13 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
             continue;
         }
         QThread::msleep(PauseMs);
+    }
+    if (busy) {
+        error = QStringLiteral(
+                    "%1 is in use by a copy of Kalvix that cannot take commands now: %2; nothing was "
+                    "changed")
+                    .arg(native(dataPath_), problem);
+        return Via::Failed;
     }
     error = QStringLiteral(
                 "%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was "

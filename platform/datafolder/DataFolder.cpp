@@ -11,6 +11,38 @@
 
 namespace DataFolder {
 
+namespace {
+
+QString withSlash(QString dir)
+{
+    if (!dir.endsWith(QLatin1Char('/')))
+        dir += QLatin1Char('/');
+    return dir;
+}
+
+QString usersFolder()
+{
+    // GenericDataLocation is $XDG_DATA_HOME, or ~/.local/share when unset.
+    const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+        + QStringLiteral("/kalvix");
+    if (!QFileInfo::exists(dir) && QDir().mkpath(dir))
+        QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return withSlash(dir);
+}
+
+bool present(const QString &path)
+{
+    const QFileInfo info(path);
+    return info.exists() || info.isSymLink();
+}
+
+QString native(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+} // namespace
+
 bool IsWritable(const QString &dir)
 {
 #ifdef Q_OS_UNIX
@@ -23,16 +55,40 @@ bool IsWritable(const QString &dir)
 
 QString For(const QString &programDir)
 {
-    QString dir = programDir;
-    if (!IsWritable(dir)) {
-        // GenericDataLocation is $XDG_DATA_HOME, or ~/.local/share when unset.
-        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/kalvix");
-        if (!QFileInfo::exists(dir) && QDir().mkpath(dir))
-            QFile::setPermissions(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    return IsWritable(programDir) ? withSlash(programDir) : usersFolder();
+}
+
+Choice Choose(const QString &programDir, const QString &fileName)
+{
+    Choice choice;
+    choice.folder = For(programDir);
+    if (choice.folder == withSlash(programDir))
+        return choice;
+    const QString found = withSlash(programDir) + fileName;
+    const QString own = choice.folder + fileName;
+    if (!QFileInfo::exists(found) || present(own))
+        return choice;
+    // QFile::copy writes a temporary file and renames it without replacing:
+    // a copy made by another start at the same moment, or a file a command
+    // has just written, is never overwritten. The copy takes the source's
+    // mode, which may well be read-only for a file installed with the program.
+    QFile source(found);
+    if (source.copy(own)) {
+        QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
+        choice.notice = QStringLiteral(
+                            "The appointments in \"%1\" were copied to \"%2\", because the folder "
+                            "\"%3\" cannot be written. From now on they are read and saved there; "
+                            "\"%1\" is left as it is.")
+                            .arg(native(found), native(own), native(programDir));
+    } else if (!present(own)) {
+        choice.folder = withSlash(programDir);
+        choice.notice = QStringLiteral(
+                            "The appointments in \"%1\" could not be copied to \"%2\" (%3), where they "
+                            "would be saved, because the folder \"%4\" cannot be written. They are "
+                            "used where they are; changes cannot be saved.")
+                            .arg(native(found), native(own), source.errorString(), native(programDir));
     }
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
-    return dir;
+    return choice;
 }
 
 } // namespace DataFolder
