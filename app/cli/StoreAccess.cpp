@@ -22,6 +22,7 @@ constexpr int ConnectMs = 2000;
 // leave the caller not knowing whether the change was made.
 constexpr int AnswerMs = 5 * 60 * 1000;
 constexpr unsigned long PauseMs = 20;
+constexpr unsigned long BusyPauseMs = 200;
 
 QString native(const QString &path)
 {
@@ -144,7 +145,9 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
             lastTry = true;
             continue;
         }
-        QThread::msleep(PauseMs);
+        // A copy that is starting or ending is asked less often: a request
+        // cut off by its ending could not tell whether it was carried out.
+        QThread::msleep(busy ? BusyPauseMs : PauseMs);
     }
     if (busy) {
         error = QStringLiteral(

@@ -132,12 +132,12 @@ private slots:
         QTest::addColumn<QString>("obstacle");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("said");
-        QTest::newRow("socket folder made by somebody else") << QStringLiteral("socket folder") << 0
-                                                              << QStringLiteral("somebody else");
-        QTest::newRow("a folder where the lock goes") << QStringLiteral("lock folder") << 1
-                                                      << QStringLiteral("is a folder, but Kalvix keeps its lock");
-        QTest::newRow("the start's message still open") << QStringLiteral("start message") << 1
-                                                        << QStringLiteral("waiting: the running copy is still starting");
+        QTest::newRow("socket folder made by somebody else")
+            << QStringLiteral("socket folder") << 0 << QStringLiteral("somebody else");
+        QTest::newRow("a folder where the lock goes")
+            << QStringLiteral("lock folder") << 1 << QStringLiteral("is a folder, but Kalvix keeps its lock");
+        QTest::newRow("the start's message still open")
+            << QStringLiteral("start message") << 1 << QStringLiteral("waiting: the running copy is still starting");
     }
 
     void commandsSayWhatStandsInTheWay()
