@@ -26,8 +26,9 @@ QString For(const QString &programDir);
 // written while the folder still was writable) is copied into the user's
 // folder when that has none yet, and the copy is used from then on: the
 // user's appointments never look lost, and every later start, the window's
-// and the command line's alike, finds the copy and has nothing to tell. When it cannot be copied, the file is
-// used where it is (its read or first save then reports why).
+// and the command line's alike, finds the copy and has nothing to tell.
+// When it cannot be copied, the file is used where it is (its read or
+// first save then reports why).
 Choice Choose(const QString &programDir, const QString &fileName);
 
 // Whether this process may create and replace files in `dir`.

@@ -72,11 +72,11 @@ PrivateFolder PrivateFolder::ForSockets(int longestName)
     // created at once would split them once the stranger's folder is gone.
     const QString base = QDir::cleanPath(QDir::tempPath()) + QStringLiteral("/kalvix-")
         + QString::number(static_cast<qulonglong>(::geteuid()));
-    if (!fits(base + QStringLiteral(".9"), longestName)) {
+    const auto candidate = [&base](int i) { return i == 0 ? base : base + QLatin1Char('.') + QString::number(i); };
+    if (!fits(candidate(FolderCandidates - 1), longestName)) {
         result.problem = QStringLiteral("The folder \"%1\" is too long a path for a local socket.").arg(base);
         return result;
     }
-    const auto candidate = [&base](int i) { return i == 0 ? base : base + QLatin1Char('.') + QString::number(i); };
     QString why;
     const QFileInfo usual(base);
     const bool strangers = (usual.exists() || usual.isSymLink()) && !IsPrivate(base, &why);
