@@ -8,7 +8,6 @@
 #include "app/MainInstance.h"
 #include "app/MainUnit.h"
 #include "app/cli/CommandRun.h"
-#include "platform/datafolder/DataFolder.h"
 #include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
 #include "platform/instance/SingleInstance.h"
@@ -43,8 +42,7 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(0); // a box of the start gives way at once
     });
 
-    const DataFolder::Choice folder = DataFolder::Choose(QCoreApplication::applicationDirPath(),
-                                                         QString::fromLatin1(TerminFile::FileName));
+    const DataFolder::Choice folder = ChooseDataFolder();
     const QString &dataFolder = folder.folder;
     // Decided before the main window exists: a second start for the same
     // data file must not read, write or add a tray icon. Declared first, the

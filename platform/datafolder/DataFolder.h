@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace DataFolder {
 
 struct Choice {
@@ -24,12 +26,14 @@ QString For(const QString &programDir);
 // The same choice for the data file `fileName`. Such a file left in a
 // program folder the user cannot write (installed with the program, or
 // written while the folder still was writable) is copied into the user's
-// folder when that has none yet, and the copy is used from then on: the
-// user's appointments never look lost, and every later start, the window's
-// and the command line's alike, finds the copy and has nothing to tell.
-// When it cannot be copied, the file is used where it is (its read or
-// first save then reports why).
-Choice Choose(const QString &programDir, const QString &fileName);
+// folder when that has none yet, or only one that `holdsNothing` (an empty
+// store an earlier start made there while it overlooked the file), and the
+// copy is used from then on: the user's appointments never look lost, and
+// every later start, the window's and the command line's alike, finds the
+// copy and has nothing to tell. When it cannot be copied, the file is used
+// where it is (its read or first save then reports why).
+Choice Choose(const QString &programDir, const QString &fileName,
+              const std::function<bool(const QString &path)> &holdsNothing);
 
 // Whether this process may create and replace files in `dir`.
 bool IsWritable(const QString &dir);

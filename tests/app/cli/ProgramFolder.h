@@ -33,6 +33,8 @@ public:
         exe = dir.filePath(QStringLiteral("kalvix"));
         QFile::copy(QStringLiteral(KALVIX_PROGRAM), exe);
     }
+    // A test may have taken the write permission away.
+    ~Folder() { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
     QString data() const { return TerminFile::PathIn(dir.path()); }
 
     QProcess *start(const QStringList &args, bool display = false) const

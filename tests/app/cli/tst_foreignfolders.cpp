@@ -61,15 +61,31 @@ bool running(const QString &data)
 class TestForeignFolders : public QObject {
     Q_OBJECT
 private slots:
+    void readOnlyProgramFolderKeepsItsAppointments_data()
+    {
+        QTest::addColumn<bool>("emptyStoreThere");
+        QTest::newRow("first start") << false;
+        // Left by a start that overlooked the program folder's file.
+        QTest::newRow("an empty store in the user's folder") << true;
+    }
+
     void readOnlyProgramFolderKeepsItsAppointments()
     {
+        QFETCH(bool, emptyStoreThere);
         Folder f;
         const QByteArray fifty = fileWith(50);
         QVERIFY(writeFile(f.data(), fifty));
         QTemporaryDir homes;
         const QString home = homes.filePath(QStringLiteral("user"));
-        readOnlyProgram(f, home);
         const QString own = home + QStringLiteral("/data/kalvix/appointments.dat");
+        if (emptyStoreThere) {
+            QVERIFY(QDir().mkpath(QFileInfo(own).path()) && writeFile(own, fileWith(0)));
+            QVERIFY(
+                ::geteuid() != 0
+                || QProcess::execute(QStringLiteral("chown"), {QStringLiteral("-R"), QStringLiteral("nobody:"), home})
+                    == 0);
+        }
+        readOnlyProgram(f, home);
 
         // The window finds the file, works on a copy of its own and says so
         // once, naming both files.
