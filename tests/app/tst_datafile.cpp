@@ -13,42 +13,33 @@
 #include <QStatusBar>
 #include <QTabBar>
 
-#include <QtEndian>
+#include <QDataStream>
 
 #include <cmath>
-#include <cstring>
 #include <sys/stat.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray le32(qint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    return QByteArray(b, 4);
-}
-
-// One record entry as the file holds it; LastReminded never.
-QByteArray recordEntry(double time, double first, double repeat, char done, const QByteArray &name,
-                       const QByteArray &description)
+// One record entry as another writer puts it in the file, never reminded.
+QByteArray entry(double time, double first, double repeat, char done, const QByteArray &name, const QByteArray &desc)
 {
     QByteArray r;
-    for (const double v : {time, 0.0, first, repeat}) {
-        quint64 bits;
-        std::memcpy(&bits, &v, 8);
-        char b[8];
-        qToLittleEndian(bits, b);
-        r.append(b, 8);
-    }
-    return r + done + le32(qint32(name.size())) + name + le32(qint32(description.size())) + description;
+    QDataStream out(&r, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << time << 0.0 << first << repeat << qint8(done) << qint32(name.size());
+    out.writeRawData(name.constData(), int(name.size()));
+    out << qint32(desc.size());
+    out.writeRawData(desc.constData(), int(desc.size()));
+    return r;
 }
 
-// A file whose only filled day is the editing tests' day.
-QByteArray fileWithDay(const QByteArray &first, const QByteArray &second)
+// A file whose only filled day is the editing tests' day, with two records.
+QByteArray fileWithDay(const QByteArray &records)
 {
-    QByteArray file = TerminFile::Serialize(DayGrid(), TSettings());
-    return file.replace(4 * DayGrid::DayNumber(EditingDay::Y, EditingDay::M, EditingDay::D), 4,
-                        le32(2) + first + second);
+    const int day = DayGrid::DayNumber(EditingDay::Y, EditingDay::M, EditingDay::D);
+    return TerminFile::Serialize(DayGrid(), TSettings()).replace(4 * day, 4, "\2\0\0\0"_ba + records);
 }
 
 // 50 appointments on days of 2030, in the file.
@@ -197,6 +188,19 @@ private slots:
         NameEd(*form)->setFocus();
         NameEd(*form)->selectAll();
         typeText(NameEd(*form), QStringLiteral("Rent – 500 € … Ω"));
+        QTest::keyClick(NameEd(*form), Qt::Key_Home);
+        typeText(NameEd(*form), QStringLiteral("λ"));
+        // Shown as stored as soon as typed, the cursor staying after it.
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("?Rent – 500 € … ?"));
+        QCOMPARE(NameEd(*form)->cursorPosition(), 1);
+        QTest::mouseClick(DescEd(*form)->viewport(), Qt::LeftButton);
+        typeText(DescEd(*form), QStringLiteral("a\u20acb"));
+        QTest::keyClick(DescEd(*form), Qt::Key_Left);
+        typeText(DescEd(*form), QStringLiteral("λ"));
+        QCOMPARE(DescEd(*form)->toPlainText(), QStringLiteral("a\u20ac?b"));
+        QCOMPARE(DescEd(*form)->textCursor().position(), 3);
+        QCOMPARE(StatusBar1(*form)->currentMessage(),
+                 u"Stored as \"?\": the data file's character set (Windows-1252) has no such character"_s);
         saveTick(*form);
         QVERIFY(h.fileBytes().contains("Rent \x96 500 \x80 \x85 ?"));
     }
@@ -212,32 +216,38 @@ private slots:
         QTest::addColumn<double>("time");
         QTest::addColumn<double>("first");
         QTest::addColumn<double>("repeat");
-        QTest::addColumn<QStringList>("readOnly"); // shown read-only, typed into in vain
+        QTest::addColumn<QStringList>("readOnly"); // typed into in vain
         QTest::addColumn<QString>("note");
-        QTest::addColumn<QString>("edited"); // the field changed beside them
-
-        const QString nul = QStringLiteral("Shown up to a NUL character it holds; it is kept as it is.");
-        const QString cannot = QStringLiteral("Cannot be shown here (stored as %1 days); it is kept as it is.");
-        const QByteArray a("a"), none;
-        QTest::newRow("NUL in the name") << QByteArray("ab\0cd", 5) << QByteArray("text") << char(0) << 0.5 << 3.0
-                                         << 1.0 << QStringList{"NameEd"} << nul << QStringLiteral("DescEd");
-        QTest::newRow("NUL in the description") << a << QByteArray("line\r\n\0tail\0", 12) << char(0) << 0.5 << 3.0
-                                                << 1.0 << QStringList{"DescEd"} << nul << QStringLiteral("NameEd");
-        QTest::newRow("Done byte 2") << a << none << char(2) << 0.5 << 3.0 << 1.0 << QStringList{} << QString()
-                                     << QStringLiteral("NameEd");
+        QTest::addColumn<bool>("nameEdited"); // or the description, beside them
+        const QString nul = u"Shown up to a NUL character it holds; it is kept as it is."_s;
+        const QString cannot = u"Cannot be shown here (stored as %1 days); it is kept as it is."_s;
+        QTest::newRow("NUL in the name") << "ab\0cd"_ba
+                                         << "text"_ba << char(0) << 0.5 << 3.0 << 1.0 << QStringList{"NameEd"} << nul
+                                         << false;
+        QTest::newRow("NUL in the description")
+            << "a"_ba
+            << "line\r\n\0tail\0"_ba << char(0) << 0.5 << 3.0 << 1.0 << QStringList{"DescEd"} << nul << true;
+        QTest::newRow("Done byte 2") << "a"_ba
+                                     << ""_ba << char(2) << 0.5 << 3.0 << 1.0 << QStringList{} << QString() << true;
         QTest::newRow("5e9 days to the first reminder")
-            << a << none << char(0) << 0.5 << 5e9 << 1.0 << QStringList{"day1", "hour1", "min1"}
-            << cannot.arg("5000000000") << QStringLiteral("NameEd");
+            << "a"_ba
+            << ""_ba << char(0) << 0.5 << 5e9 << 1.0 << QStringList{"day1", "hour1", "min1"} << cannot.arg("5000000000")
+            << true;
         QTest::newRow("ten-digit repeat days")
-            << a << none << char(1) << 0.5 << 3.0 << 1234567890.25 << QStringList{"min2", "day2", "hour2"}
-            << cannot.arg("1234567890.25") << QStringLiteral("DescEd");
-        QTest::newRow("no time") << a << none << char(0) << std::nan("") << 3.0 << 1.0 << QStringList{"min", "hour"}
-                                 << cannot.arg("nan") << QStringLiteral("NameEd");
+            << "a"_ba
+            << ""_ba << char(1) << 0.5 << 3.0 << 1234567890.25 << QStringList{"min2", "day2", "hour2"}
+            << cannot.arg("1234567890.25") << false;
+        QTest::newRow("no time") << "a"_ba
+                                 << ""_ba << char(0) << std::nan("") << 3.0 << 1.0 << QStringList{"min", "hour"}
+                                 << cannot.arg("nan") << true;
         QTest::newRow("time with a day in it")
-            << a << none << char(0) << 1.25 << 3.0 << 1.0 << QStringList{"hour", "min"} << cannot.arg("1.25")
-            << QStringLiteral("DescEd");
+            << "a"_ba
+            << ""_ba << char(0) << 1.25 << 3.0 << 1.0 << QStringList{"hour", "min"} << cannot.arg("1.25") << false;
     }
 
+    // A value the editors cannot show exactly (from another program or
+    // damage) is shown read-only with a note; showing it, typing into its
+    // fields and editing another field of the record keep its bytes.
     void storedValuesSurviveShowingAndEditingBesideThem()
     {
         QFETCH(QByteArray, name);
@@ -248,42 +258,33 @@ private slots:
         QFETCH(double, repeat);
         QFETCH(QStringList, readOnly);
         QFETCH(QString, note);
-        QFETCH(QString, edited);
-        const QByteArray plain = recordEntry(0.5, 3, 1, 0, "plain", "");
+        QFETCH(bool, nameEdited);
+        const QByteArray plain = entry(0.5, 3, 1, 0, "plain", "");
         MainFormHarness h;
-        QVERIFY(WriteTerminBytes(h.dataPath(),
-                                 fileWithDay(recordEntry(time, first, repeat, done, name, description), plain))
+        QVERIFY(WriteTerminBytes(h.dataPath(), fileWithDay(entry(time, first, repeat, done, name, description) + plain))
                     .ok);
         auto form = h.makeShown();
         QVERIFY(form && showActive(*form));
         clickNode(*form, NodeCode::Encode(EditingDay::Y, EditingDay::M, EditingDay::D));
-        clickRow(*form, 1);
-        clickRow(*form, 0);
-        QCOMPARE(doneCheck(*form)->isChecked(), done != 0);
-        const bool onReminderPage = readOnly.size() == 3;
-        if (onReminderPage) {
-            QTabBar *tabs = PageControl2(*form)->tabBar();
-            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QTabBar *pages = PageControl2(*form)->tabBar();
+        for (int shown = 0; shown < 2; ++shown) {
+            clickRow(*form, 1);
+            clickRow(*form, 0);
+            QCOMPARE(doneCheck(*form)->isChecked(), done != 0);
+            QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(readOnly.size() == 3 ? 1 : 0).center());
+            for (const QString &field : readOnly) {
+                auto *w = form->findChild<QWidget *>(field);
+                QVERIFY2(w->property("readOnly").toBool(), qPrintable(field));
+                QCOMPARE(w->toolTip(), note);
+                typeInto(w, u"7"_s);
+            }
         }
-        for (const QString &field : readOnly) {
-            auto *w = form->findChild<QWidget *>(field);
-            QVERIFY2(w->property("readOnly").toBool(), qPrintable(field));
-            QCOMPARE(w->toolTip(), note);
-            typeInto(w, QStringLiteral("7"));
-        }
-        clickRow(*form, 1);
-        clickRow(*form, 0);
-        if (onReminderPage)
-            QTest::mouseClick(PageControl2(*form)->tabBar(), Qt::LeftButton, {},
-                              PageControl2(*form)->tabBar()->tabRect(0).center());
-        typeInto(form->findChild<QWidget *>(edited), QStringLiteral("edited"));
+        QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(0).center());
+        typeInto(nameEdited ? static_cast<QWidget *>(NameEd(*form)) : DescEd(*form), u"edited"_s);
         saveTick(*form);
-
-        const bool nameEdited = edited == QLatin1String("NameEd");
-        const QByteArray expected = fileWithDay(recordEntry(time, first, repeat, done, nameEdited ? "edited" : name,
-                                                            nameEdited ? description : "edited"),
-                                                plain);
-        QCOMPARE(h.fileBytes().toHex(), expected.toHex());
+        const QByteArray after = nameEdited ? entry(time, first, repeat, done, "edited", description)
+                                            : entry(time, first, repeat, done, name, "edited");
+        QCOMPARE(h.fileBytes().toHex(), fileWithDay(after + plain).toHex());
     }
 };
 

@@ -8,13 +8,31 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 #include <limits>
 
 using NodeCode::Encode;
 
 using namespace EditingDay;
+
+namespace {
+
+// One notch of the wheel over the field's own area (its arrows), handed to
+// the window as the mouse's are.
+void turnWheelOver(TMainForm &form, QWidget *field)
+{
+    const QPoint at(field->width() - 4, field->height() / 2);
+    QVERIFY(!field->childAt(at));
+    const QPoint inWindow = field->mapTo(&form, at);
+    QWheelEvent wheel(inWindow, form.mapToGlobal(inWindow), QPoint(), QPoint(0, QWheelEvent::DefaultDeltasPerStep),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.windowHandle(), &wheel);
+}
+
+} // namespace
 
 class TstEditing : public QObject {
     Q_OBJECT
@@ -308,6 +326,50 @@ private slots:
         QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 0)->Name, longName);
         QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 0)->Description, longLine);
         QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 1)->Description, manyLines);
+    }
+
+    // The wheel over a field never clicked changes nothing; once clicked
+    // it turns the field. An hour typed as "7:30" goes on into the minutes.
+    void aTimeByWheelAndKeys_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored"); // Time, or FirstRemind
+        QTest::newRow("7:30") << QStringLiteral("hour") << QStringLiteral("7:30") << 7.5 / 24;
+        QTest::newRow("7.30") << QStringLiteral("hour") << QStringLiteral("7.30") << 7.5 / 24;
+        QTest::newRow("reminder 2:15") << QStringLiteral("hour1") << QStringLiteral("2:15") << 3 + 2.25 / 24;
+    }
+
+    void aTimeByWheelAndKeys()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        QVERIFY(showActive(*form));
+        clickRow(*form, 0);
+        auto *spin = form->findChild<TSpinEdit *>(field);
+        QTabBar *tabs = PageControl2(*form)->tabBar();
+        if (!spin->isVisible()) // on the "Reminder" page
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        const int before = spin->value();
+        const TTermin &t = recordAt(*form, Y, M, D, 0);
+        const double time = t.Time, first = t.FirstRemind;
+        turnWheelOver(*form, spin);
+        QCOMPARE(spin->value(), before);
+        QCOMPARE(t.Time, time);
+        QCOMPARE(t.FirstRemind, first);
+        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 3, spin->height() / 2));
+        turnWheelOver(*form, spin);
+        QCOMPARE(spin->value(), before + 1);
+
+        // Keys as a keyboard sends them, each to the focused widget.
+        QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : typed)
+            QTest::keyClick(form->windowHandle(), c.toLatin1());
+        QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(field == QLatin1String("hour") ? t.Time : t.FirstRemind, stored);
     }
 
     void anEditedDescriptionKeepsCrLf()

@@ -29,18 +29,10 @@ private slots:
         TText moved = std::move(view);
         QVERIFY(moved.isView());
         QVERIFY(view.empty());
-    }
-
-    // A text read with bytes after a NUL ends at the NUL, yet a copy keeps
-    // them all, so a record copied and saved loses none of its file's bytes.
-    void copiesKeepTheBytesAfterANul()
-    {
-        char storage[] = "ab\0cd";
-        const TText view = TText::View(storage, 5);
-        const TText copy = view;
-        storage[4] = 'X';
-        QCOMPARE(copy, std::string("ab"));
-        QCOMPARE(copy.stored(), std::string_view("ab\0cd", 5));
+        // a text read with bytes after a NUL ends there; a copy keeps them all
+        char nul[] = "ab\0cd";
+        const TText withNul = TText::View(nul, 5);
+        QCOMPARE(TText(withNul).stored(), std::string_view("ab\0cd", 5));
     }
 
     // Loaded texts point into the file's bytes, terminated where the next
