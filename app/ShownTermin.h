@@ -46,10 +46,6 @@ constexpr int Description = 1000000;
 struct FixedParts {
     QString days, hours, minutes;
     QString note;
-    bool operator==(const FixedParts &o) const
-    {
-        return days == o.days && hours == o.hours && minutes == o.minutes && note == o.note;
-    }
 };
 
 struct ShownTermin {
