@@ -11,6 +11,7 @@
 #include "store/Settings.h"
 
 #include <QString>
+#include <QStringList>
 
 class StoreAccess {
 public:
@@ -24,6 +25,10 @@ public:
     bool Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error);
 
     const QString &dataPath() const { return dataPath_; }
+    // What the command should say on standard error beside its result: a
+    // damaged file read the way the window reads it, changes of another
+    // program merged in.
+    const QStringList &notes() const { return notes_; }
 
     // How long a command waits for a lock held by another command, or for a
     // running copy that is busy (a long save, or just starting or ending).
@@ -46,4 +51,5 @@ private:
             QString &error);
 
     QString dataPath_;
+    QStringList notes_;
 };
