@@ -125,9 +125,11 @@ void TMainForm::finalSave(Ending why)
     QString text = QStringLiteral("The appointments could not be saved to \"%1\": %2")
                        .arg(QDir::toNativeSeparators(dataPath()), failure);
     if (unread && records == 0 && settings() == TSettings()) {
-        lastEndingReport_ = text + QStringLiteral("\n\nNothing was added or changed in this run; \"%1\" was left as "
-                                                  "it was, with all its appointments.")
-                                       .arg(fileName);
+        lastEndingReport_ = text
+            + QStringLiteral(
+                  "\n\nNothing was added or changed in this run; \"%1\" was left as "
+                  "it was, with all its appointments.")
+                  .arg(fileName);
     } else {
         const KeptStore kept = KeepUnsavedStore(dataPath(), TerminFile::Serialize(*grid_, settings()),
                                                 DateTimeValue::ToDateTime(clock_->now()));
@@ -135,22 +137,25 @@ void TMainForm::finalSave(Ending why)
         if (kept.path.isEmpty())
             text += QStringLiteral("\n\nThey could not be kept anywhere else either:\n%1").arg(kept.problems.trimmed());
         else if (unread)
-            text += QStringLiteral("\n\n\"%1\" holds the %2 appointment(s) of this run only. \"%3\" could not be "
-                                   "read by this run and was left as it was, with its own appointments: do not "
-                                   "replace one by the other, each holds appointments the other lacks.")
+            text += QStringLiteral(
+                        "\n\n\"%1\" holds the %2 appointment(s) of this run only. \"%3\" could not be "
+                        "read by this run and was left as it was, with its own appointments: do not "
+                        "replace one by the other, each holds appointments the other lacks.")
                         .arg(keptPath)
                         .arg(records)
                         .arg(fileName);
         else if (r.outcome.unread)
-            text += QStringLiteral("\n\n\"%1\" holds all %2 appointments as they were at the end. \"%3\" was "
-                                   "changed by another program and could not be read; it was left as it was. Compare "
-                                   "the two before replacing it.")
+            text += QStringLiteral(
+                        "\n\n\"%1\" holds all %2 appointments as they were at the end. \"%3\" was "
+                        "changed by another program and could not be read; it was left as it was. Compare "
+                        "the two before replacing it.")
                         .arg(keptPath)
                         .arg(records)
                         .arg(fileName);
         else
-            text += QStringLiteral("\n\n\"%1\" holds all %2 appointments as they were at the end; \"%3\" holds "
-                                   "those of the last save. To use them, rename that file to \"%3\".")
+            text += QStringLiteral(
+                        "\n\n\"%1\" holds all %2 appointments as they were at the end; \"%3\" holds "
+                        "those of the last save. To use them, rename that file to \"%3\".")
                         .arg(keptPath)
                         .arg(records)
                         .arg(fileName);

@@ -12,9 +12,9 @@
 #include "store/StoreHashes.h"
 
 struct MergeCounts {
-    int fromMine = 0;  // days taken as this run has them
+    int fromMine = 0;   // days taken as this run has them
     int fromTheirs = 0; // days taken as the file has them
-    int joined = 0;    // days both changed, records of both kept
+    int joined = 0;     // days both changed, records of both kept
 };
 
 // `base`, `mineHashes` and `theirsHashes` are DayHashes::Of the common

@@ -62,8 +62,7 @@ StoreFile::StoreFile(const QString &path) : path_(path) {}
 
 bool StoreFile::racy() const
 {
-    return base_.stamp.exists
-        && base_.takenNs - std::max(base_.stamp.modifiedNs, base_.stamp.changedNs) < RacyNs;
+    return base_.stamp.exists && base_.takenNs - std::max(base_.stamp.modifiedNs, base_.stamp.changedNs) < RacyNs;
 }
 
 void StoreFile::takeStamp(const FileStamp &stamp)
@@ -152,8 +151,9 @@ SyncResult StoreFile::Sync(DayGrid &grid, TSettings &settings, Mode mode)
     const TerminFile::Outcome o = OpenTermins(path_, *theirs, theirsSettings);
     if (!o.ok && o.unread) {
         r.outcome = o;
-        r.outcome.message = QStringLiteral("\"%1\" cannot be read: %2 Nothing will be saved over it until it can be "
-                                           "read or is moved away.")
+        r.outcome.message = QStringLiteral(
+                                "\"%1\" cannot be read: %2 Nothing will be saved over it until it can be "
+                                "read or is moved away.")
                                 .arg(native(path_), o.message);
         return r;
     }
@@ -163,8 +163,9 @@ SyncResult StoreFile::Sync(DayGrid &grid, TSettings &settings, Mode mode)
         // nobody sees any more.
         if (stamp.exists && now - stamp.modifiedNs < RacyNs) {
             r.outcome.ok = false;
-            r.outcome.message = QStringLiteral("\"%1\" is being written by another program; it is saved once that "
-                                               "has finished.")
+            r.outcome.message = QStringLiteral(
+                                    "\"%1\" is being written by another program; it is saved once that "
+                                    "has finished.")
                                     .arg(native(path_));
             return r;
         }
@@ -184,8 +185,8 @@ SyncResult StoreFile::Sync(DayGrid &grid, TSettings &settings, Mode mode)
         grid.Adopt(*theirs);
         settings = theirsSettings;
         r.brought = SyncResult::Reloaded;
-        r.note = QStringLiteral("\"%1\" was changed by another program; its appointments are shown now.")
-                     .arg(native(path_));
+        r.note =
+            QStringLiteral("\"%1\" was changed by another program; its appointments are shown now.").arg(native(path_));
     } else {
         const MergeCounts counts = MergeDays(base_.days, grid, mine, *theirs, theirsDays);
         grid.Adopt(*theirs);

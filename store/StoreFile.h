@@ -76,7 +76,7 @@ public:
 
 private:
     struct Base {
-        bool known = false; // the file's contents are known (read, written, or no file)
+        bool known = false;    // the file's contents are known (read, written, or no file)
         bool writeDue = false; // the file was damaged: write it whole at the next save
         FileStamp stamp;
         int64_t takenNs = 0; // when the stamp was taken, by the system's clock

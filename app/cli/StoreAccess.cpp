@@ -29,19 +29,20 @@ QString native(const QString &path)
 }
 
 // Reads the file the way the window does at start: a damaged file is
-// kept aside and what can be recovered is used, with a word on standard
-// error; only a file that cannot be read at all stops the command.
+// kept aside, and the appointments from before an unfinished save are used
+// when they are there, with a word on standard error. A command given a
+// file it cannot read at all, or nothing from it, changes nothing.
 bool load(StoreFile &file, DayGrid &grid, TSettings &settings, QStringList &notes, QString &error)
 {
     const TerminFile::Outcome o = file.Load(grid, settings);
     if (o.ok)
         return true;
     const QString message = QStringLiteral("%1: %2").arg(native(file.path()), o.message);
-    if (o.unread)
+    if (!o.recovered)
         error = message;
     else
         notes.append(message);
-    return !o.unread;
+    return o.recovered;
 }
 
 } // namespace

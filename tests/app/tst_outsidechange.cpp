@@ -57,8 +57,8 @@ bool copyOver(const QString &path, const QByteArray &bytes)
     FILE *f = std::fopen(QFile::encodeName(path).constData(), "r+b");
     if (!f)
         return false;
-    const bool ok = ::ftruncate(fileno(f), 0) == 0 && std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f)
-            == size_t(bytes.size());
+    const bool ok = ::ftruncate(fileno(f), 0) == 0
+        && std::fwrite(bytes.constData(), 1, size_t(bytes.size()), f) == size_t(bytes.size());
     return std::fclose(f) == 0 && ok;
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QStatusBar>
 
 using NodeCode::Encode;
 
@@ -116,6 +117,35 @@ private slots:
         saveTick(*form);
         QCOMPARE(h.fileBytes(), other);
         QVERIFY(QFileInfo::exists(h.dataPath() + QStringLiteral(".bad")));
+    }
+
+    // The disk fills while the name of a new appointment is typed: the
+    // tick's failure goes to the status bar and is tried again; no box
+    // takes the keys. The user's next Add shows the whole report.
+    void aFailingTickLeavesTheKeyboardToTheEditor()
+    {
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        QVERIFY(form);
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), NameEd(*form));
+        // A folder where the save's temporary file goes fails every save.
+        QVERIFY(QDir().mkpath(h.dataPath() + QStringLiteral(".saving/x")));
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Den"));
+        saveTick(*form);
+        QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("tist"));
+        QVERIFY2(h.boxes.isEmpty(), qPrintable(h.boxes.value(0).text));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("Dentist"));
+        QVERIFY(StatusBar1(*form)->currentMessage().startsWith(QLatin1String("Not saved")));
+        saveTick(*form);
+        QVERIFY(h.boxes.isEmpty());
+
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
+        QCOMPARE(h.boxes.size(), 1);
+        QVERIFY(QDir(h.dataPath() + QStringLiteral(".saving")).removeRecursively());
+        saveTick(*form);
+        QVERIFY(h.fileBytes().contains("Dentist"));
+        QVERIFY(StatusBar1(*form)->currentMessage().isEmpty());
     }
 
     void aReminderAnswerReachesTheFileAtTheNextTick()

@@ -11,6 +11,8 @@
 
 #include <memory>
 #include <signal.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,9 +33,15 @@ public:
     }
     QString data() const { return TerminFile::PathIn(dir.path()); }
 
-    QProcess *start(const QStringList &args, bool display = false) const
+    // `asNobody`: run as a second user (the test runs as root).
+    QProcess *start(const QStringList &args, bool display = false, bool asNobody = false) const
     {
         auto *p = new QProcess;
+        if (asNobody)
+            p->setChildProcessModifier([] {
+                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+                    ::_exit(127);
+            });
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         if (display) {
             env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
@@ -49,9 +57,9 @@ public:
         return p;
     }
 
-    Run run(const QStringList &args) const
+    Run run(const QStringList &args, bool asNobody = false) const
     {
-        std::unique_ptr<QProcess> p(start(args));
+        std::unique_ptr<QProcess> p(start(args, false, asNobody));
         Run r;
         if (!p->waitForFinished(120000))
             return r;
@@ -71,7 +79,25 @@ public:
             return -1;
         return int(grid.Slot(day.year(), day.month(), day.day()).records.Count());
     }
+    int stored() const
+    {
+        DayGrid grid;
+        TSettings s;
+        return OpenTermins(data(), grid, s).ok ? int(grid.RecordCount()) : -1;
+    }
 };
+
+// `count` appointments on days of 2030.
+QByteArray storeOf(int count)
+{
+    DayGrid grid;
+    for (int i = 0; i < count; ++i)
+        grid.AddRecord(grid.Slot(2030, 1 + i % 12, 1 + i % 28))->Name = "kept " + std::to_string(i);
+    return TerminFile::Serialize(grid, TSettings{});
+}
+
+const QStringList List2030{QStringLiteral("list"), QStringLiteral("2030-01-01"), QStringLiteral("2030-12-31")};
+const QStringList Add2030{QStringLiteral("add"), QStringLiteral("2030-06-30"), QStringLiteral("Dentist")};
 
 const QDate Day(2027, 6, 15);
 constexpr int Commands = 12;
@@ -219,6 +245,32 @@ private slots:
         ::kill(pid_t(window->processId()), SIGKILL);
         QVERIFY(window->waitForFinished());
         QCOMPARE(f.stored(Day), Commands);
+    }
+
+    // A file with two names, cut by kill -9 while it was rewritten in
+    // place: both names hold the cut file, ".previous" the whole one. The
+    // command starts the way the window does.
+    void aCutInPlaceSaveIsRecoveredByTheCommandsToo()
+    {
+        Folder f;
+        const QByteArray fifty = storeOf(50);
+        QVERIFY(WriteTerminBytes(f.data(), fifty).ok);
+        QVERIFY(::link(QFile::encodeName(f.data()).constData(),
+                       QFile::encodeName(f.dir.filePath(QStringLiteral("backup-link.dat"))).constData())
+                == 0);
+        QVERIFY(WriteTerminBytes(f.data() + QStringLiteral(".previous"), fifty).ok);
+        QVERIFY(::truncate(QFile::encodeName(f.data()).constData(), 4096) == 0);
+
+        Run r = f.run(List2030);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QLatin1String(".previous")), qPrintable(r.err));
+        QCOMPARE(r.out.count(QLatin1Char('\n')), 50);
+        r = f.run(Add2030);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(f.stored(), 51);
+        QCOMPARE(QFileInfo(f.dir.filePath(QStringLiteral("backup-link.dat"))).size(), QFileInfo(f.data()).size());
+        r = f.run(List2030);
+        QCOMPARE(r.out.count(QLatin1Char('\n')), 51);
     }
 };
 
