@@ -57,7 +57,7 @@ SyncResult TMainForm::syncFile(SaveKind kind)
     // they are closed; a save meanwhile goes on only while the file is
     // known to be as it was.
     const bool held = kind != SaveKind::Final && (check_->checking() || QApplication::activeModalWidget());
-    if (held && file_->DiskMayHaveChanged()) {
+    if (held && file_->DiskMayHaveChanged() && file_->DiskChanged()) {
         if (kind == SaveKind::Outside)
             return r;
         r.outcome.ok = false;

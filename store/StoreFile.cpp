@@ -99,6 +99,12 @@ bool StoreFile::DiskMayHaveChanged() const
     return FileStamp::Of(path_) != base_.stamp || racy();
 }
 
+bool StoreFile::DiskChanged()
+{
+    const Disk disk = look();
+    return disk == Disk::Changed || (disk == Disk::Missing && base_.stamp.exists);
+}
+
 StoreFile::Disk StoreFile::look()
 {
     const int64_t now = systemNowNs();

@@ -56,6 +56,9 @@ public:
 
     // One stat: whether the file may hold something Sync would bring in.
     bool DiskMayHaveChanged() const;
+    // Whether it does: a stamp too young to prove anything is confirmed by
+    // the contents.
+    bool DiskChanged();
 
     enum class Mode {
         Save,    // write memory when the file lacks something of it
