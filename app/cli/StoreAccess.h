@@ -13,6 +13,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class StoreAccess {
 public:
     explicit StoreAccess(const QString &dataPath);
@@ -29,6 +31,9 @@ public:
     // damaged file read the way the window reads it, changes of another
     // program merged in.
     const QStringList &notes() const { return notes_; }
+    // Told once why a command waits when the running copy cannot take it
+    // yet (it is still starting, say, with a message open).
+    void setOnWait(std::function<void(const QString &why)> onWait) { onWait_ = std::move(onWait); }
 
     // How long a command waits for a lock held by another command, or for a
     // running copy that is busy (a long save, or just starting or ending).
@@ -52,4 +57,5 @@ private:
 
     QString dataPath_;
     QStringList notes_;
+    std::function<void(const QString &)> onWait_;
 };

@@ -1,103 +1,16 @@
 // The real program run as a command, from its own folder as a user has it:
 // exit statuses, the file it leaves, and many commands at once with and
 // without a running copy.
-#include "store/DayGrid.h"
-#include "store/TerminFile.h"
+#include "ProgramFolder.h"
 
 #include <QLockFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 #include <signal.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out, err;
-};
-
-class Folder {
-public:
-    QTemporaryDir dir;
-    QString exe;
-
-    Folder()
-    {
-        exe = dir.filePath(QStringLiteral("kalvix"));
-        QFile::copy(QStringLiteral(KALVIX_PROGRAM), exe);
-    }
-    QString data() const { return TerminFile::PathIn(dir.path()); }
-
-    // `asNobody`: run as a second user (the test runs as root).
-    QProcess *start(const QStringList &args, bool display = false, bool asNobody = false) const
-    {
-        auto *p = new QProcess;
-        if (asNobody)
-            p->setChildProcessModifier([] {
-                if (::setgid(65534) != 0 || ::setuid(65534) != 0)
-                    ::_exit(127);
-            });
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (display) {
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        } else {
-            // Commands must not need a display at all.
-            env.remove(QStringLiteral("DISPLAY"));
-            env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        }
-        p->setProcessEnvironment(env);
-        p->setWorkingDirectory(dir.path());
-        p->start(exe, args);
-        return p;
-    }
-
-    Run run(const QStringList &args, bool asNobody = false) const
-    {
-        std::unique_ptr<QProcess> p(start(args, false, asNobody));
-        Run r;
-        if (!p->waitForFinished(120000))
-            return r;
-        r.status = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
-        r.out = QString::fromUtf8(p->readAllStandardOutput());
-        r.err = QString::fromUtf8(p->readAllStandardError());
-        return r;
-    }
-
-    QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
-
-    int stored(const QDate &day) const
-    {
-        DayGrid grid;
-        TSettings s;
-        if (!OpenTermins(data(), grid, s).ok)
-            return -1;
-        return int(grid.Slot(day.year(), day.month(), day.day()).records.Count());
-    }
-    int stored() const
-    {
-        DayGrid grid;
-        TSettings s;
-        return OpenTermins(data(), grid, s).ok ? int(grid.RecordCount()) : -1;
-    }
-};
-
-// `count` appointments on days of 2030.
-QByteArray storeOf(int count)
-{
-    DayGrid grid;
-    for (int i = 0; i < count; ++i)
-        grid.AddRecord(grid.Slot(2030, 1 + i % 12, 1 + i % 28))->Name = "kept " + std::to_string(i);
-    return TerminFile::Serialize(grid, TSettings{});
-}
-
-const QStringList List2030{QStringLiteral("list"), QStringLiteral("2030-01-01"), QStringLiteral("2030-12-31")};
-const QStringList Add2030{QStringLiteral("add"), QStringLiteral("2030-06-30"), QStringLiteral("Dentist")};
 
 const QDate Day(2027, 6, 15);
 constexpr int Commands = 12;
@@ -114,6 +27,25 @@ void addManyAtOnce(const Folder &f)
         QCOMPARE(p->exitCode(), 0);
     }
 }
+
+// `count` appointments on days of 2030.
+QByteArray storeOf(int count)
+{
+    DayGrid grid;
+    for (int i = 0; i < count; ++i)
+        grid.AddRecord(grid.Slot(2030, 1 + i % 12, 1 + i % 28))->Name = "kept " + std::to_string(i);
+    return TerminFile::Serialize(grid, TSettings{});
+}
+
+int storedIn(const Folder &f)
+{
+    DayGrid grid;
+    TSettings s;
+    return OpenTermins(f.data(), grid, s).ok ? int(grid.RecordCount()) : -1;
+}
+
+const QStringList List2030{QStringLiteral("list"), QStringLiteral("2030-01-01"), QStringLiteral("2030-12-31")};
+const QStringList Add2030{QStringLiteral("add"), QStringLiteral("2030-06-30"), QStringLiteral("Dentist")};
 
 } // namespace
 
@@ -267,7 +199,7 @@ private slots:
         QCOMPARE(r.out.count(QLatin1Char('\n')), 50);
         r = f.run(Add2030);
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(f.stored(), 51);
+        QCOMPARE(storedIn(f), 51);
         QCOMPARE(QFileInfo(f.dir.filePath(QStringLiteral("backup-link.dat"))).size(), QFileInfo(f.data()).size());
         r = f.run(List2030);
         QCOMPARE(r.out.count(QLatin1Char('\n')), 51);
