@@ -96,7 +96,9 @@ TerminFile::Outcome StoreFile::Load(DayGrid &grid, TSettings &settings)
 
 bool StoreFile::DiskMayHaveChanged() const
 {
-    return FileStamp::Of(path_) != base_.stamp || racy();
+    // No file at all is always worth a save's look: it writes one.
+    const FileStamp now = FileStamp::Of(path_);
+    return !now.exists || now != base_.stamp || racy();
 }
 
 bool StoreFile::DiskChanged()
@@ -143,7 +145,8 @@ SyncResult StoreFile::Sync(DayGrid &grid, TSettings &settings, Mode mode)
     const Disk disk = look();
     if (disk == Disk::Same && (mineSame || mode == Mode::Refresh))
         return r;
-    if (disk == Disk::Missing && mode == Mode::Refresh && !base_.stamp.exists)
+    // A file taken away comes back with the next save, not before.
+    if (disk == Disk::Missing && mode == Mode::Refresh)
         return r;
     if (disk != Disk::Changed)
         return write(grid, settings, std::move(r), std::move(mine)); // nothing there to lose

@@ -54,7 +54,8 @@ public:
     // with what `recovered` says it holds.
     TerminFile::Outcome Load(DayGrid &grid, TSettings &settings);
 
-    // One stat: whether the file may hold something Sync would bring in.
+    // One stat: whether the file may hold something Sync would bring in,
+    // or is missing.
     bool DiskMayHaveChanged() const;
     // Whether it does: a stamp too young to prove anything is confirmed by
     // the contents.
