@@ -10,6 +10,7 @@
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QDir>
 #include <QStatusBar>
 #include <QTabBar>
 
@@ -149,6 +150,46 @@ private slots:
                  qPrintable(h.boxes[2].text));
         QCOMPARE(h.fileBytes(), fifty);
         QVERIFY(!QFile::exists(h.dataPath() + QStringLiteral(".saving")));
+    }
+
+    // The ending cannot save over a file it never read: a side file only
+    // when this run made something, holding just that, and no advice to
+    // put it in the place of the unread file.
+    void theEndingKeepsAsideOnlyWhatTheFileLacks_data()
+    {
+        QTest::addColumn<int>("added");
+        QTest::newRow("nothing added") << 0;
+        QTest::newRow("one appointment added") << 1;
+    }
+    void theEndingKeepsAsideOnlyWhatTheFileLacks()
+    {
+        QFETCH(int, added);
+        MainFormHarness h;
+        QVERIFY(second_user::OpenToSecondUser(h.dir.path()));
+        const QByteArray fifty = fiftyAppointments();
+        QVERIFY(WriteTerminBytes(h.dataPath(), fifty).ok);
+        QString report;
+        {
+            second_user::Guard as(h.dataPath());
+            auto form = h.makeShown();
+            QVERIFY(form);
+            for (int i = 0; i < added; ++i)
+                QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
+            form->EndNow(TMainForm::Ending::Signal);
+            report = form->lastEndingReport();
+        }
+        QCOMPARE(h.fileBytes(), fifty);
+        const QStringList side = QDir(h.dir.path()).entryList({QStringLiteral("appointments.dat.unsaved-*")});
+        QCOMPARE(side.size(), added ? 1 : 0);
+        QVERIFY2(!report.contains(QLatin1String("rename")), qPrintable(report));
+        if (added) {
+            QFile f(h.dir.filePath(side[0]));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(recordsIn(f.readAll()), size_t(added));
+            QVERIFY2(report.contains(QLatin1String("holds the 1 appointment(s) of this run only")), qPrintable(report));
+        } else {
+            QVERIFY2(report.contains(QLatin1String("was left as it was")), qPrintable(report));
+        }
     }
 
     void aReadOnlyFileKeepsTheStoreInMemory()

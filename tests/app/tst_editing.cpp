@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QWheelEvent>
@@ -181,6 +182,7 @@ private slots:
     {
         MainFormHarness h;
         auto form = withDay(h, {"a"});
+        QVERIFY(showActive(*form));
         // Turn the data file into a directory so every save fails.
         QFile::remove(h.dataPath());
         QVERIFY(QDir().mkdir(h.dataPath() + QStringLiteral(".saving")));
@@ -190,11 +192,14 @@ private slots:
             saveTick(*form); // a tick while the report is open
             return QMessageBox::Ok;
         });
-        saveTick(*form);
+        saveTick(*form); // the tick says it in the status bar, where it takes no keys
+        QCOMPARE(nested, 0);
+        QVERIFY(StatusBar1(*form)->currentMessage().startsWith(QLatin1String("Not saved")));
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // a save the user asked for
         QCOMPARE(nested, 1);
-        saveTick(*form); // reported again while the failure lasts
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // reported again while the failure lasts
         QCOMPARE(nested, 2);
-        QCOMPARE(namesOfDay(*form), QStringList{"a"});
+        QCOMPARE(namesOfDay(*form), (QStringList{"a", "No name", "No name"}));
         QDir().rmdir(h.dataPath() + QStringLiteral(".saving"));
         Dialogs::SetHook([](const QString &, const QString &) { return QMessageBox::Ok; });
     }

@@ -104,22 +104,34 @@ class Signals(E2ECase):
         self.assertFalse(os.path.exists(k.data + ".lock"), "the lock is given up")
         self.assertEqual(folder_state(k), before, "nothing written while ending mid-start")
 
+    def answer_later_with_saves_failing(self, k):
+        """The reminder of the start answered "Remind later" while every save
+        fails (the save's temporary file cannot be made): an answer that
+        only memory holds. Returns the file's bytes."""
+        k.write_store(one_due())
+        before = k.read_bytes()
+        events = self.event_log()
+        k.start()
+        dialog = ReminderDialog(self.x, k, events)
+        os.makedirs(k.data + ".saving/x")
+        dialog.answer(1, "Tab", "Return")
+        k.window(MAIN_TITLE)
+        return before
+
+    def assert_answer_kept_beside(self, k):
+        kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
+        self.assertEqual(len(kept), 1, os.listdir(k.dir))
+        (_, _, termin), = kalvixfile.read(os.path.join(k.dir, kept[0])).records()
+        self.assertGreater(termin.last_reminded, 0)
+        return kept
+
     def test_sigterm_with_a_failing_save_keeps_the_store_beside_without_a_box(self):
         k = self.kalvix
-        store = one_due()
-        store.days[next(iter(store.days))][0].first_remind = HOUR / 4
-        k.write_store(store)
-        before = k.read_bytes()
-        k.start()
-        k.window(MAIN_TITLE)
-        # The save's temporary file cannot be made: every save fails.
-        os.makedirs(k.data + ".saving/x")
+        before = self.answer_later_with_saves_failing(k)
         os.kill(k.pid, signal.SIGTERM)
         self.assert_ended_cleanly()
         self.assertEqual(k.read_bytes(), before)
-        kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
-        self.assertEqual(len(kept), 1, os.listdir(k.dir))
-        self.assertEqual(kalvixfile.read(os.path.join(k.dir, kept[0])), store)
+        kept = self.assert_answer_kept_beside(k)
         self.assertIn("could not be saved", k.log())
         self.assertIn(kept[0], k.log())
 
@@ -189,20 +201,22 @@ class DisplayLost(E2ECase):
         wait_until(lambda: "NameAcquired" in open(log_path).read(), what="the bus monitor")
 
         k = self.run_
-        store = one_due(b"Later")
-        store.days[next(iter(store.days))][0].first_remind = HOUR / 4  # not yet due
-        k.write_store(store)
+        k.write_store(one_due(b"Later"))
         before = k.read_bytes()
         k.start(env=dict(self.own.env, DBUS_SESSION_BUS_ADDRESS=address))
-        k.window(MAIN_TITLE)
+        win = k.window("Appointment reminder")
+        # Every save fails from here; "Remind later" is then in memory only.
         os.makedirs(k.data + ".saving/x")
+        self.own.key(win, "Tab", "Return")
+        k.window(MAIN_TITLE)
         self.own.procs[0].kill()  # Xvfb
         self.assertEqual(k.wait_exit(), 1, k.log())
         self.assertEqual(k.read_bytes(), before)
         self.assertFalse(os.path.exists(k.data + ".lock"))
         kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
         self.assertEqual(len(kept), 1, os.listdir(k.dir))
-        self.assertEqual(kalvixfile.read(os.path.join(k.dir, kept[0])), store)
+        (_, _, termin), = kalvixfile.read(os.path.join(k.dir, kept[0])).records()
+        self.assertGreater(termin.last_reminded, 0)
         self.assertIn(kept[0], k.log())
         notice = wait_until(lambda: "member=Notify" in open(log_path).read() and open(log_path).read(),
                             what="the notice on the bus")
