@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string_view>
 
 uint64_t RecordHash(const TTermin &t)
 {
@@ -16,15 +17,18 @@ uint64_t RecordHash(const TTermin &t)
         std::memcpy(p, &v, sizeof v);
         p += sizeof v;
     }
-    *p++ = t.Done ? 1 : 0;
-    for (const size_t n : {t.Name.size(), t.Description.size()}) {
+    *p++ = t.Done; // the byte as the file holds it
+    // The texts as stored, with any bytes after a NUL: a record told apart
+    // only by those must still count as changed.
+    const std::string_view name = t.Name.stored(), desc = t.Description.stored();
+    for (const size_t n : {name.size(), desc.size()}) {
         const uint32_t n32 = static_cast<uint32_t>(n);
         std::memcpy(p, &n32, sizeof n32);
         p += sizeof n32;
     }
     size_t h = qHashBits(fixed, sizeof fixed, 0x6b616c76);
-    h = qHashBits(t.Name.data(), t.Name.size(), h);
-    return qHashBits(t.Description.data(), t.Description.size(), h);
+    h = qHashBits(name.data(), name.size(), h);
+    return qHashBits(desc.data(), desc.size(), h);
 }
 
 DayHashes DayHashes::Of(const DayGrid &grid)
