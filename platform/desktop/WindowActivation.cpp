@@ -75,9 +75,16 @@ bool requestActivation(QWidget *)
 } // namespace
 #endif
 
-void ActivateForUser(QWidget *window)
+void ActivateForUser(QWidget *window, const QByteArray &activationToken)
 {
+    const bool wasMinimized = window->isMinimized();
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (wayland && !activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    // The compositor keeps a minimised surface away until it is mapped again.
+    if (wayland && wasMinimized)
+        window->hide();
     window->show();
     window->raise();
     if (!requestActivation(window))

@@ -28,6 +28,7 @@ void clickWhenOpen(TTerminForm &dialog, QPushButton *(TTerminForm::*button)() co
         if (then)
             then();
         QPushButton *b = (dialog.*button)();
+        QTRY_VERIFY(b->isEnabled()); // past the dialog's first moment
         QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
     });
 }
