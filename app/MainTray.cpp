@@ -42,9 +42,8 @@ void TMainForm::addTrayIcon()
     // now, the icon appears as soon as one starts.
     tray_->Add(AppPictures::applicationIcon(), QStringLiteral("Appointment"));
 
-    // The tray menu is also the window's own context menu (the menu key,
-    // Shift+F10): reachable from the keyboard, and where there is no
-    // notification area at all.
+    // Where there is no notification area, the tray menu is the window's
+    // own context menu, so its entries stay within reach.
     setContextMenuPolicy(Qt::CustomContextMenu);
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::windowMenuRequested);
 }
@@ -73,6 +72,8 @@ void TMainForm::showTrayMenu()
 
 void TMainForm::windowMenuRequested(const QPoint &pos)
 {
+    if (TrayIcon::isAvailable())
+        return;
     followVisibility();
     trayMenu_->popup(mapToGlobal(pos));
 }

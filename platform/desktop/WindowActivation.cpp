@@ -77,13 +77,14 @@ bool requestActivation(QWidget *)
 
 void ActivateForUser(QWidget *window, const QByteArray &activationToken)
 {
-    const bool wasMinimized = window->isMinimized();
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
     if (wayland && !activationToken.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", activationToken);
-    // The compositor keeps a minimised surface away until it is mapped again.
-    if (wayland && wasMinimized)
+    // A Wayland client is never told that the compositor minimised its
+    // window, and cannot ask for it back: mapped anew, it comes back. Not a
+    // dialog, though: hiding one ends the answer it waits for.
+    if (wayland && window->isVisible() && !window->inherits("QDialog"))
         window->hide();
     window->show();
     window->raise();

@@ -11,11 +11,11 @@
 // make it for a user action (EWMH source indication 2), which the window
 // manager honours; a window on another workspace is brought over first.
 //
-// On Wayland a client can neither ask for its minimised window back nor
-// take the focus on its own: a minimised window is mapped anew, and the
-// activation request presents `activationToken` (the one the desktop gave
-// the start that asked, where there is one) as Qt's Wayland plugin takes
-// it: from XDG_ACTIVATION_TOKEN, set just before the request.
+// On Wayland a client can neither learn that its window was minimised nor
+// ask for it back, nor take the focus on its own: the window is mapped
+// anew, and the activation request presents `activationToken` (the one the
+// desktop gave the start that asked, where there is one) as Qt's Wayland
+// plugin takes it: from XDG_ACTIVATION_TOKEN, set just before the request.
 
 #include <QByteArray>
 

@@ -44,9 +44,8 @@ private slots:
         QVERIFY(form->isMinimized());
         qunsetenv("XDG_ACTIVATION_TOKEN");
         ShowRequestResult asked;
-        std::unique_ptr<QThread> second(QThread::create([&] {
-            asked = AskToShow(instance.key().serverName, QDeadlineTimer(30000), "token-of-the-second-start");
-        }));
+        std::unique_ptr<QThread> second(QThread::create(
+            [&] { asked = AskToShow(instance.key().serverName, QDeadlineTimer(30000), "token-of-the-second-start"); }));
         second->start();
         QTRY_VERIFY_WITH_TIMEOUT(second->isFinished(), 30000);
         QCOMPARE(asked.kind, ShowRequestResult::Shown);

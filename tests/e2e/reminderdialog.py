@@ -20,7 +20,7 @@ BUTTON_ROW = (10, 186, 384, 207)
 def buttons_enabled(session, win):
     """Whether the dialog's button captions are drawn in black (enabled
     buttons); disabled ones are grey."""
-    shot = subprocess.run(["import", "-window", str(win), "ppm:-"], env=session.env,
+    shot = subprocess.run(["import", "-window", str(win), "-depth", "8", "ppm:-"], env=session.env,
                           capture_output=True, timeout=60 * SLOW).stdout
     head = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", shot)
     if not head:

@@ -100,6 +100,7 @@ class Reminders(E2ECase):
         k = self.kalvix
         soon = dt.datetime.now().replace(microsecond=0) + dt.timedelta(hours=2)
         store = kalvixfile.Store(minutes=0, seconds=1)
+        store.add(dt.date.today(), Termin(time=0.5, done=True, name=b"Typing"))
         store.add(soon.date(), Termin(time=to_value(soon) - to_value(dt.datetime.combine(soon.date(), dt.time())),
                                       first_remind=1.0, repeat_interval=HOUR, name=b"First"))
         k.write_store(store)
@@ -108,9 +109,12 @@ class Reminders(E2ECase):
         dialog = ReminderDialog(self.x, k, events)
         dialog.answer(1, "Tab", "Tab", "Return")
         main = k.window(MAIN_TITLE)
-        # "Add appointment": the name editor takes the keyboard.
-        self.x.key(main, "Tab", "space")
-        k.wait_file(lambda p: len(list(kalvixfile.read(p).records())) == 2, what="the added appointment")
+        # A click on today's first row, then into the name editor below it,
+        # right of its text.
+        g = self.x.geometry(main)
+        self.x.click(g["x"] + 298, g["y"] + 159)
+        self.x.click(g["x"] + 600, g["y"] + 336)
+        self.shot("typing")
 
         typing = subprocess.Popen(["xdotool", "type", "--delay", "120", "ab " * 400], env=self.x.env)
         try:
@@ -126,12 +130,14 @@ class Reminders(E2ECase):
         self.shot("typed-over")
         self.assertTrue(self.x.viewable(second), "the keys typed for the main window answered the reminder")
         self.assertEqual(dialog.showings(), 2)
-        dialog.answer(2, "Escape")
+        # Back on "Don't remind anymore"; one back is "Remind later".
+        dialog.answer(2, "shift+Tab", "Return")
         self.close_with_ok()
-        stored = {t.name: t for _, _, t in k.read_store().records()}
+        stored = {t.name[:6]: t for _, _, t in k.read_store().records()}
         self.assertTrue(stored[b"First"].done)
-        self.assertFalse(stored[b"Call back"].done)
-        self.assertEqual(stored[b"Call back"].last_reminded, 0, "Cancel all")
+        self.assertFalse(stored[b"Call b"].done)
+        self.assertGreater(stored[b"Call b"].last_reminded, 0, "Remind later")
+        self.assertRegex(stored[b"Typing"].name, rb"^Typing[ab ]+$", "the typing went into the name editor")
 
     def test_close_box_of_reminder_cancels_all(self):
         k = self.kalvix

@@ -92,8 +92,8 @@ class Tray(E2ECase):
         x, y = k.tray_icon()
         self.x.click(x, y, repeat=2)
         k.wait_hidden(main)
-        self.x.stop_tray()
         try:
+            self.x.stop_tray()
             # Nowhere to hide: the window is minimised, within reach.
             wait_until(lambda: self.x.iconic(main), what="the window to be minimised without a tray")
         finally:
