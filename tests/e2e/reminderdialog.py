@@ -7,11 +7,8 @@ For a moment after it appears the dialog takes no answer and shows its
 buttons disabled; wait_answerable() waits, as a person does, until their
 captions are drawn in black again."""
 
-import re
-import subprocess
-
 from program import REMINDER_TITLE
-from xsession import DEFAULT_TIMEOUT, SLOW, wait_until
+from xsession import DEFAULT_TIMEOUT, wait_until
 
 # The row of answer buttons in the dialog's client area.
 BUTTON_ROW = (10, 186, 384, 207)
@@ -20,13 +17,10 @@ BUTTON_ROW = (10, 186, 384, 207)
 def buttons_enabled(session, win):
     """Whether the dialog's button captions are drawn in black (enabled
     buttons); disabled ones are grey."""
-    shot = subprocess.run(["import", "-window", str(win), "-depth", "8", "ppm:-"], env=session.env,
-                          capture_output=True, timeout=60 * SLOW).stdout
-    head = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", shot)
-    if not head:
+    got = session.pixels(win)
+    if not got:
         return False
-    width = int(head[1])
-    pixels = shot[head.end():]
+    width, _, pixels = got
     x0, y0, x1, y1 = BUTTON_ROW
     dark = 0
     for y in range(y0, y1):

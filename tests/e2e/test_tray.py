@@ -68,8 +68,8 @@ class Tray(E2ECase):
             wait_until(lambda: self.x.iconic(main), what="the title bar's minimise to take effect")
 
         def back(path):
-            wait_until(lambda: self.x.viewable(main) and not self.x.iconic(main) and self.x.focused() == main,
-                       what=f"the window back on screen and focused after {path}")
+            wait_until(lambda: self.x.viewable(main) and not self.x.iconic(main) and self.x.focused() == main
+                       and self.x.painted(main), what=f"the window back on screen and focused after {path}")
             self.shot(path.replace(" ", "-"))
 
         minimise()
