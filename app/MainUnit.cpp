@@ -26,6 +26,7 @@
 #include <QStatusBar>
 #include <QScreen>
 #include <QTreeView>
+#include <QWindow>
 
 #include <functional>
 
@@ -169,6 +170,15 @@ void TMainForm::showEvent(QShowEvent *event)
     // other first showing.
     FormShow();
     QMainWindow::showEvent(event);
+    if (QWindow *w = windowHandle())
+        w->installEventFilter(this); // once: a second install only moves it
+    followVisibility();
+}
+
+void TMainForm::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    followVisibility();
 }
 
 void TMainForm::FormShow()
@@ -185,8 +195,10 @@ void TMainForm::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LocaleChange) {
         LocaleTexts::Reload();
-        ShowInformation();
+        ShowInformation(ListRows::Kept);
     }
+    if (event->type() == QEvent::WindowStateChange)
+        followVisibility();
     QMainWindow::changeEvent(event);
 }
 

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 class QAction;
 class QCheckBox;
@@ -102,13 +103,14 @@ public:
     TerminFile::Outcome SaveForCommand();
     bool acceptsCommands() const { return !destroyed_; }
     // Another start of the program asked to see this one: show, restore and bring to the front.
-    void ShowAndRaise();
+    void ShowAndRaise(const QByteArray &activationToken = QByteArray());
 
     // Tray callback: one of TrayIcon::MouseMessage; other numbers do nothing.
     void WMUser(int mouseMessage);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -127,7 +129,11 @@ private:
     void OpenTermins();
     void CheckTermins();
     void ShowAll();
-    void ShowInformation();
+    // Rebuilds the overview of the selected node; with Kept the list's
+    // selected rows and current row stay as they were.
+    enum class ListRows { Reset, Kept };
+    void ShowInformation(ListRows rows = ListRows::Reset);
+    void restoreRows(const QList<std::pair<int, int>> &ranges, int current);
     bool IsTerminSelected();
     // The appointment the list shows as selected, or null.
     TTermin *selectedTermin() const;
@@ -170,6 +176,8 @@ private:
     void windowMenuRequested(const QPoint &pos);
     void trayAvailabilityChanged(bool available);
     bool showing() const;
+    void followVisibility();
+    void bringBack(const QByteArray &activationToken = QByteArray());
     void bringModalForward();
     // Reminders while the window is out of sight also go to the desktop's
     // notification service; 0 when none was posted.

@@ -11,7 +11,7 @@ import kalvixfile
 from e2ecase import E2ECase
 from kalvixfile import Termin
 from program import ERROR_TITLE, MAIN_TITLE, QUIT_TITLE, KalvixRun
-from reminderdialog import ReminderDialog
+from reminderdialog import ReminderDialog, wait_answerable
 from test_damaged_file import cut_in_text
 from xsession import XSession, wait_until
 
@@ -170,7 +170,7 @@ class DisplayLost(E2ECase):
         k.write_store(one_due(b"Stop"))
         events_display = self.own
         k.start()
-        win = k.window("Appointment reminder")
+        win = wait_answerable(events_display, k.window("Appointment reminder"))
         # Tab to "Remind later", Tab to "Don't remind anymore", Enter; the
         # display goes at once, long before the save timer's second is up.
         events_display.key(win, "Tab", "Tab", "Return")
