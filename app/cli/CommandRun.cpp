@@ -103,7 +103,7 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
                                  : (in.setFileName(command.file), in.open(QIODevice::ReadOnly));
     if (!opened)
         return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
-    const QByteArray bytes = in.readAll();
+    QByteArray bytes = in.readAll();
     if (in.error() != QFileDevice::NoError)
         return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
     in.close();
@@ -113,7 +113,11 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     options.from = command.from;
     options.until = command.to;
     Ical::ParseResult parsed = Ical::Parse(bytes, options);
+    bytes = QByteArray(); // the appointments hold what they need of it
     const QString name = standard ? QStringLiteral("standard input") : command.file;
+    if (parsed.overLimit)
+        return failure(QStringLiteral("%1: %2; nothing was imported (import fewer days with --from and --until)")
+                           .arg(name, parsed.error));
     if (!parsed.ok)
         return failure(QStringLiteral("%1: %2; nothing was imported").arg(name, parsed.error));
 
@@ -121,6 +125,7 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     batch.reserve(parsed.appointments.size());
     for (Ical::NewAppointment &a : parsed.appointments)
         batch.push_back(DatedTermin{a.date, std::move(a.record)});
+    std::vector<Ical::NewAppointment>().swap(parsed.appointments);
     BatchCounts counts;
     QString error;
     if (!store.Add(batch, true, command.dryRun, counts, error))

@@ -51,6 +51,46 @@ std::string EncodeText(const QString &text, int &unmappable)
     return out;
 }
 
+std::string DecodeIcalText(const char *raw, size_t size, int &unmappable)
+{
+    constexpr size_t Piece = 1 << 16;
+    std::string out, piece;
+    out.reserve(size);
+    piece.reserve(Piece + 2);
+    auto flush = [&](bool last) {
+        size_t cut = piece.size();
+        if (!last) { // a character whose bytes may go on waits for the next piece
+            size_t back = 0;
+            while (back < 3 && back < cut && (static_cast<unsigned char>(piece[cut - 1 - back]) & 0xC0) == 0x80)
+                ++back;
+            if (back < cut && static_cast<unsigned char>(piece[cut - 1 - back]) >= 0xC0)
+                cut -= back + 1;
+        }
+        int lost = 0;
+        out += EncodeAnsi(QString::fromUtf8(piece.data(), static_cast<qsizetype>(cut)), &lost);
+        unmappable += lost;
+        piece.erase(0, cut);
+    };
+    for (size_t i = 0; i < size; ++i) {
+        char c = raw[i];
+        if (c == '\\' && i + 1 < size) {
+            c = raw[++i];
+            if (c == 'n' || c == 'N')
+                c = '\n';
+        }
+        if (c == '\0')
+            continue;
+        if (c == '\n' || c == '\r')
+            piece += "\r\n";
+        else
+            piece += c;
+        if (piece.size() >= Piece)
+            flush(false);
+    }
+    flush(true);
+    return out;
+}
+
 std::string BreakKinds(const TText &text)
 {
     std::string kinds;

@@ -22,6 +22,12 @@ std::string DecodeTextUtf8(const TText &text);
 // code page lacks become "?" and are added to `unmappable`.
 std::string EncodeText(const QString &text, int &unmappable);
 
+// A TEXT value as written in an iCalendar line (escaped, UTF-8) to the
+// store's bytes: "\n" as CR LF, "\\", "\;" and "\," as their character,
+// spaces kept as they are. Works through long values a piece at a time, so
+// it takes no more memory than its result.
+std::string DecodeIcalText(const char *raw, size_t size, int &unmappable);
+
 // The line breaks of `text` in order, "" when all are CR LF, else one
 // letter each: "W" for CR LF, "L" for a lone LF, "C" for a lone CR. Import
 // puts the exact bytes back from it.

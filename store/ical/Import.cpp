@@ -171,6 +171,7 @@ private:
             if (isTag(line, "BEGIN:", &name)) {
                 inner_.reset(icalparser_new());
                 open_ = QByteArray(name);
+                texts_ = EventTexts();
                 depth_ = 2;
                 icalparser_add_line(inner_.get(), line);
                 return true;
@@ -182,7 +183,8 @@ private:
             ++depth_;
         else if (isTag(line, "END:", &name))
             --depth_;
-        ComponentPtr done(icalparser_add_line(inner_.get(), line));
+        const std::string fixed = FixLine(line, depth_ == 2 && qstricmp(open_.constData(), "VEVENT") == 0, texts_);
+        ComponentPtr done(icalparser_add_line(inner_.get(), fixed.empty() ? line : const_cast<char *>(fixed.c_str())));
         if (depth_ > 1)
             return true;
         inner_.reset();
@@ -203,7 +205,7 @@ private:
             return true;
         case ICAL_VEVENT_COMPONENT:
             if (needsTheWholeFile(c.get(), zones_.get())) {
-                waiting_.push_back(std::move(c));
+                waiting_.push_back({std::move(c), std::move(texts_)});
                 return true;
             }
             return read(c.get());
@@ -225,31 +227,35 @@ private:
             const char *uid = icalcomponent_get_uid(event);
             ctx_.overridden[QByteArray(uid ? uid : "")].push_back(*id);
         }
-        if (std::optional<Fault> f = ReadEvent(event, ctx_, result_.appointments, result_.report)) {
+        return readEvent(event, texts_);
+    }
+
+    bool readEvent(icalcomponent *event, EventTexts &texts)
+    {
+        if (std::optional<Fault> f = ReadEvent(event, texts, ctx_, result_.appointments, result_.report)) {
             const char *uid = icalcomponent_get_uid(event);
             return fail(
                 QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
                 LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
         }
-        return true;
+        if (ctx_.budget.exceeded.isEmpty())
+            return true;
+        fail(ctx_.budget.exceeded, 0);
+        result_.overLimit = true;
+        return false;
     }
 
     // The waiting events, once every zone and changed occurrence is known.
     bool finish()
     {
-        for (const ComponentPtr &e : waiting_)
-            if (std::optional<LocalTime> id = RecurrenceId(e.get(), ctx_)) {
-                const char *uid = icalcomponent_get_uid(e.get());
+        for (const Waiting &e : waiting_)
+            if (std::optional<LocalTime> id = RecurrenceId(e.event.get(), ctx_)) {
+                const char *uid = icalcomponent_get_uid(e.event.get());
                 ctx_.overridden[QByteArray(uid ? uid : "")].push_back(*id);
             }
-        for (const ComponentPtr &e : waiting_) {
-            if (std::optional<Fault> f = ReadEvent(e.get(), ctx_, result_.appointments, result_.report)) {
-                const char *uid = icalcomponent_get_uid(e.get());
-                return fail(QStringLiteral("%1 %2: %3")
-                                .arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
-                            LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
-            }
-        }
+        for (Waiting &e : waiting_)
+            if (!readEvent(e.event.get(), e.texts))
+                return false;
         return true;
     }
 
@@ -274,7 +280,12 @@ private:
     ParserPtr shell_, inner_;
     int depth_ = 0, calendars_ = 0;
     QByteArray open_;
-    std::vector<ComponentPtr> waiting_;
+    EventTexts texts_; // of the event being read
+    struct Waiting {
+        ComponentPtr event;
+        EventTexts texts;
+    };
+    std::vector<Waiting> waiting_;
     ParseResult result_;
 };
 
