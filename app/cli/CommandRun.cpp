@@ -1,5 +1,6 @@
 #include "app/cli/CommandRun.h"
 
+#include "app/cli/OutputFile.h"
 #include "app/cli/StoreAccess.h"
 #include "platform/datafolder/DataFolder.h"
 #include "reminders/Clock.h"
@@ -9,9 +10,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -88,9 +92,8 @@ CommandResult exportIcs(const Command &command, StoreAccess &store, Clock &clock
     }
     // Written whole or not at all: an existing file is replaced only by a
     // complete export.
-    QSaveFile out(command.file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(exported.bytes) != exported.bytes.size() || !out.commit())
-        return failure(QStringLiteral("could not write %1: %2").arg(command.file, out.errorString()));
+    if (!OutputFile::WriteWhole(command.file, exported.bytes, error))
+        return failure(QStringLiteral("could not write %1: %2; nothing was exported").arg(command.file, error));
     r.out = QStringLiteral("Exported %1 appointments to %2\n").arg(exported.events).arg(command.file).toUtf8();
     return r;
 }
@@ -189,10 +192,14 @@ std::optional<int> RunCommandLine(int argc, char **argv)
     QCoreApplication app(argc, argv);
     StoreAccess store(TerminFile::PathIn(DataFolder::For(QCoreApplication::applicationDirPath())));
     const CommandResult result = RunCommand(command, store, clock);
-    write(stdout, result.out);
     write(stderr, result.err.toUtf8());
-    if (std::fflush(stdout) != 0 && result.status == 0) {
-        std::fputs("kalvix: could not write the output\n", stderr);
+    // Standard output may be a file on a full disk: a listing or an export
+    // cut short is a failure, never "done".
+    QString error;
+    if (std::fflush(stdout) != 0 || !OutputFile::WriteAndClose(STDOUT_FILENO, result.out, error)) {
+        write(stderr, QStringLiteral("kalvix: could not write to standard output: %1\n")
+                          .arg(error.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : error)
+                          .toUtf8());
         return 1;
     }
     return result.status;

@@ -2,6 +2,7 @@
 
 #include "app/cli/ArgumentValues.h"
 #include "reminders/DueDecision.h"
+#include "store/CodePage.h"
 #include "store/ical/CodePageBridge.h"
 #include "store/DateTimeValue.h"
 
@@ -50,6 +51,12 @@ QString clockTime(double time, bool seconds)
 QString text(const TText &t)
 {
     return Ical::DecodeText(t);
+}
+
+// Every byte as stored, line breaks of each kind included, for scripts.
+QString exact(const TText &t)
+{
+    return DecodeAnsi(t.view());
 }
 
 QString escaped(QString s)
@@ -107,9 +114,9 @@ QString Lines(const DayGrid &grid, const QDate &from, const QDate &to, double no
                     % oneLine(text(t.Name)) % QLatin1String("  (") % state.phrase % QLatin1String(")\n");
             } else {
                 const QChar tab = QLatin1Char('\t');
-                out += date % tab % clockTime(t.Time, true) % tab % escaped(text(t.Name)) % tab % state.word % tab
+                out += date % tab % clockTime(t.Time, true) % tab % escaped(exact(t.Name)) % tab % state.word % tab
                     % isoStamp(t.LastReminded) % tab % ArgumentValues::DurationText(t.FirstRemind) % tab
-                    % ArgumentValues::DurationText(t.RepeatInterval) % tab % escaped(text(t.Description))
+                    % ArgumentValues::DurationText(t.RepeatInterval) % tab % escaped(exact(t.Description))
                     % QLatin1Char('\n');
             }
         }

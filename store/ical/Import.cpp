@@ -18,6 +18,7 @@
 #include "store/DateTimeValue.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 namespace Ical {
@@ -30,20 +31,28 @@ struct Source {
     size_t pos = 0;
 };
 
-// libical's line source: like fgets over the file image.
-char *nextChunk(char *s, size_t size, void *d)
+// The next logical line: physical lines joined where the next one starts
+// with a space or tab (RFC 5545 unfolding), without its line end. Spaces
+// at its end are kept, as a text may end in them (libical's own line
+// reader would trim them).
+bool nextLine(Source &src, std::string &line)
 {
-    Source *src = static_cast<Source *>(d);
-    if (src->pos >= src->size || size < 2)
-        return nullptr;
-    const size_t room = std::min(size - 1, src->size - src->pos);
-    const char *start = src->data + src->pos;
-    const void *nl = std::memchr(start, '\n', room);
-    const size_t n = nl ? static_cast<size_t>(static_cast<const char *>(nl) - start) + 1 : room;
-    std::memcpy(s, start, n);
-    s[n] = '\0';
-    src->pos += n;
-    return s;
+    line.clear();
+    if (src.pos >= src.size)
+        return false;
+    for (;;) {
+        const char *start = src.data + src.pos;
+        const size_t rest = src.size - src.pos;
+        const void *nl = std::memchr(start, '\n', rest);
+        size_t n = nl ? static_cast<size_t>(static_cast<const char *>(nl) - start) : rest;
+        src.pos += nl ? n + 1 : n;
+        if (n > 0 && start[n - 1] == '\r')
+            --n;
+        line.append(start, n);
+        if (src.pos >= src.size || (src.data[src.pos] != ' ' && src.data[src.pos] != '\t'))
+            return true;
+        ++src.pos; // the fold's space or tab
+    }
 }
 
 ParseResult refuse(const QString &what, int line)
@@ -86,6 +95,15 @@ int lineOfParseError(const QByteArray &ics, const QByteArray &message)
     return 0;
 }
 
+// Spaces and tabs at a line's end, which libical's values do without
+// (the texts kept have been taken from the line before).
+void trimEnd(char *line)
+{
+    size_t n = std::strlen(line);
+    while (n > 0 && (line[n - 1] == ' ' || line[n - 1] == '\t'))
+        line[--n] = '\0';
+}
+
 bool isTag(const char *line, const char *tag, const char **name)
 {
     const size_t n = std::strlen(tag);
@@ -122,12 +140,9 @@ public:
     {
         const qsizetype skip = ics_.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a UTF-8 byte order mark
         Source src{ics_.constData() + skip, static_cast<size_t>(ics_.size() - skip)};
-        ParserPtr lines(icalparser_new());
-        icalparser_set_gen_data(lines.get(), &src);
-        while (char *line = icalparser_get_line(lines.get(), nextChunk)) {
-            const bool go = take(line);
-            icalmemory_free_buffer(line);
-            if (!go)
+        std::string line;
+        while (nextLine(src, line)) {
+            if (!take(line))
                 return std::move(result_);
         }
         if (depth_ > 0)
@@ -144,9 +159,12 @@ public:
 
 private:
     // One logical line; false once the file is refused.
-    bool take(char *line)
+    bool take(std::string &text)
     {
+        char *line = text.data();
         const char *name = nullptr;
+        if (depth_ < 2)
+            trimEnd(line);
         if (depth_ == 0) {
             if (!*line)
                 return true;
@@ -183,8 +201,10 @@ private:
             ++depth_;
         else if (isTag(line, "END:", &name))
             --depth_;
-        const std::string fixed = FixLine(line, depth_ == 2 && qstricmp(open_.constData(), "VEVENT") == 0, texts_);
-        ComponentPtr done(icalparser_add_line(inner_.get(), fixed.empty() ? line : const_cast<char *>(fixed.c_str())));
+        std::string fixed = FixLine(line, depth_ == 2 && qstricmp(open_.constData(), "VEVENT") == 0, texts_);
+        char *given = fixed.empty() ? line : fixed.data();
+        trimEnd(given);
+        ComponentPtr done(icalparser_add_line(inner_.get(), given));
         if (depth_ > 1)
             return true;
         inner_.reset();
