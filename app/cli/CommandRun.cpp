@@ -106,7 +106,15 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
                                  : (in.setFileName(command.file), in.open(QIODevice::ReadOnly));
     if (!opened)
         return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
-    QByteArray bytes = in.readAll();
+    // A file's size is known: read into one block of it rather than
+    // growing a buffer (which would hold the file twice for a moment).
+    QByteArray bytes;
+    if (!standard && in.size() > 0) {
+        bytes.resize(in.size());
+        bytes.resize(qMax<qint64>(0, in.read(bytes.data(), bytes.size())));
+    } else {
+        bytes = in.readAll();
+    }
     if (in.error() != QFileDevice::NoError)
         return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
     in.close();
@@ -197,9 +205,10 @@ std::optional<int> RunCommandLine(int argc, char **argv)
     // cut short is a failure, never "done".
     QString error;
     if (std::fflush(stdout) != 0 || !OutputFile::WriteAndClose(STDOUT_FILENO, result.out, error)) {
-        write(stderr, QStringLiteral("kalvix: could not write to standard output: %1\n")
-                          .arg(error.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : error)
-                          .toUtf8());
+        write(stderr,
+              QStringLiteral("kalvix: could not write to standard output: %1\n")
+                  .arg(error.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : error)
+                  .toUtf8());
         return 1;
     }
     return result.status;

@@ -53,10 +53,11 @@ QString text(const TText &t)
     return Ical::DecodeText(t);
 }
 
-// Every byte as stored, line breaks of each kind included, for scripts.
+// The text for scripts: a line break (CR LF, as the editor stores it, or a
+// lone LF) is one "\n", a lone CR stays a CR, so it is written as "\r".
 QString exact(const TText &t)
 {
-    return DecodeAnsi(t.view());
+    return DecodeAnsi(t.view()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 QString escaped(QString s)

@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class StoreAccess {
 public:
     explicit StoreAccess(const QString &dataPath);
@@ -42,8 +44,8 @@ private:
     // Runs `local` under the lock, or sends the request to the running
     // copy; `answer` receives the running copy's payload.
     template <typename Local>
-    Via run(const char *verb, const QByteArray &payload, bool needsLock, Local &&local, QByteArray &answer,
-            QString &error);
+    Via run(const char *verb, const std::function<QByteArray()> &payload, bool needsLock, Local &&local,
+            QByteArray &answer, QString &error);
 
     QString dataPath_;
 };

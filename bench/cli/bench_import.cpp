@@ -54,8 +54,9 @@ bool writeLongDescription(const QString &path, int mb)
     if (!f.open(QIODevice::WriteOnly))
         return false;
     f.write(Head);
-    f.write("BEGIN:VEVENT\r\nUID:long@bench\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20270101T100000\r\n"
-            "SUMMARY:Long\r\nDESCRIPTION:start\r\n");
+    f.write(
+        "BEGIN:VEVENT\r\nUID:long@bench\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20270101T100000\r\n"
+        "SUMMARY:Long\r\nDESCRIPTION:start\r\n");
     const std::string fold = " " + std::string(73, 'd') + "\r\n";
     std::string block;
     for (int i = 0; i < 10000; ++i)

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <string>
 
 namespace Ical {
@@ -24,9 +25,26 @@ std::string EncodeText(const QString &text, int &unmappable);
 
 // A TEXT value as written in an iCalendar line (escaped, UTF-8) to the
 // store's bytes: "\n" as CR LF, "\\", "\;" and "\," as their character,
-// spaces kept as they are. Works through long values a piece at a time, so
-// it takes no more memory than its result.
-std::string DecodeIcalText(const char *raw, size_t size, int &unmappable);
+// spaces kept as they are. It takes the value in pieces (the parts of a
+// folded line) and works through them a little at a time, writing into
+// one block of `bound` bytes (at least the value's length plus its CRs),
+// so a long text takes no more memory than itself.
+class IcalTextDecoder {
+public:
+    explicit IcalTextDecoder(size_t bound);
+    void Feed(const char *raw, size_t size);
+    TText Finish(int &unmappable);
+
+private:
+    void flush(bool last);
+    std::unique_ptr<char[]> out_;
+    size_t bound_, size_ = 0;
+    std::string piece_;
+    bool escaped_ = false;
+    int lost_ = 0;
+};
+
+TText DecodeIcalText(const char *raw, size_t size, int &unmappable);
 
 // The line breaks of `text` in order, "" when all are CR LF, else one
 // letter each: "W" for CR LF, "L" for a lone LF, "C" for a lone CR. Import

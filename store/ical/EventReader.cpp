@@ -162,14 +162,25 @@ void refine(Plan &plan, const ExactValues &x)
 }
 
 struct Template {
-    std::string name, description;
+    TText name, description;
     Plan plan;
     bool done = false;
     std::optional<ExactValues> exact;
 };
 
-// Files an occurrence at local time `at`; false when its day is outside the grid.
-bool fileOccurrence(const Template &t, const LocalTime &at, std::vector<NewAppointment> &out)
+// The line breaks our export noted, put back (rare: copying is fine).
+void withBreaks(TText &text, const QByteArray &kinds)
+{
+    if (kinds.isEmpty())
+        return;
+    std::string bytes = text.str();
+    ApplyBreakKinds(bytes, kinds.toStdString());
+    text = bytes;
+}
+
+// Files an occurrence at local time `at`; false when its day is outside the
+// grid. `last`: the event files nothing after it, so its texts move.
+bool fileOccurrence(Template &t, const LocalTime &at, std::vector<NewAppointment> &out, bool last = false)
 {
     QDate date = at.date;
     double time = at.time;
@@ -194,8 +205,8 @@ bool fileOccurrence(const Template &t, const LocalTime &at, std::vector<NewAppoi
     a.record.RepeatInterval = t.plan.repeat;
     a.record.LastReminded = t.plan.last;
     a.record.Done = t.done;
-    a.record.Name = t.name;
-    a.record.Description = t.description;
+    a.record.Name = last ? std::move(t.name) : t.name;
+    a.record.Description = last ? std::move(t.description) : t.description;
     out.push_back(std::move(a));
     return true;
 }
@@ -282,10 +293,10 @@ std::optional<Fault> ReadEvent(icalcomponent *event, EventTexts &texts, ReadCont
         t.exact = ParseExact(own.exact);
     // Our export before empty names were written as an empty SUMMARY left
     // it out.
-    t.name = texts.hasName ? std::move(texts.name) : t.exact ? std::string() : std::string(DefaultName);
+    t.name = texts.hasName ? std::move(texts.name) : t.exact ? TText() : TText(DefaultName);
     t.description = std::move(texts.description);
-    ApplyBreakKinds(t.name, own.nameBreaks.toStdString());
-    ApplyBreakKinds(t.description, own.descriptionBreaks.toStdString());
+    withBreaks(t.name, own.nameBreaks);
+    withBreaks(t.description, own.descriptionBreaks);
     report.unmappableChars += texts.unmappable;
     t.done = own.done.trimmed().toUpper() == "TRUE";
     if (std::optional<Fault> f = readAlarms(event, *start, endOffset, ctx, t.plan))
@@ -301,7 +312,8 @@ std::optional<Fault> ReadEvent(icalcomponent *event, EventTexts &texts, ReadCont
 
     const long long textBytes = static_cast<long long>(t.name.size() + t.description.size());
     if (!recurs) { // a single event, or one changed occurrence of a series
-        if (ctx.budget.Take(1, textBytes, until) && (!isOverride || inDays(*start)) && !fileOccurrence(t, *start, out))
+        if (ctx.budget.Take(1, textBytes, until) && (!isOverride || inDays(*start))
+            && !fileOccurrence(t, *start, out, true))
             ++report.skipped[QString::fromLatin1(OutsideYears)];
         return std::nullopt;
     }

@@ -13,12 +13,14 @@
 #include "store/ical/EventReader.h"
 #include "store/ical/Ical.h"
 #include "store/ical/IcalPtr.h"
+#include "store/ical/CodePageBridge.h"
 #include "store/ical/Locate.h"
 
 #include "store/DateTimeValue.h"
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace Ical {
@@ -141,9 +143,11 @@ public:
         const qsizetype skip = ics_.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a UTF-8 byte order mark
         Source src{ics_.constData() + skip, static_cast<size_t>(ics_.size() - skip)};
         std::string line;
-        while (nextLine(src, line)) {
+        while (streamText(src, line) || nextLine(src, line)) {
             if (!take(line))
                 return std::move(result_);
+            if (line.capacity() > (1u << 20)) // a long text's line is not kept for the short ones after it
+                std::string().swap(line);
         }
         if (depth_ > 0)
             return refuse(QStringLiteral("the file ends inside a %1 (cut off?)")
@@ -158,6 +162,59 @@ public:
     }
 
 private:
+    // The event's SUMMARY or DESCRIPTION straight from the file image: the
+    // value is decoded part by part as it is unfolded, so a long text is
+    // never held as one line besides. `head` receives the line with a
+    // stand-in value for libical. False when the next line is none of these.
+    bool streamText(Source &src, std::string &head)
+    {
+        if (depth_ != 2 || qstricmp(open_.constData(), "VEVENT") != 0 || src.pos >= src.size)
+            return false;
+        const char *start = src.data + src.pos;
+        const char *end = static_cast<const char *>(std::memchr(start, '\n', src.size - src.pos));
+        if (!end)
+            end = src.data + src.size;
+        const size_t nameLength = std::strcspn(start, ";:\n");
+        const bool isName = nameLength == 7 && qstrnicmp(start, "SUMMARY", 7) == 0 && !texts_.hasName;
+        const bool isDescription = nameLength == 11 && qstrnicmp(start, "DESCRIPTION", 11) == 0
+            && !texts_.hasDescription;
+        if (!isName && !isDescription)
+            return false;
+        const char *value = start + nameLength;
+        for (bool quoted = false; value < end && (*value != ':' || quoted); ++value)
+            quoted ^= *value == '"';
+        if (value == end)
+            return false;
+        ++value;
+        // The parts of the folded value: this line's rest, then each
+        // continuation line without its leading space or tab.
+        std::vector<std::pair<const char *, size_t>> parts;
+        size_t bound = 0;
+        for (const char *from = value;;) {
+            const size_t n = static_cast<size_t>(end - from) - (end > from && end[-1] == '\r' ? 1 : 0);
+            parts.emplace_back(from, n);
+            bound += n;
+            for (const char *c = from; (c = static_cast<const char *>(std::memchr(c, '\r', n - size_t(c - from)))); ++c)
+                ++bound;
+            const char *next = end < src.data + src.size ? end + 1 : end;
+            if (next >= src.data + src.size || (*next != ' ' && *next != '\t'))
+                break;
+            from = next + 1;
+            end = static_cast<const char *>(std::memchr(from, '\n', src.size - size_t(from - src.data)));
+            if (!end)
+                end = src.data + src.size;
+        }
+        IcalTextDecoder decoder(bound);
+        for (const auto &[p, n] : parts)
+            decoder.Feed(p, n);
+        (isName ? texts_.name : texts_.description) = decoder.Finish(texts_.unmappable);
+        (isName ? texts_.hasName : texts_.hasDescription) = true;
+        head.assign(start, static_cast<size_t>(value - start));
+        head += 'x';
+        src.pos = static_cast<size_t>(end - src.data) + (end < src.data + src.size ? 1 : 0);
+        return true;
+    }
+
     // One logical line; false once the file is refused.
     bool take(std::string &text)
     {

@@ -12,8 +12,8 @@ namespace Ical {
 namespace {
 
 // Text properties of RFC 5545 that may be empty in files of other programs.
-const char *const TextProperties[] = {"SUMMARY", "DESCRIPTION", "LOCATION", "COMMENT", "CONTACT", "CATEGORIES",
-                                      "RESOURCES"};
+const char *const TextProperties[] = {"SUMMARY", "DESCRIPTION", "LOCATION", "COMMENT",
+                                      "CONTACT", "CATEGORIES",  "RESOURCES"};
 
 // The property's name at the start of the line and where its value starts
 // (after the first colon outside quoted parameter values); null when the

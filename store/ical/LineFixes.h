@@ -10,6 +10,8 @@
 // text property. Durations written without the "T" before hours, minutes
 // or seconds ("-P300S", as calcurse writes its alarms) get it.
 
+#include "store/Text.h"
+
 #include <string>
 
 namespace Ical {
@@ -17,7 +19,7 @@ namespace Ical {
 // The event's texts as read from its lines, in the store's code page.
 struct EventTexts {
     bool hasName = false, hasDescription = false;
-    std::string name, description;
+    TText name, description;
     int unmappable = 0; // characters stored as "?"
 };
 

@@ -4,9 +4,7 @@
 
 #include <QStringList>
 
-
 namespace Ical {
-
 
 void Merge(const std::vector<NewAppointment> &appointments, DayGrid &grid, ImportReport &report, bool dryRun)
 {

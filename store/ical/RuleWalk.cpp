@@ -62,13 +62,12 @@ long long simpleSteps(const icalrecurrencetype &r, const icaltimetype &start, co
         : r.freq == ICAL_MINUTELY_RECURRENCE            ? 60
         : r.freq == ICAL_HOURLY_RECURRENCE              ? 3600
                                                         : 0;
-    if (!unit || start.is_date || !unset(r.by_second) || !unset(r.by_minute) || !unset(r.by_hour)
-        || !unset(r.by_day) || !unset(r.by_month_day) || !unset(r.by_year_day) || !unset(r.by_week_no)
-        || !unset(r.by_month) || !unset(r.by_set_pos))
+    if (!unit || start.is_date || !unset(r.by_second) || !unset(r.by_minute) || !unset(r.by_hour) || !unset(r.by_day)
+        || !unset(r.by_month_day) || !unset(r.by_year_day) || !unset(r.by_week_no) || !unset(r.by_month)
+        || !unset(r.by_set_pos))
         return 0;
     const auto seconds = [](const icaltimetype &t) {
-        return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second), Qt::UTC)
-            .toSecsSinceEpoch();
+        return QDateTime(QDate(t.year, t.month, t.day), QTime(t.hour, t.minute, t.second), Qt::UTC).toSecsSinceEpoch();
     };
     icaltimetype end = wallDay(ctx.until.addDays(2));
     if (!icaltime_is_null_time(r.until) && wallCompare(r.until, end) < 0)
@@ -95,8 +94,9 @@ bool ImportBudget::Take(long long n, long long bytes, const QDate &until)
         exceeded = QStringLiteral("the events occur more than %1 times up to %2, more than one import takes")
                        .arg(english.toString(MaxImportOccurrences), until.toString(Qt::ISODate));
     else if (textBytes < 0)
-        exceeded = QStringLiteral("the appointments would hold more than %1 MB of names and descriptions, more "
-                                  "than one import takes")
+        exceeded = QStringLiteral(
+                       "the appointments would hold more than %1 MB of names and descriptions, more "
+                       "than one import takes")
                        .arg(english.toString(MaxImportTextBytes >> 20));
     return exceeded.isEmpty();
 }
@@ -109,8 +109,8 @@ WalkEnd WalkRule(icalproperty *rrule, const icaltimetype &start, const Zone &zon
     // zone; libical would compare the two fields as they stand, losing the
     // last occurrence east of Greenwich. Compared as instants: UNTIL becomes
     // the wall-clock time of the same instant.
-    if (!icaltime_is_null_time(rule.until) && icaltime_is_utc(rule.until) && !start.is_date
-        && !icaltime_is_utc(start) && !rule.until.is_date)
+    if (!icaltime_is_null_time(rule.until) && icaltime_is_utc(rule.until) && !start.is_date && !icaltime_is_utc(start)
+        && !rule.until.is_date)
         rule.until = wallClock(icaltime_as_timet(rule.until), zone);
     if (const long long steps = simpleSteps(rule, start, ctx); steps > ctx.budget.occurrences) {
         ctx.budget.Take(steps, 0, ctx.until);

@@ -236,16 +236,18 @@ private slots:
         QTest::addColumn<int>("notes");
         // Calendars write UNTIL in UTC: 09:00Z is the last 10:00 in Berlin.
         QTest::newRow("UNTIL in UTC, start in a zone")
-            << vevent("DTSTART;TZID=Europe/Berlin:20270104T100000\nRRULE:FREQ=WEEKLY;UNTIL=20270125T090000Z\n"
-                      "SUMMARY:w\n")
+            << vevent(
+                   "DTSTART;TZID=Europe/Berlin:20270104T100000\nRRULE:FREQ=WEEKLY;UNTIL=20270125T090000Z\n"
+                   "SUMMARY:w\n")
             << QStringList{QStringLiteral("2027-01-04 10:00:00 w first=259200s repeat=86400s"),
                            QStringLiteral("2027-01-11 10:00:00 w first=259200s repeat=86400s"),
                            QStringLiteral("2027-01-18 10:00:00 w first=259200s repeat=86400s"),
                            QStringLiteral("2027-01-25 10:00:00 w first=259200s repeat=86400s")}
             << 0;
         QTest::newRow("calcurse's alarm without T")
-            << vevent("DTSTART:20270301T100000\nSUMMARY:c\nBEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:c\n"
-                      "TRIGGER:-P300S\nEND:VALARM\n")
+            << vevent(
+                   "DTSTART:20270301T100000\nSUMMARY:c\nBEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:c\n"
+                   "TRIGGER:-P300S\nEND:VALARM\n")
             << QStringList{QStringLiteral("2027-03-01 10:00:00 c first=300s repeat=86400s")} << 0;
         QTest::newRow("Mozilla's zone path")
             << vevent("DTSTART;TZID=/mozilla.org/20070129_1/Europe/London:20270601T180000\nSUMMARY:m\n")
@@ -256,9 +258,9 @@ private slots:
         QTest::newRow("an unknown zone path is counted")
             << vevent("DTSTART;TZID=/example.org/1/Nowhere/Atlantis:20270601T180000\nSUMMARY:u\n")
             << QStringList{QStringLiteral("2027-06-01 18:00:00 u first=259200s repeat=86400s")} << 1;
-        QTest::newRow("empty texts")
-            << vevent("DTSTART:20270301T100000\nSUMMARY:\nDESCRIPTION:\nLOCATION:\n")
-            << QStringList{QStringLiteral("2027-03-01 10:00:00  first=259200s repeat=86400s")} << 0;
+        QTest::newRow("empty texts") << vevent("DTSTART:20270301T100000\nSUMMARY:\nDESCRIPTION:\nLOCATION:\n")
+                                     << QStringList{QStringLiteral("2027-03-01 10:00:00  first=259200s repeat=86400s")}
+                                     << 0;
     }
     void whatOtherProgramsWrite()
     {
@@ -307,8 +309,9 @@ private slots:
     // rules are written, before the work or the memory runs away.
     void importsAreBounded()
     {
-        const QByteArray everyMinute = "RRULE:FREQ=MINUTELY;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,"
-                                       "20,21,22,23\n";
+        const QByteArray everyMinute =
+            "RRULE:FREQ=MINUTELY;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,"
+            "20,21,22,23\n";
         QByteArray events;
         for (int i = 0; i < 4; ++i) // 4 x 525,600 steps of a rule libical must walk
             events += vevent("DTSTART:20270101T000000\n" + everyMinute + "SUMMARY:m\n");
