@@ -90,7 +90,7 @@ struct Outcome {
 };
 
 // Runs the program copied into a fresh folder (an empty store beside it)
-// and waits for it: exit status, wall time and the child's peak resident size.
+// and waits for it: exit status, processor time and peak resident size.
 Outcome import(const QString &program, const QString &ics)
 {
     QTemporaryDir dir;
@@ -104,17 +104,20 @@ Outcome import(const QString &program, const QString &ics)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    o.ms = bench::medianMs(1, [&] {
-        pid_t pid = 0;
-        if (posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ) != 0)
-            return;
-        int status = 0;
-        rusage usage{};
-        if (wait4(pid, &status, 0, &usage) == pid && WIFEXITED(status)) {
-            o.status = WEXITSTATUS(status);
-            o.peakKb = usage.ru_maxrss;
-        }
-    });
+    pid_t pid = 0;
+    int status = 0;
+    rusage usage{};
+    if (posix_spawn(&pid, argv[0], &actions, nullptr, argv, environ) == 0 && wait4(pid, &status, 0, &usage) == pid
+        && WIFEXITED(status)) {
+        o.status = WEXITSTATUS(status);
+        o.peakKb = usage.ru_maxrss;
+        // Processor time rather than wall time: the build machine is shared,
+        // and what has to grow linearly is the work.
+        const auto ms = [](const timeval &t) {
+            return static_cast<double>(t.tv_sec) * 1000 + static_cast<double>(t.tv_usec) / 1000.0;
+        };
+        o.ms = ms(usage.ru_utime) + ms(usage.ru_stime);
+    }
     posix_spawn_file_actions_destroy(&actions);
     return o;
 }
@@ -137,7 +140,7 @@ int main(int argc, char **argv)
     bool ok = true;
     double smallMs = 0, largeMs = 0;
     long largePeak = 0;
-    const int rounds = 2;
+    const int rounds = 3;
     for (int i = 0; i < rounds; ++i) { // alternating, so load changes hit both
         const Outcome s = import(program, small), l = import(program, large);
         ok = ok && s.status == 0 && l.status == 0;
@@ -147,7 +150,7 @@ int main(int argc, char **argv)
     }
     if (!ok)
         std::printf("bench_import: an import failed\n");
-    ok = bench::report("import 1,000,000 events (vs 100,000)", largeMs / rounds, smallMs / rounds, 12) && ok;
+    ok = bench::report("import 1,000,000 events, CPU (vs 100,000)", largeMs / rounds, smallMs / rounds, 12) && ok;
     ok = bench::report("import 1,000,000 events, peak memory (vs file)", static_cast<double>(largePeak) / 1024.0,
                        static_cast<double>(QFile(large).size()) / 1048576.0, 3, "MB")
         && ok;
@@ -161,6 +164,6 @@ int main(int argc, char **argv)
         std::printf("bench_import: 1,000 events every second were not refused (status %d)\n", s.status);
         ok = false;
     }
-    ok = bench::report("refusing 1,000 events every second (vs 100,000)", s.ms, smallMs / rounds, 1) && ok;
+    ok = bench::report("refusing 1,000 events every second, CPU (vs 100,000)", s.ms, smallMs / rounds, 1) && ok;
     return ok ? 0 : 1;
 }
