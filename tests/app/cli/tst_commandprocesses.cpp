@@ -231,6 +231,8 @@ private slots:
         QCOMPARE(r.status, 1);
         QVERIFY2(r.err.contains(QLatin1String("No space left on device")), qPrintable(r.err));
         QVERIFY2(!r.out.contains(QLatin1String("Exported")), qPrintable(r.out));
+        // Written through, never replaced by a file renamed over it.
+        QVERIFY2(!QFileInfo(QStringLiteral("/dev/full")).isFile(), "/dev/full was replaced by a plain file");
         if (onSmallDisk && !toStandardOutput) {
             QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out")});
             QFile old(target);
