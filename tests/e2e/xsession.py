@@ -168,7 +168,9 @@ class XSession:
         return self.run("xdotool", *args, check=check)
 
     def tree(self):
-        return self.run("xwininfo", "-root", "-tree").splitlines()
+        # A window that goes while xwininfo walks the tree (a tray host
+        # ending) makes it complain; what it printed still counts.
+        return self.run("xwininfo", "-root", "-tree", check=False).splitlines()
 
     def _root_has(self, name):
         return any(f'"{name}"' in line for line in self.tree())
@@ -316,6 +318,23 @@ class XSession:
         self.move_pointer(self.size[0] // 2, self.size[1] - 2)
 
     # -- pictures ------------------------------------------------------------
+
+    def pixels(self, win):
+        """What `win` shows: (width, height, RGB bytes row by row), or None."""
+        shot = subprocess.run(["import", "-window", str(win), "-depth", "8", "ppm:-"], env=self.env,
+                              capture_output=True, timeout=60 * SLOW).stdout
+        head = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", shot)
+        return (int(head[1]), int(head[2]), shot[head.end():]) if head else None
+
+    def painted(self, win):
+        """Whether `win` shows its content rather than a black, unpainted area."""
+        got = self.pixels(win)
+        if not got:
+            return False
+        data = got[2]
+        step = 3 * 97  # a sample of the pixels is enough
+        lit = sum(1 for i in range(0, len(data) - 2, step) if max(data[i:i + 3]) > 32)
+        return lit * step * 2 > len(data)
 
     def screenshot(self, path):
         os.makedirs(os.path.dirname(path), exist_ok=True)
