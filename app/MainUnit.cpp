@@ -11,6 +11,7 @@
 #include "reminders/Clock.h"
 #include "reminders/CheckInterval.h"
 #include "reminders/ReminderCheck.h"
+#include "store/FileTarget.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -19,7 +20,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QStatusBar>
@@ -108,7 +108,10 @@ void TMainForm::FormCreate()
     check_ = std::make_unique<ReminderCheck>(*grid_, *clock_, *answers_);
     Timer2.start();
 
-    if (QFileInfo::exists(dataPath()))
+    // Read unless surely nothing is there: a file behind a folder this user
+    // may not enter is reported and kept safe like an unreadable one.
+    const FileTarget file = ResolveFileTarget(dataPath());
+    if (file.exists || !file.problem.isEmpty())
         OpenTermins();
 
     ShowAll();

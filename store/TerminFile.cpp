@@ -323,7 +323,8 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
 TerminFile::Recheck RecheckUnreadFile(const QString &path, DayGrid &grid, TSettings &settings)
 {
     TerminFile::Recheck r;
-    if (!ResolveFileTarget(path).exists) {
+    const FileTarget target = ResolveFileTarget(path);
+    if (!target.exists && target.problem.isEmpty()) {
         r.state = TerminFile::Recheck::Clear; // moved away: nothing left to protect
         return r;
     }

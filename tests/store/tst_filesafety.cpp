@@ -110,6 +110,25 @@ private slots:
         QCOMPARE(RecheckUnreadFile(path_, grid, settings).state, TerminFile::Recheck::Clear);
     }
 
+    // A folder on the way that this user may not enter hides the file; it
+    // is not gone, and stays protected from saves.
+    void aFileBehindAClosedFolderStaysProtected()
+    {
+        const QByteArray three = storeOf(3);
+        QVERIFY(WriteTerminBytes(path_, three).ok);
+        const QByteArray dir = QFile::encodeName(dir_->path());
+        QVERIFY(::chmod(dir.constData(), second_user::IsRoot() ? 0700 : 0) == 0);
+        second_user::Guard as; // root's folder is closed to the second user
+        DayGrid grid;
+        TSettings settings;
+        QVERIFY(OpenTermins(path_, grid, settings).unread);
+        const TerminFile::Recheck r = RecheckUnreadFile(path_, grid, settings);
+        as.end();
+        QVERIFY(::chmod(dir.constData(), 0777) == 0);
+        QCOMPARE(r.state, TerminFile::Recheck::StillUnread);
+        QCOMPARE(readAll(path_), three);
+    }
+
     // A damaged file whose copy cannot be written (the folder refuses) is
     // protected like an unreadable one, and says so.
     void aDamagedFileWithoutACopyIsProtected()
@@ -117,6 +136,8 @@ private slots:
         const QByteArray damaged = storeOf(20).left(100000);
         QVERIFY(reliability_write(path_, damaged));
         QVERIFY(::chmod(QFile::encodeName(dir_->path()).constData(), second_user::IsRoot() ? 0755 : 0555) == 0);
+        if (!second_user::Reaches(dir_->path()))
+            QSKIP("the second user cannot reach the test's folder to read the damaged file");
         second_user::Guard as; // root's folder is closed to the second user
         DayGrid grid;
         TSettings settings;
