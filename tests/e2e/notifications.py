@@ -43,7 +43,7 @@ DUNSTRC = """[global]
     timeout = 0
 """
 
-TOOLS = ("dbus-daemon", "dbus-monitor", "dbus-send", "dunst")
+TOOLS = ("dbus-daemon", "dbus-monitor", "dbus-send", "dunst", "dunstctl")
 
 
 def missing_tools():
@@ -151,6 +151,16 @@ class NotificationBus:
                           timeout, f"{count} notice(s) to be posted")
 
     # -- the daemon's popup ------------------------------------------------------
+
+    def shows_the_last_alone(self):
+        """Whether dunst has taken in every notice posted so far and shows only
+        the last one: an earlier one still shown would take a click meant
+        for the new one. Notices closed by the program go to dunst's history."""
+        def count(what):
+            r = subprocess.run(["dunstctl", "count", what], env=self.env, capture_output=True, text=True)
+            return int(r.stdout) if r.returncode == 0 and r.stdout.strip().isdigit() else None
+        posted = len(self.posted())
+        return count("displayed") == 1 and count("history") == posted - 1
 
     def popup(self):
         """The window in which dunst shows its notices, when it shows any."""

@@ -88,6 +88,7 @@ class Notifications(E2ECase):
         # Another program covers the reminder; clicking the notice brings it back.
         self.other_window()
         self.assertNotEqual(self.x.focused(), second)
+        wait_until(bus.shows_the_last_alone, what="dunst to show the second notice in place of the first")
         popup = wait_until(bus.popup, what="dunst to show the second notice")
         self.shot("covered")
         g = self.x.geometry(popup)
