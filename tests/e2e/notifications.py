@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import threading
 
-from xsession import DEFAULT_TIMEOUT, E2EError, wait_until
+from xsession import DEFAULT_TIMEOUT, SLOW, E2EError, wait_until
 
 SERVICE = "org.freedesktop.Notifications"
 
@@ -161,6 +161,20 @@ class NotificationBus:
             return int(r.stdout) if r.returncode == 0 and r.stdout.strip().isdigit() else None
         posted = len(self.posted())
         return count("displayed") == 1 and count("history") == posted - 1
+
+    def click_notice(self):
+        """A left click on the notice dunst shows, which dunst then closes. A
+        click that comes while dunst is still busy laying the notice out
+        can miss it; a person seeing the notice stay would click again."""
+        for attempt in range(3):
+            popup = wait_until(self.popup, what="dunst to show a notice")
+            g = self.session.geometry(popup)
+            self.session.click(g["x"] + g["w"] // 2, g["y"] + g["h"] // 2)
+            try:
+                return wait_until(lambda: self.popup() is None, 5.0 * SLOW, "the notice to close")
+            except AssertionError:
+                if attempt == 2:
+                    raise
 
     def popup(self):
         """The window in which dunst shows its notices, when it shows any."""
