@@ -167,10 +167,9 @@ class NotificationBus:
         click that comes while dunst is still busy laying the notice out
         can miss it; a person seeing the notice stay would click again."""
         for attempt in range(3):
-            popup = wait_until(self.popup, what="dunst to show a notice")
-            g = self.session.geometry(popup)
-            self.session.click(g["x"] + g["w"] // 2, g["y"] + g["h"] // 2)
             try:
+                g = self.session.geometry(wait_until(self.popup, what="dunst to show a notice"))
+                self.session.click(g["x"] + g["w"] // 2, g["y"] + g["h"] // 2)
                 return wait_until(lambda: self.popup() is None, 5.0 * SLOW, "the notice to close")
             except AssertionError:
                 if attempt == 2:
