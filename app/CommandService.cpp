@@ -37,7 +37,7 @@ Answer CommandService::Serve(const QByteArray &verb, const QByteArray &payload)
     // While the program ends the store is being written and let go; the
     // command waits for the lock instead.
     if (!form_.acceptsCommands())
-        return answer(Answer::Retry);
+        return answer(Answer::Retry, "the running copy is ending");
     if (verb == StoreAccess::SnapshotVerb)
         return answer(Answer::Ok, TerminFile::Serialize(form_.grid(), form_.settings()));
     if (verb == StoreAccess::AddVerb)

@@ -70,6 +70,18 @@ QMessageBox::StandardButton Ask(QWidget *parent, const QString &text, const QStr
     return static_cast<QMessageBox::StandardButton>(ExecModal(box));
 }
 
+void Inform(QWidget *parent, const QString &text)
+{
+    if (hook()) {
+        hook()(QString::fromLatin1(AppTitle), text);
+        return;
+    }
+    auto *box = new QMessageBox(QMessageBox::Information, QString::fromLatin1(AppTitle), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::NonModal);
+    box->show();
+}
+
 void ShowError(QWidget *parent, const QString &text)
 {
     Ask(parent, text, QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);

@@ -37,6 +37,10 @@ int ExecModal(QDialog &dialog);
 QMessageBox::StandardButton Ask(QWidget *parent, const QString &text, const QString &caption,
                                 QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
 
+// Shows `text` with the information icon and the application title, and
+// returns at once: the box waits beside the window and blocks nothing.
+void Inform(QWidget *parent, const QString &text);
+
 // The store's failures: caption "Error", error icon, OK.
 void ShowError(QWidget *parent, const QString &text);
 

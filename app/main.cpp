@@ -2,17 +2,19 @@
 // then the message loop.
 #include "app/AppPictures.h"
 #include "app/CommandService.h"
+#include "app/Dialogs.h"
 #include "app/ExitSave.h"
 #include "app/KalvixApplication.h"
 #include "app/MainInstance.h"
 #include "app/MainUnit.h"
 #include "app/cli/CommandRun.h"
-#include "platform/datafolder/DataFolder.h"
 #include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
 #include "platform/instance/SingleInstance.h"
 #include "reminders/TerminFUnit.h"
 #include "reminders/TerminFormAnswers.h"
+
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -40,7 +42,8 @@ int main(int argc, char *argv[])
             QCoreApplication::exit(0); // a box of the start gives way at once
     });
 
-    const QString dataFolder = DataFolder::For(QCoreApplication::applicationDirPath());
+    const DataFolder::Choice folder = ChooseDataFolder();
+    const QString &dataFolder = folder.folder;
     // Decided before the main window exists: a second start for the same
     // data file must not read, write or add a tray icon. Declared first, the
     // lock outlives the main window and its final save.
@@ -90,5 +93,12 @@ int main(int argc, char *argv[])
         return 0;
     }
     mainForm.show();
+    // What the start had to work around, told once and without holding up
+    // the window, the tray or commands: a later start has nothing to tell.
+    const QString notices = QStringList{folder.notice, instance.key().socketNotice}.join(QLatin1Char('\n')).trimmed();
+    if (!notices.isEmpty()) {
+        std::fprintf(stderr, "kalvix: %s\n", qUtf8Printable(notices));
+        Dialogs::Inform(&mainForm, notices);
+    }
     return app.exec();
 }

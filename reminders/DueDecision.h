@@ -13,6 +13,12 @@
 // came before the window opened or after the appointment, or when the repeat
 // interval since the last reminder has run out.
 //
+// A last reminder later than now was stamped by a clock that ran ahead and
+// has since been set back: it is not counted as an answer in this window
+// (the record is due, as if never answered), since counting it would hold
+// reminders back until the clock catches up, a day of silence for a clock
+// that was a day ahead. The answer to that reminder stamps the right time.
+//
 // A record holding a value no clock can use (NaN, infinite, beyond the
 // years 1 to 9999) is never due: compared with anything, NaN would make it
 // due at every check, "at 30 Dec 1899".
@@ -37,5 +43,6 @@ inline bool IsDue(const TTermin &r, double appointment, double now)
     return last == 0                       // never reminded
         || windowOpens > last              // reminded before this window opened
         || last > appointment              // reminded after the appointment
+        || last > now                      // reminded "in the future": by a clock set back since
         || last + r.RepeatInterval <= now; // the repeat interval has run out
 }

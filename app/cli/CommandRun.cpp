@@ -2,6 +2,7 @@
 
 #include "app/cli/StoreAccess.h"
 #include "platform/datafolder/DataFolder.h"
+#include "platform/instance/InstanceKey.h"
 #include "reminders/Clock.h"
 #include "store/DateTimeValue.h"
 #include "store/TerminFile.h"
@@ -158,6 +159,24 @@ CommandResult RunCommand(const Command &command, StoreAccess &store, Clock &cloc
     }
 }
 
+DataFolder::Choice ChooseDataFolder()
+{
+    // A file holds no appointment only when it is exactly as long as an
+    // empty store and reads as one: no record takes zero bytes.
+    const auto holdsNothing = [](const QString &path) {
+        static const qint64 emptySize = TerminFile::Serialize(DayGrid(), TSettings()).size();
+        QFile file(path);
+        if (file.size() != emptySize || !file.open(QIODevice::ReadOnly))
+            return false;
+        const QByteArray bytes = file.readAll();
+        DayGrid grid;
+        TSettings settings;
+        return TerminFile::Parse(bytes.constData(), size_t(bytes.size()), grid, settings).isEmpty();
+    };
+    return DataFolder::Choose(QCoreApplication::applicationDirPath(), QString::fromLatin1(TerminFile::FileName),
+                              holdsNothing);
+}
+
 std::optional<int> RunCommandLine(int argc, char **argv)
 {
     QStringList arguments;
@@ -182,7 +201,18 @@ std::optional<int> RunCommandLine(int argc, char **argv)
     }
 
     QCoreApplication app(argc, argv);
-    StoreAccess store(TerminFile::PathIn(DataFolder::For(QCoreApplication::applicationDirPath())));
+    // The same data file as the window's, found the same way; what that
+    // took (a file copied out of a read-only program folder, a socket
+    // folder somebody else made) goes to standard error before the result.
+    const DataFolder::Choice folder = ChooseDataFolder();
+    StoreAccess store(TerminFile::PathIn(folder.folder));
+    for (const QString &notice : {folder.notice, InstanceKey::For(store.dataPath()).socketNotice}) {
+        if (!notice.isEmpty())
+            write(stderr, (QStringLiteral("kalvix: ") + notice + QLatin1Char('\n')).toUtf8());
+    }
+    store.setOnWait([](const QString &why) {
+        write(stderr, (QStringLiteral("kalvix: waiting: ") + why + QLatin1Char('\n')).toUtf8());
+    });
     const CommandResult result = RunCommand(command, store, clock);
     write(stdout, result.out);
     write(stderr, result.err.toUtf8());

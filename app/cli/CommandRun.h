@@ -4,6 +4,7 @@
 // status (0 done, 1 failed with nothing changed).
 
 #include "app/cli/CommandLine.h"
+#include "platform/datafolder/DataFolder.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,6 +19,10 @@ struct CommandResult {
 };
 
 CommandResult RunCommand(const Command &command, StoreAccess &store, Clock &clock);
+
+// Where the data file is, for the window and the command line alike (see
+// DataFolder::Choose); needs the application object.
+DataFolder::Choice ChooseDataFolder();
 
 // Program entry for everything but the window: decides from the raw
 // arguments, before any application object exists, whether a window is

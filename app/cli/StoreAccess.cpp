@@ -2,6 +2,7 @@
 
 #include "platform/instance/CommandRequest.h"
 #include "platform/instance/InstanceKey.h"
+#include "platform/instance/SingleInstance.h"
 #include "store/TerminFile.h"
 
 #include <QDataStream>
@@ -21,6 +22,7 @@ constexpr int ConnectMs = 2000;
 // leave the caller not knowing whether the change was made.
 constexpr int AnswerMs = 5 * 60 * 1000;
 constexpr unsigned long PauseMs = 20;
+constexpr unsigned long BusyPauseMs = 200;
 
 QString native(const QString &path)
 {
@@ -72,11 +74,21 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
                                   QByteArray &answer, QString &error)
 {
     const InstanceKey key = InstanceKey::For(dataPath_);
+    // Something that is not a lock file under the lock's name: no copy can
+    // run (the window says the same), so waiting would not help.
+    const QString blocker = SingleInstance::LockBlocker(key.lockPath);
+    if (!blocker.isEmpty() && !needsLock)
+        return local() ? Via::Local : Via::Failed;
+    if (!blocker.isEmpty()) {
+        error = blocker + QStringLiteral(" Remove or rename it, then try again; nothing was changed");
+        return Via::Failed;
+    }
     QLockFile lock(key.lockPath);
     // A running copy holds its lock for days; only a dead holder makes it stale.
     lock.setStaleLockTime(0);
     const QDeadlineTimer deadline(WaitMs);
     QString problem;
+    bool busy = false;
     for (bool lastTry = false;;) {
         if (lock.tryLock(0))
             return local() ? Via::Local : Via::Failed;
@@ -93,7 +105,14 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
                 error = QString::fromUtf8(r.answer.payload);
                 return Via::Failed;
             }
-            problem = QStringLiteral("the running copy is busy");
+            // Said once while waiting: a copy whose start shows a message
+            // waits for the user, and so does this command.
+            const QString why = r.answer.payload.isEmpty() ? QStringLiteral("the running copy is busy")
+                                                           : QString::fromUtf8(r.answer.payload);
+            if (!busy && onWait_)
+                onWait_(why);
+            busy = true;
+            problem = why;
         } else if (r.sent) {
             // The request got there but no answer came back: whether it was
             // carried out cannot be told from here.
@@ -126,7 +145,16 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
             lastTry = true;
             continue;
         }
-        QThread::msleep(PauseMs);
+        // A copy that is starting or ending is asked less often: a request
+        // cut off by its ending could not tell whether it was carried out.
+        QThread::msleep(busy ? BusyPauseMs : PauseMs);
+    }
+    if (busy) {
+        error = QStringLiteral(
+                    "%1 is in use by a copy of Kalvix that cannot take commands now: %2; nothing was "
+                    "changed")
+                    .arg(native(dataPath_), problem);
+        return Via::Failed;
     }
     error = QStringLiteral(
                 "%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was "

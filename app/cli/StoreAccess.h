@@ -12,6 +12,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class StoreAccess {
 public:
     explicit StoreAccess(const QString &dataPath);
@@ -24,6 +26,9 @@ public:
     bool Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error);
 
     const QString &dataPath() const { return dataPath_; }
+    // Told once why a command waits when the running copy cannot take it
+    // yet (it is still starting, say, with a message open).
+    void setOnWait(std::function<void(const QString &why)> onWait) { onWait_ = std::move(onWait); }
 
     // How long a command waits for a lock held by another command, or for a
     // running copy that is busy (a long save, or just starting or ending).
@@ -46,4 +51,5 @@ private:
             QString &error);
 
     QString dataPath_;
+    std::function<void(const QString &)> onWait_;
 };

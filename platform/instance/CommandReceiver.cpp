@@ -58,6 +58,9 @@ void CommandReceiver::answer(QLocalSocket *socket, const Pending &request)
     QPointer<QLocalSocket> alive(socket);
     CommandProtocol::Answer a;
     a.status = CommandProtocol::Answer::Retry;
+    // Until the program is ready it may be showing a message of its start,
+    // which waits for the user; the asking side says so.
+    a.payload = "the running copy is still starting (a message in its window may be waiting for an answer)";
     if (handler_)
         a = handler_(request.verb, request.payload);
     // Should the handler run an event loop of its own, the asking side may

@@ -2,7 +2,7 @@
 // The running copy's side of commands: collects a request's payload as it
 // arrives on a connection, hands the whole request to the handler, and
 // writes the handler's answer back. Without a handler every command is
-// answered "retry".
+// answered "retry", with the reason as its payload.
 
 #include "platform/instance/CommandProtocol.h"
 

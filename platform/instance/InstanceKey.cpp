@@ -41,6 +41,7 @@ InstanceKey InstanceKey::For(const QString &dataFilePath)
     // A listening QLocalServer with access options first binds the socket
     // in a temporary folder beside it ("<name>-XXXXXX/s").
     const PrivateFolder folder = PrivateFolder::ForSockets(static_cast<int>(name.size()) + 9);
+    key.socketNotice = folder.notice;
     if (folder.path.isEmpty())
         key.socketProblem = folder.problem;
     else

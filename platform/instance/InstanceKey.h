@@ -14,6 +14,9 @@ struct InstanceKey {
     // `socketProblem` says why.
     QString serverName;
     QString socketProblem;
+    // Set when the usual socket folder belongs to somebody else and one of
+    // our own is used in its place (see PrivateFolder).
+    QString socketNotice;
 
     static InstanceKey For(const QString &dataFilePath);
 };

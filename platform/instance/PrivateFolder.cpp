@@ -17,6 +17,9 @@ namespace {
 #ifdef Q_OS_UNIX
 // A socket address holds the path and a terminating zero.
 constexpr int SocketPathRoom = int(sizeof(sockaddr_un{}.sun_path)) - 1;
+// How many names of the temp folder are tried ("kalvix-<uid>", then
+// "kalvix-<uid>.1" and on).
+constexpr int FolderCandidates = 10;
 
 bool fits(const QString &folder, int longestName)
 {
@@ -61,25 +64,42 @@ PrivateFolder PrivateFolder::ForSockets(int longestName)
         return result;
     }
 
-    // The name is predictable, so whoever comes first gets it: create it
-    // private, and whatever exists already must prove to be ours and private.
-    const QString own = QDir::cleanPath(QDir::tempPath()) + QStringLiteral("/kalvix-")
+    // The names are predictable, so whoever comes first gets them: a folder
+    // somebody else made (or left open) under our name is passed by for the
+    // next name, which every start and every command of this user finds the
+    // same way: the first of the names that is already ours and private,
+    // else the first that can be created. Taking the first that can be
+    // created at once would split them once the stranger's folder is gone.
+    const QString base = QDir::cleanPath(QDir::tempPath()) + QStringLiteral("/kalvix-")
         + QString::number(static_cast<qulonglong>(::geteuid()));
-    if (!fits(own, longestName)) {
-        result.problem = QStringLiteral("The folder \"%1\" is too long a path for a local socket.").arg(own);
-        return result;
-    }
-    if (::mkdir(QFile::encodeName(own).constData(), S_IRWXU) != 0 && errno != EEXIST) {
-        result.problem = QStringLiteral("The folder \"%1\" could not be created: %2")
-                             .arg(own, QString::fromLocal8Bit(std::strerror(errno)));
+    const auto candidate = [&base](int i) { return i == 0 ? base : base + QLatin1Char('.') + QString::number(i); };
+    if (!fits(candidate(FolderCandidates - 1), longestName)) {
+        result.problem = QStringLiteral("The folder \"%1\" is too long a path for a local socket.").arg(base);
         return result;
     }
     QString why;
-    if (!IsPrivate(own, &why)) {
-        result.problem = QStringLiteral("The folder \"%1\" is not used for the program's socket: %2.").arg(own, why);
-        return result;
+    const QFileInfo usual(base);
+    const bool strangers = (usual.exists() || usual.isSymLink()) && !IsPrivate(base, &why);
+    for (int i = 0; i < FolderCandidates && result.path.isEmpty(); ++i) {
+        if (IsPrivate(candidate(i), nullptr))
+            result.path = candidate(i);
     }
-    result.path = own;
+    for (int i = 0; i < FolderCandidates && result.path.isEmpty(); ++i) {
+        if (::mkdir(QFile::encodeName(candidate(i)).constData(), S_IRWXU) == 0 && IsPrivate(candidate(i), nullptr))
+            result.path = candidate(i);
+    }
+    if (result.path.isEmpty()) {
+        result.problem = QStringLiteral(
+                             "No folder for the program's socket could be had: \"%1\" to \"%2\" "
+                             "are taken by others or cannot be created%3.")
+                             .arg(base, candidate(FolderCandidates - 1),
+                                  strangers ? QStringLiteral(" (\"%1\": %2)").arg(base, why) : QString());
+    } else if (strangers) {
+        result.notice = QStringLiteral(
+                            "The folder \"%1\" is not used for the program's socket: %2. The program "
+                            "uses \"%3\" instead; if you did not make \"%1\", somebody else did.")
+                            .arg(base, why, result.path);
+    }
 #else
     Q_UNUSED(longestName);
     result.path = QDir::tempPath();

@@ -31,20 +31,26 @@ void SingleInstance::release()
         lock_.unlock();
 }
 
-SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
+QString SingleInstance::LockBlocker(const QString &lockPath)
 {
     // A folder (or FIFO, device...) of that name can never be a lock: it
     // would look like a lock held by a copy that never answers, and no
     // waiting removes it. Name it instead.
-    const QFileInfo existing(key_.lockPath);
-    if ((existing.exists() || existing.isSymLink()) && !existing.isFile()) {
-        problem_ = QStringLiteral(
-                       "\"%1\" is %2, but Kalvix keeps its lock file under that name while it runs. "
-                       "Remove or rename it, then start Kalvix again.")
-                       .arg(QDir::toNativeSeparators(key_.lockPath),
-                            existing.isDir()           ? QStringLiteral("a folder")
-                                : existing.isSymLink() ? QStringLiteral("a symbolic link that leads nowhere")
-                                                       : QStringLiteral("not a plain file"));
+    const QFileInfo existing(lockPath);
+    if (!(existing.exists() || existing.isSymLink()) || existing.isFile())
+        return QString();
+    return QStringLiteral("\"%1\" is %2, but Kalvix keeps its lock file under that name while it runs.")
+        .arg(QDir::toNativeSeparators(lockPath),
+             existing.isDir()           ? QStringLiteral("a folder")
+                 : existing.isSymLink() ? QStringLiteral("a symbolic link that leads nowhere")
+                                        : QStringLiteral("not a plain file"));
+}
+
+SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
+{
+    problem_ = LockBlocker(key_.lockPath);
+    if (!problem_.isEmpty()) {
+        problem_ += QStringLiteral(" Remove or rename it, then start Kalvix again.");
         return Role::Blocked;
     }
     const QDeadlineTimer deadline(answerTimeoutMs);

@@ -53,6 +53,10 @@ public:
 
     static constexpr int DefaultAnswerTimeoutMs = 5000;
 
+    // Why nothing can ever take the lock `lockPath` (something other than a
+    // file has its name), for the user; empty when nothing stands in the way.
+    static QString LockBlocker(const QString &lockPath);
+
 signals:
     // Another start asked the owner to show its main window.
     void showRequested();

@@ -82,10 +82,17 @@ private slots:
         QTest::addRow("last reminder at window start") << lead << daily << S << false << S + 0.5 << false;
         QTest::addRow("last reminder before the window opened") << lead << daily << S - Ms << false << S + 0.5 << true;
 
-        // Reminded exactly at the appointment counts as reminded in the
-        // window; after it (the time was moved, say) it does not.
-        QTest::addRow("last reminder at the appointment") << lead << daily << T << false << T - 0.5 << false;
+        // Reminded exactly at the appointment (by the check at that very
+        // moment) counts as reminded in the window; after it it does not.
+        QTest::addRow("last reminder at the appointment") << lead << daily << T << false << T << false;
         QTest::addRow("last reminder after the appointment") << lead << daily << T + Ms << false << T - 0.5 << true;
+
+        // A reminder stamped later than now came from a clock that was ahead
+        // and has been set back: it does not hold the next one back. Stamped
+        // by this very check (at now) it does.
+        QTest::addRow("last reminder a day ahead of the clock") << lead << daily << T - 1 << false << T - 2 << true;
+        QTest::addRow("last reminder a millisecond ahead") << lead << daily << T - 2 + Ms << false << T - 2 << true;
+        QTest::addRow("last reminder at now") << lead << daily << T - 2 << false << T - 2 << false;
 
         // A zero repeat interval is due again at once, answered in this very
         // check, until the appointment passes.

@@ -153,6 +153,21 @@ private slots:
         QCOMPARE(r->LastReminded, Now + 1);
     }
 
+    void clockSetBackDoesNotSilenceTheReminders()
+    {
+        // Hourly reminders; the clock runs a day ahead when "Remind later"
+        // is answered, then is set right.
+        Fixture f;
+        TTermin *r = addDue(f.grid, 2024, 5, 12, "r");
+        r->RepeatInterval = 1.0 / 24;
+        f.clock.set(Now + 1);
+        f.check.CheckTermins();
+        f.clock.set(Now);
+        f.check.CheckTermins();
+        QCOMPARE(f.answers.asked.size(), 2);
+        QCOMPARE(r->LastReminded, Now); // from the right time on, the hour is waited for again
+    }
+
     void zeroRepeatIntervalRemindsAtEveryCheckUntilThePassing()
     {
         Fixture f;

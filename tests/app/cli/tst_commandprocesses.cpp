@@ -1,77 +1,15 @@
 // The real program run as a command, from its own folder as a user has it:
 // exit statuses, the file it leaves, and many commands at once with and
 // without a running copy.
-#include "store/DayGrid.h"
-#include "store/TerminFile.h"
+#include "ProgramFolder.h"
 
 #include <QLockFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 #include <signal.h>
 
 namespace {
-
-struct Run {
-    int status = -1;
-    QString out, err;
-};
-
-class Folder {
-public:
-    QTemporaryDir dir;
-    QString exe;
-
-    Folder()
-    {
-        exe = dir.filePath(QStringLiteral("kalvix"));
-        QFile::copy(QStringLiteral(KALVIX_PROGRAM), exe);
-    }
-    QString data() const { return TerminFile::PathIn(dir.path()); }
-
-    QProcess *start(const QStringList &args, bool display = false) const
-    {
-        auto *p = new QProcess;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        if (display) {
-            env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        } else {
-            // Commands must not need a display at all.
-            env.remove(QStringLiteral("DISPLAY"));
-            env.remove(QStringLiteral("WAYLAND_DISPLAY"));
-            env.remove(QStringLiteral("QT_QPA_PLATFORM"));
-        }
-        p->setProcessEnvironment(env);
-        p->setWorkingDirectory(dir.path());
-        p->start(exe, args);
-        return p;
-    }
-
-    Run run(const QStringList &args) const
-    {
-        std::unique_ptr<QProcess> p(start(args));
-        Run r;
-        if (!p->waitForFinished(120000))
-            return r;
-        r.status = p->exitStatus() == QProcess::NormalExit ? p->exitCode() : -1;
-        r.out = QString::fromUtf8(p->readAllStandardOutput());
-        r.err = QString::fromUtf8(p->readAllStandardError());
-        return r;
-    }
-
-    QStringList entries() const { return QDir(dir.path()).entryList(QDir::Files | QDir::Hidden); }
-
-    int stored(const QDate &day) const
-    {
-        DayGrid grid;
-        TSettings s;
-        if (!OpenTermins(data(), grid, s).ok)
-            return -1;
-        return int(grid.Slot(day.year(), day.month(), day.day()).records.Count());
-    }
-};
 
 const QDate Day(2027, 6, 15);
 constexpr int Commands = 12;
