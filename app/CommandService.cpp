@@ -56,11 +56,10 @@ Answer CommandService::add(const QByteArray &payload)
     BatchAddition addition;
     const BatchCounts counts = addition.Apply(form_.grid(), batch, skipPresent, dryRun);
     if (!dryRun && counts.added > 0) {
-        // Written here rather than through the window's save, which would
-        // report a failure in a message box: the command reports it, and
-        // the store goes back to what it was, so nothing is half done.
-        const TerminFile::Outcome o = WriteTerminBytes(form_.dataPath(),
-                                                       TerminFile::Serialize(form_.grid(), form_.settings()));
+        // Saved the window's way, which first takes in what other programs
+        // wrote to the file; a failure goes back to the command, and the
+        // store loses the batch again, so nothing is half done.
+        const TerminFile::Outcome o = form_.SaveForCommand();
         if (!o.ok) {
             addition.Undo(form_.grid());
             form_.ShowOutsideChange();

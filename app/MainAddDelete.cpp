@@ -9,6 +9,7 @@
 
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QWindow>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTreeView>
@@ -91,5 +92,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         && (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::KeyPress
             || event->type() == QEvent::Wheel))
         keepSelectionCentred_ = false; // the person has taken over the tree
+    if (watched == windowHandle() && event->type() == QEvent::Expose)
+        followVisibility(); // mapped, unmapped, moved to another workspace
     return QMainWindow::eventFilter(watched, event);
 }

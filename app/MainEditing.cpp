@@ -28,6 +28,8 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <initializer_list>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -54,13 +56,23 @@ void showDuration(const ShownDuration &d, TSpinEdit *days, TSpinEdit *hours, TSp
     minutes->setClampedValue(d.minutes);
 }
 
-// A text too long to edit is shown cut short and read-only, so nothing
-// typed can replace the part that is not shown.
+// A text the editor cannot show whole is shown read-only, so nothing typed
+// can replace the part that is not shown; the note says why.
 template <class Editor>
-void showEditable(Editor *editor, bool whole)
+void showEditable(Editor *editor, const QString &note)
 {
-    editor->setReadOnly(!whole);
-    editor->setToolTip(whole ? QString() : QStringLiteral("Too long to edit here; it is kept as it is."));
+    editor->setReadOnly(!note.isEmpty());
+    editor->setToolTip(note);
+}
+
+// Likewise for a time or duration beyond its fields: all of its fields are
+// read-only, since typing into one would store the value made of them all.
+void showFixed(const FixedParts &fixed, std::initializer_list<std::pair<TSpinEdit *, QString>> fields)
+{
+    for (const auto &[field, text] : fields) {
+        field->showFixedText(fixed.note.isEmpty() ? QString() : text);
+        field->setToolTip(fixed.note);
+    }
 }
 
 } // namespace
@@ -137,13 +149,17 @@ void TMainForm::fillEditors(const ShownTermin &shown)
             NameEd->setText(shown.name);
         if (before.description != shown.description)
             DescEd->setPlainText(shown.description);
-        showEditable(NameEd, shown.nameWhole);
-        showEditable(DescEd, shown.descriptionWhole);
+        showEditable(NameEd, shown.nameNote);
+        showEditable(DescEd, shown.descriptionNote);
         doneCheck->setChecked(shown.done);
         hour->setClampedValue(shown.time.hour);
         min->setClampedValue(shown.time.minute);
         showDuration(shown.firstRemind, day1, hour1, min1);
         showDuration(shown.repeatInterval, day2, hour2, min2);
+        const FixedParts &t = shown.timeFixed, &f = shown.firstRemindFixed, &r = shown.repeatIntervalFixed;
+        showFixed(t, {{hour, t.hours}, {min, t.minutes}});
+        showFixed(f, {{day1, f.days}, {hour1, f.hours}, {min1, f.minutes}});
+        showFixed(r, {{day2, r.days}, {hour2, r.hours}, {min2, r.minutes}});
     }
     const ShownTermin now = editorValues();
     if (now.name != before.name)
@@ -192,8 +208,7 @@ void TMainForm::NameEdChange()
     if (!t)
         return;
     const QString name = NameEd->text();
-    bool whole = true;
-    if (name != ShownText::Name(t->Name, &whole)) {
+    if (name != ShownText::Name(t->Name, nullptr)) {
         t->Name = ShownText::StoredName(name);
         ListModel->recordChanged(selected_.row);
     }
@@ -206,8 +221,7 @@ void TMainForm::DescEdChange()
     if (!t)
         return;
     const QString text = memoText(DescEd);
-    bool whole = true;
-    if (text != ShownText::Description(t->Description, &whole))
+    if (text != ShownText::Description(t->Description, nullptr))
         t->Description = ShownText::StoredDescription(text);
     restartSaveTimer();
 }
@@ -217,7 +231,10 @@ void TMainForm::doneCheckClick()
     TTermin *t = resolveSelection();
     if (!t)
         return;
-    t->Done = doneCheck->isChecked();
+    // Any nonzero byte is Done; the byte stays as stored until a click
+    // changes what it means.
+    if ((t->Done != 0) != doneCheck->isChecked())
+        t->Done = doneCheck->isChecked();
     restartSaveTimer();
 }
 

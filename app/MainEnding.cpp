@@ -109,24 +109,59 @@ void TMainForm::finish(Ending why)
 
 void TMainForm::finalSave(Ending why)
 {
-    const QByteArray bytes = TerminFile::Serialize(*grid_, settings());
     QString failure;
     failureSink_ = &failure;
-    writeBytes(bytes);
+    const SyncResult r = syncFile(SaveKind::Final);
     failureSink_ = nullptr;
-    if (failure.isEmpty())
+    if (r.outcome.ok)
         return;
 
-    // The program ends whatever happens next; the store must not end with it.
-    const KeptStore kept = KeepUnsavedStore(dataPath(), bytes, DateTimeValue::ToDateTime(clock_->now()));
+    // The program ends whatever happens next; what memory holds beyond the
+    // file must not end with it. Memory lacks the file's own appointments
+    // when the file was never read: then it holds this run's alone.
+    const QString fileName = QFileInfo(dataPath()).fileName();
+    const size_t records = grid_->RecordCount();
+    const bool unread = !file_->FileRead();
     QString text = QStringLiteral("The appointments could not be saved to \"%1\": %2")
                        .arg(QDir::toNativeSeparators(dataPath()), failure);
-    if (!kept.path.isEmpty())
-        text += QStringLiteral("\n\nThey were kept in \"%1\". To use them, rename that file to \"%2\".")
-                    .arg(QDir::toNativeSeparators(kept.path), QFileInfo(dataPath()).fileName());
-    else
-        text += QStringLiteral("\n\nThey could not be kept anywhere else either:\n%1").arg(kept.problems.trimmed());
-    lastEndingReport_ = text;
+    if (unread && records == 0 && settings() == TSettings()) {
+        lastEndingReport_ = text
+            + QStringLiteral(
+                  "\n\nNothing was added or changed in this run; \"%1\" was left as "
+                  "it was, with all its appointments.")
+                  .arg(fileName);
+    } else {
+        const KeptStore kept = KeepUnsavedStore(dataPath(), TerminFile::Serialize(*grid_, settings()),
+                                                DateTimeValue::ToDateTime(clock_->now()));
+        const QString keptPath = QDir::toNativeSeparators(kept.path);
+        if (kept.path.isEmpty())
+            text += QStringLiteral("\n\nThey could not be kept anywhere else either:\n%1").arg(kept.problems.trimmed());
+        else if (unread)
+            text += QStringLiteral(
+                        "\n\n\"%1\" holds the %2 appointment(s) of this run only. \"%3\" could not be "
+                        "read by this run and was left as it was, with its own appointments: do not "
+                        "replace one by the other, each holds appointments the other lacks.")
+                        .arg(keptPath)
+                        .arg(records)
+                        .arg(fileName);
+        else if (r.outcome.unread)
+            text += QStringLiteral(
+                        "\n\n\"%1\" holds all %2 appointments as they were at the end. \"%3\" was "
+                        "changed by another program and could not be read; it was left as it was. Compare "
+                        "the two before replacing it.")
+                        .arg(keptPath)
+                        .arg(records)
+                        .arg(fileName);
+        else
+            text += QStringLiteral(
+                        "\n\n\"%1\" holds all %2 appointments as they were at the end; \"%3\" holds "
+                        "those of the last save. To use them, rename that file to \"%3\".")
+                        .arg(keptPath)
+                        .arg(records)
+                        .arg(fileName);
+        lastEndingReport_ = text;
+    }
+    text = lastEndingReport_;
 
     if (why == Ending::User) {
         // Quit or the close box: the user is there to read it.

@@ -1,13 +1,20 @@
-// The data file: reading it at start, writing it, and a file that could
-// not be read and so must not be written over.
+// The data file: reading it at start, and the one way every save takes to
+// it, which first brings in what other programs wrote there.
 #include "app/MainUnit.h"
 
 #include "app/Dialogs.h"
+#include "app/FileWatch.h"
+#include "navigation/NodeCode.h"
+#include "navigation/OverviewModel.h"
 #include "reminders/ReminderCheck.h"
+#include "store/StoreHashes.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QItemSelectionModel>
 #include <QStatusBar>
+#include <QTreeView>
 
 QString TMainForm::aboutDataFile(const QString &message) const
 {
@@ -24,8 +31,6 @@ void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
         *failureSink_ = outcome.message;
         return;
     }
-    // A failing save repeats every second; one report at a time is enough,
-    // and the next tick after it is closed reports again if still failing.
     if (reportOpen_)
         return;
     reportOpen_ = true;
@@ -33,101 +38,132 @@ void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
     reportOpen_ = false;
 }
 
-void TMainForm::SaveTermins()
+void TMainForm::SaveTermins(SaveKind kind)
 {
-    const uint64_t changes = grid_->ChangeCount();
-    const TSettings s = settings();
-    if (writeBytes(TerminFile::Serialize(*grid_, s))) {
-        saved_.valid = true;
-        saved_.changes = changes;
-        saved_.settings = s;
-        saved_.file = FileStamp::Of(nativeDataPath_);
-    }
+    syncFile(kind);
 }
 
-bool TMainForm::writeBytes(const QByteArray &bytes)
+TerminFile::Outcome TMainForm::SaveForCommand()
 {
-    if (!unreadFile_.isEmpty()) {
-        // A file that can be read again joins the store first, so what is
-        // written holds both.
-        if (recheckUnreadFile())
-            return writeBytes(TerminFile::Serialize(*grid_, settings()));
-        // The file holds appointments this run never saw: writing the store
-        // over it would destroy them. Refuse, and say so every time; as a
-        // box for the first refusal and whenever the user asked for the
-        // save, in the status bar for the timer's repeats.
-        TerminFile::Outcome refused;
-        refused.ok = false;
-        refused.message = QStringLiteral("The appointments were not saved. %1").arg(unreadFile_);
-        StatusBar1->showMessage(QStringLiteral("Not saved: the data file could not be read"));
-        if (!timerSave_ || !unreadReported_) {
-            unreadReported_ = true;
-            reportFileFailure(refused);
-        }
-        return false;
-    }
-    const TerminFile::Outcome o = WriteTerminBytes(dataPath(), bytes);
-    if (!o.ok) {
-        saved_.valid = false;
-        reportFileFailure(o);
-        return false;
-    }
-    return true;
+    return syncFile(SaveKind::Command).outcome;
 }
 
-bool TMainForm::recheckUnreadFile()
+SyncResult TMainForm::syncFile(SaveKind kind)
 {
-    // While a reminder is open its record is looked up by position after the
-    // answer; a merge now would move records under it. Try again later.
-    if (check_->checking())
-        return false;
+    SyncResult r;
+    // An open reminder looks its record up by its place once answered, and
+    // an open box (the delete question) acts on rows chosen before it:
+    // records must not move under either. The file's changes wait until
+    // they are closed; a save meanwhile goes on only while the file is
+    // known to be as it was.
+    const bool held = kind != SaveKind::Final && (check_->checking() || QApplication::activeModalWidget());
+    if (held && file_->DiskMayHaveChanged() && file_->DiskChanged()) {
+        if (kind == SaveKind::Outside)
+            return r;
+        r.outcome.ok = false;
+        r.outcome.message = QStringLiteral(
+            "The data file was changed by another program; it is taken in and saved once the open reminder or "
+            "message is answered.");
+        reportSyncFailure(kind, r);
+        return r;
+    }
+    const TTermin *selected = selectedTermin();
+    const uint64_t selectedHash = selected ? RecordHash(*selected) : 0;
     TSettings s = settings();
-    const TerminFile::Recheck r = RecheckUnreadFile(dataPath(), *grid_, s);
-    if (r.state == TerminFile::Recheck::StillUnread) {
-        if (!r.outcome.message.isEmpty())
-            unreadFile_ = r.outcome.message
-                + QStringLiteral(
-                              " Nothing will be saved over it until it can be read "
-                              "or is moved away.");
-        return false;
-    }
-    unreadFile_.clear();
-    StatusBar1->clearMessage();
-    if (r.state == TerminFile::Recheck::Merged) {
+    r = file_->Sync(*grid_, s, kind == SaveKind::Outside ? StoreFile::Mode::Refresh : StoreFile::Mode::Save);
+    if (r.brought != SyncResult::Nothing) {
         grid_->NoteChange();
-        selected_ = {};
         applySettings(s);
         if (destroyed_)
             Timer1.stop(); // the settings' handlers restart it; this is the last save
-        ShowInformation();
-        StatusBar1->showMessage(QStringLiteral("The data file could be read now; its appointments were added"), 10000);
-    } else if (!r.outcome.ok) {
-        reportFileFailure(r.outcome);
+        else
+            showBrought(r, selectedHash);
     }
-    return true;
+    if (!r.note.isEmpty() && !destroyed_)
+        StatusBar1->showMessage(r.note);
+    if (!r.outcome.ok) {
+        saved_.valid = false;
+        reportSyncFailure(kind, r);
+    } else if (kind != SaveKind::Outside || r.wrote || r.brought != SyncResult::Nothing) {
+        saved_ = {true, grid_->ChangeCount(), settings()};
+        if (r.note.isEmpty() && StatusBar1->currentMessage().startsWith(QLatin1String("Not saved")))
+            StatusBar1->clearMessage();
+    }
+    return r;
+}
+
+void TMainForm::showBrought(const SyncResult &, uint64_t selectedHash)
+{
+    // The appointment being looked at stays selected when it is still
+    // there (its place in the day may have moved).
+    const int code = selected_.code;
+    ShowOutsideChange();
+    if (!selectedHash || code < 0 || code != selectedCode() || NodeCode::LevelOf(code) != NodeCode::Level::Day)
+        return;
+    const NodeCode::Parts p = NodeCode::Decode(code);
+    const TTerminDay &day = grid_->Slot(p.year, p.month, p.day);
+    for (uint32_t i = 0; i < day.records.Count(); ++i)
+        if (RecordHash(day.records.Data()[i]) == selectedHash) {
+            ListView1->selectionModel()->setCurrentIndex(ListModel->index(static_cast<int>(i), 0),
+                                                         QItemSelectionModel::ClearAndSelect
+                                                             | QItemSelectionModel::Rows);
+            return;
+        }
+}
+
+void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
+{
+    TerminFile::Outcome o = r.outcome;
+    if (o.unread)
+        o.message = QStringLiteral("The appointments were not saved. %1").arg(o.message);
+    switch (kind) {
+    case SaveKind::Command:
+        return; // the command's answer says it
+    case SaveKind::Tick:
+    case SaveKind::Outside:
+        // Said where it does not take the keyboard from whoever is typing;
+        // the save is tried again at every tick, and a save the user asks
+        // for (Add, Delete, Quit) shows the whole message.
+        if (!destroyed_)
+            StatusBar1->showMessage(o.unread ? QStringLiteral("Not saved: the data file could not be read")
+                                             : QStringLiteral("Not saved: ") + o.message);
+        return;
+    case SaveKind::User:
+    case SaveKind::Final:
+        if (!destroyed_ && o.unread)
+            StatusBar1->showMessage(QStringLiteral("Not saved: the data file could not be read"));
+        reportFileFailure(o);
+        return;
+    }
+}
+
+void TMainForm::lookAtFile()
+{
+    if (destroyed_ || !file_->DiskMayHaveChanged())
+        return;
+    syncFile(SaveKind::Outside);
 }
 
 bool TMainForm::unchangedSinceSave() const
 {
-    // A missing file is always written: had it been taken away between our
-    // rename and the stamp taken after it, the stamp would read "absent" and
-    // a comparison with "absent" now would call that unchanged for good.
-    return saved_.valid && saved_.changes == grid_->ChangeCount() && saved_.settings == settings() && saved_.file.exists
-        && saved_.file == FileStamp::Of(nativeDataPath_);
+    return saved_.valid && saved_.changes == grid_->ChangeCount() && saved_.settings == settings()
+        && !file_->DiskMayHaveChanged();
 }
 
 void TMainForm::OpenTermins()
 {
     TSettings s = settings();
-    const TerminFile::Outcome o = ::OpenTermins(dataPath(), *grid_, s);
+    const TerminFile::Outcome o = file_->Load(*grid_, s);
     selected_ = {};
-    if (!o.ok) {
-        if (o.unread) {
-            unreadFile_ = o.message;
-            unreadReported_ = true; // the box below says saves will refuse
-        }
+    if (o.ok || o.recovered)
+        applySettings(s);
+    if (o.ok)
+        saved_ = {true, grid_->ChangeCount(), settings()};
+    else
         Dialogs::ShowError(this, aboutDataFile(o.message));
-        return;
-    }
-    applySettings(s);
+}
+
+void TMainForm::watchFile()
+{
+    watch_ = std::make_unique<FileWatch>(dataPath(), [this] { lookAtFile(); });
 }

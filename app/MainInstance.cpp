@@ -9,18 +9,14 @@
 #include <QDir>
 #include <QFileInfo>
 
-void TMainForm::ShowAndRaise()
+void TMainForm::ShowAndRaise(const QByteArray &activationToken)
 {
     // Someone started the program to see it: a pending hide of "Start
     // program minimized" would take the window away again at once, also one
     // still to come after the reminders of the first showing.
     Timer3.stop();
     showRequested_ = true;
-    if (isMinimized())
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    bringBack(activationToken);
 }
 
 std::optional<int> ClaimDataFile(SingleInstance &instance)

@@ -6,8 +6,10 @@
 
 #include "KalvixProduct.h"
 #include "app/AppPictures.h"
+#include "app/CodePageInput.h"
 #include "app/OuterSize.h"
 #include "app/ShownTermin.h"
+#include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
 #include "app/Theme.h"
 #include "controls/FormLoading.h"
@@ -51,6 +53,16 @@ void TMainForm::buildLayout()
     // characters, and showing it must not cut it; longer ones still are
     // shown cut short and read-only (see ShownTermin.h).
     NameEd->setMaxLength(EditableLength::Name);
+    for (CodePageInput *input : {CodePageInput::Watch(NameEd), CodePageInput::Watch(DescEd)})
+        connect(input, &CodePageInput::replaced, this, [this] {
+            StatusBar1->showMessage(QStringLiteral("Stored as \"?\": the data file's character set (Windows-1252) "
+                                                   "has no such character"),
+                                    10000);
+        });
+    // "7:30" typed into an hour field goes on into its minutes.
+    hour->setMinutesField(min);
+    hour1->setMinutesField(min1);
+    hour2->setMinutesField(min2);
 
     TreeModel = new DateTreeModel(this);
     // A view over a model rather than one widget item per row: a day may

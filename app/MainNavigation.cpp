@@ -14,9 +14,13 @@
 #include "store/DateTimeValue.h"
 
 #include <QDate>
+#include <QItemSelectionModel>
+#include <QSignalBlocker>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTreeView>
+
+#include <algorithm>
 
 QString TMainForm::timeText(double value) const
 {
@@ -119,21 +123,54 @@ void TMainForm::showNothingSelected()
     ListView1Change();
 }
 
-void TMainForm::ShowInformation()
+void TMainForm::ShowInformation(ListRows rows)
 {
     const int code = selectedCode();
     if (code < 0) {
         showNothingSelected();
         return;
     }
+    // The rows selected before, as ranges: a select-all of a million rows is
+    // one range. Rebuilt for the same node (a change from outside the
+    // window), the list keeps them; were they dropped even for a moment, the
+    // editors would hide and the focus would leave the field being typed in.
+    // They are taken as numbers: the model's reset invalidates its indexes.
+    QItemSelectionModel *selection = ListView1->selectionModel();
+    QList<std::pair<int, int>> kept;
+    int current = -1;
+    if (rows == ListRows::Kept) {
+        for (const QItemSelectionRange &r : selection->selection())
+            kept.append({r.top(), r.bottom()});
+        current = selection->currentIndex().isValid() ? selection->currentIndex().row() : -1;
+    }
     // Resetting the model drops the list's selection and current row without
     // a selection signal; the list change below runs once for the new rows.
     ListModel->setOverview(BuildOverview(*grid_, code));
+    if (!kept.isEmpty() || current >= 0)
+        restoreRows(kept, current);
     const Overview &o = ListModel->overview();
     ListHeading->setText(o.heading);
     AddTerminBtn->setEnabled(o.isDay);
-    DelTerminBtn->setEnabled(o.isDay && ListView1->selectionModel()->hasSelection());
+    DelTerminBtn->setEnabled(o.isDay && selection->hasSelection());
     ListView1Change();
+}
+
+// Added appointments come last in their day, so the rows of those shown
+// before keep their numbers; rows beyond the new end are dropped.
+void TMainForm::restoreRows(const QList<std::pair<int, int>> &ranges, int current)
+{
+    const int count = ListModel->rowCount();
+    const int last = ListModel->columnCount() - 1;
+    QItemSelection rows;
+    for (const auto &[top, bottom] : ranges)
+        if (top >= 0 && top < count)
+            rows.select(ListModel->index(top, 0), ListModel->index(std::min(bottom, count - 1), last));
+    QItemSelectionModel *selection = ListView1->selectionModel();
+    const QSignalBlocker block(selection);
+    if (current >= 0 && current < count)
+        selection->setCurrentIndex(ListModel->index(current, 0), QItemSelectionModel::NoUpdate);
+    selection->select(rows, QItemSelectionModel::ClearAndSelect);
+    ListView1->viewport()->update();
 }
 
 void TMainForm::ListView1DblClick()

@@ -5,11 +5,14 @@
 #include "app/AppPictures.h"
 #include "app/Dialogs.h"
 #include "app/Theme.h"
+#include "app/TrayMenuAccess.h"
 #include "platform/desktop/ShellOpen.h"
 #include "platform/desktop/TrayIcon.h"
+#include "platform/desktop/WindowActivation.h"
 
 #include <QApplication>
 #include <QMenu>
+#include <QWindow>
 
 void TMainForm::buildTrayMenu()
 {
@@ -26,6 +29,7 @@ void TMainForm::buildTrayMenu()
     trayMenu_->addAction(image(3), QStringLiteral("About the program..."), this, &TMainForm::ueberbtnClick);
     trayMenu_->addSeparator();
     trayMenu_->addAction(image(4), QStringLiteral("Quit"), this, &TMainForm::QuitNow);
+    OfferTrayMenuToScreenReaders(this, trayMenu_.get());
 }
 
 void TMainForm::addTrayIcon()
@@ -44,19 +48,25 @@ void TMainForm::addTrayIcon()
     connect(this, &QWidget::customContextMenuRequested, this, &TMainForm::windowMenuRequested);
 }
 
-// The window counts as shown while it is visible, also when minimised; only
-// without a notification area, where "hiding" means minimising, does a
-// minimised window count as out of the way.
+// The window counts as shown only while a person can see it: visible, not
+// minimised, and mapped on the screen (not on another workspace). What is
+// out of sight is brought back; what is in sight is hidden.
 bool TMainForm::showing() const
 {
-    if (!TrayIcon::isAvailable())
-        return isVisible() && !isMinimized();
-    return isVisible();
+    const QWindow *w = windowHandle();
+    return isVisible() && !isMinimized() && w && w->isExposed();
+}
+
+// The menu's first entry says what choosing it would do.
+void TMainForm::followVisibility()
+{
+    if (Anzeigen1)
+        Anzeigen1->setText(showing() ? QStringLiteral("Hide") : QStringLiteral("Show"));
 }
 
 void TMainForm::showTrayMenu()
 {
-    Anzeigen1->setText(showing() ? QStringLiteral("Hide") : QStringLiteral("Show"));
+    followVisibility();
     TrayIcon::PopupAtCursor(trayMenu_.get());
 }
 
@@ -64,7 +74,7 @@ void TMainForm::windowMenuRequested(const QPoint &pos)
 {
     if (TrayIcon::isAvailable())
         return;
-    Anzeigen1->setText(showing() ? QStringLiteral("Hide") : QStringLiteral("Show"));
+    followVisibility();
     trayMenu_->popup(mapToGlobal(pos));
 }
 
@@ -90,44 +100,36 @@ void TMainForm::ueberbtnClick()
 
 void TMainForm::Anzeigen1Click()
 {
-    if (!TrayIcon::isAvailable()) {
-        // Nowhere to hide to: a hidden window could not be brought back.
-        if (showing()) {
+    const bool tray = TrayIcon::isAvailable();
+    if (showing()) {
+        // Without a notification area a hidden window could not be brought
+        // back: it is minimised instead.
+        if (!tray) {
             showMinimized();
-        } else {
-            setWindowState(windowState() & ~Qt::WindowMinimized);
-            show();
-            raise();
-            activateWindow();
-            bringModalForward();
+            return;
         }
-        return;
-    }
-    // A window minimised with its own box still counts as visible.
-    if (isVisible()) {
         hide();
         tray_->watchAvailability(true);
-    } else {
-        tray_->watchAvailability(false);
-        show();
-        raise();
-        activateWindow();
-        bringModalForward();
+        return;
     }
+    if (tray)
+        tray_->watchAvailability(false);
+    bringBack();
 }
 
-// The window just shown is blocked while a modal window is open; that one is
-// what the user has to answer, so it comes to the front (also from its
-// minimised state).
+// The one way back on screen, whoever asks: the window, then a modal window
+// blocking it, which is what the user has to answer.
+void TMainForm::bringBack(const QByteArray &activationToken)
+{
+    ActivateForUser(this, activationToken);
+    bringModalForward();
+}
+
 void TMainForm::bringModalForward()
 {
     QWidget *modal = QApplication::activeModalWidget();
-    if (!modal)
-        return;
-    modal->setWindowState(modal->windowState() & ~Qt::WindowMinimized);
-    modal->show();
-    modal->raise();
-    modal->activateWindow();
+    if (modal && modal != this)
+        ActivateForUser(modal);
 }
 
 void TMainForm::trayAvailabilityChanged(bool available)

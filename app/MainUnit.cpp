@@ -2,6 +2,7 @@
 #include "app/MainUnit.h"
 
 #include "app/Dialogs.h"
+#include "app/FileWatch.h"
 #include "app/SpinEdit.h"
 #include "navigation/DateTreeModel.h"
 #include "navigation/OverviewModel.h"
@@ -11,7 +12,6 @@
 #include "reminders/Clock.h"
 #include "reminders/CheckInterval.h"
 #include "reminders/ReminderCheck.h"
-#include "store/FileTarget.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -20,11 +20,13 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopeGuard>
 #include <QStatusBar>
 #include <QScreen>
 #include <QTreeView>
+#include <QWindow>
 
 #include <functional>
 
@@ -90,8 +92,8 @@ void TMainForm::FormCreate()
     if (!programDir_.endsWith(QLatin1Char('/')) && !programDir_.endsWith(QDir::separator()))
         programDir_ += QLatin1Char('/');
 
-    nativeDataPath_ = QFile::encodeName(dataPath());
     grid_ = std::make_unique<DayGrid>();
+    file_ = std::make_unique<StoreFile>(dataPath());
 
     Timer1.setInterval(SaveTickMs);
     Timer2.setInterval(FirstCheckMs);
@@ -108,11 +110,8 @@ void TMainForm::FormCreate()
     check_ = std::make_unique<ReminderCheck>(*grid_, *clock_, *answers_);
     Timer2.start();
 
-    // Read unless surely nothing is there: a file behind a folder this user
-    // may not enter is reported and kept safe like an unreadable one.
-    const FileTarget file = ResolveFileTarget(dataPath());
-    if (file.exists || !file.problem.isEmpty())
-        OpenTermins();
+    OpenTermins();
+    watchFile();
 
     ShowAll();
     selectToday();
@@ -171,6 +170,15 @@ void TMainForm::showEvent(QShowEvent *event)
     // other first showing.
     FormShow();
     QMainWindow::showEvent(event);
+    if (QWindow *w = windowHandle())
+        w->installEventFilter(this); // once: a second install only moves it
+    followVisibility();
+}
+
+void TMainForm::hideEvent(QHideEvent *event)
+{
+    QMainWindow::hideEvent(event);
+    followVisibility();
 }
 
 void TMainForm::FormShow()
@@ -187,8 +195,10 @@ void TMainForm::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LocaleChange) {
         LocaleTexts::Reload();
-        ShowInformation();
+        ShowInformation(ListRows::Kept);
     }
+    if (event->type() == QEvent::WindowStateChange)
+        followVisibility();
     QMainWindow::changeEvent(event);
 }
 
@@ -204,14 +214,11 @@ void TMainForm::restartSaveTimer()
 
 void TMainForm::Timer1Timer()
 {
-    timerSave_ = true;
-    const auto done = qScopeGuard([this] { timerSave_ = false; });
     // The timer runs until a double click on the tray icon, so most ticks
     // find nothing new: no change since the last save and the file on disk
-    // still the one it wrote. Those build and write nothing. Any change, or
-    // a file removed or rewritten behind our back, is written now.
+    // still the one it wrote. Those build and write nothing.
     if (!unchangedSinceSave())
-        SaveTermins();
+        SaveTermins(SaveKind::Tick);
 }
 
 void TMainForm::Timer2Timer()

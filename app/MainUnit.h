@@ -9,6 +9,7 @@
 #include "store/DayGrid.h"
 #include "store/FileStamp.h"
 #include "store/Settings.h"
+#include "store/StoreFile.h"
 #include "store/TerminFile.h"
 #include "ui_MainForm.h"
 
@@ -17,6 +18,7 @@
 #include <QTimer>
 
 #include <memory>
+#include <utility>
 
 class QAction;
 class QCheckBox;
@@ -42,6 +44,7 @@ class Clock;
 class QDialog;
 class TrayIcon;
 class DesktopNotifier;
+class FileWatch;
 struct ShownTermin;
 
 class TMainForm : public QMainWindow, private Ui::MainForm {
@@ -95,26 +98,42 @@ public:
     TSettings settings() const;
     // The command line changed the store: the tree and list show it now.
     void ShowOutsideChange();
+    // Brings the store to the file for a command the running copy carries
+    // out: a failure is returned, never shown in a box.
+    TerminFile::Outcome SaveForCommand();
     bool acceptsCommands() const { return !destroyed_; }
     // Another start of the program asked to see this one: show, restore and bring to the front.
-    void ShowAndRaise();
+    void ShowAndRaise(const QByteArray &activationToken = QByteArray());
 
     // Tray callback: one of TrayIcon::MouseMessage; other numbers do nothing.
     void WMUser(int mouseMessage);
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void changeEvent(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // Who asked for a save decides how a failure is told (see syncFile).
+    enum class SaveKind {
+        User,    // Add, Delete: a box
+        Tick,    // the save timer: the status bar, retried every tick
+        Outside, // the file changed on disk: the status bar
+        Command, // a command from the command line: its answer
+        Final,   // the last save before the program ends
+    };
     // Program-level operations.
-    void SaveTermins();
+    void SaveTermins(SaveKind kind = SaveKind::User);
     void OpenTermins();
     void CheckTermins();
     void ShowAll();
-    void ShowInformation();
+    // Rebuilds the overview of the selected node; with Kept the list's
+    // selected rows and current row stay as they were.
+    enum class ListRows { Reset, Kept };
+    void ShowInformation(ListRows rows = ListRows::Reset);
+    void restoreRows(const QList<std::pair<int, int>> &ranges, int current);
     bool IsTerminSelected();
     // The appointment the list shows as selected, or null.
     TTermin *selectedTermin() const;
@@ -157,6 +176,8 @@ private:
     void windowMenuRequested(const QPoint &pos);
     void trayAvailabilityChanged(bool available);
     bool showing() const;
+    void followVisibility();
+    void bringBack(const QByteArray &activationToken = QByteArray());
     void bringModalForward();
     // Reminders while the window is out of sight also go to the desktop's
     // notification service; 0 when none was posted.
@@ -173,9 +194,14 @@ private:
     void finalSave(Ending why);
     void reportUnattended(const QString &text);
     QString aboutDataFile(const QString &message) const;
-    bool writeBytes(const QByteArray &bytes); // true when the file now holds them
+    // The one way to the file: the file's outside changes come in, then
+    // the store is written when the file lacks something of it.
+    SyncResult syncFile(SaveKind kind);
+    void showBrought(const SyncResult &r, uint64_t selectedHash);
+    void reportSyncFailure(SaveKind kind, const SyncResult &r);
+    void lookAtFile(); // the file may have changed on disk
+    void watchFile();
     bool unchangedSinceSave() const;
-    bool recheckUnreadFile();
     void applySettings(const TSettings &s);
     int selectedCode() const;
     int firstSelectedRow() const;
@@ -213,19 +239,17 @@ private:
     bool reportOpen_ = false;
     QString *failureSink_ = nullptr; // set: file failures are collected, not shown
     QString lastEndingReport_;
-    // The last successful save: the store's change count and the settings
-    // it wrote, and the file as it stood right after it.
+    // The last time the file and the store agreed: the store's change
+    // count and settings then, so that a tick finding neither changed nor
+    // the file touched does nothing at all.
     struct SavedState {
         bool valid = false;
         uint64_t changes = 0;
         TSettings settings;
-        FileStamp file;
     };
     SavedState saved_;
-    QByteArray nativeDataPath_;   // dataPath() as the file system takes it
-    bool timerSave_ = false;      // the save under way is a save-timer tick
-    QString unreadFile_;          // why the data file must not be written over; empty when it may
-    bool unreadReported_ = false; // a refusal has been shown in a message box
+    std::unique_ptr<StoreFile> file_;
+    std::unique_ptr<FileWatch> watch_;
     class Answers;
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Answers> answers_;

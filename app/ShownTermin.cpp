@@ -3,8 +3,11 @@
 #include "store/CodePage.h"
 #include "store/DateTimeValue.h"
 
+#include <QLocale>
+
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <string>
 
 namespace ShownText {
@@ -20,13 +23,32 @@ namespace {
 // and decoded once.
 constexpr char Ellipsis = '\x85';
 
+QString tooLong()
+{
+    return QStringLiteral("Too long to edit here; it is kept as it is.");
+}
+
+// Other writers may leave a NUL in a text; the text ends there, but the
+// bytes after it stay in the file and so must not be typed over.
+QString endsAtNul()
+{
+    return QStringLiteral("Shown up to a NUL character it holds; it is kept as it is.");
+}
+
+void setNote(QString *note, const QString &text)
+{
+    if (note)
+        *note = text;
+}
+
 } // namespace
 
-QString Name(const TText &stored, bool *whole)
+QString Name(const TText &stored, QString *note)
 {
     const std::string_view s = stored.view();
-    *whole = s.size() <= std::size_t(EditableLength::Name);
-    if (*whole)
+    const bool tooLongToShow = s.size() > std::size_t(EditableLength::Name);
+    setNote(note, tooLongToShow ? tooLong() : stored.hidesBytes() ? endsAtNul() : QString());
+    if (!tooLongToShow && !stored.hidesBytes())
         return Name(stored);
     std::string cut(s.substr(0, EditableLength::Name - 1));
     cut += Ellipsis;
@@ -46,16 +68,16 @@ QString Description(const TText &stored)
     return text;
 }
 
-QString Description(const TText &stored, bool *whole)
+QString Description(const TText &stored, QString *note)
 {
     const std::string_view s = stored.view();
     std::string shown;
     shown.reserve(std::min(s.size(), std::size_t(EditableLength::Description)));
     std::size_t lineLength = 0;
-    *whole = true;
+    bool whole = true;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (shown.size() == std::size_t(EditableLength::Description)) {
-            *whole = false;
+            whole = false;
             shown.back() = Ellipsis;
             break;
         }
@@ -67,7 +89,7 @@ QString Description(const TText &stored, bool *whole)
             lineLength = 0;
         } else if (lineLength == std::size_t(EditableLength::DescriptionLine)) {
             // The rest of an over-long line is left out.
-            *whole = false;
+            whole = false;
             shown.back() = Ellipsis;
             while (i + 1 < s.size() && s[i + 1] != '\r' && s[i + 1] != '\n')
                 ++i;
@@ -76,6 +98,9 @@ QString Description(const TText &stored, bool *whole)
             ++lineLength;
         }
     }
+    setNote(note, !whole ? tooLong() : stored.hidesBytes() ? endsAtNul() : QString());
+    if (whole && stored.hidesBytes())
+        shown += Ellipsis;
     return DecodeAnsi(shown);
 }
 
@@ -101,6 +126,49 @@ ShownDuration ShowDuration(double value)
     return {static_cast<int>(days), p.hour, p.minute};
 }
 
+namespace {
+
+// A stored number as the notes and fixed fields give it: all its digits
+// while it has no more than a double holds exactly, then with an exponent.
+QString numberText(double value)
+{
+    const bool plain = std::fabs(value) < 1e15;
+    return QString::number(value, plain ? 'f' : 'g', QLocale::FloatingPointShortest);
+}
+
+FixedParts fixedParts(double value, bool withDays)
+{
+    FixedParts f;
+    f.note = QStringLiteral("Cannot be shown here (stored as %1 days); it is kept as it is.").arg(numberText(value));
+    if (!std::isfinite(value)) { // "nan", "inf" in every field
+        f.days = f.hours = f.minutes = numberText(value);
+        return f;
+    }
+    const double days = std::trunc(value);
+    const long long ms = std::llround(std::fabs(value - days) * DateTimeValue::MSecsPerDay);
+    if (withDays)
+        f.days = numberText(days);
+    f.hours = QString::number(ms / 3600000);
+    f.minutes = QString::number(ms / 60000 % 60);
+    return f;
+}
+
+} // namespace
+
+FixedParts FixedTime(double value)
+{
+    // A time of day only: a day count in it has no field to show it.
+    const DateTimeValue::Parts p = DateTimeValue::Split(value);
+    return p.valid && p.days == 0 && !(value < 0) ? FixedParts() : fixedParts(value, false);
+}
+
+FixedParts FixedDuration(double value)
+{
+    // The day fields hold what a clock can count (IsUsable); further than
+    // that a value splits into nothing the fields could show.
+    return DateTimeValue::IsUsable(value) ? FixedParts() : fixedParts(value, true);
+}
+
 double DurationValue(const ShownDuration &shown)
 {
     return shown.days + DateTimeValue::EncodeTime(shown.hours, shown.minutes);
@@ -109,11 +177,14 @@ double DurationValue(const ShownDuration &shown)
 ShownTermin ShownTermin::Of(const TTermin &t)
 {
     ShownTermin s;
-    s.name = ShownText::Name(t.Name, &s.nameWhole);
-    s.description = ShownText::Description(t.Description, &s.descriptionWhole);
-    s.done = t.Done;
+    s.name = ShownText::Name(t.Name, &s.nameNote);
+    s.description = ShownText::Description(t.Description, &s.descriptionNote);
+    s.done = t.Done != 0;
     s.time = ShowTime(t.Time);
     s.firstRemind = ShowDuration(t.FirstRemind);
     s.repeatInterval = ShowDuration(t.RepeatInterval);
+    s.timeFixed = FixedTime(t.Time);
+    s.firstRemindFixed = FixedDuration(t.FirstRemind);
+    s.repeatIntervalFixed = FixedDuration(t.RepeatInterval);
     return s;
 }

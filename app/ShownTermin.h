@@ -41,15 +41,23 @@ constexpr int DescriptionLine = 32767;
 constexpr int Description = 1000000;
 } // namespace EditableLength
 
+// What the fields of a time or a duration show in place of a value they
+// cannot show, and why; no note when they show the value itself.
+struct FixedParts {
+    QString days, hours, minutes;
+    QString note;
+};
+
 struct ShownTermin {
     QString name;
-    QString description;   // line breaks as "\n"
-    bool nameWhole = true; // false: cut short, not to be edited
-    bool descriptionWhole = true;
+    QString description; // line breaks as "\n"
+    QString nameNote;    // why it is shown read-only; empty: it can be edited
+    QString descriptionNote;
     bool done = false;
     ShownTime time;
     ShownDuration firstRemind;
     ShownDuration repeatInterval;
+    FixedParts timeFixed, firstRemindFixed, repeatIntervalFixed;
 
     static ShownTermin Of(const TTermin &t);
 };
@@ -60,14 +68,15 @@ namespace ShownText {
 QString Name(const TText &stored);
 TText StoredName(const QString &shown);
 
-// The name as the line editor shows it; `whole` tells whether it is all
-// of it.
-QString Name(const TText &stored, bool *whole);
+// The name as the line editor shows it; `note` tells why it is not all of
+// it (empty when it is).
+QString Name(const TText &stored, QString *note);
 
 // CR LF, a lone CR and a lone LF each become one "\n".
 QString Description(const TText &stored);
-// The description as the memo shows it, cut short where it is too long.
-QString Description(const TText &stored, bool *whole);
+// The description as the memo shows it, cut short where it is too long
+// or at a NUL; `note` as for the name.
+QString Description(const TText &stored, QString *note);
 // Every line break is stored as CR LF, as the file's descriptions have them.
 TText StoredDescription(const QString &shown);
 
@@ -75,5 +84,9 @@ TText StoredDescription(const QString &shown);
 
 ShownTime ShowTime(double value);
 ShownDuration ShowDuration(double value);
+// The note and parts for a time of day (no days) or a duration the fields
+// cannot show; an empty FixedParts when they can.
+FixedParts FixedTime(double value);
+FixedParts FixedDuration(double value);
 // Whole days plus the time of day made of the hours and minutes.
 double DurationValue(const ShownDuration &shown);

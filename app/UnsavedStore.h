@@ -1,10 +1,12 @@
 #pragma once
-// Where the store goes when the last save before the program ends fails:
-// into a new file beside the data file, or, when that folder refuses too,
-// into the user's data folder (~/.local/share/kalvix). The file holds the
-// same bytes the data file would have held, so renaming it to
-// "appointments.dat" brings everything back. An earlier such file is never
-// replaced; each failed ending gets its own name.
+// Where the store goes when the last save before the program ends fails
+// and memory holds something the data file lacks: into a new file beside
+// the data file, or, when that folder refuses too, into the user's data
+// folder (~/.local/share/kalvix). The file holds the bytes the data file
+// would have held; the ending's message says what each file holds, and
+// only where the data file had been read does it advise putting the side
+// file in its place. An earlier such file is never replaced; each failed
+// ending gets its own name.
 
 #include <QByteArray>
 #include <QDateTime>

@@ -116,6 +116,13 @@ int DateTreeModel::columnCount(const QModelIndex &) const
     return 1;
 }
 
+QVariant DateTreeModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
+        return QStringLiteral("Dates");
+    return {};
+}
+
 QString DateTreeModel::caption(int code)
 {
     const NodeCode::Parts p = Decode(code);

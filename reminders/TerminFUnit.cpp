@@ -8,6 +8,7 @@
 #include "reminders/HeadingPanel.h"
 #include "reminders/ReminderAnswers.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,10 +46,13 @@ TTerminForm::TTerminForm(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
     name_ = new QLineEdit(this);
     name_->setGeometry(Margin, NameTop, ContentWidth, NameHeight);
     useInfoTipColours(name_);
+    // No label stands beside the two fields; a screen reader names them so.
+    name_->setAccessibleName(QStringLiteral("Appointment"));
 
     description_ = new DescriptionMemo(this);
     description_->setGeometry(Margin, MemoTop, ContentWidth, MemoHeight);
     useInfoTipColours(description_);
+    description_->setAccessibleName(QStringLiteral("Description"));
 
     // Each answer shows the glyph of the button kind it stands for.
     cancelAll_ = makeButton(QStringLiteral("Cancel all"), TBitBtnXP::bkCancel, ReminderAnswer::Cancel,
@@ -65,6 +69,12 @@ TTerminForm::TTerminForm(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
     setTabOrder(cancelAll_, name_);
 
     lastFocus_ = description_;
+
+    answerGuard_.setParent(this);
+    answerGuard_.setObjectName(QStringLiteral("AnswerGuard"));
+    answerGuard_.setSingleShot(true);
+    answerGuard_.setInterval(AnswerGuardMs);
+    connect(&answerGuard_, &QTimer::timeout, this, [this] { guardAnswers(false); });
 }
 
 QPushButton *TTerminForm::makeButton(const QString &caption, int kind, int result, const QRect &geometry)
@@ -105,7 +115,13 @@ bool TTerminForm::isOurButton(const QWidget *w) const
 
 void TTerminForm::done(int result)
 {
-    // Remember where the user was, for the next showing.
+    // Remember where the user was, for the next showing; while the answers
+    // are held back the focus is only parked (the program may end the
+    // dialog then).
+    if (answerGuard_.isActive()) {
+        answerGuard_.stop();
+        guardAnswers(false);
+    }
     QWidget *fw = focusWidget();
     if (fw == description_ || fw == name_ || isOurButton(fw))
         lastFocus_ = fw;
@@ -114,6 +130,9 @@ void TTerminForm::done(int result)
 
 void TTerminForm::reject()
 {
+    // The close box and Escape answer too, but not in the first moment.
+    if (answerGuard_.isActive())
+        return;
     done(ReminderAnswer::Cancel);
 }
 
@@ -121,9 +140,49 @@ void TTerminForm::showEvent(QShowEvent *event)
 {
     if (!event->spontaneous()) {
         centreOnScreen();
-        (lastFocus_ ? lastFocus_.data() : static_cast<QWidget *>(description_))->setFocus(Qt::OtherFocusReason);
+        guardAnswers(true);
     }
     QDialog::showEvent(event);
+}
+
+void TTerminForm::guardAnswers(bool on)
+{
+    for (QPushButton *b : {cancelAll_, dontRemind_, remindLater_})
+        b->setEnabled(!on);
+    QWidget *target = lastFocus_ ? lastFocus_.data() : static_cast<QWidget *>(description_);
+    if (on) {
+        // A disabled button cannot hold the focus: it waits on the read-only
+        // description and goes back to the button once the moment is over.
+        if (isOurButton(target))
+            target = description_;
+        qApp->installEventFilter(this);
+        answerGuard_.start();
+    } else {
+        qApp->removeEventFilter(this);
+    }
+    target->setFocus(Qt::OtherFocusReason);
+}
+
+bool TTerminForm::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+        break;
+    default:
+        return QDialog::eventFilter(watched, event);
+    }
+    auto *w = qobject_cast<QWidget *>(watched);
+    if (!w || (w != this && !isAncestorOf(w)))
+        return QDialog::eventFilter(watched, event);
+    // Keys still coming are typed by someone who has not seen the dialog
+    // yet: the moment lasts until they stop.
+    if (event->type() == QEvent::KeyPress)
+        answerGuard_.start();
+    return true;
 }
 
 void TTerminForm::keyPressEvent(QKeyEvent *event)

@@ -9,9 +9,16 @@
 // button presses it, Enter in the name field presses "Remind later"; Escape
 // and the close box answer "Cancel all". The dialog opens with the focus on
 // the control that had it when it last closed (the description at first).
+//
+// For a moment after it appears (AnswerGuardMs, and as long as keys keep
+// coming in that moment) the dialog takes no answer: its buttons are
+// disabled and every key and click that reaches it is dropped. Whoever was
+// typing into another window when it took the keyboard would otherwise
+// answer it with a space or Enter meant for something else.
 
 #include <QDialog>
 #include <QPointer>
+#include <QTimer>
 
 class DescriptionMemo;
 class HeadingPanel;
@@ -23,6 +30,7 @@ class TTerminForm : public QDialog {
 public:
     static constexpr int ClientWidth = 394;
     static constexpr int ClientHeight = 215;
+    static constexpr int AnswerGuardMs = 700;
 
     explicit TTerminForm(QWidget *parent = nullptr);
 
@@ -47,11 +55,13 @@ public slots:
 protected:
     void showEvent(QShowEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     QPushButton *makeButton(const QString &caption, int kind, int result, const QRect &geometry);
     bool isOurButton(const QWidget *w) const;
     void centreOnScreen();
+    void guardAnswers(bool on);
 
     HeadingPanel *heading_;
     QLineEdit *name_;
@@ -60,4 +70,5 @@ private:
     QPushButton *dontRemind_;
     QPushButton *remindLater_;
     QPointer<QWidget> lastFocus_;
+    QTimer answerGuard_; // running while the dialog takes no answer
 };

@@ -9,7 +9,9 @@ struct TTermin {
     double RepeatInterval = 0; // time between reminders, in days
     double LastReminded = 0;   // date-time of the last answer; 0 = never
     double Time = 0;           // time of day as a fraction of a day
-    bool Done = false;         // "Don't remind anymore"
-    TText Name;                // 8-bit text, never holds a NUL
-    TText Description;         // 8-bit text, may hold line breaks
+    // "Don't remind anymore" when nonzero. The byte is kept as read: a file
+    // written by another program may hold any nonzero value there.
+    unsigned char Done = 0;
+    TText Name;        // 8-bit text, ends at its first NUL
+    TText Description; // 8-bit text, may hold line breaks
 };

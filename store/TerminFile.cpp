@@ -2,6 +2,7 @@
 
 #include "store/FileTarget.h"
 #include "store/SaveIo.h"
+#include "store/StoreHashes.h"
 #include "store/TerminFormat.h"
 
 #include <QFile>
@@ -250,8 +251,19 @@ Outcome WriteTerminBytes(const QString &path, const QByteArray &bytes, SaveIo *i
 
 Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &settings, SaveIo *io)
 {
-    return writeAtomically(
-        path, io, [&](const auto &write) { return TerminFormat::SerializeChunks(grid, settings, write); }, QString());
+    ContentHash hash;
+    Outcome o = writeAtomically(
+        path, io,
+        [&](const auto &write) {
+            hash = ContentHash();
+            return TerminFormat::SerializeChunks(grid, settings, [&](const char *p, size_t n) {
+                hash.Add(p, n);
+                return write(p, n);
+            });
+        },
+        QString());
+    o.contentHash = hash.Value();
+    return o;
 }
 
 namespace {
@@ -288,14 +300,18 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
         return o;
     }
 
+    const uint64_t contentHash = ContentHashOf(bytes.bytes(), bytes.size);
     const QString error = TerminFormat::Validate(bytes.bytes(), bytes.size);
     if (error.isEmpty()) {
         // Sound all through: nothing below can fail half-way.
         const QString loadError = load(bytes, grid, settings);
-        return loadError.isEmpty() ? Outcome() : failure(loadError);
+        Outcome o = loadError.isEmpty() ? Outcome() : failure(loadError);
+        o.contentHash = contentHash;
+        return o;
     }
 
     Outcome o = failure(error);
+    o.contentHash = contentHash;
     QString copyError;
     o.keptCopy = source->KeepCopy(path, bytes.bytes(), bytes.size, copyError);
     if (o.keptCopy.isEmpty()) {
@@ -316,44 +332,7 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
         && load(before, grid, settings).isEmpty()) {
         o.message += QStringLiteral(" The appointments from before the last, unfinished save were loaded from \"%1\".")
                          .arg(previous);
+        o.recovered = true;
     }
     return o;
-}
-
-TerminFile::Recheck RecheckUnreadFile(const QString &path, DayGrid &grid, TSettings &settings)
-{
-    TerminFile::Recheck r;
-    const FileTarget target = ResolveFileTarget(path);
-    if (!target.exists && target.problem.isEmpty()) {
-        r.state = TerminFile::Recheck::Clear; // moved away: nothing left to protect
-        return r;
-    }
-    // Most checks find it still unreadable; that costs one failed open.
-    FileBytes probe = ReadWholeFile(path);
-    if (!probe.error.isEmpty() && probe.unread) {
-        r.state = TerminFile::Recheck::StillUnread;
-        r.outcome = failure(QStringLiteral("\"%1\" still cannot be read (%2).").arg(path, probe.error));
-        r.outcome.unread = true;
-        return r;
-    }
-    auto fromFile = std::make_unique<DayGrid>();
-    TSettings fileSettings = settings;
-    r.outcome = OpenTermins(path, *fromFile, fileSettings);
-    if (!r.outcome.ok) {
-        r.state = r.outcome.unread ? TerminFile::Recheck::StillUnread : TerminFile::Recheck::Clear;
-        return r;
-    }
-    // The file's appointments first, then those of this run, day by day;
-    // the run started without the file's, so nothing is there twice.
-    fromFile->ForEachDay([&grid](int y, int m, int d, TTerminDay &slot) {
-        const TTerminDay &mine = grid.Slot(y, m, d);
-        for (uint32_t i = 0; i < mine.records.Count(); ++i)
-            *slot.records.Add() = mine.records.Data()[i];
-    });
-    grid.Adopt(*fromFile);
-    // Settings changed in this run win over the file's.
-    if (settings == TSettings())
-        settings = fileSettings;
-    r.state = TerminFile::Recheck::Merged;
-    return r;
 }

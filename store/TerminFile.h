@@ -13,6 +13,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdint>
+
 class SaveIo;
 
 namespace TerminFile {
@@ -27,19 +29,13 @@ struct Outcome {
     QString message;  // what to tell the user when !ok
     QString keptCopy; // where an unreadable file's bytes were kept, if anywhere
     // The file holds data that was neither loaded nor kept aside: no save
-    // may write over it (see RecheckUnreadFile).
+    // may write over it (see StoreFile).
     bool unread = false;
+    // A read that failed still left appointments: those from before an
+    // unfinished save (see the message).
+    bool recovered = false;
+    uint64_t contentHash = 0; // of the bytes read or written (ContentHashOf)
     explicit operator bool() const { return ok; }
-};
-
-// A new look at a data file that could not be read.
-struct Recheck {
-    enum State {
-        StillUnread, // still holds what no one has read: keep refusing saves
-        Clear,       // moved away, or damaged and now kept aside: saves may go on
-        Merged,      // read now: its appointments joined those of this run
-    } state = StillUnread;
-    Outcome outcome; // what to tell the user, when !outcome.ok
 };
 
 QByteArray Serialize(const DayGrid &grid, const TSettings &settings);
@@ -55,7 +51,9 @@ QString PathIn(const QString &dir);
 
 // Writes grid and settings to `path` through a temporary file beside it,
 // or beside a symbolic link's target. Refuses a read-only file and anything
-// that is not a plain file. `io` defaults to the real file system.
+// that is not a plain file. `io` defaults to the real file system. A
+// program's saves go through StoreFile, which never writes over changes
+// made by others.
 TerminFile::Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &settings,
                                 SaveIo *io = nullptr);
 // As above, for bytes already serialised.
@@ -85,9 +83,3 @@ public:
 // `source` defaults to the file system.
 TerminFile::Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings,
                                 TerminSource *source = nullptr);
-
-// For a file that OpenTermins found `unread`: looks again. When it can be
-// read now, its appointments are loaded and those of `grid` (what this run
-// added meanwhile) appended to their days, and `settings` become the file's
-// unless this run changed them from the defaults.
-TerminFile::Recheck RecheckUnreadFile(const QString &path, DayGrid &grid, TSettings &settings);

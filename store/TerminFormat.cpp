@@ -63,15 +63,16 @@ public:
     }
     bool text(const TText &t)
     {
+        const std::string_view bytes = t.stored();
         if (!room(4))
             return false;
-        i32(static_cast<qint32>(t.size()));
-        if (t.size() > ChunkBytes) // longer than the whole buffer: straight through
-            return flush() && write_(t.data(), t.size());
-        if (!room(t.size()))
+        i32(static_cast<qint32>(bytes.size()));
+        if (bytes.size() > ChunkBytes) // longer than the whole buffer: straight through
+            return flush() && write_(bytes.data(), bytes.size());
+        if (!room(bytes.size()))
             return false;
-        std::memcpy(p_, t.data(), t.size());
-        p_ += t.size();
+        std::memcpy(p_, bytes.data(), bytes.size());
+        p_ += bytes.size();
         return true;
     }
 
@@ -128,10 +129,8 @@ public:
         if (!Loading || n == 0)
             return TText();
         pendingNul_ = p_;
-        // A NUL inside ends the text, as it ends the characters kept.
-        const void *nul = std::memchr(start, 0, n);
-        const size_t len = nul ? static_cast<size_t>(static_cast<const char *>(nul) - start) : n;
-        return len ? TText::View(start, len) : TText();
+        // A NUL inside ends the text; the bytes after it stay with it.
+        return TText::View(start, n);
     }
 
 private:
@@ -214,7 +213,7 @@ QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
             if (r.left() < RecordMinBytes)
                 return beyondEnd;
             const double time = r.f64(), last = r.f64(), first = r.f64(), repeat = r.f64();
-            const bool done = r.u8() != 0;
+            const unsigned char done = r.u8();
             TText texts[2];
             for (TText &t : texts) {
                 qint32 len;
@@ -277,7 +276,7 @@ bool SerializeChunks(const DayGrid &grid, const TSettings &settings,
             w.f64(r[i].LastReminded);
             w.f64(r[i].FirstRemind);
             w.f64(r[i].RepeatInterval);
-            w.u8(r[i].Done ? 1 : 0);
+            w.u8(r[i].Done);
             ok = w.text(r[i].Name) && w.text(r[i].Description);
         }
     });

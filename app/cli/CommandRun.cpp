@@ -143,7 +143,9 @@ void write(FILE *stream, const QByteArray &bytes)
 
 } // namespace
 
-CommandResult RunCommand(const Command &command, StoreAccess &store, Clock &clock)
+namespace {
+
+CommandResult runOne(const Command &command, StoreAccess &store, Clock &clock)
 {
     switch (command.kind) {
     case Command::Add:
@@ -157,6 +159,18 @@ CommandResult RunCommand(const Command &command, StoreAccess &store, Clock &cloc
     default:
         return CommandResult{};
     }
+}
+
+} // namespace
+
+CommandResult RunCommand(const Command &command, StoreAccess &store, Clock &clock)
+{
+    CommandResult r = runOne(command, store, clock);
+    QString notes;
+    for (const QString &note : store.notes())
+        notes += QStringLiteral("kalvix: ") + note + QLatin1Char('\n');
+    r.err.prepend(notes);
+    return r;
 }
 
 DataFolder::Choice ChooseDataFolder()

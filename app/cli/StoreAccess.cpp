@@ -3,6 +3,7 @@
 #include "platform/instance/CommandRequest.h"
 #include "platform/instance/InstanceKey.h"
 #include "platform/instance/SingleInstance.h"
+#include "store/StoreFile.h"
 #include "store/TerminFile.h"
 
 #include <QDataStream>
@@ -29,15 +30,21 @@ QString native(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
-// Reads the file when it exists; a missing file is an empty store.
-bool load(const QString &path, DayGrid &grid, TSettings &settings, QString &error)
+// Reads the file the way the window does at start: a damaged file is
+// kept aside, and the appointments from before an unfinished save are used
+// when they are there, with a word on standard error. A command given a
+// file it cannot read at all, or nothing from it, changes nothing.
+bool load(StoreFile &file, DayGrid &grid, TSettings &settings, QStringList &notes, QString &error)
 {
-    if (!QFileInfo::exists(path))
+    const TerminFile::Outcome o = file.Load(grid, settings);
+    if (o.ok)
         return true;
-    const TerminFile::Outcome o = OpenTermins(path, grid, settings);
-    if (!o.ok)
-        error = QStringLiteral("%1: %2").arg(native(path), o.message);
-    return o.ok;
+    const QString message = QStringLiteral("%1: %2").arg(native(file.path()), o.message);
+    if (!o.recovered)
+        error = message;
+    else
+        notes.append(message);
+    return o.recovered;
 }
 
 } // namespace
@@ -168,7 +175,12 @@ bool StoreAccess::Snapshot(DayGrid &grid, TSettings &settings, QString &error)
 {
     QByteArray answer;
     const Via via = run(
-        SnapshotVerb, QByteArray(), false, [&] { return load(dataPath_, grid, settings, error); }, answer, error);
+        SnapshotVerb, QByteArray(), false,
+        [&] {
+            StoreFile file(dataPath_);
+            return load(file, grid, settings, notes_, error);
+        },
+        answer, error);
     if (via != Via::Remote)
         return via == Via::Local;
     const QString bad = TerminFile::Parse(answer.constData(), size_t(answer.size()), grid, settings);
@@ -185,16 +197,21 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
         [&] {
             DayGrid grid;
             TSettings settings;
-            if (!load(dataPath_, grid, settings, error))
+            StoreFile file(dataPath_);
+            if (!load(file, grid, settings, notes_, error))
                 return false;
             BatchAddition addition;
             counts = addition.Apply(grid, batch, skipPresent, dryRun);
             if (dryRun || counts.added == 0)
                 return true;
-            const TerminFile::Outcome o = SaveTermins(dataPath_, grid, settings);
-            if (!o.ok)
-                error = QStringLiteral("%1: %2").arg(native(dataPath_), o.message);
-            return o.ok;
+            // Another program may write the file without taking the lock:
+            // the save takes in what it wrote.
+            const SyncResult r = file.Sync(grid, settings);
+            if (!r.note.isEmpty())
+                notes_.append(r.note);
+            if (!r.outcome.ok)
+                error = QStringLiteral("%1: %2").arg(native(dataPath_), r.outcome.message);
+            return r.outcome.ok;
         },
         answer, error);
     if (via != Via::Remote)

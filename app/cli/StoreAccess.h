@@ -11,6 +11,7 @@
 #include "store/Settings.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -26,6 +27,10 @@ public:
     bool Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error);
 
     const QString &dataPath() const { return dataPath_; }
+    // What the command should say on standard error beside its result: a
+    // damaged file read the way the window reads it, changes of another
+    // program merged in.
+    const QStringList &notes() const { return notes_; }
     // Told once why a command waits when the running copy cannot take it
     // yet (it is still starting, say, with a message open).
     void setOnWait(std::function<void(const QString &why)> onWait) { onWait_ = std::move(onWait); }
@@ -51,5 +56,6 @@ private:
             QString &error);
 
     QString dataPath_;
+    QStringList notes_;
     std::function<void(const QString &)> onWait_;
 };

@@ -75,9 +75,17 @@ bool requestActivation(QWidget *)
 } // namespace
 #endif
 
-void ActivateForUser(QWidget *window)
+void ActivateForUser(QWidget *window, const QByteArray &activationToken)
 {
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    const bool wayland = QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+    if (wayland && !activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken);
+    // A Wayland client is never told that the compositor minimised its
+    // window, and cannot ask for it back: mapped anew, it comes back. Not a
+    // dialog, though: hiding one ends the answer it waits for.
+    if (wayland && window->isVisible() && !window->inherits("QDialog"))
+        window->hide();
     window->show();
     window->raise();
     if (!requestActivation(window))

@@ -25,7 +25,7 @@ int remainingMs(const QDeadlineTimer &deadline)
 
 } // namespace
 
-ShowRequestResult AskToShow(const QString &serverName, QDeadlineTimer deadline)
+ShowRequestResult AskToShow(const QString &serverName, QDeadlineTimer deadline, const QByteArray &activationToken)
 {
     if (serverName.isEmpty())
         return ShowRequestResult{ShowRequestResult::NoServer, QStringLiteral("No socket folder.")};
@@ -44,7 +44,7 @@ ShowRequestResult AskToShow(const QString &serverName, QDeadlineTimer deadline)
                                  QStringLiteral("The socket \"%1\" is held by another user.").arg(serverName)};
     }
 
-    socket.write(ShowProtocol::Request);
+    socket.write(ShowProtocol::RequestLine(activationToken));
     while (socket.bytesToWrite() > 0) {
         if (!socket.waitForBytesWritten(remainingMs(deadline)))
             return result(ShowRequestResult::NoAnswer, socket);

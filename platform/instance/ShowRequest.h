@@ -17,4 +17,6 @@ struct ShowRequestResult {
 };
 
 // Makes one attempt within the deadline; never waits beyond it.
-ShowRequestResult AskToShow(const QString &serverName, QDeadlineTimer deadline);
+// `activationToken`: the desktop's token for this start (see ShowProtocol.h).
+ShowRequestResult AskToShow(const QString &serverName, QDeadlineTimer deadline,
+                            const QByteArray &activationToken = QByteArray());

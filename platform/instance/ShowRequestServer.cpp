@@ -56,7 +56,8 @@ void ShowRequestServer::serve(QLocalSocket *socket)
     bool malformed = false;
     if (commands_.start(socket, line, malformed) || malformed)
         return;
-    if (line != ShowProtocol::Request) {
+    QByteArray token;
+    if (!ShowProtocol::ParseRequest(line, token)) {
         socket->abort();
         return;
     }
@@ -65,5 +66,5 @@ void ShowRequestServer::serve(QLocalSocket *socket)
     socket->write(ShowProtocol::Answer);
     socket->flush();
     socket->disconnectFromServer();
-    emit showRequested();
+    emit showRequested(token);
 }

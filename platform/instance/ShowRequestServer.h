@@ -32,7 +32,8 @@ public:
     void setCommandHandler(CommandHandler handler) { commands_.setHandler(std::move(handler)); }
 
 signals:
-    void showRequested();
+    // `activationToken`: the one the second start was given, or empty.
+    void showRequested(const QByteArray &activationToken);
 
 private:
     void acceptPending();

@@ -21,6 +21,15 @@ SingleInstance::SingleInstance(const QString &dataFilePath, QObject *parent)
     connect(&server_, &ShowRequestServer::showRequested, this, &SingleInstance::showRequested);
 }
 
+namespace {
+// The token a Wayland desktop hands the program it starts; the running copy
+// needs it to take the focus on this start's behalf.
+QByteArray activationToken()
+{
+    return qgetenv("XDG_ACTIVATION_TOKEN");
+}
+} // namespace
+
 // QLockFile's destructor removes the lock file; the server closes its socket.
 SingleInstance::~SingleInstance() = default;
 
@@ -64,7 +73,7 @@ SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
         // Someone holds the file. Between its taking the lock and listening
         // there is a short gap, and a copy that is ending closes its socket
         // before it drops the lock; both are waited out here.
-        const ShowRequestResult asked = AskToShow(key_.serverName, deadline);
+        const ShowRequestResult asked = AskToShow(key_.serverName, deadline, activationToken());
         if (asked.kind == ShowRequestResult::Shown)
             return Role::HandedOver;
         problem_ = asked.detail;
@@ -98,7 +107,7 @@ SingleInstance::Role SingleInstance::ownWithoutLock(const QDeadlineTimer &deadli
 {
     // Without a lock file only the socket tells whether a copy already runs.
     for (;;) {
-        const ShowRequestResult asked = AskToShow(key_.serverName, deadline);
+        const ShowRequestResult asked = AskToShow(key_.serverName, deadline, activationToken());
         if (asked.kind == ShowRequestResult::Shown)
             return Role::HandedOver;
         if (asked.kind == ShowRequestResult::NoServer || deadline.hasExpired())

@@ -58,8 +58,9 @@ public:
     static QString LockBlocker(const QString &lockPath);
 
 signals:
-    // Another start asked the owner to show its main window.
-    void showRequested();
+    // Another start asked the owner to show its main window, handing on the
+    // activation token the desktop gave it (empty when it had none).
+    void showRequested(const QByteArray &activationToken);
 
 private:
     Role becomeOwner();

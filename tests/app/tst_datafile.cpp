@@ -1,19 +1,47 @@
 // The main window and a data file it cannot simply write: one it could not
 // read is never written over by any save, and joins the store once it can
 // be read; a read-only one refuses saves while the store stays in memory;
-// texts cross between the file and the editors in the file's code page.
-#include "MainFormHarness.h"
+// texts cross between the file and the editors in the file's code page;
+// showing a record and editing beside it keep every byte it was read with.
+#include "EditingDay.h"
 
 #include "../store/SecondUser.h"
 #include "app/SpinEdit.h"
 
 #include <QAbstractItemView>
 #include <QLineEdit>
+#include <QDir>
 #include <QStatusBar>
+#include <QTabBar>
 
+#include <QDataStream>
+
+#include <cmath>
 #include <sys/stat.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
+
+// One record entry as another writer puts it in the file, never reminded.
+QByteArray entry(double time, double first, double repeat, char done, const QByteArray &name, const QByteArray &desc)
+{
+    QByteArray r;
+    QDataStream out(&r, QIODevice::WriteOnly);
+    out.setByteOrder(QDataStream::LittleEndian);
+    out << time << 0.0 << first << repeat << qint8(done) << qint32(name.size());
+    out.writeRawData(name.constData(), int(name.size()));
+    out << qint32(desc.size());
+    out.writeRawData(desc.constData(), int(desc.size()));
+    return r;
+}
+
+// A file whose only filled day is the editing tests' day, with two records.
+QByteArray fileWithDay(const QByteArray &records)
+{
+    const int day = DayGrid::DayNumber(EditingDay::Y, EditingDay::M, EditingDay::D);
+    return TerminFile::Serialize(DayGrid(), TSettings()).replace(4 * day, 4, "\2\0\0\0"_ba + records);
+}
 
 // 50 appointments on days of 2030, in the file.
 QByteArray fiftyAppointments()
@@ -127,6 +155,46 @@ private slots:
         QVERIFY(!QFile::exists(h.dataPath() + QStringLiteral(".saving")));
     }
 
+    // The ending cannot save over a file it never read: a side file only
+    // when this run made something, holding just that, and no advice to
+    // put it in the place of the unread file.
+    void theEndingKeepsAsideOnlyWhatTheFileLacks_data()
+    {
+        QTest::addColumn<int>("added");
+        QTest::newRow("nothing added") << 0;
+        QTest::newRow("one appointment added") << 1;
+    }
+    void theEndingKeepsAsideOnlyWhatTheFileLacks()
+    {
+        QFETCH(int, added);
+        MainFormHarness h;
+        QVERIFY(second_user::OpenToSecondUser(h.dir.path()));
+        const QByteArray fifty = fiftyAppointments();
+        QVERIFY(WriteTerminBytes(h.dataPath(), fifty).ok);
+        QString report;
+        {
+            second_user::Guard as(h.dataPath());
+            auto form = h.makeShown();
+            QVERIFY(form);
+            for (int i = 0; i < added; ++i)
+                QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton);
+            form->EndNow(TMainForm::Ending::Signal);
+            report = form->lastEndingReport();
+        }
+        QCOMPARE(h.fileBytes(), fifty);
+        const QStringList side = QDir(h.dir.path()).entryList({QStringLiteral("appointments.dat.unsaved-*")});
+        QCOMPARE(side.size(), added ? 1 : 0);
+        QVERIFY2(!report.contains(QLatin1String("rename")), qPrintable(report));
+        if (added) {
+            QFile f(h.dir.filePath(side[0]));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(recordsIn(f.readAll()), size_t(added));
+            QVERIFY2(report.contains(QLatin1String("holds the 1 appointment(s) of this run only")), qPrintable(report));
+        } else {
+            QVERIFY2(report.contains(QLatin1String("was left as it was")), qPrintable(report));
+        }
+    }
+
     void aReadOnlyFileKeepsTheStoreInMemory()
     {
         MainFormHarness h;
@@ -164,8 +232,103 @@ private slots:
         NameEd(*form)->setFocus();
         NameEd(*form)->selectAll();
         typeText(NameEd(*form), QStringLiteral("Rent – 500 € … Ω"));
+        QTest::keyClick(NameEd(*form), Qt::Key_Home);
+        typeText(NameEd(*form), QStringLiteral("λ"));
+        // Shown as stored as soon as typed, the cursor staying after it.
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("?Rent – 500 € … ?"));
+        QCOMPARE(NameEd(*form)->cursorPosition(), 1);
+        QTest::mouseClick(DescEd(*form)->viewport(), Qt::LeftButton);
+        typeText(DescEd(*form), QStringLiteral("a\u20acb"));
+        QTest::keyClick(DescEd(*form), Qt::Key_Left);
+        typeText(DescEd(*form), QStringLiteral("λ"));
+        QCOMPARE(DescEd(*form)->toPlainText(), QStringLiteral("a\u20ac?b"));
+        QCOMPARE(DescEd(*form)->textCursor().position(), 3);
+        QCOMPARE(StatusBar1(*form)->currentMessage(),
+                 u"Stored as \"?\": the data file's character set (Windows-1252) has no such character"_s);
         saveTick(*form);
         QVERIFY(h.fileBytes().contains("Rent \x96 500 \x80 \x85 ?"));
+    }
+
+    // A value the editors cannot show exactly (from another program or
+    // damage) is shown read-only with a note; showing it, typing into its
+    // fields and editing another field of the record keep its bytes.
+    void storedValuesSurviveShowingAndEditingBesideThem_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("description");
+        QTest::addColumn<char>("done");
+        QTest::addColumn<double>("time");
+        QTest::addColumn<double>("first");
+        QTest::addColumn<double>("repeat");
+        QTest::addColumn<QStringList>("readOnly"); // typed into in vain
+        QTest::addColumn<QString>("note");
+        QTest::addColumn<bool>("nameEdited"); // or the description, beside them
+        const QString nul = u"Shown up to a NUL character it holds; it is kept as it is."_s;
+        const QString cannot = u"Cannot be shown here (stored as %1 days); it is kept as it is."_s;
+        QTest::newRow("NUL in the name") << "ab\0cd"_ba
+                                         << "text"_ba << char(0) << 0.5 << 3.0 << 1.0 << QStringList{"NameEd"} << nul
+                                         << false;
+        QTest::newRow("NUL in the description")
+            << "a"_ba
+            << "line\r\n\0tail\0"_ba << char(0) << 0.5 << 3.0 << 1.0 << QStringList{"DescEd"} << nul << true;
+        QTest::newRow("Done byte 2") << "a"_ba
+                                     << ""_ba << char(2) << 0.5 << 3.0 << 1.0 << QStringList{} << QString() << true;
+        QTest::newRow("5e9 days to the first reminder")
+            << "a"_ba
+            << ""_ba << char(0) << 0.5 << 5e9 << 1.0 << QStringList{"day1", "hour1", "min1"} << cannot.arg("5000000000")
+            << true;
+        QTest::newRow("ten-digit repeat days")
+            << "a"_ba
+            << ""_ba << char(1) << 0.5 << 3.0 << 1234567890.25 << QStringList{"min2", "day2", "hour2"}
+            << cannot.arg("1234567890.25") << false;
+        QTest::newRow("no time") << "a"_ba
+                                 << ""_ba << char(0) << std::nan("") << 3.0 << 1.0 << QStringList{"min", "hour"}
+                                 << cannot.arg("nan") << true;
+        QTest::newRow("time with a day in it")
+            << "a"_ba
+            << ""_ba << char(0) << 1.25 << 3.0 << 1.0 << QStringList{"hour", "min"} << cannot.arg("1.25") << false;
+    }
+
+    // A value the editors cannot show exactly (from another program or
+    // damage) is shown read-only with a note; showing it, typing into its
+    // fields and editing another field of the record keep its bytes.
+    void storedValuesSurviveShowingAndEditingBesideThem()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, description);
+        QFETCH(char, done);
+        QFETCH(double, time);
+        QFETCH(double, first);
+        QFETCH(double, repeat);
+        QFETCH(QStringList, readOnly);
+        QFETCH(QString, note);
+        QFETCH(bool, nameEdited);
+        const QByteArray plain = entry(0.5, 3, 1, 0, "plain", "");
+        MainFormHarness h;
+        QVERIFY(WriteTerminBytes(h.dataPath(), fileWithDay(entry(time, first, repeat, done, name, description) + plain))
+                    .ok);
+        auto form = h.makeShown();
+        QVERIFY(form && showActive(*form));
+        clickNode(*form, NodeCode::Encode(EditingDay::Y, EditingDay::M, EditingDay::D));
+        QTabBar *pages = PageControl2(*form)->tabBar();
+        for (int shown = 0; shown < 2; ++shown) {
+            clickRow(*form, 1);
+            clickRow(*form, 0);
+            QCOMPARE(doneCheck(*form)->isChecked(), done != 0);
+            QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(readOnly.size() == 3 ? 1 : 0).center());
+            for (const QString &field : readOnly) {
+                auto *w = form->findChild<QWidget *>(field);
+                QVERIFY2(w->property("readOnly").toBool(), qPrintable(field));
+                QCOMPARE(w->toolTip(), note);
+                typeInto(w, u"7"_s);
+            }
+        }
+        QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(0).center());
+        typeInto(nameEdited ? static_cast<QWidget *>(NameEd(*form)) : DescEd(*form), u"edited"_s);
+        saveTick(*form);
+        const QByteArray after = nameEdited ? entry(time, first, repeat, done, "edited", description)
+                                            : entry(time, first, repeat, done, name, "edited");
+        QCOMPARE(h.fileBytes().toHex(), fileWithDay(after + plain).toHex());
     }
 };
 

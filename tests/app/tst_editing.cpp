@@ -8,13 +8,32 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QWheelEvent>
 
 #include <limits>
 
 using NodeCode::Encode;
 
 using namespace EditingDay;
+
+namespace {
+
+// One notch of the wheel over the field's own area (its arrows), handed to
+// the window as the mouse's are.
+void turnWheelOver(TMainForm &form, QWidget *field)
+{
+    const QPoint at(field->width() - 4, field->height() / 2);
+    QVERIFY(!field->childAt(at));
+    const QPoint inWindow = field->mapTo(&form, at);
+    QWheelEvent wheel(inWindow, form.mapToGlobal(inWindow), QPoint(), QPoint(0, QWheelEvent::DefaultDeltasPerStep),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(form.windowHandle(), &wheel);
+}
+
+} // namespace
 
 class TstEditing : public QObject {
     Q_OBJECT
@@ -163,6 +182,7 @@ private slots:
     {
         MainFormHarness h;
         auto form = withDay(h, {"a"});
+        QVERIFY(showActive(*form));
         // Turn the data file into a directory so every save fails.
         QFile::remove(h.dataPath());
         QVERIFY(QDir().mkdir(h.dataPath() + QStringLiteral(".saving")));
@@ -172,11 +192,14 @@ private slots:
             saveTick(*form); // a tick while the report is open
             return QMessageBox::Ok;
         });
-        saveTick(*form);
+        saveTick(*form); // the tick says it in the status bar, where it takes no keys
+        QCOMPARE(nested, 0);
+        QVERIFY(StatusBar1(*form)->currentMessage().startsWith(QLatin1String("Not saved")));
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // a save the user asked for
         QCOMPARE(nested, 1);
-        saveTick(*form); // reported again while the failure lasts
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // reported again while the failure lasts
         QCOMPARE(nested, 2);
-        QCOMPARE(namesOfDay(*form), QStringList{"a"});
+        QCOMPARE(namesOfDay(*form), (QStringList{"a", "No name", "No name"}));
         QDir().rmdir(h.dataPath() + QStringLiteral(".saving"));
         Dialogs::SetHook([](const QString &, const QString &) { return QMessageBox::Ok; });
     }
@@ -308,6 +331,50 @@ private slots:
         QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 0)->Name, longName);
         QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 0)->Description, longLine);
         QCOMPARE(saved.RecordAt(saved.Slot(Y, M, D), 1)->Description, manyLines);
+    }
+
+    // The wheel over a field never clicked changes nothing; once clicked
+    // it turns the field. An hour typed as "7:30" goes on into the minutes.
+    void aTimeByWheelAndKeys_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<double>("stored"); // Time, or FirstRemind
+        QTest::newRow("7:30") << QStringLiteral("hour") << QStringLiteral("7:30") << 7.5 / 24;
+        QTest::newRow("7.30") << QStringLiteral("hour") << QStringLiteral("7.30") << 7.5 / 24;
+        QTest::newRow("reminder 2:15") << QStringLiteral("hour1") << QStringLiteral("2:15") << 3 + 2.25 / 24;
+    }
+
+    void aTimeByWheelAndKeys()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, typed);
+        QFETCH(double, stored);
+        MainFormHarness h;
+        auto form = withDay(h, {"a"});
+        QVERIFY(showActive(*form));
+        clickRow(*form, 0);
+        auto *spin = form->findChild<TSpinEdit *>(field);
+        QTabBar *tabs = PageControl2(*form)->tabBar();
+        if (!spin->isVisible()) // on the "Reminder" page
+            QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        const int before = spin->value();
+        const TTermin &t = recordAt(*form, Y, M, D, 0);
+        const double time = t.Time, first = t.FirstRemind;
+        turnWheelOver(*form, spin);
+        QCOMPARE(spin->value(), before);
+        QCOMPARE(t.Time, time);
+        QCOMPARE(t.FirstRemind, first);
+        QTest::mouseClick(spin, Qt::LeftButton, {}, QPoint(spin->width() / 3, spin->height() / 2));
+        turnWheelOver(*form, spin);
+        QCOMPARE(spin->value(), before + 1);
+
+        // Keys as a keyboard sends them, each to the focused widget.
+        QTest::keyClick(form->windowHandle(), Qt::Key_A, Qt::ControlModifier);
+        for (const QChar c : typed)
+            QTest::keyClick(form->windowHandle(), c.toLatin1());
+        QTest::keyClick(form->windowHandle(), Qt::Key_Tab);
+        QCOMPARE(field == QLatin1String("hour") ? t.Time : t.FirstRemind, stored);
     }
 
     void anEditedDescriptionKeepsCrLf()

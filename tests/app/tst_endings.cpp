@@ -25,9 +25,10 @@ void clickWhenOpen(TTerminForm &dialog, QPushButton *(TTerminForm::*button)() co
 {
     QTimer::singleShot(0, &dialog, [&dialog, button, then] {
         QVERIFY(dialog.isVisible());
+        QPushButton *b = (dialog.*button)();
+        QTRY_VERIFY(b->isEnabled()); // past the dialog's first moment
         if (then)
             then();
-        QPushButton *b = (dialog.*button)();
         QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
     });
 }

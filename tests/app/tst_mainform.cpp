@@ -216,8 +216,8 @@ private slots:
     void trayMessages()
     {
         MainFormHarness h;
-        auto form = h.make();
-        form->show();
+        auto form = h.makeShown(); // on the screen, as the user sees it
+        QVERIFY(form);
         form->WMUser(TrayIcon::LeftButtonDown);
         QVERIFY(saveTimer(*form).isActive());
         form->WMUser(TrayIcon::LeftDoubleClick);
@@ -243,6 +243,7 @@ private slots:
                  (QStringList{"Show", "-", "No action", "-", "Got to the Brontal homepage...", "About the program...",
                               "-", "Quit"}));
         form->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
         form->WMUser(TrayIcon::RightButtonUp);
         QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Hide"));
         ::trayMenu(*form)->close();

@@ -115,6 +115,7 @@ private slots:
         reminder.SetDescription(QStringLiteral("Bring the card"));
         reminder.show();
         QVERIFY(QTest::qWaitForWindowExposed(&reminder));
+        QTRY_VERIFY(reminder.RemindLaterBtn()->isEnabled()); // as a person sees it after the first moment
         save(&reminder, name + QStringLiteral("-reminder"));
         const QImage rem = reminder.grab().toImage();
         const QRect headRect(QPoint(3, 3), reminder.Heading()->size() - QSize(6, 6));

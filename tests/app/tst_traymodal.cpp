@@ -26,6 +26,10 @@ void duringModal(const std::function<void()> &open, const std::function<void(QWi
         QVERIFY(QTest::qWaitForWindowExposed(modal));
         whileOpen(modal);
         ran = true;
+        // A reminder takes no answer in its first moment: Escape once its
+        // buttons are enabled.
+        for (const QPushButton *b : QApplication::activeModalWidget()->findChildren<QPushButton *>())
+            QTRY_VERIFY(b->isEnabled());
         QTest::keyClick(QApplication::activeModalWidget(), Qt::Key_Escape);
     });
     open();

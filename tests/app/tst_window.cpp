@@ -5,6 +5,8 @@
 #include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
 #include "controls/ImageBtnUnit.h"
+#include "reminders/DescriptionMemo.h"
+#include "reminders/TerminFUnit.h"
 
 #include <QAccessible>
 #include <QAbstractSpinBox>
@@ -13,6 +15,7 @@
 #include <QPlainTextEdit>
 #include <QPainter>
 #include <QStatusBar>
+#include <QSystemTrayIcon>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -242,18 +245,80 @@ private slots:
         QCOMPARE(walk(gmin(*form), 4), (QStringList{"gmin", "gsec", "ManTerminsBtn", "MinimiertCheck", "wwwBtn"}));
     }
 
+    // Hidden with "Minimize" or minimised with the title bar's box, the
+    // window is out of sight: the tray menu reads "Show", and both "Show"
+    // and a double click bring it back on screen, no longer minimised.
+    void minimizeHidesAndShowsAgainFromTheTray_data()
+    {
+        QTest::addColumn<bool>("minimised");
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("hidden, Show") << false << false;
+        QTest::newRow("hidden, double click") << false << true;
+        QTest::newRow("minimised, Show") << true << false;
+        QTest::newRow("minimised, double click") << true << true;
+    }
     void minimizeHidesAndShowsAgainFromTheTray()
     {
+        QFETCH(bool, minimised);
+        QFETCH(bool, doubleClick);
         MainFormHarness h;
-        auto form = h.make();
-        form->show();
-        QTest::mouseClick(MinimizeBtn(*form), Qt::LeftButton);
-        QVERIFY(!form->isVisible());
-        chooseFromTrayMenu(*form, QStringLiteral("Show"));
-        QVERIFY(form->isVisible());
-        // minimised with its own box still counts as visible: the toggle hides it
-        form->showMinimized();
+        auto form = h.makeShown();
+        QVERIFY(form);
+        if (minimised)
+            form->showMinimized();
+        else
+            QTest::mouseClick(MinimizeBtn(*form), Qt::LeftButton);
+        form->WMUser(TrayIcon::RightButtonUp);
+        QCOMPARE(Anzeigen1(*form)->text(), QStringLiteral("Show"));
+        QTest::keyClick(trayMenu(*form), Qt::Key_Escape);
+        if (doubleClick) {
+            QSystemTrayIcon *icon = form->findChild<QSystemTrayIcon *>();
+            QVERIFY(icon);
+            emit icon->activated(QSystemTrayIcon::Trigger);
+            emit icon->activated(QSystemTrayIcon::DoubleClick);
+        } else {
+            chooseFromTrayMenu(*form, QStringLiteral("Show"));
+        }
+        QTRY_VERIFY(form->isVisible() && !form->isMinimized() && form->windowHandle()->isExposed());
         chooseFromTrayMenu(*form, QStringLiteral("Hide"));
+        QVERIFY(!form->isVisible());
+    }
+
+    // A screen reader finds the reminder's two fields by name, the date
+    // tree's header by what it heads, and the tray menu's entries among the
+    // main window's children, where it can press them.
+    void reminderFieldsTreeHeaderAndTrayMenuAreNamed()
+    {
+        TTerminForm reminder;
+        QCOMPARE(QAccessible::queryAccessibleInterface(reminder.NameEdit())->text(QAccessible::Name),
+                 QStringLiteral("Appointment"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(reminder.DescriptionField())->text(QAccessible::Name),
+                 QStringLiteral("Description"));
+
+        MainFormHarness h;
+        auto form = h.makeShown();
+        QVERIFY(form);
+        QStringList headers;
+        QAccessibleInterface *tree = QAccessible::queryAccessibleInterface(TreeView1(*form));
+        for (int i = 0; i < tree->childCount(); ++i)
+            if (tree->child(i)->role() == QAccessible::ColumnHeader)
+                headers << tree->child(i)->text(QAccessible::Name);
+        QCOMPARE(headers, QStringList{QStringLiteral("Dates")});
+
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
+        QAccessibleInterface *menu = nullptr;
+        for (int i = 0; i < window->childCount(); ++i)
+            if (window->child(i)->object() == trayMenu(*form))
+                menu = window->child(i);
+        QVERIFY(menu);
+        QCOMPARE(window->indexOfChild(menu), window->childCount() - 1);
+        QStringList entries;
+        for (int i = 0; i < menu->childCount(); ++i)
+            entries << menu->child(i)->text(QAccessible::Name);
+        QVERIFY2(entries.contains(QStringLiteral("Hide")) && entries.contains(QStringLiteral("Quit")),
+                 qPrintable(entries.join(QLatin1Char('|'))));
+        QAccessibleInterface *hide = menu->child(int(entries.indexOf(QStringLiteral("Hide"))));
+        hide->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(!form->isVisible());
     }
 

@@ -3,7 +3,7 @@
 (AT-SPI), run by Debian's Python where the bindings live:
 
     atspi_client.py PID list            every object: role, name, states (JSON lines)
-    atspi_client.py PID press NAME      the Press action of the button named NAME
+    atspi_client.py PID press NAME      the Press action of the button or menu entry named NAME
 
 Exit status 77: the bindings (gir1.2-atspi-2.0) are missing; 3: the program
 is not on the bus; 4: no such button."""
@@ -58,7 +58,7 @@ def main():
     if command == "press":
         wanted = sys.argv[3]
         for node in walk(app):
-            if node.get_role() == Atspi.Role.PUSH_BUTTON and node.get_name() == wanted:
+            if node.get_role() in (Atspi.Role.PUSH_BUTTON, Atspi.Role.MENU_ITEM) and node.get_name() == wanted:
                 action = node.get_action_iface()
                 for i in range(action.get_n_actions()):
                     if action.get_action_name(i).lower() in ("press", "click"):

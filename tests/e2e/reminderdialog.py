@@ -1,10 +1,37 @@
 """Following the reminder dialog through its showings. Each showing maps
 the dialog anew (its X window may even be a new one each time), and the
 window manager answers every mapping with a fresh frame, so the event log
-counts showings even when one follows the other within milliseconds."""
+counts showings even when one follows the other within milliseconds.
+
+For a moment after it appears the dialog takes no answer and shows its
+buttons disabled; wait_answerable() waits, as a person does, until their
+captions are drawn in black again."""
 
 from program import REMINDER_TITLE
 from xsession import DEFAULT_TIMEOUT, wait_until
+
+# The row of answer buttons in the dialog's client area.
+BUTTON_ROW = (10, 186, 384, 207)
+
+
+def buttons_enabled(session, win):
+    """Whether the dialog's button captions are drawn in black (enabled
+    buttons); disabled ones are grey."""
+    got = session.pixels(win)
+    if not got:
+        return False
+    width, _, pixels = got
+    x0, y0, x1, y1 = BUTTON_ROW
+    dark = 0
+    for y in range(y0, y1):
+        row = pixels[(y * width + x0) * 3:(y * width + x1) * 3]
+        dark += sum(1 for i in range(0, len(row), 3) if max(row[i:i + 3]) < 64)
+    return dark >= 20
+
+
+def wait_answerable(session, win, timeout=DEFAULT_TIMEOUT):
+    wait_until(lambda: buttons_enabled(session, win), timeout, "the reminder's buttons to be enabled")
+    return win
 
 
 class ReminderDialog:
@@ -33,8 +60,8 @@ class ReminderDialog:
         return wait_until(ready, timeout, f"reminder number {n} to be shown")
 
     def answer(self, n, *keys):
-        """Types `keys` into the n-th showing."""
-        self.x.key(self.wait_showing(n), *keys)
+        """Types `keys` into the n-th showing once it takes answers."""
+        self.x.key(wait_answerable(self.x, self.wait_showing(n)), *keys)
 
     def first_shown_at(self):
         times = [t for w in self.known for t, what in self.events.history(w) if what == "managed"]

@@ -4,6 +4,7 @@ own session bus and accessibility bus; skipped with a message where
 dbus-daemon, at-spi2-core or the Python bindings are missing
 (tools/install-deps.sh test installs them)."""
 
+import datetime as dt
 import json
 import os
 import shutil
@@ -11,7 +12,9 @@ import subprocess
 import unittest
 
 from e2ecase import E2ECase
-from program import MAIN_TITLE
+from program import MAIN_TITLE, REMINDER_TITLE
+from reminderdialog import wait_answerable
+from test_reminders import due_store
 from xsession import wait_until
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -102,6 +105,33 @@ class ScreenReader(E2ECase):
         self.x.key(box, "Return")
         self.assertEqual(k.wait_exit(), 0, k.log())
         del main
+
+    def test_reminder_fields_tree_header_and_tray_menu_by_name(self):
+        k = self.kalvix
+        k.write_store(due_store(dt.datetime.now().replace(microsecond=0) + dt.timedelta(hours=2)))
+        k.start(env=self.env)
+        reminder = k.window(REMINDER_TITLE)
+        objects = wait_until(lambda: self.objects(k.pid), what="the reminder on the accessibility bus")
+        named = {o["name"] for o in objects}
+        self.assertIn("Appointment", named)
+        self.assertIn("Description", named)
+        # The description keeps Escape; on "Remind later" it means "Cancel all".
+        self.x.key(wait_answerable(self.x, reminder), "Tab", "Escape")
+
+        main = k.window(MAIN_TITLE)
+        objects = wait_until(lambda: (found := self.objects(k.pid)) and any(o["name"] == "Hide" for o in found)
+                             and found, what="the tray menu's entries on the accessibility bus")
+        headers = {o["name"] for o in objects if "header" in o["role"]}
+        self.assertIn("Dates", headers)
+        self.assertNotIn("1", headers)
+        # The tray menu's entries, pressed by name: "Hide", then "Quit".
+        pressed = self.client(k.pid, "press", "Hide")
+        self.assertEqual(pressed.returncode, 0, pressed.stdout + pressed.stderr)
+        k.wait_hidden(main)
+        self.shot("hidden-by-screen-reader")
+        pressed = self.client(k.pid, "press", "Quit")
+        self.assertEqual(pressed.returncode, 0, pressed.stdout + pressed.stderr)
+        self.assertEqual(k.wait_exit(), 0, k.log())
 
 
 if __name__ == "__main__":

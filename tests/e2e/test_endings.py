@@ -11,7 +11,7 @@ import kalvixfile
 from e2ecase import E2ECase
 from kalvixfile import Termin
 from program import ERROR_TITLE, MAIN_TITLE, QUIT_TITLE, KalvixRun
-from reminderdialog import ReminderDialog
+from reminderdialog import ReminderDialog, wait_answerable
 from test_damaged_file import cut_in_text
 from xsession import XSession, wait_until
 
@@ -104,22 +104,34 @@ class Signals(E2ECase):
         self.assertFalse(os.path.exists(k.data + ".lock"), "the lock is given up")
         self.assertEqual(folder_state(k), before, "nothing written while ending mid-start")
 
+    def answer_later_with_saves_failing(self, k):
+        """The reminder of the start answered "Remind later" while every save
+        fails (the save's temporary file cannot be made): an answer that
+        only memory holds. Returns the file's bytes."""
+        k.write_store(one_due())
+        before = k.read_bytes()
+        events = self.event_log()
+        k.start()
+        dialog = ReminderDialog(self.x, k, events)
+        os.makedirs(k.data + ".saving/x")
+        dialog.answer(1, "Tab", "Return")
+        k.window(MAIN_TITLE)
+        return before
+
+    def assert_answer_kept_beside(self, k):
+        kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
+        self.assertEqual(len(kept), 1, os.listdir(k.dir))
+        (_, _, termin), = kalvixfile.read(os.path.join(k.dir, kept[0])).records()
+        self.assertGreater(termin.last_reminded, 0)
+        return kept
+
     def test_sigterm_with_a_failing_save_keeps_the_store_beside_without_a_box(self):
         k = self.kalvix
-        store = one_due()
-        store.days[next(iter(store.days))][0].first_remind = HOUR / 4
-        k.write_store(store)
-        before = k.read_bytes()
-        k.start()
-        k.window(MAIN_TITLE)
-        # The save's temporary file cannot be made: every save fails.
-        os.makedirs(k.data + ".saving/x")
+        before = self.answer_later_with_saves_failing(k)
         os.kill(k.pid, signal.SIGTERM)
         self.assert_ended_cleanly()
         self.assertEqual(k.read_bytes(), before)
-        kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
-        self.assertEqual(len(kept), 1, os.listdir(k.dir))
-        self.assertEqual(kalvixfile.read(os.path.join(k.dir, kept[0])), store)
+        kept = self.assert_answer_kept_beside(k)
         self.assertIn("could not be saved", k.log())
         self.assertIn(kept[0], k.log())
 
@@ -158,7 +170,7 @@ class DisplayLost(E2ECase):
         k.write_store(one_due(b"Stop"))
         events_display = self.own
         k.start()
-        win = k.window("Appointment reminder")
+        win = wait_answerable(events_display, k.window("Appointment reminder"))
         # Tab to "Remind later", Tab to "Don't remind anymore", Enter; the
         # display goes at once, long before the save timer's second is up.
         events_display.key(win, "Tab", "Tab", "Return")
@@ -189,20 +201,22 @@ class DisplayLost(E2ECase):
         wait_until(lambda: "NameAcquired" in open(log_path).read(), what="the bus monitor")
 
         k = self.run_
-        store = one_due(b"Later")
-        store.days[next(iter(store.days))][0].first_remind = HOUR / 4  # not yet due
-        k.write_store(store)
+        k.write_store(one_due(b"Later"))
         before = k.read_bytes()
         k.start(env=dict(self.own.env, DBUS_SESSION_BUS_ADDRESS=address))
-        k.window(MAIN_TITLE)
+        win = k.window("Appointment reminder")
+        # Every save fails from here; "Remind later" is then in memory only.
         os.makedirs(k.data + ".saving/x")
+        self.own.key(win, "Tab", "Return")
+        k.window(MAIN_TITLE)
         self.own.procs[0].kill()  # Xvfb
         self.assertEqual(k.wait_exit(), 1, k.log())
         self.assertEqual(k.read_bytes(), before)
         self.assertFalse(os.path.exists(k.data + ".lock"))
         kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
         self.assertEqual(len(kept), 1, os.listdir(k.dir))
-        self.assertEqual(kalvixfile.read(os.path.join(k.dir, kept[0])), store)
+        (_, _, termin), = kalvixfile.read(os.path.join(k.dir, kept[0])).records()
+        self.assertGreater(termin.last_reminded, 0)
         self.assertIn(kept[0], k.log())
         notice = wait_until(lambda: "member=Notify" in open(log_path).read() and open(log_path).read(),
                             what="the notice on the bus")

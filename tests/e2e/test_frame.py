@@ -9,6 +9,7 @@ import datetime as dt
 
 from e2ecase import E2ECase
 from program import MAIN_TITLE, REMINDER_TITLE
+from reminderdialog import wait_answerable
 from test_reminders import due_store
 from xsession import wait_until
 
@@ -118,7 +119,7 @@ class Frame(E2ECase):
         self.shot("reminder-back")
         # The close box (Alt+F4 through openbox): "Cancel all"; the file
         # stays as it was.
-        self.x.key(reminder, "alt+F4")
+        self.x.key(wait_answerable(self.x, reminder), "alt+F4")
         k.window(MAIN_TITLE)
         self.close_with_ok()
         self.assertEqual(k.read_store(), original)

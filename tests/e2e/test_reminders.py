@@ -1,12 +1,13 @@
 """Reminders due at start, answered from the keyboard."""
 
 import datetime as dt
+import subprocess
 
 import kalvixfile
 from e2ecase import E2ECase
 from kalvixfile import Termin, to_value
 from program import MAIN_TITLE, REMINDER_TITLE
-from reminderdialog import ReminderDialog
+from reminderdialog import ReminderDialog, wait_answerable
 
 HOUR = 1 / 24
 # The program and the test read the same clock, but not at the same instant.
@@ -92,15 +93,60 @@ class Reminders(E2ECase):
                              (before[name].time, before[name].first_remind,
                               before[name].repeat_interval, before[name].description), name)
 
+    def test_typing_while_a_reminder_appears_answers_nothing(self):
+        # The first reminder is left with "Don't remind anymore" focused. A
+        # second one comes (added from the shell, checks every second) while
+        # the user types a name with spaces into the main window.
+        k = self.kalvix
+        soon = dt.datetime.now().replace(microsecond=0) + dt.timedelta(hours=2)
+        store = kalvixfile.Store(minutes=0, seconds=1)
+        store.add(dt.date.today(), Termin(time=0.5, done=True, name=b"Typing"))
+        store.add(soon.date(), Termin(time=to_value(soon) - to_value(dt.datetime.combine(soon.date(), dt.time())),
+                                      first_remind=1.0, repeat_interval=HOUR, name=b"First"))
+        k.write_store(store)
+        events = self.event_log()
+        k.start()
+        dialog = ReminderDialog(self.x, k, events)
+        dialog.answer(1, "Tab", "Tab", "Return")
+        main = k.window(MAIN_TITLE)
+        # A click on today's first row, then into the name editor below it,
+        # right of its text.
+        g = self.x.geometry(main)
+        self.x.click(g["x"] + 298, g["y"] + 159)
+        self.x.click(g["x"] + 600, g["y"] + 336)
+        self.shot("typing")
+
+        typing = subprocess.Popen(["xdotool", "type", "--delay", "120", "ab " * 400], env=self.x.env)
+        try:
+            added = subprocess.run([k.exe, "add", "tomorrow", "12:00", "Call back"], cwd=k.dir, env=self.x.env,
+                                   capture_output=True, text=True, timeout=60)
+            self.assertEqual(added.returncode, 0, added.stderr)
+            second = dialog.wait_showing(2)
+        finally:
+            typing.terminate()
+            typing.wait()
+            self.x.xdotool("keyup", "a", "b", "space", check=False)
+        wait_answerable(self.x, second)
+        self.shot("typed-over")
+        self.assertTrue(self.x.viewable(second), "the keys typed for the main window answered the reminder")
+        self.assertEqual(dialog.showings(), 2)
+        # Back on "Don't remind anymore"; one back is "Remind later".
+        dialog.answer(2, "shift+Tab", "Return")
+        self.close_with_ok()
+        stored = {t.name[:6]: t for _, _, t in k.read_store().records()}
+        self.assertTrue(stored[b"First"].done)
+        self.assertFalse(stored[b"Call b"].done)
+        self.assertGreater(stored[b"Call b"].last_reminded, 0, "Remind later")
+        self.assertRegex(stored[b"Typing"].name, rb"^Typing[ab ]+$", "the typing went into the name editor")
+
     def test_close_box_of_reminder_cancels_all(self):
         k = self.kalvix
         soon = dt.datetime.now().replace(microsecond=0) + dt.timedelta(hours=2)
         original = due_store(soon)
         k.write_store(original)
         k.start()
-        k.window(REMINDER_TITLE)
         # Alt+F4 through the window manager: the dialog's close box.
-        self.x.key(k.window(REMINDER_TITLE), "alt+F4")
+        self.x.key(wait_answerable(self.x, k.window(REMINDER_TITLE)), "alt+F4")
         k.window(MAIN_TITLE)
         self.close_with_ok()
         self.assertEqual(k.read_store(), original)

@@ -3,6 +3,7 @@ start into the tray."""
 
 import datetime as dt
 import os
+import subprocess
 import time
 
 import kalvixfile
@@ -55,6 +56,58 @@ class Tray(E2ECase):
         self.shot("shown-again")
         self.close_with_ok()
         self.assertEqual(len(k.read_bytes()), kalvixfile.EMPTY_SIZE)
+
+    def test_a_minimised_window_comes_back_by_every_path(self):
+        k = self.kalvix
+        k.start()
+        main = k.window(MAIN_TITLE)
+        x, y = k.tray_icon()
+
+        def minimise():
+            self.x.xdotool("windowminimize", str(main))
+            wait_until(lambda: self.x.iconic(main), what="the title bar's minimise to take effect")
+
+        def back(path):
+            wait_until(lambda: self.x.viewable(main) and not self.x.iconic(main) and self.x.focused() == main
+                       and self.x.painted(main), what=f"the window back on screen and focused after {path}")
+            self.shot(path.replace(" ", "-"))
+
+        minimise()
+        self.x.click(x, y, repeat=2)
+        back("a tray double click")
+        minimise()
+        self.open_tray_menu()
+        self.x.key_to_grab("Down", "Return")  # the first entry reads "Show"
+        back("show from the menu")
+        minimise()
+        again = subprocess.run([k.exe], cwd=k.dir, env=self.x.env, capture_output=True, timeout=60)
+        self.assertEqual(again.returncode, 0, again.stderr)
+        back("a second start")
+        self.close_with_ok()
+
+    def test_after_the_tray_host_came_back_double_click_shows_and_hides(self):
+        k = self.kalvix
+        k.start()
+        main = k.window(MAIN_TITLE)
+        x, y = k.tray_icon()
+        self.x.click(x, y, repeat=2)
+        k.wait_hidden(main)
+        try:
+            self.x.stop_tray()
+            # Nowhere to hide: the window is minimised, within reach.
+            wait_until(lambda: self.x.iconic(main), what="the window to be minimised without a tray")
+        finally:
+            self.x.start_tray()
+        x, y = k.tray_icon()
+        for shown in (True, False, True):
+            self.x.click(x, y, repeat=2)
+            if shown:
+                wait_until(lambda: self.x.viewable(main) and not self.x.iconic(main),
+                           what="a double click to bring the window back")
+            else:
+                k.wait_hidden(main)
+        self.shot("back-after-tray-restart")
+        self.close_with_ok()
 
     def test_tray_menu_quit_ends_and_saves(self):
         k = self.kalvix

@@ -2,7 +2,9 @@
 // second start leaves the data file alone and brings the first forward.
 #include "Starts.h"
 
+#include "app/CommandService.h"
 #include "app/Dialogs.h"
+#include "app/MainFormHarness.h"
 #include "app/MainUnit.h"
 #include "platform/instance/SingleInstance.h"
 #include "store/TerminFile.h"
@@ -89,6 +91,54 @@ private slots:
         QTRY_VERIFY(!form.isMinimized());
         QVERIFY(form.isVisible());
         QVERIFY(!startMinimized->isActive());
+    }
+
+    // "kalvix add" or "kalvix import" carried out by this copy while a
+    // person types in the name editor: the list shows the new appointment,
+    // and the typing goes on where it was.
+    void commandFromTheShellLeavesTheTypingAlone_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("add") << QStringList{"add", "today", "18:00", "Call back"};
+        QTest::newRow("import") << QStringList{"import", "call.ics"};
+    }
+    void commandFromTheShellLeavesTheTypingAlone()
+    {
+        QFETCH(QStringList, command);
+        MainFormHarness h;
+        const QDate today = QDate::currentDate();
+        auto form = h.makeOnDay(today, QStringList{QStringLiteral("Tea")}, true);
+        QVERIFY(form && showActive(*form));
+        SingleInstance instance(form->dataPath());
+        QCOMPARE(instance.claim(), SingleInstance::Role::Owner);
+        CommandService service(*form, instance);
+        clickRow(*form, 0);
+        QTest::mouseClick(NameEd(*form), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_End);
+        QTest::keyClicks(QApplication::focusWidget(), " wi");
+
+        QFile ics(h.dir.filePath(QStringLiteral("call.ics")));
+        QVERIFY(ics.open(QIODevice::WriteOnly));
+        ics.write(
+            "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//test//EN\r\nBEGIN:VEVENT\r\nUID:1@test\r\n"
+            "DTSTAMP:20260101T000000Z\r\nDTSTART:"
+            + today.toString(QStringLiteral("yyyyMMdd")).toLatin1()
+            + "T180000\r\nSUMMARY:Call back\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n");
+        ics.close();
+        const QString program = h.dir.filePath(QStringLiteral("kalvix"));
+        QVERIFY(QFile::copy(QStringLiteral(KALVIX_PROGRAM), program));
+        QProcess shell;
+        shell.setWorkingDirectory(h.dir.path());
+        shell.start(program, command);
+        QTRY_VERIFY_WITH_TIMEOUT(shell.state() == QProcess::NotRunning, StartLimitMs);
+        QCOMPARE(shell.exitCode(), 0);
+        QCOMPARE(listTexts(*form, 1), (QStringList{"Tea wi", "Call back"}));
+
+        QTest::keyClicks(QApplication::focusWidget(), "th milk");
+        QCOMPARE(QApplication::focusWidget(), NameEd(*form));
+        QCOMPARE(NameEd(*form)->text(), QStringLiteral("Tea with milk"));
+        QCOMPARE(recordAt(*form, today.year(), today.month(), today.day(), 0).Name, std::string("Tea with milk"));
+        QVERIFY(rowSelected(*form, 0));
     }
 
     void secondProgramStartLeavesTheFileAlone()

@@ -160,6 +160,8 @@ private slots:
         };
         refused("open appointments.dat\n");
         refused("show please\n");
+        refused("show token \n");
+        refused("show token two words\n");
         refused(QByteArray(200, 's'));
         if (QTest::currentTestFailed())
             return;
@@ -183,6 +185,16 @@ private slots:
         QTRY_COMPARE(client.bytesAvailable(), qint64(6));
         QCOMPARE(client.readAll(), QByteArray("shown\n"));
         QCOMPARE(shown.count(), 1);
+        QVERIFY(shown[0][0].toByteArray().isEmpty());
+
+        // A second start the desktop gave an activation token hands it on.
+        QLocalSocket withToken;
+        withToken.connectToServer(owner.key().serverName);
+        QVERIFY(withToken.waitForConnected());
+        withToken.write("show token kalvix-1_TIME42\n");
+        QTRY_COMPARE(withToken.bytesAvailable(), qint64(6));
+        QCOMPARE(shown.count(), 2);
+        QCOMPARE(shown[1][0].toByteArray(), QByteArray("kalvix-1_TIME42"));
     }
 };
 

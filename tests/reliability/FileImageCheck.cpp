@@ -184,21 +184,22 @@ std::string FileImageChecker::checkParse(const char *bytes, size_t size)
     reserialized_.resize(0); // keeps its capacity from image to image
     if (!parseError_.isEmpty())
         return std::string();
-    // A complete load: what it writes back reads back to itself, and is
-    // never longer than what was read (texts only lose what follows a NUL,
-    // Done bytes become 0 or 1).
+    // A complete load: what it writes back reads back to itself, and up to
+    // the settings (brought into range) is the bytes it was read from, a
+    // text's bytes after a NUL and a Done byte other than 0 or 1 included.
     TerminFormat::SerializeChunks(parsed_, parsedSettings, [this](const char *p, size_t n) {
         reserialized_.append(p, static_cast<qsizetype>(n));
         return true;
     });
     if (static_cast<size_t>(reserialized_.size()) > size)
         return describe("a loaded store writes back longer than its file");
+    if (std::memcmp(reserialized_.constData(), bytes, static_cast<size_t>(reserialized_.size()) - 12) != 0)
+        return describe("a loaded store writes back other records than it read");
     if (parsedSettings != parsedSettings.clamped())
         return describe("settings out of range after a load");
     // Written back byte for byte as read, it reads back to what was just
-    // loaded from those very bytes. Only a write-back that differs (a text
-    // cut at a NUL, a Done byte other than 0 or 1, settings brought into
-    // range) needs reading again.
+    // loaded from those very bytes. Only a write-back that differs (settings
+    // brought into range) needs reading again.
     if (static_cast<size_t>(reserialized_.size()) == size && std::memcmp(reserialized_.constData(), bytes, size) == 0)
         return std::string();
     TSettings againSettings;

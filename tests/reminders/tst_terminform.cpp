@@ -21,16 +21,18 @@
 
 namespace {
 
-// Shows the dialog modally and runs `script` once it is active. If the
-// script leaves the dialog open, it is closed with -1 so a test that fails
-// cannot hang in the modal loop.
-int showAndRun(TTerminForm &form, const std::function<void()> &script)
+// Shows the dialog modally and runs `script` once it is active and, as a
+// person sees it, takes answers: its buttons are enabled. If the script
+// leaves the dialog open, it is closed with -1 so a test that fails cannot
+// hang in the modal loop.
+int showAndRun(TTerminForm &form, const std::function<void()> &script, bool waitForAnswers = true)
 {
     QTimer::singleShot(0, &form, [&] {
-        if (QTest::qWaitForWindowActive(&form))
+        if (QTest::qWaitForWindowActive(&form)
+            && (!waitForAnswers || QTest::qWaitFor([&] { return form.RemindLaterBtn()->isEnabled(); })))
             script();
         else
-            qWarning("reminder dialog never became active");
+            qWarning("reminder dialog never became active or never took answers");
         if (form.isVisible())
             form.done(-1);
     });
@@ -234,6 +236,56 @@ private slots:
         QCOMPARE(start, static_cast<QWidget *>(form.CancelAllBtn()));
     }
 
+    // Keys typed for another window, a click or the close box in the first
+    // moment after the dialog appears answer nothing, even with "Don't
+    // remind anymore" focused from the last showing; once the buttons are
+    // enabled that button has the focus again and answers.
+    void nothingAnswersInTheFirstMoment_data()
+    {
+        QTest::addColumn<QString>("input");
+        for (const char *input : {"space", "Return", "Escape", "click", "close box"})
+            QTest::newRow(input) << QString::fromLatin1(input);
+    }
+    void nothingAnswersInTheFirstMoment()
+    {
+        QFETCH(QString, input);
+        TTerminForm form;
+        QCOMPARE(showAndRun(form, [&] { QTest::mouseClick(form.DontRemindBtn(), Qt::LeftButton); }),
+                 ReminderAnswer::Ignore);
+        // The test holds the moment open until it has given its input.
+        auto *guard = form.findChild<QTimer *>(QStringLiteral("AnswerGuard"));
+        QVERIFY(guard);
+        guard->setInterval(3600 * 1000);
+        bool open = false, buttonsDisabled = false;
+        QWidget *after = nullptr;
+        const int result = showAndRun(
+            form,
+            [&] {
+                if (input == QLatin1String("space"))
+                    press(Qt::Key_Space);
+                else if (input == QLatin1String("Return"))
+                    press(Qt::Key_Return);
+                else if (input == QLatin1String("Escape"))
+                    press(Qt::Key_Escape);
+                else if (input == QLatin1String("click"))
+                    QTest::mouseClick(form.windowHandle(), Qt::LeftButton, {},
+                                      form.DontRemindBtn()->geometry().center());
+                else
+                    form.close();
+                open = form.isVisible();
+                buttonsDisabled = !form.DontRemindBtn()->isEnabled() && !form.RemindLaterBtn()->isEnabled();
+                guard->start(0); // the moment passes
+                QTRY_VERIFY(form.DontRemindBtn()->isEnabled());
+                after = focused();
+                press(Qt::Key_Space);
+            },
+            false);
+        QVERIFY(open);
+        QVERIFY(buttonsDisabled);
+        QCOMPARE(after, static_cast<QWidget *>(form.DontRemindBtn()));
+        QCOMPARE(result, ReminderAnswer::Ignore);
+    }
+
     void mouseClicksGiveEachAnswer()
     {
         TTerminForm form;
@@ -268,7 +320,8 @@ private slots:
 
         QString heading, name, description;
         QTimer::singleShot(0, &form, [&] {
-            if (!QTest::qWaitForWindowActive(&form))
+            if (!QTest::qWaitForWindowActive(&form)
+                || !QTest::qWaitFor([&] { return form.RemindLaterBtn()->isEnabled(); }))
                 return form.done(-1);
             heading = form.Heading()->text();
             name = form.NameEdit()->text();

@@ -4,6 +4,7 @@
 // read-only file is refused, and a FIFO or device never blocks the start.
 #include "SecondUser.h"
 #include "store/SaveIo.h"
+#include "store/StoreFile.h"
 #include "store/TerminFile.h"
 
 #include "../reliability/FailingSaveIo.h"
@@ -73,7 +74,8 @@ private slots:
 
         DayGrid grid;
         TSettings settings;
-        const TerminFile::Outcome o = OpenTermins(path_, grid, settings);
+        StoreFile file(path_);
+        const TerminFile::Outcome o = file.Load(grid, settings);
         QVERIFY(!o.ok);
         QVERIFY(o.unread);
         QVERIFY2(o.message.contains(QLatin1String("could not open")) && o.message.contains(path_)
@@ -81,21 +83,22 @@ private slots:
                  qPrintable(o.message));
         QVERIFY(!o.message.contains(QLatin1String("left as it is")));
         QCOMPARE(grid.RecordCount(), size_t(0));
-        QCOMPARE(TerminFile::Recheck().state, TerminFile::Recheck::StillUnread);
-        QCOMPARE(RecheckUnreadFile(path_, grid, settings).state, TerminFile::Recheck::StillUnread);
+        QVERIFY(!file.FileRead());
 
         // The user goes on meanwhile: one new appointment on a day the file
-        // also uses, one on a day of its own.
+        // also uses, one on a day of its own. No save writes over the file.
         grid.AddRecord(grid.Slot(2030, 1, 1))->Name = "mine";
         grid.AddRecord(grid.Slot(2031, 3, 3))->Name = "mine too";
+        const SyncResult refused = file.Sync(grid, settings);
+        QVERIFY(!refused.outcome.ok && refused.outcome.unread && !refused.wrote);
         as.grantRead();
-        const TerminFile::Recheck r = RecheckUnreadFile(path_, grid, settings);
-        QVERIFY2(r.state == TerminFile::Recheck::Merged, qPrintable(r.outcome.message));
+        const SyncResult r = file.Sync(grid, settings);
+        QVERIFY2(r.brought == SyncResult::Merged && r.wrote, qPrintable(r.outcome.message));
         QCOMPARE(grid.RecordCount(), size_t(52));
         QCOMPARE(namesOf(grid, 2030, 1, 1), (QStringList{"file0", "mine"}));
         QCOMPARE(namesOf(grid, 2031, 3, 3), QStringList{"mine too"});
         QCOMPARE(settings, (TSettings{5, 7, false}));
-        QCOMPARE(readAll(path_), fifty);
+        QCOMPARE(readAll(path_), TerminFile::Serialize(grid, settings));
     }
 
     void aFileMovedAwayNeedsNoMoreProtection()
@@ -104,29 +107,11 @@ private slots:
         second_user::Guard as(path_);
         DayGrid grid;
         TSettings settings;
-        QVERIFY(OpenTermins(path_, grid, settings).unread);
+        StoreFile file(path_);
+        QVERIFY(file.Load(grid, settings).unread);
         as.end();
         QVERIFY(QFile::rename(path_, path_ + QStringLiteral(".mine")));
-        QCOMPARE(RecheckUnreadFile(path_, grid, settings).state, TerminFile::Recheck::Clear);
-    }
-
-    // A folder on the way that this user may not enter hides the file; it
-    // is not gone, and stays protected from saves.
-    void aFileBehindAClosedFolderStaysProtected()
-    {
-        const QByteArray three = storeOf(3);
-        QVERIFY(WriteTerminBytes(path_, three).ok);
-        const QByteArray dir = QFile::encodeName(dir_->path());
-        QVERIFY(::chmod(dir.constData(), second_user::IsRoot() ? 0700 : 0) == 0);
-        second_user::Guard as; // root's folder is closed to the second user
-        DayGrid grid;
-        TSettings settings;
-        QVERIFY(OpenTermins(path_, grid, settings).unread);
-        const TerminFile::Recheck r = RecheckUnreadFile(path_, grid, settings);
-        as.end();
-        QVERIFY(::chmod(dir.constData(), 0777) == 0);
-        QCOMPARE(r.state, TerminFile::Recheck::StillUnread);
-        QCOMPARE(readAll(path_), three);
+        QVERIFY(file.Sync(grid, settings).wrote);
     }
 
     // A damaged file whose copy cannot be written (the folder refuses) is
@@ -141,21 +126,28 @@ private slots:
         second_user::Guard as; // root's folder is closed to the second user
         DayGrid grid;
         TSettings settings;
-        const TerminFile::Outcome o = OpenTermins(path_, grid, settings);
+        StoreFile file(path_);
+        const TerminFile::Outcome o = file.Load(grid, settings);
         QVERIFY(!o.ok);
         QVERIFY(o.unread);
         QVERIFY(o.keptCopy.isEmpty());
         QVERIFY2(o.message.contains(QLatin1String("a copy of it could not be kept"))
                      && o.message.contains(QLatin1String(".bad")),
                  qPrintable(o.message));
-        QCOMPARE(RecheckUnreadFile(path_, grid, settings).state, TerminFile::Recheck::StillUnread);
+        QVERIFY(file.Sync(grid, settings).outcome.unread);
         as.end();
 
+        // Damaged long ago, not in the middle of being written.
+        {
+            QFile f(path_);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
+        }
         QVERIFY(second_user::OpenToSecondUser(dir_->path()));
-        const TerminFile::Recheck r = RecheckUnreadFile(path_, grid, settings);
-        QCOMPARE(r.state, TerminFile::Recheck::Clear);
-        QCOMPARE(readAll(r.outcome.keptCopy), damaged);
-        QVERIFY(r.outcome.message.contains(r.outcome.keptCopy));
+        const SyncResult r = file.Sync(grid, settings);
+        QVERIFY2(r.wrote, qPrintable(r.outcome.message));
+        QCOMPARE(readAll(path_ + QStringLiteral(".bad")), damaged);
+        QVERIFY(r.note.contains(path_ + QStringLiteral(".bad")));
     }
 
     // ----- links, permissions, read-only files

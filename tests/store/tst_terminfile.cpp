@@ -246,6 +246,8 @@ private slots:
         QCOMPARE(t.Name, std::string("x"));
         // the text after the NUL was still consumed: the next day parsed right
         QCOMPARE(back.RecordCount(), size_t(1));
+        // and written back it is the file as it was, byte for byte
+        QCOMPARE(TerminFile::Serialize(back, s).toHex(), bytes.toHex());
     }
 
     void settingsAreClampedOnRead()

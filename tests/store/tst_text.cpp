@@ -29,6 +29,10 @@ private slots:
         TText moved = std::move(view);
         QVERIFY(moved.isView());
         QVERIFY(view.empty());
+        // a text read with bytes after a NUL ends there; a copy keeps them all
+        char nul[] = "ab\0cd";
+        const TText withNul = TText::View(nul, 5);
+        QCOMPARE(TText(withNul).stored(), std::string_view("ab\0cd", 5));
     }
 
     // Loaded texts point into the file's bytes, terminated where the next

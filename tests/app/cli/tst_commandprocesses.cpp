@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <signal.h>
+#include <unistd.h>
 
 namespace {
 
@@ -26,6 +27,25 @@ void addManyAtOnce(const Folder &f)
         QCOMPARE(p->exitCode(), 0);
     }
 }
+
+// `count` appointments on days of 2030.
+QByteArray storeOf(int count)
+{
+    DayGrid grid;
+    for (int i = 0; i < count; ++i)
+        grid.AddRecord(grid.Slot(2030, 1 + i % 12, 1 + i % 28))->Name = "kept " + std::to_string(i);
+    return TerminFile::Serialize(grid, TSettings{});
+}
+
+int storedIn(const Folder &f)
+{
+    DayGrid grid;
+    TSettings s;
+    return OpenTermins(f.data(), grid, s).ok ? int(grid.RecordCount()) : -1;
+}
+
+const QStringList List2030{QStringLiteral("list"), QStringLiteral("2030-01-01"), QStringLiteral("2030-12-31")};
+const QStringList Add2030{QStringLiteral("add"), QStringLiteral("2030-06-30"), QStringLiteral("Dentist")};
 
 } // namespace
 
@@ -157,6 +177,32 @@ private slots:
         ::kill(pid_t(window->processId()), SIGKILL);
         QVERIFY(window->waitForFinished());
         QCOMPARE(f.stored(Day), Commands);
+    }
+
+    // A file with two names, cut by kill -9 while it was rewritten in
+    // place: both names hold the cut file, ".previous" the whole one. The
+    // command starts the way the window does.
+    void aCutInPlaceSaveIsRecoveredByTheCommandsToo()
+    {
+        Folder f;
+        const QByteArray fifty = storeOf(50);
+        QVERIFY(WriteTerminBytes(f.data(), fifty).ok);
+        QVERIFY(::link(QFile::encodeName(f.data()).constData(),
+                       QFile::encodeName(f.dir.filePath(QStringLiteral("backup-link.dat"))).constData())
+                == 0);
+        QVERIFY(WriteTerminBytes(f.data() + QStringLiteral(".previous"), fifty).ok);
+        QVERIFY(::truncate(QFile::encodeName(f.data()).constData(), 4096) == 0);
+
+        Run r = f.run(List2030);
+        QCOMPARE(r.status, 0);
+        QVERIFY2(r.err.contains(QLatin1String(".previous")), qPrintable(r.err));
+        QCOMPARE(r.out.count(QLatin1Char('\n')), 50);
+        r = f.run(Add2030);
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(storedIn(f), 51);
+        QCOMPARE(QFileInfo(f.dir.filePath(QStringLiteral("backup-link.dat"))).size(), QFileInfo(f.data()).size());
+        r = f.run(List2030);
+        QCOMPARE(r.out.count(QLatin1Char('\n')), 51);
     }
 };
 

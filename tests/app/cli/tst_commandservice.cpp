@@ -2,6 +2,7 @@
 // holds, show their change in it at once and write the file at once, or
 // leave everything as it was.
 #include "../MainFormHarness.h"
+#include "../../store/SecondUser.h"
 
 #include "app/CommandService.h"
 #include "app/cli/StoreAccess.h"
@@ -85,6 +86,43 @@ private slots:
         QVERIFY(h.boxes.isEmpty());
     }
 
+    // The file (50) is root's with mode 600 and the window runs as another
+    // user: an add is refused; once the file is handed to that user, the
+    // next add joins its appointments, and the ending writes nothing more.
+    void aFileHandedOverLaterKeepsItsAppointments()
+    {
+        if (!second_user::IsRoot())
+            QSKIP("needs root to hand the file over with chown");
+        MainFormHarness h;
+        QVERIFY(second_user::OpenToSecondUser(h.dir.path()));
+        DayGrid grid;
+        for (int i = 0; i < 50; ++i)
+            *grid.AddRecord(grid.Slot(2030, 1 + i % 12, 1 + i % 28)) = termin("kept");
+        h.writeStore(grid);
+        const QByteArray add = StoreAccess::AddRequest({{Day, termin("New")}}, false, false);
+        auto recordsOnDisk = [&h] {
+            DayGrid onDisk;
+            TSettings s;
+            return OpenTermins(h.dataPath(), onDisk, s).ok ? onDisk.RecordCount() : size_t(0);
+        };
+        second_user::Guard as(h.dataPath());
+        QVERIFY(as.ok());
+        auto form = h.make();
+        SingleInstance instance(h.dataPath());
+        CommandService service(*form, instance);
+        QCOMPARE(service.Serve(StoreAccess::AddVerb, add).status, CommandProtocol::Answer::Failed);
+        as.end();
+        QCOMPARE(recordsOnDisk(), size_t(50));
+
+        QVERIFY(::chown(QFile::encodeName(h.dataPath()).constData(), second_user::Nobody, second_user::Nobody) == 0);
+        second_user::Guard again;
+        QCOMPARE(service.Serve(StoreAccess::AddVerb, add).status, CommandProtocol::Answer::Ok);
+        QCOMPARE(form->grid().RecordCount(), size_t(51));
+        form->EndNow(TMainForm::Ending::Signal);
+        again.end();
+        QCOMPARE(recordsOnDisk(), size_t(51));
+    }
+
     void failedWriteTakesTheChangeBack()
     {
         MainFormHarness h;
@@ -112,9 +150,11 @@ private slots:
         QVERIFY(f.open(QIODevice::WriteOnly));
         f.write("damaged");
         f.close();
-        auto form = h.make();
+        auto form = h.makeShown();
+        QVERIFY(form);
         QVERIFY(QDir().mkdir(h.dataPath() + QStringLiteral(".saving")));
-        saveTick(*form); // the first tick writes the store
+        selectNode(*form, NodeCode::Encode(2027, 6, 15));
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // a save the user asked for
         QVERIFY(h.boxes.size() >= 2);
         for (const Box &box : h.boxes)
             QVERIFY2(box.text.endsWith(QStringLiteral("File: ") + h.dataPath()), qPrintable(box.text));

@@ -1,0 +1,92 @@
+#include "store/StoreHashes.h"
+
+#include <QHashFunctions>
+
+#include <algorithm>
+#include <cstring>
+#include <string_view>
+
+uint64_t RecordHash(const TTermin &t)
+{
+    // The fixed-size fields packed, then each text seeded with what came
+    // before, so the same bytes split differently between name and
+    // description give another value.
+    unsigned char fixed[4 * sizeof(double) + 1 + 2 * sizeof(uint32_t)];
+    unsigned char *p = fixed;
+    for (const double v : {t.Time, t.LastReminded, t.FirstRemind, t.RepeatInterval}) {
+        std::memcpy(p, &v, sizeof v);
+        p += sizeof v;
+    }
+    *p++ = t.Done; // the byte as the file holds it
+    // The texts as stored, with any bytes after a NUL: a record told apart
+    // only by those must still count as changed.
+    const std::string_view name = t.Name.stored(), desc = t.Description.stored();
+    for (const size_t n : {name.size(), desc.size()}) {
+        const uint32_t n32 = static_cast<uint32_t>(n);
+        std::memcpy(p, &n32, sizeof n32);
+        p += sizeof n32;
+    }
+    size_t h = qHashBits(fixed, sizeof fixed, 0x6b616c76);
+    h = qHashBits(name.data(), name.size(), h);
+    return qHashBits(desc.data(), desc.size(), h);
+}
+
+DayHashes DayHashes::Of(const DayGrid &grid)
+{
+    DayHashes out;
+    const size_t records = grid.RecordCount();
+    if (records == 0)
+        return out;
+    out.hashes_.reserve(records);
+    out.starts_.assign(static_cast<size_t>(DayGrid::UsedDays) + 1, 0);
+    int next = 0; // the first day whose start is not set yet
+    grid.ForEachFilledDay([&](int y, int m, int d, const TTerminDay &slot) {
+        const int day = DayGrid::DayNumber(y, m, d);
+        for (; next <= day; ++next)
+            out.starts_[static_cast<size_t>(next)] = static_cast<uint32_t>(out.hashes_.size());
+        for (uint32_t i = 0; i < slot.records.Count(); ++i)
+            out.hashes_.push_back(RecordHash(slot.records.Data()[i]));
+    });
+    for (; next <= DayGrid::UsedDays; ++next)
+        out.starts_[static_cast<size_t>(next)] = static_cast<uint32_t>(out.hashes_.size());
+    return out;
+}
+
+bool DayHashes::SameDay(int day, const DayHashes &other) const
+{
+    return std::equal(begin(day), end(day), other.begin(day), other.end(day));
+}
+
+void ContentHash::Add(const char *data, size_t size)
+{
+    length_ += size;
+    while (size > 0) {
+        if (pending_.empty() && size >= Block) {
+            value_ = qHashBits(data, Block, value_);
+            data += Block;
+            size -= Block;
+            continue;
+        }
+        const size_t take = std::min(size, Block - pending_.size());
+        pending_.insert(pending_.end(), data, data + take);
+        data += take;
+        size -= take;
+        if (pending_.size() == Block) {
+            value_ = qHashBits(pending_.data(), Block, value_);
+            pending_.clear();
+        }
+    }
+}
+
+uint64_t ContentHash::Value() const
+{
+    const uint64_t tail = qHashBits(pending_.data(), pending_.size(), value_);
+    return qHashBits(&length_, sizeof length_, tail);
+}
+
+uint64_t ContentHashOf(const char *data, size_t size)
+{
+    ContentHash h;
+    h.Add(data, size);
+    return h.Value();
+}

@@ -1,0 +1,125 @@
+// Saving over a file another program changed: the file's changes come in,
+// and where both sides changed a day the merge keeps what each side made.
+#include "store/StoreFile.h"
+
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+const int Y = 2030, M = 4, D = 9;
+
+QStringList namesOf(const DayGrid &grid, int y = Y, int m = M, int d = D)
+{
+    QStringList names;
+    const TTerminDay &slot = grid.Slot(y, m, d);
+    for (uint32_t i = 0; i < slot.records.Count(); ++i)
+        names << QString::fromStdString(slot.records.Data()[i].Name);
+    return names;
+}
+
+// Steps such as "rename b b2", "delete b", "add d", "other x" (a record on
+// another day), "minutes 5", separated by ";".
+void apply(DayGrid &grid, TSettings &settings, const QString &steps)
+{
+    for (const QString &step : steps.split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QStringList w = step.trimmed().split(QLatin1Char(' '));
+        TTerminDay &day = grid.Slot(Y, M, D);
+        const int at = static_cast<int>(namesOf(grid).indexOf(w.value(1)));
+        if (w[0] == QLatin1String("rename"))
+            grid.RecordAt(day, at)->Name = w[2].toStdString();
+        else if (w[0] == QLatin1String("delete"))
+            grid.RemoveRecord(day, at);
+        else if (w[0] == QLatin1String("add"))
+            grid.AddRecord(day)->Name = w[1].toStdString();
+        else if (w[0] == QLatin1String("other"))
+            grid.AddRecord(grid.Slot(Y + 1, 1, 1))->Name = w[1].toStdString();
+        else if (w[0] == QLatin1String("minutes"))
+            settings.checkMinutes = w[1].toInt();
+    }
+}
+
+} // namespace
+
+class TstStoreFile : public QObject {
+    Q_OBJECT
+private slots:
+    void bothSidesChangesAreKept_data()
+    {
+        QTest::addColumn<QString>("mine");
+        QTest::addColumn<QString>("theirs");
+        QTest::addColumn<QStringList>("day");
+        QTest::addColumn<QStringList>("otherDay");
+        QTest::addColumn<int>("minutes");
+        const QStringList abc{"a", "b", "c"};
+        QTest::newRow("nothing here: the file's as it is")
+            << ""
+            << "delete a; other x" << QStringList{"b", "c"} << QStringList{"x"} << 0;
+        QTest::newRow("changed on both sides: both versions")
+            << "rename b b-mine"
+            << "rename b b-theirs" << QStringList{"a", "b-theirs", "c", "b-mine"} << QStringList{} << 0;
+        QTest::newRow("deleted here, kept there: gone") << "delete b"
+                                                        << "add d" << QStringList{"a", "c", "d"} << QStringList{} << 0;
+        QTest::newRow("deleted here, changed there: theirs stays")
+            << "delete b"
+            << "rename b b2" << QStringList{"a", "b2", "c"} << QStringList{} << 0;
+        QTest::newRow("added on both sides") << "add m"
+                                             << "add t" << QStringList{"a", "b", "c", "t", "m"} << QStringList{} << 0;
+        QTest::newRow("the same added on both sides: once")
+            << "add d"
+            << "add d" << QStringList{"a", "b", "c", "d"} << QStringList{} << 0;
+        QTest::newRow("days apart: each side's day")
+            << "add m"
+            << "other x" << QStringList{"a", "b", "c", "m"} << QStringList{"x"} << 0;
+        QTest::newRow("settings changed here win")
+            << "minutes 5"
+            << "minutes 9; add t" << QStringList{"a", "b", "c", "t"} << QStringList{} << 5;
+        QTest::newRow("settings not changed here: the file's")
+            << "add m"
+            << "minutes 9" << abc + QStringList{"m"} << QStringList{} << 9;
+    }
+    void bothSidesChangesAreKept()
+    {
+        QFETCH(QString, mine);
+        QFETCH(QString, theirs);
+        QFETCH(QStringList, day);
+        QFETCH(QStringList, otherDay);
+        QFETCH(int, minutes);
+        QTemporaryDir dir;
+        const QString path = TerminFile::PathIn(dir.path());
+        DayGrid base;
+        for (const char *n : {"a", "b", "c"})
+            base.AddRecord(base.Slot(Y, M, D))->Name = n;
+        QVERIFY(WriteTerminBytes(path, TerminFile::Serialize(base, TSettings{})).ok);
+
+        StoreFile file(path);
+        DayGrid grid;
+        TSettings settings;
+        QVERIFY(file.Load(grid, settings).ok);
+        apply(grid, settings, mine);
+        TSettings theirsSettings;
+        apply(base, theirsSettings, theirs);
+        const QByteArray theirsBytes = TerminFile::Serialize(base, theirsSettings);
+        QVERIFY(WriteTerminBytes(path, theirsBytes).ok);
+
+        const SyncResult r = file.Sync(grid, settings);
+        QVERIFY2(r.outcome.ok, qPrintable(r.outcome.message));
+        QCOMPARE(r.brought, mine.isEmpty() ? SyncResult::Reloaded : SyncResult::Merged);
+        QVERIFY(r.note.contains(QLatin1String("changed by another program")));
+        QCOMPARE(namesOf(grid), day);
+        QCOMPARE(namesOf(grid, Y + 1, 1, 1), otherDay);
+        QCOMPARE(settings.checkMinutes, minutes);
+        // Written when both changed; left as the other program wrote it
+        // when only it did.
+        DayGrid onDisk;
+        TSettings diskSettings;
+        QVERIFY(OpenTermins(path, onDisk, diskSettings).ok);
+        QCOMPARE(namesOf(onDisk), day);
+        QCOMPARE(r.wrote, !mine.isEmpty());
+        QVERIFY(file.FileHolds(grid, settings));
+        QVERIFY(!file.Sync(grid, settings).wrote);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstStoreFile)
+#include "tst_storefile.moc"
