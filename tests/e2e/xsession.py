@@ -322,6 +322,23 @@ class XSession:
 
     # -- pictures ------------------------------------------------------------
 
+    def pixels(self, win):
+        """What `win` shows: (width, height, RGB bytes row by row), or None."""
+        shot = subprocess.run(["import", "-window", str(win), "-depth", "8", "ppm:-"], env=self.env,
+                              capture_output=True, timeout=60 * SLOW).stdout
+        head = re.match(rb"P6\s+(\d+)\s+(\d+)\s+255\s", shot)
+        return (int(head[1]), int(head[2]), shot[head.end():]) if head else None
+
+    def painted(self, win):
+        """Whether `win` shows its content rather than a black, unpainted area."""
+        got = self.pixels(win)
+        if not got:
+            return False
+        data = got[2]
+        step = 3 * 97  # a sample of the pixels is enough
+        lit = sum(1 for i in range(0, len(data) - 2, step) if max(data[i:i + 3]) > 32)
+        return lit * step * 2 > len(data)
+
     def screenshot(self, path):
         os.makedirs(os.path.dirname(path), exist_ok=True)
         self.run("import", "-window", "root", path)
