@@ -2,14 +2,18 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 #include <sys/stat.h>
 
 FileStamp FileStamp::Of(const QByteArray &nativePath)
 {
     FileStamp s;
     struct stat st {};
-    if (::stat(nativePath.constData(), &st) != 0)
+    if (::stat(nativePath.constData(), &st) != 0) {
+        s.hidden = errno != ENOENT && errno != ENOTDIR;
         return s;
+    }
     s.exists = true;
     s.size = static_cast<int64_t>(st.st_size);
     s.modifiedNs = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;

@@ -10,6 +10,9 @@
 
 struct FileStamp {
     bool exists = false;
+    // Not looked at: a folder on the way this user may not enter hides the
+    // file, which is not the same as no file there.
+    bool hidden = false;
     int64_t size = 0;
     int64_t modifiedNs = 0; // last change of the contents
     int64_t changedNs = 0;  // last change of contents or attributes

@@ -51,8 +51,15 @@ FileTarget ResolveFileTarget(const QString &path)
     for (int hops = 0; hops <= 40; ++hops) {
         const QByteArray name = QFile::encodeName(t.path);
         struct stat st;
-        if (::lstat(name.constData(), &st) != 0)
+        if (::lstat(name.constData(), &st) != 0) {
+            // Only "no such file" means nothing is there. A folder on the
+            // way that this user may not enter hides whatever is in it: a
+            // file never read must not pass for one moved away.
+            const int error = errno;
+            if (error != ENOENT && error != ENOTDIR)
+                t.problem = QStringLiteral("\"%1\" cannot be looked at (%2)").arg(t.path, errnoText(error));
             return t; // nothing there: a new file goes right here
+        }
         if (!S_ISLNK(st.st_mode)) {
             t.exists = true;
             t.regular = S_ISREG(st.st_mode);

@@ -15,7 +15,7 @@ struct FileTarget {
     unsigned links = 0;    // hard links to the file
     unsigned mode = 0;     // permission bits (07777)
     QString kind;          // "a folder", "a FIFO", ... when not a plain file
-    QString problem;       // why the path cannot be followed (a link loop)
+    QString problem;       // why the path cannot be followed (a link loop, a closed folder)
 };
 
 // Follows symbolic links from `path`, also a dangling one: its target is

@@ -77,7 +77,7 @@ TerminFile::Outcome StoreFile::Load(DayGrid &grid, TSettings &settings)
     base_.settings = settings;
     // Taken before the read: a change while reading shows as a change.
     takeStamp(FileStamp::Of(path_));
-    if (!base_.stamp.exists) {
+    if (!base_.stamp.exists && !base_.stamp.hidden) {
         base_.known = true;
         return TerminFile::Outcome();
     }

@@ -27,6 +27,9 @@ void TerminationRequests::CatchEarly()
 {
     if (pipeFds[0] >= 0)
         return;
+    // A peer that goes away (the session manager, say: libICE writes with
+    // plain write()) must cost that write an error, not end the program.
+    ::signal(SIGPIPE, SIG_IGN);
     if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pipeFds) != 0)
         return;
     ::fcntl(pipeFds[0], F_SETFL, ::fcntl(pipeFds[0], F_GETFL) | O_NONBLOCK);

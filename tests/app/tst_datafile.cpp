@@ -133,6 +133,9 @@ private slots:
 
     void quittingDoesNotWriteOverAnUnreadableFile()
     {
+        // The whole window runs as the second user here, quitting included.
+        if (!second_user::Reaches(QStringLiteral("/")))
+            QSKIP("the second user cannot read the system's folders (a chroot whose root is closed to others)");
         MainFormHarness h;
         QVERIFY(second_user::OpenToSecondUser(h.dir.path()));
         const QByteArray fifty = fiftyAppointments();

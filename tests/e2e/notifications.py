@@ -8,7 +8,7 @@ import subprocess
 import tempfile
 import threading
 
-from xsession import DEFAULT_TIMEOUT, E2EError, wait_until
+from xsession import DEFAULT_TIMEOUT, SLOW, E2EError, wait_until
 
 SERVICE = "org.freedesktop.Notifications"
 
@@ -43,7 +43,7 @@ DUNSTRC = """[global]
     timeout = 0
 """
 
-TOOLS = ("dbus-daemon", "dbus-monitor", "dbus-send", "dunst")
+TOOLS = ("dbus-daemon", "dbus-monitor", "dbus-send", "dunst", "dunstctl")
 
 
 def missing_tools():
@@ -151,6 +151,29 @@ class NotificationBus:
                           timeout, f"{count} notice(s) to be posted")
 
     # -- the daemon's popup ------------------------------------------------------
+
+    def shows_the_last_alone(self):
+        """Whether dunst has taken in every notice posted so far and shows only
+        the last one: an earlier one still shown would take a click meant
+        for the new one. Notices closed by the program go to dunst's history."""
+        def count(what):
+            r = subprocess.run(["dunstctl", "count", what], env=self.env, capture_output=True, text=True)
+            return int(r.stdout) if r.returncode == 0 and r.stdout.strip().isdigit() else None
+        posted = len(self.posted())
+        return count("displayed") == 1 and count("history") == posted - 1
+
+    def click_notice(self):
+        """A left click on the notice dunst shows, which dunst then closes. A
+        click that comes while dunst is still busy laying the notice out
+        can miss it; a person seeing the notice stay would click again."""
+        for attempt in range(3):
+            try:
+                g = self.session.geometry(wait_until(self.popup, what="dunst to show a notice"))
+                self.session.click(g["x"] + g["w"] // 2, g["y"] + g["h"] // 2)
+                return wait_until(lambda: self.popup() is None, 5.0 * SLOW, "the notice to close")
+            except AssertionError:
+                if attempt == 2:
+                    raise
 
     def popup(self):
         """The window in which dunst shows its notices, when it shows any."""

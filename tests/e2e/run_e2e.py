@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """End-to-end scenarios of the program on a real (virtual) X display.
 
-    run_e2e.py --kalvix build/kalvix --shots build/e2e-shots [-k pattern]
+    run_e2e.py --kalvix build/kalvix --shots build/e2e-shots [-k pattern] [--repeat N]
 
 Starts Xvfb, openbox and trayer, then runs every test_*.py scenario
 against copies of the given executable. Screenshots of each scenario land
-in the --shots folder. Exits 77 (skipped) when the X tools are missing."""
+in the --shots folder. --repeat runs the chosen scenarios N times over in
+one session, to catch one that fails only now and then. Exits 77
+(skipped) when the X tools are missing."""
 
 import argparse
 import os
@@ -27,6 +29,7 @@ def main():
     parser.add_argument("--shots", required=True)
     parser.add_argument("--sm-peer", default=None)
     parser.add_argument("-k", dest="patterns", action="append", default=[])
+    parser.add_argument("--repeat", type=int, default=1)
     args = parser.parse_args()
 
     missing = missing_tools()
@@ -42,7 +45,8 @@ def main():
     loader = unittest.TestLoader()
     if args.patterns:
         loader.testNamePatterns = [f"*{p}*" for p in args.patterns]
-    suite = loader.discover(HERE, pattern="test_*.py", top_level_dir=HERE)
+    suite = unittest.TestSuite(loader.discover(HERE, pattern="test_*.py", top_level_dir=HERE)
+                               for _ in range(args.repeat))
 
     session = XSession().start()
     try:

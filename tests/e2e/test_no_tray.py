@@ -11,9 +11,10 @@ from xsession import wait_until
 class NoTray(E2ECase):
     def setUp(self):
         super().setUp()
-        self.x.stop_tray()
-        # Later scenarios expect the notification area back.
+        # Later scenarios expect the notification area back, also when
+        # taking it away went wrong.
         self.addCleanup(self.x.start_tray)
+        self.x.stop_tray()
 
     def test_start_minimized_without_a_tray_minimises_and_the_icon_comes_later(self):
         k = self.kalvix
@@ -72,8 +73,8 @@ class TrayComesAndGoes(E2ECase):
 
         # The notification area goes away: the hidden window would be lost,
         # so it turns up minimised instead.
-        self.x.stop_tray()
         self.addCleanup(self.x.start_tray)
+        self.x.stop_tray()
         wait_until(lambda: self.x.iconic(main), what="the hidden window to be minimised")
         self.shot("tray-gone")
 

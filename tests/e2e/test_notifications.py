@@ -88,10 +88,10 @@ class Notifications(E2ECase):
         # Another program covers the reminder; clicking the notice brings it back.
         self.other_window()
         self.assertNotEqual(self.x.focused(), second)
-        popup = wait_until(bus.popup, what="dunst to show the second notice")
+        wait_until(bus.shows_the_last_alone, what="dunst to show the second notice in place of the first")
+        wait_until(bus.popup, what="dunst to show the second notice")
         self.shot("covered")
-        g = self.x.geometry(popup)
-        self.x.click(g["x"] + g["w"] // 2, g["y"] + g["h"] // 2)
+        bus.click_notice()
         wait_until(lambda: self.x.focused() == second, what="the reminder to come to the front")
         self.shot("raised")
         dialog.answer(2, "Escape")
@@ -122,12 +122,11 @@ class Notifications(E2ECase):
         (summary, body), = bus.wait_posted(1)
         self.assertRegex(summary, HEADING)
         self.assertEqual(body, "Standup")
-        popup = wait_until(bus.popup, what="dunst to show the notice")
+        wait_until(bus.popup, what="dunst to show the notice")
         self.shot("posted")
         # The reminder opened with the main window, on the other workspace;
         # clicking the notice brings it over to the user.
-        g = self.x.geometry(popup)
-        self.x.click(g["x"] + g["w"] // 2, g["y"] + g["h"] // 2)
+        bus.click_notice()
         dialog = ReminderDialog(self.x, k, events)
         win = dialog.wait_showing(1)
         wait_until(lambda: self.x.focused() == win, what="the reminder to take the keyboard")

@@ -168,9 +168,12 @@ class XSession:
         return self.run("xdotool", *args, check=check)
 
     def tree(self):
-        # A window that goes while xwininfo walks the tree (a tray host
-        # ending) makes it complain; what it printed still counts.
-        return self.run("xwininfo", "-root", "-tree", check=False).splitlines()
+        # A window that goes away while xwininfo walks the tree spoils the
+        # whole listing (BadWindow); the next one is whole again.
+        def listing():
+            r = subprocess.run(["xwininfo", "-root", "-tree"], env=self.env, capture_output=True, text=True)
+            return r.stdout.splitlines() if r.returncode == 0 else None
+        return wait_until(listing, what="a listing of the window tree")
 
     def _root_has(self, name):
         return any(f'"{name}"' in line for line in self.tree())

@@ -77,13 +77,15 @@ int connectTo(const QString &path)
     return fd;
 }
 
-// Runs `body` in a child process as "nobody"; returns the child's id.
+// Runs `body` in a child process as "nobody", in the folder `dir` (entered
+// while still root, so that a folder above it closed to other users, as the
+// root of a chroot made by mktemp is, does not matter); returns its id.
 template <typename Body>
-pid_t asNobody(Body body)
+pid_t asNobody(const QString &dir, Body body)
 {
     const pid_t pid = ::fork();
     if (pid == 0) {
-        if (::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+        if (::chdir(QFile::encodeName(dir).constData()) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
             ::_exit(3);
         ::_exit(body());
     }
@@ -248,8 +250,8 @@ private slots:
         ::chmod(QFile::encodeName(path).constData(), 0777);
         QSignalSpy shown(&server, &ShowRequestServer::showRequested);
 
-        const pid_t pid = asNobody([&] {
-            const int fd = connectTo(path);
+        const pid_t pid = asNobody(dir.path(), [&] {
+            const int fd = connectTo(QStringLiteral("s"));
             if (fd < 0)
                 return 2;
             const char request[] = "show\n";
@@ -273,11 +275,11 @@ private slots:
         int ready[2];
         QCOMPARE(::pipe(ready), 0);
         // A stranger's server that answers every request as the program would.
-        const pid_t pid = asNobody([&] {
+        const pid_t pid = asNobody(dir.path(), [&] {
             const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
             sockaddr_un addr = {};
             addr.sun_family = AF_UNIX;
-            const QByteArray p = QFile::encodeName(path);
+            const QByteArray p("s");
             std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
             if (::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) != 0 || ::listen(fd, 1) != 0)
                 return 2;
@@ -288,6 +290,8 @@ private slots:
             n = ::write(client, "shown\n", 6);
             return 0;
         });
+        // A child that fails before it listens closes the pipe's last writer.
+        ::close(ready[1]);
         char byte = 0;
         QCOMPARE(::read(ready[0], &byte, 1), ssize_t(1));
         const ShowRequestResult result = AskToShow(path, QDeadlineTimer(5000));
@@ -296,7 +300,6 @@ private slots:
         ::kill(pid, SIGKILL);
         exitCodeOf(pid);
         ::close(ready[0]);
-        ::close(ready[1]);
     }
 };
 

@@ -6,6 +6,7 @@
 #include "FailingSaveIo.h"
 #include "SampleStores.h"
 #include "store/TerminFile.h"
+#include "support/FullDevice.h"
 
 #include <QtTest>
 #include <QTemporaryDir>
@@ -166,8 +167,8 @@ private slots:
 
     void devFullIsDiskFull()
     {
-        if (!QFile::exists(QStringLiteral("/dev/full")))
-            QSKIP("this system has no /dev/full");
+        if (!HaveFullDevice())
+            QSKIP("/dev/full here is not the full device");
         DayGrid grid;
         FillRepresentative(grid);
         DevFullSaveIo io;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QString>
 
+#include <fcntl.h>
 #include <grp.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -64,18 +65,15 @@ public:
         }
     }
 
-    // While the guard holds: lets the second user read the file after all.
+    // The file becomes readable to this process. As root the guard ends:
+    // the second user may not even reach the folder (a folder above it can
+    // be closed to other users, as a chroot's root made by mktemp is).
     void grantRead()
     {
-        if (IsRoot()) {
-            if (::seteuid(0) != 0)
-                ::abort();
-            ::chmod(QFile::encodeName(path_).constData(), 0644);
-            if (::seteuid(Nobody) != 0)
-                ::abort();
-        } else {
+        if (IsRoot())
+            end();
+        else
             ::chmod(QFile::encodeName(path_).constData(), 0600);
-        }
     }
 
 private:
@@ -83,5 +81,16 @@ private:
     bool ok_ = true;
     bool ended_ = false;
 };
+
+// Whether the second user can open `dir` (every folder above it must let
+// other users through).
+inline bool Reaches(const QString &dir)
+{
+    Guard as;
+    const int fd = ::open(QFile::encodeName(dir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0)
+        ::close(fd);
+    return as.ok() && fd >= 0;
+}
 
 } // namespace second_user

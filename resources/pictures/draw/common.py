@@ -46,13 +46,15 @@ def set_output_scale(n):
 
 
 def font(name, size):
-    """A DejaVu face (fonts-dejavu-core), e.g. font('DejaVuSans-Bold', 12)."""
+    """A DejaVu face, e.g. font('DejaVuSans-Bold', 12). The upright faces
+    come with fonts-dejavu-core, the oblique ones with fonts-dejavu-extra."""
     for d in _FONT_DIRS:
         try:
             return ImageFont.truetype(d + name + ".ttf", size)
         except OSError:
             continue
-    raise SystemExit("font %s not found; install fonts-dejavu-core" % name)
+    raise SystemExit("font %s not found; install fonts-dejavu-core and fonts-dejavu-extra "
+                     "(tools/install-deps.sh test)" % name)
 
 
 def rgba(c, a=255):

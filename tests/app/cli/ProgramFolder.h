@@ -11,6 +11,7 @@
 
 #include <grp.h>
 #include <memory>
+#include <sys/wait.h>
 #include <unistd.h>
 
 struct Run {
@@ -19,6 +20,21 @@ struct Run {
 };
 
 constexpr uid_t Nobody = 65534;
+
+// Whether "nobody" may run `exe`: every folder above it must let other users
+// through, and the system's own (a chroot made by mktemp has a 0700 root).
+inline bool SecondUserCanRun(const QString &exe)
+{
+    const QByteArray path = QFile::encodeName(exe);
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+            ::_exit(2);
+        ::_exit(::access(path.constData(), X_OK) == 0 && ::access("/usr/lib", X_OK) == 0 ? 0 : 1);
+    }
+    int status = 0;
+    return pid > 0 && ::waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
 
 class Folder {
 public:
