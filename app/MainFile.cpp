@@ -119,11 +119,18 @@ void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
     switch (kind) {
     case SaveKind::Command:
         return; // the command's answer says it
+    case SaveKind::Added:
+        // The name of the new appointment is typed next, and a box there
+        // would take its first keys (a space answers it). It waits for
+        // Delete or Quit; till then every tick tries again.
+        if (!Timer1.isActive())
+            Timer1.start();
+        [[fallthrough]];
     case SaveKind::Tick:
     case SaveKind::Outside:
         // Said where it does not take the keyboard from whoever is typing;
         // the save is tried again at every tick, and a save the user asks
-        // for (Add, Delete, Quit) shows the whole message.
+        // for (Delete, Quit) shows the whole message.
         if (!destroyed_)
             StatusBar1->showMessage(o.unread ? QStringLiteral("Not saved: the data file could not be read")
                                              : QStringLiteral("Not saved: ") + o.message);

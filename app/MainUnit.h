@@ -118,7 +118,8 @@ protected:
 private:
     // Who asked for a save decides how a failure is told (see syncFile).
     enum class SaveKind {
-        User,    // Add, Delete: a box
+        Added,   // Add: the status bar, as the name editor takes the keys next
+        User,    // Delete: a box
         Tick,    // the save timer: the status bar, retried every tick
         Outside, // the file changed on disk: the status bar
         Command, // a command from the command line: its answer
