@@ -95,20 +95,25 @@ SyncResult TMainForm::syncFile(SaveKind kind)
 void TMainForm::showBrought(const SyncResult &, uint64_t selectedHash)
 {
     // The appointment being looked at stays selected when it is still
-    // there (its place in the day may have moved).
+    // there (its place in the day may have moved). The list is rebuilt with
+    // its new row chosen at once: an appointment shown in between would
+    // fill the editors, and the one being typed in, filled again, would
+    // lose its cursor.
     const int code = selected_.code;
+    if (selectedHash && code >= 0 && code == selectedCode() && NodeCode::LevelOf(code) == NodeCode::Level::Day) {
+        const NodeCode::Parts p = NodeCode::Decode(code);
+        const TTerminDay &day = grid_->Slot(p.year, p.month, p.day);
+        for (uint32_t i = 0; i < day.records.Count(); ++i)
+            if (RecordHash(day.records.Data()[i]) == selectedHash) {
+                const int row = static_cast<int>(i);
+                selected_ = {};
+                showOverview(code, {{row, row}}, row);
+                ListView1->scrollTo(ListModel->index(row, 0));
+                TreeView1->viewport()->update();
+                return;
+            }
+    }
     ShowOutsideChange();
-    if (!selectedHash || code < 0 || code != selectedCode() || NodeCode::LevelOf(code) != NodeCode::Level::Day)
-        return;
-    const NodeCode::Parts p = NodeCode::Decode(code);
-    const TTerminDay &day = grid_->Slot(p.year, p.month, p.day);
-    for (uint32_t i = 0; i < day.records.Count(); ++i)
-        if (RecordHash(day.records.Data()[i]) == selectedHash) {
-            ListView1->selectionModel()->setCurrentIndex(ListModel->index(static_cast<int>(i), 0),
-                                                         QItemSelectionModel::ClearAndSelect
-                                                             | QItemSelectionModel::Rows);
-            return;
-        }
 }
 
 void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)

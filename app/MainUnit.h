@@ -134,6 +134,9 @@ private:
     // selected rows and current row stay as they were.
     enum class ListRows { Reset, Kept };
     void ShowInformation(ListRows rows = ListRows::Reset);
+    // The overview of node `code` with rows `kept` selected, `current` the
+    // current one: the list change runs once, for them.
+    void showOverview(int code, const QList<std::pair<int, int>> &kept, int current);
     void restoreRows(const QList<std::pair<int, int>> &ranges, int current);
     bool IsTerminSelected();
     // The appointment the list shows as selected, or null.
