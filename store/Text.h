@@ -68,6 +68,20 @@ public:
         return t;
     }
 
+    // Takes over a block the caller filled: `size` bytes, then a NUL, no
+    // NUL before it. A very long text made elsewhere need not be copied.
+    static TText Adopt(std::unique_ptr<char[]> block, std::size_t size)
+    {
+        TText t;
+        if (size == 0)
+            return t;
+        t.owned_ = std::move(block);
+        t.data_ = t.owned_.get();
+        t.size_ = static_cast<uint32_t>(size);
+        t.stored_ = t.size_;
+        return t;
+    }
+
     const char *data() const { return data_; }
     const char *c_str() const { return data_; }
     std::size_t size() const { return size_; }

@@ -61,6 +61,11 @@ const char ImportHelp[] =
     "already stored is not added again. Nothing is imported from a file that\n"
     "cannot be read as a whole. FILE - reads standard input.\n"
     "\n"
+    "One import takes at most 2,000,000 occurrences (an event is one; a\n"
+    "repeating event one each time it repeats until --until, also before\n"
+    "--from) and 1,024 MB of names and descriptions; a file with more is\n"
+    "refused and nothing is imported.\n"
+    "\n"
     "  --dry-run            only count what would be added\n"
     "  --from DATE          first day of recurring events\n"
     "  --until DATE         last day of recurring events\n";
@@ -427,7 +432,8 @@ CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
         return help(QStringLiteral(KALVIX_TITLE " reminds you of your appointments.\n\n") + Usage()
                     + QStringLiteral("\nWithout a command the window opens (or the running copy shows itself).\n"
                                      "Commands work without a display; when " KALVIX_NAME " runs, the running copy\n"
-                                     "carries them out. Run \"kalvix COMMAND --help\" for one command.\n"));
+                                     "carries them out. Run \"kalvix COMMAND --help\" for one command.\n"
+                                     "One import takes at most 2,000,000 occurrences of events.\n"));
     CommandLineOutcome o;
     if (p.isSet(versionOpt)) {
         o.command.kind = Command::Version;

@@ -1,5 +1,6 @@
 #include "app/cli/CommandRun.h"
 
+#include "app/cli/OutputFile.h"
 #include "app/cli/StoreAccess.h"
 #include "platform/datafolder/DataFolder.h"
 #include "platform/instance/InstanceKey.h"
@@ -10,9 +11,12 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QSaveFile>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+
+#include <unistd.h>
 
 namespace {
 
@@ -89,9 +93,8 @@ CommandResult exportIcs(const Command &command, StoreAccess &store, Clock &clock
     }
     // Written whole or not at all: an existing file is replaced only by a
     // complete export.
-    QSaveFile out(command.file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(exported.bytes) != exported.bytes.size() || !out.commit())
-        return failure(QStringLiteral("could not write %1: %2").arg(command.file, out.errorString()));
+    if (!OutputFile::WriteWhole(command.file, exported.bytes, error))
+        return failure(QStringLiteral("could not write %1: %2; nothing was exported").arg(command.file, error));
     r.out = QStringLiteral("Exported %1 appointments to %2\n").arg(exported.events).arg(command.file).toUtf8();
     return r;
 }
@@ -104,7 +107,15 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
                                  : (in.setFileName(command.file), in.open(QIODevice::ReadOnly));
     if (!opened)
         return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
-    const QByteArray bytes = in.readAll();
+    // A file's size is known: read into one block of it rather than
+    // growing a buffer (which would hold the file twice for a moment).
+    QByteArray bytes;
+    if (!standard && in.size() > 0) {
+        bytes.resize(in.size());
+        bytes.resize(qMax<qint64>(0, in.read(bytes.data(), bytes.size())));
+    } else {
+        bytes = in.readAll();
+    }
     if (in.error() != QFileDevice::NoError)
         return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
     in.close();
@@ -114,7 +125,11 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     options.from = command.from;
     options.until = command.to;
     Ical::ParseResult parsed = Ical::Parse(bytes, options);
+    bytes = QByteArray(); // the appointments hold what they need of it
     const QString name = standard ? QStringLiteral("standard input") : command.file;
+    if (parsed.overLimit)
+        return failure(QStringLiteral("%1: %2; nothing was imported (import fewer days with --from and --until)")
+                           .arg(name, parsed.error));
     if (!parsed.ok)
         return failure(QStringLiteral("%1: %2; nothing was imported").arg(name, parsed.error));
 
@@ -122,6 +137,7 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     batch.reserve(parsed.appointments.size());
     for (Ical::NewAppointment &a : parsed.appointments)
         batch.push_back(DatedTermin{a.date, std::move(a.record)});
+    std::vector<Ical::NewAppointment>().swap(parsed.appointments);
     BatchCounts counts;
     QString error;
     if (!store.Add(batch, true, command.dryRun, counts, error))
@@ -228,10 +244,15 @@ std::optional<int> RunCommandLine(int argc, char **argv)
         write(stderr, (QStringLiteral("kalvix: waiting: ") + why + QLatin1Char('\n')).toUtf8());
     });
     const CommandResult result = RunCommand(command, store, clock);
-    write(stdout, result.out);
     write(stderr, result.err.toUtf8());
-    if (std::fflush(stdout) != 0 && result.status == 0) {
-        std::fputs("kalvix: could not write the output\n", stderr);
+    // Standard output may be a file on a full disk: a listing or an export
+    // cut short is a failure, never "done".
+    QString error;
+    if (std::fflush(stdout) != 0 || !OutputFile::WriteAndClose(STDOUT_FILENO, result.out, error)) {
+        write(stderr,
+              QStringLiteral("kalvix: could not write to standard output: %1\n")
+                  .arg(error.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : error)
+                  .toUtf8());
         return 1;
     }
     return result.status;

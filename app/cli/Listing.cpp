@@ -2,6 +2,7 @@
 
 #include "app/cli/ArgumentValues.h"
 #include "reminders/DueDecision.h"
+#include "store/CodePage.h"
 #include "store/ical/CodePageBridge.h"
 #include "store/DateTimeValue.h"
 
@@ -50,6 +51,13 @@ QString clockTime(double time, bool seconds)
 QString text(const TText &t)
 {
     return Ical::DecodeText(t);
+}
+
+// The text for scripts: a line break (CR LF, as the editor stores it, or a
+// lone LF) is one "\n", a lone CR stays a CR, so it is written as "\r".
+QString exact(const TText &t)
+{
+    return DecodeAnsi(t.view()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 QString escaped(QString s)
@@ -107,9 +115,9 @@ QString Lines(const DayGrid &grid, const QDate &from, const QDate &to, double no
                     % oneLine(text(t.Name)) % QLatin1String("  (") % state.phrase % QLatin1String(")\n");
             } else {
                 const QChar tab = QLatin1Char('\t');
-                out += date % tab % clockTime(t.Time, true) % tab % escaped(text(t.Name)) % tab % state.word % tab
+                out += date % tab % clockTime(t.Time, true) % tab % escaped(exact(t.Name)) % tab % state.word % tab
                     % isoStamp(t.LastReminded) % tab % ArgumentValues::DurationText(t.FirstRemind) % tab
-                    % ArgumentValues::DurationText(t.RepeatInterval) % tab % escaped(text(t.Description))
+                    % ArgumentValues::DurationText(t.RepeatInterval) % tab % escaped(exact(t.Description))
                     % QLatin1Char('\n');
             }
         }

@@ -77,8 +77,8 @@ QByteArray StoreAccess::CountsAnswer(const BatchCounts &counts)
 }
 
 template <typename Local>
-StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, bool needsLock, Local &&local,
-                                  QByteArray &answer, QString &error)
+StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArray()> &payload, bool needsLock,
+                                  Local &&local, QByteArray &answer, QString &error)
 {
     const InstanceKey key = InstanceKey::For(dataPath_);
     // Something that is not a lock file under the lock's name: no copy can
@@ -95,13 +95,18 @@ StoreAccess::Via StoreAccess::run(const char *verb, const QByteArray &payload, b
     lock.setStaleLockTime(0);
     const QDeadlineTimer deadline(WaitMs);
     QString problem;
+    QByteArray request;
     bool busy = false;
     for (bool lastTry = false;;) {
         if (lock.tryLock(0))
             return local() ? Via::Local : Via::Failed;
         const bool noLockHere = lock.error() != QLockFile::LockFailedError;
 
-        const CommandRequestResult r = SendCommand(key.serverName, verb, payload, QDeadlineTimer(ConnectMs),
+        // Made only when there is a copy to send it to: a big import's
+        // bytes would otherwise take its memory a second time.
+        if (request.isNull())
+            request = payload();
+        const CommandRequestResult r = SendCommand(key.serverName, verb, request, QDeadlineTimer(ConnectMs),
                                                    QDeadlineTimer(AnswerMs));
         if (r.kind == CommandRequestResult::Answered) {
             if (r.answer.status == CommandProtocol::Answer::Ok) {
@@ -175,7 +180,7 @@ bool StoreAccess::Snapshot(DayGrid &grid, TSettings &settings, QString &error)
 {
     QByteArray answer;
     const Via via = run(
-        SnapshotVerb, QByteArray(), false,
+        SnapshotVerb, [] { return QByteArray(""); }, false,
         [&] {
             StoreFile file(dataPath_);
             return load(file, grid, settings, notes_, error);
@@ -193,7 +198,7 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
 {
     QByteArray answer;
     const Via via = run(
-        AddVerb, AddRequest(batch, skipPresent, dryRun), !dryRun,
+        AddVerb, [&] { return AddRequest(batch, skipPresent, dryRun); }, !dryRun,
         [&] {
             DayGrid grid;
             TSettings settings;

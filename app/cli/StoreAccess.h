@@ -52,8 +52,8 @@ private:
     // Runs `local` under the lock, or sends the request to the running
     // copy; `answer` receives the running copy's payload.
     template <typename Local>
-    Via run(const char *verb, const QByteArray &payload, bool needsLock, Local &&local, QByteArray &answer,
-            QString &error);
+    Via run(const char *verb, const std::function<QByteArray()> &payload, bool needsLock, Local &&local,
+            QByteArray &answer, QString &error);
 
     QString dataPath_;
     QStringList notes_;

@@ -1,11 +1,13 @@
 #include "app/cli/StoreBatch.h"
 
 #include "store/DateTimeValue.h"
+#include "store/StoredBefore.h"
 
 #include <QDataStream>
 #include <QHash>
 #include <QIODevice>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -109,25 +111,29 @@ BatchCounts BatchAddition::Apply(DayGrid &grid, const StoreBatch &batch, bool sk
     // Only what the store held before the batch counts as present: a store
     // with two equal appointments, exported and imported again, gets both
     // back, and importing the same file a second time still adds nothing.
-    QHash<qint64, int> addedPerDay;
-    for (const DatedTermin &d : batch) {
-        const qint64 key = d.date.toJulianDay();
-        TTerminDay &slot = grid.Slot(d.date.year(), d.date.month(), d.date.day());
-        if (skipPresent) {
-            bool present = false;
-            const uint32_t stored = slot.records.Count() - uint32_t(dryRun ? 0 : addedPerDay.value(key));
-            for (uint32_t i = 0; i < stored && !present; ++i)
-                present = SameAppointment(slot.records.At(i), d.termin);
-            if (present) {
-                ++counts.present;
-                continue;
-            }
+    StoredBefore stored(grid, DateTimeValue::MSecsPerDay);
+    std::vector<bool> isNew(batch.size(), true);
+    RoomPlan room;
+    for (size_t i = 0; i < batch.size(); ++i) {
+        const QDate &day = batch[i].date;
+        if (skipPresent && stored.Contains(day.year(), day.month(), day.day(), batch[i].termin)) {
+            isNew[i] = false;
+            ++counts.present;
+            continue;
         }
         ++counts.added;
-        if (dryRun)
+        room.Count(day.year(), day.month(), day.day());
+    }
+    if (dryRun)
+        return counts;
+    room.Apply(grid);
+    QHash<qint64, int> addedPerDay;
+    for (size_t i = 0; i < batch.size(); ++i) {
+        if (!isNew[i])
             continue;
-        *grid.AddRecord(slot) = d.termin;
-        ++addedPerDay[key];
+        const QDate &day = batch[i].date;
+        *grid.AddRecord(grid.Slot(day.year(), day.month(), day.day())) = batch[i].termin;
+        ++addedPerDay[day.toJulianDay()];
     }
     for (auto it = addedPerDay.cbegin(); it != addedPerDay.cend(); ++it)
         added_.push_back(Added{QDate::fromJulianDay(it.key()), it.value()});
@@ -138,8 +144,8 @@ void BatchAddition::Undo(DayGrid &grid)
 {
     for (const Added &a : added_) {
         TTerminDay &slot = grid.Slot(a.date.year(), a.date.month(), a.date.day());
-        for (int i = 0; i < a.count && slot.records.Count() > 0; ++i)
-            grid.RemoveRecord(slot, int(slot.records.Count()) - 1);
+        const size_t keep = slot.records.Count() - std::min<size_t>(slot.records.Count(), size_t(a.count));
+        grid.RemoveRecordsIf(slot, [keep](size_t i) { return i >= keep; });
     }
     added_.clear();
 }

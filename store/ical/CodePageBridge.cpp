@@ -2,9 +2,14 @@
 
 #include "store/CodePage.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace Ical {
 
 namespace {
+
+constexpr size_t Piece = 1 << 16;
 
 // The store's bytes with every line break (CR LF, lone CR or lone LF) as LF.
 std::string unifyBreaks(const TText &text)
@@ -49,6 +54,73 @@ std::string EncodeText(const QString &text, int &unmappable)
     std::string out = EncodeAnsi(t, &lost);
     unmappable += lost;
     return out;
+}
+
+IcalTextDecoder::IcalTextDecoder(size_t bound) : out_(new char[bound + 1]), bound_(bound)
+{
+    piece_.reserve(Piece + 2);
+}
+
+void IcalTextDecoder::Feed(const char *raw, size_t size)
+{
+    for (size_t i = 0; i < size; ++i) {
+        char c = raw[i];
+        if (escaped_) {
+            escaped_ = false;
+            if (c == 'n' || c == 'N')
+                c = '\n';
+        } else if (c == '\\') {
+            escaped_ = true;
+            continue;
+        }
+        if (c == '\0')
+            continue;
+        if (c == '\n' || c == '\r')
+            piece_ += "\r\n";
+        else
+            piece_ += c;
+        if (piece_.size() >= Piece)
+            flush(false);
+    }
+}
+
+void IcalTextDecoder::flush(bool last)
+{
+    size_t cut = piece_.size();
+    if (!last) { // a character whose bytes may go on waits for the next piece
+        size_t back = 0;
+        while (back < 3 && back < cut && (static_cast<unsigned char>(piece_[cut - 1 - back]) & 0xC0) == 0x80)
+            ++back;
+        if (back < cut && static_cast<unsigned char>(piece_[cut - 1 - back]) >= 0xC0)
+            cut -= back + 1;
+    }
+    int lost = 0;
+    const std::string bytes = EncodeAnsi(QString::fromUtf8(piece_.data(), static_cast<qsizetype>(cut)), &lost);
+    lost_ += lost;
+    const size_t n = std::min(bytes.size(), bound_ - size_);
+    std::memcpy(out_.get() + size_, bytes.data(), n);
+    size_ += n;
+    piece_.erase(0, cut);
+}
+
+TText IcalTextDecoder::Finish(int &unmappable)
+{
+    if (escaped_) // a backslash at the very end stands for itself
+        piece_ += '\\';
+    flush(true);
+    unmappable += lost_;
+    out_[size_] = '\0';
+    return TText::Adopt(std::move(out_), size_);
+}
+
+TText DecodeIcalText(const char *raw, size_t size, int &unmappable)
+{
+    size_t breaks = 0;
+    for (const char *p = raw; (p = static_cast<const char *>(std::memchr(p, '\r', size - size_t(p - raw)))); ++p)
+        ++breaks;
+    IcalTextDecoder d(size + breaks);
+    d.Feed(raw, size);
+    return d.Finish(unmappable);
 }
 
 std::string BreakKinds(const TText &text)

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <memory>
 #include <string>
 
 namespace Ical {
@@ -21,6 +22,29 @@ std::string DecodeTextUtf8(const TText &text);
 // Unicode to the store's bytes, every line break as CR LF; characters the
 // code page lacks become "?" and are added to `unmappable`.
 std::string EncodeText(const QString &text, int &unmappable);
+
+// A TEXT value as written in an iCalendar line (escaped, UTF-8) to the
+// store's bytes: "\n" as CR LF, "\\", "\;" and "\," as their character,
+// spaces kept as they are. It takes the value in pieces (the parts of a
+// folded line) and works through them a little at a time, writing into
+// one block of `bound` bytes (at least the value's length plus its CRs),
+// so a long text takes no more memory than itself.
+class IcalTextDecoder {
+public:
+    explicit IcalTextDecoder(size_t bound);
+    void Feed(const char *raw, size_t size);
+    TText Finish(int &unmappable);
+
+private:
+    void flush(bool last);
+    std::unique_ptr<char[]> out_;
+    size_t bound_, size_ = 0;
+    std::string piece_;
+    bool escaped_ = false;
+    int lost_ = 0;
+};
+
+TText DecodeIcalText(const char *raw, size_t size, int &unmappable);
 
 // The line breaks of `text` in order, "" when all are CR LF, else one
 // letter each: "W" for CR LF, "L" for a lone LF, "C" for a lone CR. Import

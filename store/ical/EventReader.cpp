@@ -2,6 +2,7 @@
 
 #include "store/ical/CodePageBridge.h"
 #include "store/ical/RecordFields.h"
+#include "store/ical/RuleWalk.h"
 
 #include "store/DateTimeValue.h"
 
@@ -21,8 +22,6 @@ const char *const DefaultName = "No name";
 // More than this many occurrences of one event in the wanted days are
 // left out (a rule every minute for a year would make half a million).
 constexpr int MaxOccurrences = 10000;
-// Steps of a recurrence rule walked before giving up on reaching the days.
-constexpr int MaxRuleSteps = 2000000;
 // A reminder lead or repeat beyond this is no plan, it is a broken value.
 constexpr long long MaxDurationSeconds = 36525LL * 86400;
 
@@ -44,17 +43,6 @@ long long seconds(const icaldurationtype &d)
     const long long s = ((static_cast<long long>(d.weeks) * 7 + d.days) * 24 + d.hours) * 3600LL
         + static_cast<long long>(d.minutes) * 60 + d.seconds;
     return d.is_neg ? -s : s;
-}
-
-QString text(icalcomponent *c, icalproperty_kind kind, bool *present = nullptr)
-{
-    icalproperty *p = icalcomponent_get_first_property(c, kind);
-    if (present)
-        *present = p != nullptr;
-    if (!p)
-        return QString();
-    const char *v = kind == ICAL_SUMMARY_PROPERTY ? icalproperty_get_summary(p) : icalproperty_get_description(p);
-    return v ? QString::fromUtf8(v) : QString();
 }
 
 // Our own private properties of an event, read in one pass.
@@ -174,14 +162,25 @@ void refine(Plan &plan, const ExactValues &x)
 }
 
 struct Template {
-    std::string name, description;
+    TText name, description;
     Plan plan;
     bool done = false;
     std::optional<ExactValues> exact;
 };
 
-// Files an occurrence at local time `at`; false when its day is outside the grid.
-bool fileOccurrence(const Template &t, const LocalTime &at, std::vector<NewAppointment> &out)
+// The line breaks our export noted, put back (rare: copying is fine).
+void withBreaks(TText &text, const QByteArray &kinds)
+{
+    if (kinds.isEmpty())
+        return;
+    std::string bytes = text.str();
+    ApplyBreakKinds(bytes, kinds.toStdString());
+    text = bytes;
+}
+
+// Files an occurrence at local time `at`; false when its day is outside the
+// grid. `last`: the event files nothing after it, so its texts move.
+bool fileOccurrence(Template &t, const LocalTime &at, std::vector<NewAppointment> &out, bool last = false)
 {
     QDate date = at.date;
     double time = at.time;
@@ -206,8 +205,8 @@ bool fileOccurrence(const Template &t, const LocalTime &at, std::vector<NewAppoi
     a.record.RepeatInterval = t.plan.repeat;
     a.record.LastReminded = t.plan.last;
     a.record.Done = t.done;
-    a.record.Name = t.name;
-    a.record.Description = t.description;
+    a.record.Name = last ? std::move(t.name) : t.name;
+    a.record.Description = last ? std::move(t.description) : t.description;
     out.push_back(std::move(a));
     return true;
 }
@@ -248,8 +247,8 @@ std::optional<LocalTime> RecurrenceId(icalcomponent *event, const ReadContext &c
     return ToLocal(t, ctx.zones.ForProperty(p, t));
 }
 
-std::optional<Fault> ReadEvent(icalcomponent *event, ReadContext &ctx, std::vector<NewAppointment> &out,
-                               ImportReport &report)
+std::optional<Fault> ReadEvent(icalcomponent *event, EventTexts &texts, ReadContext &ctx,
+                               std::vector<NewAppointment> &out, ImportReport &report)
 {
     if (icalproperty *st = icalcomponent_get_first_property(event, ICAL_STATUS_PROPERTY);
         st && icalproperty_get_status(st) == ICAL_STATUS_CANCELLED) {
@@ -289,18 +288,16 @@ std::optional<Fault> ReadEvent(icalcomponent *event, ReadContext &ctx, std::vect
     }
 
     Template t;
-    bool hasName = false;
-    int unmappable = 0;
-    const QString name = text(event, ICAL_SUMMARY_PROPERTY, &hasName);
     const OwnProperties own = ownProperties(event);
     if (!own.exact.isNull())
         t.exact = ParseExact(own.exact);
-    // Our own export leaves SUMMARY out for an empty name.
-    t.name = hasName ? EncodeText(name, unmappable) : t.exact ? std::string() : std::string(DefaultName);
-    t.description = EncodeText(text(event, ICAL_DESCRIPTION_PROPERTY), unmappable);
-    ApplyBreakKinds(t.name, own.nameBreaks.toStdString());
-    ApplyBreakKinds(t.description, own.descriptionBreaks.toStdString());
-    report.unmappableChars += unmappable;
+    // Our export before empty names were written as an empty SUMMARY left
+    // it out.
+    t.name = texts.hasName ? std::move(texts.name) : t.exact ? TText() : TText(DefaultName);
+    t.description = std::move(texts.description);
+    withBreaks(t.name, own.nameBreaks);
+    withBreaks(t.description, own.descriptionBreaks);
+    report.unmappableChars += texts.unmappable;
     t.done = own.done.trimmed().toUpper() == "TRUE";
     if (std::optional<Fault> f = readAlarms(event, *start, endOffset, ctx, t.plan))
         return f;
@@ -313,13 +310,10 @@ std::optional<Fault> ReadEvent(icalcomponent *event, ReadContext &ctx, std::vect
     const QDate from = ctx.from, until = ctx.until;
     auto inDays = [&](const LocalTime &l) { return l.date >= from && l.date <= until; };
 
-    if (!recurs && !isOverride) {
-        if (!fileOccurrence(t, *start, out))
-            ++report.skipped[QString::fromLatin1(OutsideYears)];
-        return std::nullopt;
-    }
-    if (!recurs) { // one changed occurrence of a series
-        if (inDays(*start) && !fileOccurrence(t, *start, out))
+    const long long textBytes = static_cast<long long>(t.name.size() + t.description.size());
+    if (!recurs) { // a single event, or one changed occurrence of a series
+        if (ctx.budget.Take(1, textBytes, until) && (!isOverride || inDays(*start))
+            && !fileOccurrence(t, *start, out, true))
             ++report.skipped[QString::fromLatin1(OutsideYears)];
         return std::nullopt;
     }
@@ -341,40 +335,36 @@ std::optional<Fault> ReadEvent(icalcomponent *event, ReadContext &ctx, std::vect
 
     int made = 0, over = 0;
     QSet<QPair<bool, long long>> seen; // an RDATE may repeat what the rule makes
+    // Files one occurrence on the days; false once the event has made its most.
     auto take = [&](const LocalTime &l) {
         if (!inDays(l) || listed(excluded, l) || listed(overridden, l))
-            return;
+            return made < MaxOccurrences;
         const QPair<bool, long long> key(l.isDate, l.key);
         if (seen.contains(key))
-            return;
+            return made < MaxOccurrences;
         seen.insert(key);
         if (made >= MaxOccurrences) {
             ++over;
-            return;
+            return false;
         }
+        if (!ctx.budget.Take(0, textBytes, until))
+            return false;
         if (fileOccurrence(t, l, out))
             ++made;
+        return made < MaxOccurrences;
     };
-    take(*start); // the start is always the first occurrence
+    // The start is always the first occurrence.
+    if (!ctx.budget.Take(1 + static_cast<long long>(extra.size()), 0, until))
+        return std::nullopt;
+    take(*start);
     for (const LocalTime &l : extra)
         take(l);
-    for (icalproperty *rp = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY); rp;
-         rp = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY)) {
-        RecurIteratorPtr it(icalrecur_iterator_new(icalproperty_get_rrule(rp), raw));
-        if (!it)
+    for (icalproperty *rp = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
+         rp && ctx.budget.exceeded.isEmpty(); rp = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY))
+        if (WalkRule(rp, raw, zone, ctx, take, over) == WalkEnd::Broken)
             return fault(rp, QStringLiteral("a recurrence rule libical cannot follow"));
-        for (int step = 0; step < MaxRuleSteps; ++step) {
-            const icaltimetype next = icalrecur_iterator_next(it.get());
-            if (icaltime_is_null_time(next))
-                break;
-            const std::optional<LocalTime> l = ToLocal(next, zone);
-            if (!l)
-                break;
-            if (l->date > until)
-                break;
-            take(*l);
-        }
-    }
+    if (!ctx.budget.exceeded.isEmpty())
+        return std::nullopt;
     if (over)
         report.skipped[QStringLiteral("more than %1 occurrences of one event").arg(MaxOccurrences)] += over;
     if (made == 0 && over == 0)

@@ -4,6 +4,7 @@
 // a recurring event expanded into the occurrences of the wanted days.
 
 #include "store/ical/Ical.h"
+#include "store/ical/LineFixes.h"
 #include "store/ical/Zones.h"
 
 #include <QHash>
@@ -20,8 +21,19 @@ struct Fault {
     QString what;
 };
 
+// What is left of the work one import may do (see MaxImportOccurrences).
+struct ImportBudget {
+    long long occurrences = MaxImportOccurrences;
+    long long textBytes = MaxImportTextBytes;
+    QString exceeded; // why the import stops, once it does
+    // Takes `n` occurrences and `bytes` of text; false once beyond either
+    // limit, with `exceeded` saying which. `until`: the last day imported.
+    bool Take(long long n, long long bytes, const QDate &until);
+};
+
 struct ReadContext {
     explicit ReadContext(icalcomponent *calendar) : zones(calendar) {}
+    ImportBudget budget;
     ZoneResolver zones;
     QDate from, until;
     // Occurrences replaced by an event of their own (RECURRENCE-ID), by UID.
@@ -31,7 +43,9 @@ struct ReadContext {
 // The RECURRENCE-ID of an override event, if it is one.
 std::optional<LocalTime> RecurrenceId(icalcomponent *event, const ReadContext &ctx);
 
-std::optional<Fault> ReadEvent(icalcomponent *event, ReadContext &ctx, std::vector<NewAppointment> &out,
-                               ImportReport &report);
+// `texts`: the event's name and description as its lines gave them; they
+// are moved out.
+std::optional<Fault> ReadEvent(icalcomponent *event, EventTexts &texts, ReadContext &ctx,
+                               std::vector<NewAppointment> &out, ImportReport &report);
 
 } // namespace Ical

@@ -96,8 +96,10 @@ ComponentPtr makeAlarm(const TTermin &r, const std::string &name)
 {
     ComponentPtr alarm(icalcomponent_new(ICAL_VALARM_COMPONENT));
     icalcomponent_add_property(alarm.get(), icalproperty_new_action(ICAL_ACTION_DISPLAY));
-    // A display alarm needs a text, and libical reads no empty one back.
-    icalcomponent_add_property(alarm.get(), icalproperty_new_description(name.empty() ? "Reminder" : name.c_str()));
+    // A display alarm needs a text, and readers built on libical take none
+    // that is empty or all spaces.
+    const bool blank = name.find_first_not_of(' ') == std::string::npos;
+    icalcomponent_add_property(alarm.get(), icalproperty_new_description(blank ? "Reminder" : name.c_str()));
 
     icaltriggertype trigger;
     trigger.time = icaltime_null_time();
@@ -128,10 +130,9 @@ ComponentPtr makeEvent(const QDate &date, const TTermin &r, const icaltimetype &
     icalcomponent_add_property(e, icalproperty_new_uid(uids(date, seconds, r.Name, r.Description).constData()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(e, icalproperty_new_dtstart(floatingTime(date, seconds)));
-    // An empty name goes without SUMMARY (libical reads no empty value);
-    // the exact values' property tells import it was empty, not missing.
-    if (!name.empty())
-        icalcomponent_add_property(e, icalproperty_new_summary(name.c_str()));
+    // Every event has a SUMMARY, an empty one for an empty name: some
+    // programs (calcurse) cannot read an event without one.
+    icalcomponent_add_property(e, icalproperty_new_summary(name.c_str()));
     if (!r.Description.empty())
         icalcomponent_add_property(e, icalproperty_new_description(DecodeTextUtf8(r.Description).c_str()));
     if (r.Done)

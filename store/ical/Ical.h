@@ -31,6 +31,16 @@ struct ExportResult {
 
 ExportResult Export(const DayGrid &grid, const ExportOptions &options);
 
+// The most one import takes, so that no file can keep the program busy for
+// hours or fill its memory: occurrences across all events (a single event
+// is one; a repeating event one for every time its rules make up to the
+// last day imported, those before the first day and those past the most
+// one event may add included), and the bytes of the names and
+// descriptions of the appointments made. A file beyond either is refused
+// whole.
+constexpr int MaxImportOccurrences = 2000000;
+constexpr long long MaxImportTextBytes = 1LL << 30;
+
 struct ImportOptions {
     double now = 0; // local date-time value; its date is the default `from`
     QDate from;     // recurring events are expanded from this day; null: today
@@ -60,6 +70,7 @@ struct ParseResult {
     bool ok = false;
     QString error;                            // why the file was refused, naming the line when known
     int line = 0;                             // 1-based line of the fault; 0 when unknown
+    bool overLimit = false;                   // refused for going beyond the limits above
     std::vector<NewAppointment> appointments; // file order, occurrences by date
     ImportReport report;                      // skipped and unmappable filled; added/present by Merge
 };

@@ -13,11 +13,14 @@
 #include "store/ical/EventReader.h"
 #include "store/ical/Ical.h"
 #include "store/ical/IcalPtr.h"
+#include "store/ical/CodePageBridge.h"
 #include "store/ical/Locate.h"
 
 #include "store/DateTimeValue.h"
 
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace Ical {
@@ -30,20 +33,28 @@ struct Source {
     size_t pos = 0;
 };
 
-// libical's line source: like fgets over the file image.
-char *nextChunk(char *s, size_t size, void *d)
+// The next logical line: physical lines joined where the next one starts
+// with a space or tab (RFC 5545 unfolding), without its line end. Spaces
+// at its end are kept, as a text may end in them (libical's own line
+// reader would trim them).
+bool nextLine(Source &src, std::string &line)
 {
-    Source *src = static_cast<Source *>(d);
-    if (src->pos >= src->size || size < 2)
-        return nullptr;
-    const size_t room = std::min(size - 1, src->size - src->pos);
-    const char *start = src->data + src->pos;
-    const void *nl = std::memchr(start, '\n', room);
-    const size_t n = nl ? static_cast<size_t>(static_cast<const char *>(nl) - start) + 1 : room;
-    std::memcpy(s, start, n);
-    s[n] = '\0';
-    src->pos += n;
-    return s;
+    line.clear();
+    if (src.pos >= src.size)
+        return false;
+    for (;;) {
+        const char *start = src.data + src.pos;
+        const size_t rest = src.size - src.pos;
+        const void *nl = std::memchr(start, '\n', rest);
+        size_t n = nl ? static_cast<size_t>(static_cast<const char *>(nl) - start) : rest;
+        src.pos += nl ? n + 1 : n;
+        if (n > 0 && start[n - 1] == '\r')
+            --n;
+        line.append(start, n);
+        if (src.pos >= src.size || (src.data[src.pos] != ' ' && src.data[src.pos] != '\t'))
+            return true;
+        ++src.pos; // the fold's space or tab
+    }
 }
 
 ParseResult refuse(const QString &what, int line)
@@ -86,6 +97,15 @@ int lineOfParseError(const QByteArray &ics, const QByteArray &message)
     return 0;
 }
 
+// Spaces and tabs at a line's end, which libical's values do without
+// (the texts kept have been taken from the line before).
+void trimEnd(char *line)
+{
+    size_t n = std::strlen(line);
+    while (n > 0 && (line[n - 1] == ' ' || line[n - 1] == '\t'))
+        line[--n] = '\0';
+}
+
 bool isTag(const char *line, const char *tag, const char **name)
 {
     const size_t n = std::strlen(tag);
@@ -122,13 +142,12 @@ public:
     {
         const qsizetype skip = ics_.startsWith("\xEF\xBB\xBF") ? 3 : 0; // a UTF-8 byte order mark
         Source src{ics_.constData() + skip, static_cast<size_t>(ics_.size() - skip)};
-        ParserPtr lines(icalparser_new());
-        icalparser_set_gen_data(lines.get(), &src);
-        while (char *line = icalparser_get_line(lines.get(), nextChunk)) {
-            const bool go = take(line);
-            icalmemory_free_buffer(line);
-            if (!go)
+        std::string line;
+        while (streamText(src, line) || nextLine(src, line)) {
+            if (!take(line))
                 return std::move(result_);
+            if (line.capacity() > (1u << 20)) // a long text's line is not kept for the short ones after it
+                std::string().swap(line);
         }
         if (depth_ > 0)
             return refuse(QStringLiteral("the file ends inside a %1 (cut off?)")
@@ -143,10 +162,66 @@ public:
     }
 
 private:
-    // One logical line; false once the file is refused.
-    bool take(char *line)
+    // The event's SUMMARY or DESCRIPTION straight from the file image: the
+    // value is decoded part by part as it is unfolded, so a long text is
+    // never held as one line besides. `head` receives the line with a
+    // stand-in value for libical. False when the next line is none of these.
+    bool streamText(Source &src, std::string &head)
     {
+        if (depth_ != 2 || qstricmp(open_.constData(), "VEVENT") != 0 || src.pos >= src.size)
+            return false;
+        const char *start = src.data + src.pos;
+        const char *end = static_cast<const char *>(std::memchr(start, '\n', src.size - src.pos));
+        if (!end)
+            end = src.data + src.size;
+        const size_t nameLength = std::strcspn(start, ";:\n");
+        const bool isName = nameLength == 7 && qstrnicmp(start, "SUMMARY", 7) == 0 && !texts_.hasName;
+        const bool isDescription = nameLength == 11 && qstrnicmp(start, "DESCRIPTION", 11) == 0
+            && !texts_.hasDescription;
+        if (!isName && !isDescription)
+            return false;
+        const char *value = start + nameLength;
+        for (bool quoted = false; value < end && (*value != ':' || quoted); ++value)
+            quoted ^= *value == '"';
+        if (value == end)
+            return false;
+        ++value;
+        // The parts of the folded value: this line's rest, then each
+        // continuation line without its leading space or tab.
+        std::vector<std::pair<const char *, size_t>> parts;
+        size_t bound = 0;
+        for (const char *from = value;;) {
+            const size_t n = static_cast<size_t>(end - from) - (end > from && end[-1] == '\r' ? 1 : 0);
+            parts.emplace_back(from, n);
+            bound += n;
+            for (const char *c = from; (c = static_cast<const char *>(std::memchr(c, '\r', n - size_t(c - from)))); ++c)
+                ++bound;
+            const char *next = end < src.data + src.size ? end + 1 : end;
+            if (next >= src.data + src.size || (*next != ' ' && *next != '\t'))
+                break;
+            from = next + 1;
+            end = static_cast<const char *>(std::memchr(from, '\n', src.size - size_t(from - src.data)));
+            if (!end)
+                end = src.data + src.size;
+        }
+        IcalTextDecoder decoder(bound);
+        for (const auto &[p, n] : parts)
+            decoder.Feed(p, n);
+        (isName ? texts_.name : texts_.description) = decoder.Finish(texts_.unmappable);
+        (isName ? texts_.hasName : texts_.hasDescription) = true;
+        head.assign(start, static_cast<size_t>(value - start));
+        head += 'x';
+        src.pos = static_cast<size_t>(end - src.data) + (end < src.data + src.size ? 1 : 0);
+        return true;
+    }
+
+    // One logical line; false once the file is refused.
+    bool take(std::string &text)
+    {
+        char *line = text.data();
         const char *name = nullptr;
+        if (depth_ < 2)
+            trimEnd(line);
         if (depth_ == 0) {
             if (!*line)
                 return true;
@@ -171,6 +246,7 @@ private:
             if (isTag(line, "BEGIN:", &name)) {
                 inner_.reset(icalparser_new());
                 open_ = QByteArray(name);
+                texts_ = EventTexts();
                 depth_ = 2;
                 icalparser_add_line(inner_.get(), line);
                 return true;
@@ -182,7 +258,10 @@ private:
             ++depth_;
         else if (isTag(line, "END:", &name))
             --depth_;
-        ComponentPtr done(icalparser_add_line(inner_.get(), line));
+        std::string fixed = FixLine(line, depth_ == 2 && qstricmp(open_.constData(), "VEVENT") == 0, texts_);
+        char *given = fixed.empty() ? line : fixed.data();
+        trimEnd(given);
+        ComponentPtr done(icalparser_add_line(inner_.get(), given));
         if (depth_ > 1)
             return true;
         inner_.reset();
@@ -203,7 +282,7 @@ private:
             return true;
         case ICAL_VEVENT_COMPONENT:
             if (needsTheWholeFile(c.get(), zones_.get())) {
-                waiting_.push_back(std::move(c));
+                waiting_.push_back({std::move(c), std::move(texts_)});
                 return true;
             }
             return read(c.get());
@@ -225,31 +304,35 @@ private:
             const char *uid = icalcomponent_get_uid(event);
             ctx_.overridden[QByteArray(uid ? uid : "")].push_back(*id);
         }
-        if (std::optional<Fault> f = ReadEvent(event, ctx_, result_.appointments, result_.report)) {
+        return readEvent(event, texts_);
+    }
+
+    bool readEvent(icalcomponent *event, EventTexts &texts)
+    {
+        if (std::optional<Fault> f = ReadEvent(event, texts, ctx_, result_.appointments, result_.report)) {
             const char *uid = icalcomponent_get_uid(event);
             return fail(
                 QStringLiteral("%1 %2: %3").arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
                 LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
         }
-        return true;
+        if (ctx_.budget.exceeded.isEmpty())
+            return true;
+        fail(ctx_.budget.exceeded, 0);
+        result_.overLimit = true;
+        return false;
     }
 
     // The waiting events, once every zone and changed occurrence is known.
     bool finish()
     {
-        for (const ComponentPtr &e : waiting_)
-            if (std::optional<LocalTime> id = RecurrenceId(e.get(), ctx_)) {
-                const char *uid = icalcomponent_get_uid(e.get());
+        for (const Waiting &e : waiting_)
+            if (std::optional<LocalTime> id = RecurrenceId(e.event.get(), ctx_)) {
+                const char *uid = icalcomponent_get_uid(e.event.get());
                 ctx_.overridden[QByteArray(uid ? uid : "")].push_back(*id);
             }
-        for (const ComponentPtr &e : waiting_) {
-            if (std::optional<Fault> f = ReadEvent(e.get(), ctx_, result_.appointments, result_.report)) {
-                const char *uid = icalcomponent_get_uid(e.get());
-                return fail(QStringLiteral("%1 %2: %3")
-                                .arg(QString::fromLatin1(f->property), QString::fromUtf8(f->value), f->what),
-                            LineOfProperty(ics_, uid ? QByteArray(uid) : QByteArray(), f->property, f->value));
-            }
-        }
+        for (Waiting &e : waiting_)
+            if (!readEvent(e.event.get(), e.texts))
+                return false;
         return true;
     }
 
@@ -274,7 +357,12 @@ private:
     ParserPtr shell_, inner_;
     int depth_ = 0, calendars_ = 0;
     QByteArray open_;
-    std::vector<ComponentPtr> waiting_;
+    EventTexts texts_; // of the event being read
+    struct Waiting {
+        ComponentPtr event;
+        EventTexts texts;
+    };
+    std::vector<Waiting> waiting_;
     ParseResult result_;
 };
 

@@ -1,47 +1,32 @@
 #include "store/ical/Ical.h"
 
-#include <QHash>
+#include "store/StoredBefore.h"
+
 #include <QStringList>
 
-#include <cmath>
-
 namespace Ical {
-
-namespace {
-
-long long second(double time)
-{
-    return std::isfinite(time) ? std::llround(time * 86400.0) : 0;
-}
-
-bool sameAppointment(const TTermin &a, const TTermin &b)
-{
-    return second(a.Time) == second(b.Time) && a.Name == b.Name && a.Description == b.Description;
-}
-
-} // namespace
 
 void Merge(const std::vector<NewAppointment> &appointments, DayGrid &grid, ImportReport &report, bool dryRun)
 {
     // Only records the grid held before the import count as present, so
     // two equal appointments in one file both arrive.
-    QHash<const TTerminDay *, uint32_t> before;
+    StoredBefore stored(grid, 86400.0);
+    std::vector<const NewAppointment *> fresh;
+    RoomPlan room;
     for (const NewAppointment &a : appointments) {
-        TTerminDay &slot = grid.Slot(a.date.year(), a.date.month(), a.date.day());
-        auto it = before.find(&slot);
-        if (it == before.end())
-            it = before.insert(&slot, slot.records.Count());
-        bool present = false;
-        for (uint32_t i = 0; i < *it && !present; ++i)
-            present = sameAppointment(slot.records.At(i), a.record);
-        if (present) {
+        if (stored.Contains(a.date.year(), a.date.month(), a.date.day(), a.record)) {
             ++report.alreadyPresent;
             continue;
         }
         ++report.added;
-        if (!dryRun)
-            *grid.AddRecord(slot) = a.record;
+        fresh.push_back(&a);
+        room.Count(a.date.year(), a.date.month(), a.date.day());
     }
+    if (dryRun)
+        return;
+    room.Apply(grid);
+    for (const NewAppointment *a : fresh)
+        *grid.AddRecord(grid.Slot(a->date.year(), a->date.month(), a->date.day())) = a->record;
 }
 
 int ImportReport::skippedTotal() const

@@ -204,7 +204,7 @@ class DisplayLost(E2ECase):
         k.write_store(one_due(b"Later"))
         before = k.read_bytes()
         k.start(env=dict(self.own.env, DBUS_SESSION_BUS_ADDRESS=address))
-        win = k.window("Appointment reminder")
+        win = wait_answerable(self.own, k.window("Appointment reminder"))
         # Every save fails from here; "Remind later" is then in memory only.
         os.makedirs(k.data + ".saving/x")
         self.own.key(win, "Tab", "Return")

@@ -37,7 +37,8 @@ public:
     ~Folder() { QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner); }
     QString data() const { return TerminFile::PathIn(dir.path()); }
 
-    QProcess *start(const QStringList &args, bool display = false) const
+    // `output`: a file that receives standard output instead of the test.
+    QProcess *start(const QStringList &args, bool display = false, const QString &output = QString()) const
     {
         auto *p = new QProcess;
         QProcessEnvironment env = this->env;
@@ -57,13 +58,15 @@ public:
         }
         p->setProcessEnvironment(env);
         p->setWorkingDirectory(dir.path());
+        if (!output.isEmpty())
+            p->setStandardOutputFile(output);
         p->start(exe, args);
         return p;
     }
 
-    Run run(const QStringList &args) const
+    Run run(const QStringList &args, const QString &output = QString()) const
     {
-        std::unique_ptr<QProcess> p(start(args));
+        std::unique_ptr<QProcess> p(start(args, false, output));
         Run r;
         if (!p->waitForFinished(120000))
             return r;

@@ -6,11 +6,35 @@
 #include <QLockFile>
 #include <QtTest>
 
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <signal.h>
+#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
+
+// A small memory file system mounted in `dir` (as root), gone on the way out.
+class SmallDisk {
+public:
+    explicit SmallDisk(const QString &dir) : dir_(QFile::encodeName(dir))
+    {
+        mounted_ = ::mount("kalvix-test", dir_.constData(), "tmpfs", 0, "size=64k") == 0;
+        if (!mounted_)
+            error_ = QString::fromLocal8Bit(std::strerror(errno));
+    }
+    ~SmallDisk()
+    {
+        if (mounted_)
+            ::umount2(dir_.constData(), MNT_DETACH);
+    }
+    bool mounted_ = false;
+    QString error_;
+
+private:
+    QByteArray dir_;
+};
 
 const QDate Day(2027, 6, 15);
 constexpr int Commands = 12;
@@ -153,6 +177,101 @@ private slots:
         r = to.run({QStringLiteral("import"), ics});
         QVERIFY2(r.out.contains(QLatin1String("added 0, already present 3")), qPrintable(r.out));
         QCOMPARE(to.run(all).out.count(QLatin1Char('\n')), 3);
+    }
+
+    // A file whose events occur more often than one import takes is refused
+    // at once, and the store is not touched; the limit is in the help.
+    void importBeyondItsLimitChangesNothing()
+    {
+        Folder f;
+        QFile ics(f.dir.filePath(QStringLiteral("every-second.ics")));
+        QVERIFY(ics.open(QIODevice::WriteOnly));
+        ics.write("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//t//EN\r\n");
+        for (int i = 0; i < 1000; ++i)
+            ics.write(
+                QStringLiteral("BEGIN:VEVENT\r\nUID:%1@t\r\nDTSTAMP:20261201T000000Z\r\nDTSTART:20261201T100000\r\n"
+                               "RRULE:FREQ=SECONDLY\r\nSUMMARY:s\r\nEND:VEVENT\r\n")
+                    .arg(i)
+                    .toLatin1());
+        ics.write("END:VCALENDAR\r\n");
+        ics.close();
+        const Run r = f.run({QStringLiteral("import"), ics.fileName()});
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QLatin1String("more than 2,000,000"))
+                     && r.err.contains(QLatin1String("nothing was "
+                                                     "imported")),
+                 qPrintable(r.err));
+        QVERIFY(!QFile::exists(f.data()));
+        QVERIFY(f.run({QStringLiteral("import"), QStringLiteral("--help")}).out.contains(QLatin1String("2,000,000")));
+    }
+
+    // Output that could not be written whole is a failure with the system's
+    // reason, and an exported file is whole or not there.
+    void failedWritesSayWhy_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<bool>("toStandardOutput");
+        QTest::addColumn<bool>("onSmallDisk");
+        const QStringList list{QStringLiteral("list"), QStringLiteral("2027-01-01"), QStringLiteral("2031-12-31")};
+        const QStringList toStdout{QStringLiteral("export"), QStringLiteral("-")};
+        QTest::newRow("export to /dev/full")
+            << QStringList{QStringLiteral("export"), QStringLiteral("/dev/full")} << false << false;
+        QTest::newRow("export - > /dev/full") << toStdout << true << false;
+        QTest::newRow("list > /dev/full") << list << true << false;
+        QTest::newRow("export FILE on a full disk") << QStringList{QStringLiteral("export")} << false << true;
+        QTest::newRow("export - > FILE on a full disk") << toStdout << true << true;
+        QTest::newRow("list > FILE on a full disk") << list << true << true;
+    }
+    void failedWritesSayWhy()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(bool, toStandardOutput);
+        QFETCH(bool, onSmallDisk);
+        Folder f;
+        QCOMPARE(f.run({QStringLiteral("add"), QStringLiteral("2027-01-01"), QStringLiteral("Daily"),
+                        QStringLiteral("--every"), QStringLiteral("day"), QStringLiteral("--count"),
+                        QStringLiteral("1500")})
+                     .status,
+                 0);
+        QTemporaryDir mountPoint;
+        std::unique_ptr<SmallDisk> disk;
+        QString target = QStringLiteral("/dev/full");
+        if (onSmallDisk) {
+            disk = std::make_unique<SmallDisk>(mountPoint.path());
+            if (!disk->mounted_)
+                QSKIP(qPrintable(QStringLiteral("cannot mount a small file system here (%1)").arg(disk->error_)));
+            target = mountPoint.filePath(QStringLiteral("out"));
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::WriteOnly));
+            old.write("the file from before\n");
+        }
+        if (!toStandardOutput && onSmallDisk)
+            args << target;
+        const Run r = f.run(args, toStandardOutput ? target : QString());
+        QCOMPARE(r.status, 1);
+        QVERIFY2(r.err.contains(QLatin1String("No space left on device")), qPrintable(r.err));
+        QVERIFY2(!r.out.contains(QLatin1String("Exported")), qPrintable(r.out));
+        // Written through, never replaced by a file renamed over it.
+        QVERIFY2(!QFileInfo(QStringLiteral("/dev/full")).isFile(), "/dev/full was replaced by a plain file");
+        if (onSmallDisk && !toStandardOutput) {
+            QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("out")});
+            QFile old(target);
+            QVERIFY(old.open(QIODevice::ReadOnly));
+            QCOMPARE(old.readAll(), QByteArray("the file from before\n"));
+        }
+    }
+
+    void listWritesEveryBreakAsItIs()
+    {
+        Folder f;
+        DayGrid grid;
+        TTermin *t = grid.AddRecord(grid.Slot(2027, 1, 1));
+        t->Name = "x";
+        t->Description = "a\rb\nc\r\nd"; // as the window may have stored it
+        QVERIFY(SaveTermins(f.data(), grid, TSettings()).ok);
+        const Run r = f.run(
+            {QStringLiteral("list"), QStringLiteral("2027-01-01"), QStringLiteral("--format"), QStringLiteral("tsv")});
+        QVERIFY2(r.out.trimmed().endsWith(QLatin1String("\ta\\rb\\nc\\nd")), qPrintable(r.out));
     }
 
     void concurrentAddsWithoutRunningCopy()

@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """Our iCalendar files read by other programs.
 
-    check_other_programs.py python-icalendar|radicale|khal ICALTOOL
+    check_other_programs.py python-icalendar|radicale|khal|calcurse ICALTOOL
     check_other_programs.py kalvix ICALTOOL KALVIX
 
 Each check exports the sample store with ICALTOOL and has a second,
 independent implementation read it: Python's icalendar package, a Radicale
 CalDAV server on 127.0.0.1 (PUT each event, read the collection back,
-import it into an empty store), and khal (import, then `khal list`).
+import it into an empty store), khal (import, then `khal list`) and calcurse
+(import, which crashes on an event without SUMMARY, then `calcurse -Q`).
 Exits 77 (skipped) with a message when the program is not installed.
 """
 
@@ -212,6 +213,26 @@ def check_khal(icaltool, folder):
     print("khal lists all %d appointments on their days at their times" % len(want))
 
 
+def check_calcurse(icaltool, folder):
+    calcurse = shutil.which("calcurse")
+    if not calcurse:
+        skip("calcurse is not installed")
+    _, ics, dump = sample(icaltool, folder)
+    data = os.path.join(folder, "calcurse")
+    os.makedirs(data)
+    r = subprocess.run([calcurse, "-D", data, "-i", ics], env=ENV, capture_output=True, text=True, timeout=60)
+    if r.returncode != 0:
+        fail("calcurse -i ended with %d: %s" % (r.returncode, r.stderr.strip()))
+    if "%d apps" % len(dump) not in r.stdout:
+        fail("calcurse read other than %d appointments: %s" % (len(dump), r.stdout.strip()))
+    # The empty name of the last day is there, at its time.
+    r = subprocess.run([calcurse, "-D", data, "-Q", "--from", "12/31/2100", "--days", "1"], env=ENV,
+                       capture_output=True, text=True, timeout=60)
+    if r.returncode != 0 or "23:59" not in r.stdout:
+        fail("calcurse does not list the appointment without a name: " + r.stdout + r.stderr)
+    print("calcurse imported all %d appointments, the one without a name included" % len(dump))
+
+
 def check_kalvix(icaltool, folder, kalvix):
     """kalvix export, then kalvix import into an empty store: every field back."""
     source = os.path.join(folder, "source")
@@ -244,7 +265,8 @@ def check_kalvix(icaltool, folder, kalvix):
 
 
 def main():
-    check = {"python-icalendar": check_python_icalendar, "radicale": check_radicale, "khal": check_khal}
+    check = {"python-icalendar": check_python_icalendar, "radicale": check_radicale, "khal": check_khal,
+             "calcurse": check_calcurse}
     if len(sys.argv) == 4 and sys.argv[1] == "kalvix":
         with tempfile.TemporaryDirectory() as folder:
             check_kalvix(sys.argv[2], folder, sys.argv[3])

@@ -228,6 +228,107 @@ private slots:
         QVERIFY(later.report.notes.isEmpty());
     }
 
+    // What other programs write, read as they mean it.
+    void whatOtherProgramsWrite_data()
+    {
+        QTest::addColumn<QByteArray>("events");
+        QTest::addColumn<QStringList>("want");
+        QTest::addColumn<int>("notes");
+        // Calendars write UNTIL in UTC: 09:00Z is the last 10:00 in Berlin.
+        QTest::newRow("UNTIL in UTC, start in a zone")
+            << vevent(
+                   "DTSTART;TZID=Europe/Berlin:20270104T100000\nRRULE:FREQ=WEEKLY;UNTIL=20270125T090000Z\n"
+                   "SUMMARY:w\n")
+            << QStringList{QStringLiteral("2027-01-04 10:00:00 w first=259200s repeat=86400s"),
+                           QStringLiteral("2027-01-11 10:00:00 w first=259200s repeat=86400s"),
+                           QStringLiteral("2027-01-18 10:00:00 w first=259200s repeat=86400s"),
+                           QStringLiteral("2027-01-25 10:00:00 w first=259200s repeat=86400s")}
+            << 0;
+        QTest::newRow("calcurse's alarm without T")
+            << vevent(
+                   "DTSTART:20270301T100000\nSUMMARY:c\nBEGIN:VALARM\nACTION:DISPLAY\nDESCRIPTION:c\n"
+                   "TRIGGER:-P300S\nEND:VALARM\n")
+            << QStringList{QStringLiteral("2027-03-01 10:00:00 c first=300s repeat=86400s")} << 0;
+        QTest::newRow("Mozilla's zone path")
+            << vevent("DTSTART;TZID=/mozilla.org/20070129_1/Europe/London:20270601T180000\nSUMMARY:m\n")
+            << QStringList{QStringLiteral("2027-06-01 19:00:00 m first=259200s repeat=86400s")} << 0;
+        QTest::newRow("libical's zone path")
+            << vevent("DTSTART;TZID=/freeassociation.sourceforge.net/Europe/London:20270601T180000\nSUMMARY:f\n")
+            << QStringList{QStringLiteral("2027-06-01 19:00:00 f first=259200s repeat=86400s")} << 0;
+        QTest::newRow("an unknown zone path is counted")
+            << vevent("DTSTART;TZID=/example.org/1/Nowhere/Atlantis:20270601T180000\nSUMMARY:u\n")
+            << QStringList{QStringLiteral("2027-06-01 18:00:00 u first=259200s repeat=86400s")} << 1;
+        QTest::newRow("empty texts") << vevent("DTSTART:20270301T100000\nSUMMARY:\nDESCRIPTION:\nLOCATION:\n")
+                                     << QStringList{QStringLiteral("2027-03-01 10:00:00  first=259200s repeat=86400s")}
+                                     << 0;
+    }
+    void whatOtherProgramsWrite()
+    {
+        QFETCH(QByteArray, events);
+        QFETCH(QStringList, want);
+        QFETCH(int, notes);
+        const Ical::ParseResult r = parse(calendar(events), QDate(2027, 1, 1), QDate(2027, 12, 31));
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QStringList got;
+        for (const Ical::NewAppointment &a : r.appointments)
+            got << describe(a);
+        QCOMPARE(got, want);
+        QCOMPARE(r.report.notes.size(), notes);
+    }
+
+    void textsComeBackExactly_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("description");
+        QTest::newRow("spaces only") << QByteArray("   ") << QByteArray(" ");
+        QTest::newRow("spaces around") << QByteArray("  Dentist ") << QByteArray(" first\r\n second ");
+        QTest::newRow("escapes and a tab") << QByteArray("a;b,c\\d") << QByteArray("\ttab \\n not a break");
+        QTest::newRow("empty name") << QByteArray() << QByteArray("   ");
+    }
+    void textsComeBackExactly()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, description);
+        DayGrid grid;
+        TTermin *t = grid.AddRecord(grid.Slot(2027, 2, 1));
+        t->Name = name.toStdString();
+        t->Description = description.toStdString();
+        t->Time = EncodeTime(9, 0);
+        Ical::ParseResult r = parse(exportGrid(grid));
+        QVERIFY2(r.ok, qPrintable(r.error));
+        DayGrid back;
+        Ical::Merge(r.appointments, back, r.report);
+        QCOMPARE(IcalSample::Dump(back), IcalSample::Dump(grid));
+        // ... and count as present when imported again.
+        Ical::ParseResult again = parse(exportGrid(grid));
+        Ical::Merge(again.appointments, back, again.report);
+        QCOMPARE(again.report.alreadyPresent, 1);
+    }
+
+    // More occurrences than one import takes: refused whole, however the
+    // rules are written, before the work or the memory runs away.
+    void importsAreBounded()
+    {
+        const QByteArray everyMinute =
+            "RRULE:FREQ=MINUTELY;BYHOUR=0,1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17,18,19,"
+            "20,21,22,23\n";
+        QByteArray events;
+        for (int i = 0; i < 4; ++i) // 4 x 525,600 steps of a rule libical must walk
+            events += vevent("DTSTART:20270101T000000\n" + everyMinute + "SUMMARY:m\n");
+        Ical::ParseResult r = parse(calendar(events), QDate(2027, 1, 1), QDate(2027, 12, 31));
+        QVERIFY(!r.ok && r.overLimit);
+        QVERIFY(r.appointments.empty());
+        QVERIFY2(r.error.contains(QLatin1String("2,000,000")), qPrintable(r.error));
+        // One is fine: the most one event adds, the rest counted.
+        r = parse(calendar(vevent("DTSTART:20270101T000000\n" + everyMinute + "SUMMARY:m\n")), QDate(2027, 1, 1),
+                  QDate(2027, 12, 31));
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.appointments.size(), size_t(10000));
+        // A rule every second up to the last day is refused without walking it.
+        r = parse(calendar(vevent("DTSTART:20200101T000000\nRRULE:FREQ=SECONDLY\nSUMMARY:s\n")));
+        QVERIFY(r.overLimit);
+    }
+
     void brokenFilesAreRefusedWhole_data()
     {
         QTest::addColumn<QByteArray>("ics");
