@@ -43,7 +43,7 @@ void TMainForm::AddTerminBtnClick()
             NameEd->selectAll();
         }
     }
-    SaveTermins();
+    SaveTermins(SaveKind::Added);
 }
 
 void TMainForm::DelTerminBtnClick()

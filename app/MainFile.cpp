@@ -95,20 +95,25 @@ SyncResult TMainForm::syncFile(SaveKind kind)
 void TMainForm::showBrought(const SyncResult &, uint64_t selectedHash)
 {
     // The appointment being looked at stays selected when it is still
-    // there (its place in the day may have moved).
+    // there (its place in the day may have moved). The list is rebuilt with
+    // its new row chosen at once: an appointment shown in between would
+    // fill the editors, and the one being typed in, filled again, would
+    // lose its cursor.
     const int code = selected_.code;
+    if (selectedHash && code >= 0 && code == selectedCode() && NodeCode::LevelOf(code) == NodeCode::Level::Day) {
+        const NodeCode::Parts p = NodeCode::Decode(code);
+        const TTerminDay &day = grid_->Slot(p.year, p.month, p.day);
+        for (uint32_t i = 0; i < day.records.Count(); ++i)
+            if (RecordHash(day.records.Data()[i]) == selectedHash) {
+                const int row = static_cast<int>(i);
+                selected_ = {};
+                showOverview(code, {{row, row}}, row);
+                ListView1->scrollTo(ListModel->index(row, 0));
+                TreeView1->viewport()->update();
+                return;
+            }
+    }
     ShowOutsideChange();
-    if (!selectedHash || code < 0 || code != selectedCode() || NodeCode::LevelOf(code) != NodeCode::Level::Day)
-        return;
-    const NodeCode::Parts p = NodeCode::Decode(code);
-    const TTerminDay &day = grid_->Slot(p.year, p.month, p.day);
-    for (uint32_t i = 0; i < day.records.Count(); ++i)
-        if (RecordHash(day.records.Data()[i]) == selectedHash) {
-            ListView1->selectionModel()->setCurrentIndex(ListModel->index(static_cast<int>(i), 0),
-                                                         QItemSelectionModel::ClearAndSelect
-                                                             | QItemSelectionModel::Rows);
-            return;
-        }
 }
 
 void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
@@ -119,11 +124,18 @@ void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
     switch (kind) {
     case SaveKind::Command:
         return; // the command's answer says it
+    case SaveKind::Added:
+        // The name of the new appointment is typed next, and a box there
+        // would take its first keys (a space answers it). It waits for
+        // Delete or Quit; till then every tick tries again.
+        if (!Timer1.isActive())
+            Timer1.start();
+        [[fallthrough]];
     case SaveKind::Tick:
     case SaveKind::Outside:
         // Said where it does not take the keyboard from whoever is typing;
         // the save is tried again at every tick, and a save the user asks
-        // for (Add, Delete, Quit) shows the whole message.
+        // for (Delete, Quit) shows the whole message.
         if (!destroyed_)
             StatusBar1->showMessage(o.unread ? QStringLiteral("Not saved: the data file could not be read")
                                              : QStringLiteral("Not saved: ") + o.message);

@@ -135,7 +135,7 @@ void TMainForm::ShowInformation(ListRows rows)
     // window), the list keeps them; were they dropped even for a moment, the
     // editors would hide and the focus would leave the field being typed in.
     // They are taken as numbers: the model's reset invalidates its indexes.
-    QItemSelectionModel *selection = ListView1->selectionModel();
+    const QItemSelectionModel *selection = ListView1->selectionModel();
     QList<std::pair<int, int>> kept;
     int current = -1;
     if (rows == ListRows::Kept) {
@@ -143,11 +143,17 @@ void TMainForm::ShowInformation(ListRows rows)
             kept.append({r.top(), r.bottom()});
         current = selection->currentIndex().isValid() ? selection->currentIndex().row() : -1;
     }
+    showOverview(code, kept, current);
+}
+
+void TMainForm::showOverview(int code, const QList<std::pair<int, int>> &kept, int current)
+{
     // Resetting the model drops the list's selection and current row without
     // a selection signal; the list change below runs once for the new rows.
     ListModel->setOverview(BuildOverview(*grid_, code));
     if (!kept.isEmpty() || current >= 0)
         restoreRows(kept, current);
+    const QItemSelectionModel *selection = ListView1->selectionModel();
     const Overview &o = ListModel->overview();
     ListHeading->setText(o.heading);
     AddTerminBtn->setEnabled(o.isDay);

@@ -118,7 +118,8 @@ protected:
 private:
     // Who asked for a save decides how a failure is told (see syncFile).
     enum class SaveKind {
-        User,    // Add, Delete: a box
+        Added,   // Add: the status bar, as the name editor takes the keys next
+        User,    // Delete: a box
         Tick,    // the save timer: the status bar, retried every tick
         Outside, // the file changed on disk: the status bar
         Command, // a command from the command line: its answer
@@ -133,6 +134,9 @@ private:
     // selected rows and current row stay as they were.
     enum class ListRows { Reset, Kept };
     void ShowInformation(ListRows rows = ListRows::Reset);
+    // The overview of node `code` with rows `kept` selected, `current` the
+    // current one: the list change runs once, for them.
+    void showOverview(int code, const QList<std::pair<int, int>> &kept, int current);
     void restoreRows(const QList<std::pair<int, int>> &ranges, int current);
     bool IsTerminSelected();
     // The appointment the list shows as selected, or null.

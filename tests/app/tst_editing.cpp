@@ -190,16 +190,20 @@ private slots:
         Dialogs::SetHook([&](const QString &, const QString &) {
             ++nested;
             saveTick(*form); // a tick while the report is open
-            return QMessageBox::Ok;
+            return QMessageBox::Yes;
         });
         saveTick(*form); // the tick says it in the status bar, where it takes no keys
         QCOMPARE(nested, 0);
         QVERIFY(StatusBar1(*form)->currentMessage().startsWith(QLatin1String("Not saved")));
-        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // a save the user asked for
-        QCOMPARE(nested, 1);
-        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // reported again while the failure lasts
+        QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // so does Add: the name is typed next
+        QCOMPARE(nested, 0);
+        clickRow(*form, 0);
+        QTest::mouseClick(DelTerminBtn(*form), Qt::LeftButton); // the question, then the report
         QCOMPARE(nested, 2);
-        QCOMPARE(namesOfDay(*form), (QStringList{"a", "No name", "No name"}));
+        clickRow(*form, 0);
+        QTest::mouseClick(DelTerminBtn(*form), Qt::LeftButton); // reported again while the failure lasts
+        QCOMPARE(nested, 4);
+        QVERIFY(namesOfDay(*form).isEmpty()); // in memory, all the same
         QDir().rmdir(h.dataPath() + QStringLiteral(".saving"));
         Dialogs::SetHook([](const QString &, const QString &) { return QMessageBox::Ok; });
     }

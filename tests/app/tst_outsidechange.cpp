@@ -95,6 +95,8 @@ private slots:
             NameEd(*form)->setFocus();
             NameEd(*form)->selectAll();
             QTest::keyClicks(NameEd(*form), QStringLiteral("Dentist"));
+            DescEd(*form)->setFocus();
+            QTest::keyClicks(DescEd(*form), QStringLiteral("At te"));
         }
 
         // The outside version holds one more appointment on the shown day.
@@ -105,6 +107,10 @@ private slots:
         QTRY_VERIFY(form->grid().RecordCount() >= size_t(outside));
         QTRY_VERIFY(StatusBar1(*form)->currentMessage().contains(QLatin1String("changed by another program")));
         QCOMPARE(rows(*form), editFirst ? 4 : 3);
+        if (editFirst) { // the typing goes on where it was
+            QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("n"));
+            QCOMPARE(DescEd(*form)->toPlainText(), QStringLiteral("At ten"));
+        }
         const FileStamp seen = FileStamp::Of(h.dataPath());
 
         if (then == QLatin1String("signal"))
