@@ -111,8 +111,10 @@ StoreFile::Disk StoreFile::look()
 {
     const int64_t now = systemNowNs();
     const FileStamp stamp = FileStamp::Of(path_);
+    // A file behind a folder we may not enter is not missing: it has to be
+    // read (and refused) like any file that cannot be read.
     if (!stamp.exists)
-        return Disk::Missing;
+        return stamp.hidden ? Disk::Changed : Disk::Missing;
     if (!base_.known || stamp != base_.stamp)
         return Disk::Changed;
     if (!racy())

@@ -183,6 +183,8 @@ private slots:
             report = form->lastEndingReport();
         }
         QCOMPARE(h.fileBytes(), fifty);
+        if (added && !second_user::Reaches(h.dir.path()))
+            QSKIP("the second user cannot reach the test's folder to keep a side file there");
         const QStringList side = QDir(h.dir.path()).entryList({QStringLiteral("appointments.dat.unsaved-*")});
         QCOMPARE(side.size(), added ? 1 : 0);
         QVERIFY2(!report.contains(QLatin1String("rename")), qPrintable(report));
