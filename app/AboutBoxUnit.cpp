@@ -39,7 +39,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
 {
     FormLoading loading(this);
     DialogBorder::Keep(this);
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
     setFont(Theme::windowFont());
     setFixedSize(664, 453);
 
@@ -74,12 +74,12 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
     const int x = 336, w = 296;
     Label1 = infoLine(panel, QString(), QRect(x, 84, w, 18));
     infoLine(panel,
-             QStringLiteral(KALVIX_NAME " keeps your appointments and reminds you of them in time, quietly from the "
-                                        "notification area."),
+             tr("%1 keeps your appointments and reminds you of them in time, quietly from the notification area.")
+                 .arg(QStringLiteral(KALVIX_NAME)),
              QRect(x, 116, w, 48), true);
-    infoLine(panel, QStringLiteral("This program is freeware."), QRect(x, 180, w, 18), false, true);
-    infoLine(panel, QStringLiteral("Made with care by the " KALVIX_VENDOR " team."), QRect(x, 212, w, 18));
-    infoLine(panel, QStringLiteral("Questions, ideas or praise are welcome: visit our homepage for news and updates."),
+    infoLine(panel, tr("This program is freeware."), QRect(x, 180, w, 18), false, true);
+    infoLine(panel, tr("Made with care by the %1 team.").arg(QStringLiteral(KALVIX_VENDOR)), QRect(x, 212, w, 18));
+    infoLine(panel, tr("Questions, ideas or praise are welcome: visit our homepage for news and updates."),
              QRect(x, 244, w, 48), true);
 
     BitBtnXP1 = new TBitBtnXP(panel);

@@ -84,7 +84,7 @@ void Inform(QWidget *parent, const QString &text)
 
 void ShowError(QWidget *parent, const QString &text)
 {
-    Ask(parent, text, QStringLiteral("Error"), QMessageBox::Ok, QMessageBox::Critical);
+    Ask(parent, text, QCoreApplication::translate("Dialogs", "Error"), QMessageBox::Ok, QMessageBox::Critical);
 }
 
 QString ErrorReportText(const QString &message)

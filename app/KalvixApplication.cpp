@@ -2,14 +2,18 @@
 
 #include "KalvixProduct.h"
 #include "app/Dialogs.h"
+#include "resources/translations/Translations.h"
 
 #include <exception>
+
+#include <QCoreApplication>
 
 KalvixApplication::KalvixApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral(KALVIX_COMMAND));
     setDesktopFileName(QStringLiteral(KALVIX_COMMAND));
     setQuitOnLastWindowClosed(false);
+    Translations::Install(*this);
 }
 
 bool KalvixApplication::notify(QObject *receiver, QEvent *event)
@@ -19,7 +23,7 @@ bool KalvixApplication::notify(QObject *receiver, QEvent *event)
     } catch (const std::exception &e) {
         Dialogs::ShowErrorReport(QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        Dialogs::ShowErrorReport(QStringLiteral("Unknown error"));
+        Dialogs::ShowErrorReport(QCoreApplication::translate("KalvixApplication", "Unknown error"));
     }
     return false;
 }

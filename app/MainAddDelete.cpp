@@ -5,6 +5,7 @@
 #include "app/Dialogs.h"
 #include "navigation/NodeCode.h"
 #include "navigation/OverviewModel.h"
+#include "store/CodePage.h"
 #include "store/DateTimeValue.h"
 
 #include <QItemSelectionModel>
@@ -25,7 +26,7 @@ void TMainForm::AddTerminBtnClick()
     if (NodeCode::LevelOf(code) == NodeCode::Level::Day) {
         const NodeCode::Parts p = NodeCode::Decode(code);
         TTermin *t = grid_->AddRecord(grid_->Slot(p.year, p.month, p.day));
-        t->Name = "No name";
+        t->Name = EncodeAnsi(tr("No name"));
         t->FirstRemind = 3.0;
         t->RepeatInterval = 1.0;
         t->LastReminded = 0;
@@ -51,9 +52,8 @@ void TMainForm::DelTerminBtnClick()
     const int code = selectedCode();
     if (code < 0 || !ListView1->selectionModel()->hasSelection() || NodeCode::LevelOf(code) != NodeCode::Level::Day)
         return;
-    if (Dialogs::Ask(this, QStringLiteral("Do you really want to delete the selected appointments?"),
-                     QStringLiteral("Delete appointment"), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
-                     QMessageBox::Question)
+    if (Dialogs::Ask(this, tr("Do you really want to delete the selected appointments?"), tr("Delete appointment"),
+                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Question)
         != QMessageBox::Yes)
         return;
     const NodeCode::Parts p = NodeCode::Decode(code);

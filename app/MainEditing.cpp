@@ -191,12 +191,12 @@ void TMainForm::ListView1Change()
     fillEditors(ShownTermin::Of(t));
     const QDateTime last = DateTimeValue::ToDateTime(lastReminded);
     if (lastReminded == 0)
-        LastLabel->setText(QStringLiteral("Reminded: never"));
+        LastLabel->setText(tr("Reminded: never"));
     else if (!last.isValid()) // damaged: no date to show, the value stays
-        LastLabel->setText(QStringLiteral("Reminded: (invalid)"));
+        LastLabel->setText(tr("Reminded: (invalid)"));
     else
-        LastLabel->setText(QStringLiteral("Reminded: %1; %2")
-                               .arg(LocaleTexts::ShortDate(last.date()), LocaleTexts::LongTime(last.time())));
+        LastLabel->setText(
+            tr("Reminded: %1; %2").arg(LocaleTexts::ShortDate(last.date()), LocaleTexts::LongTime(last.time())));
 }
 
 // Each handler stores only what differs from the record as shown, so
@@ -286,6 +286,6 @@ void TMainForm::ClearLastBtnClick()
     if (!t)
         return;
     t->LastReminded = 0;
-    LastLabel->setText(QStringLiteral("Reminded: never"));
+    LastLabel->setText(tr("Reminded: never"));
     restartSaveTimer();
 }

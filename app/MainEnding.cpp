@@ -22,8 +22,8 @@
 
 bool TMainForm::FormCloseQuery()
 {
-    return Dialogs::Ask(this, QStringLiteral("The program can't remind you any more if you quit!"),
-                        QStringLiteral("Quit program"), QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Information)
+    return Dialogs::Ask(this, tr("The program can't remind you any more if you quit!"), tr("Quit program"),
+                        QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Information)
         == QMessageBox::Ok;
 }
 
@@ -122,40 +122,36 @@ void TMainForm::finalSave(Ending why)
     const QString fileName = QFileInfo(dataPath()).fileName();
     const size_t records = grid_->RecordCount();
     const bool unread = !file_->FileRead();
-    QString text = QStringLiteral("The appointments could not be saved to \"%1\": %2")
-                       .arg(QDir::toNativeSeparators(dataPath()), failure);
+    QString text =
+        tr("The appointments could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(dataPath()), failure);
     if (unread && records == 0 && settings() == TSettings()) {
         lastEndingReport_ = text
-            + QStringLiteral(
-                  "\n\nNothing was added or changed in this run; \"%1\" was left as "
-                  "it was, with all its appointments.")
+            + tr("\n\nNothing was added or changed in this run; \"%1\" was left as "
+                 "it was, with all its appointments.")
                   .arg(fileName);
     } else {
         const KeptStore kept = KeepUnsavedStore(dataPath(), TerminFile::Serialize(*grid_, settings()),
                                                 DateTimeValue::ToDateTime(clock_->now()));
         const QString keptPath = QDir::toNativeSeparators(kept.path);
         if (kept.path.isEmpty())
-            text += QStringLiteral("\n\nThey could not be kept anywhere else either:\n%1").arg(kept.problems.trimmed());
+            text += tr("\n\nThey could not be kept anywhere else either:\n%1").arg(kept.problems.trimmed());
         else if (unread)
-            text += QStringLiteral(
-                        "\n\n\"%1\" holds the %2 appointment(s) of this run only. \"%3\" could not be "
-                        "read by this run and was left as it was, with its own appointments: do not "
-                        "replace one by the other, each holds appointments the other lacks.")
+            text += tr("\n\n\"%1\" holds the %2 appointment(s) of this run only. \"%3\" could not be "
+                       "read by this run and was left as it was, with its own appointments: do not "
+                       "replace one by the other, each holds appointments the other lacks.")
                         .arg(keptPath)
                         .arg(records)
                         .arg(fileName);
         else if (r.outcome.unread)
-            text += QStringLiteral(
-                        "\n\n\"%1\" holds all %2 appointments as they were at the end. \"%3\" was "
-                        "changed by another program and could not be read; it was left as it was. Compare "
-                        "the two before replacing it.")
+            text += tr("\n\n\"%1\" holds all %2 appointments as they were at the end. \"%3\" was "
+                       "changed by another program and could not be read; it was left as it was. Compare "
+                       "the two before replacing it.")
                         .arg(keptPath)
                         .arg(records)
                         .arg(fileName);
         else
-            text += QStringLiteral(
-                        "\n\n\"%1\" holds all %2 appointments as they were at the end; \"%3\" holds "
-                        "those of the last save. To use them, rename that file to \"%3\".")
+            text += tr("\n\n\"%1\" holds all %2 appointments as they were at the end; \"%3\" holds "
+                       "those of the last save. To use them, rename that file to \"%3\".")
                         .arg(keptPath)
                         .arg(records)
                         .arg(fileName);
@@ -178,7 +174,7 @@ void TMainForm::reportUnattended(const QString &text)
     // seen; the notification service keeps it for when someone is.
     std::fprintf(stderr, "kalvix: %s\n", text.toLocal8Bit().constData());
     std::fflush(stderr);
-    LastNotice::Post(QStringLiteral(KALVIX_NAME " could not save the appointments"), text);
+    LastNotice::Post(tr("%1 could not save the appointments").arg(QStringLiteral(KALVIX_NAME)), text);
 }
 
 bool TMainForm::SaveForSession()
@@ -192,7 +188,7 @@ bool TMainForm::SaveForSession()
     if (failure.isEmpty())
         return true;
     // The store stays in memory; the program goes on and tries again.
-    reportUnattended(QStringLiteral("The appointments could not be saved to \"%1\": %2")
-                         .arg(QDir::toNativeSeparators(dataPath()), failure));
+    reportUnattended(
+        tr("The appointments could not be saved to \"%1\": %2").arg(QDir::toNativeSeparators(dataPath()), failure));
     return false;
 }

@@ -16,11 +16,24 @@
 #include <QStatusBar>
 #include <QTreeView>
 
+namespace {
+// Every status note of a failed save starts so; the next save that works
+// takes such a note away again.
+QString notSaved()
+{
+    return QCoreApplication::translate("TMainForm", "Not saved: ");
+}
+QString notSavedUnread()
+{
+    return notSaved() + QCoreApplication::translate("TMainForm", "the data file could not be read");
+}
+} // namespace
+
 QString TMainForm::aboutDataFile(const QString &message) const
 {
     // The file may live beside the program or in the user's data folder;
     // the message says which file it is about.
-    return message + QStringLiteral("\n\nFile: ") + QDir::toNativeSeparators(dataPath());
+    return message + tr("\n\nFile: ") + QDir::toNativeSeparators(dataPath());
 }
 
 void TMainForm::reportFileFailure(const TerminFile::Outcome &outcome)
@@ -61,7 +74,7 @@ SyncResult TMainForm::syncFile(SaveKind kind)
         if (kind == SaveKind::Outside)
             return r;
         r.outcome.ok = false;
-        r.outcome.message = QStringLiteral(
+        r.outcome.message = tr(
             "The data file was changed by another program; it is taken in and saved once the open reminder or "
             "message is answered.");
         reportSyncFailure(kind, r);
@@ -86,7 +99,7 @@ SyncResult TMainForm::syncFile(SaveKind kind)
         reportSyncFailure(kind, r);
     } else if (kind != SaveKind::Outside || r.wrote || r.brought != SyncResult::Nothing) {
         saved_ = {true, grid_->ChangeCount(), settings()};
-        if (r.note.isEmpty() && StatusBar1->currentMessage().startsWith(QLatin1String("Not saved")))
+        if (r.note.isEmpty() && StatusBar1->currentMessage().startsWith(notSaved()))
             StatusBar1->clearMessage();
     }
     return r;
@@ -120,7 +133,7 @@ void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
 {
     TerminFile::Outcome o = r.outcome;
     if (o.unread)
-        o.message = QStringLiteral("The appointments were not saved. %1").arg(o.message);
+        o.message = tr("The appointments were not saved. %1").arg(o.message);
     switch (kind) {
     case SaveKind::Command:
         return; // the command's answer says it
@@ -137,13 +150,12 @@ void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
         // the save is tried again at every tick, and a save the user asks
         // for (Delete, Quit) shows the whole message.
         if (!destroyed_)
-            StatusBar1->showMessage(o.unread ? QStringLiteral("Not saved: the data file could not be read")
-                                             : QStringLiteral("Not saved: ") + o.message);
+            StatusBar1->showMessage(o.unread ? notSavedUnread() : notSaved() + o.message);
         return;
     case SaveKind::User:
     case SaveKind::Final:
         if (!destroyed_ && o.unread)
-            StatusBar1->showMessage(QStringLiteral("Not saved: the data file could not be read"));
+            StatusBar1->showMessage(notSavedUnread());
         reportFileFailure(o);
         return;
     }

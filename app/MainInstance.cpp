@@ -6,6 +6,7 @@
 #include "app/MainUnit.h"
 #include "platform/instance/SingleInstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -29,17 +30,19 @@ std::optional<int> ClaimDataFile(SingleInstance &instance)
     case SingleInstance::Role::Unreachable:
         break;
     case SingleInstance::Role::Blocked:
-        Dialogs::Ask(nullptr, instance.problem() + QStringLiteral("\n\nThis start ends without changing anything."),
+        Dialogs::Ask(nullptr,
+                     instance.problem()
+                         + QCoreApplication::translate("TMainForm", "\n\nThis start ends without changing anything."),
                      QString::fromLatin1(Dialogs::AppTitle), QMessageBox::Ok, QMessageBox::Critical);
         return 1;
     }
     const QString folder = QDir::toNativeSeparators(QFileInfo(instance.key().dataPath).absolutePath());
     Dialogs::Ask(nullptr,
-                 QStringLiteral(KALVIX_NAME
-                                " is already running with the appointments in \"%1\", but it does not "
-                                "answer.\n\nThis start ends without changing anything. If the running program "
-                                "stays unresponsive, end it and start Kalvix again.")
-                     .arg(folder),
+                 QCoreApplication::translate("TMainForm",
+                                             "%1 is already running with the appointments in \"%2\", but it does not "
+                                             "answer.\n\nThis start ends without changing anything. If the running "
+                                             "program stays unresponsive, end it and start %1 again.")
+                     .arg(QStringLiteral(KALVIX_NAME), folder),
                  QString::fromLatin1(Dialogs::AppTitle), QMessageBox::Ok, QMessageBox::Critical);
     return 1;
 }

@@ -55,8 +55,8 @@ void TMainForm::buildLayout()
     NameEd->setMaxLength(EditableLength::Name);
     for (CodePageInput *input : {CodePageInput::Watch(NameEd), CodePageInput::Watch(DescEd)})
         connect(input, &CodePageInput::replaced, this, [this] {
-            StatusBar1->showMessage(QStringLiteral("Stored as \"?\": the data file's character set (Windows-1252) "
-                                                   "has no such character"),
+            StatusBar1->showMessage(tr("Stored as \"?\": the data file's character set (Windows-1252) "
+                                       "has no such character"),
                                     10000);
         });
     // "7:30" typed into an hour field goes on into its minutes.

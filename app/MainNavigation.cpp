@@ -13,6 +13,7 @@
 #include "reminders/HeadingPanel.h"
 #include "store/DateTimeValue.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QItemSelectionModel>
 #include <QSignalBlocker>
@@ -27,7 +28,7 @@ QString TMainForm::timeText(double value) const
     const DateTimeValue::Parts p = DateTimeValue::Split(value);
     // A damaged value has no time to show; the record itself stays as it is.
     if (!p.valid)
-        return QStringLiteral("(invalid)");
+        return QCoreApplication::translate("TMainForm", "(invalid)");
     return LocaleTexts::LongTime(QTime(p.hour, p.minute, p.second));
 }
 
@@ -115,7 +116,7 @@ void TMainForm::UpBtnClick()
 void TMainForm::showNothingSelected()
 {
     Overview none;
-    none.heading = QStringLiteral("Nothing selected");
+    none.heading = QCoreApplication::translate("TMainForm", "Nothing selected");
     ListModel->setOverview(none);
     ListHeading->setText(none.heading);
     AddTerminBtn->setEnabled(false);

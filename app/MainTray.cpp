@@ -20,15 +20,15 @@ void TMainForm::buildTrayMenu()
     trayMenu_->setObjectName(QStringLiteral("PopupMenu1"));
     const QVector<QPixmap> images = AppPictures::trayImages();
     auto image = [&images](int i) { return i < images.size() ? QIcon(images[i]) : QIcon(); };
-    Anzeigen1 = trayMenu_->addAction(image(0), QStringLiteral("Show"), this, &TMainForm::Anzeigen1Click);
+    Anzeigen1 = trayMenu_->addAction(image(0), tr("Show"), this, &TMainForm::Anzeigen1Click);
     Anzeigen1->setObjectName(QStringLiteral("Anzeigen1"));
     trayMenu_->addSeparator();
-    trayMenu_->addAction(image(1), QStringLiteral("No action"));
+    trayMenu_->addAction(image(1), tr("No action"));
     trayMenu_->addSeparator();
-    trayMenu_->addAction(image(2), QStringLiteral("Got to the Brontal homepage..."), this, &TMainForm::wwwBtnClick);
-    trayMenu_->addAction(image(3), QStringLiteral("About the program..."), this, &TMainForm::ueberbtnClick);
+    trayMenu_->addAction(image(2), tr("Got to the Brontal homepage..."), this, &TMainForm::wwwBtnClick);
+    trayMenu_->addAction(image(3), tr("About the program..."), this, &TMainForm::ueberbtnClick);
     trayMenu_->addSeparator();
-    trayMenu_->addAction(image(4), QStringLiteral("Quit"), this, &TMainForm::QuitNow);
+    trayMenu_->addAction(image(4), tr("Quit"), this, &TMainForm::QuitNow);
     OfferTrayMenuToScreenReaders(this, trayMenu_.get());
 }
 
@@ -40,7 +40,7 @@ void TMainForm::addTrayIcon()
     connect(tray_.get(), &TrayIcon::availabilityChanged, this, &TMainForm::trayAvailabilityChanged);
     // The tray keeps its own copy of the icon. Without a notification area
     // now, the icon appears as soon as one starts.
-    tray_->Add(AppPictures::applicationIcon(), QStringLiteral("Appointment"));
+    tray_->Add(AppPictures::applicationIcon(), tr("Appointment"));
 
     // Where there is no notification area, the tray menu is the window's
     // own context menu, so its entries stay within reach.
@@ -61,7 +61,7 @@ bool TMainForm::showing() const
 void TMainForm::followVisibility()
 {
     if (Anzeigen1)
-        Anzeigen1->setText(showing() ? QStringLiteral("Hide") : QStringLiteral("Show"));
+        Anzeigen1->setText(showing() ? tr("Hide") : tr("Show"));
 }
 
 void TMainForm::showTrayMenu()

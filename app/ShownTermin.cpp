@@ -3,6 +3,7 @@
 #include "store/CodePage.h"
 #include "store/DateTimeValue.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 #include <algorithm>
@@ -25,14 +26,14 @@ constexpr char Ellipsis = '\x85';
 
 QString tooLong()
 {
-    return QStringLiteral("Too long to edit here; it is kept as it is.");
+    return QCoreApplication::translate("ShownTermin", "Too long to edit here; it is kept as it is.");
 }
 
 // Other writers may leave a NUL in a text; the text ends there, but the
 // bytes after it stay in the file and so must not be typed over.
 QString endsAtNul()
 {
-    return QStringLiteral("Shown up to a NUL character it holds; it is kept as it is.");
+    return QCoreApplication::translate("ShownTermin", "Shown up to a NUL character it holds; it is kept as it is.");
 }
 
 void setNote(QString *note, const QString &text)
@@ -139,7 +140,9 @@ QString numberText(double value)
 FixedParts fixedParts(double value, bool withDays)
 {
     FixedParts f;
-    f.note = QStringLiteral("Cannot be shown here (stored as %1 days); it is kept as it is.").arg(numberText(value));
+    f.note = QCoreApplication::translate("ShownTermin",
+                                         "Cannot be shown here (stored as %1 days); it is kept as it is.")
+                 .arg(numberText(value));
     if (!std::isfinite(value)) { // "nan", "inf" in every field
         f.days = f.hours = f.minutes = numberText(value);
         return f;

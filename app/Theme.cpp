@@ -5,6 +5,7 @@
 #include "reminders/HeadingPanel.h"
 #include "resources/pictures/KalvixPictures.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -66,7 +67,7 @@ QWidget *optionsPicturePanel(QWidget *parent)
 
     auto *v = new QVBoxLayout(panel);
     v->setContentsMargins(12, 12, 12, 12);
-    auto *title = new QLabel(QStringLiteral("Program options..."), panel);
+    auto *title = new QLabel(QCoreApplication::translate("Theme", "Program options..."), panel);
     title->setFont(font({QStringLiteral("Arial Black")}, 19, true));
     title->setWordWrap(true);
     title->setMargin(6);

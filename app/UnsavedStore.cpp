@@ -1,5 +1,6 @@
 #include "app/UnsavedStore.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -49,7 +50,7 @@ bool keepIn(const QString &folder, const QString &baseName, const QByteArray &by
         break;
     }
     if (error.isEmpty())
-        error = QStringLiteral("too many such files already");
+        error = QCoreApplication::translate("UnsavedStore", "too many such files already");
     kept.problems += QStringLiteral("%1: %2\n").arg(QDir::toNativeSeparators(folder), error);
     return false;
 }
@@ -71,8 +72,8 @@ KeptStore KeepUnsavedStore(const QString &dataPath, const QByteArray &bytes, con
         return kept;
     const QString fallback = UnsavedStoreFallbackFolder();
     if (!QDir().mkpath(fallback)) {
-        kept.problems +=
-            QStringLiteral("%1: the folder could not be created\n").arg(QDir::toNativeSeparators(fallback));
+        kept.problems += QCoreApplication::translate("UnsavedStore", "%1: the folder could not be created\n")
+                             .arg(QDir::toNativeSeparators(fallback));
         return kept;
     }
     keepIn(fallback, baseName, bytes, kept);

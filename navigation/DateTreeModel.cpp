@@ -119,7 +119,7 @@ int DateTreeModel::columnCount(const QModelIndex &) const
 QVariant DateTreeModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (section == 0 && orientation == Qt::Horizontal && role == Qt::DisplayRole)
-        return QStringLiteral("Dates");
+        return tr("Dates");
     return {};
 }
 
@@ -128,7 +128,7 @@ QString DateTreeModel::caption(int code)
     const NodeCode::Parts p = Decode(code);
     switch (NodeCode::LevelOf(code)) {
     case Level::Root:
-        return QStringLiteral("Years");
+        return tr("Years");
     case Level::Year:
         return QString::number(p.year);
     case Level::Month:

@@ -23,14 +23,18 @@ inline Parts Decode(int code)
 enum class Level { Root, Year, Month, Day };
 Level LevelOf(int code);
 
+// Names in the language of the program's texts (English: as below).
 // "January".."December"; month 1..12.
 QString MonthName(int month);
 // "Mo".."Su" for a Qt day of week (1 = Monday .. 7 = Sunday).
-const char *WeekdayAbbrev(int qtDayOfWeek);
+QString WeekdayAbbrev(int qtDayOfWeek);
 // The weekday abbreviation of a calendar day, worked out where it is shown
 // rather than kept with the day.
-const char *WeekdayAbbrev(int year, int month, int day);
+QString WeekdayAbbrev(int year, int month, int day);
 // A day as the tree and the month's overview name it: "5. Fr".
 QString DayCaption(int year, int month, int day);
+// The heading over a day's appointments: "Fr 5.January 2024"; each
+// language orders and punctuates the pieces its own way.
+QString DayHeading(int year, int month, int day);
 
 } // namespace NodeCode

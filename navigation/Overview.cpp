@@ -4,9 +4,11 @@
 #include "store/CodePage.h"
 #include "store/DayGrid.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
-const char *const NoAppointmentsText = "No appointments...";
+const char *const NoAppointmentsText = QT_TRANSLATE_NOOP("Overview", "No appointments...");
 
 QString ShortLine(const TText &text)
 {
@@ -22,7 +24,8 @@ QString ShortLine(const TText &text)
 
 QString CountText(size_t count)
 {
-    return count == 1 ? QStringLiteral("1 Appointment") : QStringLiteral("%1 Dates").arg(count);
+    return count == 1 ? QCoreApplication::translate("Overview", "1 Appointment")
+                      : QCoreApplication::translate("Overview", "%1 Dates").arg(count);
 }
 
 Overview BuildOverview(const DayGrid &grid, int code)
@@ -36,11 +39,7 @@ Overview BuildOverview(const DayGrid &grid, int code)
         if (!DayGrid::IsValidDay(p.year, p.month, p.day))
             break;
         const TTerminDay &slot = grid.Slot(p.year, p.month, p.day);
-        o.heading = QStringLiteral("%1 %2.%3 %4")
-                        .arg(QLatin1String(NodeCode::WeekdayAbbrev(p.year, p.month, p.day)))
-                        .arg(p.day)
-                        .arg(NodeCode::MonthName(p.month))
-                        .arg(p.year);
+        o.heading = NodeCode::DayHeading(p.year, p.month, p.day);
         // The rows are the records; nothing is built per row here.
         if (slot.records.Count() > 0) {
             o.day = &slot;
@@ -58,7 +57,7 @@ Overview BuildOverview(const DayGrid &grid, int code)
         }
         break;
     case NodeCode::Level::Year:
-        o.heading = QStringLiteral("Year %1").arg(p.year);
+        o.heading = QCoreApplication::translate("Overview", "Year %1").arg(p.year);
         for (int m = 1; m <= 12; ++m) {
             const size_t n = grid.RecordCount(p.year, m);
             if (n > 0)
@@ -66,7 +65,7 @@ Overview BuildOverview(const DayGrid &grid, int code)
         }
         break;
     case NodeCode::Level::Root:
-        o.heading = QStringLiteral("All years");
+        o.heading = QCoreApplication::translate("Overview", "All years");
         for (int y = DayGrid::FirstYear; y <= DayGrid::LastYear; ++y) {
             const size_t n = grid.RecordCount(y);
             if (n > 0)
@@ -75,6 +74,6 @@ Overview BuildOverview(const DayGrid &grid, int code)
         break;
     }
     if (o.rows.isEmpty() && !o.day)
-        o.rows.append({QString(), QString::fromLatin1(NoAppointmentsText), -1});
+        o.rows.append({QString(), QCoreApplication::translate("Overview", NoAppointmentsText), -1});
     return o;
 }

@@ -66,9 +66,9 @@ QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return {};
     if (section == 0)
-        return QStringLiteral("When?");
+        return tr("When?");
     if (section == 1)
-        return QStringLiteral("What?");
+        return tr("What?");
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The first line of a reminder: "At <date> at <time> o'clock".
+// The first line of a reminder: "At <date> at <time> o'clock", or without
+// "o'clock" where the time says AM or PM; in another language as it says so.
 
 #include "platform/locale/LocaleTexts.h"
 

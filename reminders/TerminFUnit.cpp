@@ -34,7 +34,7 @@ void useInfoTipColours(QWidget *w)
 TTerminForm::TTerminForm(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
 {
     DialogBorder::Keep(this);
-    setWindowTitle(QStringLiteral("Appointment reminder"));
+    setWindowTitle(tr("Appointment reminder"));
     QFont f(QStringLiteral("MS Sans Serif"));
     f.setPixelSize(11);
     setFont(f);
@@ -47,19 +47,19 @@ TTerminForm::TTerminForm(QWidget *parent) : QDialog(parent, DialogBorder::Flags)
     name_->setGeometry(Margin, NameTop, ContentWidth, NameHeight);
     useInfoTipColours(name_);
     // No label stands beside the two fields; a screen reader names them so.
-    name_->setAccessibleName(QStringLiteral("Appointment"));
+    name_->setAccessibleName(tr("Appointment"));
 
     description_ = new DescriptionMemo(this);
     description_->setGeometry(Margin, MemoTop, ContentWidth, MemoHeight);
     useInfoTipColours(description_);
-    description_->setAccessibleName(QStringLiteral("Description"));
+    description_->setAccessibleName(tr("Description"));
 
     // Each answer shows the glyph of the button kind it stands for.
-    cancelAll_ = makeButton(QStringLiteral("Cancel all"), TBitBtnXP::bkCancel, ReminderAnswer::Cancel,
+    cancelAll_ = makeButton(tr("Cancel all"), TBitBtnXP::bkCancel, ReminderAnswer::Cancel,
                             QRect(Margin, ButtonTop, 105, ButtonHeight));
-    dontRemind_ = makeButton(QStringLiteral("Don't remind anymore"), TBitBtnXP::bkIgnore, ReminderAnswer::Ignore,
+    dontRemind_ = makeButton(tr("Don't remind anymore"), TBitBtnXP::bkIgnore, ReminderAnswer::Ignore,
                              QRect(121, ButtonTop, 150, ButtonHeight));
-    remindLater_ = makeButton(QStringLiteral("Remind later"), TBitBtnXP::bkYes, ReminderAnswer::Yes,
+    remindLater_ = makeButton(tr("Remind later"), TBitBtnXP::bkYes, ReminderAnswer::Yes,
                               QRect(279, ButtonTop, Margin + ContentWidth - 279, ButtonHeight));
     remindLater_->setDefault(true);
 

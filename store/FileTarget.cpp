@@ -1,5 +1,6 @@
 #include "store/FileTarget.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -21,14 +22,14 @@ QString errnoText(int e)
 QString kindOf(mode_t mode)
 {
     if (S_ISDIR(mode))
-        return QStringLiteral("a folder");
+        return QCoreApplication::translate("FileTarget", "a folder");
     if (S_ISFIFO(mode))
-        return QStringLiteral("a FIFO (named pipe)");
+        return QCoreApplication::translate("FileTarget", "a FIFO (named pipe)");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("a device");
+        return QCoreApplication::translate("FileTarget", "a device");
     if (S_ISSOCK(mode))
-        return QStringLiteral("a socket");
-    return QStringLiteral("not a plain file");
+        return QCoreApplication::translate("FileTarget", "a socket");
+    return QCoreApplication::translate("FileTarget", "not a plain file");
 }
 
 // The symbolic link's target, relative to the link's folder, or empty.
@@ -57,7 +58,8 @@ FileTarget ResolveFileTarget(const QString &path)
             // file never read must not pass for one moved away.
             const int error = errno;
             if (error != ENOENT && error != ENOTDIR)
-                t.problem = QStringLiteral("\"%1\" cannot be looked at (%2)").arg(t.path, errnoText(error));
+                t.problem = QCoreApplication::translate("FileTarget", "\"%1\" cannot be looked at (%2)")
+                                .arg(t.path, errnoText(error));
             return t; // nothing there: a new file goes right here
         }
         if (!S_ISLNK(st.st_mode)) {
@@ -74,13 +76,14 @@ FileTarget ResolveFileTarget(const QString &path)
         }
         const QString target = readLink(name);
         if (target.isEmpty()) {
-            t.problem = QStringLiteral("the symbolic link \"%1\" cannot be read").arg(t.path);
+            t.problem =
+                QCoreApplication::translate("FileTarget", "the symbolic link \"%1\" cannot be read").arg(t.path);
             return t;
         }
         t.path = QDir::cleanPath(
             QFileInfo(target).isAbsolute() ? target : QFileInfo(t.path).absolutePath() + QLatin1Char('/') + target);
     }
-    t.problem = QStringLiteral("too many symbolic links lead from \"%1\"").arg(path);
+    t.problem = QCoreApplication::translate("FileTarget", "too many symbolic links lead from \"%1\"").arg(path);
     return t;
 }
 
@@ -98,7 +101,8 @@ FileBytes ReadWholeFile(const QString &path)
     struct stat st;
     const int statRc = ::fstat(fd, &st);
     if (statRc != 0 || !S_ISREG(st.st_mode)) {
-        out.error = statRc != 0 ? errnoText(errno) : QStringLiteral("it is %1").arg(kindOf(st.st_mode));
+        out.error = statRc != 0 ? errnoText(errno)
+                                : QCoreApplication::translate("FileTarget", "it is %1").arg(kindOf(st.st_mode));
         out.unread = true;
         ::close(fd);
         return out;

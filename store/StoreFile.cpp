@@ -2,6 +2,7 @@
 
 #include "store/DayMerge.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -47,7 +48,8 @@ QString native(const QString &path)
 
 QString mergedNote(const QString &path, const MergeCounts &c)
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "StoreFile",
                "\"%1\" was changed by another program while this store had changes of its own; both were kept "
                "(days from the file: %2, from here: %3, with appointments of both: %4).")
         .arg(native(path))
@@ -162,10 +164,11 @@ SyncResult StoreFile::Sync(DayGrid &grid, TSettings &settings, Mode mode)
     const TerminFile::Outcome o = OpenTermins(path_, *theirs, theirsSettings);
     if (!o.ok && o.unread) {
         r.outcome = o;
-        r.outcome.message = QStringLiteral(
-                                "\"%1\" cannot be read: %2 Nothing will be saved over it until it can be "
-                                "read or is moved away.")
-                                .arg(native(path_), o.message);
+        r.outcome.message =
+            QCoreApplication::translate("StoreFile",
+                                        "\"%1\" cannot be read: %2 Nothing will be saved over it until it can be "
+                                        "read or is moved away.")
+                .arg(native(path_), o.message);
         return r;
     }
     if (!o.ok) {
@@ -174,10 +177,11 @@ SyncResult StoreFile::Sync(DayGrid &grid, TSettings &settings, Mode mode)
         // nobody sees any more.
         if (stamp.exists && now - stamp.modifiedNs < RacyNs) {
             r.outcome.ok = false;
-            r.outcome.message = QStringLiteral(
-                                    "\"%1\" is being written by another program; it is saved once that "
-                                    "has finished.")
-                                    .arg(native(path_));
+            r.outcome.message =
+                QCoreApplication::translate("StoreFile",
+                                            "\"%1\" is being written by another program; it is saved once that "
+                                            "has finished.")
+                    .arg(native(path_));
             return r;
         }
         // Damaged (its bytes are kept aside now) or gone again.
@@ -196,8 +200,9 @@ SyncResult StoreFile::Sync(DayGrid &grid, TSettings &settings, Mode mode)
         grid.Adopt(*theirs);
         settings = theirsSettings;
         r.brought = SyncResult::Reloaded;
-        r.note =
-            QStringLiteral("\"%1\" was changed by another program; its appointments are shown now.").arg(native(path_));
+        r.note = QCoreApplication::translate("StoreFile",
+                                             "\"%1\" was changed by another program; its appointments are shown now.")
+                     .arg(native(path_));
     } else {
         const MergeCounts counts = MergeDays(base_.days, grid, mine, *theirs, theirsDays);
         grid.Adopt(*theirs);

@@ -5,6 +5,7 @@
 #include "store/StoreHashes.h"
 #include "store/TerminFormat.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -14,8 +15,8 @@
 namespace TerminFile {
 
 const char *const FileName = "appointments.dat";
-const char *const CreateErrorText = "Error: could not create file!";
-const char *const OpenErrorText = "Error: could not open file!";
+const char *const CreateErrorText = QT_TRANSLATE_NOOP("TerminFile", "Error: could not create file!");
+const char *const OpenErrorText = QT_TRANSLATE_NOOP("TerminFile", "Error: could not open file!");
 const char *const ReadBeyondEndText = "Read beyond end of file";
 
 QByteArray Serialize(const DayGrid &grid, const TSettings &settings)
@@ -77,7 +78,8 @@ bool holdsBytes(const QString &path, const char *data, size_t size)
 
 QString ioError(SaveIo *io)
 {
-    return io->DiskFull() ? QStringLiteral("Disk full") : QStringLiteral("I/O error: %1").arg(io->ErrorText());
+    return io->DiskFull() ? QCoreApplication::translate("TerminFile", "Disk full")
+                          : QCoreApplication::translate("TerminFile", "I/O error: %1").arg(io->ErrorText());
 }
 
 // Hands the produced bytes to an open file; false with `shortWrite` set when
@@ -110,32 +112,39 @@ Outcome writeInPlace(const QString &target, SaveIo *io, const Producer &produce)
     const QString previous = target + QStringLiteral(".previous");
     const FileBytes old = ReadWholeFile(target);
     if (!old.error.isEmpty())
-        return failure(QStringLiteral("\"%1\" could not be read before saving over it (%2). The appointments were not "
-                                      "saved; the file is unchanged.")
+        return failure(QCoreApplication::translate(
+                           "TerminFile",
+                           "\"%1\" could not be read before saving over it (%2). The appointments were not "
+                           "saved; the file is unchanged.")
                            .arg(target, old.error));
     const Outcome kept = writeAtomically(
         previous, nullptr, [&old](const auto &write) { return write(old.data.get(), old.size); }, target);
     if (!kept.ok)
-        return failure(QStringLiteral("A copy of \"%1\" could not be kept before rewriting it in place (%2). The "
-                                      "appointments were not saved; the file is unchanged.")
-                           .arg(target, kept.message));
+        return failure(
+            QCoreApplication::translate("TerminFile",
+                                        "A copy of \"%1\" could not be kept before rewriting it in place (%2). The "
+                                        "appointments were not saved; the file is unchanged.")
+                .arg(target, kept.message));
 
     if (!io->Create(target))
         return failure(
-            QStringLiteral("%1 (%2)").arg(QString::fromLatin1(TerminFile::CreateErrorText), io->ErrorText()));
+            QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("TerminFile", TerminFile::CreateErrorText),
+                                          io->ErrorText()));
     bool shortWrite = false;
     QString error;
     if (!writeAll(io, produce, shortWrite))
-        error = shortWrite ? QStringLiteral("Disk full") : ioError(io);
+        error = shortWrite ? QCoreApplication::translate("TerminFile", "Disk full") : ioError(io);
     else if (!io->Sync())
         error = ioError(io);
     else if (!io->Close())
-        error = QStringLiteral("I/O error: %1").arg(io->ErrorText());
+        error = QCoreApplication::translate("TerminFile", "I/O error: %1").arg(io->ErrorText());
     if (!error.isEmpty()) {
         io->Close();
-        return failure(QStringLiteral("%1. The appointments were written only in part; the file as it was before is "
-                                      "kept as \"%2\", and the next start reads it from there if needed.")
-                           .arg(error, previous));
+        return failure(
+            QCoreApplication::translate("TerminFile",
+                                        "%1. The appointments were written only in part; the file as it was before is "
+                                        "kept as \"%2\", and the next start reads it from there if needed.")
+                .arg(error, previous));
     }
     io->Remove(previous);
     return Outcome();
@@ -155,15 +164,21 @@ Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce
     }
     const FileTarget target = ResolveFileTarget(path);
     if (!target.problem.isEmpty())
-        return failure(QStringLiteral("%1 (%2)").arg(QString::fromLatin1(TerminFile::CreateErrorText), target.problem));
+        return failure(
+            QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("TerminFile", TerminFile::CreateErrorText),
+                                          target.problem));
     if (target.exists && !target.regular)
-        return failure(QStringLiteral("\"%1\" is %2, not a file of appointments. The appointments were not saved; "
-                                      "they stay in memory. Move it away to save them.")
-                           .arg(target.path, target.kind));
+        return failure(
+            QCoreApplication::translate("TerminFile",
+                                        "\"%1\" is %2, not a file of appointments. The appointments were not saved; "
+                                        "they stay in memory. Move it away to save them.")
+                .arg(target.path, target.kind));
     if (target.exists && target.readOnly)
-        return failure(QStringLiteral("\"%1\" is read-only. The appointments were not saved; they stay in memory. "
-                                      "Make the file writable to save them.")
-                           .arg(target.path));
+        return failure(
+            QCoreApplication::translate("TerminFile",
+                                        "\"%1\" is read-only. The appointments were not saved; they stay in memory. "
+                                        "Make the file writable to save them.")
+                .arg(target.path));
     if (target.exists && target.links > 1)
         return writeInPlace(target.path, io, produce);
 
@@ -171,24 +186,29 @@ Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce
     // file behind, and the next save reuses it.
     const QString temp = target.path + QStringLiteral(".saving");
     if (!io->Create(temp))
-        return failure(QString::fromLatin1(TerminFile::CreateErrorText));
+        return failure(QCoreApplication::translate("TerminFile", TerminFile::CreateErrorText));
 
     auto abandon = [&](const QString &what) {
         io->Remove(temp);
-        return failure(what + QStringLiteral(". The appointments were not saved; the previous file is unchanged."));
+        return failure(
+            what
+            + QCoreApplication::translate("TerminFile",
+                                          ". The appointments were not saved; the previous file is unchanged."));
     };
     const QString like = target.exists ? target.path : attributesFrom;
     if (!io->TakeAttributes(like))
-        return abandon(QStringLiteral("I/O error: the file's permissions could not be kept (%1)").arg(io->ErrorText()));
+        return abandon(
+            QCoreApplication::translate("TerminFile", "I/O error: the file's permissions could not be kept (%1)")
+                .arg(io->ErrorText()));
     bool shortWrite = false;
     if (!writeAll(io, produce, shortWrite))
-        return abandon(shortWrite ? QStringLiteral("Disk full") : ioError(io));
+        return abandon(shortWrite ? QCoreApplication::translate("TerminFile", "Disk full") : ioError(io));
     if (!io->Sync())
         return abandon(ioError(io));
     if (!io->Close())
-        return abandon(QStringLiteral("I/O error: %1").arg(io->ErrorText()));
+        return abandon(QCoreApplication::translate("TerminFile", "I/O error: %1").arg(io->ErrorText()));
     if (!io->Rename(temp, target.path))
-        return abandon(QStringLiteral("I/O error: %1").arg(io->ErrorText()));
+        return abandon(QCoreApplication::translate("TerminFile", "I/O error: %1").arg(io->ErrorText()));
     return Outcome();
 }
 
@@ -203,7 +223,7 @@ QString keepCopy(const QString &path, const char *data, size_t size, QString &er
         if (holdsBytes(target, data, size))
             return target;
         if (i >= 1000) {
-            error = QStringLiteral("no free name for a copy");
+            error = QCoreApplication::translate("TerminFile", "no free name for a copy");
             return QString();
         }
         target = path + QStringLiteral(".bad.%1").arg(i);
@@ -211,7 +231,7 @@ QString keepCopy(const QString &path, const char *data, size_t size, QString &er
     const Outcome o = writeAtomically(
         target, nullptr, [&](const auto &write) { return write(data, size); }, path);
     if (!o.ok) {
-        error = QStringLiteral("\"%1\": %2").arg(target, o.message);
+        error = QCoreApplication::translate("TerminFile", "\"%1\": %2").arg(target, o.message);
         return QString();
     }
     return target;
@@ -219,7 +239,8 @@ QString keepCopy(const QString &path, const char *data, size_t size, QString &er
 
 QString unreadNote()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+        "TerminFile",
         " Nothing will be saved over it until it can be read or is moved away; until then "
         "changes are kept in memory only.");
 }
@@ -292,9 +313,10 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
     if (!bytes.error.isEmpty()) {
         // Gone since it was seen: the plain report, there is nothing to protect.
         if (!bytes.unread)
-            return failure(QString::fromLatin1(TerminFile::OpenErrorText));
+            return failure(QCoreApplication::translate("TerminFile", TerminFile::OpenErrorText));
         Outcome o = failure(
-            QStringLiteral("%1 (\"%2\": %3).").arg(QString::fromLatin1(TerminFile::OpenErrorText), path, bytes.error));
+            QStringLiteral("%1 (\"%2\": %3).")
+                .arg(QCoreApplication::translate("TerminFile", TerminFile::OpenErrorText), path, bytes.error));
         o.unread = true;
         o.message += unreadNote();
         return o;
@@ -317,12 +339,15 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
     if (o.keptCopy.isEmpty()) {
         o.unread = true;
         o.message = error
-            + QStringLiteral(". The file could not be read, and a copy of it could not be kept (%1).").arg(copyError)
+            + QCoreApplication::translate("TerminFile",
+                                          ". The file could not be read, and a copy of it could not be kept (%1).")
+                  .arg(copyError)
             + unreadNote();
         return o;
     }
     o.message = error
-        + QStringLiteral(". The file could not be read; its contents were kept as \"%1\".").arg(o.keptCopy);
+        + QCoreApplication::translate("TerminFile", ". The file could not be read; its contents were kept as \"%1\".")
+              .arg(o.keptCopy);
 
     // A save that rewrote a file with several names in place and was cut
     // short left the complete file from before it.
@@ -330,7 +355,9 @@ Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, Ter
     FileBytes before = source->Read(previous);
     if (before.error.isEmpty() && TerminFormat::Validate(before.bytes(), before.size).isEmpty()
         && load(before, grid, settings).isEmpty()) {
-        o.message += QStringLiteral(" The appointments from before the last, unfinished save were loaded from \"%1\".")
+        o.message += QCoreApplication::translate(
+                         "TerminFile",
+                         " The appointments from before the last, unfinished save were loaded from \"%1\".")
                          .arg(previous);
         o.recovered = true;
     }

@@ -2,6 +2,7 @@
 
 #include "store/TerminFile.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 
 #include <algorithm>
@@ -197,7 +198,7 @@ QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
         if (!r.i32(count))
             return beyondEnd;
         if (count < 0)
-            return QStringLiteral("Invalid appointment count %1").arg(count);
+            return QCoreApplication::translate("TerminFormat", "Invalid appointment count %1").arg(count);
         // Every record takes at least its fixed fields and two
         // lengths: a count that cannot fit is known bad before any
         // memory is set aside for it.
@@ -220,7 +221,7 @@ QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
                 if (!r.i32(len))
                     return beyondEnd;
                 if (len < 0)
-                    return QStringLiteral("Invalid text length %1").arg(len);
+                    return QCoreApplication::translate("TerminFormat", "Invalid text length %1").arg(len);
                 if (static_cast<size_t>(len) > r.left())
                     return beyondEnd;
                 if (Loading)

@@ -4,6 +4,7 @@
 #include "store/DateTimeValue.h"
 #include "store/DayGrid.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 #include <cmath>
@@ -25,8 +26,9 @@ Parsed<double> fromParts(const QString &text, qint64 weeks, qint64 days, qint64 
     const qint64 total = (((weeks * 7 + days) * 24 + hours) * 60 + minutes) * 60 + seconds;
     if (weeks > MaxDurationDays || days > MaxDurationDays || hours > limit / 3600 || minutes > limit / 60
         || seconds > limit || total > limit)
-        return Parsed<double>::fail(
-            QStringLiteral("duration %1 is longer than %2 days").arg(quoted(text)).arg(MaxDurationDays));
+        return Parsed<double>::fail(QCoreApplication::translate("ArgumentValues", "duration %1 is longer than %2 days")
+                                        .arg(quoted(text))
+                                        .arg(MaxDurationDays));
     // Whole days plus the time of day of the rest, as the reminder editors
     // combine their day, hour and minute fields.
     const qint64 wholeDays = total / 86400;
@@ -56,16 +58,20 @@ Parsed<QDate> Date(const QString &text, const QDate &today)
         const QRegularExpressionMatch m = shape.match(t);
         if (!m.hasMatch())
             return Parsed<QDate>::fail(
-                QStringLiteral("%1 is not a date; write it as 2026-12-24, today or tomorrow").arg(quoted(text)));
+                QCoreApplication::translate("ArgumentValues",
+                                            "%1 is not a date; write it as 2026-12-24, today or tomorrow")
+                    .arg(quoted(text)));
         date = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
         if (!date.isValid())
-            return Parsed<QDate>::fail(QStringLiteral("%1 is not a day of the calendar").arg(quoted(text)));
+            return Parsed<QDate>::fail(
+                QCoreApplication::translate("ArgumentValues", "%1 is not a day of the calendar").arg(quoted(text)));
     }
     if (!date.isValid() || !DayGrid::IsValidDay(date.year(), date.month(), date.day()))
         return Parsed<QDate>::fail(
-            QStringLiteral("the date %1 is outside 2000-01-01 to 2100-12-31, the days " KALVIX_NAME
-                           " keeps appointments for")
-                .arg(quoted(date.isValid() ? date.toString(Qt::ISODate) : text)));
+            QCoreApplication::translate("ArgumentValues",
+                                        "the date %1 is outside 2000-01-01 to 2100-12-31, the days %2 keeps "
+                                        "appointments for")
+                .arg(quoted(date.isValid() ? date.toString(Qt::ISODate) : text), QStringLiteral(KALVIX_NAME)));
     return Parsed<QDate>::ok(date);
 }
 
@@ -80,11 +86,14 @@ Parsed<double> TimeOfDay(const QString &text)
     static const QRegularExpression shape(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
     const QRegularExpressionMatch m = shape.match(text.trimmed());
     if (!m.hasMatch())
-        return Parsed<double>::fail(QStringLiteral("%1 is not a time of day; write it as 18:00").arg(quoted(text)));
+        return Parsed<double>::fail(
+            QCoreApplication::translate("ArgumentValues", "%1 is not a time of day; write it as 18:00")
+                .arg(quoted(text)));
     const int h = m.captured(1).toInt(), min = m.captured(2).toInt(), s = static_cast<int>(number(m.captured(3)));
     if (h > 23 || min > 59 || s > 59)
         return Parsed<double>::fail(
-            QStringLiteral("%1 is not a valid time: hours go from 0 to 23, minutes and seconds from 0 to 59")
+            QCoreApplication::translate(
+                "ArgumentValues", "%1 is not a valid time: hours go from 0 to 23, minutes and seconds from 0 to 59")
                 .arg(quoted(text)));
     return Parsed<double>::ok(DateTimeValue::EncodeTime(h, min, s));
 }
@@ -114,7 +123,9 @@ Parsed<double> Duration(const QString &text)
                          number(m.captured(4)), number(m.captured(5)));
     }
     return Parsed<double>::fail(
-        QStringLiteral("%1 is not a duration; write it as 3d, 2h30m, 1d2h30m or P1DT2H30M").arg(quoted(text)));
+        QCoreApplication::translate("ArgumentValues",
+                                    "%1 is not a duration; write it as 3d, 2h30m, 1d2h30m or P1DT2H30M")
+            .arg(quoted(text)));
 }
 
 Parsed<Step> Every(const QString &text)
@@ -135,10 +146,11 @@ Parsed<Step> Every(const QString &text)
         if (n >= 1)
             return Parsed<Step>::ok(Step{Step::Days, m.captured(2) == QLatin1String("w") ? n * 7 : n});
     }
-    return Parsed<Step>::fail(
-        QStringLiteral("%1 is not a repetition; write day, week, month, year, or a number of days or weeks "
-                       "such as 10d or 2w")
-            .arg(quoted(text)));
+    return Parsed<Step>::fail(QCoreApplication::translate(
+                                  "ArgumentValues",
+                                  "%1 is not a repetition; write day, week, month, year, or a number of days or weeks "
+                                  "such as 10d or 2w")
+                                  .arg(quoted(text)));
 }
 
 QString DurationText(double days)

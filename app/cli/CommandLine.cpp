@@ -7,6 +7,7 @@
 #include "store/DateTimeValue.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 #include <initializer_list>
 #include <optional>
@@ -16,63 +17,75 @@ namespace CommandLine {
 namespace {
 
 const char AddUsage[] =
-    "Usage: kalvix add DATE [TIME] NAME [--description TEXT] [--first DURATION] [--repeat DURATION]\n"
-    "                  [--every day|week|month|year|Nd|Nw (--until DATE | --count N)]\n";
-const char ListUsage[] = "Usage: kalvix list [FROM [TO]] [--format text|tsv]\n";
-const char ExportUsage[] = "Usage: kalvix export FILE.ics [FROM [TO]]\n";
-const char ImportUsage[] = "Usage: kalvix import FILE.ics [--dry-run] [--from DATE] [--until DATE]\n";
-const char WindowUsage[] = "Usage: kalvix [--help | --version | COMMAND ...]\n";
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Usage: kalvix add DATE [TIME] NAME [--description TEXT] [--first DURATION] [--repeat DURATION]\n"
+                      "                  [--every day|week|month|year|Nd|Nw (--until DATE | --count N)]\n");
+const char ListUsage[] = QT_TRANSLATE_NOOP("CommandLine", "Usage: kalvix list [FROM [TO]] [--format text|tsv]\n");
+const char ExportUsage[] = QT_TRANSLATE_NOOP("CommandLine", "Usage: kalvix export FILE.ics [FROM [TO]]\n");
+const char ImportUsage[] =
+    QT_TRANSLATE_NOOP("CommandLine", "Usage: kalvix import FILE.ics [--dry-run] [--from DATE] [--until DATE]\n");
+const char WindowUsage[] = QT_TRANSLATE_NOOP("CommandLine", "Usage: kalvix [--help | --version | COMMAND ...]\n");
 
 const char AddHelp[] =
-    "Adds an appointment, as \"Add appointment\" in the window does.\n"
-    "\n"
-    "  DATE                 2026-12-24, today or tomorrow (2000-01-01 to 2100-12-31)\n"
-    "  TIME                 18:00 (default 12:00)\n"
-    "  NAME                 the appointment's name; put it in quotes when it has spaces\n"
-    "  -d, --description TEXT  longer text shown with the reminder\n"
-    "  --first DURATION     first reminder this long before (default 3d)\n"
-    "  --repeat DURATION    then remind again this often (default 1d)\n"
-    "  --every STEP         add one appointment per day, week, month, year, N days (Nd)\n"
-    "                       or N weeks (Nw); a day missing in a month (the 31st)\n"
-    "                       becomes its last day\n"
-    "  --until DATE         last day of the series (with --every)\n"
-    "  --count N            number of appointments in the series (with --every)\n"
-    "\n"
-    "DURATION: 3d, 2h30m, 1d2h30m, 45m or ISO 8601 such as P1DT2H30M.\n";
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Adds an appointment, as \"Add appointment\" in the window does.\n"
+                      "\n"
+                      "  DATE                 2026-12-24, today or tomorrow (2000-01-01 to 2100-12-31)\n"
+                      "  TIME                 18:00 (default 12:00)\n"
+                      "  NAME                 the appointment's name; put it in quotes when it has spaces\n"
+                      "  -d, --description TEXT  longer text shown with the reminder\n"
+                      "  --first DURATION     first reminder this long before (default 3d)\n"
+                      "  --repeat DURATION    then remind again this often (default 1d)\n"
+                      "  --every STEP         add one appointment per day, week, month, year, N days (Nd)\n"
+                      "                       or N weeks (Nw); a day missing in a month (the 31st)\n"
+                      "                       becomes its last day\n"
+                      "  --until DATE         last day of the series (with --every)\n"
+                      "  --count N            number of appointments in the series (with --every)\n"
+                      "\n"
+                      "DURATION: 3d, 2h30m, 1d2h30m, 45m or ISO 8601 such as P1DT2H30M.\n");
 const char ListHelp[] =
-    "Lists the appointments from FROM to TO (both included), in calendar order and\n"
-    "within a day in the order they were added: date, time, name, reminder state.\n"
-    "FROM defaults to today, TO to 30 days after FROM.\n"
-    "\n"
-    "  --format text|tsv    tsv: tab-separated columns date, time, name, state\n"
-    "                       (done, passed, due, waiting, reminded), last reminded,\n"
-    "                       first reminder, repeat, description; tab, line break,\n"
-    "                       carriage return and backslash written as \\t \\n \\r \\\\\n";
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Lists the appointments from FROM to TO (both included), in calendar order and\n"
+                      "within a day in the order they were added: date, time, name, reminder state.\n"
+                      "FROM defaults to today, TO to 30 days after FROM.\n"
+                      "\n"
+                      "  --format text|tsv    tsv: tab-separated columns date, time, name, state\n"
+                      "                       (done, passed, due, waiting, reminded), last reminded,\n"
+                      "                       first reminder, repeat, description; tab, line break,\n"
+                      "                       carriage return and backslash written as \\t \\n \\r \\\\\n");
 
 const char ExportHelp[] =
-    "Writes the appointments from FROM to TO (both included; default: all of them)\n"
-    "as iCalendar (RFC 5545) for other calendar programs, each with its reminder\n"
-    "as an alarm. FILE - writes to standard output.\n";
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Writes the appointments from FROM to TO (both included; default: all of them)\n"
+                      "as iCalendar (RFC 5545) for other calendar programs, each with its reminder\n"
+                      "as an alarm. FILE - writes to standard output.\n");
 const char ImportHelp[] =
-    "Adds every event of an iCalendar file as an appointment, with its first\n"
-    "alarm as the reminder. Recurring events become one appointment per\n"
-    "occurrence from --from (default today) to --until (default a year later).\n"
-    "An appointment with the same day, time, name and description as one\n"
-    "already stored is not added again. Nothing is imported from a file that\n"
-    "cannot be read as a whole. FILE - reads standard input.\n"
-    "\n"
-    "One import takes at most 2,000,000 occurrences (an event is one; a\n"
-    "repeating event one each time it repeats until --until, also before\n"
-    "--from) and 1,024 MB of names and descriptions; a file with more is\n"
-    "refused and nothing is imported.\n"
-    "\n"
-    "  --dry-run            only count what would be added\n"
-    "  --from DATE          first day of recurring events\n"
-    "  --until DATE         last day of recurring events\n";
+    QT_TRANSLATE_NOOP("CommandLine",
+                      "Adds every event of an iCalendar file as an appointment, with its first\n"
+                      "alarm as the reminder. Recurring events become one appointment per\n"
+                      "occurrence from --from (default today) to --until (default a year later).\n"
+                      "An appointment with the same day, time, name and description as one\n"
+                      "already stored is not added again. Nothing is imported from a file that\n"
+                      "cannot be read as a whole. FILE - reads standard input.\n"
+                      "\n"
+                      "One import takes at most 2,000,000 occurrences (an event is one; a\n"
+                      "repeating event one each time it repeats until --until, also before\n"
+                      "--from) and 1,024 MB of names and descriptions; a file with more is\n"
+                      "refused and nothing is imported.\n"
+                      "\n"
+                      "  --dry-run            only count what would be added\n"
+                      "  --from DATE          first day of recurring events\n"
+                      "  --until DATE         last day of recurring events\n");
+
+// The usage lines and help texts above, in the language of the program's texts.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("CommandLine", source);
+}
 
 QString helpFor(const char *usage, const char *body)
 {
-    return QString::fromUtf8(usage) + QLatin1Char('\n') + QString::fromUtf8(body);
+    return text(usage) + QLatin1Char('\n') + text(body);
 }
 
 // Options the toolkit reads itself when the window starts (a session
@@ -121,7 +134,7 @@ CommandLineOutcome failed(const QString &error, const char *usage)
 {
     CommandLineOutcome o;
     o.error = error;
-    o.usage = QString::fromUtf8(usage);
+    o.usage = text(usage);
     return o;
 }
 
@@ -135,16 +148,13 @@ CommandLineOutcome help(const QString &text)
 
 // Texts of the store are 8-bit; a character the file cannot hold is refused
 // rather than silently turned into "?".
-bool toStoreText(const QString &what, const QString &value, TText &out, QString &error)
+// `refusal` says so with %1 for the number of such characters.
+bool toStoreText(const QString &refusal, const QString &value, TText &out, QString &error)
 {
     int lost = 0;
     const std::string bytes = Ical::EncodeText(value, lost);
     if (lost > 0) {
-        error = QStringLiteral(
-                    "the %1 holds %2 character(s) the data file cannot store (it keeps Western "
-                    "European characters only)")
-                    .arg(what)
-                    .arg(lost);
+        error = refusal.arg(lost);
         return false;
     }
     out = bytes;
@@ -175,7 +185,9 @@ givenTwice(const QCommandLineParser &p, std::initializer_list<const QCommandLine
 {
     for (const QCommandLineOption *o : options)
         if (p.values(*o).size() > 1)
-            return failed(QStringLiteral("--%1 is given more than once").arg(o->names().constLast()), usage);
+            return failed(
+                QCoreApplication::translate("CommandLine", "--%1 is given more than once").arg(o->names().constLast()),
+                usage);
     return std::nullopt;
 }
 
@@ -197,14 +209,16 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
 
     const QStringList pos = p.positionalArguments();
     if (pos.size() < 2)
-        return failed(pos.isEmpty() ? QStringLiteral("add needs a date and a name")
-                                    : QStringLiteral("add needs a name after the date"),
+        return failed(pos.isEmpty() ? QCoreApplication::translate("CommandLine", "add needs a date and a name")
+                                    : QCoreApplication::translate("CommandLine", "add needs a name after the date"),
                       AddUsage);
     if (pos.size() > 3)
-        return failed(QStringLiteral("add takes a date, a time and a name, but got %1 words; put a name with "
-                                     "spaces in quotes")
-                          .arg(pos.size()),
-                      AddUsage);
+        return failed(
+            QCoreApplication::translate("CommandLine",
+                                        "add takes a date, a time and a name, but got %1 words; put a name with "
+                                        "spaces in quotes")
+                .arg(pos.size()),
+            AddUsage);
 
     const Parsed<QDate> date = ArgumentValues::Date(pos[0], today);
     if (!date)
@@ -220,19 +234,27 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
             return failed(time.error, AddUsage);
         t.Time = *time.value;
     } else if (ArgumentValues::LooksLikeTime(name)) {
-        return failed(QStringLiteral("add needs a name after the time \"%1\"").arg(name), AddUsage);
+        return failed(QCoreApplication::translate("CommandLine", "add needs a name after the time \"%1\"").arg(name),
+                      AddUsage);
     }
     if (name.trimmed().isEmpty())
-        return failed(QStringLiteral("the name is empty"), AddUsage);
+        return failed(QCoreApplication::translate("CommandLine", "the name is empty"), AddUsage);
     if (name.contains(QLatin1Char('\n')) || name.contains(QLatin1Char('\r')))
-        return failed(QStringLiteral("the name holds a line break; a name is one line"), AddUsage);
+        return failed(QCoreApplication::translate("CommandLine", "the name holds a line break; a name is one line"),
+                      AddUsage);
 
     QString error;
-    if (!toStoreText(QStringLiteral("name"), name, t.Name, error))
+    if (!toStoreText(QCoreApplication::translate("CommandLine",
+                                                 "the name holds %1 character(s) the data file cannot store (it keeps "
+                                                 "Western European characters only)"),
+                     name, t.Name, error))
         return failed(error, AddUsage);
     if (p.isSet(descOpt)) {
         // Line breaks are stored as CR LF, as the description editor keeps them.
-        if (!toStoreText(QStringLiteral("description"), p.value(descOpt), t.Description, error))
+        if (!toStoreText(QCoreApplication::translate("CommandLine",
+                                                     "the description holds %1 character(s) the data file cannot "
+                                                     "store (it keeps Western European characters only)"),
+                         p.value(descOpt), t.Description, error))
             return failed(error, AddUsage);
     }
     for (auto [opt, field] : {std::pair{&firstOpt, &t.FirstRemind}, std::pair{&repeatOpt, &t.RepeatInterval}}) {
@@ -240,7 +262,9 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
             continue;
         const Parsed<double> d = ArgumentValues::Duration(p.value(*opt));
         if (!d)
-            return failed(QStringLiteral("--%1: %2").arg(opt->names().constFirst(), d.error), AddUsage);
+            return failed(
+                QCoreApplication::translate("CommandLine", "--%1: %2").arg(opt->names().constFirst(), d.error),
+                AddUsage);
         *field = *d.value;
     }
 
@@ -248,29 +272,31 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
     if (p.isSet(everyOpt)) {
         const Parsed<ArgumentValues::Step> step = ArgumentValues::Every(p.value(everyOpt));
         if (!step)
-            return failed(QStringLiteral("--every: ") + step.error, AddUsage);
+            return failed(QCoreApplication::translate("CommandLine", "--every: ") + step.error, AddUsage);
         if (p.isSet(untilOpt) == p.isSet(countOpt))
-            return failed(QStringLiteral("--every needs either --until DATE or --count N"), AddUsage);
+            return failed(QCoreApplication::translate("CommandLine", "--every needs either --until DATE or --count N"),
+                          AddUsage);
         Parsed<QList<QDate>> series;
         if (p.isSet(untilOpt)) {
             const Parsed<QDate> until = ArgumentValues::Date(p.value(untilOpt), today);
             if (!until)
-                return failed(QStringLiteral("--until: ") + until.error, AddUsage);
+                return failed(QCoreApplication::translate("CommandLine", "--until: ") + until.error, AddUsage);
             series = Occurrences::Until(*date.value, *step.value, *until.value);
         } else {
             bool ok = false;
             const int count = p.value(countOpt).toInt(&ok);
             if (!ok || count < 1)
-                return failed(
-                    QStringLiteral("--count: \"%1\" is not a whole number of 1 or more").arg(p.value(countOpt)),
-                    AddUsage);
+                return failed(QCoreApplication::translate("CommandLine",
+                                                          "--count: \"%1\" is not a whole number of 1 or more")
+                                  .arg(p.value(countOpt)),
+                              AddUsage);
             series = Occurrences::Count(*date.value, *step.value, count);
         }
         if (!series)
             return failed(series.error, AddUsage);
         days = *series.value;
     } else if (p.isSet(untilOpt) || p.isSet(countOpt)) {
-        return failed(QStringLiteral("--until and --count go with --every"), AddUsage);
+        return failed(QCoreApplication::translate("CommandLine", "--until and --count go with --every"), AddUsage);
     }
 
     CommandLineOutcome o;
@@ -286,7 +312,8 @@ bool parseRange(const QStringList &pos, int first, const QDate &today, const cha
                 CommandLineOutcome &failure)
 {
     if (pos.size() > first + 2) {
-        failure = failed(QStringLiteral("at most two dates, FROM and TO, may follow"), usage);
+        failure = failed(QCoreApplication::translate("CommandLine", "at most two dates, FROM and TO, may follow"),
+                         usage);
         return false;
     }
     for (int i = first; i < pos.size(); ++i) {
@@ -298,9 +325,9 @@ bool parseRange(const QStringList &pos, int first, const QDate &today, const cha
         (i == first ? from : to) = *d.value;
     }
     if (from.isValid() && to.isValid() && to < from) {
-        failure = failed(
-            QStringLiteral("TO %1 comes before FROM %2").arg(to.toString(Qt::ISODate), from.toString(Qt::ISODate)),
-            usage);
+        failure = failed(QCoreApplication::translate("CommandLine", "TO %1 comes before FROM %2")
+                             .arg(to.toString(Qt::ISODate), from.toString(Qt::ISODate)),
+                         usage);
         return false;
     }
     return true;
@@ -319,11 +346,14 @@ CommandLineOutcome parseList(const QStringList &arguments, const QDate &today)
     if (format == QLatin1String("tsv"))
         o.command.format = Listing::Format::Tsv;
     else if (format != QLatin1String("text"))
-        return failed(QStringLiteral("--format: \"%1\" is neither text nor tsv").arg(format), ListUsage);
+        return failed(
+            QCoreApplication::translate("CommandLine", "--format: \"%1\" is neither text nor tsv").arg(format),
+            ListUsage);
 
     const QStringList pos = p.positionalArguments();
     if (pos.size() > 2)
-        return failed(QStringLiteral("list takes at most two dates, FROM and TO"), ListUsage);
+        return failed(QCoreApplication::translate("CommandLine", "list takes at most two dates, FROM and TO"),
+                      ListUsage);
     CommandLineOutcome failure;
     if (!parseRange(pos, 0, today, ListUsage, o.command.from, o.command.to, failure))
         return failure;
@@ -342,7 +372,8 @@ CommandLineOutcome parseExport(const QStringList &arguments, const QDate &today)
         return *early;
     const QStringList pos = p.positionalArguments();
     if (pos.isEmpty() || pos[0].isEmpty())
-        return failed(QStringLiteral("export needs a file name (- for standard output)"), ExportUsage);
+        return failed(QCoreApplication::translate("CommandLine", "export needs a file name (- for standard output)"),
+                      ExportUsage);
     CommandLineOutcome o;
     o.command.kind = Command::Export;
     o.command.file = pos[0];
@@ -362,8 +393,9 @@ CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
         return *early;
     const QStringList pos = p.positionalArguments();
     if (pos.size() != 1 || pos[0].isEmpty())
-        return failed(pos.isEmpty() ? QStringLiteral("import needs a file name (- for standard input)")
-                                    : QStringLiteral("import takes one file"),
+        return failed(pos.isEmpty() ? QCoreApplication::translate("CommandLine",
+                                                                  "import needs a file name (- for standard input)")
+                                    : QCoreApplication::translate("CommandLine", "import takes one file"),
                       ImportUsage);
     CommandLineOutcome o;
     o.command.kind = Command::Import;
@@ -377,11 +409,13 @@ CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
             continue;
         const Parsed<QDate> d = ArgumentValues::Date(p.value(*opt), today);
         if (!d)
-            return failed(QStringLiteral("--%1: %2").arg(opt->names().constFirst(), d.error), ImportUsage);
+            return failed(
+                QCoreApplication::translate("CommandLine", "--%1: %2").arg(opt->names().constFirst(), d.error),
+                ImportUsage);
         (opt == &fromOpt ? o.command.from : o.command.to) = *d.value;
     }
     if (o.command.from.isValid() && o.command.to.isValid() && o.command.to < o.command.from)
-        return failed(QStringLiteral("--until comes before --from"), ImportUsage);
+        return failed(QCoreApplication::translate("CommandLine", "--until comes before --from"), ImportUsage);
     return o;
 }
 
@@ -389,8 +423,13 @@ CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
 
 QString Usage()
 {
-    return QString::fromUtf8(WindowUsage) + QString::fromUtf8(AddUsage) + QString::fromUtf8(ListUsage)
-        + QString::fromUtf8(ExportUsage) + QString::fromUtf8(ImportUsage);
+    return text(WindowUsage) + text(AddUsage) + text(ListUsage) + text(ExportUsage) + text(ImportUsage);
+}
+
+QString Summary()
+{
+    return QCoreApplication::translate("CommandLine", "%1 reminds you of your appointments.")
+        .arg(QStringLiteral(KALVIX_TITLE));
 }
 
 QString VersionText()
@@ -413,8 +452,10 @@ CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
         if (first == QLatin1String("import"))
             return parseImport(rest, today);
         if (first == QLatin1String("help"))
-            return help(CommandLine::Usage() + QStringLiteral("\nRun \"kalvix COMMAND --help\" for one command.\n"));
-        return failed(QStringLiteral("unknown command \"%1\"").arg(first), WindowUsage);
+            return help(
+                CommandLine::Usage()
+                + QCoreApplication::translate("CommandLine", "\nRun \"kalvix COMMAND --help\" for one command.\n"));
+        return failed(QCoreApplication::translate("CommandLine", "unknown command \"%1\"").arg(first), WindowUsage);
     }
 
     QCommandLineParser p;
@@ -427,13 +468,18 @@ CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
     if (!p.parse(arguments))
         return failed(p.errorText(), WindowUsage);
     if (!p.positionalArguments().isEmpty())
-        return failed(QStringLiteral("unexpected \"%1\"").arg(p.positionalArguments().constFirst()), WindowUsage);
+        return failed(
+            QCoreApplication::translate("CommandLine", "unexpected \"%1\"").arg(p.positionalArguments().constFirst()),
+            WindowUsage);
     if (p.isSet(helpOpt))
-        return help(QStringLiteral(KALVIX_TITLE " reminds you of your appointments.\n\n") + Usage()
-                    + QStringLiteral("\nWithout a command the window opens (or the running copy shows itself).\n"
-                                     "Commands work without a display; when " KALVIX_NAME " runs, the running copy\n"
-                                     "carries them out. Run \"kalvix COMMAND --help\" for one command.\n"
-                                     "One import takes at most 2,000,000 occurrences of events.\n"));
+        return help(
+            Summary() + QStringLiteral("\n\n") + Usage()
+            + QCoreApplication::translate("CommandLine",
+                                          "\nWithout a command the window opens (or the running copy shows "
+                                          "itself).\nCommands work without a display; when %1 runs, the running "
+                                          "copy\ncarries them out. Run \"kalvix COMMAND --help\" for one "
+                                          "command.\nOne import takes at most 2,000,000 occurrences of events.\n")
+                  .arg(QStringLiteral(KALVIX_NAME)));
     CommandLineOutcome o;
     if (p.isSet(versionOpt)) {
         o.command.kind = Command::Version;

@@ -43,6 +43,8 @@ namespace CommandLine {
 CommandLineOutcome Parse(const QStringList &arguments, const QDate &today);
 
 QString Usage(); // all commands, short
+// "Kalvix 1.0 reminds you of your appointments.": the first line of the help.
+QString Summary();
 QString VersionText();
 
 } // namespace CommandLine

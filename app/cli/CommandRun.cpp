@@ -5,6 +5,7 @@
 #include "platform/datafolder/DataFolder.h"
 #include "platform/instance/InstanceKey.h"
 #include "reminders/Clock.h"
+#include "resources/translations/Translations.h"
 #include "store/DateTimeValue.h"
 #include "store/TerminFile.h"
 #include "store/ical/Ical.h"
@@ -33,12 +34,12 @@ CommandResult add(const Command &command, StoreAccess &store)
     const DatedTermin &first = command.batch.front();
     const DateTimeValue::Parts t = DateTimeValue::Split(first.termin.Time);
     if (counts.added == 1)
-        r.out = QStringLiteral("Added %1 %2 to %3\n")
+        r.out = QCoreApplication::translate("CommandRun", "Added %1 %2 to %3\n")
                     .arg(first.date.toString(Qt::ISODate),
                          QTime(t.hour, t.minute, t.second).toString(QStringLiteral("HH:mm")), store.dataPath())
                     .toUtf8();
     else
-        r.out = QStringLiteral("Added %1 appointments from %2 to %3 to %4\n")
+        r.out = QCoreApplication::translate("CommandRun", "Added %1 appointments from %2 to %3 to %4\n")
                     .arg(counts.added)
                     .arg(first.date.toString(Qt::ISODate), command.batch.back().date.toString(Qt::ISODate),
                          store.dataPath())
@@ -94,8 +95,12 @@ CommandResult exportIcs(const Command &command, StoreAccess &store, Clock &clock
     // Written whole or not at all: an existing file is replaced only by a
     // complete export.
     if (!OutputFile::WriteWhole(command.file, exported.bytes, error))
-        return failure(QStringLiteral("could not write %1: %2; nothing was exported").arg(command.file, error));
-    r.out = QStringLiteral("Exported %1 appointments to %2\n").arg(exported.events).arg(command.file).toUtf8();
+        return failure(QCoreApplication::translate("CommandRun", "could not write %1: %2; nothing was exported")
+                           .arg(command.file, error));
+    r.out = QCoreApplication::translate("CommandRun", "Exported %1 appointments to %2\n")
+                .arg(exported.events)
+                .arg(command.file)
+                .toUtf8();
     return r;
 }
 
@@ -106,7 +111,8 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     const bool opened = standard ? in.open(stdin, QIODevice::ReadOnly)
                                  : (in.setFileName(command.file), in.open(QIODevice::ReadOnly));
     if (!opened)
-        return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
+        return failure(
+            QCoreApplication::translate("CommandRun", "could not read %1: %2").arg(command.file, in.errorString()));
     // A file's size is known: read into one block of it rather than
     // growing a buffer (which would hold the file twice for a moment).
     QByteArray bytes;
@@ -117,7 +123,8 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
         bytes = in.readAll();
     }
     if (in.error() != QFileDevice::NoError)
-        return failure(QStringLiteral("could not read %1: %2").arg(command.file, in.errorString()));
+        return failure(
+            QCoreApplication::translate("CommandRun", "could not read %1: %2").arg(command.file, in.errorString()));
     in.close();
 
     Ical::ImportOptions options;
@@ -126,12 +133,15 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     options.until = command.to;
     Ical::ParseResult parsed = Ical::Parse(bytes, options);
     bytes = QByteArray(); // the appointments hold what they need of it
-    const QString name = standard ? QStringLiteral("standard input") : command.file;
+    const QString name = standard ? QCoreApplication::translate("CommandRun", "standard input") : command.file;
     if (parsed.overLimit)
-        return failure(QStringLiteral("%1: %2; nothing was imported (import fewer days with --from and --until)")
-                           .arg(name, parsed.error));
+        return failure(
+            QCoreApplication::translate("CommandRun",
+                                        "%1: %2; nothing was imported (import fewer days with --from and --until)")
+                .arg(name, parsed.error));
     if (!parsed.ok)
-        return failure(QStringLiteral("%1: %2; nothing was imported").arg(name, parsed.error));
+        return failure(
+            QCoreApplication::translate("CommandRun", "%1: %2; nothing was imported").arg(name, parsed.error));
 
     StoreBatch batch;
     batch.reserve(parsed.appointments.size());
@@ -141,11 +151,12 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     BatchCounts counts;
     QString error;
     if (!store.Add(batch, true, command.dryRun, counts, error))
-        return failure(error + QStringLiteral("; nothing was imported"));
+        return failure(error + QCoreApplication::translate("CommandRun", "; nothing was imported"));
     parsed.report.added = counts.added;
     parsed.report.alreadyPresent = counts.present;
     CommandResult r;
-    r.out = ((command.dryRun ? QStringLiteral("Would import: ") : QStringLiteral("Imported: "))
+    r.out = ((command.dryRun ? QCoreApplication::translate("CommandRun", "Would import: ")
+                             : QCoreApplication::translate("CommandRun", "Imported: "))
              + parsed.report.summary() + QLatin1Char('\n'))
                 .toUtf8();
     return r;
@@ -213,7 +224,16 @@ std::optional<int> RunCommandLine(int argc, char **argv)
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
     SystemClock clock;
-    const CommandLineOutcome parsed = CommandLine::Parse(arguments, DateTimeValue::ToDate(clock.now()));
+    const QDate today = DateTimeValue::ToDate(clock.now());
+    const CommandLineOutcome window = CommandLine::Parse(arguments, today);
+    if (window.ok() && window.command.kind == Command::Window)
+        return std::nullopt;
+
+    // Whatever is said from here on is said in the user's language, which
+    // takes the application object; the texts are made again with it.
+    QCoreApplication app(argc, argv);
+    Translations::Install(app);
+    const CommandLineOutcome parsed = CommandLine::Parse(arguments, today);
     if (!parsed.ok()) {
         write(stderr, (QStringLiteral("kalvix: ") + parsed.error + QLatin1Char('\n') + parsed.usage).toUtf8());
         return 2;
@@ -230,7 +250,6 @@ std::optional<int> RunCommandLine(int argc, char **argv)
         break;
     }
 
-    QCoreApplication app(argc, argv);
     // The same data file as the window's, found the same way; what that
     // took (a file copied out of a read-only program folder, a socket
     // folder somebody else made) goes to standard error before the result.
@@ -241,7 +260,8 @@ std::optional<int> RunCommandLine(int argc, char **argv)
             write(stderr, (QStringLiteral("kalvix: ") + notice + QLatin1Char('\n')).toUtf8());
     }
     store.setOnWait([](const QString &why) {
-        write(stderr, (QStringLiteral("kalvix: waiting: ") + why + QLatin1Char('\n')).toUtf8());
+        write(stderr,
+              (QCoreApplication::translate("CommandRun", "kalvix: waiting: ") + why + QLatin1Char('\n')).toUtf8());
     });
     const CommandResult result = RunCommand(command, store, clock);
     write(stderr, result.err.toUtf8());
@@ -250,7 +270,7 @@ std::optional<int> RunCommandLine(int argc, char **argv)
     QString error;
     if (std::fflush(stdout) != 0 || !OutputFile::WriteAndClose(STDOUT_FILENO, result.out, error)) {
         write(stderr,
-              QStringLiteral("kalvix: could not write to standard output: %1\n")
+              QCoreApplication::translate("CommandRun", "kalvix: could not write to standard output: %1\n")
                   .arg(error.isEmpty() ? QString::fromLocal8Bit(std::strerror(errno)) : error)
                   .toUtf8());
         return 1;

@@ -6,6 +6,7 @@
 #include "store/ical/CodePageBridge.h"
 #include "store/DateTimeValue.h"
 
+#include <QCoreApplication>
 #include <QStringBuilder>
 
 #include <cstdio>
@@ -84,18 +85,21 @@ QString oneLine(QString s)
 ReminderState StateOf(const TTermin &t, const QDate &day, double now)
 {
     const double at = DateTimeValue::EncodeDate(day.year(), day.month(), day.day()) + t.Time;
+    // The word is for programs reading the tab-separated list and stays
+    // English; the phrase is for people.
     if (t.Done)
-        return {QStringLiteral("done"), QStringLiteral("no more reminders")};
+        return {QStringLiteral("done"), QCoreApplication::translate("Listing", "no more reminders")};
     if (at < now)
-        return {QStringLiteral("passed"), QStringLiteral("passed")};
+        return {QStringLiteral("passed"), QCoreApplication::translate("Listing", "passed")};
     if (IsDue(t, at, now))
-        return {QStringLiteral("due"), QStringLiteral("reminder due")};
+        return {QStringLiteral("due"), QCoreApplication::translate("Listing", "reminder due")};
     const double opens = at - t.FirstRemind;
     if (opens > now)
-        return {QStringLiteral("waiting"), QStringLiteral("first reminder ") + stamp(opens)};
+        return {QStringLiteral("waiting"),
+                QCoreApplication::translate("Listing", "first reminder %1").arg(stamp(opens))};
     return {QStringLiteral("reminded"),
-            QStringLiteral("reminded ") + stamp(t.LastReminded) + QStringLiteral(", next ")
-                + stamp(qMin(t.LastReminded + t.RepeatInterval, at))};
+            QCoreApplication::translate("Listing", "reminded %1, next %2")
+                .arg(stamp(t.LastReminded), stamp(qMin(t.LastReminded + t.RepeatInterval, at)))};
 }
 
 QString Lines(const DayGrid &grid, const QDate &from, const QDate &to, double now, Format format)

@@ -2,6 +2,8 @@
 
 #include "store/DayGrid.h"
 
+#include <QCoreApplication>
+
 namespace Occurrences {
 
 namespace {
@@ -18,8 +20,9 @@ QDate Nth(const QDate &first, const ArgumentValues::Step &step, int k)
 Parsed<QList<QDate>> Until(const QDate &first, const ArgumentValues::Step &step, const QDate &until)
 {
     if (until < first)
-        return Parsed<QList<QDate>>::fail(QStringLiteral("--until %1 comes before the first day %2")
-                                              .arg(until.toString(Qt::ISODate), first.toString(Qt::ISODate)));
+        return Parsed<QList<QDate>>::fail(
+            QCoreApplication::translate("Occurrences", "--until %1 comes before the first day %2")
+                .arg(until.toString(Qt::ISODate), first.toString(Qt::ISODate)));
     QList<QDate> days;
     for (int k = 0;; ++k) {
         const QDate d = Nth(first, step, k);
@@ -33,14 +36,16 @@ Parsed<QList<QDate>> Until(const QDate &first, const ArgumentValues::Step &step,
 Parsed<QList<QDate>> Count(const QDate &first, const ArgumentValues::Step &step, int count)
 {
     if (count < 1)
-        return Parsed<QList<QDate>>::fail(QStringLiteral("--count must be at least 1"));
+        return Parsed<QList<QDate>>::fail(QCoreApplication::translate("Occurrences", "--count must be at least 1"));
     QList<QDate> days;
     for (int k = 0; k < count; ++k) {
         const QDate d = Nth(first, step, k);
         if (d > LastDay)
             return Parsed<QList<QDate>>::fail(
-                QStringLiteral("--count %1 runs past 2100-12-31, the last day Kalvix keeps appointments for; "
-                               "only %2 fit")
+                QCoreApplication::translate(
+                    "Occurrences",
+                    "--count %1 runs past 2100-12-31, the last day Kalvix keeps appointments for; "
+                    "only %2 fit")
                     .arg(count)
                     .arg(k));
         days.append(d);

@@ -32,7 +32,7 @@ bool WriteAndClose(int fd, const QByteArray &bytes, QString &error)
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0) {
-            error = n < 0 ? systemError() : QStringLiteral("nothing could be written");
+            error = n < 0 ? systemError() : QCoreApplication::translate("OutputFile", "nothing could be written");
             ::close(fd);
             return false;
         }

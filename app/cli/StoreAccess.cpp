@@ -6,6 +6,7 @@
 #include "store/StoreFile.h"
 #include "store/TerminFile.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QDir>
 #include <QFileInfo>
@@ -62,7 +63,7 @@ bool StoreAccess::ParseAddRequest(const QByteArray &payload, StoreBatch &batch, 
                                   QString &error)
 {
     if (payload.size() < 2) {
-        error = QStringLiteral("malformed request");
+        error = QCoreApplication::translate("StoreAccess", "malformed request");
         return false;
     }
     skipPresent = payload[0] != 0;
@@ -87,7 +88,8 @@ StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArr
     if (!blocker.isEmpty() && !needsLock)
         return local() ? Via::Local : Via::Failed;
     if (!blocker.isEmpty()) {
-        error = blocker + QStringLiteral(" Remove or rename it, then try again; nothing was changed");
+        error = blocker
+            + QCoreApplication::translate("StoreAccess", " Remove or rename it, then try again; nothing was changed");
         return Via::Failed;
     }
     QLockFile lock(key.lockPath);
@@ -119,8 +121,9 @@ StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArr
             }
             // Said once while waiting: a copy whose start shows a message
             // waits for the user, and so does this command.
-            const QString why = r.answer.payload.isEmpty() ? QStringLiteral("the running copy is busy")
-                                                           : QString::fromUtf8(r.answer.payload);
+            const QString why = r.answer.payload.isEmpty()
+                ? QCoreApplication::translate("StoreAccess", "the running copy is busy")
+                : QString::fromUtf8(r.answer.payload);
             if (!busy && onWait_)
                 onWait_(why);
             busy = true;
@@ -128,7 +131,8 @@ StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArr
         } else if (r.sent) {
             // The request got there but no answer came back: whether it was
             // carried out cannot be told from here.
-            error = QStringLiteral(
+            error = QCoreApplication::translate(
+                        "StoreAccess",
                         "the running copy of Kalvix for %1 took the request but did not answer (%2); "
                         "look in its window whether the change was made")
                         .arg(native(dataPath_), r.detail);
@@ -142,10 +146,11 @@ StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArr
             // runs: reading is still fine, but a change could not be saved.
             if (!needsLock)
                 return local() ? Via::Local : Via::Failed;
-            error = QStringLiteral("cannot lock %1: %2")
+            error = QCoreApplication::translate("StoreAccess", "cannot lock %1: %2")
                         .arg(native(key.lockPath),
-                             lock.error() == QLockFile::PermissionError ? QStringLiteral("permission denied")
-                                                                        : QStringLiteral("unknown error"));
+                             lock.error() == QLockFile::PermissionError
+                                 ? QCoreApplication::translate("StoreAccess", "permission denied")
+                                 : QCoreApplication::translate("StoreAccess", "unknown error"));
             return Via::Failed;
         }
         if (lastTry)
@@ -162,13 +167,15 @@ StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArr
         QThread::msleep(busy ? BusyPauseMs : PauseMs);
     }
     if (busy) {
-        error = QStringLiteral(
+        error = QCoreApplication::translate(
+                    "StoreAccess",
                     "%1 is in use by a copy of Kalvix that cannot take commands now: %2; nothing was "
                     "changed")
                     .arg(native(dataPath_), problem);
         return Via::Failed;
     }
-    error = QStringLiteral(
+    error = QCoreApplication::translate(
+                "StoreAccess",
                 "%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was "
                 "changed")
                 .arg(native(dataPath_), native(key.lockPath),
@@ -190,7 +197,7 @@ bool StoreAccess::Snapshot(DayGrid &grid, TSettings &settings, QString &error)
         return via == Via::Local;
     const QString bad = TerminFile::Parse(answer.constData(), size_t(answer.size()), grid, settings);
     if (!bad.isEmpty())
-        error = QStringLiteral("the running copy sent an unreadable store: ") + bad;
+        error = QCoreApplication::translate("StoreAccess", "the running copy sent an unreadable store: ") + bad;
     return bad.isEmpty();
 }
 
@@ -228,6 +235,6 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
         counts.present = parts[1].toInt(&okPresent);
     }
     if (!okAdded || !okPresent)
-        error = QStringLiteral("the running copy gave an answer that makes no sense");
+        error = QCoreApplication::translate("StoreAccess", "the running copy gave an answer that makes no sense");
     return okAdded && okPresent;
 }

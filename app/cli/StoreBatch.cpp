@@ -3,6 +3,7 @@
 #include "store/DateTimeValue.h"
 #include "store/StoredBefore.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 #include <QHash>
 #include <QIODevice>
@@ -69,7 +70,7 @@ QString Decode(const QByteArray &bytes, StoreBatch &batch)
     in >> count;
     // Every entry takes at least 57 bytes; a count beyond that is a lie.
     if (in.status() != QDataStream::Ok || count > quint32(bytes.size() / 57))
-        return QStringLiteral("malformed list of appointments");
+        return QCoreApplication::translate("StoreBatch", "malformed list of appointments");
     StoreBatch result;
     result.reserve(count);
     for (quint32 i = 0; i < count; ++i) {
@@ -79,20 +80,22 @@ QString Decode(const QByteArray &bytes, StoreBatch &batch)
         TTermin &t = e.termin;
         in >> y >> m >> d >> t.Time >> t.LastReminded >> t.FirstRemind >> t.RepeatInterval >> done;
         if (in.status() != QDataStream::Ok)
-            return QStringLiteral("malformed list of appointments");
+            return QCoreApplication::translate("StoreBatch", "malformed list of appointments");
         if (!DayGrid::IsValidDay(y, m, d))
-            return QStringLiteral("appointment %1 is on a day outside 2000 to 2100").arg(i + 1);
+            return QCoreApplication::translate("StoreBatch", "appointment %1 is on a day outside 2000 to 2100")
+                .arg(i + 1);
         for (double v : {t.Time, t.LastReminded, t.FirstRemind, t.RepeatInterval})
             if (!std::isfinite(v))
-                return QStringLiteral("appointment %1 holds a value that is not a number").arg(i + 1);
+                return QCoreApplication::translate("StoreBatch", "appointment %1 holds a value that is not a number")
+                    .arg(i + 1);
         t.Done = done != 0;
         if (!getText(in, t.Name) || !getText(in, t.Description))
-            return QStringLiteral("malformed list of appointments");
+            return QCoreApplication::translate("StoreBatch", "malformed list of appointments");
         e.date = QDate(y, m, d);
         result.push_back(std::move(e));
     }
     if (!in.atEnd())
-        return QStringLiteral("malformed list of appointments");
+        return QCoreApplication::translate("StoreBatch", "malformed list of appointments");
     batch = std::move(result);
     return QString();
 }

@@ -1,5 +1,6 @@
 #include "platform/datafolder/DataFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -86,19 +87,21 @@ Choice Choose(const QString &programDir, const QString &fileName,
         return choice;
     if (source.copy(own)) {
         QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner);
-        choice.notice = QStringLiteral(
-                            "The appointments in \"%1\" were copied to \"%2\"%4, because the folder "
-                            "\"%3\" cannot be written. From now on they are read and saved there; "
-                            "\"%1\" is left as it is.")
-                            .arg(native(found), native(own), native(programDir),
-                                 replace ? QStringLiteral(" (which held no appointment)") : QString());
+        choice.notice =
+            QCoreApplication::translate("DataFolder",
+                                        "The appointments in \"%1\" were copied to \"%2\"%4, because the folder "
+                                        "\"%3\" cannot be written. From now on they are read and saved there; "
+                                        "\"%1\" is left as it is.")
+                .arg(native(found), native(own), native(programDir),
+                     replace ? QCoreApplication::translate("DataFolder", " (which held no appointment)") : QString());
     } else if (!present(own)) {
         choice.folder = withSlash(programDir);
-        choice.notice = QStringLiteral(
-                            "The appointments in \"%1\" could not be copied to \"%2\" (%3), where they "
-                            "would be saved, because the folder \"%4\" cannot be written. They are "
-                            "used where they are; changes cannot be saved.")
-                            .arg(native(found), native(own), source.errorString(), native(programDir));
+        choice.notice =
+            QCoreApplication::translate("DataFolder",
+                                        "The appointments in \"%1\" could not be copied to \"%2\" (%3), where they "
+                                        "would be saved, because the folder \"%4\" cannot be written. They are "
+                                        "used where they are; changes cannot be saved.")
+                .arg(native(found), native(own), source.errorString(), native(programDir));
     }
     return choice;
 }

@@ -2,6 +2,7 @@
 
 #include "platform/instance/PeerCheck.h"
 
+#include <QCoreApplication>
 #include <QLocalSocket>
 
 #include <limits>
@@ -56,7 +57,7 @@ CommandRequestResult SendCommand(const QString &serverName, const QByteArray &ve
         socket.abort();
         CommandRequestResult r;
         r.kind = CommandRequestResult::NoAnswer;
-        r.detail = QStringLiteral("the socket \"%1\" is held by another user").arg(serverName);
+        r.detail = QCoreApplication::translate("Instance", "the socket \"%1\" is held by another user").arg(serverName);
         return r;
     }
 

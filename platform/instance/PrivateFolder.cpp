@@ -1,5 +1,6 @@
 #include "platform/instance/PrivateFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -38,11 +39,11 @@ bool PrivateFolder::IsPrivate(const QString &path, QString *why)
     if (::lstat(QFile::encodeName(path).constData(), &st) != 0)
         reason = QString::fromLocal8Bit(std::strerror(errno));
     else if (!S_ISDIR(st.st_mode))
-        reason = QStringLiteral("it is not a folder");
+        reason = QCoreApplication::translate("Instance", "it is not a folder");
     else if (st.st_uid != ::geteuid())
-        reason = QStringLiteral("it belongs to another user");
+        reason = QCoreApplication::translate("Instance", "it belongs to another user");
     else if ((st.st_mode & (S_IRWXG | S_IRWXO)) != 0)
-        reason = QStringLiteral("other users can enter it");
+        reason = QCoreApplication::translate("Instance", "other users can enter it");
     if (why)
         *why = reason;
     return reason.isEmpty();
@@ -74,7 +75,9 @@ PrivateFolder PrivateFolder::ForSockets(int longestName)
         + QString::number(static_cast<qulonglong>(::geteuid()));
     const auto candidate = [&base](int i) { return i == 0 ? base : base + QLatin1Char('.') + QString::number(i); };
     if (!fits(candidate(FolderCandidates - 1), longestName)) {
-        result.problem = QStringLiteral("The folder \"%1\" is too long a path for a local socket.").arg(base);
+        result.problem = QCoreApplication::translate("Instance",
+                                                     "The folder \"%1\" is too long a path for a local socket.")
+                             .arg(base);
         return result;
     }
     QString why;
@@ -89,16 +92,18 @@ PrivateFolder PrivateFolder::ForSockets(int longestName)
             result.path = candidate(i);
     }
     if (result.path.isEmpty()) {
-        result.problem = QStringLiteral(
-                             "No folder for the program's socket could be had: \"%1\" to \"%2\" "
-                             "are taken by others or cannot be created%3.")
-                             .arg(base, candidate(FolderCandidates - 1),
-                                  strangers ? QStringLiteral(" (\"%1\": %2)").arg(base, why) : QString());
+        result.problem =
+            QCoreApplication::translate("Instance",
+                                        "No folder for the program's socket could be had: \"%1\" to \"%2\" "
+                                        "are taken by others or cannot be created%3.")
+                .arg(base, candidate(FolderCandidates - 1),
+                     strangers ? QStringLiteral(" (\"%1\": %2)").arg(base, why) : QString());
     } else if (strangers) {
-        result.notice = QStringLiteral(
-                            "The folder \"%1\" is not used for the program's socket: %2. The program "
-                            "uses \"%3\" instead; if you did not make \"%1\", somebody else did.")
-                            .arg(base, why, result.path);
+        result.notice =
+            QCoreApplication::translate("Instance",
+                                        "The folder \"%1\" is not used for the program's socket: %2. The program "
+                                        "uses \"%3\" instead; if you did not make \"%1\", somebody else did.")
+                .arg(base, why, result.path);
     }
 #else
     Q_UNUSED(longestName);

@@ -3,6 +3,7 @@
 #include "platform/instance/PeerCheck.h"
 #include "platform/instance/ShowProtocol.h"
 
+#include <QCoreApplication>
 #include <QLocalSocket>
 
 #include <limits>
@@ -28,7 +29,8 @@ int remainingMs(const QDeadlineTimer &deadline)
 ShowRequestResult AskToShow(const QString &serverName, QDeadlineTimer deadline, const QByteArray &activationToken)
 {
     if (serverName.isEmpty())
-        return ShowRequestResult{ShowRequestResult::NoServer, QStringLiteral("No socket folder.")};
+        return ShowRequestResult{ShowRequestResult::NoServer,
+                                 QCoreApplication::translate("Instance", "No socket folder.")};
     QLocalSocket socket;
     socket.connectToServer(serverName);
     if (!socket.waitForConnected(remainingMs(deadline))) {
@@ -40,8 +42,9 @@ ShowRequestResult AskToShow(const QString &serverName, QDeadlineTimer deadline, 
     // Only a copy run by this user may claim to have shown the window.
     if (!PeerIsThisUser(socket.socketDescriptor())) {
         socket.abort();
-        return ShowRequestResult{ShowRequestResult::NoAnswer,
-                                 QStringLiteral("The socket \"%1\" is held by another user.").arg(serverName)};
+        return ShowRequestResult{
+            ShowRequestResult::NoAnswer,
+            QCoreApplication::translate("Instance", "The socket \"%1\" is held by another user.").arg(serverName)};
     }
 
     socket.write(ShowProtocol::RequestLine(activationToken));

@@ -2,6 +2,7 @@
 
 #include "platform/instance/ShowRequest.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QThread>
@@ -48,18 +49,19 @@ QString SingleInstance::LockBlocker(const QString &lockPath)
     const QFileInfo existing(lockPath);
     if (!(existing.exists() || existing.isSymLink()) || existing.isFile())
         return QString();
-    return QStringLiteral("\"%1\" is %2, but Kalvix keeps its lock file under that name while it runs.")
+    return QCoreApplication::translate("Instance",
+                                       "\"%1\" is %2, but Kalvix keeps its lock file under that name while it runs.")
         .arg(QDir::toNativeSeparators(lockPath),
-             existing.isDir()           ? QStringLiteral("a folder")
-                 : existing.isSymLink() ? QStringLiteral("a symbolic link that leads nowhere")
-                                        : QStringLiteral("not a plain file"));
+             existing.isDir()           ? QCoreApplication::translate("Instance", "a folder")
+                 : existing.isSymLink() ? QCoreApplication::translate("Instance", "a symbolic link that leads nowhere")
+                                        : QCoreApplication::translate("Instance", "not a plain file"));
 }
 
 SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
 {
     problem_ = LockBlocker(key_.lockPath);
     if (!problem_.isEmpty()) {
-        problem_ += QStringLiteral(" Remove or rename it, then start Kalvix again.");
+        problem_ += QCoreApplication::translate("Instance", " Remove or rename it, then start Kalvix again.");
         return Role::Blocked;
     }
     const QDeadlineTimer deadline(answerTimeoutMs);
@@ -89,7 +91,7 @@ SingleInstance::Role SingleInstance::claim(int answerTimeoutMs)
     if (lock_.removeStaleLockFile() && lock_.tryLock(0))
         return becomeOwner();
     if (problem_.isEmpty())
-        problem_ = QStringLiteral("The running copy did not answer.");
+        problem_ = QCoreApplication::translate("Instance", "The running copy did not answer.");
     return Role::Unreachable;
 }
 
@@ -116,6 +118,7 @@ SingleInstance::Role SingleInstance::ownWithoutLock(const QDeadlineTimer &deadli
     }
     becomeOwner();
     if (problem_.isEmpty())
-        problem_ = QStringLiteral("The lock file \"%1\" could not be created.").arg(key_.lockPath);
+        problem_ =
+            QCoreApplication::translate("Instance", "The lock file \"%1\" could not be created.").arg(key_.lockPath);
     return Role::Owner;
 }

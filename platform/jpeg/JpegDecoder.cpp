@@ -1,5 +1,6 @@
 #include "platform/jpeg/JpegDecoder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <csetjmp>
@@ -117,7 +118,7 @@ QImage DecodeJpeg(const QByteArray &data, QString *error)
         error->clear();
     if (data.isEmpty()) {
         if (error)
-            *error = QStringLiteral("Could not decode the JPEG picture: there is no data.");
+            *error = QCoreApplication::translate("JpegDecoder", "Could not decode the JPEG picture: there is no data.");
         return {};
     }
 
@@ -126,7 +127,8 @@ QImage DecodeJpeg(const QByteArray &data, QString *error)
     const char *reason = decodeInto(data, &image, &err);
     if (*reason) {
         if (error)
-            *error = QStringLiteral("Could not decode the JPEG picture: %1.").arg(QString::fromLocal8Bit(reason));
+            *error = QCoreApplication::translate("JpegDecoder", "Could not decode the JPEG picture: %1.")
+                         .arg(QString::fromLocal8Bit(reason));
         return {};
     }
     return image;
@@ -137,7 +139,8 @@ QImage LoadJpegFile(const QString &path, QString *error)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("Could not read the JPEG picture %1: %2.").arg(path, file.errorString());
+            *error = QCoreApplication::translate("JpegDecoder", "Could not read the JPEG picture %1: %2.")
+                         .arg(path, file.errorString());
         return {};
     }
     return DecodeJpeg(file.readAll(), error);

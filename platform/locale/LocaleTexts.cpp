@@ -88,6 +88,9 @@ LocaleFormats::LocaleFormats(const QLocale &locale)
       shortDate_(locale.dateFormat(QLocale::ShortFormat)),
       longTime_(withoutTimeZone(locale.timeFormat(QLocale::LongFormat)))
 {
+    for (const Token &t : tokenize(longTime_))
+        if (t.kind == Token::Field && t.text.at(0).toLower() == QLatin1Char('a'))
+            twelveHour_ = true;
 }
 
 namespace LocaleTexts {

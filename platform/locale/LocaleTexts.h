@@ -19,6 +19,9 @@ public:
     const QString &shortDateFormat() const { return shortDate_; }
     const QString &longTimeFormat() const { return longTime_; }
 
+    // The long time carries its own AM/PM marker ("11:59:00 PM").
+    bool twelveHour() const { return twelveHour_; }
+
     QString shortDate(const QDate &date) const { return locale_.toString(date, shortDate_); }
     QString longTime(const QTime &time) const { return locale_.toString(time, longTime_); }
 
@@ -30,6 +33,7 @@ private:
     QLocale locale_;
     QString shortDate_;
     QString longTime_;
+    bool twelveHour_ = false;
 };
 
 namespace LocaleTexts {

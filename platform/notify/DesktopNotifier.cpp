@@ -90,8 +90,7 @@ void DesktopNotifier::send(const Pending &notice)
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), appName_.toLower());
     m << appName_ << uint(0) << QString() << notice.summary << body
-      << QStringList{QLatin1String(DefaultAction), QStringLiteral("Show")} << hints
-      << int(0); // stays until answered or withdrawn
+      << QStringList{QLatin1String(DefaultAction), tr("Show")} << hints << int(0); // stays until answered or withdrawn
     auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(m), this);
     const Handle handle = notice.handle;
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, handle](QDBusPendingCallWatcher *w) {

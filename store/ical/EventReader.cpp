@@ -6,6 +6,7 @@
 
 #include "store/DateTimeValue.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <cmath>
@@ -96,13 +97,13 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
         if (!icaltime_is_null_time(trigger.time)) {
             const std::optional<LocalTime> at = ToLocal(trigger.time, ctx.zones.ForProperty(tp, trigger.time));
             if (!at)
-                return fault(tp, QStringLiteral("not a real date and time"));
+                return fault(tp, QCoreApplication::translate("Ical", "not a real date and time"));
             lead = DateTimeValue::ToDateTime(start.value).toSecsSinceEpoch()
                 - DateTimeValue::ToDateTime(at->value).toSecsSinceEpoch();
         } else {
             const long long offset = seconds(trigger.duration);
             if (std::llabs(offset) > MaxDurationSeconds)
-                return fault(tp, QStringLiteral("a reminder more than 100 years away"));
+                return fault(tp, QCoreApplication::translate("Ical", "a reminder more than 100 years away"));
             icalparameter *rel = icalproperty_get_first_parameter(tp, ICAL_RELATED_PARAMETER);
             const bool fromEnd = rel && icalparameter_get_related(rel) == ICAL_RELATED_END;
             lead = -(offset + (fromEnd ? endOffset : 0));
@@ -116,7 +117,7 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
         return std::nullopt;
     if (bestLead > MaxDurationSeconds)
         return fault(icalcomponent_get_first_property(best, ICAL_TRIGGER_PROPERTY),
-                     QStringLiteral("a reminder more than 100 years before the appointment"));
+                     QCoreApplication::translate("Ical", "a reminder more than 100 years before the appointment"));
     plan.fromAlarm = true;
     plan.firstSecs = bestLead;
     plan.first = static_cast<double>(bestLead) / 86400.0;
@@ -125,11 +126,11 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
     icalproperty *dp = icalcomponent_get_first_property(best, ICAL_DURATION_PROPERTY);
     const int repeats = rp ? icalproperty_get_repeat(rp) : 0;
     if (repeats < 0)
-        return fault(rp, QStringLiteral("a negative number of repeats"));
+        return fault(rp, QCoreApplication::translate("Ical", "a negative number of repeats"));
     if (repeats > 0 && dp) {
         const long long every = seconds(icalproperty_get_duration(dp));
         if (every < 0 || every > MaxDurationSeconds)
-            return fault(dp, QStringLiteral("not a usable repeat interval"));
+            return fault(dp, QCoreApplication::translate("Ical", "not a usable repeat interval"));
         if (every > 0) {
             plan.hasRepeat = true;
             plan.repeatSecs = every;
@@ -140,7 +141,7 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
         const icaltimetype t = icalproperty_get_acknowledged(ack);
         const std::optional<LocalTime> at = ToLocal(t, ctx.zones.ForProperty(ack, t));
         if (!at)
-            return fault(ack, QStringLiteral("not a real date and time"));
+            return fault(ack, QCoreApplication::translate("Ical", "not a real date and time"));
         plan.hasAck = true;
         plan.last = at->value;
         plan.ackSecs = std::llround(at->value * 86400.0);
@@ -222,7 +223,7 @@ std::optional<Fault> collectTimes(icalcomponent *event, icalproperty_kind kind, 
             continue;
         const std::optional<LocalTime> l = ToLocal(t, ctx.zones.ForProperty(p, t));
         if (!l)
-            return fault(p, QStringLiteral("not a real date and time"));
+            return fault(p, QCoreApplication::translate("Ical", "not a real date and time"));
         times.push_back(*l);
     }
     return std::nullopt;
@@ -252,22 +253,22 @@ std::optional<Fault> ReadEvent(icalcomponent *event, EventTexts &texts, ReadCont
 {
     if (icalproperty *st = icalcomponent_get_first_property(event, ICAL_STATUS_PROPERTY);
         st && icalproperty_get_status(st) == ICAL_STATUS_CANCELLED) {
-        ++report.skipped[QStringLiteral("cancelled")];
+        ++report.skipped[QCoreApplication::translate("Ical", "cancelled")];
         return std::nullopt;
     }
     icalproperty *sp = icalcomponent_get_first_property(event, ICAL_DTSTART_PROPERTY);
     if (!sp) {
-        ++report.skipped[QStringLiteral("no start time")];
+        ++report.skipped[QCoreApplication::translate("Ical", "no start time")];
         return std::nullopt;
     }
     const icaltimetype raw = icalproperty_get_dtstart(sp);
     const Zone zone = ctx.zones.ForProperty(sp, raw);
     const std::optional<LocalTime> start = ToLocal(raw, zone);
     if (!start)
-        return fault(sp, QStringLiteral("not a real date and time"));
+        return fault(sp, QCoreApplication::translate("Ical", "not a real date and time"));
     if (zone.unknown) {
         icalparameter *tz = icalproperty_get_first_parameter(sp, ICAL_TZID_PARAMETER);
-        ++report.notes[QStringLiteral("unknown time zone %1 taken as local time")
+        ++report.notes[QCoreApplication::translate("Ical", "unknown time zone %1 taken as local time")
                            .arg(QString::fromUtf8(icalparameter_get_tzid(tz)))];
     }
 
@@ -277,12 +278,12 @@ std::optional<Fault> ReadEvent(icalcomponent *event, EventTexts &texts, ReadCont
         const icaltimetype t = icalproperty_get_dtend(ep);
         const std::optional<LocalTime> end = ToLocal(t, ctx.zones.ForProperty(ep, t));
         if (!end)
-            return fault(ep, QStringLiteral("not a real date and time"));
+            return fault(ep, QCoreApplication::translate("Ical", "not a real date and time"));
         endOffset = std::llround((end->value - start->value) * 86400.0);
     } else if (icalproperty *dp = icalcomponent_get_first_property(event, ICAL_DURATION_PROPERTY)) {
         endOffset = seconds(icalproperty_get_duration(dp));
         if (std::llabs(endOffset) > MaxDurationSeconds)
-            return fault(dp, QStringLiteral("an event longer than 100 years"));
+            return fault(dp, QCoreApplication::translate("Ical", "an event longer than 100 years"));
     } else if (start->isDate) {
         endOffset = 86400;
     }
@@ -362,13 +363,14 @@ std::optional<Fault> ReadEvent(icalcomponent *event, EventTexts &texts, ReadCont
     for (icalproperty *rp = icalcomponent_get_first_property(event, ICAL_RRULE_PROPERTY);
          rp && ctx.budget.exceeded.isEmpty(); rp = icalcomponent_get_next_property(event, ICAL_RRULE_PROPERTY))
         if (WalkRule(rp, raw, zone, ctx, take, over) == WalkEnd::Broken)
-            return fault(rp, QStringLiteral("a recurrence rule libical cannot follow"));
+            return fault(rp, QCoreApplication::translate("Ical", "a recurrence rule libical cannot follow"));
     if (!ctx.budget.exceeded.isEmpty())
         return std::nullopt;
     if (over)
-        report.skipped[QStringLiteral("more than %1 occurrences of one event").arg(MaxOccurrences)] += over;
+        report.skipped[QCoreApplication::translate("Ical", "more than %1 occurrences of one event")
+                           .arg(MaxOccurrences)] += over;
     if (made == 0 && over == 0)
-        ++report.skipped[QStringLiteral("repeats, but not on the days imported")];
+        ++report.skipped[QCoreApplication::translate("Ical", "repeats, but not on the days imported")];
     return std::nullopt;
 }
 

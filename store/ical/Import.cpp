@@ -23,6 +23,8 @@
 #include <utility>
 #include <vector>
 
+#include <QCoreApplication>
+
 namespace Ical {
 
 namespace {
@@ -60,7 +62,7 @@ bool nextLine(Source &src, std::string &line)
 ParseResult refuse(const QString &what, int line)
 {
     ParseResult r;
-    r.error = line > 0 ? QStringLiteral("line %1: %2").arg(line).arg(what) : what;
+    r.error = line > 0 ? QCoreApplication::translate("Ical", "line %1: %2").arg(line).arg(what) : what;
     r.line = line;
     return r;
 }
@@ -150,11 +152,13 @@ public:
                 std::string().swap(line);
         }
         if (depth_ > 0)
-            return refuse(QStringLiteral("the file ends inside a %1 (cut off?)")
+            return refuse(QCoreApplication::translate("Ical", "the file ends inside a %1 (cut off?)")
                               .arg(QString::fromLatin1(depth_ == 1 ? "VCALENDAR" : open_.constData())),
                           LastLine(ics_));
         if (!calendars_)
-            return refuse(QStringLiteral("not an iCalendar file (no BEGIN:VCALENDAR ... END:VCALENDAR)"), 0);
+            return refuse(QCoreApplication::translate("Ical",
+                                                      "not an iCalendar file (no BEGIN:VCALENDAR ... END:VCALENDAR)"),
+                          0);
         if (!finish())
             return std::move(result_);
         result_.ok = true;
@@ -231,7 +235,7 @@ private:
                 depth_ = 1;
                 return true;
             }
-            return fail(QStringLiteral("not an iCalendar file: \"%1\" outside a VCALENDAR")
+            return fail(QCoreApplication::translate("Ical", "not an iCalendar file: \"%1\" outside a VCALENDAR")
                             .arg(QString::fromUtf8(line).left(60)),
                         LineContaining(ics_, QByteArray(line)));
         }
@@ -241,7 +245,8 @@ private:
                 shell_.reset();
                 depth_ = 0;
                 ++calendars_;
-                return shell ? checked(shell.get()) : fail(QStringLiteral("libical could not close the VCALENDAR"), 0);
+                return shell ? checked(shell.get())
+                             : fail(QCoreApplication::translate("Ical", "libical could not close the VCALENDAR"), 0);
             }
             if (isTag(line, "BEGIN:", &name)) {
                 inner_.reset(icalparser_new());
@@ -266,9 +271,9 @@ private:
             return true;
         inner_.reset();
         if (!done)
-            return fail(
-                QStringLiteral("%1 does not close the %2").arg(QString::fromUtf8(line), QString::fromLatin1(open_)),
-                LineContaining(ics_, QByteArray(line)));
+            return fail(QCoreApplication::translate("Ical", "%1 does not close the %2")
+                            .arg(QString::fromUtf8(line), QString::fromLatin1(open_)),
+                        LineContaining(ics_, QByteArray(line)));
         return component(std::move(done));
     }
 
@@ -290,7 +295,7 @@ private:
         case ICAL_VJOURNAL_COMPONENT:
         case ICAL_VFREEBUSY_COMPONENT:
             ++result_.report
-                  .skipped[QStringLiteral("not an event (%1)")
+                  .skipped[QCoreApplication::translate("Ical", "not an event (%1)")
                                .arg(QString::fromLatin1(icalcomponent_kind_to_string(icalcomponent_isa(c.get()))))];
             return true;
         default:
@@ -371,9 +376,10 @@ private:
 ParseResult Parse(const QByteArray &ics, const ImportOptions &options)
 {
     if (ics.trimmed().isEmpty())
-        return refuse(QStringLiteral("the file is empty, not an iCalendar file"), 0);
+        return refuse(QCoreApplication::translate("Ical", "the file is empty, not an iCalendar file"), 0);
     if (const qsizetype nul = ics.indexOf('\0'); nul >= 0)
-        return refuse(QStringLiteral("a NUL byte: not an iCalendar text file"), int(ics.left(nul).count('\n')) + 1);
+        return refuse(QCoreApplication::translate("Ical", "a NUL byte: not an iCalendar text file"),
+                      int(ics.left(nul).count('\n')) + 1);
     return Reader(ics, options).Run();
 }
 

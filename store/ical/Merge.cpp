@@ -2,6 +2,7 @@
 
 #include "store/StoredBefore.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace Ical {
@@ -39,17 +40,20 @@ int ImportReport::skippedTotal() const
 
 QString ImportReport::summary() const
 {
-    QString s =
-        QStringLiteral("added %1, already present %2, skipped %3").arg(added).arg(alreadyPresent).arg(skippedTotal());
+    QString s = QCoreApplication::translate("Ical", "added %1, already present %2, skipped %3")
+                    .arg(added)
+                    .arg(alreadyPresent)
+                    .arg(skippedTotal());
     QStringList why;
     for (auto it = skipped.cbegin(); it != skipped.cend(); ++it)
         why << QStringLiteral("%1: %2").arg(it.key()).arg(it.value());
     if (!why.isEmpty())
         s += QStringLiteral(" (") + why.join(QStringLiteral(", ")) + QLatin1Char(')');
     if (unmappableChars)
-        s += QStringLiteral("; %1 characters outside the code page stored as \"?\"").arg(unmappableChars);
+        s += QCoreApplication::translate("Ical", "; %1 characters outside the code page stored as \"?\"")
+                 .arg(unmappableChars);
     for (auto it = notes.cbegin(); it != notes.cend(); ++it)
-        s += QStringLiteral("; %1: %2").arg(it.key()).arg(it.value());
+        s += QCoreApplication::translate("Ical", "; %1: %2").arg(it.key()).arg(it.value());
     return s;
 }
 

@@ -1,5 +1,6 @@
 #include "store/ical/RuleWalk.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QLocale>
 
@@ -91,13 +92,15 @@ bool ImportBudget::Take(long long n, long long bytes, const QDate &until)
         return false;
     const QLocale english(QLocale::English);
     if (occurrences < 0)
-        exceeded = QStringLiteral("the events occur more than %1 times up to %2, more than one import takes")
+        exceeded = QCoreApplication::translate(
+                       "Ical", "the events occur more than %1 times up to %2, more than one import takes")
                        .arg(english.toString(MaxImportOccurrences), until.toString(Qt::ISODate));
     else if (textBytes < 0)
-        exceeded = QStringLiteral(
-                       "the appointments would hold more than %1 MB of names and descriptions, more "
-                       "than one import takes")
-                       .arg(english.toString(MaxImportTextBytes >> 20));
+        exceeded =
+            QCoreApplication::translate("Ical",
+                                        "the appointments would hold more than %1 MB of names and descriptions, more "
+                                        "than one import takes")
+                .arg(english.toString(MaxImportTextBytes >> 20));
     return exceeded.isEmpty();
 }
 
