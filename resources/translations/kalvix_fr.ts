@@ -5,35 +5,35 @@
     <name>ArgumentValues</name>
     <message>
         <source>duration %1 is longer than %2 days</source>
-        <translation type="unfinished"></translation>
+        <translation>la durée %1 dépasse %2 jours</translation>
     </message>
     <message>
         <source>%1 is not a date; write it as 2026-12-24, today or tomorrow</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une date ; écrivez-la sous la forme 2026-12-24, today ou tomorrow</translation>
     </message>
     <message>
         <source>%1 is not a day of the calendar</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas un jour du calendrier</translation>
     </message>
     <message>
         <source>the date %1 is outside 2000-01-01 to 2100-12-31, the days %2 keeps appointments for</source>
-        <translation type="unfinished"></translation>
+        <translation>la date %1 est hors de la période du 2000-01-01 au 2100-12-31, les jours pour lesquels %2 garde des rendez-vous</translation>
     </message>
     <message>
         <source>%1 is not a time of day; write it as 18:00</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une heure ; écrivez-la sous la forme 18:00</translation>
     </message>
     <message>
         <source>%1 is not a valid time: hours go from 0 to 23, minutes and seconds from 0 to 59</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une heure valide : les heures vont de 0 à 23, les minutes et les secondes de 0 à 59</translation>
     </message>
     <message>
         <source>%1 is not a duration; write it as 3d, 2h30m, 1d2h30m or P1DT2H30M</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une durée ; écrivez-la sous la forme 3d, 2h30m, 1d2h30m ou P1DT2H30M</translation>
     </message>
     <message>
         <source>%1 is not a repetition; write day, week, month, year, or a number of days or weeks such as 10d or 2w</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas une répétition ; écrivez day, week, month, year ou un nombre de jours ou de semaines comme 10d ou 2w</translation>
     </message>
 </context>
 <context>
@@ -42,27 +42,33 @@
         <source>Usage: kalvix add DATE [TIME] NAME [--description TEXT] [--first DURATION] [--repeat DURATION]
                   [--every day|week|month|year|Nd|Nw (--until DATE | --count N)]
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : kalvix add DATE [HEURE] NOM [--description TEXTE] [--first DURÉE] [--repeat DURÉE]
+                         [--every day|week|month|year|Nd|Nw (--until DATE | --count N)]
+</translation>
     </message>
     <message>
         <source>Usage: kalvix list [FROM [TO]] [--format text|tsv]
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : kalvix list [DU [AU]] [--format text|tsv]
+</translation>
     </message>
     <message>
         <source>Usage: kalvix export FILE.ics [FROM [TO]]
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : kalvix export FICHIER.ics [DU [AU]]
+</translation>
     </message>
     <message>
         <source>Usage: kalvix import FILE.ics [--dry-run] [--from DATE] [--until DATE]
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : kalvix import FICHIER.ics [--dry-run] [--from DATE] [--until DATE]
+</translation>
     </message>
     <message>
         <source>Usage: kalvix [--help | --version | COMMAND ...]
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : kalvix [--help | --version | COMMANDE ...]
+</translation>
     </message>
     <message>
         <source>Adds an appointment, as &quot;Add appointment&quot; in the window does.
@@ -81,7 +87,22 @@
 
 DURATION: 3d, 2h30m, 1d2h30m, 45m or ISO 8601 such as P1DT2H30M.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute un rendez-vous, comme « Ajouter un rendez-vous » dans la fenêtre.
+
+  DATE                 2026-12-24, today ou tomorrow (du 2000-01-01 au 2100-12-31)
+  HEURE                18:00 (par défaut 12:00)
+  NOM                  le nom du rendez-vous ; entre guillemets s&apos;il contient des espaces
+  -d, --description TEXTE  texte plus long affiché avec le rappel
+  --first DURÉE        premier rappel autant de temps avant (par défaut 3d)
+  --repeat DURÉE       puis rappeler à cet intervalle (par défaut 1d)
+  --every PAS          ajouter un rendez-vous par jour (day), semaine (week), mois
+                       (month), année (year), N jours (Nd) ou N semaines (Nw) ;
+                       un jour absent d&apos;un mois (le 31) devient son dernier jour
+  --until DATE         dernier jour de la série (avec --every)
+  --count N            nombre de rendez-vous de la série (avec --every)
+
+DURÉE : 3d, 2h30m, 1d2h30m, 45m ou ISO 8601 comme P1DT2H30M.
+</translation>
     </message>
     <message>
         <source>Lists the appointments from FROM to TO (both included), in calendar order and
@@ -93,14 +114,25 @@ FROM defaults to today, TO to 30 days after FROM.
                        first reminder, repeat, description; tab, line break,
                        carriage return and backslash written as \t \n \r \\
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Liste les rendez-vous du DU au AU (inclus), dans l&apos;ordre du calendrier et, pour
+un même jour, dans l&apos;ordre où ils ont été ajoutés : date, heure, nom, état du
+rappel. DU vaut par défaut aujourd&apos;hui, AU 30 jours après DU.
+
+  --format text|tsv    tsv : colonnes séparées par des tabulations date, heure, nom,
+                       état (done, passed, due, waiting, reminded), dernier rappel,
+                       premier rappel, répétition, description ; tabulation, saut de
+                       ligne, retour chariot et barre oblique inverse écrits \t \n \r \\
+</translation>
     </message>
     <message>
         <source>Writes the appointments from FROM to TO (both included; default: all of them)
 as iCalendar (RFC 5545) for other calendar programs, each with its reminder
 as an alarm. FILE - writes to standard output.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Écrit les rendez-vous du DU au AU (inclus ; par défaut : tous) au format
+iCalendar (RFC 5545) pour d&apos;autres agendas, chacun avec son rappel comme
+alarme. FICHIER - écrit sur la sortie standard.
+</translation>
     </message>
     <message>
         <source>Adds every event of an iCalendar file as an appointment, with its first
@@ -119,117 +151,134 @@ refused and nothing is imported.
   --from DATE          first day of recurring events
   --until DATE         last day of recurring events
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Ajoute chaque événement d&apos;un fichier iCalendar comme rendez-vous, avec sa
+première alarme comme rappel. Les événements récurrents donnent un rendez-vous
+par occurrence de --from (par défaut aujourd&apos;hui) à --until (par défaut un an
+plus tard). Un rendez-vous de même jour, heure, nom et description qu&apos;un
+rendez-vous déjà enregistré n&apos;est pas ajouté de nouveau. Rien n&apos;est importé
+d&apos;un fichier qui ne peut pas être lu en entier. FICHIER - lit l&apos;entrée standard.
+
+Une importation accepte au plus 2 000 000 d&apos;occurrences (un événement en compte
+une ; un événement récurrent une à chaque répétition jusqu&apos;à --until, y compris
+avant --from) et 1 024 Mo de noms et de descriptions ; un fichier qui en contient
+davantage est refusé et rien n&apos;est importé.
+
+  --dry-run            compter seulement ce qui serait ajouté
+  --from DATE          premier jour des événements récurrents
+  --until DATE         dernier jour des événements récurrents
+</translation>
     </message>
     <message>
         <source>--%1 is given more than once</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 est indiqué plus d&apos;une fois</translation>
     </message>
     <message>
         <source>add needs a date and a name</source>
-        <translation type="unfinished"></translation>
+        <translation>add attend une date et un nom</translation>
     </message>
     <message>
         <source>add needs a name after the date</source>
-        <translation type="unfinished"></translation>
+        <translation>add attend un nom après la date</translation>
     </message>
     <message>
         <source>add takes a date, a time and a name, but got %1 words; put a name with spaces in quotes</source>
-        <translation type="unfinished"></translation>
+        <translation>add prend une date, une heure et un nom, mais a reçu %1 mots ; mettez un nom contenant des espaces entre guillemets</translation>
     </message>
     <message>
         <source>add needs a name after the time &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>add attend un nom après l&apos;heure « %1 »</translation>
     </message>
     <message>
         <source>the name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom est vide</translation>
     </message>
     <message>
         <source>the name holds a line break; a name is one line</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient un saut de ligne ; un nom tient sur une ligne</translation>
     </message>
     <message>
         <source>the name holds %1 character(s) the data file cannot store (it keeps Western European characters only)</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom contient %1 caractère(s) que le fichier de données ne peut pas enregistrer (il ne connaît que les caractères d&apos;Europe de l&apos;Ouest)</translation>
     </message>
     <message>
         <source>the description holds %1 character(s) the data file cannot store (it keeps Western European characters only)</source>
-        <translation type="unfinished"></translation>
+        <translation>la description contient %1 caractère(s) que le fichier de données ne peut pas enregistrer (il ne connaît que les caractères d&apos;Europe de l&apos;Ouest)</translation>
     </message>
     <message>
         <source>--%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 : %2</translation>
     </message>
     <message>
         <source>--every: </source>
-        <translation type="unfinished"></translation>
+        <translation>--every : </translation>
     </message>
     <message>
         <source>--every needs either --until DATE or --count N</source>
-        <translation type="unfinished"></translation>
+        <translation>--every attend soit --until DATE, soit --count N</translation>
     </message>
     <message>
         <source>--until: </source>
-        <translation type="unfinished"></translation>
+        <translation>--until : </translation>
     </message>
     <message>
         <source>--count: &quot;%1&quot; is not a whole number of 1 or more</source>
-        <translation type="unfinished"></translation>
+        <translation>--count : « %1 » n&apos;est pas un nombre entier supérieur ou égal à 1</translation>
     </message>
     <message>
         <source>--until and --count go with --every</source>
-        <translation type="unfinished"></translation>
+        <translation>--until et --count vont avec --every</translation>
     </message>
     <message>
         <source>at most two dates, FROM and TO, may follow</source>
-        <translation type="unfinished"></translation>
+        <translation>au plus deux dates, DU et AU, peuvent suivre</translation>
     </message>
     <message>
         <source>TO %1 comes before FROM %2</source>
-        <translation type="unfinished"></translation>
+        <translation>AU %1 précède DU %2</translation>
     </message>
     <message>
         <source>--format: &quot;%1&quot; is neither text nor tsv</source>
-        <translation type="unfinished"></translation>
+        <translation>--format : « %1 » n&apos;est ni text ni tsv</translation>
     </message>
     <message>
         <source>list takes at most two dates, FROM and TO</source>
-        <translation type="unfinished"></translation>
+        <translation>list prend au plus deux dates, DU et AU</translation>
     </message>
     <message>
         <source>export needs a file name (- for standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>export attend un nom de fichier (- pour la sortie standard)</translation>
     </message>
     <message>
         <source>import needs a file name (- for standard input)</source>
-        <translation type="unfinished"></translation>
+        <translation>import attend un nom de fichier (- pour l&apos;entrée standard)</translation>
     </message>
     <message>
         <source>import takes one file</source>
-        <translation type="unfinished"></translation>
+        <translation>import prend un seul fichier</translation>
     </message>
     <message>
         <source>--until comes before --from</source>
-        <translation type="unfinished"></translation>
+        <translation>--until précède --from</translation>
     </message>
     <message>
         <source>%1 reminds you of your appointments.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 vous rappelle vos rendez-vous.</translation>
     </message>
     <message>
         <source>
 Run &quot;kalvix COMMAND --help&quot; for one command.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+« kalvix COMMANDE --help » affiche l&apos;aide d&apos;une commande.
+</translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue « %1 »</translation>
     </message>
     <message>
         <source>unexpected &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>inattendu : « %1 »</translation>
     </message>
     <message>
         <source>
@@ -238,7 +287,12 @@ Commands work without a display; when %1 runs, the running copy
 carries them out. Run &quot;kalvix COMMAND --help&quot; for one command.
 One import takes at most 2,000,000 occurrences of events.
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+Sans commande, la fenêtre s&apos;ouvre (ou le programme déjà lancé se montre).
+Les commandes n&apos;ont pas besoin d&apos;affichage ; si %1 est lancé, c&apos;est lui qui
+les exécute. « kalvix COMMANDE --help » affiche l&apos;aide d&apos;une commande.
+Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements.
+</translation>
     </message>
 </context>
 <context>
@@ -246,692 +300,696 @@ One import takes at most 2,000,000 occurrences of events.
     <message>
         <source>Added %1 %2 to %3
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 ajouté à %3
+</translation>
     </message>
     <message>
         <source>Added %1 appointments from %2 to %3 to %4
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rendez-vous du %2 au %3 ajoutés à %4
+</translation>
     </message>
     <message>
         <source>could not write %1: %2; nothing was exported</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;écrire %1 : %2 ; rien n&apos;a été exporté</translation>
     </message>
     <message>
         <source>Exported %1 appointments to %2
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rendez-vous exportés vers %2
+</translation>
     </message>
     <message>
         <source>could not read %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire %1 : %2</translation>
     </message>
     <message>
         <source>standard input</source>
-        <translation type="unfinished"></translation>
+        <translation>entrée standard</translation>
     </message>
     <message>
         <source>%1: %2; nothing was imported (import fewer days with --from and --until)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; rien n&apos;a été importé (importez moins de jours avec --from et --until)</translation>
     </message>
     <message>
         <source>%1: %2; nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 ; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>; nothing was imported</source>
-        <translation type="unfinished"></translation>
+        <translation> ; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>Would import: </source>
-        <translation type="unfinished"></translation>
+        <translation>Serait importé : </translation>
     </message>
     <message>
         <source>Imported: </source>
-        <translation type="unfinished"></translation>
+        <translation>Importé : </translation>
     </message>
     <message>
         <source>kalvix: waiting: </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvix : en attente : </translation>
     </message>
     <message>
         <source>kalvix: could not write to standard output: %1
 </source>
-        <translation type="unfinished"></translation>
+        <translation>kalvix : impossible d&apos;écrire sur la sortie standard : %1
+</translation>
     </message>
 </context>
 <context>
     <name>DataFolder</name>
     <message>
         <source>The appointments in &quot;%1&quot; were copied to &quot;%2&quot;%4, because the folder &quot;%3&quot; cannot be written. From now on they are read and saved there; &quot;%1&quot; is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rendez-vous de « %1 » ont été copiés dans « %2 »%4, car le dossier « %3 » n&apos;est pas accessible en écriture. Ils sont désormais lus et enregistrés là ; « %1 » reste tel quel.</translation>
     </message>
     <message>
         <source> (which held no appointment)</source>
-        <translation type="unfinished"></translation>
+        <translation> (qui ne contenait aucun rendez-vous)</translation>
     </message>
     <message>
         <source>The appointments in &quot;%1&quot; could not be copied to &quot;%2&quot; (%3), where they would be saved, because the folder &quot;%4&quot; cannot be written. They are used where they are; changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rendez-vous de « %1 » n&apos;ont pas pu être copiés dans « %2 » (%3), où ils seraient enregistrés, car le dossier « %4 » n&apos;est pas accessible en écriture. Ils sont utilisés là où ils sont ; les modifications ne peuvent pas être enregistrées.</translation>
     </message>
 </context>
 <context>
     <name>DateTreeModel</name>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates</translation>
     </message>
     <message>
         <source>Years</source>
-        <translation type="unfinished"></translation>
+        <translation>Années</translation>
     </message>
 </context>
 <context>
     <name>DesktopNotifier</name>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur</translation>
     </message>
 </context>
 <context>
     <name>FileTarget</name>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a FIFO (named pipe)</source>
-        <translation type="unfinished"></translation>
+        <translation>un FIFO (tube nommé)</translation>
     </message>
     <message>
         <source>a device</source>
-        <translation type="unfinished"></translation>
+        <translation>un périphérique</translation>
     </message>
     <message>
         <source>a socket</source>
-        <translation type="unfinished"></translation>
+        <translation>un socket</translation>
     </message>
     <message>
         <source>not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be looked at (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être examiné (%2)</translation>
     </message>
     <message>
         <source>the symbolic link &quot;%1&quot; cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le lien symbolique « %1 » ne peut pas être lu</translation>
     </message>
     <message>
         <source>too many symbolic links lead from &quot;%1&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>trop de liens symboliques partent de « %1 »</translation>
     </message>
     <message>
         <source>it is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est %1</translation>
     </message>
 </context>
 <context>
     <name>Ical</name>
     <message>
         <source>not a real date and time</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une date et une heure réelles</translation>
     </message>
     <message>
         <source>a reminder more than 100 years away</source>
-        <translation type="unfinished"></translation>
+        <translation>un rappel à plus de 100 ans</translation>
     </message>
     <message>
         <source>a reminder more than 100 years before the appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>un rappel plus de 100 ans avant le rendez-vous</translation>
     </message>
     <message>
         <source>a negative number of repeats</source>
-        <translation type="unfinished"></translation>
+        <translation>un nombre négatif de répétitions</translation>
     </message>
     <message>
         <source>not a usable repeat interval</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un intervalle de répétition utilisable</translation>
     </message>
     <message>
         <source>cancelled</source>
-        <translation type="unfinished"></translation>
+        <translation>annulé</translation>
     </message>
     <message>
         <source>no start time</source>
-        <translation type="unfinished"></translation>
+        <translation>pas d&apos;heure de début</translation>
     </message>
     <message>
         <source>unknown time zone %1 taken as local time</source>
-        <translation type="unfinished"></translation>
+        <translation>fuseau horaire inconnu %1 pris comme heure locale</translation>
     </message>
     <message>
         <source>an event longer than 100 years</source>
-        <translation type="unfinished"></translation>
+        <translation>un événement de plus de 100 ans</translation>
     </message>
     <message>
         <source>a recurrence rule libical cannot follow</source>
-        <translation type="unfinished"></translation>
+        <translation>une règle de récurrence que libical ne sait pas suivre</translation>
     </message>
     <message>
         <source>more than %1 occurrences of one event</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 occurrences d&apos;un même événement</translation>
     </message>
     <message>
         <source>repeats, but not on the days imported</source>
-        <translation type="unfinished"></translation>
+        <translation>se répète, mais pas les jours importés</translation>
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1 : %2</translation>
     </message>
     <message>
         <source>the file ends inside a %1 (cut off?)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine à l&apos;intérieur d&apos;un %1 (tronqué ?)</translation>
     </message>
     <message>
         <source>not an iCalendar file (no BEGIN:VCALENDAR ... END:VCALENDAR)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier iCalendar (pas de BEGIN:VCALENDAR ... END:VCALENDAR)</translation>
     </message>
     <message>
         <source>not an iCalendar file: &quot;%1&quot; outside a VCALENDAR</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier iCalendar : « %1 » hors d&apos;un VCALENDAR</translation>
     </message>
     <message>
         <source>libical could not close the VCALENDAR</source>
-        <translation type="unfinished"></translation>
+        <translation>libical n&apos;a pas pu fermer le VCALENDAR</translation>
     </message>
     <message>
         <source>%1 does not close the %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne ferme pas le %2</translation>
     </message>
     <message>
         <source>not an event (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un événement (%1)</translation>
     </message>
     <message>
         <source>the file is empty, not an iCalendar file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est vide, ce n&apos;est pas un fichier iCalendar</translation>
     </message>
     <message>
         <source>a NUL byte: not an iCalendar text file</source>
-        <translation type="unfinished"></translation>
+        <translation>un octet NUL : pas un fichier texte iCalendar</translation>
     </message>
     <message>
         <source>added %1, already present %2, skipped %3</source>
-        <translation type="unfinished"></translation>
+        <translation>ajoutés %1, déjà présents %2, ignorés %3</translation>
     </message>
     <message>
         <source>; %1 characters outside the code page stored as &quot;?&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation> ; %1 caractères hors de la page de code enregistrés comme « ? »</translation>
     </message>
     <message>
         <source>; %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation> ; %1 : %2</translation>
     </message>
     <message>
         <source>the events occur more than %1 times up to %2, more than one import takes</source>
-        <translation type="unfinished"></translation>
+        <translation>les événements se produisent plus de %1 fois jusqu&apos;au %2, plus qu&apos;une importation n&apos;en accepte</translation>
     </message>
     <message>
         <source>the appointments would hold more than %1 MB of names and descriptions, more than one import takes</source>
-        <translation type="unfinished"></translation>
+        <translation>les rendez-vous contiendraient plus de %1 Mo de noms et de descriptions, plus qu&apos;une importation n&apos;en accepte</translation>
     </message>
 </context>
 <context>
     <name>Instance</name>
     <message>
         <source>the socket &quot;%1&quot; is held by another user</source>
-        <translation type="unfinished"></translation>
+        <translation>le socket « %1 » appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>it is not a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un dossier</translation>
     </message>
     <message>
         <source>it belongs to another user</source>
-        <translation type="unfinished"></translation>
+        <translation>il appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>other users can enter it</source>
-        <translation type="unfinished"></translation>
+        <translation>d&apos;autres utilisateurs peuvent y entrer</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is too long a path for a local socket.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » est un chemin trop long pour un socket local.</translation>
     </message>
     <message>
         <source>No folder for the program&apos;s socket could be had: &quot;%1&quot; to &quot;%2&quot; are taken by others or cannot be created%3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier n&apos;a pu être obtenu pour le socket du programme : « %1 » à « %2 » appartiennent à d&apos;autres ou ne peuvent pas être créés%3.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is not used for the program&apos;s socket: %2. The program uses &quot;%3&quot; instead; if you did not make &quot;%1&quot;, somebody else did.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier « %1 » n&apos;est pas utilisé pour le socket du programme : %2. Le programme utilise « %3 » à la place ; si vous n&apos;avez pas créé « %1 », quelqu&apos;un d&apos;autre l&apos;a fait.</translation>
     </message>
     <message>
         <source>No socket folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun dossier pour le socket.</translation>
     </message>
     <message>
         <source>The socket &quot;%1&quot; is held by another user.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le socket « %1 » appartient à un autre utilisateur.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, but Kalvix keeps its lock file under that name while it runs.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est %2, mais Kalvix place son fichier de verrou sous ce nom tant qu&apos;il fonctionne.</translation>
     </message>
     <message>
         <source>a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>un dossier</translation>
     </message>
     <message>
         <source>a symbolic link that leads nowhere</source>
-        <translation type="unfinished"></translation>
+        <translation>un lien symbolique qui ne mène nulle part</translation>
     </message>
     <message>
         <source>not a plain file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <source> Remove or rename it, then start Kalvix again.</source>
-        <translation type="unfinished"></translation>
+        <translation> Supprimez-le ou renommez-le, puis relancez Kalvix.</translation>
     </message>
     <message>
         <source>The running copy did not answer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme déjà lancé n&apos;a pas répondu.</translation>
     </message>
     <message>
         <source>The lock file &quot;%1&quot; could not be created.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de verrou « %1 » n&apos;a pas pu être créé.</translation>
     </message>
 </context>
 <context>
     <name>JpegDecoder</name>
     <message>
         <source>Could not decode the JPEG picture: there is no data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de décoder l&apos;image JPEG : elle ne contient aucune donnée.</translation>
     </message>
     <message>
         <source>Could not decode the JPEG picture: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de décoder l&apos;image JPEG : %1.</translation>
     </message>
     <message>
         <source>Could not read the JPEG picture %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire l&apos;image JPEG %1 : %2.</translation>
     </message>
 </context>
 <context>
     <name>KalvixApplication</name>
     <message>
         <source>Unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur inconnue</translation>
     </message>
 </context>
 <context>
     <name>Listing</name>
     <message>
         <source>no more reminders</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de rappels</translation>
     </message>
     <message>
         <source>passed</source>
-        <translation type="unfinished"></translation>
+        <translation>passé</translation>
     </message>
     <message>
         <source>reminder due</source>
-        <translation type="unfinished"></translation>
+        <translation>rappel dû</translation>
     </message>
     <message>
         <source>first reminder %1</source>
-        <translation type="unfinished"></translation>
+        <translation>premier rappel %1</translation>
     </message>
     <message>
         <source>reminded %1, next %2</source>
-        <translation type="unfinished"></translation>
+        <translation>rappelé %1, prochain %2</translation>
     </message>
 </context>
 <context>
     <name>MainForm</name>
     <message>
         <source>Manage dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer les dates</translation>
     </message>
     <message>
         <source>Manage appointments - choose date and click on &quot;Add appointment&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>Gérer les rendez-vous - choisissez une date et cliquez sur « Ajouter un rendez-vous »</translation>
     </message>
     <message>
         <source>Add appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un rendez-vous</translation>
     </message>
     <message>
         <source>Delete appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le rendez-vous</translation>
     </message>
     <message>
         <source>One folder up</source>
-        <translation type="unfinished"></translation>
+        <translation>Niveau supérieur</translation>
     </message>
     <message>
         <source>Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>Dates</translation>
     </message>
     <message>
         <source>Nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sélection</translation>
     </message>
     <message>
         <source>Appointments</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-vous</translation>
     </message>
     <message>
         <source>General</source>
-        <translation type="unfinished"></translation>
+        <translation>Général</translation>
     </message>
     <message>
         <source>Appointment:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-vous :</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure :</translation>
     </message>
     <message>
         <source>Time: hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure : heures</translation>
     </message>
     <message>
         <source>:</source>
-        <translation type="unfinished"></translation>
+        <translation>:</translation>
     </message>
     <message>
         <source>Time: minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure : minutes</translation>
     </message>
     <message>
         <source>o&apos;clock</source>
-        <translation type="unfinished"></translation>
+        <translation>h</translation>
     </message>
     <message>
         <source>Description:</source>
-        <translation type="unfinished"></translation>
+        <translation>Description :</translation>
     </message>
     <message>
         <source>Reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel</translation>
     </message>
     <message>
         <source>First time to remind:</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier rappel :</translation>
     </message>
     <message>
         <source>First time to remind: days</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier rappel : jours</translation>
     </message>
     <message>
         <source>Days</source>
-        <translation type="unfinished"></translation>
+        <translation>jours</translation>
     </message>
     <message>
         <source>First time to remind: hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier rappel : heures</translation>
     </message>
     <message>
         <source>Hours</source>
-        <translation type="unfinished"></translation>
+        <translation>heures</translation>
     </message>
     <message>
         <source>First time to remind: minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier rappel : minutes avant</translation>
     </message>
     <message>
         <source>Minutes before</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes avant</translation>
     </message>
     <message>
         <source>Then remind me every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis rappeler tous les :</translation>
     </message>
     <message>
         <source>Then remind me every: days</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis rappeler tous les : jours</translation>
     </message>
     <message>
         <source>Then remind me every: hours</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis rappeler tous les : heures</translation>
     </message>
     <message>
         <source>Then remind me every: minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Puis rappeler tous les : minutes</translation>
     </message>
     <message>
         <source>Minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>minutes</translation>
     </message>
     <message>
         <source>Don&apos;t remind anymore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus rappeler</translation>
     </message>
     <message>
         <source>Last reminded:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier rappel :</translation>
     </message>
     <message>
         <source>Set back to &apos;never&apos;&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>Remettre à « jamais »</translation>
     </message>
     <message>
         <source>Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options</translation>
     </message>
     <message>
         <source>Settings - here you can make some settings</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres - réglez ici le fonctionnement du programme</translation>
     </message>
     <message>
         <source>Check appointments every:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les rendez-vous toutes les :</translation>
     </message>
     <message>
         <source>Check appointments every: minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les rendez-vous toutes les : minutes</translation>
     </message>
     <message>
         <source>Check appointments every: seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les rendez-vous toutes les : secondes</translation>
     </message>
     <message>
         <source>Seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>secondes</translation>
     </message>
     <message>
         <source>Check for deadlines now!</source>
-        <translation type="unfinished"></translation>
+        <translation>Vérifier les échéances maintenant !</translation>
     </message>
     <message>
         <source>Start program minimized</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer le programme réduit</translation>
     </message>
     <message>
         <source>Go to the Brontal homepage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller sur le site de Brontal...</translation>
     </message>
     <message>
         <source>Close the window, but stay active in background and remind me about appointments.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer la fenêtre, mais rester actif en arrière-plan et rappeler les rendez-vous.</translation>
     </message>
     <message>
         <source>Minimize</source>
-        <translation type="unfinished"></translation>
+        <translation>Réduire</translation>
     </message>
     <message>
         <source>Information about the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Informations sur le programme</translation>
     </message>
     <message>
         <source>About</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>Hereby you leave the program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
 </context>
 <context>
     <name>NodeCode</name>
     <message>
         <source>January</source>
-        <translation type="unfinished"></translation>
+        <translation>janvier</translation>
     </message>
     <message>
         <source>February</source>
-        <translation type="unfinished"></translation>
+        <translation>février</translation>
     </message>
     <message>
         <source>March</source>
-        <translation type="unfinished"></translation>
+        <translation>mars</translation>
     </message>
     <message>
         <source>April</source>
-        <translation type="unfinished"></translation>
+        <translation>avril</translation>
     </message>
     <message>
         <source>May</source>
-        <translation type="unfinished"></translation>
+        <translation>mai</translation>
     </message>
     <message>
         <source>June</source>
-        <translation type="unfinished"></translation>
+        <translation>juin</translation>
     </message>
     <message>
         <source>July</source>
-        <translation type="unfinished"></translation>
+        <translation>juillet</translation>
     </message>
     <message>
         <source>August</source>
-        <translation type="unfinished"></translation>
+        <translation>août</translation>
     </message>
     <message>
         <source>September</source>
-        <translation type="unfinished"></translation>
+        <translation>septembre</translation>
     </message>
     <message>
         <source>October</source>
-        <translation type="unfinished"></translation>
+        <translation>octobre</translation>
     </message>
     <message>
         <source>November</source>
-        <translation type="unfinished"></translation>
+        <translation>novembre</translation>
     </message>
     <message>
         <source>December</source>
-        <translation type="unfinished"></translation>
+        <translation>décembre</translation>
     </message>
     <message>
         <source>Mo</source>
-        <translation type="unfinished"></translation>
+        <translation>lun.</translation>
     </message>
     <message>
         <source>Tu</source>
-        <translation type="unfinished"></translation>
+        <translation>mar.</translation>
     </message>
     <message>
         <source>We</source>
-        <translation type="unfinished"></translation>
+        <translation>mer.</translation>
     </message>
     <message>
         <source>Th</source>
-        <translation type="unfinished"></translation>
+        <translation>jeu.</translation>
     </message>
     <message>
         <source>Fr</source>
-        <translation type="unfinished"></translation>
+        <translation>ven.</translation>
     </message>
     <message>
         <source>Sa</source>
-        <translation type="unfinished"></translation>
+        <translation>sam.</translation>
     </message>
     <message>
         <source>Su</source>
-        <translation type="unfinished"></translation>
+        <translation>dim.</translation>
     </message>
     <message>
         <source>%1. %2</source>
         <extracomment>A day in the date tree and in a month&apos;s overview: %1 the day of the month, %2 the weekday abbreviation.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%2 %1</translation>
     </message>
     <message>
         <source>%1 %2.%3 %4</source>
         <extracomment>Heading over a day&apos;s appointments: %1 weekday abbreviation, %2 day of the month, %3 month name, %4 year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2 %3 %4</translation>
     </message>
 </context>
 <context>
     <name>Occurrences</name>
     <message>
         <source>--until %1 comes before the first day %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--until %1 précède le premier jour %2</translation>
     </message>
     <message>
         <source>--count must be at least 1</source>
-        <translation type="unfinished"></translation>
+        <translation>--count doit valoir au moins 1</translation>
     </message>
     <message>
         <source>--count %1 runs past 2100-12-31, the last day Kalvix keeps appointments for; only %2 fit</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1 dépasse le 2100-12-31, dernier jour pour lequel Kalvix garde des rendez-vous ; seuls %2 tiennent</translation>
     </message>
 </context>
 <context>
     <name>OutputFile</name>
     <message>
         <source>nothing could be written</source>
-        <translation type="unfinished"></translation>
+        <translation>rien n&apos;a pu être écrit</translation>
     </message>
 </context>
 <context>
     <name>Overview</name>
     <message>
         <source>No appointments...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun rendez-vous...</translation>
     </message>
     <message>
         <source>1 Appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rendez-vous</translation>
     </message>
     <message>
         <source>%1 Dates</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rendez-vous</translation>
     </message>
     <message>
         <source>Year %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Année %1</translation>
     </message>
     <message>
         <source>All years</source>
-        <translation type="unfinished"></translation>
+        <translation>Toutes les années</translation>
     </message>
 </context>
 <context>
     <name>OverviewModel</name>
     <message>
         <source>When?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quand ?</translation>
     </message>
     <message>
         <source>What?</source>
-        <translation type="unfinished"></translation>
+        <translation>Quoi ?</translation>
     </message>
 </context>
 <context>
@@ -939,449 +997,467 @@ One import takes at most 2,000,000 occurrences of events.
     <message>
         <source>At %1 at %2</source>
         <extracomment>Reminder heading when the time carries AM/PM: %1 the date, %2 the time (&quot;11:59:00 PM&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 à %2</translation>
     </message>
     <message>
         <source>At %1 at %2 o&apos;clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Le %1 à %2</translation>
     </message>
 </context>
 <context>
     <name>ShownTermin</name>
     <message>
         <source>Too long to edit here; it is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Trop long pour être modifié ici ; le contenu est conservé tel quel.</translation>
     </message>
     <message>
         <source>Shown up to a NUL character it holds; it is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiché jusqu&apos;au caractère NUL qu&apos;il contient ; le contenu est conservé tel quel.</translation>
     </message>
     <message>
         <source>Cannot be shown here (stored as %1 days); it is kept as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne peut pas être affiché ici (enregistré comme %1 jours) ; la valeur est conservée telle quelle.</translation>
     </message>
 </context>
 <context>
     <name>StoreAccess</name>
     <message>
         <source>malformed request</source>
-        <translation type="unfinished"></translation>
+        <translation>requête mal formée</translation>
     </message>
     <message>
         <source> Remove or rename it, then try again; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation> Supprimez-le ou renommez-le, puis réessayez ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the running copy is busy</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme déjà lancé est occupé</translation>
     </message>
     <message>
         <source>the running copy of Kalvix for %1 took the request but did not answer (%2); look in its window whether the change was made</source>
-        <translation type="unfinished"></translation>
+        <translation>le Kalvix déjà lancé pour %1 a reçu la demande mais n&apos;a pas répondu (%2) ; vérifiez dans sa fenêtre si la modification a été faite</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de verrouiller %1 : %2</translation>
     </message>
     <message>
         <source>permission denied</source>
-        <translation type="unfinished"></translation>
+        <translation>permission refusée</translation>
     </message>
     <message>
         <source>unknown error</source>
-        <translation type="unfinished"></translation>
+        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>the running copy sent an unreadable store: </source>
-        <translation type="unfinished"></translation>
+        <translation>le programme déjà lancé a envoyé des données illisibles : </translation>
     </message>
     <message>
         <source>the running copy gave an answer that makes no sense</source>
-        <translation type="unfinished"></translation>
+        <translation>le programme déjà lancé a donné une réponse incohérente</translation>
     </message>
     <message>
         <source>%1 is in use by a copy of Kalvix that cannot take commands now: %2; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par un Kalvix qui ne peut pas prendre de commandes pour l&apos;instant : %2 ; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was changed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est utilisé par un Kalvix qui ne répond pas (fichier de verrou %2)%3 ; rien n&apos;a été modifié</translation>
     </message>
 </context>
 <context>
     <name>StoreBatch</name>
     <message>
         <source>malformed list of appointments</source>
-        <translation type="unfinished"></translation>
+        <translation>liste de rendez-vous mal formée</translation>
     </message>
     <message>
         <source>appointment %1 is on a day outside 2000 to 2100</source>
-        <translation type="unfinished"></translation>
+        <translation>le rendez-vous %1 tombe un jour hors de 2000 à 2100</translation>
     </message>
     <message>
         <source>appointment %1 holds a value that is not a number</source>
-        <translation type="unfinished"></translation>
+        <translation>le rendez-vous %1 contient une valeur qui n&apos;est pas un nombre</translation>
     </message>
 </context>
 <context>
     <name>StoreFile</name>
     <message>
         <source>&quot;%1&quot; was changed by another program while this store had changes of its own; both were kept (days from the file: %2, from here: %3, with appointments of both: %4).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme alors que des modifications étaient en cours ici ; les deux ont été conservées (jours venant du fichier : %2, d&apos;ici : %3, avec des rendez-vous des deux : %4).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be read: %2 Nothing will be saved over it until it can be read or is moved away.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » ne peut pas être lu : %2 Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ou qu&apos;il n&apos;aura pas été déplacé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another program; it is saved once that has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est en cours d&apos;écriture par un autre programme ; l&apos;enregistrement se fera dès qu&apos;il aura terminé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program; its appointments are shown now.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » a été modifié par un autre programme ; ses rendez-vous sont affichés maintenant.</translation>
     </message>
 </context>
 <context>
     <name>TAboutBox</name>
     <message>
         <source>Info</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos</translation>
     </message>
     <message>
         <source>%1 keeps your appointments and reminds you of them in time, quietly from the notification area.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 garde vos rendez-vous et vous les rappelle à temps, discrètement depuis la zone de notification.</translation>
     </message>
     <message>
         <source>This program is freeware.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce programme est un gratuiciel.</translation>
     </message>
     <message>
         <source>Made with care by the %1 team.</source>
-        <translation type="unfinished"></translation>
+        <translation>Réalisé avec soin par l&apos;équipe %1.</translation>
     </message>
     <message>
         <source>Questions, ideas or praise are welcome: visit our homepage for news and updates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Questions, idées ou compliments sont les bienvenus : visitez notre site pour les nouveautés et les mises à jour.</translation>
     </message>
 </context>
 <context>
     <name>TBitBtnXP</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Abort</source>
-        <translation type="unfinished"></translation>
+        <translation>Abandonner</translation>
     </message>
     <message>
         <source>&amp;Retry</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Réessayer</translation>
     </message>
     <message>
         <source>&amp;Ignore</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ignorer</translation>
     </message>
     <message>
         <source>&amp;All</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout</translation>
     </message>
 </context>
 <context>
     <name>TMainForm</name>
     <message>
         <source>No name</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans nom</translation>
     </message>
     <message>
         <source>Do you really want to delete the selected appointments?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer les rendez-vous sélectionnés ?</translation>
     </message>
     <message>
         <source>Delete appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer le rendez-vous</translation>
     </message>
     <message>
         <source>Reminded: never</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappelé : jamais</translation>
     </message>
     <message>
         <source>Reminded: (invalid)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappelé : (non valide)</translation>
     </message>
     <message>
         <source>Reminded: %1; %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappelé : %1 ; %2</translation>
     </message>
     <message>
         <source>The program can&apos;t remind you any more if you quit!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le programme ne pourra plus vous rappeler vos rendez-vous si vous le quittez !</translation>
     </message>
     <message>
         <source>Quit program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <source>The appointments could not be saved to &quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rendez-vous n&apos;ont pas pu être enregistrés dans « %1 » : %2</translation>
     </message>
     <message>
         <source>
 
 Nothing was added or changed in this run; &quot;%1&quot; was left as it was, with all its appointments.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Rien n&apos;a été ajouté ni modifié pendant cette session ; « %1 » est resté tel quel, avec tous ses rendez-vous.</translation>
     </message>
     <message>
         <source>
 
 They could not be kept anywhere else either:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ils n&apos;ont pu être conservés nulle part ailleurs non plus :
+%1</translation>
     </message>
     <message>
         <source>
 
 &quot;%1&quot; holds the %2 appointment(s) of this run only. &quot;%3&quot; could not be read by this run and was left as it was, with its own appointments: do not replace one by the other, each holds appointments the other lacks.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+« %1 » contient uniquement les %2 rendez-vous de cette session. « %3 » n&apos;a pas pu être lu pendant cette session et est resté tel quel, avec ses propres rendez-vous : ne remplacez pas l&apos;un par l&apos;autre, chacun contient des rendez-vous qui manquent à l&apos;autre.</translation>
     </message>
     <message>
         <source>
 
 &quot;%1&quot; holds all %2 appointments as they were at the end. &quot;%3&quot; was changed by another program and could not be read; it was left as it was. Compare the two before replacing it.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+« %1 » contient les %2 rendez-vous tels qu&apos;ils étaient à la fin. « %3 » a été modifié par un autre programme et n&apos;a pas pu être lu ; il est resté tel quel. Comparez les deux avant de remplacer l&apos;un par l&apos;autre.</translation>
     </message>
     <message>
         <source>
 
 &quot;%1&quot; holds all %2 appointments as they were at the end; &quot;%3&quot; holds those of the last save. To use them, rename that file to &quot;%3&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+« %1 » contient les %2 rendez-vous tels qu&apos;ils étaient à la fin ; « %3 » contient ceux du dernier enregistrement. Pour les utiliser, renommez ce fichier en « %3 ».</translation>
     </message>
     <message>
         <source>%1 could not save the appointments</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;a pas pu enregistrer les rendez-vous</translation>
     </message>
     <message>
         <source>Not saved: </source>
-        <translation type="unfinished"></translation>
+        <translation>Non enregistré : </translation>
     </message>
     <message>
         <source>the data file could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de données n&apos;a pas pu être lu</translation>
     </message>
     <message>
         <source>
 
 File: </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Fichier : </translation>
     </message>
     <message>
         <source>The data file was changed by another program; it is taken in and saved once the open reminder or message is answered.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de données a été modifié par un autre programme ; il sera repris et enregistré dès que le rappel ou le message ouvert aura reçu une réponse.</translation>
     </message>
     <message>
         <source>The appointments were not saved. %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les rendez-vous n&apos;ont pas été enregistrés. %1</translation>
     </message>
     <message>
         <source>
 
 This start ends without changing anything.</source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Ce démarrage s&apos;arrête sans rien modifier.</translation>
     </message>
     <message>
         <source>%1 is already running with the appointments in &quot;%2&quot;, but it does not answer.
 
 This start ends without changing anything. If the running program stays unresponsive, end it and start %1 again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est déjà lancé avec les rendez-vous de « %2 », mais il ne répond pas.
+
+Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé ne répond toujours pas, fermez-le et relancez %1.</translation>
     </message>
     <message>
         <source>Stored as &quot;?&quot;: the data file&apos;s character set (Windows-1252) has no such character</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré comme « ? » : le jeu de caractères du fichier de données (Windows-1252) ne contient pas ce caractère</translation>
     </message>
     <message>
         <source>(invalid)</source>
-        <translation type="unfinished"></translation>
+        <translation>(non valide)</translation>
     </message>
     <message>
         <source>Nothing selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune sélection</translation>
     </message>
     <message>
         <source>Show</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher</translation>
     </message>
     <message>
         <source>No action</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune action</translation>
     </message>
     <message>
         <source>Got to the Brontal homepage...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller sur le site de Brontal...</translation>
     </message>
     <message>
         <source>About the program...</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos du programme...</translation>
     </message>
     <message>
         <source>Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>Appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-vous</translation>
     </message>
     <message>
         <source>Hide</source>
-        <translation type="unfinished"></translation>
+        <translation>Masquer</translation>
     </message>
 </context>
 <context>
     <name>TTerminForm</name>
     <message>
         <source>Appointment reminder</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappel de rendez-vous</translation>
     </message>
     <message>
         <source>Appointment</source>
-        <translation type="unfinished"></translation>
+        <translation>Rendez-vous</translation>
     </message>
     <message>
         <source>Description</source>
-        <translation type="unfinished"></translation>
+        <translation>Description</translation>
     </message>
     <message>
         <source>Cancel all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout annuler</translation>
     </message>
     <message>
         <source>Don&apos;t remind anymore</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne plus rappeler</translation>
     </message>
     <message>
         <source>Remind later</source>
-        <translation type="unfinished"></translation>
+        <translation>Rappeler plus tard</translation>
     </message>
 </context>
 <context>
     <name>TerminFile</name>
     <message>
         <source>Error: could not create file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible de créer le fichier !</translation>
     </message>
     <message>
         <source>Error: could not open file!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur : impossible d&apos;ouvrir le fichier !</translation>
     </message>
     <message>
         <source>Disk full</source>
-        <translation type="unfinished"></translation>
+        <translation>Disque plein</translation>
     </message>
     <message>
         <source>I/O error: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;entrée/sortie : %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read before saving over it (%2). The appointments were not saved; the file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;a pas pu être lu avant d&apos;être remplacé (%2). Les rendez-vous n&apos;ont pas été enregistrés ; le fichier est inchangé.</translation>
     </message>
     <message>
         <source>A copy of &quot;%1&quot; could not be kept before rewriting it in place (%2). The appointments were not saved; the file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une copie de « %1 » n&apos;a pas pu être conservée avant de le réécrire sur place (%2). Les rendez-vous n&apos;ont pas été enregistrés ; le fichier est inchangé.</translation>
     </message>
     <message>
         <source>%1. The appointments were written only in part; the file as it was before is kept as &quot;%2&quot;, and the next start reads it from there if needed.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1. Les rendez-vous n&apos;ont été écrits qu&apos;en partie ; le fichier tel qu&apos;il était avant est conservé sous « %2 », et le prochain démarrage le lira là si nécessaire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, not a file of appointments. The appointments were not saved; they stay in memory. Move it away to save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est %2, pas un fichier de rendez-vous. Les rendez-vous n&apos;ont pas été enregistrés ; ils restent en mémoire. Déplacez-le pour les enregistrer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is read-only. The appointments were not saved; they stay in memory. Make the file writable to save them.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » est en lecture seule. Les rendez-vous n&apos;ont pas été enregistrés ; ils restent en mémoire. Rendez le fichier accessible en écriture pour les enregistrer.</translation>
     </message>
     <message>
         <source>. The appointments were not saved; the previous file is unchanged.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Les rendez-vous n&apos;ont pas été enregistrés ; le fichier précédent est inchangé.</translation>
     </message>
     <message>
         <source>I/O error: the file&apos;s permissions could not be kept (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;entrée/sortie : les permissions du fichier n&apos;ont pas pu être conservées (%1)</translation>
     </message>
     <message>
         <source>no free name for a copy</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom libre pour une copie</translation>
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » : %2</translation>
     </message>
     <message>
         <source> Nothing will be saved over it until it can be read or is moved away; until then changes are kept in memory only.</source>
-        <translation type="unfinished"></translation>
+        <translation> Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ou qu&apos;il n&apos;aura pas été déplacé ; d&apos;ici là, les modifications restent seulement en mémoire.</translation>
     </message>
     <message>
         <source>. The file could not be read, and a copy of it could not be kept (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>. Le fichier n&apos;a pas pu être lu, et une copie n&apos;a pas pu en être conservée (%1).</translation>
     </message>
     <message>
         <source>. The file could not be read; its contents were kept as &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation>. Le fichier n&apos;a pas pu être lu ; son contenu a été conservé sous « %1 ».</translation>
     </message>
     <message>
         <source> The appointments from before the last, unfinished save were loaded from &quot;%1&quot;.</source>
-        <translation type="unfinished"></translation>
+        <translation> Les rendez-vous d&apos;avant le dernier enregistrement inachevé ont été chargés depuis « %1 ».</translation>
     </message>
 </context>
 <context>
     <name>TerminFormat</name>
     <message>
         <source>Invalid appointment count %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de rendez-vous non valide %1</translation>
     </message>
     <message>
         <source>Invalid text length %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Longueur de texte non valide %1</translation>
     </message>
 </context>
 <context>
     <name>Theme</name>
     <message>
         <source>Program options...</source>
-        <translation type="unfinished"></translation>
+        <translation>Options du programme...</translation>
     </message>
 </context>
 <context>
     <name>UnsavedStore</name>
     <message>
         <source>too many such files already</source>
-        <translation type="unfinished"></translation>
+        <translation>déjà trop de fichiers de ce genre</translation>
     </message>
     <message>
         <source>%1: the folder could not be created
 </source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : le dossier n&apos;a pas pu être créé
+</translation>
     </message>
 </context>
 </TS>
