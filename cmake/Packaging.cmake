@@ -28,6 +28,10 @@ foreach(size 16 22 24 32 48 64 256)
   endforeach()
 endforeach()
 
+# The manual pages (tools/CMakeLists.txt writes them at build time).
+get_property(_man_dir GLOBAL PROPERTY KALVIX_MAN_DIR)
+install(DIRECTORY ${_man_dir}/ DESTINATION share/man COMPONENT program FILES_MATCHING PATTERN "*.1.gz")
+
 # `make deb` builds the program alone first; installing must not build the
 # tests and benchmarks as well.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
@@ -45,9 +49,28 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${PROJECT_HOMEPAGE_URL}")
 # The libraries the binaries link come from dpkg-shlibdeps; Qt's window
 # system plugins (xcb, wayland) are a separate package it cannot see.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-wayland")
+# Qt's own texts (the standard buttons of message boxes) in German and French.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-liberation, qt6-translations-l10n")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# The copyright file and the changelog Debian asks of every package, in
+# /usr/share/doc/kalvix. The version has no Debian revision, so this is a
+# native package and its changelog is changelog.gz.
+string(SUBSTRING ${KALVIX_RELEASE_DATE} 0 4 KALVIX_RELEASE_YEAR)
+execute_process(COMMAND date -u -R -d ${KALVIX_RELEASE_DATE}
+  OUTPUT_VARIABLE KALVIX_RELEASE_RFC2822 OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(_doc ${CMAKE_BINARY_DIR}/package-doc)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/debian/copyright.in ${_doc}/copyright @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/debian/changelog.in ${_doc}/changelog @ONLY)
+add_custom_command(OUTPUT ${_doc}/changelog.gz
+  COMMAND gzip -9nc ${_doc}/changelog > ${_doc}/changelog.gz
+  DEPENDS ${_doc}/changelog
+  VERBATIM)
+add_custom_target(kalvix_package_doc DEPENDS ${_doc}/changelog.gz)
+add_dependencies(kalvix kalvix_package_doc)
+install(FILES ${_doc}/copyright ${_doc}/changelog.gz DESTINATION share/doc/${KALVIX_COMMAND} COMPONENT program)
+
 include(CPack)

@@ -849,6 +849,29 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     </message>
 </context>
 <context>
+    <name>ManPage</name>
+    <message>
+        <source>User Commands</source>
+        <translation>Benutzerbefehle</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>BEZEICHNUNG</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>ÜBERSICHT</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>BESCHREIBUNG</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>BEFEHLE</translation>
+    </message>
+</context>
+<context>
     <name>NodeCode</name>
     <message>
         <source>January</source>

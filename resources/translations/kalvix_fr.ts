@@ -9,7 +9,7 @@
     </message>
     <message>
         <source>%1 is not a date; write it as 2026-12-24, today or tomorrow</source>
-        <translation>%1 n&apos;est pas une date ; écrivez-la sous la forme 2026-12-24, today ou tomorrow</translation>
+        <translation>%1 n&apos;est pas une date&#xa0;; écrivez-la sous la forme 2026-12-24, today ou tomorrow</translation>
     </message>
     <message>
         <source>%1 is not a day of the calendar</source>
@@ -21,19 +21,19 @@
     </message>
     <message>
         <source>%1 is not a time of day; write it as 18:00</source>
-        <translation>%1 n&apos;est pas une heure ; écrivez-la sous la forme 18:00</translation>
+        <translation>%1 n&apos;est pas une heure&#xa0;; écrivez-la sous la forme 18:00</translation>
     </message>
     <message>
         <source>%1 is not a valid time: hours go from 0 to 23, minutes and seconds from 0 to 59</source>
-        <translation>%1 n&apos;est pas une heure valide : les heures vont de 0 à 23, les minutes et les secondes de 0 à 59</translation>
+        <translation>%1 n&apos;est pas une heure valide&#xa0;: les heures vont de 0 à 23, les minutes et les secondes de 0 à 59</translation>
     </message>
     <message>
         <source>%1 is not a duration; write it as 3d, 2h30m, 1d2h30m or P1DT2H30M</source>
-        <translation>%1 n&apos;est pas une durée ; écrivez-la sous la forme 3d, 2h30m, 1d2h30m ou P1DT2H30M</translation>
+        <translation>%1 n&apos;est pas une durée&#xa0;; écrivez-la sous la forme 3d, 2h30m, 1d2h30m ou P1DT2H30M</translation>
     </message>
     <message>
         <source>%1 is not a repetition; write day, week, month, year, or a number of days or weeks such as 10d or 2w</source>
-        <translation>%1 n&apos;est pas une répétition ; écrivez day, week, month, year ou un nombre de jours ou de semaines comme 10d ou 2w</translation>
+        <translation>%1 n&apos;est pas une répétition&#xa0;; écrivez day, week, month, year ou un nombre de jours ou de semaines comme 10d ou 2w</translation>
     </message>
 </context>
 <context>
@@ -42,32 +42,32 @@
         <source>Usage: kalvix add DATE [TIME] NAME [--description TEXT] [--first DURATION] [--repeat DURATION]
                   [--every day|week|month|year|Nd|Nw (--until DATE | --count N)]
 </source>
-        <translation>Utilisation : kalvix add DATE [HEURE] NOM [--description TEXTE] [--first DURÉE] [--repeat DURÉE]
+        <translation>Utilisation&#xa0;: kalvix add DATE [HEURE] NOM [--description TEXTE] [--first DURÉE] [--repeat DURÉE]
                          [--every day|week|month|year|Nd|Nw (--until DATE | --count N)]
 </translation>
     </message>
     <message>
         <source>Usage: kalvix list [FROM [TO]] [--format text|tsv]
 </source>
-        <translation>Utilisation : kalvix list [DU [AU]] [--format text|tsv]
+        <translation>Utilisation&#xa0;: kalvix list [DU [AU]] [--format text|tsv]
 </translation>
     </message>
     <message>
         <source>Usage: kalvix export FILE.ics [FROM [TO]]
 </source>
-        <translation>Utilisation : kalvix export FICHIER.ics [DU [AU]]
+        <translation>Utilisation&#xa0;: kalvix export FICHIER.ics [DU [AU]]
 </translation>
     </message>
     <message>
         <source>Usage: kalvix import FILE.ics [--dry-run] [--from DATE] [--until DATE]
 </source>
-        <translation>Utilisation : kalvix import FICHIER.ics [--dry-run] [--from DATE] [--until DATE]
+        <translation>Utilisation&#xa0;: kalvix import FICHIER.ics [--dry-run] [--from DATE] [--until DATE]
 </translation>
     </message>
     <message>
         <source>Usage: kalvix [--help | --version | COMMAND ...]
 </source>
-        <translation>Utilisation : kalvix [--help | --version | COMMANDE ...]
+        <translation>Utilisation&#xa0;: kalvix [--help | --version | COMMANDE ...]
 </translation>
     </message>
     <message>
@@ -87,21 +87,21 @@
 
 DURATION: 3d, 2h30m, 1d2h30m, 45m or ISO 8601 such as P1DT2H30M.
 </source>
-        <translation>Ajoute un rendez-vous, comme « Ajouter un rendez-vous » dans la fenêtre.
+        <translation>Ajoute un rendez-vous, comme «&#xa0;Ajouter un rendez-vous&#xa0;» dans la fenêtre.
 
   DATE                 2026-12-24, today ou tomorrow (du 2000-01-01 au 2100-12-31)
   HEURE                18:00 (par défaut 12:00)
-  NOM                  le nom du rendez-vous ; entre guillemets s&apos;il contient des espaces
+  NOM                  le nom du rendez-vous&#xa0;; entre guillemets s&apos;il contient des espaces
   -d, --description TEXTE  texte plus long affiché avec le rappel
   --first DURÉE        premier rappel autant de temps avant (par défaut 3d)
   --repeat DURÉE       puis rappeler à cet intervalle (par défaut 1d)
   --every PAS          ajouter un rendez-vous par jour (day), semaine (week), mois
-                       (month), année (year), N jours (Nd) ou N semaines (Nw) ;
+                       (month), année (year), N jours (Nd) ou N semaines (Nw)&#xa0;;
                        un jour absent d&apos;un mois (le 31) devient son dernier jour
   --until DATE         dernier jour de la série (avec --every)
   --count N            nombre de rendez-vous de la série (avec --every)
 
-DURÉE : 3d, 2h30m, 1d2h30m, 45m ou ISO 8601 comme P1DT2H30M.
+DURÉE&#xa0;: 3d, 2h30m, 1d2h30m, 45m ou ISO 8601 comme P1DT2H30M.
 </translation>
     </message>
     <message>
@@ -115,12 +115,12 @@ FROM defaults to today, TO to 30 days after FROM.
                        carriage return and backslash written as \t \n \r \\
 </source>
         <translation>Liste les rendez-vous du DU au AU (inclus), dans l&apos;ordre du calendrier et, pour
-un même jour, dans l&apos;ordre où ils ont été ajoutés : date, heure, nom, état du
+un même jour, dans l&apos;ordre où ils ont été ajoutés&#xa0;: date, heure, nom, état du
 rappel. DU vaut par défaut aujourd&apos;hui, AU 30 jours après DU.
 
-  --format text|tsv    tsv : colonnes séparées par des tabulations date, heure, nom,
+  --format text|tsv    tsv&#xa0;: colonnes séparées par des tabulations date, heure, nom,
                        état (done, passed, due, waiting, reminded), dernier rappel,
-                       premier rappel, répétition, description ; tabulation, saut de
+                       premier rappel, répétition, description&#xa0;; tabulation, saut de
                        ligne, retour chariot et barre oblique inverse écrits \t \n \r \\
 </translation>
     </message>
@@ -129,7 +129,7 @@ rappel. DU vaut par défaut aujourd&apos;hui, AU 30 jours après DU.
 as iCalendar (RFC 5545) for other calendar programs, each with its reminder
 as an alarm. FILE - writes to standard output.
 </source>
-        <translation>Écrit les rendez-vous du DU au AU (inclus ; par défaut : tous) au format
+        <translation>Écrit les rendez-vous du DU au AU (inclus&#xa0;; par défaut&#xa0;: tous) au format
 iCalendar (RFC 5545) pour d&apos;autres agendas, chacun avec son rappel comme
 alarme. FICHIER - écrit sur la sortie standard.
 </translation>
@@ -159,8 +159,8 @@ rendez-vous déjà enregistré n&apos;est pas ajouté de nouveau. Rien n&apos;es
 d&apos;un fichier qui ne peut pas être lu en entier. FICHIER - lit l&apos;entrée standard.
 
 Une importation accepte au plus 2 000 000 d&apos;occurrences (un événement en compte
-une ; un événement récurrent une à chaque répétition jusqu&apos;à --until, y compris
-avant --from) et 1 024 Mo de noms et de descriptions ; un fichier qui en contient
+une&#xa0;; un événement récurrent une à chaque répétition jusqu&apos;à --until, y compris
+avant --from) et 1 024 Mo de noms et de descriptions&#xa0;; un fichier qui en contient
 davantage est refusé et rien n&apos;est importé.
 
   --dry-run            compter seulement ce qui serait ajouté
@@ -182,11 +182,11 @@ davantage est refusé et rien n&apos;est importé.
     </message>
     <message>
         <source>add takes a date, a time and a name, but got %1 words; put a name with spaces in quotes</source>
-        <translation>add prend une date, une heure et un nom, mais a reçu %1 mots ; mettez un nom contenant des espaces entre guillemets</translation>
+        <translation>add prend une date, une heure et un nom, mais a reçu %1 mots&#xa0;; mettez un nom contenant des espaces entre guillemets</translation>
     </message>
     <message>
         <source>add needs a name after the time &quot;%1&quot;</source>
-        <translation>add attend un nom après l&apos;heure « %1 »</translation>
+        <translation>add attend un nom après l&apos;heure «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the name is empty</source>
@@ -194,7 +194,7 @@ davantage est refusé et rien n&apos;est importé.
     </message>
     <message>
         <source>the name holds a line break; a name is one line</source>
-        <translation>le nom contient un saut de ligne ; un nom tient sur une ligne</translation>
+        <translation>le nom contient un saut de ligne&#xa0;; un nom tient sur une ligne</translation>
     </message>
     <message>
         <source>the name holds %1 character(s) the data file cannot store (it keeps Western European characters only)</source>
@@ -206,11 +206,11 @@ davantage est refusé et rien n&apos;est importé.
     </message>
     <message>
         <source>--%1: %2</source>
-        <translation>--%1 : %2</translation>
+        <translation>--%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>--every: </source>
-        <translation>--every : </translation>
+        <translation>--every&#xa0;: </translation>
     </message>
     <message>
         <source>--every needs either --until DATE or --count N</source>
@@ -218,11 +218,11 @@ davantage est refusé et rien n&apos;est importé.
     </message>
     <message>
         <source>--until: </source>
-        <translation>--until : </translation>
+        <translation>--until&#xa0;: </translation>
     </message>
     <message>
         <source>--count: &quot;%1&quot; is not a whole number of 1 or more</source>
-        <translation>--count : « %1 » n&apos;est pas un nombre entier supérieur ou égal à 1</translation>
+        <translation>--count&#xa0;: «&#xa0;%1&#xa0;» n&apos;est pas un nombre entier supérieur ou égal à 1</translation>
     </message>
     <message>
         <source>--until and --count go with --every</source>
@@ -238,7 +238,7 @@ davantage est refusé et rien n&apos;est importé.
     </message>
     <message>
         <source>--format: &quot;%1&quot; is neither text nor tsv</source>
-        <translation>--format : « %1 » n&apos;est ni text ni tsv</translation>
+        <translation>--format&#xa0;: «&#xa0;%1&#xa0;» n&apos;est ni text ni tsv</translation>
     </message>
     <message>
         <source>list takes at most two dates, FROM and TO</source>
@@ -269,16 +269,16 @@ davantage est refusé et rien n&apos;est importé.
 Run &quot;kalvix COMMAND --help&quot; for one command.
 </source>
         <translation>
-« kalvix COMMANDE --help » affiche l&apos;aide d&apos;une commande.
+«&#xa0;kalvix COMMANDE --help&#xa0;» affiche l&apos;aide d&apos;une commande.
 </translation>
     </message>
     <message>
         <source>unknown command &quot;%1&quot;</source>
-        <translation>commande inconnue « %1 »</translation>
+        <translation>commande inconnue «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>unexpected &quot;%1&quot;</source>
-        <translation>inattendu : « %1 »</translation>
+        <translation>inattendu&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>
@@ -289,8 +289,8 @@ One import takes at most 2,000,000 occurrences of events.
 </source>
         <translation>
 Sans commande, la fenêtre s&apos;ouvre (ou le programme déjà lancé se montre).
-Les commandes n&apos;ont pas besoin d&apos;affichage ; si %1 est lancé, c&apos;est lui qui
-les exécute. « kalvix COMMANDE --help » affiche l&apos;aide d&apos;une commande.
+Les commandes n&apos;ont pas besoin d&apos;affichage&#xa0;; si %1 est lancé, c&apos;est lui qui
+les exécute. «&#xa0;kalvix COMMANDE --help&#xa0;» affiche l&apos;aide d&apos;une commande.
 Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements.
 </translation>
     </message>
@@ -311,7 +311,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>could not write %1: %2; nothing was exported</source>
-        <translation>impossible d&apos;écrire %1 : %2 ; rien n&apos;a été exporté</translation>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2&#xa0;; rien n&apos;a été exporté</translation>
     </message>
     <message>
         <source>Exported %1 appointments to %2
@@ -321,7 +321,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>could not read %1: %2</source>
-        <translation>impossible de lire %1 : %2</translation>
+        <translation>impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>standard input</source>
@@ -329,32 +329,32 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>%1: %2; nothing was imported (import fewer days with --from and --until)</source>
-        <translation>%1 : %2 ; rien n&apos;a été importé (importez moins de jours avec --from et --until)</translation>
+        <translation>%1&#xa0;: %2&#xa0;; rien n&apos;a été importé (importez moins de jours avec --from et --until)</translation>
     </message>
     <message>
         <source>%1: %2; nothing was imported</source>
-        <translation>%1 : %2 ; rien n&apos;a été importé</translation>
+        <translation>%1&#xa0;: %2&#xa0;; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>; nothing was imported</source>
-        <translation> ; rien n&apos;a été importé</translation>
+        <translation>&#xa0;; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>Would import: </source>
-        <translation>Serait importé : </translation>
+        <translation>Serait importé&#xa0;: </translation>
     </message>
     <message>
         <source>Imported: </source>
-        <translation>Importé : </translation>
+        <translation>Importé&#xa0;: </translation>
     </message>
     <message>
         <source>kalvix: waiting: </source>
-        <translation>kalvix : en attente : </translation>
+        <translation>kalvix&#xa0;: en attente&#xa0;: </translation>
     </message>
     <message>
         <source>kalvix: could not write to standard output: %1
 </source>
-        <translation>kalvix : impossible d&apos;écrire sur la sortie standard : %1
+        <translation>kalvix&#xa0;: impossible d&apos;écrire sur la sortie standard&#xa0;: %1
 </translation>
     </message>
 </context>
@@ -362,7 +362,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <name>DataFolder</name>
     <message>
         <source>The appointments in &quot;%1&quot; were copied to &quot;%2&quot;%4, because the folder &quot;%3&quot; cannot be written. From now on they are read and saved there; &quot;%1&quot; is left as it is.</source>
-        <translation>Les rendez-vous de « %1 » ont été copiés dans « %2 »%4, car le dossier « %3 » n&apos;est pas accessible en écriture. Ils sont désormais lus et enregistrés là ; « %1 » reste tel quel.</translation>
+        <translation>Les rendez-vous de «&#xa0;%1&#xa0;» ont été copiés dans «&#xa0;%2&#xa0;»%4, car le dossier «&#xa0;%3&#xa0;» n&apos;est pas accessible en écriture. Ils sont désormais lus et enregistrés là&#xa0;; «&#xa0;%1&#xa0;» reste tel quel.</translation>
     </message>
     <message>
         <source> (which held no appointment)</source>
@@ -370,7 +370,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>The appointments in &quot;%1&quot; could not be copied to &quot;%2&quot; (%3), where they would be saved, because the folder &quot;%4&quot; cannot be written. They are used where they are; changes cannot be saved.</source>
-        <translation>Les rendez-vous de « %1 » n&apos;ont pas pu être copiés dans « %2 » (%3), où ils seraient enregistrés, car le dossier « %4 » n&apos;est pas accessible en écriture. Ils sont utilisés là où ils sont ; les modifications ne peuvent pas être enregistrées.</translation>
+        <translation>Les rendez-vous de «&#xa0;%1&#xa0;» n&apos;ont pas pu être copiés dans «&#xa0;%2&#xa0;» (%3), où ils seraient enregistrés, car le dossier «&#xa0;%4&#xa0;» n&apos;est pas accessible en écriture. Ils sont utilisés là où ils sont&#xa0;; les modifications ne peuvent pas être enregistrées.</translation>
     </message>
 </context>
 <context>
@@ -422,15 +422,15 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>&quot;%1&quot; cannot be looked at (%2)</source>
-        <translation>« %1 » ne peut pas être examiné (%2)</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être examiné (%2)</translation>
     </message>
     <message>
         <source>the symbolic link &quot;%1&quot; cannot be read</source>
-        <translation>le lien symbolique « %1 » ne peut pas être lu</translation>
+        <translation>le lien symbolique «&#xa0;%1&#xa0;» ne peut pas être lu</translation>
     </message>
     <message>
         <source>too many symbolic links lead from &quot;%1&quot;</source>
-        <translation>trop de liens symboliques partent de « %1 »</translation>
+        <translation>trop de liens symboliques partent de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>it is %1</source>
@@ -489,11 +489,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
+        <translation>ligne %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the file ends inside a %1 (cut off?)</source>
-        <translation>le fichier se termine à l&apos;intérieur d&apos;un %1 (tronqué ?)</translation>
+        <translation>le fichier se termine à l&apos;intérieur d&apos;un %1 (tronqué&#xa0;?)</translation>
     </message>
     <message>
         <source>not an iCalendar file (no BEGIN:VCALENDAR ... END:VCALENDAR)</source>
@@ -501,7 +501,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>not an iCalendar file: &quot;%1&quot; outside a VCALENDAR</source>
-        <translation>pas un fichier iCalendar : « %1 » hors d&apos;un VCALENDAR</translation>
+        <translation>pas un fichier iCalendar&#xa0;: «&#xa0;%1&#xa0;» hors d&apos;un VCALENDAR</translation>
     </message>
     <message>
         <source>libical could not close the VCALENDAR</source>
@@ -521,7 +521,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>a NUL byte: not an iCalendar text file</source>
-        <translation>un octet NUL : pas un fichier texte iCalendar</translation>
+        <translation>un octet NUL&#xa0;: pas un fichier texte iCalendar</translation>
     </message>
     <message>
         <source>added %1, already present %2, skipped %3</source>
@@ -529,11 +529,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>; %1 characters outside the code page stored as &quot;?&quot;</source>
-        <translation> ; %1 caractères hors de la page de code enregistrés comme « ? »</translation>
+        <translation>&#xa0;; %1 caractères hors de la page de code enregistrés comme «&#xa0;?&#xa0;»</translation>
     </message>
     <message>
         <source>; %1: %2</source>
-        <translation> ; %1 : %2</translation>
+        <translation>&#xa0;; %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the events occur more than %1 times up to %2, more than one import takes</source>
@@ -548,7 +548,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <name>Instance</name>
     <message>
         <source>the socket &quot;%1&quot; is held by another user</source>
-        <translation>le socket « %1 » appartient à un autre utilisateur</translation>
+        <translation>le socket «&#xa0;%1&#xa0;» appartient à un autre utilisateur</translation>
     </message>
     <message>
         <source>it is not a folder</source>
@@ -564,15 +564,15 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>The folder &quot;%1&quot; is too long a path for a local socket.</source>
-        <translation>Le dossier « %1 » est un chemin trop long pour un socket local.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» est un chemin trop long pour un socket local.</translation>
     </message>
     <message>
         <source>No folder for the program&apos;s socket could be had: &quot;%1&quot; to &quot;%2&quot; are taken by others or cannot be created%3.</source>
-        <translation>Aucun dossier n&apos;a pu être obtenu pour le socket du programme : « %1 » à « %2 » appartiennent à d&apos;autres ou ne peuvent pas être créés%3.</translation>
+        <translation>Aucun dossier n&apos;a pu être obtenu pour le socket du programme&#xa0;: «&#xa0;%1&#xa0;» à «&#xa0;%2&#xa0;» appartiennent à d&apos;autres ou ne peuvent pas être créés%3.</translation>
     </message>
     <message>
         <source>The folder &quot;%1&quot; is not used for the program&apos;s socket: %2. The program uses &quot;%3&quot; instead; if you did not make &quot;%1&quot;, somebody else did.</source>
-        <translation>Le dossier « %1 » n&apos;est pas utilisé pour le socket du programme : %2. Le programme utilise « %3 » à la place ; si vous n&apos;avez pas créé « %1 », quelqu&apos;un d&apos;autre l&apos;a fait.</translation>
+        <translation>Le dossier «&#xa0;%1&#xa0;» n&apos;est pas utilisé pour le socket du programme&#xa0;: %2. Le programme utilise «&#xa0;%3&#xa0;» à la place&#xa0;; si vous n&apos;avez pas créé «&#xa0;%1&#xa0;», quelqu&apos;un d&apos;autre l&apos;a fait.</translation>
     </message>
     <message>
         <source>No socket folder.</source>
@@ -580,11 +580,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>The socket &quot;%1&quot; is held by another user.</source>
-        <translation>Le socket « %1 » appartient à un autre utilisateur.</translation>
+        <translation>Le socket «&#xa0;%1&#xa0;» appartient à un autre utilisateur.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, but Kalvix keeps its lock file under that name while it runs.</source>
-        <translation>« %1 » est %2, mais Kalvix place son fichier de verrou sous ce nom tant qu&apos;il fonctionne.</translation>
+        <translation>«&#xa0;%1&#xa0;» est %2, mais Kalvix place son fichier de verrou sous ce nom tant qu&apos;il fonctionne.</translation>
     </message>
     <message>
         <source>a folder</source>
@@ -608,22 +608,22 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>The lock file &quot;%1&quot; could not be created.</source>
-        <translation>Le fichier de verrou « %1 » n&apos;a pas pu être créé.</translation>
+        <translation>Le fichier de verrou «&#xa0;%1&#xa0;» n&apos;a pas pu être créé.</translation>
     </message>
 </context>
 <context>
     <name>JpegDecoder</name>
     <message>
         <source>Could not decode the JPEG picture: there is no data.</source>
-        <translation>Impossible de décoder l&apos;image JPEG : elle ne contient aucune donnée.</translation>
+        <translation>Impossible de décoder l&apos;image JPEG&#xa0;: elle ne contient aucune donnée.</translation>
     </message>
     <message>
         <source>Could not decode the JPEG picture: %1.</source>
-        <translation>Impossible de décoder l&apos;image JPEG : %1.</translation>
+        <translation>Impossible de décoder l&apos;image JPEG&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Could not read the JPEG picture %1: %2.</source>
-        <translation>Impossible de lire l&apos;image JPEG %1 : %2.</translation>
+        <translation>Impossible de lire l&apos;image JPEG %1&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -664,7 +664,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Manage appointments - choose date and click on &quot;Add appointment&quot;</source>
-        <translation>Gérer les rendez-vous - choisissez une date et cliquez sur « Ajouter un rendez-vous »</translation>
+        <translation>Gérer les rendez-vous - choisissez une date et cliquez sur «&#xa0;Ajouter un rendez-vous&#xa0;»</translation>
     </message>
     <message>
         <source>Add appointment</source>
@@ -696,15 +696,15 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Appointment:</source>
-        <translation>Rendez-vous :</translation>
+        <translation>Rendez-vous&#xa0;:</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation>Heure :</translation>
+        <translation>Heure&#xa0;:</translation>
     </message>
     <message>
         <source>Time: hours</source>
-        <translation>Heure : heures</translation>
+        <translation>Heure&#xa0;: heures</translation>
     </message>
     <message>
         <source>:</source>
@@ -712,7 +712,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Time: minutes</source>
-        <translation>Heure : minutes</translation>
+        <translation>Heure&#xa0;: minutes</translation>
     </message>
     <message>
         <source>o&apos;clock</source>
@@ -720,7 +720,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Description:</source>
-        <translation>Description :</translation>
+        <translation>Description&#xa0;:</translation>
     </message>
     <message>
         <source>Reminder</source>
@@ -728,11 +728,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>First time to remind:</source>
-        <translation>Premier rappel :</translation>
+        <translation>Premier rappel&#xa0;:</translation>
     </message>
     <message>
         <source>First time to remind: days</source>
-        <translation>Premier rappel : jours</translation>
+        <translation>Premier rappel&#xa0;: jours</translation>
     </message>
     <message>
         <source>Days</source>
@@ -740,7 +740,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>First time to remind: hours</source>
-        <translation>Premier rappel : heures</translation>
+        <translation>Premier rappel&#xa0;: heures</translation>
     </message>
     <message>
         <source>Hours</source>
@@ -748,7 +748,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>First time to remind: minutes before</source>
-        <translation>Premier rappel : minutes avant</translation>
+        <translation>Premier rappel&#xa0;: minutes avant</translation>
     </message>
     <message>
         <source>Minutes before</source>
@@ -756,19 +756,19 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Then remind me every:</source>
-        <translation>Puis rappeler tous les :</translation>
+        <translation>Puis rappeler tous les&#xa0;:</translation>
     </message>
     <message>
         <source>Then remind me every: days</source>
-        <translation>Puis rappeler tous les : jours</translation>
+        <translation>Puis rappeler tous les&#xa0;: jours</translation>
     </message>
     <message>
         <source>Then remind me every: hours</source>
-        <translation>Puis rappeler tous les : heures</translation>
+        <translation>Puis rappeler tous les&#xa0;: heures</translation>
     </message>
     <message>
         <source>Then remind me every: minutes</source>
-        <translation>Puis rappeler tous les : minutes</translation>
+        <translation>Puis rappeler tous les&#xa0;: minutes</translation>
     </message>
     <message>
         <source>Minutes</source>
@@ -780,11 +780,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Last reminded:</source>
-        <translation>Dernier rappel :</translation>
+        <translation>Dernier rappel&#xa0;:</translation>
     </message>
     <message>
         <source>Set back to &apos;never&apos;&apos;</source>
-        <translation>Remettre à « jamais »</translation>
+        <translation>Remettre à «&#xa0;jamais&#xa0;»</translation>
     </message>
     <message>
         <source>Options</source>
@@ -796,15 +796,15 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Check appointments every:</source>
-        <translation>Vérifier les rendez-vous toutes les :</translation>
+        <translation>Vérifier les rendez-vous toutes les&#xa0;:</translation>
     </message>
     <message>
         <source>Check appointments every: minutes</source>
-        <translation>Vérifier les rendez-vous toutes les : minutes</translation>
+        <translation>Vérifier les rendez-vous toutes les&#xa0;: minutes</translation>
     </message>
     <message>
         <source>Check appointments every: seconds</source>
-        <translation>Vérifier les rendez-vous toutes les : secondes</translation>
+        <translation>Vérifier les rendez-vous toutes les&#xa0;: secondes</translation>
     </message>
     <message>
         <source>Seconds</source>
@@ -812,7 +812,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Check for deadlines now!</source>
-        <translation>Vérifier les échéances maintenant !</translation>
+        <translation>Vérifier les échéances maintenant&#xa0;!</translation>
     </message>
     <message>
         <source>Start program minimized</source>
@@ -845,6 +845,29 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>Exit</source>
         <translation>Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>ManPage</name>
+    <message>
+        <source>User Commands</source>
+        <translation>Commandes de l&apos;utilisateur</translation>
+    </message>
+    <message>
+        <source>NAME</source>
+        <translation>NOM</translation>
+    </message>
+    <message>
+        <source>SYNOPSIS</source>
+        <translation>SYNOPSIS</translation>
+    </message>
+    <message>
+        <source>DESCRIPTION</source>
+        <translation>DESCRIPTION</translation>
+    </message>
+    <message>
+        <source>COMMANDS</source>
+        <translation>COMMANDES</translation>
     </message>
 </context>
 <context>
@@ -948,7 +971,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>--count %1 runs past 2100-12-31, the last day Kalvix keeps appointments for; only %2 fit</source>
-        <translation>--count %1 dépasse le 2100-12-31, dernier jour pour lequel Kalvix garde des rendez-vous ; seuls %2 tiennent</translation>
+        <translation>--count %1 dépasse le 2100-12-31, dernier jour pour lequel Kalvix garde des rendez-vous&#xa0;; seuls %2 tiennent</translation>
     </message>
 </context>
 <context>
@@ -985,11 +1008,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <name>OverviewModel</name>
     <message>
         <source>When?</source>
-        <translation>Quand ?</translation>
+        <translation>Quand&#xa0;?</translation>
     </message>
     <message>
         <source>What?</source>
-        <translation>Quoi ?</translation>
+        <translation>Quoi&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1008,15 +1031,15 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <name>ShownTermin</name>
     <message>
         <source>Too long to edit here; it is kept as it is.</source>
-        <translation>Trop long pour être modifié ici ; le contenu est conservé tel quel.</translation>
+        <translation>Trop long pour être modifié ici&#xa0;; le contenu est conservé tel quel.</translation>
     </message>
     <message>
         <source>Shown up to a NUL character it holds; it is kept as it is.</source>
-        <translation>Affiché jusqu&apos;au caractère NUL qu&apos;il contient ; le contenu est conservé tel quel.</translation>
+        <translation>Affiché jusqu&apos;au caractère NUL qu&apos;il contient&#xa0;; le contenu est conservé tel quel.</translation>
     </message>
     <message>
         <source>Cannot be shown here (stored as %1 days); it is kept as it is.</source>
-        <translation>Ne peut pas être affiché ici (enregistré comme %1 jours) ; la valeur est conservée telle quelle.</translation>
+        <translation>Ne peut pas être affiché ici (enregistré comme %1 jours)&#xa0;; la valeur est conservée telle quelle.</translation>
     </message>
 </context>
 <context>
@@ -1027,7 +1050,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source> Remove or rename it, then try again; nothing was changed</source>
-        <translation> Supprimez-le ou renommez-le, puis réessayez ; rien n&apos;a été modifié</translation>
+        <translation> Supprimez-le ou renommez-le, puis réessayez&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>the running copy is busy</source>
@@ -1035,11 +1058,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>the running copy of Kalvix for %1 took the request but did not answer (%2); look in its window whether the change was made</source>
-        <translation>le Kalvix déjà lancé pour %1 a reçu la demande mais n&apos;a pas répondu (%2) ; vérifiez dans sa fenêtre si la modification a été faite</translation>
+        <translation>le Kalvix déjà lancé pour %1 a reçu la demande mais n&apos;a pas répondu (%2)&#xa0;; vérifiez dans sa fenêtre si la modification a été faite</translation>
     </message>
     <message>
         <source>cannot lock %1: %2</source>
-        <translation>impossible de verrouiller %1 : %2</translation>
+        <translation>impossible de verrouiller %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>permission denied</source>
@@ -1051,7 +1074,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>the running copy sent an unreadable store: </source>
-        <translation>le programme déjà lancé a envoyé des données illisibles : </translation>
+        <translation>le programme déjà lancé a envoyé des données illisibles&#xa0;: </translation>
     </message>
     <message>
         <source>the running copy gave an answer that makes no sense</source>
@@ -1059,11 +1082,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>%1 is in use by a copy of Kalvix that cannot take commands now: %2; nothing was changed</source>
-        <translation>%1 est utilisé par un Kalvix qui ne peut pas prendre de commandes pour l&apos;instant : %2 ; rien n&apos;a été modifié</translation>
+        <translation>%1 est utilisé par un Kalvix qui ne peut pas prendre de commandes pour l&apos;instant&#xa0;: %2&#xa0;; rien n&apos;a été modifié</translation>
     </message>
     <message>
         <source>%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was changed</source>
-        <translation>%1 est utilisé par un Kalvix qui ne répond pas (fichier de verrou %2)%3 ; rien n&apos;a été modifié</translation>
+        <translation>%1 est utilisé par un Kalvix qui ne répond pas (fichier de verrou %2)%3&#xa0;; rien n&apos;a été modifié</translation>
     </message>
 </context>
 <context>
@@ -1085,19 +1108,19 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <name>StoreFile</name>
     <message>
         <source>&quot;%1&quot; was changed by another program while this store had changes of its own; both were kept (days from the file: %2, from here: %3, with appointments of both: %4).</source>
-        <translation>« %1 » a été modifié par un autre programme alors que des modifications étaient en cours ici ; les deux ont été conservées (jours venant du fichier : %2, d&apos;ici : %3, avec des rendez-vous des deux : %4).</translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme alors que des modifications étaient en cours ici&#xa0;; les deux ont été conservées (jours venant du fichier&#xa0;: %2, d&apos;ici&#xa0;: %3, avec des rendez-vous des deux&#xa0;: %4).</translation>
     </message>
     <message>
         <source>&quot;%1&quot; cannot be read: %2 Nothing will be saved over it until it can be read or is moved away.</source>
-        <translation>« %1 » ne peut pas être lu : %2 Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ou qu&apos;il n&apos;aura pas été déplacé.</translation>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2 Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ou qu&apos;il n&apos;aura pas été déplacé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another program; it is saved once that has finished.</source>
-        <translation>« %1 » est en cours d&apos;écriture par un autre programme ; l&apos;enregistrement se fera dès qu&apos;il aura terminé.</translation>
+        <translation>«&#xa0;%1&#xa0;» est en cours d&apos;écriture par un autre programme&#xa0;; l&apos;enregistrement se fera dès qu&apos;il aura terminé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; was changed by another program; its appointments are shown now.</source>
-        <translation>« %1 » a été modifié par un autre programme ; ses rendez-vous sont affichés maintenant.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme&#xa0;; ses rendez-vous sont affichés maintenant.</translation>
     </message>
 </context>
 <context>
@@ -1120,7 +1143,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Questions, ideas or praise are welcome: visit our homepage for news and updates.</source>
-        <translation>Questions, idées ou compliments sont les bienvenus : visitez notre site pour les nouveautés et les mises à jour.</translation>
+        <translation>Questions, idées ou compliments sont les bienvenus&#xa0;: visitez notre site pour les nouveautés et les mises à jour.</translation>
     </message>
 </context>
 <context>
@@ -1174,7 +1197,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Do you really want to delete the selected appointments?</source>
-        <translation>Voulez-vous vraiment supprimer les rendez-vous sélectionnés ?</translation>
+        <translation>Voulez-vous vraiment supprimer les rendez-vous sélectionnés&#xa0;?</translation>
     </message>
     <message>
         <source>Delete appointment</source>
@@ -1182,19 +1205,19 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Reminded: never</source>
-        <translation>Rappelé : jamais</translation>
+        <translation>Rappelé&#xa0;: jamais</translation>
     </message>
     <message>
         <source>Reminded: (invalid)</source>
-        <translation>Rappelé : (non valide)</translation>
+        <translation>Rappelé&#xa0;: (non valide)</translation>
     </message>
     <message>
         <source>Reminded: %1; %2</source>
-        <translation>Rappelé : %1 ; %2</translation>
+        <translation>Rappelé&#xa0;: %1&#xa0;; %2</translation>
     </message>
     <message>
         <source>The program can&apos;t remind you any more if you quit!</source>
-        <translation>Le programme ne pourra plus vous rappeler vos rendez-vous si vous le quittez !</translation>
+        <translation>Le programme ne pourra plus vous rappeler vos rendez-vous si vous le quittez&#xa0;!</translation>
     </message>
     <message>
         <source>Quit program</source>
@@ -1202,7 +1225,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>The appointments could not be saved to &quot;%1&quot;: %2</source>
-        <translation>Les rendez-vous n&apos;ont pas pu être enregistrés dans « %1 » : %2</translation>
+        <translation>Les rendez-vous n&apos;ont pas pu être enregistrés dans «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>
@@ -1210,7 +1233,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
 Nothing was added or changed in this run; &quot;%1&quot; was left as it was, with all its appointments.</source>
         <translation>
 
-Rien n&apos;a été ajouté ni modifié pendant cette session ; « %1 » est resté tel quel, avec tous ses rendez-vous.</translation>
+Rien n&apos;a été ajouté ni modifié pendant cette session&#xa0;; «&#xa0;%1&#xa0;» est resté tel quel, avec tous ses rendez-vous.</translation>
     </message>
     <message>
         <source>
@@ -1219,7 +1242,7 @@ They could not be kept anywhere else either:
 %1</source>
         <translation>
 
-Ils n&apos;ont pu être conservés nulle part ailleurs non plus :
+Ils n&apos;ont pu être conservés nulle part ailleurs non plus&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -1228,7 +1251,7 @@ Ils n&apos;ont pu être conservés nulle part ailleurs non plus :
 &quot;%1&quot; holds the %2 appointment(s) of this run only. &quot;%3&quot; could not be read by this run and was left as it was, with its own appointments: do not replace one by the other, each holds appointments the other lacks.</source>
         <translation>
 
-« %1 » contient uniquement les %2 rendez-vous de cette session. « %3 » n&apos;a pas pu être lu pendant cette session et est resté tel quel, avec ses propres rendez-vous : ne remplacez pas l&apos;un par l&apos;autre, chacun contient des rendez-vous qui manquent à l&apos;autre.</translation>
+«&#xa0;%1&#xa0;» contient uniquement les %2 rendez-vous de cette session. «&#xa0;%3&#xa0;» n&apos;a pas pu être lu pendant cette session et est resté tel quel, avec ses propres rendez-vous&#xa0;: ne remplacez pas l&apos;un par l&apos;autre, chacun contient des rendez-vous qui manquent à l&apos;autre.</translation>
     </message>
     <message>
         <source>
@@ -1236,7 +1259,7 @@ Ils n&apos;ont pu être conservés nulle part ailleurs non plus :
 &quot;%1&quot; holds all %2 appointments as they were at the end. &quot;%3&quot; was changed by another program and could not be read; it was left as it was. Compare the two before replacing it.</source>
         <translation>
 
-« %1 » contient les %2 rendez-vous tels qu&apos;ils étaient à la fin. « %3 » a été modifié par un autre programme et n&apos;a pas pu être lu ; il est resté tel quel. Comparez les deux avant de remplacer l&apos;un par l&apos;autre.</translation>
+«&#xa0;%1&#xa0;» contient les %2 rendez-vous tels qu&apos;ils étaient à la fin. «&#xa0;%3&#xa0;» a été modifié par un autre programme et n&apos;a pas pu être lu&#xa0;; il est resté tel quel. Comparez les deux avant de remplacer l&apos;un par l&apos;autre.</translation>
     </message>
     <message>
         <source>
@@ -1244,7 +1267,7 @@ Ils n&apos;ont pu être conservés nulle part ailleurs non plus :
 &quot;%1&quot; holds all %2 appointments as they were at the end; &quot;%3&quot; holds those of the last save. To use them, rename that file to &quot;%3&quot;.</source>
         <translation>
 
-« %1 » contient les %2 rendez-vous tels qu&apos;ils étaient à la fin ; « %3 » contient ceux du dernier enregistrement. Pour les utiliser, renommez ce fichier en « %3 ».</translation>
+«&#xa0;%1&#xa0;» contient les %2 rendez-vous tels qu&apos;ils étaient à la fin&#xa0;; «&#xa0;%3&#xa0;» contient ceux du dernier enregistrement. Pour les utiliser, renommez ce fichier en «&#xa0;%3&#xa0;».</translation>
     </message>
     <message>
         <source>%1 could not save the appointments</source>
@@ -1252,7 +1275,7 @@ Ils n&apos;ont pu être conservés nulle part ailleurs non plus :
     </message>
     <message>
         <source>Not saved: </source>
-        <translation>Non enregistré : </translation>
+        <translation>Non enregistré&#xa0;: </translation>
     </message>
     <message>
         <source>the data file could not be read</source>
@@ -1264,11 +1287,11 @@ Ils n&apos;ont pu être conservés nulle part ailleurs non plus :
 File: </source>
         <translation>
 
-Fichier : </translation>
+Fichier&#xa0;: </translation>
     </message>
     <message>
         <source>The data file was changed by another program; it is taken in and saved once the open reminder or message is answered.</source>
-        <translation>Le fichier de données a été modifié par un autre programme ; il sera repris et enregistré dès que le rappel ou le message ouvert aura reçu une réponse.</translation>
+        <translation>Le fichier de données a été modifié par un autre programme&#xa0;; il sera repris et enregistré dès que le rappel ou le message ouvert aura reçu une réponse.</translation>
     </message>
     <message>
         <source>The appointments were not saved. %1</source>
@@ -1286,13 +1309,13 @@ Ce démarrage s&apos;arrête sans rien modifier.</translation>
         <source>%1 is already running with the appointments in &quot;%2&quot;, but it does not answer.
 
 This start ends without changing anything. If the running program stays unresponsive, end it and start %1 again.</source>
-        <translation>%1 est déjà lancé avec les rendez-vous de « %2 », mais il ne répond pas.
+        <translation>%1 est déjà lancé avec les rendez-vous de «&#xa0;%2&#xa0;», mais il ne répond pas.
 
 Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé ne répond toujours pas, fermez-le et relancez %1.</translation>
     </message>
     <message>
         <source>Stored as &quot;?&quot;: the data file&apos;s character set (Windows-1252) has no such character</source>
-        <translation>Enregistré comme « ? » : le jeu de caractères du fichier de données (Windows-1252) ne contient pas ce caractère</translation>
+        <translation>Enregistré comme «&#xa0;?&#xa0;»&#xa0;: le jeu de caractères du fichier de données (Windows-1252) ne contient pas ce caractère</translation>
     </message>
     <message>
         <source>(invalid)</source>
@@ -1362,11 +1385,11 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     <name>TerminFile</name>
     <message>
         <source>Error: could not create file!</source>
-        <translation>Erreur : impossible de créer le fichier !</translation>
+        <translation>Erreur&#xa0;: impossible de créer le fichier&#xa0;!</translation>
     </message>
     <message>
         <source>Error: could not open file!</source>
-        <translation>Erreur : impossible d&apos;ouvrir le fichier !</translation>
+        <translation>Erreur&#xa0;: impossible d&apos;ouvrir le fichier&#xa0;!</translation>
     </message>
     <message>
         <source>Disk full</source>
@@ -1374,35 +1397,35 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     </message>
     <message>
         <source>I/O error: %1</source>
-        <translation>Erreur d&apos;entrée/sortie : %1</translation>
+        <translation>Erreur d&apos;entrée/sortie&#xa0;: %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; could not be read before saving over it (%2). The appointments were not saved; the file is unchanged.</source>
-        <translation>« %1 » n&apos;a pas pu être lu avant d&apos;être remplacé (%2). Les rendez-vous n&apos;ont pas été enregistrés ; le fichier est inchangé.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;a pas pu être lu avant d&apos;être remplacé (%2). Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; le fichier est inchangé.</translation>
     </message>
     <message>
         <source>A copy of &quot;%1&quot; could not be kept before rewriting it in place (%2). The appointments were not saved; the file is unchanged.</source>
-        <translation>Une copie de « %1 » n&apos;a pas pu être conservée avant de le réécrire sur place (%2). Les rendez-vous n&apos;ont pas été enregistrés ; le fichier est inchangé.</translation>
+        <translation>Une copie de «&#xa0;%1&#xa0;» n&apos;a pas pu être conservée avant de le réécrire sur place (%2). Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; le fichier est inchangé.</translation>
     </message>
     <message>
         <source>%1. The appointments were written only in part; the file as it was before is kept as &quot;%2&quot;, and the next start reads it from there if needed.</source>
-        <translation>%1. Les rendez-vous n&apos;ont été écrits qu&apos;en partie ; le fichier tel qu&apos;il était avant est conservé sous « %2 », et le prochain démarrage le lira là si nécessaire.</translation>
+        <translation>%1. Les rendez-vous n&apos;ont été écrits qu&apos;en partie&#xa0;; le fichier tel qu&apos;il était avant est conservé sous «&#xa0;%2&#xa0;», et le prochain démarrage le lira là si nécessaire.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is %2, not a file of appointments. The appointments were not saved; they stay in memory. Move it away to save them.</source>
-        <translation>« %1 » est %2, pas un fichier de rendez-vous. Les rendez-vous n&apos;ont pas été enregistrés ; ils restent en mémoire. Déplacez-le pour les enregistrer.</translation>
+        <translation>«&#xa0;%1&#xa0;» est %2, pas un fichier de rendez-vous. Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; ils restent en mémoire. Déplacez-le pour les enregistrer.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is read-only. The appointments were not saved; they stay in memory. Make the file writable to save them.</source>
-        <translation>« %1 » est en lecture seule. Les rendez-vous n&apos;ont pas été enregistrés ; ils restent en mémoire. Rendez le fichier accessible en écriture pour les enregistrer.</translation>
+        <translation>«&#xa0;%1&#xa0;» est en lecture seule. Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; ils restent en mémoire. Rendez le fichier accessible en écriture pour les enregistrer.</translation>
     </message>
     <message>
         <source>. The appointments were not saved; the previous file is unchanged.</source>
-        <translation>. Les rendez-vous n&apos;ont pas été enregistrés ; le fichier précédent est inchangé.</translation>
+        <translation>. Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; le fichier précédent est inchangé.</translation>
     </message>
     <message>
         <source>I/O error: the file&apos;s permissions could not be kept (%1)</source>
-        <translation>Erreur d&apos;entrée/sortie : les permissions du fichier n&apos;ont pas pu être conservées (%1)</translation>
+        <translation>Erreur d&apos;entrée/sortie&#xa0;: les permissions du fichier n&apos;ont pas pu être conservées (%1)</translation>
     </message>
     <message>
         <source>no free name for a copy</source>
@@ -1410,11 +1433,11 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     </message>
     <message>
         <source>&quot;%1&quot;: %2</source>
-        <translation>« %1 » : %2</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source> Nothing will be saved over it until it can be read or is moved away; until then changes are kept in memory only.</source>
-        <translation> Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ou qu&apos;il n&apos;aura pas été déplacé ; d&apos;ici là, les modifications restent seulement en mémoire.</translation>
+        <translation> Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ou qu&apos;il n&apos;aura pas été déplacé&#xa0;; d&apos;ici là, les modifications restent seulement en mémoire.</translation>
     </message>
     <message>
         <source>. The file could not be read, and a copy of it could not be kept (%1).</source>
@@ -1422,11 +1445,11 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     </message>
     <message>
         <source>. The file could not be read; its contents were kept as &quot;%1&quot;.</source>
-        <translation>. Le fichier n&apos;a pas pu être lu ; son contenu a été conservé sous « %1 ».</translation>
+        <translation>. Le fichier n&apos;a pas pu être lu&#xa0;; son contenu a été conservé sous «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source> The appointments from before the last, unfinished save were loaded from &quot;%1&quot;.</source>
-        <translation> Les rendez-vous d&apos;avant le dernier enregistrement inachevé ont été chargés depuis « %1 ».</translation>
+        <translation> Les rendez-vous d&apos;avant le dernier enregistrement inachevé ont été chargés depuis «&#xa0;%1&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1456,7 +1479,7 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     <message>
         <source>%1: the folder could not be created
 </source>
-        <translation>%1 : le dossier n&apos;a pas pu être créé
+        <translation>%1&#xa0;: le dossier n&apos;a pas pu être créé
 </translation>
     </message>
 </context>

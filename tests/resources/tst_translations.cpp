@@ -131,8 +131,8 @@ private slots:
         const QList<Message> messages = readTs(tsPath(language.isEmpty() ? QStringLiteral("de") : language));
         QVERIFY(!messages.isEmpty());
         for (const Message &m : messages) {
-            const QString shown =
-                QCoreApplication::translate(m.context.toUtf8().constData(), m.source.toUtf8().constData());
+            const QString shown = QCoreApplication::translate(m.context.toUtf8().constData(),
+                                                              m.source.toUtf8().constData());
             QCOMPARE(shown, language.isEmpty() ? m.source : m.translation);
         }
     }
@@ -147,24 +147,24 @@ private slots:
         QTest::addColumn<QString>("day");
         QTest::addColumn<QString>("treeDay");
         const QString englishDay = QStringLiteral("Fr 5.January 2024");
-        QTest::newRow("English, 24-hour") << QStringLiteral("en_GB") << QStringLiteral("en_GB")
-                                          << QStringLiteral("At 08/12/2026 at 23:59:00 o'clock") << englishDay
-                                          << QStringLiteral("5. Fr");
+        QTest::newRow("English, 24-hour")
+            << QStringLiteral("en_GB") << QStringLiteral("en_GB") << QStringLiteral("At 08/12/2026 at 23:59:00 o'clock")
+            << englishDay << QStringLiteral("5. Fr");
         QTest::newRow("English, C") << QStringLiteral("C") << QStringLiteral("C")
                                     << QStringLiteral("At 8 Dec 2026 at 23:59:00 o'clock") << englishDay
                                     << QStringLiteral("5. Fr");
-        QTest::newRow("English, 12-hour") << QStringLiteral("en_US") << QStringLiteral("en_US")
-                                          << QStringLiteral("At 12/8/26 at 11:59:00 PM") << englishDay
-                                          << QStringLiteral("5. Fr");
+        QTest::newRow("English, 12-hour")
+            << QStringLiteral("en_US") << QStringLiteral("en_US") << QStringLiteral("At 12/8/26 at 11:59:00 PM")
+            << englishDay << QStringLiteral("5. Fr");
         QTest::newRow("English with German dates")
             << QStringLiteral("en_US") << QStringLiteral("de_DE") << QStringLiteral("At 08.12.26 at 23:59:00 o'clock")
             << englishDay << QStringLiteral("5. Fr");
         QTest::newRow("German") << QStringLiteral("de_DE") << QStringLiteral("de_DE")
-                                << QStringLiteral("Am 08.12.26 um 23:59:00 Uhr")
-                                << QStringLiteral("Fr, 5. Januar 2024") << QStringLiteral("5. Fr");
-        QTest::newRow("German with US time") << QStringLiteral("de_DE") << QStringLiteral("en_US")
-                                             << QStringLiteral("Am 12/8/26 um 11:59:00 PM")
-                                             << QStringLiteral("Fr, 5. Januar 2024") << QStringLiteral("5. Fr");
+                                << QStringLiteral("Am 08.12.26 um 23:59:00 Uhr") << QStringLiteral("Fr, 5. Januar 2024")
+                                << QStringLiteral("5. Fr");
+        QTest::newRow("German with US time")
+            << QStringLiteral("de_DE") << QStringLiteral("en_US") << QStringLiteral("Am 12/8/26 um 11:59:00 PM")
+            << QStringLiteral("Fr, 5. Januar 2024") << QStringLiteral("5. Fr");
         QTest::newRow("French") << QStringLiteral("fr_FR") << QStringLiteral("fr_FR")
                                 << QStringLiteral("Le 08/12/2026 à 23:59:00") << QStringLiteral("ven. 5 janvier 2024")
                                 << QStringLiteral("ven. 5");
