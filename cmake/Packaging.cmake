@@ -2,10 +2,18 @@
 # built from it (`make deb`, CPack's DEB generator).
 #
 # The program keeps its visual-style library beside the executable, so both
-# go to /usr/lib/kalvix and /usr/bin/kalvix is a link to it. That folder is
-# not the user's to write, so the program keeps appointments.dat in each
-# user's $XDG_DATA_HOME/kalvix instead.
-set(KALVIX_PROGRAM_DIR lib/kalvix)
+# go to the package's private folder /usr/lib/<multiarch>/kalvix, and
+# /usr/bin/kalvix is a link to it. The executable finds the library there
+# through its RPATH ($ORIGIN, controls/CMakeLists.txt), not through the
+# linker cache: the package needs no ldconfig. (CPack calls ldconfig for any
+# library directly below /usr/lib/<folder>, which the multiarch folder is
+# not.) That folder is not the user's to write, so the program keeps
+# appointments.dat in each user's $XDG_DATA_HOME/kalvix instead.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(KALVIX_PROGRAM_DIR lib/${CMAKE_LIBRARY_ARCHITECTURE}/kalvix)
+else()
+  set(KALVIX_PROGRAM_DIR lib/kalvix)
+endif()
 
 install(TARGETS kalvix kalvixtheme
   RUNTIME DESTINATION ${KALVIX_PROGRAM_DIR}

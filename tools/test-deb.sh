@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Tries the Debian package the way a user gets it, in a clean Debian 12
-# chroot: `apt install ./kalvix_*.deb`, the menu entry, icons and AppStream
+# Checks the Debian package with lintian, then tries it the way a user gets
+# it, in a clean Debian 12 chroot: `apt install ./kalvix_*.deb`, the menu entry, icons and AppStream
 # file in place, commands as an ordinary user with the appointments in
 # ~/.local/share/kalvix, the window started on a virtual display (Xvfb on
 # this machine, reached through the bind-mounted X socket), then
@@ -18,9 +18,14 @@ shots=${KALVIX_SHOTS:-$build}
 [ "$(id -u)" -eq 0 ] || { echo "test-deb.sh needs root (chroot, mounts)" >&2; exit 1; }
 deb=$(ls "$build"/kalvix_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || { echo "No kalvix_*.deb in $build: run make deb first" >&2; exit 1; }
-for tool in debootstrap Xvfb xwininfo; do
+for tool in debootstrap Xvfb xwininfo lintian; do
   command -v "$tool" >/dev/null || { echo "test-deb.sh needs $tool (tools/install-deps.sh package)" >&2; exit 1; }
 done
+
+# Debian's own checks first: any error fails the test; the warnings and
+# notes are shown.
+echo "== lintian $(basename "$deb")"
+lintian --fail-on error --info --display-info "$deb"
 
 if [ ! -x "$base/usr/bin/apt-get" ]; then
   rm -rf "$base.new"
@@ -56,13 +61,15 @@ in_root apt-get install -y -q "./tmp/$(basename "$deb")" >/dev/null
 in_root useradd -m -u 1000 user
 
 echo "== files in place"
-for f in /usr/bin/kalvix /usr/lib/kalvix/kalvix /usr/share/applications/kalvix.desktop \
+program_dir=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed -n 's|^\.\(/usr/lib/.*\)/kalvix$|\1|p')
+[ -n "$program_dir" ] || fail "the package holds no program folder"
+for f in /usr/bin/kalvix $program_dir/kalvix /usr/share/applications/kalvix.desktop /usr/share/man/man1/kalvix.1.gz \
          /usr/share/metainfo/example.brontal.kalvix.metainfo.xml \
          /usr/share/icons/hicolor/22x22/apps/kalvix.png /usr/share/icons/hicolor/48x48/apps/kalvix.png; do
   [ -e "$root$f" ] || fail "$f missing"
 done
 grep -qx 'Exec=kalvix' "$root/usr/share/applications/kalvix.desktop" || fail "menu entry does not start kalvix"
-file_info=$(file -b "$root/usr/lib/kalvix/kalvix" 2>/dev/null || true)
+file_info=$(file -b "$root$program_dir/kalvix" 2>/dev/null || true)
 case $file_info in *"not stripped"*) fail "the program is not stripped";; esac
 
 echo "== commands as a user, without a display"
@@ -97,7 +104,7 @@ wait "$app_pid" || true
 
 echo "== apt remove"
 in_root apt-get remove -y -q kalvix >/dev/null
-for f in /usr/bin/kalvix /usr/lib/kalvix /usr/share/applications/kalvix.desktop \
+for f in /usr/bin/kalvix $program_dir /usr/share/applications/kalvix.desktop \
          /usr/share/metainfo/example.brontal.kalvix.metainfo.xml /usr/share/icons/hicolor/48x48/apps/kalvix.png; do
   [ ! -e "$root$f" ] || fail "$f left behind"
 done
