@@ -11,6 +11,7 @@
 #include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
 #include "platform/instance/SingleInstance.h"
+#include "platform/notify/SessionBus.h"
 #include "reminders/TerminFUnit.h"
 #include "reminders/TerminFormAnswers.h"
 
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     TerminationRequests::CatchEarly();
     // The program joins the session itself (see SessionClient.h).
     const QByteArray sessionManager = SessionClient::TakeAddress();
+    // Before Qt reaches for the bus (tray, accessibility): none is started.
+    SessionBus::KeepFromAutolaunching();
     KalvixApplication app(argc, argv);
     SessionClient::PutBackAddress(sessionManager);
     TerminationRequests termination;

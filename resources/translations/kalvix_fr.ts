@@ -812,7 +812,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>Check for deadlines now!</source>
-        <translation>Vérifier les échéances maintenant&#xa0;!</translation>
+        <translation>Vérifier les échéances&#xa0;!</translation>
     </message>
     <message>
         <source>Start program minimized</source>
@@ -1378,7 +1378,7 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     </message>
     <message>
         <source>Remind later</source>
-        <translation>Rappeler plus tard</translation>
+        <translation>Plus tard</translation>
     </message>
 </context>
 <context>
