@@ -12,8 +12,8 @@ QByteArray escaped(const QByteArray &path)
 {
     QByteArray out;
     for (const char c : path) {
-        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9')
-            || c == '-' || c == '_' || c == '/' || c == '.' || c == '\\' || c == '*';
+        const bool plain = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '-'
+            || c == '_' || c == '/' || c == '.' || c == '\\' || c == '*';
         if (plain)
             out += c;
         else

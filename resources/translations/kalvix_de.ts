@@ -301,13 +301,13 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>Added %1 %2 to %3
 </source>
-        <translation>%1 %2 zu %3 hinzugefügt
+        <translation>%1 %2 in %3 eingetragen
 </translation>
     </message>
     <message>
         <source>Added %1 appointments from %2 to %3 to %4
 </source>
-        <translation>%1 Termine von %2 bis %3 zu %4 hinzugefügt
+        <translation>%1 Termine vom %2 bis %3 in %4 eingetragen
 </translation>
     </message>
     <message>
@@ -378,7 +378,7 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <name>DateTreeModel</name>
     <message>
         <source>Dates</source>
-        <translation>Termine</translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Years</source>
@@ -681,7 +681,7 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     </message>
     <message>
         <source>Dates</source>
-        <translation>Termine</translation>
+        <translation>Kalender</translation>
     </message>
     <message>
         <source>Nothing selected</source>

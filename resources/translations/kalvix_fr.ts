@@ -300,13 +300,13 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>Added %1 %2 to %3
 </source>
-        <translation>%1 %2 ajouté à %3
+        <translation>Ajouté : %1 %2 dans %3
 </translation>
     </message>
     <message>
         <source>Added %1 appointments from %2 to %3 to %4
 </source>
-        <translation>%1 rendez-vous du %2 au %3 ajoutés à %4
+        <translation>%1 rendez-vous du %2 au %3 ajoutés dans %4
 </translation>
     </message>
     <message>
