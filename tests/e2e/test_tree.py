@@ -41,13 +41,13 @@ class TreeSelection(E2ECase):
         return wait_until(look, what=what)[0]
 
     def ctrl_click(self, x, y):
-        # Separate steps, so the program has seen Ctrl go down before the
-        # button does, however busy the machine.
+        # Ctrl is let go only once the window manager has passed the click
+        # on: the program sees the press with Ctrl down, however busy the
+        # machine.
         self.x.move_pointer(x, y)
         self.x.xdotool("keydown", "ctrl")
-        self.x.xdotool("sleep", "0.2")
         self.x.xdotool("click", "1")
-        self.x.xdotool("sleep", "0.2")
+        self.x.window_manager_caught_up()
         self.x.xdotool("keyup", "ctrl")
 
     def names(self, day):
