@@ -1112,10 +1112,6 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>„%1“ wurde von einem anderen Programm geändert, während hier eigene Änderungen vorlagen; beide wurden übernommen (Tage aus der Datei: %2, von hier: %3, mit Terminen aus beiden: %4).</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be read: %2 Nothing will be saved over it until it can be read or is moved away.</source>
-        <translation>„%1“ kann nicht gelesen werden: %2 Es wird nichts darüber gespeichert, bis die Datei gelesen werden kann oder entfernt wird.</translation>
-    </message>
-    <message>
         <source>&quot;%1&quot; is being written by another program; it is saved once that has finished.</source>
         <translation>„%1“ wird gerade von einem anderen Programm geschrieben; gespeichert wird, sobald es fertig ist.</translation>
     </message>

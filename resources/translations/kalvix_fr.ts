@@ -300,7 +300,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>Added %1 %2 to %3
 </source>
-        <translation>Ajouté : %1 %2 dans %3
+        <translation>Ajouté&#xa0;: %1 %2 dans %3
 </translation>
     </message>
     <message>
@@ -1109,10 +1109,6 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>&quot;%1&quot; was changed by another program while this store had changes of its own; both were kept (days from the file: %2, from here: %3, with appointments of both: %4).</source>
         <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme alors que des modifications étaient en cours ici&#xa0;; les deux ont été conservées (jours venant du fichier&#xa0;: %2, d&apos;ici&#xa0;: %3, avec des rendez-vous des deux&#xa0;: %4).</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; cannot be read: %2 Nothing will be saved over it until it can be read or is moved away.</source>
-        <translation>«&#xa0;%1&#xa0;» ne peut pas être lu&#xa0;: %2 Rien ne sera enregistré par-dessus tant qu&apos;il ne pourra pas être lu ou qu&apos;il n&apos;aura pas été déplacé.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is being written by another program; it is saved once that has finished.</source>
