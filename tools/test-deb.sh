@@ -25,7 +25,7 @@ done
 # Debian's own checks first: any error fails the test; the warnings and
 # notes are shown.
 echo "== lintian $(basename "$deb")"
-lintian --fail-on error --info --display-info "$deb"
+lintian --fail-on error --display-info "$deb"
 
 if [ ! -x "$base/usr/bin/apt-get" ]; then
   rm -rf "$base.new"
