@@ -16,6 +16,7 @@
 #include "navigation/DateTreeModel.h"
 #include "navigation/OverviewModel.h"
 #include "resources/pictures/KalvixPictures.h"
+#include "resources/translations/Translations.h"
 
 #include <QBitmap>
 #include <QTabBar>
@@ -89,10 +90,14 @@ void TMainForm::buildLayout()
         globe.setMask(QBitmap::fromImage(cell.createMaskFromColor(cell.pixel(0, cell.height() - 1), Qt::MaskInColor)));
     wwwBtn->setIcon(QIcon(globe));
     // Sized to their pictures (101 x 30), centred in the bar; Tab reaches them.
-    ueberbtn->setPicture(KalvixPictures::Pixmap(KalvixPictures::AboutNormal));
-    ueberbtn->setPicture2(KalvixPictures::Pixmap(KalvixPictures::AboutPressed));
-    EndeBtn->setPicture(KalvixPictures::Pixmap(KalvixPictures::ExitNormal));
-    EndeBtn->setPicture2(KalvixPictures::Pixmap(KalvixPictures::ExitPressed));
+    // Their words are in the pictures: the pair of the program's language.
+    const auto picture = [](const char *path) {
+        return KalvixPictures::Pixmap(KalvixPictures::InLanguage(path, Translations::Current()).constData());
+    };
+    ueberbtn->setPicture(picture(KalvixPictures::AboutNormal));
+    ueberbtn->setPicture2(picture(KalvixPictures::AboutPressed));
+    EndeBtn->setPicture(picture(KalvixPictures::ExitNormal));
+    EndeBtn->setPicture2(picture(KalvixPictures::ExitPressed));
 
     // The panels draw their own sunken bevels: not every style frames
     // status bar items (Fusion does not).

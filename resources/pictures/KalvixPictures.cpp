@@ -53,6 +53,16 @@ QImage Image(const char *path)
     return QImage(normal);
 }
 
+QByteArray InLanguage(const char *path, const QString &language)
+{
+    const QByteArray normal(path);
+    if (language.isEmpty())
+        return normal;
+    const qsizetype dot = normal.lastIndexOf('.');
+    const QByteArray own = normal.left(dot) + '-' + language.toLatin1() + normal.mid(dot);
+    return QFile::exists(QString::fromLatin1(own)) ? own : normal;
+}
+
 QPixmap Pixmap(const char *path)
 {
     return QPixmap::fromImage(Image(path));
@@ -63,6 +73,14 @@ const Entry All[] = {
     {ExitPressed, 101, 30},
     {AboutNormal, 101, 30},
     {AboutPressed, 101, 30},
+    {":/pictures/exit-de.gif", 101, 30},
+    {":/pictures/exit-pressed-de.gif", 101, 30},
+    {":/pictures/about-de.gif", 101, 30},
+    {":/pictures/about-pressed-de.gif", 101, 30},
+    {":/pictures/exit-fr.gif", 101, 30},
+    {":/pictures/exit-pressed-fr.gif", 101, 30},
+    {":/pictures/about-fr.gif", 101, 30},
+    {":/pictures/about-pressed-fr.gif", 101, 30},
     {OptionsPanel, 209, 360},
     {AboutBox, 306, 322},
     {GlyphAdd, 36, 18},

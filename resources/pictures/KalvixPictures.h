@@ -4,6 +4,7 @@
 // Call kalvixInitPictures() once (in main, before the first window) so the
 // resources are registered even though they live in a static library.
 
+#include <QByteArray>
 #include <QIcon>
 #include <QImage>
 #include <QPixmap>
@@ -16,6 +17,8 @@ void kalvixInitPictures();
 namespace KalvixPictures {
 
 // Image buttons of the bottom bar (101 x 30 GIFs with see-through corners).
+// Their words are drawn into them: German and French have their own, as
+// "exit-de.gif" (see InLanguage).
 inline constexpr const char ExitNormal[] = ":/pictures/exit.gif";
 inline constexpr const char ExitPressed[] = ":/pictures/exit-pressed.gif";
 inline constexpr const char AboutNormal[] = ":/pictures/about.gif";
@@ -79,6 +82,9 @@ int PictureRatio();
 // JPEG, which DecodeJpeg reads (use DoublePath and PictureRatio).
 QPixmap Pixmap(const char *path);
 QImage Image(const char *path);
+// The picture drawn for `language` ("de": "exit-de.gif" for "exit.gif")
+// where there is one, else `path` itself; an empty language is English.
+QByteArray InLanguage(const char *path, const QString &language);
 
 // Every picture with the size it has; the resource test checks that this
 // list, pictures.qrc and the files agree.

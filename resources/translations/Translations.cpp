@@ -10,7 +10,8 @@ namespace Translations {
 
 namespace {
 const char *const Translated[] = {"de", "fr"};
-}
+QString current; // of the last Install()
+} // namespace
 
 QString LanguageFor(const QLocale &locale)
 {
@@ -27,8 +28,14 @@ QString LanguageFor(const QLocale &locale)
     return QString();
 }
 
+QString Current()
+{
+    return current;
+}
+
 QString Install(QCoreApplication &app, const QLocale &locale)
 {
+    current.clear();
     const QString language = LanguageFor(locale);
     if (language.isEmpty())
         return language;
@@ -41,6 +48,7 @@ QString Install(QCoreApplication &app, const QLocale &locale)
     if (!own->load(QStringLiteral(":/translations/kalvix_") + language + QStringLiteral(".qm")))
         return QString();
     install(std::move(own));
+    current = language;
     // Qt's standard texts: missing when qt6-translations-l10n is not
     // installed, and then they stay English, which is all we can do.
     auto qt = std::make_unique<QTranslator>();

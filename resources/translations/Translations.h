@@ -27,4 +27,8 @@ QString LanguageFor(const QLocale &locale);
 // object, before any window or text is made.
 QString Install(QCoreApplication &app, const QLocale &locale = QLocale::system());
 
+// The language the last Install() chose ("" for English): for what is not
+// a text, such as the pictures with words in them.
+QString Current();
+
 } // namespace Translations

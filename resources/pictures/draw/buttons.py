@@ -15,6 +15,16 @@ STYLES = {
     "about": {"top": (140, 184, 138), "bottom": SAGE_DEEP, "label": "About"},
 }
 
+# The words are part of the pictures, so each translated language has its
+# own pair ("exit-de.gif"), with the captions its translation gives these
+# buttons elsewhere (their accessible names).
+LABELS = {
+    "de": {"exit": "Beenden", "about": "Info"},
+    "fr": {"exit": "Quitter", "about": "À propos"},
+}
+# Room for the word right of the symbol, in logical pixels.
+LABEL_ROOM = 64
+
 
 class _Pen:
     """ImageDraw in logical pixels: boxes take inclusive logical pixel
@@ -79,8 +89,19 @@ def _info(p, x, y):
     p.rect(x + 6, y + 12, x + 10, y + 13, TEAL)
 
 
-def draw(kind, pressed, k=1):
+def _label_font(label, k):
+    """The bottom bar's bold face, a size smaller until the word fits."""
+    size = 14
+    while True:
+        f = font("DejaVuSans-Bold", size * k)
+        if size <= 9 or f.getlength(label) <= LABEL_ROOM * k:
+            return f
+        size -= 1
+
+
+def draw(kind, pressed, k=1, language=None):
     st = STYLES[kind]
+    label = LABELS[language][kind] if language else st["label"]
     top, bottom = st["top"], st["bottom"]
     if pressed:
         top, bottom = darker(top, 0.88), darker(bottom, 0.88)
@@ -111,10 +132,10 @@ def draw(kind, pressed, k=1):
     else:
         _info(p, 11 + off, 6 + off)
 
-    f = font("DejaVuSans-Bold", 14 * k)
+    f = _label_font(label, k)
     cx, cy = (62 + off) * k, (15 + off) * k
-    p.d.text((cx + k, cy + k), st["label"], font=f, fill=darker(bottom, 0.5), anchor="mm")
-    p.d.text((cx, cy), st["label"], font=f, fill=CREAM, anchor="mm")
+    p.d.text((cx + k, cy + k), label, font=f, fill=darker(bottom, 0.5), anchor="mm")
+    p.d.text((cx, cy), label, font=f, fill=CREAM, anchor="mm")
 
     p.d.rounded_rectangle((0, 0, W * k - 1, H * k - 1), radius=RADIUS * k, outline=BROWN, width=k)
     return img

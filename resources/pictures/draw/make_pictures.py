@@ -87,6 +87,10 @@ def draw_all(out_dir, source_dir, qrc_path):
         for kind in ("exit", "about"):
             buttons.save_gif(buttons.draw(kind, False, scale), out(kind + ".gif"))
             buttons.save_gif(buttons.draw(kind, True, scale), out(kind + "-pressed.gif"))
+            for language in buttons.LABELS:
+                buttons.save_gif(buttons.draw(kind, False, scale, language), out("%s-%s.gif" % (kind, language)))
+                buttons.save_gif(buttons.draw(kind, True, scale, language),
+                                 out("%s-pressed-%s.gif" % (kind, language)))
 
         for name, fn in SMALL.items():
             fn().result().save(out(name), optimize=False)
