@@ -6,8 +6,6 @@
 
 #include <exception>
 
-#include <QCoreApplication>
-
 KalvixApplication::KalvixApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral(KALVIX_COMMAND));
