@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
+#include <iterator>
+#include <sstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -12,7 +14,8 @@
 
 extern char **environ;
 
-pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display)
+pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display,
+                   const std::vector<std::string> &extraEnv, const char *errorPath)
 {
     std::vector<std::string> env;
     for (char **e = environ; *e; ++e) {
@@ -26,6 +29,7 @@ pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display)
     }
     if (display)
         env.push_back(std::string("DISPLAY=") + display);
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
 
     std::vector<char *> args, envp;
     for (const std::string &a : argv)
@@ -38,7 +42,8 @@ pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errorPath ? errorPath : "/dev/null", O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     pid_t pid = -1;
     const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
@@ -63,6 +68,29 @@ void StopProcess(pid_t pid)
     ::kill(pid, SIGKILL);
     int status;
     ::waitpid(pid, &status, 0);
+}
+
+double CpuMs(pid_t pid)
+{
+    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
+    std::string all((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    // Fields after the command name, which may hold spaces: state is the
+    // 3rd field, utime the 14th and stime the 15th.
+    const size_t close = all.rfind(')');
+    if (close == std::string::npos)
+        return -1;
+    std::istringstream rest(all.substr(close + 2));
+    std::string field;
+    long long utime = -1, stime = -1;
+    for (int i = 3; i <= 15 && rest >> field; ++i) {
+        if (i == 14)
+            utime = std::stoll(field);
+        if (i == 15)
+            stime = std::stoll(field);
+    }
+    if (utime < 0 || stime < 0)
+        return -1;
+    return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 long ResidentKiB(pid_t pid)
