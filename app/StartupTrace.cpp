@@ -17,8 +17,16 @@ namespace StartupTrace {
 namespace {
 struct Note {
     const char *step;
-    long long ns;
+    long long ns;    // monotonic clock
+    long long cpuNs; // processor time of the process so far
 };
+
+long long nanoseconds(clockid_t clock)
+{
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec;
+}
 // More than the start has steps; later marks are dropped.
 std::array<Note, 32> notes;
 size_t taken = 0;
@@ -48,9 +56,7 @@ void Mark(const char *step)
 {
     if (flushed || taken == notes.size())
         return;
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    notes[taken++] = {step, static_cast<long long>(ts.tv_sec) * 1000000000LL + ts.tv_nsec};
+    notes[taken++] = {step, nanoseconds(CLOCK_MONOTONIC), nanoseconds(CLOCK_PROCESS_CPUTIME_ID)};
 }
 
 void Flush()
@@ -62,7 +68,7 @@ void Flush()
     if (!lcStartup().isDebugEnabled())
         return;
     for (size_t i = 0; i < taken; ++i)
-        std::fprintf(stderr, "kalvix.startup %s %lld\n", notes[i].step, notes[i].ns);
+        std::fprintf(stderr, "kalvix.startup %s %lld %lld\n", notes[i].step, notes[i].ns, notes[i].cpuNs);
     std::fflush(stderr);
 }
 

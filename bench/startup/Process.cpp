@@ -2,11 +2,10 @@
 
 #include <chrono>
 #include <csignal>
+#include <dirent.h>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
-#include <iterator>
-#include <sstream>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <thread>
@@ -14,8 +13,8 @@
 
 extern char **environ;
 
-pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display,
-                   const std::vector<std::string> &extraEnv, const char *errorPath)
+pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display, const std::vector<std::string> &extraEnv,
+                   const char *errorPath)
 {
     std::vector<std::string> env;
     for (char **e = environ; *e; ++e) {
@@ -72,25 +71,23 @@ void StopProcess(pid_t pid)
 
 double CpuMs(pid_t pid)
 {
-    std::ifstream stat("/proc/" + std::to_string(pid) + "/stat");
-    std::string all((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    // Fields after the command name, which may hold spaces: state is the
-    // 3rd field, utime the 14th and stime the 15th.
-    const size_t close = all.rfind(')');
-    if (close == std::string::npos)
+    // Every thread's run time in nanoseconds, the first field of its
+    // schedstat: finer than the clock ticks of /proc/PID/stat.
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *dir = ::opendir(tasks.c_str());
+    if (!dir)
         return -1;
-    std::istringstream rest(all.substr(close + 2));
-    std::string field;
-    long long utime = -1, stime = -1;
-    for (int i = 3; i <= 15 && rest >> field; ++i) {
-        if (i == 14)
-            utime = std::stoll(field);
-        if (i == 15)
-            stime = std::stoll(field);
+    double ns = 0;
+    while (const dirent *e = ::readdir(dir)) {
+        if (e->d_name[0] == '.')
+            continue;
+        std::ifstream stat(tasks + "/" + e->d_name + "/schedstat");
+        double run = 0;
+        if (stat >> run)
+            ns += run;
     }
-    if (utime < 0 || stime < 0)
-        return -1;
-    return static_cast<double>(utime + stime) * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
+    ::closedir(dir);
+    return ns / 1e6;
 }
 
 long ResidentKiB(pid_t pid)
