@@ -28,6 +28,7 @@
 #include <QTreeView>
 
 #include <algorithm>
+#include <sys/stat.h>
 #include <chrono>
 #include <cstdio>
 #include <vector>
@@ -77,11 +78,24 @@ bool saveTick()
     // The first tick writes the file; those measured find nothing new.
     QMetaObject::invokeMethod(&saveTimer, "timeout");
     const int ticks = 20000;
-    QTimer empty;
-    const double emptyMs = timerTicksMs(empty, ticks);
-    const double tick = timerTicksMs(saveTimer, ticks);
-    std::printf("save tick, 100,000 appointments, nothing changed: %.2f us per tick\n", tick * 1000 / ticks);
-    return bench::report("save tick vs empty timer callback (20,000)", tick, emptyMs, 2.0);
+    // What a tick that finds nothing new cannot do without: one look at
+    // the data file.
+    QTimer looking;
+    const QByteArray path = QFile::encodeName(TerminFile::PathIn(dir.path()));
+    QObject::connect(&looking, &QTimer::timeout, [&path] {
+        struct stat st {};
+        if (::stat(path.constData(), &st) != 0)
+            qFatal("the data file is gone");
+    });
+    std::vector<double> tick, look;
+    for (int round = 0; round < 3; ++round) { // alternating, so load changes hit both
+        look.push_back(timerTicksMs(looking, ticks));
+        tick.push_back(timerTicksMs(saveTimer, ticks));
+    }
+    std::sort(tick.begin(), tick.end());
+    std::sort(look.begin(), look.end());
+    std::printf("save tick, 100,000 appointments, nothing changed: %.2f us per tick\n", tick[1] * 1000 / ticks);
+    return bench::report("save tick vs timer callback with one stat (20,000)", tick[1], look[1], 1.5);
 }
 
 bool showDay()
@@ -223,14 +237,36 @@ bool deleteAll()
     if (!bench::WriteDay(dir.path(), bench::BigDay, count, 19, 100))
         return false;
     const double plain = plainRemovalMs(dir.path());
+    // A stock view over empty rows going from 200,000 to one, painted: what
+    // rebuilding the list costs by itself.
+    QTreeView view;
+    EmptyRows rows;
+    view.setModel(&rows);
+    view.setUniformRowHeights(true);
+    view.show();
+    if (!QTest::qWaitForWindowExposed(&view))
+        return false;
+    std::vector<double> rebuilds;
+    for (int run = 0; run < 3; ++run) {
+        rows.setRows(count);
+        QCoreApplication::processEvents();
+        view.viewport()->repaint();
+        rebuilds.push_back(bench::medianMs(1, [&] {
+            rows.setRows(1);
+            QCoreApplication::processEvents();
+            view.viewport()->repaint();
+        }));
+    }
+    std::sort(rebuilds.begin(), rebuilds.end());
+    const double rebuilt = rebuilds[1];
     std::printf(
         "deleting a day of 200,000 (select all, Delete, Yes; list rebuilt and file written): %.1f ms, "
-        "of which writing the file (synced to disk) about %.1f ms\n",
-        deleted, saves[1]);
-    // The file write that follows every delete does not depend on how many
-    // rows went; the comparison is of the removal and the list's rebuild.
-    return bench::report("delete 200,000 rows (without the write) vs plain vector", std::max(deleted - saves[1], 0.0),
-                         plain, 10.0);
+        "of which writing the file (synced to disk) about %.1f ms; plain removal %.1f ms, empty view "
+        "rebuilt %.1f ms\n",
+        deleted, saves[1], plain, rebuilt);
+    // Both sides write the same emptied file once.
+    return bench::report("delete 200,000 rows vs plain vector, view and write", deleted, plain + rebuilt + saves[1],
+                         5.0);
 }
 
 } // namespace
