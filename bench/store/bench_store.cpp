@@ -6,6 +6,7 @@
 // temporary file, synced, renamed, the folder synced).
 
 #include "BenchUtil.h"
+#include "PlainStore.h"
 #include "SampleStore.h"
 #include "store/TerminFile.h"
 
@@ -26,6 +27,10 @@
 
 namespace {
 
+using bench::plainRead;
+using bench::PlainRecord;
+using bench::PlainStore;
+
 bool check(bool ok, const char *what)
 {
     if (!ok) {
@@ -33,60 +38,6 @@ bool check(bool ok, const char *what)
         std::exit(1);
     }
     return ok;
-}
-
-struct PlainRecord {
-    double numbers[4];
-    unsigned char done;
-    std::string_view name, description;
-};
-
-struct PlainStore {
-    std::unique_ptr<char[]> bytes;
-    std::vector<std::vector<PlainRecord>> days; // every day of the calendar
-    int32_t settings[3] = {};
-};
-
-int32_t i32(const char *&p)
-{
-    int32_t v;
-    std::memcpy(&v, p, 4);
-    p += 4;
-    return v;
-}
-
-// The whole file read at once and split into its days and records.
-void plainRead(const QString &path, PlainStore &store)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY);
-    check(fd >= 0, "baseline open");
-    struct stat st {};
-    check(::fstat(fd, &st) == 0, "baseline stat");
-    const size_t size = static_cast<size_t>(st.st_size);
-    store.bytes.reset(new char[size]);
-    check(::read(fd, store.bytes.get(), size) == static_cast<ssize_t>(size), "baseline read");
-    ::close(fd);
-    const char *p = store.bytes.get();
-    store.days.assign(DayGrid::UsedDays, {});
-    for (auto &day : store.days) {
-        const int32_t count = i32(p);
-        day.reserve(static_cast<size_t>(count));
-        for (int32_t i = 0; i < count; ++i) {
-            PlainRecord r;
-            std::memcpy(r.numbers, p, sizeof r.numbers);
-            r.done = static_cast<unsigned char>(p[32]);
-            p += 33;
-            const int32_t nameSize = i32(p);
-            r.name = std::string_view(p, static_cast<size_t>(nameSize));
-            p += nameSize;
-            const int32_t descriptionSize = i32(p);
-            r.description = std::string_view(p, static_cast<size_t>(descriptionSize));
-            p += descriptionSize;
-            day.push_back(r);
-        }
-    }
-    for (int32_t &v : store.settings)
-        v = i32(p);
 }
 
 void put(std::string &out, int32_t v)
@@ -139,7 +90,7 @@ bool run(const char *label, int records, int runs)
     // The baseline works on the same bytes, as its own reader sees them.
     check(SaveTermins(path, grid, settings).ok, "SaveTermins");
     PlainStore plain;
-    plainRead(path, plain);
+    check(plainRead(path, plain), "baseline read");
     plainSave(basePath, plain);
     check(QFile(basePath).size() == bytes.size(), "baseline writes the same bytes");
 
@@ -162,7 +113,7 @@ bool run(const char *label, int records, int runs)
             check(OpenTermins(path, loaded, loadedSettings).ok && loaded.RecordCount() == size_t(records),
                   "OpenTermins");
         }));
-        readBase.push_back(bench::medianMs(1, [&] { plainRead(basePath, again); }));
+        readBase.push_back(bench::medianMs(1, [&] { check(plainRead(basePath, again), "baseline read"); }));
     }
 
     auto median = [](std::vector<double> v) {
