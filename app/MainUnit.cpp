@@ -4,6 +4,7 @@
 #include "app/Dialogs.h"
 #include "app/FileWatch.h"
 #include "app/SpinEdit.h"
+#include "app/StartupTrace.h"
 #include "navigation/DateTreeModel.h"
 #include "navigation/OverviewModel.h"
 #include "platform/desktop/TrayIcon.h"
@@ -60,6 +61,7 @@ TMainForm::TMainForm(const QString &programDir, QWidget *parent) : QMainWindow(p
 {
     buildLayout();
     connectHandlers();
+    StartupTrace::Mark("window built");
     FormCreate();
 }
 
@@ -112,11 +114,14 @@ void TMainForm::FormCreate()
 
     OpenTermins();
     watchFile();
+    StartupTrace::Mark("file read");
 
     ShowAll();
     selectToday();
+    StartupTrace::Mark("tree and list");
 
     addTrayIcon();
+    StartupTrace::Mark("tray icon");
 
     // Centre on the screen the window will appear on.
     if (QScreen *screen = QGuiApplication::primaryScreen())

@@ -7,6 +7,7 @@
 #include "app/KalvixApplication.h"
 #include "app/MainInstance.h"
 #include "app/MainUnit.h"
+#include "app/StartupTrace.h"
 #include "app/cli/CommandRun.h"
 #include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
@@ -19,6 +20,7 @@
 
 int main(int argc, char *argv[])
 {
+    StartupTrace::Mark("main");
     // Help, the version, a mistake on the command line and the commands
     // that work on the store end here, before the window toolkit starts, so
     // they need no display.
@@ -36,6 +38,7 @@ int main(int argc, char *argv[])
     SessionBus::KeepFromAutolaunching();
     KalvixApplication app(argc, argv);
     SessionClient::PutBackAddress(sessionManager);
+    StartupTrace::Mark("application");
     TerminationRequests termination;
     TMainForm *ready = nullptr;
     QObject::connect(&termination, &TerminationRequests::requested, &app, [&ready] {
@@ -55,6 +58,7 @@ int main(int argc, char *argv[])
         return *status;
     if (TerminationRequests::Pending())
         return 0;
+    StartupTrace::Mark("data file claimed");
     // The X server going away ends the process inside Qt with exit(1): save
     // there once the window is ready (without the display), and give up the
     // data file in any case.
@@ -65,6 +69,7 @@ int main(int argc, char *argv[])
     });
     AppPictures::init();
     QApplication::setWindowIcon(AppPictures::applicationIcon());
+    StartupTrace::Mark("pictures");
 
     TMainForm mainForm(dataFolder);
     if (TerminationRequests::Pending()) {
@@ -78,6 +83,7 @@ int main(int argc, char *argv[])
     TerminFormAnswers answers(terminForm);
     mainForm.setAnswerProvider(&answers, &terminForm);
     ready = &mainForm;
+    StartupTrace::Mark("reminder dialog");
 
     SessionClient session({
         [&mainForm] { return mainForm.SaveForSession(); },
@@ -85,6 +91,7 @@ int main(int argc, char *argv[])
         [&mainForm] { mainForm.EndNow(TMainForm::Ending::Logout); },
     });
     session.connectTo(sessionManager);
+    StartupTrace::Mark("session");
 
     // Reminders due at start come before the main window appears. "Quit"
     // or a request to end while they are open ends the program right here.
@@ -95,7 +102,10 @@ int main(int argc, char *argv[])
         mainForm.EndNow(TMainForm::Ending::Signal);
         return 0;
     }
+    StartupTrace::Mark("first check");
     mainForm.show();
+    StartupTrace::Mark("shown");
+    StartupTrace::FlushAfterFirstPaint(&mainForm);
     // What the start had to work around, told once and without holding up
     // the window, the tray or commands: a later start has nothing to tell.
     const QString notices = QStringList{folder.notice, instance.key().socketNotice}.join(QLatin1Char('\n')).trimmed();

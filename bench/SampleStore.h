@@ -1,7 +1,7 @@
 #pragma once
 // The store the benchmarks measure: appointments spread at random (with a
 // fixed seed) over the whole calendar, names of 19 bytes, descriptions of
-// 100.
+// 100 (or `descriptionSize`).
 
 #include "store/DayGrid.h"
 
@@ -11,7 +11,7 @@
 
 namespace bench {
 
-inline void FillSpread(DayGrid &grid, int count, double firstRemind)
+inline void FillSpread(DayGrid &grid, int count, double firstRemind, size_t descriptionSize = 100)
 {
     QRandomGenerator random(4711);
     for (int i = 0; i < count; ++i) {
@@ -23,7 +23,7 @@ inline void FillSpread(DayGrid &grid, int count, double firstRemind)
         } while (!DayGrid::IsValidDay(year, month, day));
         TTermin *t = grid.AddRecord(grid.Slot(year, month, day));
         t->Name = "Appointment " + std::to_string(1000000 + i);
-        t->Description = std::string(100, static_cast<char>('a' + i % 26));
+        t->Description = std::string(descriptionSize, static_cast<char>('a' + i % 26));
         t->Time = random.bounded(1440) / 1440.0;
         t->FirstRemind = firstRemind;
         t->RepeatInterval = 1;

@@ -5,6 +5,7 @@
 
 #include <QCoreApplication>
 #include <QGuiApplication>
+#include <QImageReader>
 #include <QPixmap>
 
 #include <array>
@@ -24,6 +25,14 @@ static void initGlyphResources()
 namespace KindTable {
 
 namespace {
+
+// Named as BMP, so no image plugin is loaded to guess the format.
+QImage readBitmap(const QString &path)
+{
+    QImageReader reader(path, "bmp");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
 using M = ModalResults;
 // Captions are the program's own texts; QT_TRANSLATE_NOOP keeps them
 // visible to the translation tools under the button's context.
@@ -74,14 +83,14 @@ QImage Glyph(int k)
         // as such, so it shows at the same logical size with finer detail.
         const auto *app = qobject_cast<QGuiApplication *>(QCoreApplication::instance());
         if (app && app->devicePixelRatio() > 1.0) {
-            QImage twice(QStringLiteral(":/glyphs/%1@2x.bmp").arg(QLatin1String(info.resource)));
+            QImage twice = readBitmap(QStringLiteral(":/glyphs/%1@2x.bmp").arg(QLatin1String(info.resource)));
             if (!twice.isNull()) {
                 twice.setDevicePixelRatio(2);
                 slot = twice;
             }
         }
         if (!slot)
-            slot = QImage(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(info.resource)));
+            slot = readBitmap(QStringLiteral(":/glyphs/%1.bmp").arg(QLatin1String(info.resource)));
     }
     return *slot;
 }

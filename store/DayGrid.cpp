@@ -89,6 +89,40 @@ DayGrid::TextRoom::~TextRoom()
         UnpoisonMemory(bytes.get(), size);
 }
 
+void DayGrid::CompactTexts(size_t imageSize)
+{
+    size_t bytes = 0;
+    auto forEachView = [this](auto &&f) {
+        ForEachFilledDay([&f](int, int, int, TTerminDay &slot) {
+            TTermin *r = slot.records.Data();
+            for (uint32_t i = 0, n = slot.records.Count(); i < n; ++i)
+                for (TText *t : {&r[i].Name, &r[i].Description})
+                    if (t->isView())
+                        f(*t);
+        });
+    };
+    forEachView([&bytes](const TText &t) { bytes += t.stored().size() + 1; });
+    if (bytes == 0 || bytes >= imageSize / 3 * 2)
+        return;
+    std::unique_ptr<char[]> block(new char[bytes]);
+    char *p = block.get();
+    forEachView([&p](TText &t) {
+        const std::string_view stored = t.stored();
+        std::memcpy(p, stored.data(), stored.size());
+        p[stored.size()] = '\0';
+        t = TText::View(p, stored.size());
+        p += stored.size() + 1;
+    });
+    // What was reusable room stays so, as after delall.
+    for (TextRoom &room : textStorage_)
+        if (room.size > spareRoom_.size) {
+            spareRoom_ = std::move(room);
+            PoisonMemory(spareRoom_.bytes.get(), spareRoom_.size);
+        }
+    textStorage_.clear();
+    KeepTextStorage(std::move(block));
+}
+
 void DayGrid::Adopt(DayGrid &other)
 {
     NoteChange();

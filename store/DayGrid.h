@@ -124,6 +124,13 @@ public:
     // so a text left pointing into it is still caught.
     char *TextStorage(size_t size);
 
+    // Moves the texts of the records that point into kept storage (a file
+    // image of `imageSize` bytes, read into the grid) into one block of
+    // their own, and lets go of that storage, when the texts take less
+    // than two thirds of it: a store of many short appointments is mostly
+    // numbers, which the records already hold. Otherwise nothing changes.
+    void CompactTexts(size_t imageSize);
+
     // Takes over every day's records from `other`, which receives ours.
     void Adopt(DayGrid &other);
 

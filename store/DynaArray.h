@@ -37,6 +37,8 @@ public:
     int CurrentIndex() const { return currentIndex_; }
     T *Current() const { return current_; }
     const T *Data() const { return data_.data(); }
+    // The elements in place, for changing them without moving the cursor.
+    T *Data() { return data_.data(); }
 
     // Makes element `index` current. Out-of-range indices return null and
     // leave the cursor alone rather than reading past the block.

@@ -258,7 +258,10 @@ QString load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
         std::memcpy(data, bytes.lent, bytes.size);
         data[bytes.size] = '\0';
     }
-    return TerminFormat::Load(data, bytes.size, grid, settings);
+    const QString error = TerminFormat::Load(data, bytes.size, grid, settings);
+    if (error.isEmpty())
+        grid.CompactTexts(bytes.size);
+    return error;
 }
 
 } // namespace

@@ -57,10 +57,10 @@ inline void SelectNode(const QObject &window, int code)
 }
 
 // `count` appointments spread over the calendar (see FillSpread).
-inline bool WriteSpread(const QString &dir, int count)
+inline bool WriteSpread(const QString &dir, int count, size_t descriptionSize = 100)
 {
     DayGrid grid;
-    FillSpread(grid, count, 3);
+    FillSpread(grid, count, 3, descriptionSize);
     return SaveTermins(TerminFile::PathIn(dir), grid, TSettings()).ok;
 }
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-void buildModelTree(DayGrid &grid)
+void buildModelTree(DayGrid &)
 {
     QTreeView view;
     DateTreeModel model;

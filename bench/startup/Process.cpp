@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <csignal>
+#include <dirent.h>
 #include <cstdlib>
 #include <fcntl.h>
 #include <fstream>
@@ -12,7 +13,8 @@
 
 extern char **environ;
 
-pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display)
+pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display, const std::vector<std::string> &extraEnv,
+                   const char *errorPath)
 {
     std::vector<std::string> env;
     for (char **e = environ; *e; ++e) {
@@ -26,6 +28,7 @@ pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display)
     }
     if (display)
         env.push_back(std::string("DISPLAY=") + display);
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
 
     std::vector<char *> args, envp;
     for (const std::string &a : argv)
@@ -38,7 +41,8 @@ pid_t SpawnProcess(const std::vector<std::string> &argv, const char *display)
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, 2, errorPath ? errorPath : "/dev/null", O_WRONLY | O_CREAT | O_TRUNC,
+                                     0600);
     pid_t pid = -1;
     const int rc = posix_spawnp(&pid, args[0], &actions, nullptr, args.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
@@ -63,6 +67,27 @@ void StopProcess(pid_t pid)
     ::kill(pid, SIGKILL);
     int status;
     ::waitpid(pid, &status, 0);
+}
+
+double CpuMs(pid_t pid)
+{
+    // Every thread's run time in nanoseconds, the first field of its
+    // schedstat: finer than the clock ticks of /proc/PID/stat.
+    const std::string tasks = "/proc/" + std::to_string(pid) + "/task";
+    DIR *dir = ::opendir(tasks.c_str());
+    if (!dir)
+        return -1;
+    double ns = 0;
+    while (const dirent *e = ::readdir(dir)) {
+        if (e->d_name[0] == '.')
+            continue;
+        std::ifstream stat(tasks + "/" + e->d_name + "/schedstat");
+        double run = 0;
+        if (stat >> run)
+            ns += run;
+    }
+    ::closedir(dir);
+    return ns / 1e6;
 }
 
 long ResidentKiB(pid_t pid)

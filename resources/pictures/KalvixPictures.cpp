@@ -1,7 +1,11 @@
 #include "resources/pictures/KalvixPictures.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
+#include <QIconEngine>
+#include <QImageReader>
+#include <QPainter>
 #include <QString>
 
 // Q_INIT_RESOURCE must be used outside any namespace.
@@ -19,11 +23,65 @@ void kalvixInitPictures()
 
 namespace KalvixPictures {
 
+namespace {
+
+// Reads a picture in the format its name ends in. Without a format named,
+// or with the reader left to guess, every image plugin installed would be
+// loaded and asked first.
+QImage readImage(const QString &path)
+{
+    QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+// The application icon, decoded only when a size of it is first drawn: the
+// start then reads no picture the first window does not show, and names
+// each file's format, so no image plugin is tried on it.
+class AppIconEngine : public QIconEngine {
+public:
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().pixmap(size, mode, state);
+    }
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        decoded().paint(painter, rect, Qt::AlignCenter, mode, state);
+    }
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        return decoded().actualSize(size, mode, state);
+    }
+    QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
+    {
+        if (mode != QIcon::Normal || state != QIcon::Off)
+            return {};
+        QList<QSize> sizes;
+        for (int size : AppIconSizes)
+            sizes.append(QSize(size, size));
+        return sizes;
+    }
+    QIconEngine *clone() const override { return new AppIconEngine(*this); }
+    QString key() const override { return QStringLiteral("KalvixAppIcon"); }
+    bool isNull() override { return false; }
+
+private:
+    const QIcon &decoded()
+    {
+        if (icon_.isNull())
+            for (int size : AppIconSizes)
+                icon_.addPixmap(QPixmap::fromImage(readImage(QStringLiteral(":/pictures/icon-%1.png").arg(size))));
+        return icon_;
+    }
+    QIcon icon_;
+};
+
+} // namespace
+
 QIcon AppIcon()
 {
-    QIcon icon;
-    for (int size : AppIconSizes)
-        icon.addFile(QStringLiteral(":/pictures/icon-%1.png").arg(size), QSize(size, size));
+    // One decoding for every user of the icon (the window and the tray).
+    static const QIcon icon(new AppIconEngine);
     return icon;
 }
 
@@ -45,12 +103,12 @@ QImage Image(const char *path)
     if (PictureRatio() > 1) {
         const QString twice = DoublePath(normal);
         if (QFile::exists(twice)) {
-            QImage img(twice);
+            QImage img = readImage(twice);
             img.setDevicePixelRatio(2);
             return img;
         }
     }
-    return QImage(normal);
+    return readImage(normal);
 }
 
 QByteArray InLanguage(const char *path, const QString &language)

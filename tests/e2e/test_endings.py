@@ -222,3 +222,46 @@ class DisplayLost(E2ECase):
                             what="the notice on the bus")
         self.assertIn("Kalvix could not save the appointments", notice)
         self.assertIn(kept[0], notice)
+
+
+def file_stamp(k):
+    """What folder-sync tools look at: the data file's inode, size and times
+    to the nanosecond, and which files the folder holds (the lock aside)."""
+    s = os.stat(k.data)
+    names = sorted(n for n in os.listdir(k.dir) if n.startswith("appointments.dat") and not n.endswith(".lock"))
+    return (s.st_ino, s.st_size, s.st_mtime_ns, s.st_ctime_ns, names)
+
+
+class NothingChanged(E2ECase):
+    """A run that changed nothing ends without writing the data file, however
+    it ends: a rewrite costs seconds on a big store and makes sync tools
+    send the whole file again."""
+
+    def shown_with_a_store(self):
+        k = self.kalvix
+        store = one_due()
+        store.days[next(iter(store.days))][0].first_remind = HOUR / 4  # not yet due
+        k.write_store(store)
+        k.start()
+        k.window(MAIN_TITLE)
+        return store, file_stamp(k)
+
+    def assert_untouched(self, store, before):
+        self.assertEqual(file_stamp(self.kalvix), before)
+        self.assertEqual(self.kalvix.read_store(), store)
+
+    def test_quit_from_the_tray_writes_nothing(self):
+        store, before = self.shown_with_a_store()
+        self.quit_from_tray_menu()
+        self.assert_untouched(store, before)
+
+    def test_close_box_and_ok_write_nothing(self):
+        store, before = self.shown_with_a_store()
+        self.close_with_ok()
+        self.assert_untouched(store, before)
+
+    def test_sigterm_writes_nothing(self):
+        store, before = self.shown_with_a_store()
+        os.kill(self.kalvix.pid, signal.SIGTERM)
+        self.assertEqual(self.kalvix.wait_exit(), 0, self.kalvix.log())
+        self.assert_untouched(store, before)

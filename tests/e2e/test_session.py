@@ -146,6 +146,18 @@ class Logout(E2ECase):
         self.sm.send("die")
         self.assertEqual(k.wait_exit(), 0, k.log())
 
+    def test_logout_without_changes_writes_nothing(self):
+        k = self.start()
+        k.window(MAIN_TITLE)
+        before = os.stat(k.data)
+        self.sm.send("logout none")
+        self.sm.expect("SAVE_DONE ok")
+        self.sm.send("die")
+        self.assertEqual(k.wait_exit(), 0, k.log())
+        after = os.stat(k.data)
+        self.assertEqual((after.st_ino, after.st_size, after.st_mtime_ns, after.st_ctime_ns),
+                         (before.st_ino, before.st_size, before.st_mtime_ns, before.st_ctime_ns))
+
     def test_checkpoint_only_saves(self):
         k = self.start()
         main = k.window(MAIN_TITLE)

@@ -248,6 +248,12 @@ private slots:
         QCOMPARE(back.RecordCount(), size_t(1));
         // and written back it is the file as it was, byte for byte
         QCOMPARE(TerminFile::Serialize(back, s).toHex(), bytes.toHex());
+        // also when read from a file, which keeps only the texts of it
+        QTemporaryDir dir;
+        writeAll(TerminFile::PathIn(dir.path()), bytes);
+        DayGrid fromFile;
+        QVERIFY(OpenTermins(TerminFile::PathIn(dir.path()), fromFile, s).ok);
+        QCOMPARE(TerminFile::Serialize(fromFile, s).toHex(), bytes.toHex());
     }
 
     void settingsAreClampedOnRead()
