@@ -3,6 +3,7 @@
 #include "KalvixProduct.h"
 #include "app/cli/ArgumentValues.h"
 #include "app/cli/Occurrences.h"
+#include "app/cli/SyncCommand.h"
 #include "store/ical/CodePageBridge.h"
 #include "store/DateTimeValue.h"
 
@@ -390,7 +391,7 @@ CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
 QString Usage()
 {
     return QString::fromUtf8(WindowUsage) + QString::fromUtf8(AddUsage) + QString::fromUtf8(ListUsage)
-        + QString::fromUtf8(ExportUsage) + QString::fromUtf8(ImportUsage);
+        + QString::fromUtf8(ExportUsage) + QString::fromUtf8(ImportUsage) + SyncCommand::Usage();
 }
 
 QString VersionText()
@@ -412,6 +413,8 @@ CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
             return parseExport(rest, today);
         if (first == QLatin1String("import"))
             return parseImport(rest, today);
+        if (first == QLatin1String("sync"))
+            return SyncCommand::Parse(rest);
         if (first == QLatin1String("help"))
             return help(CommandLine::Usage() + QStringLiteral("\nRun \"kalvix COMMAND --help\" for one command.\n"));
         return failed(QStringLiteral("unknown command \"%1\"").arg(first), WindowUsage);
