@@ -101,8 +101,10 @@ void PassPlan::ApplyToFolder(PassReport &report)
         }
         if (a.toFolder) {
             QString error;
-            const ItemStamp stamp = VdirFolder::Write(
-                options_.folder, e.href, Ical::ItemBytes(a.toFolder->date, a.toFolder->record, e.uid, a.changed), error);
+            const ItemStamp stamp = VdirFolder::Write(options_.folder, e.href,
+                                                      Ical::ItemBytes(a.toFolder->date, a.toFolder->record, e.uid,
+                                                                      a.changed),
+                                                      error);
             if (stamp.size < 0) {
                 // The entry stays as it was: the next pass finds the store
                 // still ahead of the folder and writes again.

@@ -104,8 +104,9 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
         if (known != byUid.end()) {
             FolderSide &side = sides[known->second];
             if (side.state != Side::Removed) {
-                notes.append(QStringLiteral("%1 was left alone: another file holds an event with the same UID")
-                                 .arg(QDir::toNativeSeparators(QDir(options_.folder).filePath(QFile::decodeName(item.href)))));
+                notes.append(
+                    QStringLiteral("%1 was left alone: another file holds an event with the same UID")
+                        .arg(QDir::toNativeSeparators(QDir(options_.folder).filePath(QFile::decodeName(item.href)))));
                 continue;
             }
             entries[known->second].href = item.href;
@@ -159,10 +160,9 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
         const int r = match_.recordOf[i];
         actions_[i].record = r;
         actions_[i].base = e.base;
-        const Side store = e.removed || r < 0 ? Side::Removed
-            : ItemContent::Of(match_.records[static_cast<size_t>(r)].dayNumber, recordAt(r)) != e.base
-            ? Side::Changed
-            : Side::Same;
+        const Side store = e.removed || r < 0                                                          ? Side::Removed
+            : ItemContent::Of(match_.records[static_cast<size_t>(r)].dayNumber, recordAt(r)) != e.base ? Side::Changed
+                                                                                                       : Side::Same;
         FolderSide &fs = sides[i];
         const Ical::NewAppointment *item = nullptr;
         if (fs.read) {
@@ -255,8 +255,10 @@ void PassPlan::bothChanged(size_t i, const Ical::NewAppointment &item, double it
     // The later change wins, and the store's when they are as late.
     const double storeChanged = e.changed > 0 ? e.changed : dataTime_;
     const bool storeWins = storeChanged >= itemChanged;
-    Put win = storeWins ? Put{storeDate, ItemContent::Normalized(store)} : Put{item.date, ItemContent::Normalized(item.record)};
-    const Put lose = storeWins ? Put{item.date, ItemContent::Normalized(item.record)} : Put{storeDate, ItemContent::Normalized(store)};
+    Put win = storeWins ? Put{storeDate, ItemContent::Normalized(store)}
+                        : Put{item.date, ItemContent::Normalized(item.record)};
+    const Put lose = storeWins ? Put{item.date, ItemContent::Normalized(item.record)}
+                               : Put{storeDate, ItemContent::Normalized(store)};
     ItemContent::TakeReminders(win.record, lose.record);
     if (win.date != lose.date || !ItemContent::SameButReminders(win.record, lose.record))
         kept_.push_back({lose.date, lose.record, e.uid});

@@ -13,7 +13,8 @@ namespace {
 // Paths hold slashes, which QSettings takes for groups.
 QString keyFor(const QString &dataPath)
 {
-    return QStringLiteral("vdir/") + QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(dataPath).absoluteFilePath()));
+    return QStringLiteral("vdir/")
+        + QString::fromLatin1(QUrl::toPercentEncoding(QFileInfo(dataPath).absoluteFilePath()));
 }
 
 } // namespace

@@ -19,8 +19,9 @@ QByteArray hex(uint64_t v)
 
 QByteArray stampText(const ItemStamp &s)
 {
-    return QByteArray::number(static_cast<qlonglong>(s.size)) + ' ' + QByteArray::number(static_cast<qlonglong>(s.modifiedNs))
-        + ' ' + QByteArray::number(static_cast<qulonglong>(s.inode));
+    return QByteArray::number(static_cast<qlonglong>(s.size)) + ' '
+        + QByteArray::number(static_cast<qlonglong>(s.modifiedNs)) + ' '
+        + QByteArray::number(static_cast<qulonglong>(s.inode));
 }
 
 bool readStamp(const QList<QByteArray> &f, int at, ItemStamp &s)
@@ -123,7 +124,8 @@ uint64_t StoreFingerprint(const DayHashes &hashes)
         if (hashes.begin(day) == hashes.end(day))
             continue;
         h = StableHash(&day, sizeof day, h);
-        h = StableHash(hashes.begin(day), static_cast<size_t>(hashes.end(day) - hashes.begin(day)) * sizeof(uint64_t), h);
+        h = StableHash(hashes.begin(day), static_cast<size_t>(hashes.end(day) - hashes.begin(day)) * sizeof(uint64_t),
+                       h);
     }
     return h;
 }

@@ -31,7 +31,10 @@ struct ItemStamp {
     int64_t modifiedNs = 0;
     uint64_t inode = 0;
 
-    static ItemStamp From(const FileStamp &s) { return s.exists ? ItemStamp{s.size, s.modifiedNs, s.inode} : ItemStamp(); }
+    static ItemStamp From(const FileStamp &s)
+    {
+        return s.exists ? ItemStamp{s.size, s.modifiedNs, s.inode} : ItemStamp();
+    }
     bool operator==(const ItemStamp &o) const
     {
         return size == o.size && modifiedNs == o.modifiedNs && inode == o.inode;
@@ -41,12 +44,12 @@ struct ItemStamp {
 
 struct IndexEntry {
     QByteArray uid;
-    QByteArray href;     // the item's file name in the folder
-    int day = 0;         // DayGrid::DayNumber of the record's day
-    uint64_t record = 0; // RecordHash of the record as last saved
-    uint64_t base = 0;   // ContentOf the content last exchanged
-    ItemStamp stamp;     // of the item's file when last read or written
-    double changed = 0;  // when the store changed it since the exchange (local value); 0: it did not
+    QByteArray href;      // the item's file name in the folder
+    int day = 0;          // DayGrid::DayNumber of the record's day
+    uint64_t record = 0;  // RecordHash of the record as last saved
+    uint64_t base = 0;    // ContentOf the content last exchanged
+    ItemStamp stamp;      // of the item's file when last read or written
+    double changed = 0;   // when the store changed it since the exchange (local value); 0: it did not
     bool removed = false; // the store removed it since the exchange
 };
 
@@ -55,9 +58,9 @@ public:
     // "appointments.idx" beside the data file.
     static QString PathFor(const QString &dataPath);
 
-    QString folder;            // the vdir, absolute
-    uint64_t store = 0;        // StoreFingerprint of the store it was kept in step with
-    ItemStamp folderStamp;     // of the folder when last listed
+    QString folder;        // the vdir, absolute
+    uint64_t store = 0;    // StoreFingerprint of the store it was kept in step with
+    ItemStamp folderStamp; // of the folder when last listed
     std::vector<IndexEntry> entries;
 
     // False when there is none (`error` empty) or it cannot be read.

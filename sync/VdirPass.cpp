@@ -46,8 +46,8 @@ bool readItem(const QString &folder, const QByteArray &href, FolderItem &item, Q
     }
     item.read = Ical::ReadItem(f.readAll());
     if (!item.read.ok) {
-        error = QStringLiteral("%1 is not an iCalendar file (%2); move it out of the folder").arg(shown(path),
-                                                                                                   item.read.error);
+        error = QStringLiteral("%1 is not an iCalendar file (%2); move it out of the folder")
+                    .arg(shown(path), item.read.error);
         return false;
     }
     if (item.read.changed == 0)
@@ -71,8 +71,9 @@ QString ConflictFolder(const QString &dataPath)
 
 QString PassReport::Summary(const QString &folder) const
 {
-    QString s = QStringLiteral("Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder "
-                               "%5 written, %6 removed\n")
+    QString s = QStringLiteral(
+                    "Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder "
+                    "%5 written, %6 removed\n")
                     .arg(shown(folder))
                     .arg(added)
                     .arg(changed)
@@ -117,6 +118,11 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     if (listed)
         files = VdirFolder::List(folder);
 
+    if (!sameFolder && indexError.isEmpty() && !files.isEmpty())
+        rep.notes.append(QStringLiteral("%1 holds events already and %2 has no record of them; appointments were "
+                                        "matched to them by their contents")
+                             .arg(shown(folder), shown(indexPath)));
+
     PassPlan plan(options, grid);
     if (inStep)
         plan.entries = old.entries;
@@ -156,11 +162,12 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         fresh.push_back(std::move(item));
     }
     if (!sameFolder && foreign > 0 && !options.takeExisting)
-        return failed(rep, QStringLiteral("%1 already holds %2 events that other programs wrote; to take them into "
-                                          "this store as well, run the command again with --take-existing; nothing "
-                                          "was changed")
-                               .arg(shown(folder))
-                               .arg(foreign));
+        return failed(rep,
+                      QStringLiteral("%1 already holds %2 events that other programs wrote; to take them into "
+                                     "this store as well, run the command again with --take-existing; nothing "
+                                     "was changed")
+                          .arg(shown(folder))
+                          .arg(foreign));
 
     plan.Decide(sides, fresh, inStep);
     rep.notes.append(plan.notes);

@@ -33,8 +33,8 @@
 
 struct PassOptions {
     QString dataPath;
-    QString folder;    // the vdir, absolute
-    double now = 0;    // local date-time value
+    QString folder; // the vdir, absolute
+    double now = 0; // local date-time value
     // The first pass with a folder that already holds events other
     // programs wrote takes them into the store only when asked to.
     bool takeExisting = false;
@@ -44,11 +44,11 @@ struct PassReport {
     bool ok = false;
     QString error; // why nothing (or, after `storeSaved`, nothing more) was changed
     bool storeChanged = false;
-    int added = 0, changed = 0, removed = 0;       // in the store, from the folder
-    int written = 0, deleted = 0;                  // in the folder, from the store
-    QStringList kept;                              // a both-changed item's other version, one line each
-    QStringList notes;                             // items left alone, a rebuilt index
-    QStringList errors;                            // folder files that could not be written or removed
+    int added = 0, changed = 0, removed = 0; // in the store, from the folder
+    int written = 0, deleted = 0;            // in the folder, from the store
+    QStringList kept;                        // a both-changed item's other version, one line each
+    QStringList notes;                       // items left alone, a rebuilt index
+    QStringList errors;                      // folder files that could not be written or removed
     bool wroteAnything() const { return storeChanged || written > 0 || deleted > 0 || !kept.isEmpty(); }
     QString Summary(const QString &folder) const;
 };
