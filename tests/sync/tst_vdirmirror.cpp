@@ -225,9 +225,8 @@ private slots:
         const TTermin &t = m.day().records.At(0);
         QCOMPARE(t.LastReminded, T0 + last * Hour);
         QCOMPARE(bool(t.Done), done);
-        const TTermin out = readFile(QDir(vdir.path()).filePath(itemFiles(vdir.path()).constFirst()))
-                                .appointments.front()
-                                .record;
+        const TTermin out =
+            readFile(QDir(vdir.path()).filePath(itemFiles(vdir.path()).constFirst())).appointments.front().record;
         QCOMPARE(out.LastReminded, t.LastReminded);
         QCOMPARE(bool(out.Done), done);
         QVERIFY(QDir(ConflictFolder(m.data)).entryList({QStringLiteral("*.ics")}).isEmpty());
