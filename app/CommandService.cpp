@@ -78,10 +78,10 @@ Answer CommandService::sync(const QByteArray &payload)
 {
     if (!mirror_)
         return answer(Answer::Failed, "this copy of Kalvix does not mirror calendar folders");
-    if (payload.isEmpty())
+    if (payload.size() < 2)
         return answer(Answer::Failed, "malformed request");
-    const QString folder = QString::fromUtf8(payload.mid(1));
-    const std::optional<PassReport> r = mirror_->PassNow(folder, payload[0] == '1');
+    const QString folder = QString::fromUtf8(payload.mid(2));
+    const std::optional<PassReport> r = mirror_->PassNow(folder, payload[0] == '1', payload[1] == '1');
     if (!r)
         return answer(Answer::Retry, "the running copy is showing a reminder or a message");
     if (!r->ok)

@@ -261,7 +261,7 @@ void PassPlan::bothChanged(size_t i, const Ical::NewAppointment &item, double it
                                : Put{storeDate, ItemContent::Normalized(store)};
     ItemContent::TakeReminders(win.record, lose.record);
     if (win.date != lose.date || !ItemContent::SameButReminders(win.record, lose.record))
-        kept_.push_back({lose.date, lose.record, e.uid});
+        kept_.push_back({lose.date, lose.record, e.uid, win.record.Name});
     a.base = contentOf(win.date, win.record);
     if (a.base != contentOf(storeDate, store))
         a.toStore = win;
@@ -287,8 +287,9 @@ bool PassPlan::WriteKept(QStringList &kept, QString &error)
         name += '-' + when.toLatin1() + ".ics";
         if (VdirFolder::Write(dir, name, Ical::ItemBytes(k.date, k.record, k.uid, options_.now), error).size < 0)
             return false;
-        kept.append(QStringLiteral("Changed on both sides: \"%1\" on %2; the later change was kept, the other is in %3")
-                        .arg(Ical::DecodeText(k.record.Name), k.date.toString(Qt::ISODate),
+        kept.append(QStringLiteral("Changed on both sides: \"%1\" on %2 is the later change and was kept; the other "
+                                   "version, \"%3\", is in %4")
+                        .arg(Ical::DecodeText(k.winner), k.date.toString(Qt::ISODate), Ical::DecodeText(k.record.Name),
                              QDir::toNativeSeparators(QDir(dir).filePath(QFile::decodeName(name)))));
     }
     return true;

@@ -64,8 +64,9 @@ private:
     };
     struct Kept {
         QDate date;
-        TTermin record;
+        TTermin record; // the losing version
         QByteArray uid;
+        TText winner; // the name of the version kept
     };
 
     const TTermin &recordAt(int r) const;

@@ -161,7 +161,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         foreign += !item.read.ours;
         fresh.push_back(std::move(item));
     }
-    if (!sameFolder && foreign > 0 && !options.takeExisting)
+    if (options.newFolder && foreign > 0 && !options.takeExisting)
         return failed(rep,
                       QStringLiteral("%1 already holds %2 events that other programs wrote; to take them into "
                                      "this store as well, run the command again with --take-existing; nothing "

@@ -35,8 +35,10 @@ struct PassOptions {
     QString dataPath;
     QString folder; // the vdir, absolute
     double now = 0; // local date-time value
-    // The first pass with a folder that already holds events other
-    // programs wrote takes them into the store only when asked to.
+    // A folder given for the first time that already holds events other
+    // programs wrote (the wrong calendar, perhaps) gives its events to the
+    // store only when asked to.
+    bool newFolder = false;
     bool takeExisting = false;
 };
 

@@ -234,11 +234,13 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
     return okAdded && okPresent;
 }
 
-bool StoreAccess::Sync(const QString &folder, bool takeExisting, double now, QString &report, QString &error)
+bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report,
+                       QString &error)
 {
     QByteArray answer;
     const Via via = run(
-        SyncVerb, [&] { return QByteArray(takeExisting ? "1" : "0") + folder.toUtf8(); }, true,
+        SyncVerb, [&] { return QByteArray(newFolder ? "1" : "0") + (takeExisting ? "1" : "0") + folder.toUtf8(); },
+        true,
         [&] {
             DayGrid grid;
             TSettings settings;
@@ -249,6 +251,7 @@ bool StoreAccess::Sync(const QString &folder, bool takeExisting, double now, QSt
             options.dataPath = dataPath_;
             options.folder = folder;
             options.now = now;
+            options.newFolder = newFolder;
             options.takeExisting = takeExisting;
             const PassReport r = RunPass(options, grid, [&](QString &saveError) {
                 const SyncResult s = file.Sync(grid, settings);

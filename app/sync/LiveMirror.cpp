@@ -72,7 +72,7 @@ void LiveMirror::pass()
     // A folder replaced (mounted, restored) is watched again.
     if (!watcher_.directories().contains(folder_))
         watcher_.addPath(folder_);
-    const PassReport r = run(folder_, false);
+    const PassReport r = run(folder_, false, false);
     QString message;
     if (!r.ok)
         message = QStringLiteral("Calendar folder: ") + r.error;
@@ -82,11 +82,11 @@ void LiveMirror::pass()
         form_.statusBar()->showMessage(message);
 }
 
-std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool takeExisting)
+std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool newFolder, bool takeExisting)
 {
     if (busy())
         return std::nullopt;
-    PassReport r = run(folder, takeExisting);
+    PassReport r = run(folder, newFolder, takeExisting);
     if (r.ok && folder != folder_) {
         folder_ = folder;
         watch();
@@ -94,12 +94,13 @@ std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool takeEx
     return r;
 }
 
-PassReport LiveMirror::run(const QString &folder, bool takeExisting)
+PassReport LiveMirror::run(const QString &folder, bool newFolder, bool takeExisting)
 {
     PassOptions options;
     options.dataPath = form_.dataPath();
     options.folder = folder;
     options.now = clock_.now();
+    options.newFolder = newFolder;
     options.takeExisting = takeExisting;
     inPass_ = true;
     PassReport r = RunPass(options, form_.grid(), [this](QString &error) {

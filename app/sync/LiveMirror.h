@@ -30,7 +30,7 @@ public:
     // "kalvix sync" sent to this copy: a pass now with `folder` (from then
     // on the folder watched, once the pass worked). Nothing when a reminder
     // or message is open: the command waits.
-    std::optional<PassReport> PassNow(const QString &folder, bool takeExisting);
+    std::optional<PassReport> PassNow(const QString &folder, bool newFolder, bool takeExisting);
 
     // A pass is due within this long after a save or a change in the folder.
     static constexpr int AfterSaveMs = 1000;
@@ -42,7 +42,7 @@ private:
     void schedule(int ms);
     void watch();
     void pass();
-    PassReport run(const QString &folder, bool takeExisting);
+    PassReport run(const QString &folder, bool newFolder, bool takeExisting);
 
     TMainForm &form_;
     Clock &clock_;

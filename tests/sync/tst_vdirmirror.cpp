@@ -44,7 +44,7 @@ struct Machine {
     void save() { QVERIFY(file.Sync(grid, settings).outcome.ok); }
     PassReport pass(const QString &folder, bool takeExisting = false)
     {
-        PassOptions o{data, folder, clockNow, takeExisting};
+        PassOptions o{data, folder, clockNow, false, takeExisting};
         return RunPass(o, grid, [this](QString &error) {
             const SyncResult r = file.Sync(grid, settings);
             error = r.outcome.message;

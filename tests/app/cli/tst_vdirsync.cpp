@@ -54,13 +54,27 @@ private slots:
         QTest::addColumn<QString>("setUp");
         QTest::addColumn<QString>("given"); // relative to the home folder; empty: none given
         QTest::addColumn<QString>("message");
-        QTest::newRow("no folder set") << "" << "" << "no calendar folder is set";
-        QTest::newRow("missing folder") << "" << "nowhere" << "does not exist";
-        QTest::newRow("a file") << "" << "calendar/x.ics" << "is not a folder";
-        QTest::newRow("folder of calendars") << "" << "." << "holds several calendars (calendar)";
-        QTest::newRow("address book") << "vcf" << "calendar" << "address book";
-        QTest::newRow("not iCalendar") << "junk" << "calendar" << "is not an iCalendar file";
-        QTest::newRow("other people's events") << "foreign" << "calendar" << "--take-existing";
+        QTest::newRow("no folder set") << ""
+                                       << ""
+                                       << "no calendar folder is set";
+        QTest::newRow("missing folder") << ""
+                                        << "nowhere"
+                                        << "does not exist";
+        QTest::newRow("a file") << ""
+                                << "calendar/x.ics"
+                                << "is not a folder";
+        QTest::newRow("folder of calendars") << ""
+                                             << "."
+                                             << "holds several calendars (calendar)";
+        QTest::newRow("address book") << "vcf"
+                                      << "calendar"
+                                      << "address book";
+        QTest::newRow("not iCalendar") << "junk"
+                                       << "calendar"
+                                       << "is not an iCalendar file";
+        QTest::newRow("other people's events") << "foreign"
+                                               << "calendar"
+                                               << "--take-existing";
     }
     void mistakes()
     {
