@@ -22,9 +22,24 @@ TTermin Normalized(const TTermin &t)
     return n;
 }
 
+namespace {
+
+bool normal(const TTermin &t)
+{
+    return t.Done <= 1 && t.Name.stored().size() == t.Name.size()
+        && t.Description.stored().size() == t.Description.size();
+}
+
+} // namespace
+
 uint64_t Of(int day, const TTermin &t)
 {
-    const uint64_t h = RecordHash(Normalized(t));
+    return Of(day, t, RecordHash(normal(t) ? t : Normalized(t)));
+}
+
+uint64_t Of(int day, const TTermin &t, uint64_t recordHash)
+{
+    const uint64_t h = normal(t) ? recordHash : RecordHash(Normalized(t));
     return StableHash(&day, sizeof day, h);
 }
 

@@ -14,6 +14,9 @@ namespace ItemContent {
 TTermin Normalized(const TTermin &t);
 // Fingerprint of the normalized record on day `day` (DayGrid::DayNumber).
 uint64_t Of(int day, const TTermin &t);
+// The same, given the record's RecordHash (most records are normalized
+// already, and their fingerprint is known).
+uint64_t Of(int day, const TTermin &t, uint64_t recordHash);
 // Equal but for the reminder state (LastReminded, Done).
 bool SameButReminders(const TTermin &a, const TTermin &b);
 // `into` takes the later acknowledgement and a Done of either: a reminder

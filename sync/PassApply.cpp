@@ -121,6 +121,9 @@ void PassPlan::ApplyToFolder(PassReport &report)
         e.removed = false;
         drop[i] = a.drop;
     }
+    if ((report.written > 0 || report.deleted > 0) && !VdirFolder::Flush(options_.folder))
+        report.errors.append(
+            QStringLiteral("could not flush %1 to the disk").arg(QDir::toNativeSeparators(options_.folder)));
     std::vector<IndexEntry> kept;
     kept.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {

@@ -160,9 +160,10 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
         const int r = match_.recordOf[i];
         actions_[i].record = r;
         actions_[i].base = e.base;
-        const Side store = e.removed || r < 0                                                          ? Side::Removed
-            : ItemContent::Of(match_.records[static_cast<size_t>(r)].dayNumber, recordAt(r)) != e.base ? Side::Changed
-                                                                                                       : Side::Same;
+        const StoreRecord *sr = r >= 0 ? &match_.records[static_cast<size_t>(r)] : nullptr;
+        Side store = Side::Removed;
+        if (!e.removed && sr)
+            store = ItemContent::Of(sr->dayNumber, recordAt(r), sr->hash) != e.base ? Side::Changed : Side::Same;
         FolderSide &fs = sides[i];
         const Ical::NewAppointment *item = nullptr;
         if (fs.read) {

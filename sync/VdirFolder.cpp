@@ -6,9 +6,13 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cctype>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace VdirFolder {
 
@@ -21,7 +25,7 @@ bool isItemName(const QString &name)
 
 } // namespace
 
-QString Problem(const QString &folder)
+QString Problem(const QString &folder, bool known)
 {
     const QFileInfo info(folder);
     const QString shown = QDir::toNativeSeparators(folder);
@@ -34,11 +38,16 @@ QString Problem(const QString &folder)
     const QDir dir(folder);
     if (!info.isReadable() || !info.isWritable() || !info.isExecutable())
         return QStringLiteral("%1 cannot be read and written by you").arg(shown);
-    const QStringList files = dir.entryList(QDir::Files | QDir::NoDotAndDotDot);
+    // Names only, unsorted, and no further than the first item of a
+    // folder known: the folder may hold many thousands.
     int items = 0, cards = 0;
-    for (const QString &f : files) {
+    for (QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot); it.hasNext();) {
+        it.next();
+        const QString f = it.fileName();
         items += isItemName(f);
         cards += f.endsWith(QLatin1String(".vcf"), Qt::CaseInsensitive);
+        if (known && items > 0)
+            return QString();
     }
     if (cards > 0 && items == 0)
         return QStringLiteral("%1 holds address book entries (.vcf), not calendar events; give a calendar's folder")
@@ -99,13 +108,51 @@ QByteArray NameFor(const QByteArray &uid)
 
 ItemStamp Write(const QString &folder, const QByteArray &name, const QByteArray &bytes, QString &error)
 {
+    // Written beside its place under a name no vdir reader takes for an
+    // item (a leading dot), then renamed over it: a reader sees the old
+    // file or the new one, never part of one. The disk is flushed once for
+    // all files of a pass (Flush): one flush per file would make the first
+    // pass of a big store take minutes.
     const QString path = QDir(folder).filePath(QFile::decodeName(name));
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.commit()) {
-        error = QStringLiteral("could not write %1: %2").arg(QDir::toNativeSeparators(path), f.errorString());
+    const QByteArray target = QFile::encodeName(path);
+    const QByteArray temp = QFile::encodeName(folder) + "/." + name + ".kalvix-" + QByteArray::number(::getpid());
+    auto fail = [&](int err) {
+        error = QStringLiteral("could not write %1: %2")
+                    .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(err)));
+        ::unlink(temp.constData());
         return ItemStamp();
+    };
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return fail(errno);
+    const char *p = bytes.constData();
+    for (qsizetype left = bytes.size(); left > 0;) {
+        const ssize_t n = ::write(fd, p, static_cast<size_t>(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : ENOSPC;
+            ::close(fd);
+            return fail(err);
+        }
+        p += n;
+        left -= n;
     }
-    return ItemStamp::From(FileStamp::Of(path));
+    if (::close(fd) != 0)
+        return fail(errno);
+    if (::rename(temp.constData(), target.constData()) != 0)
+        return fail(errno);
+    return ItemStamp::From(FileStamp::Of(target));
+}
+
+bool Flush(const QString &folder)
+{
+    const int fd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::syncfs(fd) == 0;
+    ::close(fd);
+    return ok;
 }
 
 } // namespace VdirFolder

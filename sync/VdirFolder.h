@@ -15,8 +15,10 @@ namespace VdirFolder {
 
 // What is wrong with `folder` as a calendar vdir; empty when nothing is.
 // A folder of calendars (vdirsyncer's storage path, not one collection of
-// it) and an address book's folder are the mistakes people make.
-QString Problem(const QString &folder);
+// it) and an address book's folder are the mistakes people make; they are
+// looked for in a folder not `known` from an earlier pass, or one without
+// items.
+QString Problem(const QString &folder, bool known);
 
 // The item files by name, with their stamps.
 QHash<QByteArray, ItemStamp> List(const QString &folder);
@@ -28,5 +30,9 @@ QByteArray NameFor(const QByteArray &uid);
 // Writes `bytes` as `name` atomically; the stamp of the file written, or
 // no stamp (size -1) with `error` set.
 ItemStamp Write(const QString &folder, const QByteArray &name, const QByteArray &bytes, QString &error);
+
+// Brings what was written to the folder to the disk, before the side
+// index that records it is written.
+bool Flush(const QString &folder);
 
 } // namespace VdirFolder

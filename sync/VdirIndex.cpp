@@ -8,6 +8,10 @@
 #include <QDir>
 #include <QSaveFile>
 
+#include <charconv>
+#include <cstring>
+#include <string_view>
+
 namespace {
 
 const char Magic[] = "kalvix-vdir-index 1";
@@ -24,15 +28,6 @@ QByteArray stampText(const ItemStamp &s)
         + QByteArray::number(static_cast<qulonglong>(s.inode));
 }
 
-bool readStamp(const QList<QByteArray> &f, int at, ItemStamp &s)
-{
-    bool a = false, b = false, c = false;
-    s.size = f[at].toLongLong(&a);
-    s.modifiedNs = f[at + 1].toLongLong(&b);
-    s.inode = f[at + 2].toULongLong(&c);
-    return a && b && c;
-}
-
 } // namespace
 
 QString VdirIndex::PathFor(const QString &dataPath)
@@ -40,6 +35,43 @@ QString VdirIndex::PathFor(const QString &dataPath)
     const QFileInfo info(dataPath);
     return info.dir().filePath(info.completeBaseName() + QStringLiteral(".idx"));
 }
+
+namespace {
+
+// One field of a line: the bytes up to `sep` (or the line's end).
+struct Cursor {
+    const char *p, *end;
+    bool ok = true;
+    std::string_view next(char sep)
+    {
+        const char *at = static_cast<const char *>(std::memchr(p, sep, static_cast<size_t>(end - p)));
+        if (!at) {
+            if (sep != '\n' || p == end)
+                ok = false;
+            at = end;
+        }
+        std::string_view v(p, static_cast<size_t>(at - p));
+        p = at < end ? at + 1 : end;
+        return v;
+    }
+    template <typename T>
+    T number(char sep, int base = 10)
+    {
+        const std::string_view v = next(sep);
+        T out{};
+        const auto r = std::from_chars(v.data(), v.data() + v.size(), out, base);
+        ok = ok && r.ec == std::errc() && r.ptr == v.data() + v.size() && !v.empty();
+        return out;
+    }
+    QByteArray text(char sep)
+    {
+        const std::string_view v = next(sep);
+        const QByteArray raw(v.data(), static_cast<qsizetype>(v.size()));
+        return v.find('%') == std::string_view::npos ? raw : QByteArray::fromPercentEncoding(raw);
+    }
+};
+
+} // namespace
 
 bool VdirIndex::Load(const QString &path, QString &error)
 {
@@ -51,45 +83,50 @@ bool VdirIndex::Load(const QString &path, QString &error)
         return false;
     }
     const QByteArray bytes = f.readAll();
-    const QList<QByteArray> lines = bytes.split('\n');
-    auto bad = [&](int line) {
-        error = QStringLiteral("line %1 makes no sense").arg(line + 1);
+    Cursor c{bytes.constData(), bytes.constData() + bytes.size()};
+    int line = 1;
+    auto bad = [&] {
+        error = QStringLiteral("line %1 makes no sense").arg(line);
         *this = VdirIndex();
         return false;
     };
-    if (lines.size() < 3 || lines[0] != Magic)
-        return bad(0);
-    if (!lines[1].startsWith("folder "))
-        return bad(1);
-    folder = QFile::decodeName(lines[1].mid(7));
-    const QList<QByteArray> head = lines[2].split(' ');
-    bool ok = false;
-    if (head.size() != 5 || head[0] != "store" || !readStamp(head, 2, folderStamp))
-        return bad(2);
-    store = head[1].toULongLong(&ok, 16);
-    if (!ok)
-        return bad(2);
-    entries.reserve(static_cast<size_t>(lines.size()));
-    for (int i = 3; i < lines.size(); ++i) {
-        if (lines[i].isEmpty())
-            continue;
-        // uid href day record base size mtime inode changed removed
-        const QList<QByteArray> c = lines[i].split('\t');
-        if (c.size() != 8)
-            return bad(i);
-        const QList<QByteArray> s = c[5].split(' ');
+    if (c.next('\n') != Magic)
+        return bad();
+    ++line;
+    const std::string_view folderLine = c.next('\n');
+    if (folderLine.substr(0, 7) != "folder ")
+        return bad();
+    folder = QFile::decodeName(QByteArray(folderLine.data() + 7, static_cast<qsizetype>(folderLine.size() - 7)));
+    ++line;
+    if (c.next(' ') != "store")
+        return bad();
+    store = c.number<uint64_t>(' ', 16);
+    folderStamp.size = c.number<int64_t>(' ');
+    folderStamp.modifiedNs = c.number<int64_t>(' ');
+    folderStamp.inode = c.number<uint64_t>('\n');
+    if (!c.ok)
+        return bad();
+    entries.reserve(static_cast<size_t>(bytes.count('\n')));
+    // uid href day record base size mtime inode changed removed
+    while (c.p < c.end) {
+        ++line;
         IndexEntry e;
-        e.uid = QByteArray::fromPercentEncoding(c[0]);
-        e.href = QByteArray::fromPercentEncoding(c[1]);
-        bool a = false, b = false, k = false, d = false;
-        e.day = c[2].toInt(&a);
-        e.record = c[3].toULongLong(&b, 16);
-        e.base = c[4].toULongLong(&k, 16);
-        e.changed = c[6].toDouble(&d);
-        if (!a || !b || !k || !d || s.size() != 3 || !readStamp(s, 0, e.stamp) || e.uid.isEmpty() || e.href.isEmpty()
-            || e.day < 0 || e.day >= DayGrid::UsedDays || (c[7] != "0" && c[7] != "1"))
-            return bad(i);
-        e.removed = c[7] == "1";
+        e.uid = c.text('\t');
+        e.href = c.text('\t');
+        e.day = c.number<int>('\t');
+        e.record = c.number<uint64_t>('\t', 16);
+        e.base = c.number<uint64_t>('\t', 16);
+        e.stamp.size = c.number<int64_t>(' ');
+        e.stamp.modifiedNs = c.number<int64_t>(' ');
+        e.stamp.inode = c.number<uint64_t>('\t');
+        const std::string_view changed = c.next('\t');
+        bool numberOk = false;
+        e.changed = QByteArray(changed.data(), static_cast<qsizetype>(changed.size())).toDouble(&numberOk);
+        const std::string_view removed = c.next('\n');
+        if (!c.ok || !numberOk || e.uid.isEmpty() || e.href.isEmpty() || e.day < 0 || e.day >= DayGrid::UsedDays
+            || (removed != "0" && removed != "1"))
+            return bad();
+        e.removed = removed == "1";
         entries.push_back(std::move(e));
     }
     return true;

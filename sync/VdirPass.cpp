@@ -89,9 +89,6 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
 {
     PassReport rep;
     const QString &folder = options.folder;
-    if (const QString problem = VdirFolder::Problem(folder); !problem.isEmpty())
-        return failed(rep, problem + QStringLiteral("; nothing was changed"));
-
     const QString indexPath = VdirIndex::PathFor(options.dataPath);
     VdirIndex old;
     QString indexError;
@@ -100,8 +97,10 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         rep.notes.append(QStringLiteral("%1 could not be read (%2); appointments were matched to the folder's "
                                         "events by their contents")
                              .arg(shown(indexPath), indexError));
-    const uint64_t fingerprint = StoreFingerprint(DayHashes::Of(grid));
     const bool sameFolder = haveIndex && old.folder == folder;
+    if (const QString problem = VdirFolder::Problem(folder, sameFolder); !problem.isEmpty())
+        return failed(rep, problem + QStringLiteral("; nothing was changed"));
+    const uint64_t fingerprint = StoreFingerprint(DayHashes::Of(grid));
     const bool inStep = sameFolder && old.store == fingerprint;
     if (sameFolder && !inStep)
         rep.notes.append(QStringLiteral("the data file was written by a program that did not keep %1; appointments "
