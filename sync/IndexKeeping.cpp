@@ -47,6 +47,7 @@ void AfterSave(const QString &dataPath, const DayHashes &before, const DayGrid &
         }
     }
     index.store = StoreFingerprint(DayHashes::Of(grid));
+    index.clean = false;
     // A failed write leaves the old index, which no longer matches the
     // store: the next pass matches by contents and loses nothing.
     index.Save(path, error);

@@ -73,7 +73,7 @@ struct Cursor {
 
 } // namespace
 
-bool VdirIndex::Load(const QString &path, QString &error)
+bool VdirIndex::Load(const QString &path, QString &error, bool headerOnly)
 {
     *this = VdirIndex();
     QFile f(path);
@@ -82,7 +82,8 @@ bool VdirIndex::Load(const QString &path, QString &error)
             error = f.errorString();
         return false;
     }
-    const QByteArray bytes = f.readAll();
+    // The header is a few hundred bytes at most.
+    const QByteArray bytes = headerOnly ? f.read(8192) : f.readAll();
     Cursor c{bytes.constData(), bytes.constData() + bytes.size()};
     int line = 1;
     auto bad = [&] {
@@ -103,9 +104,13 @@ bool VdirIndex::Load(const QString &path, QString &error)
     store = c.number<uint64_t>(' ', 16);
     folderStamp.size = c.number<int64_t>(' ');
     folderStamp.modifiedNs = c.number<int64_t>(' ');
-    folderStamp.inode = c.number<uint64_t>('\n');
-    if (!c.ok)
+    folderStamp.inode = c.number<uint64_t>(' ');
+    const std::string_view cleanText = c.next('\n');
+    if (!c.ok || (cleanText != "clean" && cleanText != "changed"))
         return bad();
+    clean = cleanText == "clean";
+    if (headerOnly)
+        return true;
     entries.reserve(static_cast<size_t>(bytes.count('\n')));
     // uid href day record base size mtime inode changed removed
     while (c.p < c.end) {
@@ -138,7 +143,7 @@ bool VdirIndex::Save(const QString &path, QString &error) const
     out.reserve(static_cast<qsizetype>(entries.size() * 120 + 256));
     out += Magic;
     out += "\nfolder " + QFile::encodeName(folder) + '\n';
-    out += "store " + hex(store) + ' ' + stampText(folderStamp) + '\n';
+    out += "store " + hex(store) + ' ' + stampText(folderStamp) + (clean ? " clean\n" : " changed\n");
     for (const IndexEntry &e : entries) {
         // UIDs and file names come from other programs: tabs and line
         // breaks in them must not break the line up.

@@ -61,10 +61,15 @@ public:
     QString folder;        // the vdir, absolute
     uint64_t store = 0;    // StoreFingerprint of the store it was kept in step with
     ItemStamp folderStamp; // of the folder when last listed
+    // The last pass left both sides agreeing, and no save has changed the
+    // store since: with the folder's stamp unchanged, a pass has nothing
+    // to do and needs nothing but this header.
+    bool clean = false;
     std::vector<IndexEntry> entries;
 
     // False when there is none (`error` empty) or it cannot be read.
-    bool Load(const QString &path, QString &error);
+    // `headerOnly`: no entries are read.
+    bool Load(const QString &path, QString &error, bool headerOnly = false);
     bool Save(const QString &path, QString &error) const;
 };
 

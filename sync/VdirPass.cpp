@@ -90,6 +90,19 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     PassReport rep;
     const QString &folder = options.folder;
     const QString indexPath = VdirIndex::PathFor(options.dataPath);
+    // Nothing changed on either side since a pass that left them agreeing:
+    // done, having read the index's header and looked at the folder.
+    const ItemStamp folderStamp = VdirFolder::StampOf(folder);
+    {
+        VdirIndex head;
+        QString ignored;
+        if (folderStamp.size >= 0 && head.Load(indexPath, ignored, true) && head.clean && head.folder == folder
+            && head.folderStamp == folderStamp && head.folderStamp.size >= 0
+            && head.store == StoreFingerprint(DayHashes::Of(grid))) {
+            rep.ok = true;
+            return rep;
+        }
+    }
     VdirIndex old;
     QString indexError;
     const bool haveIndex = old.Load(indexPath, indexError);
@@ -111,7 +124,6 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     // replaced since the last pass (every writer of a vdir replaces files
     // whole, so that covers changed items too).
     const int64_t startNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
-    const ItemStamp folderStamp = VdirFolder::StampOf(folder);
     const bool listed = !inStep || folderStamp != old.folderStamp || old.folderStamp.size < 0;
     QHash<QByteArray, ItemStamp> files;
     if (listed)
@@ -194,8 +206,10 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs)
         next.folderStamp.size = -1;
     next.entries = std::move(plan.entries);
+    next.clean = rep.errors.isEmpty();
     const bool same = haveIndex && old.folder == next.folder && old.store == next.store
-        && old.folderStamp == next.folderStamp && old.entries.size() == next.entries.size() && !plan.entriesChanged;
+        && old.folderStamp == next.folderStamp && old.clean == next.clean && old.entries.size() == next.entries.size()
+        && !plan.entriesChanged;
     if (!same && !next.Save(indexPath, error))
         return failed(rep, QStringLiteral("%1: %2").arg(shown(indexPath), error));
     if (!rep.errors.isEmpty())
