@@ -174,11 +174,8 @@ SyncResult StoreFile::Sync(DayGrid &grid, TSettings &settings, Mode mode)
     TSettings theirsSettings = settings;
     const TerminFile::Outcome o = OpenTermins(path_, *theirs, theirsSettings);
     if (!o.ok && o.unread) {
+        // The reading names the file and says that it will not be written over.
         r.outcome = o;
-        r.outcome.message = QStringLiteral(
-                                "\"%1\" cannot be read: %2 Nothing will be saved over it until it can be "
-                                "read or is moved away.")
-                                .arg(native(path_), o.message);
         return r;
     }
     if (!o.ok) {

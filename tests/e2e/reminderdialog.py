@@ -16,17 +16,24 @@ BUTTON_ROW = (10, 186, 384, 207)
 
 def buttons_enabled(session, win):
     """Whether the dialog's button captions are drawn in black (enabled
-    buttons); disabled ones are grey."""
+    buttons) on the buttons' light faces; disabled ones are grey. A window
+    mapped but not yet painted is black all over, which must not pass for
+    black captions: on a busy machine keys then came in the dialog's first
+    moment, it dropped them, and the reminder stayed open."""
     got = session.pixels(win)
     if not got:
         return False
     width, _, pixels = got
     x0, y0, x1, y1 = BUTTON_ROW
-    dark = 0
+    dark = light = 0
     for y in range(y0, y1):
         row = pixels[(y * width + x0) * 3:(y * width + x1) * 3]
-        dark += sum(1 for i in range(0, len(row), 3) if max(row[i:i + 3]) < 64)
-    return dark >= 20
+        for i in range(0, len(row), 3):
+            if max(row[i:i + 3]) < 64:
+                dark += 1
+            elif min(row[i:i + 3]) > 160:
+                light += 1
+    return dark >= 20 and light * 2 >= (x1 - x0) * (y1 - y0)
 
 
 def wait_answerable(session, win, timeout=DEFAULT_TIMEOUT):

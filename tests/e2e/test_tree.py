@@ -40,15 +40,17 @@ class TreeSelection(E2ECase):
             return (found,) if len(found) == count else None
         return wait_until(look, what=what)[0]
 
-    def ctrl_click(self, x, y):
-        # Separate steps, so the program has seen Ctrl go down before the
-        # button does, however busy the machine.
+    def ctrl_click(self, x, y, count, what):
+        """Ctrl+click, Ctrl held until the window shows `count` selected rows.
+        Put it elsewhere in the row than the click before: two clicks at one
+        spot in quick succession are a double click, which selects nothing."""
         self.x.move_pointer(x, y)
         self.x.xdotool("keydown", "ctrl")
-        self.x.xdotool("sleep", "0.2")
-        self.x.xdotool("click", "1")
-        self.x.xdotool("sleep", "0.2")
-        self.x.xdotool("keyup", "ctrl")
+        try:
+            self.x.xdotool("click", "1")
+            return self.selection(count, what)
+        finally:
+            self.x.xdotool("keyup", "ctrl")
 
     def names(self, day):
         return [t.name for t in self.kalvix.read_store().days.get(day, [])]
@@ -105,16 +107,15 @@ class TreeSelection(E2ECase):
         store = self.start_with({today: day_of(A, 9)})
         tree, _ = self.select_last_list_row()
 
-        self.ctrl_click(*tree.centre())
-        self.selection(0, "neither the day nor the list row to stay selected")
+        right_of_centre = (tree.x1 - 15, tree.centre()[1])
+        self.ctrl_click(*right_of_centre, 0, "neither the day nor the list row to stay selected")
         self.shot("cleared")
         # Keys that would edit an appointment find none.
         self.x.key(self.main, "Tab", "Tab", "Tab")
         self.x.xdotool("type", "--delay", "60", "Zed")
         self.x.key(self.main, "Delete")
 
-        self.ctrl_click(*tree.centre())
-        self.selection(1, "the day selected again, no list row yet")
+        self.ctrl_click(*tree.centre(), 1, "the day selected again, no list row yet")
         self.shot("selected-again")
         self.close_with_ok()
         self.assertEqual(self.kalvix.read_store(), store)

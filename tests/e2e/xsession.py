@@ -13,6 +13,8 @@ import tempfile
 import threading
 import time
 
+from wmsync import WindowManagerSync
+
 # Every wait is a poll with a deadline; on a busy machine the deadlines are
 # generous, and KALVIX_E2E_SLOW stretches them further.
 SLOW = float(os.environ.get("KALVIX_E2E_SLOW", "1"))
@@ -75,6 +77,7 @@ class XSession:
         self.display = None
         self.env = None
         self.tray = None
+        self.wm_sync = None
 
     # -- life --------------------------------------------------------------
 
@@ -144,6 +147,9 @@ class XSession:
         return p
 
     def stop(self):
+        if self.wm_sync is not None:
+            self.wm_sync.close()
+            self.wm_sync = None
         for p in reversed(self.procs):
             if p.poll() is None:
                 p.terminate()
@@ -316,6 +322,15 @@ class XSession:
         if repeat > 1:
             args += ["--repeat", str(repeat), "--delay", "90"]
         self.xdotool(*args, str(button))
+        self.window_manager_caught_up()
+
+    def window_manager_caught_up(self):
+        """Waits until openbox has passed every click so far on to its window
+        (see wmsync): keys typed from then on arrive after the click."""
+        if self.wm_sync is None:
+            self.wm_sync = WindowManagerSync(self.display)
+        if not self.wm_sync.caught_up(DEFAULT_TIMEOUT):
+            raise E2EError(f"openbox did not answer within {DEFAULT_TIMEOUT:.0f}s")
 
     def mouse_away(self):
         self.move_pointer(self.size[0] // 2, self.size[1] - 2)
