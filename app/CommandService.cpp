@@ -1,6 +1,7 @@
 #include "app/CommandService.h"
 
 #include "app/MainUnit.h"
+#include "app/sync/LiveMirror.h"
 #include "app/cli/StoreAccess.h"
 #include "platform/instance/SingleInstance.h"
 #include "store/TerminFile.h"
@@ -42,6 +43,8 @@ Answer CommandService::Serve(const QByteArray &verb, const QByteArray &payload)
         return answer(Answer::Ok, TerminFile::Serialize(form_.grid(), form_.settings()));
     if (verb == StoreAccess::AddVerb)
         return add(payload);
+    if (verb == StoreAccess::SyncVerb)
+        return sync(payload);
     return answer(Answer::Failed, "this copy of Kalvix does not know the command \"" + verb + '"');
 }
 
@@ -69,4 +72,22 @@ Answer CommandService::add(const QByteArray &payload)
         form_.ShowOutsideChange();
     }
     return answer(Answer::Ok, StoreAccess::CountsAnswer(counts));
+}
+
+Answer CommandService::sync(const QByteArray &payload)
+{
+    if (!mirror_)
+        return answer(Answer::Failed, "this copy of Kalvix does not mirror calendar folders");
+    if (payload.size() < 2)
+        return answer(Answer::Failed, "malformed request");
+    const QString folder = QString::fromUtf8(payload.mid(2));
+    const std::optional<PassReport> r = mirror_->PassNow(folder, payload[0] == '1', payload[1] == '1');
+    if (!r)
+        return answer(Answer::Retry, "the running copy is showing a reminder or a message");
+    if (!r->ok)
+        return answer(Answer::Failed, r->error.toUtf8());
+    QString text = r->Summary(folder);
+    for (const QString &note : r->notes)
+        text += QStringLiteral("Note: ") + note + QLatin1Char('\n');
+    return answer(Answer::Ok, text.toUtf8());
 }

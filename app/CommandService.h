@@ -6,6 +6,7 @@
 
 #include "platform/instance/CommandProtocol.h"
 
+class LiveMirror;
 class SingleInstance;
 class TMainForm;
 
@@ -20,10 +21,14 @@ public:
     CommandService &operator=(const CommandService &) = delete;
 
     CommandProtocol::Answer Serve(const QByteArray &verb, const QByteArray &payload);
+    // Who carries out "kalvix sync"; without one the command is refused.
+    void setMirror(LiveMirror *mirror) { mirror_ = mirror; }
 
 private:
     CommandProtocol::Answer add(const QByteArray &payload);
+    CommandProtocol::Answer sync(const QByteArray &payload);
 
     TMainForm &form_;
     SingleInstance &instance_;
+    LiveMirror *mirror_ = nullptr;
 };

@@ -9,10 +9,12 @@
 #include "app/MainUnit.h"
 #include "app/StartupTrace.h"
 #include "app/cli/CommandRun.h"
+#include "app/sync/LiveMirror.h"
 #include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
 #include "platform/instance/SingleInstance.h"
 #include "platform/notify/SessionBus.h"
+#include "reminders/Clock.h"
 #include "reminders/TerminFUnit.h"
 #include "reminders/TerminFormAnswers.h"
 
@@ -78,6 +80,10 @@ int main(int argc, char *argv[])
     }
     // From here on "kalvix add" and the like are carried out by this copy.
     CommandService commands(mainForm, instance);
+    // The calendar folder mirror, when one is set for this data file.
+    SystemClock mirrorClock;
+    LiveMirror mirror(mainForm, mirrorClock);
+    commands.setMirror(&mirror);
     QObject::connect(&instance, &SingleInstance::showRequested, &mainForm, &TMainForm::ShowAndRaise);
     TTerminForm terminForm;
     TerminFormAnswers answers(terminForm);

@@ -10,7 +10,7 @@
 # folder that no other library there lists (so a new header is found even
 # before it is listed). Headers the configuration generates stay with the
 # library that generates them.
-set(KALVIX_LAYER_FOLDERS store navigation reminders app controls platform resources)
+set(KALVIX_LAYER_FOLDERS store sync navigation reminders app controls platform resources)
 
 function(_kalvix_library_targets dir out)
   get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)

@@ -60,6 +60,19 @@ QString mergedNote(const QString &path, const MergeCounts &c)
 
 } // namespace
 
+namespace {
+StoreFile::Written &writtenHook()
+{
+    static StoreFile::Written hook;
+    return hook;
+}
+} // namespace
+
+void StoreFile::SetWrittenHook(Written hook)
+{
+    writtenHook() = std::move(hook);
+}
+
 StoreFile::StoreFile(const QString &path) : path_(path) {}
 
 bool StoreFile::racy() const
@@ -230,11 +243,15 @@ SyncResult StoreFile::write(DayGrid &grid, TSettings &settings, SyncResult r, Da
         return r;
     }
     takeStamp(FileStamp::Of(path_));
+    const bool knew = base_.known;
+    DayHashes before = std::move(base_.days);
     base_.known = true;
     base_.writeDue = false;
     base_.contentHash = o.contentHash;
     base_.settings = settings;
     base_.days = std::move(mine);
     r.wrote = true;
+    if (writtenHook())
+        writtenHook()(path_, knew ? before : DayHashes(), grid);
     return r;
 }

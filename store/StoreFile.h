@@ -28,6 +28,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 
 struct SyncResult {
     TerminFile::Outcome outcome; // !ok: the file was not written (message says why)
@@ -77,6 +78,13 @@ public:
     bool FileRead() const { return base_.known; }
     // Appointments in the common state.
     size_t BaseRecords() const { return base_.days.Records(); }
+
+    // Told after every write of a data file in this process, with what
+    // the file held before (its common state; empty when unknown) and
+    // what it holds now: what keeps files that describe the data file
+    // (a mirror's side index) in step with it.
+    using Written = std::function<void(const QString &path, const DayHashes &before, const DayGrid &grid)>;
+    static void SetWrittenHook(Written hook);
 
 private:
     struct Base {

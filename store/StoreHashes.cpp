@@ -1,5 +1,7 @@
 #include "store/StoreHashes.h"
 
+#include "store/StableHash.h"
+
 #include <QHashFunctions>
 
 #include <algorithm>
@@ -26,9 +28,9 @@ uint64_t RecordHash(const TTermin &t)
         std::memcpy(p, &n32, sizeof n32);
         p += sizeof n32;
     }
-    size_t h = qHashBits(fixed, sizeof fixed, 0x6b616c76);
-    h = qHashBits(name.data(), name.size(), h);
-    return qHashBits(desc.data(), desc.size(), h);
+    uint64_t h = StableHash(fixed, sizeof fixed, 0x6b616c76);
+    h = StableHash(name.data(), name.size(), h);
+    return StableHash(desc.data(), desc.size(), h);
 }
 
 DayHashes DayHashes::Of(const DayGrid &grid)

@@ -2,8 +2,9 @@
 // Fingerprints of a store, small enough to keep beside it for the whole
 // run: 8 bytes a record, grouped by day, and 8 bytes for a whole file
 // image. They are what a save compares against to tell which side changed
-// what since the file was last read or written; they never leave the
-// process, so the hash only has to be the same within one run.
+// what since the file was last read or written. A record's fingerprint is
+// also written down (a mirror's side index), so it is the same in every
+// run; a file image's never leaves the process.
 
 #include "store/DayGrid.h"
 
@@ -11,7 +12,7 @@
 #include <cstdint>
 #include <vector>
 
-// One record's fingerprint: every field the file stores.
+// One record's fingerprint: every field the file stores, the same in every run.
 uint64_t RecordHash(const TTermin &t);
 
 // The records' fingerprints of every day in calendar order.

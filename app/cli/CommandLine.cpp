@@ -3,6 +3,7 @@
 #include "KalvixProduct.h"
 #include "app/cli/ArgumentValues.h"
 #include "app/cli/Occurrences.h"
+#include "app/cli/SyncCommand.h"
 #include "store/ical/CodePageBridge.h"
 #include "store/DateTimeValue.h"
 
@@ -423,7 +424,7 @@ CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
 
 QString Usage()
 {
-    return text(WindowUsage) + text(AddUsage) + text(ListUsage) + text(ExportUsage) + text(ImportUsage);
+    return text(WindowUsage) + text(AddUsage) + text(ListUsage) + text(ExportUsage) + text(ImportUsage) + SyncCommand::Usage();
 }
 
 QString Summary()
@@ -451,6 +452,8 @@ CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
             return parseExport(rest, today);
         if (first == QLatin1String("import"))
             return parseImport(rest, today);
+        if (first == QLatin1String("sync"))
+            return SyncCommand::Parse(rest);
         if (first == QLatin1String("help"))
             return help(
                 CommandLine::Usage()

@@ -7,11 +7,15 @@
 #include "reminders/Clock.h"
 #include "resources/translations/Translations.h"
 #include "store/DateTimeValue.h"
+#include "store/StoreFile.h"
 #include "store/TerminFile.h"
 #include "store/ical/Ical.h"
+#include "sync/IndexKeeping.h"
+#include "sync/VdirConfig.h"
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
@@ -162,6 +166,28 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     return r;
 }
 
+CommandResult syncVdir(const Command &command, StoreAccess &store, Clock &clock)
+{
+    const QString remembered = VdirConfig::FolderFor(store.dataPath());
+    QString folder = command.folder.isEmpty() ? remembered : command.folder;
+    if (folder.isEmpty())
+        return failure(QStringLiteral("no calendar folder is set for %1; give it once with \"kalvix sync --vdir DIR\"")
+                           .arg(store.dataPath()));
+    // One name for one folder, however it was given: the side index
+    // remembers which folder it describes.
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    if (!canonical.isEmpty())
+        folder = canonical;
+    QString report, error;
+    if (!store.Sync(folder, folder != remembered, command.takeExisting, clock.now(), report, error))
+        return failure(error);
+    CommandResult r;
+    r.out = report.toUtf8();
+    if (folder != remembered && !VdirConfig::SetFolder(store.dataPath(), folder, error))
+        r.err = QStringLiteral("kalvix: %1; give --vdir again next time\n").arg(error);
+    return r;
+}
+
 void write(FILE *stream, const QByteArray &bytes)
 {
     if (!bytes.isEmpty())
@@ -183,6 +209,8 @@ CommandResult runOne(const Command &command, StoreAccess &store, Clock &clock)
         return exportIcs(command, store, clock);
     case Command::Import:
         return importIcs(command, store, clock);
+    case Command::Sync:
+        return syncVdir(command, store, clock);
     default:
         return CommandResult{};
     }
@@ -263,7 +291,12 @@ std::optional<int> RunCommandLine(int argc, char **argv)
         write(stderr,
               (QCoreApplication::translate("CommandRun", "kalvix: waiting: ") + why + QLatin1Char('\n')).toUtf8());
     });
+    // Every save of the store keeps a mirror's side index in step.
+    StoreFile::SetWrittenHook([&clock](const QString &path, const DayHashes &before, const DayGrid &grid) {
+        IndexKeeping::AfterSave(path, before, grid, clock.now());
+    });
     const CommandResult result = RunCommand(command, store, clock);
+    StoreFile::SetWrittenHook(nullptr);
     write(stderr, result.err.toUtf8());
     // Standard output may be a file on a full disk: a listing or an export
     // cut short is a failure, never "done".

@@ -5,6 +5,7 @@
 #include "platform/instance/SingleInstance.h"
 #include "store/StoreFile.h"
 #include "store/TerminFile.h"
+#include "sync/VdirPass.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -15,6 +16,7 @@
 
 const char StoreAccess::SnapshotVerb[] = "snapshot";
 const char StoreAccess::AddVerb[] = "add";
+const char StoreAccess::SyncVerb[] = "sync";
 
 namespace {
 
@@ -237,4 +239,44 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
     if (!okAdded || !okPresent)
         error = QCoreApplication::translate("StoreAccess", "the running copy gave an answer that makes no sense");
     return okAdded && okPresent;
+}
+
+bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report,
+                       QString &error)
+{
+    QByteArray answer;
+    const Via via = run(
+        SyncVerb, [&] { return QByteArray(newFolder ? "1" : "0") + (takeExisting ? "1" : "0") + folder.toUtf8(); },
+        true,
+        [&] {
+            DayGrid grid;
+            TSettings settings;
+            StoreFile file(dataPath_);
+            if (!load(file, grid, settings, notes_, error))
+                return false;
+            PassOptions options;
+            options.dataPath = dataPath_;
+            options.folder = folder;
+            options.now = now;
+            options.newFolder = newFolder;
+            options.takeExisting = takeExisting;
+            const PassReport r = RunPass(options, grid, [&](QString &saveError) {
+                const SyncResult s = file.Sync(grid, settings);
+                if (!s.note.isEmpty())
+                    notes_.append(s.note);
+                if (!s.outcome.ok)
+                    saveError = QStringLiteral("%1: %2").arg(native(dataPath_), s.outcome.message);
+                return s.outcome.ok;
+            });
+            notes_.append(r.notes);
+            if (!r.ok)
+                error = r.error;
+            else
+                report = r.Summary(folder);
+            return r.ok;
+        },
+        answer, error);
+    if (via == Via::Remote)
+        report = QString::fromUtf8(answer);
+    return via != Via::Failed;
 }

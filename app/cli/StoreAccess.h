@@ -26,6 +26,11 @@ public:
     // Adds the batch as one change: all of it is stored, or none of it.
     bool Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error);
 
+    // One mirror pass with the calendar folder `folder` (see VdirPass.h),
+    // by the running copy or here under the lock. `report` receives what
+    // the command prints.
+    bool Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report, QString &error);
+
     const QString &dataPath() const { return dataPath_; }
     // What the command should say on standard error beside its result: a
     // damaged file read the way the window reads it, changes of another
@@ -42,6 +47,7 @@ public:
     // The verbs the running copy understands, and the bytes of an "add".
     static const char SnapshotVerb[];
     static const char AddVerb[];
+    static const char SyncVerb[];
     static QByteArray AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun);
     static bool ParseAddRequest(const QByteArray &payload, StoreBatch &batch, bool &skipPresent, bool &dryRun,
                                 QString &error);

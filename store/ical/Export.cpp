@@ -2,6 +2,7 @@
 // by libical; only the finished pieces are joined here.
 
 #include "store/ical/CodePageBridge.h"
+#include "store/ical/EventWriter.h"
 #include "store/ical/Ical.h"
 #include "store/ical/IcalPtr.h"
 #include "store/ical/RecordFields.h"
@@ -16,9 +17,9 @@
 
 namespace Ical {
 
-namespace {
-
 const char *const ProductId = "-//Kalvix//Kalvix appointment reminder//EN";
+
+namespace {
 
 // The floating (zone-less) wall-clock time `seconds` after the start of
 // `date`: appointments are local times wherever the calendar is opened.
@@ -38,7 +39,9 @@ icaltimetype floatingTime(const QDate &date, long long seconds)
     return t;
 }
 
-icaltimetype utcTime(double localValue)
+} // namespace
+
+icaltimetype UtcTime(double localValue)
 {
     const QDateTime utc = DateTimeValue::ToDateTime(localValue).toUTC();
     icaltimetype t = icaltime_null_time();
@@ -51,6 +54,8 @@ icaltimetype utcTime(double localValue)
     t.zone = icaltimezone_get_utc_timezone();
     return t;
 }
+
+namespace {
 
 long long secondsOfDay(double time)
 {
@@ -116,18 +121,20 @@ ComponentPtr makeAlarm(const TTermin &r, const std::string &name)
                                        icaldurationtype_from_int(static_cast<int>(DurationSeconds(r.RepeatInterval)))));
     }
     if (WritesAcknowledged(r.LastReminded))
-        icalcomponent_add_property(alarm.get(), icalproperty_new_acknowledged(utcTime(r.LastReminded)));
+        icalcomponent_add_property(alarm.get(), icalproperty_new_acknowledged(UtcTime(r.LastReminded)));
     return alarm;
 }
 
-ComponentPtr makeEvent(const QDate &date, const TTermin &r, const icaltimetype &stamp, UidMaker &uids)
+} // namespace
+
+ComponentPtr MakeEvent(const QDate &date, const TTermin &r, const icaltimetype &stamp, const QByteArray &uid)
 {
     const long long seconds = secondsOfDay(r.Time);
     const std::string name = DecodeTextUtf8(r.Name);
 
     ComponentPtr ev(icalcomponent_new(ICAL_VEVENT_COMPONENT));
     icalcomponent *e = ev.get();
-    icalcomponent_add_property(e, icalproperty_new_uid(uids(date, seconds, r.Name, r.Description).constData()));
+    icalcomponent_add_property(e, icalproperty_new_uid(uid.constData()));
     icalcomponent_add_property(e, icalproperty_new_dtstamp(stamp));
     icalcomponent_add_property(e, icalproperty_new_dtstart(floatingTime(date, seconds)));
     // Every event has a SUMMARY, an empty one for an empty name: some
@@ -146,6 +153,8 @@ ComponentPtr makeEvent(const QDate &date, const TTermin &r, const icaltimetype &
     icalcomponent_add_component(e, makeAlarm(r, name).release());
     return ev;
 }
+
+namespace {
 
 void append(QByteArray &out, icalcomponent *c)
 {
@@ -170,7 +179,7 @@ ExportResult Export(const DayGrid &grid, const ExportOptions &options)
     const QByteArray closing = "END:VCALENDAR\r\n";
     result.bytes = frame.left(frame.size() - closing.size());
 
-    const icaltimetype stamp = utcTime(options.now);
+    const icaltimetype stamp = UtcTime(options.now);
     UidMaker uids;
     const QDate from = options.from, until = options.until;
     grid.ForEachDay([&](int y, int m, int d, const TTerminDay &slot) {
@@ -181,7 +190,8 @@ ExportResult Export(const DayGrid &grid, const ExportOptions &options)
             return;
         uids.startDay();
         for (uint32_t i = 0; i < slot.records.Count(); ++i) {
-            const ComponentPtr ev = makeEvent(date, slot.records.At(i), stamp, uids);
+            const TTermin &r = slot.records.At(i);
+            const ComponentPtr ev = MakeEvent(date, r, stamp, uids(date, secondsOfDay(r.Time), r.Name, r.Description));
             append(result.bytes, ev.get());
             ++result.events;
         }

@@ -1,0 +1,117 @@
+#include "app/sync/LiveMirror.h"
+
+#include "app/MainUnit.h"
+#include "reminders/Clock.h"
+#include "store/StoreFile.h"
+#include "sync/IndexKeeping.h"
+#include "sync/VdirConfig.h"
+
+#include <QApplication>
+#include <QStatusBar>
+
+LiveMirror::LiveMirror(TMainForm &form, Clock &clock) : form_(form), clock_(clock)
+{
+    due_.setSingleShot(true);
+    connect(&due_, &QTimer::timeout, this, [this] { pass(); });
+    poll_.setInterval(PollMs);
+    connect(&poll_, &QTimer::timeout, this, [this] { schedule(0); });
+    connect(&watcher_, &QFileSystemWatcher::directoryChanged, this, [this] { schedule(SettleMs); });
+    StoreFile::SetWrittenHook([this](const QString &path, const DayHashes &before, const DayGrid &grid) {
+        IndexKeeping::AfterSave(path, before, grid, clock_.now());
+        if (!inPass_ && path == form_.dataPath())
+            schedule(AfterSaveMs);
+    });
+    folder_ = VdirConfig::FolderFor(form_.dataPath());
+    watch();
+}
+
+LiveMirror::~LiveMirror()
+{
+    // The window's last save comes after this: it still keeps the index.
+    StoreFile::SetWrittenHook([](const QString &path, const DayHashes &before, const DayGrid &grid) {
+        SystemClock clock;
+        IndexKeeping::AfterSave(path, before, grid, clock.now());
+    });
+}
+
+void LiveMirror::watch()
+{
+    if (!watcher_.directories().isEmpty())
+        watcher_.removePaths(watcher_.directories());
+    if (folder_.isEmpty()) {
+        poll_.stop();
+        return;
+    }
+    watcher_.addPath(folder_);
+    poll_.start();
+    schedule(0); // the check at start
+}
+
+void LiveMirror::schedule(int ms)
+{
+    if (folder_.isEmpty())
+        return;
+    // An earlier deadline wins; a later one does not put off a pass due.
+    if (!due_.isActive() || due_.remainingTime() > ms)
+        due_.start(ms);
+}
+
+bool LiveMirror::busy() const
+{
+    return QApplication::activeModalWidget() != nullptr || !form_.acceptsCommands();
+}
+
+void LiveMirror::pass()
+{
+    if (folder_.isEmpty())
+        return;
+    if (busy()) {
+        schedule(PollMs);
+        return;
+    }
+    // A folder replaced (mounted, restored) is watched again.
+    if (!watcher_.directories().contains(folder_))
+        watcher_.addPath(folder_);
+    const PassReport r = run(folder_, false, false);
+    QString message;
+    if (!r.ok)
+        message = QStringLiteral("Calendar folder: ") + r.error;
+    else if (!r.kept.isEmpty())
+        message = r.kept.join(QLatin1Char(' '));
+    if (!message.isEmpty())
+        form_.statusBar()->showMessage(message);
+}
+
+std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool newFolder, bool takeExisting)
+{
+    if (busy())
+        return std::nullopt;
+    PassReport r = run(folder, newFolder, takeExisting);
+    if (r.ok && folder != folder_) {
+        folder_ = folder;
+        watch();
+    }
+    return r;
+}
+
+PassReport LiveMirror::run(const QString &folder, bool newFolder, bool takeExisting)
+{
+    PassOptions options;
+    options.dataPath = form_.dataPath();
+    options.folder = folder;
+    options.now = clock_.now();
+    options.newFolder = newFolder;
+    options.takeExisting = takeExisting;
+    inPass_ = true;
+    PassReport r = RunPass(options, form_.grid(), [this](QString &error) {
+        form_.grid().NoteChange();
+        const TerminFile::Outcome o = form_.SaveForCommand();
+        if (!o.ok)
+            error = o.message;
+        return o.ok;
+    });
+    inPass_ = false;
+    if (r.storeChanged)
+        form_.ShowOutsideChange();
+    return r;
+}

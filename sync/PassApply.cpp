@@ -1,0 +1,136 @@
+// Carrying out a pass's decisions: into the store in memory (saved by the
+// caller), then into the folder.
+#include "sync/PassPlan.h"
+
+#include "sync/VdirFolder.h"
+
+#include "store/StoreHashes.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <map>
+#include <set>
+#include <tuple>
+
+namespace {
+
+int dayNumber(const QDate &d)
+{
+    return DayGrid::DayNumber(d.year(), d.month(), d.day());
+}
+
+} // namespace
+
+uint64_t PassPlan::ApplyToStore(PassReport &report)
+{
+    std::map<std::tuple<int, int, int>, std::set<size_t>> removals;
+    std::vector<size_t> adds; // entries whose record is added
+    for (size_t i = 0; i < actions_.size(); ++i) {
+        Action &a = actions_[i];
+        const StoreRecord *s = a.record >= 0 ? &match_.records[static_cast<size_t>(a.record)] : nullptr;
+        if (a.removeRecord && s) {
+            removals[{s->year, s->month, s->day}].insert(s->index);
+            ++report.removed;
+        } else if (a.toStore) {
+            const QDate &d = a.toStore->date;
+            if (!s) {
+                adds.push_back(i);
+                ++report.added;
+            } else if (QDate(s->year, s->month, s->day) == d) {
+                TTerminDay &slot = grid_.Slot(s->year, s->month, s->day);
+                *grid_.RecordAt(slot, static_cast<int>(s->index)) = a.toStore->record;
+                grid_.NoteChange();
+                ++report.changed;
+            } else {
+                // Moved to another day: its place there is at the end.
+                removals[{s->year, s->month, s->day}].insert(s->index);
+                adds.push_back(i);
+                ++report.changed;
+            }
+        } else {
+            continue;
+        }
+        report.storeChanged = true;
+    }
+    for (const auto &[key, gone] : removals) {
+        const auto &[y, m, d] = key;
+        grid_.RemoveRecordsIf(grid_.Slot(y, m, d), [&gone](size_t k) { return gone.count(k) > 0; });
+    }
+    for (const size_t i : adds) {
+        const QDate &d = actions_[i].toStore->date;
+        *grid_.AddRecord(grid_.Slot(d.year(), d.month(), d.day())) = actions_[i].toStore->record;
+    }
+
+    // Where each entry's record is now.
+    for (size_t i = 0; i < entries.size(); ++i) {
+        IndexEntry &e = entries[i];
+        const Action &a = actions_[i];
+        int day = e.day;
+        uint64_t record = e.record;
+        if (a.toStore) {
+            day = dayNumber(a.toStore->date);
+            record = RecordHash(a.toStore->record);
+        } else if (a.record >= 0) {
+            day = match_.records[static_cast<size_t>(a.record)].dayNumber;
+            record = match_.records[static_cast<size_t>(a.record)].hash;
+        }
+        if (day != e.day || record != e.record)
+            entriesChanged = true;
+        e.day = day;
+        e.record = record;
+    }
+    return StoreFingerprint(DayHashes::Of(grid_));
+}
+
+void PassPlan::ApplyToFolder(PassReport &report)
+{
+    const QDir dir(options_.folder);
+    std::vector<bool> drop(entries.size(), false);
+    for (size_t i = 0; i < entries.size(); ++i) {
+        IndexEntry &e = entries[i];
+        const Action &a = actions_[i];
+        if (a.removeItem) {
+            const QString path = dir.filePath(QFile::decodeName(e.href));
+            if (!QFile::remove(path) && QFile::exists(path)) {
+                report.errors.append(QStringLiteral("could not remove %1").arg(QDir::toNativeSeparators(path)));
+                e.removed = true; // tried again at the next pass
+                continue;
+            }
+            ++report.deleted;
+        }
+        if (a.toFolder) {
+            QString error;
+            const ItemStamp stamp = VdirFolder::Write(options_.folder, e.href,
+                                                      Ical::ItemBytes(a.toFolder->date, a.toFolder->record, e.uid,
+                                                                      a.changed),
+                                                      error);
+            if (stamp.size < 0) {
+                // The entry stays as it was: the next pass finds the store
+                // still ahead of the folder and writes again.
+                report.errors.append(error);
+                continue;
+            }
+            e.stamp = stamp;
+            ++report.written;
+        }
+        if (e.base != a.base || e.changed != 0 || e.removed || a.toFolder)
+            entriesChanged = true;
+        e.base = a.base;
+        e.changed = 0;
+        e.removed = false;
+        drop[i] = a.drop;
+    }
+    if ((report.written > 0 || report.deleted > 0) && !VdirFolder::Flush(options_.folder))
+        report.errors.append(
+            QStringLiteral("could not flush %1 to the disk").arg(QDir::toNativeSeparators(options_.folder)));
+    std::vector<IndexEntry> kept;
+    kept.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (drop[i])
+            entriesChanged = true;
+        else
+            kept.push_back(std::move(entries[i]));
+    }
+    entries = std::move(kept);
+}

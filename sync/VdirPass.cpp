@@ -1,0 +1,219 @@
+#include "sync/VdirPass.h"
+
+#include "sync/IndexKeeping.h"
+#include "sync/ItemContent.h"
+#include "sync/PassPlan.h"
+#include "sync/RecordMatch.h"
+#include "sync/VdirFolder.h"
+#include "sync/VdirIndex.h"
+
+#include "store/DateTimeValue.h"
+#include "store/StoreHashes.h"
+#include "store/ical/Item.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+QString shown(const QString &path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// A file time as a local date-time value.
+double localTime(int64_t ns)
+{
+    return DateTimeValue::FromDateTime(QDateTime::fromMSecsSinceEpoch(ns / 1000000));
+}
+
+// A folder stamp taken this soon after the folder's last change proves
+// nothing: a second change in the same tick of the file system's clock
+// leaves it as it was. Such a stamp is not kept, so the next pass lists.
+constexpr int64_t RacyNs = 2000000000;
+
+bool readItem(const QString &folder, const QByteArray &href, FolderItem &item, QString &error)
+{
+    const QString path = QDir(folder).filePath(QFile::decodeName(href));
+    QFile f(path);
+    item.href = href;
+    item.stamp = ItemStamp::From(FileStamp::Of(path));
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("%1 cannot be read: %2").arg(shown(path), f.errorString());
+        return false;
+    }
+    item.read = Ical::ReadItem(f.readAll());
+    if (!item.read.ok) {
+        error = QStringLiteral("%1 is not an iCalendar file (%2); move it out of the folder")
+                    .arg(shown(path), item.read.error);
+        return false;
+    }
+    if (item.read.changed == 0)
+        item.read.changed = localTime(item.stamp.modifiedNs);
+    return true;
+}
+
+PassReport failed(PassReport r, const QString &error)
+{
+    r.ok = false;
+    r.error = error;
+    return r;
+}
+
+} // namespace
+
+QString ConflictFolder(const QString &dataPath)
+{
+    return QFileInfo(dataPath).dir().filePath(QStringLiteral("conflicts"));
+}
+
+QString PassReport::Summary(const QString &folder) const
+{
+    QString s = QStringLiteral(
+                    "Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder "
+                    "%5 written, %6 removed\n")
+                    .arg(shown(folder))
+                    .arg(added)
+                    .arg(changed)
+                    .arg(removed)
+                    .arg(written)
+                    .arg(deleted);
+    for (const QString &k : kept)
+        s += k + QLatin1Char('\n');
+    return s;
+}
+
+PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::function<bool(QString &error)> &save)
+{
+    PassReport rep;
+    const QString &folder = options.folder;
+    const QString indexPath = VdirIndex::PathFor(options.dataPath);
+    // Nothing changed on either side since a pass that left them agreeing:
+    // done, having read the index's header and looked at the folder.
+    const ItemStamp folderStamp = VdirFolder::StampOf(folder);
+    {
+        VdirIndex head;
+        QString ignored;
+        if (folderStamp.size >= 0 && head.Load(indexPath, ignored, true) && head.clean && head.folder == folder
+            && head.folderStamp == folderStamp && head.folderStamp.size >= 0
+            && head.store == StoreFingerprint(DayHashes::Of(grid))) {
+            rep.ok = true;
+            return rep;
+        }
+    }
+    VdirIndex old;
+    QString indexError;
+    const bool haveIndex = old.Load(indexPath, indexError);
+    if (!indexError.isEmpty())
+        rep.notes.append(QStringLiteral("%1 could not be read (%2); appointments were matched to the folder's "
+                                        "events by their contents")
+                             .arg(shown(indexPath), indexError));
+    const bool sameFolder = haveIndex && old.folder == folder;
+    if (const QString problem = VdirFolder::Problem(folder, sameFolder); !problem.isEmpty())
+        return failed(rep, problem + QStringLiteral("; nothing was changed"));
+    const uint64_t fingerprint = StoreFingerprint(DayHashes::Of(grid));
+    const bool inStep = sameFolder && old.store == fingerprint;
+    if (sameFolder && !inStep)
+        rep.notes.append(QStringLiteral("the data file was written by a program that did not keep %1; appointments "
+                                        "were matched to the folder's events by their contents")
+                             .arg(shown(indexPath)));
+
+    // The folder: listed unless its stamp says no entry came, went or was
+    // replaced since the last pass (every writer of a vdir replaces files
+    // whole, so that covers changed items too).
+    const int64_t startNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
+    const bool listed = !inStep || folderStamp != old.folderStamp || old.folderStamp.size < 0;
+    QHash<QByteArray, ItemStamp> files;
+    if (listed)
+        files = VdirFolder::List(folder);
+
+    if (!sameFolder && indexError.isEmpty() && !files.isEmpty())
+        rep.notes.append(QStringLiteral("%1 holds events already and %2 has no record of them; appointments were "
+                                        "matched to them by their contents")
+                             .arg(shown(folder), shown(indexPath)));
+
+    PassPlan plan(options, grid);
+    if (inStep)
+        plan.entries = old.entries;
+    QHash<QByteArray, int> entryByHref;
+    for (size_t i = 0; i < plan.entries.size(); ++i)
+        entryByHref.insert(plan.entries[i].href, static_cast<int>(i));
+
+    // Every item that is new or whose file was replaced is read, and the
+    // whole pass stops at one that cannot be: nothing is decided on half a
+    // folder.
+    QString error;
+    std::vector<FolderSide> sides(plan.entries.size());
+    for (size_t i = 0; i < plan.entries.size(); ++i) {
+        const IndexEntry &e = plan.entries[i];
+        if (!listed)
+            continue;
+        const auto f = files.constFind(e.href);
+        if (f == files.constEnd()) {
+            sides[i].state = Side::Removed;
+            continue;
+        }
+        if (*f == e.stamp)
+            continue;
+        if (!readItem(folder, e.href, sides[i].item, error))
+            return failed(rep, error + QStringLiteral("; nothing was changed"));
+        sides[i].read = true;
+    }
+    std::vector<FolderItem> fresh;
+    int foreign = 0;
+    for (auto f = files.constBegin(); f != files.constEnd(); ++f) {
+        if (entryByHref.contains(f.key()))
+            continue;
+        FolderItem item;
+        if (!readItem(folder, f.key(), item, error))
+            return failed(rep, error + QStringLiteral("; nothing was changed"));
+        foreign += !item.read.ours;
+        fresh.push_back(std::move(item));
+    }
+    if (options.newFolder && foreign > 0 && !options.takeExisting)
+        return failed(rep,
+                      QStringLiteral("%1 already holds %2 events that other programs wrote; to take them into "
+                                     "this store as well, run the command again with --take-existing; nothing "
+                                     "was changed")
+                          .arg(shown(folder))
+                          .arg(foreign));
+
+    plan.Decide(sides, fresh, inStep);
+    rep.notes.append(plan.notes);
+
+    // The losing versions first: whatever happens next, they are safe.
+    if (!plan.WriteKept(rep.kept, error))
+        return failed(rep, error + QStringLiteral("; nothing was changed"));
+    const uint64_t expected = plan.ApplyToStore(rep);
+    if (rep.storeChanged) {
+        IndexKeeping::PassGuard guard;
+        if (!save(error))
+            return failed(rep, error + QStringLiteral("; the calendar folder was not changed"));
+    }
+    plan.ApplyToFolder(rep);
+
+    VdirIndex next;
+    next.folder = folder;
+    // A store that took in more than this pass put there while saving (a
+    // file another program wrote) does not match `expected`: the next
+    // pass starts over by contents rather than take that for changes
+    // made here.
+    next.store = expected;
+    next.folderStamp = VdirFolder::StampOf(folder);
+    const int64_t doneNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
+    if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs)
+        next.folderStamp.size = -1;
+    next.entries = std::move(plan.entries);
+    next.clean = rep.errors.isEmpty();
+    const bool same = haveIndex && old.folder == next.folder && old.store == next.store
+        && old.folderStamp == next.folderStamp && old.clean == next.clean && old.entries.size() == next.entries.size()
+        && !plan.entriesChanged;
+    if (!same && !next.Save(indexPath, error))
+        return failed(rep, QStringLiteral("%1: %2").arg(shown(indexPath), error));
+    if (!rep.errors.isEmpty())
+        return failed(rep, rep.errors.join(QStringLiteral("; ")));
+    rep.ok = true;
+    return rep;
+}

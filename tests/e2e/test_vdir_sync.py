@@ -1,0 +1,113 @@
+"""Two machines sharing their appointments through a CalDAV server
+(Radicale on 127.0.0.1), each with its own program folder, calendar folder
+and vdirsyncer status; a phone (another CalDAV client) beside them; khal
+reading the folder Kalvix writes."""
+
+import datetime as dt
+import os
+
+from caldav import Machine, Radicale
+from e2ecase import E2ECase
+from program import KalvixRun, MAIN_TITLE
+from reminderdialog import ReminderDialog
+from xsession import wait_until
+
+import e2ecase
+
+LIST_TIMEOUT = 60
+
+
+class VdirSync(E2ECase):
+    def machines(self):
+        server = Radicale()
+        self.addCleanup(server.stop)
+        other = KalvixRun(self.x, e2ecase.KALVIX, self.shot_name() + "-b")
+        self.addCleanup(other.cleanup)
+        return server, Machine(self.kalvix, self.x.env, server), Machine(other, self.x.env, server)
+
+    def click_row(self, main, down=0):
+        g = self.x.geometry(main)
+        self.x.click(g["x"] + int(g["w"] * 0.75), g["y"] + int(g["h"] * 0.33))
+        if down:
+            self.x.key(main, *["Down"] * down)
+
+    def rename_row(self, main, down, name):
+        """A click on the day's first row (Down to the wanted one), Tab on to
+        the name editor, a new name typed over the old."""
+        self.click_row(main, down)
+        self.x.key(main, "Tab", "Tab")
+        self.x.xdotool("type", "--delay", "40", name)
+
+    def test_two_machines_and_a_phone_through_radicale(self):
+        server, a, b = self.machines()
+        now = dt.datetime.now()
+        soon = min(now + dt.timedelta(hours=2), now.replace(hour=23, minute=59))
+        # Due at start; the other two not reminded before the scenario ends.
+        a.run("add", "today", soon.strftime("%H:%M"), "Dentist")
+        a.run("add", "today", "00:01", "Old meeting", "--first", "0m")
+        a.run("add", "today", "23:59", "Call mum", "--first", "0m")
+        self.assertIn("3 written", a.run("sync", "--vdir", a.vdir))
+        a.vdirsyncer("sync")
+        b.vdirsyncer("sync")
+        self.assertIn("3 added", b.run("sync", "--vdir", b.vdir))
+        self.assertEqual(b.names(), ["Call mum", "Dentist", "Old meeting"])
+
+        # On A: the reminder answered "Don't remind anymore", one appointment
+        # deleted, one renamed, one added; the folder follows within seconds.
+        k = self.kalvix
+        k.start(env=a.env)
+        dialog = ReminderDialog(self.x, k, self.event_log())
+        dialog.answer(1, "Tab", "Tab", "Return")
+        main = k.window(MAIN_TITLE)
+        self.click_row(main, 1)
+        self.x.key(main, "Delete")
+        self.x.key(k.window("Delete appointment"), "Return")
+        k.wait_gone("Delete appointment")
+        self.rename_row(main, 0, "Dentist at ten")
+        a.run("add", "today", "13:00", "Lunch with Ann")
+        wait_until(lambda: (b"Dentist at ten" in a.folder_text() and b"Lunch with Ann" in a.folder_text()
+                            and b"Old meeting" not in a.folder_text()), LIST_TIMEOUT, "A's folder to follow")
+        self.assertIn(b"X-KALVIX-DONE:TRUE", a.folder_text())
+        self.shot("a-edited")
+        a.vdirsyncer("sync")
+
+        # A goes offline (its calendar folder is away) and changes two
+        # appointments; meanwhile the phone renames one of them earlier,
+        # deletes the other and adds one of its own.
+        os.rename(a.vdir, a.vdir + ".away")
+        self.rename_row(main, 0, "Dentist at eleven")
+        self.rename_row(main, 1, "Call mum tonight")
+        self.shot("a-offline")
+        self.close_with_ok()
+        os.rename(a.vdir + ".away", a.vdir)
+        server.edit("Dentist at ten", "Dentist at noon", "20200101T000000Z")
+        server.delete("Call mum")
+        server.put_new("team-1@phone", "Team meeting", dt.date.today().isoformat() + "T15:00:00")
+
+        a.vdirsyncer("sync")
+        out = a.run("sync")
+        self.assertIn("Changed on both sides: \"Dentist at eleven\"", out)
+        conflicts = os.path.join(k.dir, "conflicts")
+        kept = b"".join(open(os.path.join(conflicts, f), "rb").read() for f in os.listdir(conflicts))
+        self.assertIn(b"SUMMARY:Dentist at noon", kept)
+        self.assertEqual(a.names(), ["Call mum tonight", "Dentist at eleven", "Lunch with Ann", "Team meeting"])
+        a.vdirsyncer("sync")
+        b.vdirsyncer("sync")
+        b.run("sync")
+        self.assertEqual(b.names(), a.names())
+        self.assertTrue(b.record("Dentist at eleven").done, "the reminder answered on A stays answered on B")
+
+        listed = a.khal("list", "today", "1d")
+        for name in a.names():
+            self.assertIn(name, listed)
+
+        # Either machine's side index lost: nothing lost, nothing doubled.
+        for m in (a, b):
+            os.remove(os.path.join(m.kalvix.dir, "appointments.idx"))
+            m.run("sync")
+            m.vdirsyncer("sync")
+        for m in (a, b):
+            m.vdirsyncer("sync")
+            m.run("sync")
+            self.assertEqual(m.names(), ["Call mum tonight", "Dentist at eleven", "Lunch with Ann", "Team meeting"])
+        self.assertEqual(len(server.items()), 4)
