@@ -424,7 +424,8 @@ CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
 
 QString Usage()
 {
-    return text(WindowUsage) + text(AddUsage) + text(ListUsage) + text(ExportUsage) + text(ImportUsage) + SyncCommand::Usage();
+    return text(WindowUsage) + text(AddUsage) + text(ListUsage) + text(ExportUsage) + text(ImportUsage)
+        + SyncCommand::Usage();
 }
 
 QString Summary()
