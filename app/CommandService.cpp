@@ -6,6 +6,7 @@
 #include "platform/instance/SingleInstance.h"
 #include "store/TerminFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 using CommandProtocol::Answer;
@@ -77,17 +78,23 @@ Answer CommandService::add(const QByteArray &payload)
 Answer CommandService::sync(const QByteArray &payload)
 {
     if (!mirror_)
-        return answer(Answer::Failed, "this copy of Kalvix does not mirror calendar folders");
+        return answer(Answer::Failed,
+                      QCoreApplication::translate("CommandService",
+                                                  "this copy of Kalvix does not mirror calendar folders")
+                          .toUtf8());
     if (payload.size() < 2)
-        return answer(Answer::Failed, "malformed request");
+        return answer(Answer::Failed, QCoreApplication::translate("CommandService", "malformed request").toUtf8());
     const QString folder = QString::fromUtf8(payload.mid(2));
     const std::optional<PassReport> r = mirror_->PassNow(folder, payload[0] == '1', payload[1] == '1');
     if (!r)
-        return answer(Answer::Retry, "the running copy is showing a reminder or a message");
+        return answer(Answer::Retry,
+                      QCoreApplication::translate("CommandService",
+                                                  "the running copy is showing a reminder or a message")
+                          .toUtf8());
     if (!r->ok)
         return answer(Answer::Failed, r->error.toUtf8());
     QString text = r->Summary(folder);
     for (const QString &note : r->notes)
-        text += QStringLiteral("Note: ") + note + QLatin1Char('\n');
+        text += QCoreApplication::translate("CommandService", "Note: ") + note + QLatin1Char('\n');
     return answer(Answer::Ok, text.toUtf8());
 }

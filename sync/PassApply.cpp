@@ -6,6 +6,7 @@
 
 #include "store/StoreHashes.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -93,7 +94,8 @@ void PassPlan::ApplyToFolder(PassReport &report)
         if (a.removeItem) {
             const QString path = dir.filePath(QFile::decodeName(e.href));
             if (!QFile::remove(path) && QFile::exists(path)) {
-                report.errors.append(QStringLiteral("could not remove %1").arg(QDir::toNativeSeparators(path)));
+                report.errors.append(QCoreApplication::translate("PassApply", "could not remove %1")
+                                         .arg(QDir::toNativeSeparators(path)));
                 e.removed = true; // tried again at the next pass
                 continue;
             }
@@ -122,8 +124,8 @@ void PassPlan::ApplyToFolder(PassReport &report)
         drop[i] = a.drop;
     }
     if ((report.written > 0 || report.deleted > 0) && !VdirFolder::Flush(options_.folder))
-        report.errors.append(
-            QStringLiteral("could not flush %1 to the disk").arg(QDir::toNativeSeparators(options_.folder)));
+        report.errors.append(QCoreApplication::translate("PassApply", "could not flush %1 to the disk")
+                                 .arg(QDir::toNativeSeparators(options_.folder)));
     std::vector<IndexEntry> kept;
     kept.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {

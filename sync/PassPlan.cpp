@@ -8,6 +8,7 @@
 #include "store/StoreHashes.h"
 #include "store/ical/CodePageBridge.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -73,15 +74,16 @@ bool PassPlan::oneAppointment(const FolderItem &item)
     const QString name = QDir::toNativeSeparators(QDir(options_.folder).filePath(QFile::decodeName(item.href)));
     QString why;
     if (!item.read.events)
-        why = QStringLiteral("it holds no event");
+        why = QCoreApplication::translate("PassPlan", "it holds no event");
     else if (item.read.uid.isEmpty())
-        why = QStringLiteral("its event has no UID");
+        why = QCoreApplication::translate("PassPlan", "its event has no UID");
     else if (item.read.appointments.empty())
-        why = QStringLiteral("its event lies outside the years 2000 to 2100");
+        why = QCoreApplication::translate("PassPlan", "its event lies outside the years 2000 to 2100");
     else if (item.read.appointments.size() > 1)
-        why = QStringLiteral("it is a repeating event, which this program keeps as single appointments only");
+        why = QCoreApplication::translate(
+            "PassPlan", "it is a repeating event, which this program keeps as single appointments only");
     if (!why.isEmpty())
-        notes.append(QStringLiteral("%1 was left alone: %2").arg(name, why));
+        notes.append(QCoreApplication::translate("PassPlan", "%1 was left alone: %2").arg(name, why));
     return why.isEmpty();
 }
 
@@ -105,7 +107,8 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
             FolderSide &side = sides[known->second];
             if (side.state != Side::Removed) {
                 notes.append(
-                    QStringLiteral("%1 was left alone: another file holds an event with the same UID")
+                    QCoreApplication::translate("PassPlan",
+                                                "%1 was left alone: another file holds an event with the same UID")
                         .arg(QDir::toNativeSeparators(QDir(options_.folder).filePath(QFile::decodeName(item.href)))));
                 continue;
             }
@@ -278,7 +281,7 @@ bool PassPlan::WriteKept(QStringList &kept, QString &error)
         return true;
     const QString dir = ConflictFolder(options_.dataPath);
     if (!QDir().mkpath(dir)) {
-        error = QStringLiteral("could not create %1").arg(QDir::toNativeSeparators(dir));
+        error = QCoreApplication::translate("PassPlan", "could not create %1").arg(QDir::toNativeSeparators(dir));
         return false;
     }
     const QString when = DateTimeValue::ToDateTime(options_.now).toString(QStringLiteral("yyyyMMdd-HHmmss"));
@@ -288,8 +291,10 @@ bool PassPlan::WriteKept(QStringList &kept, QString &error)
         name += '-' + when.toLatin1() + ".ics";
         if (VdirFolder::Write(dir, name, Ical::ItemBytes(k.date, k.record, k.uid, options_.now), error).size < 0)
             return false;
-        kept.append(QStringLiteral("Changed on both sides: \"%1\" on %2 is the later change and was kept; the other "
-                                   "version, \"%3\", is in %4")
+        kept.append(QCoreApplication::translate(
+                        "PassPlan",
+                        "Changed on both sides: \"%1\" on %2 is the later change and was kept; the other "
+                        "version, \"%3\", is in %4")
                         .arg(Ical::DecodeText(k.winner), k.date.toString(Qt::ISODate), Ical::DecodeText(k.record.Name),
                              QDir::toNativeSeparators(QDir(dir).filePath(QFile::decodeName(name)))));
     }

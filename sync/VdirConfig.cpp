@@ -1,5 +1,6 @@
 #include "sync/VdirConfig.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -38,7 +39,8 @@ bool SetFolder(const QString &dataPath, const QString &folder, QString &error)
     s.setValue(keyFor(dataPath), folder);
     s.sync();
     if (s.status() != QSettings::NoError) {
-        error = QStringLiteral("could not write %1").arg(QDir::toNativeSeparators(FilePath()));
+        error =
+            QCoreApplication::translate("VdirConfig", "could not write %1").arg(QDir::toNativeSeparators(FilePath()));
         return false;
     }
     return true;

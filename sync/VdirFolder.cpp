@@ -2,6 +2,7 @@
 
 #include "store/StableHash.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -30,14 +31,16 @@ QString Problem(const QString &folder, bool known)
     const QFileInfo info(folder);
     const QString shown = QDir::toNativeSeparators(folder);
     if (!info.exists())
-        return QStringLiteral("%1 does not exist; create it, or give the folder vdirsyncer writes the calendar to")
+        return QCoreApplication::translate(
+                   "VdirFolder", "%1 does not exist; create it, or give the folder vdirsyncer writes the calendar to")
             .arg(shown);
     if (!info.isDir())
-        return QStringLiteral("%1 is not a folder; give the calendar's folder, which holds one .ics file per event")
+        return QCoreApplication::translate(
+                   "VdirFolder", "%1 is not a folder; give the calendar's folder, which holds one .ics file per event")
             .arg(shown);
     const QDir dir(folder);
     if (!info.isReadable() || !info.isWritable() || !info.isExecutable())
-        return QStringLiteral("%1 cannot be read and written by you").arg(shown);
+        return QCoreApplication::translate("VdirFolder", "%1 cannot be read and written by you").arg(shown);
     // Names only, unsorted, and no further than the first item of a
     // folder known: the folder may hold many thousands.
     int items = 0, cards = 0;
@@ -50,7 +53,8 @@ QString Problem(const QString &folder, bool known)
             return QString();
     }
     if (cards > 0 && items == 0)
-        return QStringLiteral("%1 holds address book entries (.vcf), not calendar events; give a calendar's folder")
+        return QCoreApplication::translate(
+                   "VdirFolder", "%1 holds address book entries (.vcf), not calendar events; give a calendar's folder")
             .arg(shown);
     if (items == 0) {
         // vdirsyncer's "path" holds one folder per calendar.
@@ -61,7 +65,8 @@ QString Problem(const QString &folder, bool known)
                 calendars.append(sub);
         }
         if (!calendars.isEmpty())
-            return QStringLiteral("%1 holds several calendars (%2); give the folder of one of them")
+            return QCoreApplication::translate("VdirFolder",
+                                               "%1 holds several calendars (%2); give the folder of one of them")
                 .arg(shown, calendars.join(QStringLiteral(", ")));
     }
     return QString();
@@ -117,7 +122,7 @@ ItemStamp Write(const QString &folder, const QByteArray &name, const QByteArray 
     const QByteArray target = QFile::encodeName(path);
     const QByteArray temp = QFile::encodeName(folder) + "/." + name + ".kalvix-" + QByteArray::number(::getpid());
     auto fail = [&](int err) {
-        error = QStringLiteral("could not write %1: %2")
+        error = QCoreApplication::translate("VdirFolder", "could not write %1: %2")
                     .arg(QDir::toNativeSeparators(path), QString::fromLocal8Bit(std::strerror(err)));
         ::unlink(temp.constData());
         return ItemStamp();

@@ -3,6 +3,7 @@
 #include "store/DayGrid.h"
 #include "store/StableHash.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
@@ -87,7 +88,7 @@ bool VdirIndex::Load(const QString &path, QString &error, bool headerOnly)
     Cursor c{bytes.constData(), bytes.constData() + bytes.size()};
     int line = 1;
     auto bad = [&] {
-        error = QStringLiteral("line %1 makes no sense").arg(line);
+        error = QCoreApplication::translate("VdirIndex", "line %1 makes no sense").arg(line);
         *this = VdirIndex();
         return false;
     };

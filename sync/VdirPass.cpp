@@ -11,6 +11,7 @@
 #include "store/StoreHashes.h"
 #include "store/ical/Item.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -41,12 +42,12 @@ bool readItem(const QString &folder, const QByteArray &href, FolderItem &item, Q
     item.href = href;
     item.stamp = ItemStamp::From(FileStamp::Of(path));
     if (!f.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("%1 cannot be read: %2").arg(shown(path), f.errorString());
+        error = QCoreApplication::translate("VdirPass", "%1 cannot be read: %2").arg(shown(path), f.errorString());
         return false;
     }
     item.read = Ical::ReadItem(f.readAll());
     if (!item.read.ok) {
-        error = QStringLiteral("%1 is not an iCalendar file (%2); move it out of the folder")
+        error = QCoreApplication::translate("VdirPass", "%1 is not an iCalendar file (%2); move it out of the folder")
                     .arg(shown(path), item.read.error);
         return false;
     }
@@ -71,15 +72,16 @@ QString ConflictFolder(const QString &dataPath)
 
 QString PassReport::Summary(const QString &folder) const
 {
-    QString s = QStringLiteral(
-                    "Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder "
-                    "%5 written, %6 removed\n")
-                    .arg(shown(folder))
-                    .arg(added)
-                    .arg(changed)
-                    .arg(removed)
-                    .arg(written)
-                    .arg(deleted);
+    QString s =
+        QCoreApplication::translate("VdirPass",
+                                    "Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder "
+                                    "%5 written, %6 removed\n")
+            .arg(shown(folder))
+            .arg(added)
+            .arg(changed)
+            .arg(removed)
+            .arg(written)
+            .arg(deleted);
     for (const QString &k : kept)
         s += k + QLatin1Char('\n');
     return s;
@@ -107,18 +109,22 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     QString indexError;
     const bool haveIndex = old.Load(indexPath, indexError);
     if (!indexError.isEmpty())
-        rep.notes.append(QStringLiteral("%1 could not be read (%2); appointments were matched to the folder's "
+        rep.notes.append(
+            QCoreApplication::translate("VdirPass",
+                                        "%1 could not be read (%2); appointments were matched to the folder's "
                                         "events by their contents")
-                             .arg(shown(indexPath), indexError));
+                .arg(shown(indexPath), indexError));
     const bool sameFolder = haveIndex && old.folder == folder;
     if (const QString problem = VdirFolder::Problem(folder, sameFolder); !problem.isEmpty())
-        return failed(rep, problem + QStringLiteral("; nothing was changed"));
+        return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(problem));
     const uint64_t fingerprint = StoreFingerprint(DayHashes::Of(grid));
     const bool inStep = sameFolder && old.store == fingerprint;
     if (sameFolder && !inStep)
-        rep.notes.append(QStringLiteral("the data file was written by a program that did not keep %1; appointments "
+        rep.notes.append(
+            QCoreApplication::translate("VdirPass",
+                                        "the data file was written by a program that did not keep %1; appointments "
                                         "were matched to the folder's events by their contents")
-                             .arg(shown(indexPath)));
+                .arg(shown(indexPath)));
 
     // The folder: listed unless its stamp says no entry came, went or was
     // replaced since the last pass (every writer of a vdir replaces files
@@ -130,9 +136,11 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         files = VdirFolder::List(folder);
 
     if (!sameFolder && indexError.isEmpty() && !files.isEmpty())
-        rep.notes.append(QStringLiteral("%1 holds events already and %2 has no record of them; appointments were "
+        rep.notes.append(
+            QCoreApplication::translate("VdirPass",
+                                        "%1 holds events already and %2 has no record of them; appointments were "
                                         "matched to them by their contents")
-                             .arg(shown(folder), shown(indexPath)));
+                .arg(shown(folder), shown(indexPath)));
 
     PassPlan plan(options, grid);
     if (inStep)
@@ -158,7 +166,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         if (*f == e.stamp)
             continue;
         if (!readItem(folder, e.href, sides[i].item, error))
-            return failed(rep, error + QStringLiteral("; nothing was changed"));
+            return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
         sides[i].read = true;
     }
     std::vector<FolderItem> fresh;
@@ -168,29 +176,32 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
             continue;
         FolderItem item;
         if (!readItem(folder, f.key(), item, error))
-            return failed(rep, error + QStringLiteral("; nothing was changed"));
+            return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
         foreign += !item.read.ours;
         fresh.push_back(std::move(item));
     }
     if (options.newFolder && foreign > 0 && !options.takeExisting)
-        return failed(rep,
-                      QStringLiteral("%1 already holds %2 events that other programs wrote; to take them into "
-                                     "this store as well, run the command again with --take-existing; nothing "
-                                     "was changed")
-                          .arg(shown(folder))
-                          .arg(foreign));
+        return failed(
+            rep,
+            QCoreApplication::translate("VdirPass",
+                                        "%1 already holds %2 events that other programs wrote; to take them into "
+                                        "this store as well, run the command again with --take-existing; nothing "
+                                        "was changed")
+                .arg(shown(folder))
+                .arg(foreign));
 
     plan.Decide(sides, fresh, inStep);
     rep.notes.append(plan.notes);
 
     // The losing versions first: whatever happens next, they are safe.
     if (!plan.WriteKept(rep.kept, error))
-        return failed(rep, error + QStringLiteral("; nothing was changed"));
+        return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
     const uint64_t expected = plan.ApplyToStore(rep);
     if (rep.storeChanged) {
         IndexKeeping::PassGuard guard;
         if (!save(error))
-            return failed(rep, error + QStringLiteral("; the calendar folder was not changed"));
+            return failed(
+                rep, QCoreApplication::translate("VdirPass", "%1; the calendar folder was not changed").arg(error));
     }
     plan.ApplyToFolder(rep);
 

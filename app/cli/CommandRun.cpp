@@ -171,8 +171,10 @@ CommandResult syncVdir(const Command &command, StoreAccess &store, Clock &clock)
     const QString remembered = VdirConfig::FolderFor(store.dataPath());
     QString folder = command.folder.isEmpty() ? remembered : command.folder;
     if (folder.isEmpty())
-        return failure(QStringLiteral("no calendar folder is set for %1; give it once with \"kalvix sync --vdir DIR\"")
-                           .arg(store.dataPath()));
+        return failure(
+            QCoreApplication::translate(
+                "CommandRun", "no calendar folder is set for %1; give it once with \"kalvix sync --vdir DIR\"")
+                .arg(store.dataPath()));
     // One name for one folder, however it was given: the side index
     // remembers which folder it describes.
     const QString canonical = QFileInfo(folder).canonicalFilePath();
@@ -184,7 +186,7 @@ CommandResult syncVdir(const Command &command, StoreAccess &store, Clock &clock)
     CommandResult r;
     r.out = report.toUtf8();
     if (folder != remembered && !VdirConfig::SetFolder(store.dataPath(), folder, error))
-        r.err = QStringLiteral("kalvix: %1; give --vdir again next time\n").arg(error);
+        r.err = QCoreApplication::translate("CommandRun", "kalvix: %1; give --vdir again next time\n").arg(error);
     return r;
 }
 

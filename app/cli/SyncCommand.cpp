@@ -1,31 +1,38 @@
 #include "app/cli/SyncCommand.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 
 namespace SyncCommand {
 
 namespace {
 
-const char SyncUsage[] = "Usage: kalvix sync [--vdir DIR] [--take-existing]\n";
-const char SyncHelp[] =
-    "Mirrors the appointments with a calendar folder that vdirsyncer keeps in\n"
-    "step with a CalDAV server (a vdir: one .ics file per event; khal reads it\n"
-    "too). What changed on one side since the last pass goes to the other; an\n"
-    "appointment changed on both keeps the later change, and the other version\n"
-    "is saved in the \"conflicts\" folder beside the data file. A reminder\n"
-    "answered on either side stays answered. While Kalvix runs it keeps the\n"
-    "folder in step by itself; this command then asks it for a pass at once.\n"
-    "\n"
-    "  --vdir DIR           the calendar's folder, remembered from then on\n"
-    "  --take-existing      the folder is new to this store and holds events\n"
-    "                       other programs wrote: take them in as well\n";
+const char SyncUsage[] = QT_TRANSLATE_NOOP("SyncCommand", "Usage: kalvix sync [--vdir DIR] [--take-existing]\n");
+const char SyncHelp[] = QT_TRANSLATE_NOOP("SyncCommand",
+                                          "Mirrors the appointments with a calendar folder that vdirsyncer keeps in\n"
+                                          "step with a CalDAV server (a vdir: one .ics file per event; khal reads it\n"
+                                          "too). What changed on one side since the last pass goes to the other; an\n"
+                                          "appointment changed on both keeps the later change, and the other version\n"
+                                          "is saved in the \"conflicts\" folder beside the data file. A reminder\n"
+                                          "answered on either side stays answered. While Kalvix runs it keeps the\n"
+                                          "folder in step by itself; this command then asks it for a pass at once.\n"
+                                          "\n"
+                                          "  --vdir DIR           the calendar's folder, remembered from then on\n"
+                                          "  --take-existing      the folder is new to this store and holds events\n"
+                                          "                       other programs wrote: take them in as well\n");
+
+// The usage line and help text above, in the language of the program's texts.
+QString text(const char *source)
+{
+    return QCoreApplication::translate("SyncCommand", source);
+}
 
 CommandLineOutcome failed(const QString &error)
 {
     CommandLineOutcome o;
     o.error = error;
-    o.usage = QString::fromUtf8(SyncUsage);
+    o.usage = text(SyncUsage);
     return o;
 }
 
@@ -33,7 +40,7 @@ CommandLineOutcome failed(const QString &error)
 
 QString Usage()
 {
-    return QString::fromUtf8(SyncUsage);
+    return text(SyncUsage);
 }
 
 CommandLineOutcome Parse(const QStringList &arguments)
@@ -48,17 +55,18 @@ CommandLineOutcome Parse(const QStringList &arguments)
     CommandLineOutcome o;
     if (p.isSet(helpOpt)) {
         o.command.kind = Command::Help;
-        o.command.text = QString::fromUtf8(SyncUsage) + QLatin1Char('\n') + QString::fromUtf8(SyncHelp);
+        o.command.text = text(SyncUsage) + QLatin1Char('\n') + text(SyncHelp);
         return o;
     }
     if (!p.positionalArguments().isEmpty())
-        return failed(QStringLiteral("unexpected \"%1\"").arg(p.positionalArguments().constFirst()));
+        return failed(
+            QCoreApplication::translate("SyncCommand", "unexpected \"%1\"").arg(p.positionalArguments().constFirst()));
     if (p.values(vdirOpt).size() > 1)
-        return failed(QStringLiteral("--vdir is given twice"));
+        return failed(QCoreApplication::translate("SyncCommand", "--vdir is given twice"));
     o.command.kind = Command::Sync;
     if (p.isSet(vdirOpt)) {
         if (p.value(vdirOpt).isEmpty())
-            return failed(QStringLiteral("--vdir needs a folder"));
+            return failed(QCoreApplication::translate("SyncCommand", "--vdir needs a folder"));
         o.command.folder = QDir::cleanPath(QDir::current().absoluteFilePath(p.value(vdirOpt)));
     }
     o.command.takeExisting = p.isSet(takeOpt);

@@ -6,6 +6,7 @@
 #include "sync/IndexKeeping.h"
 #include "sync/VdirConfig.h"
 
+#include <QCoreApplication>
 #include <QApplication>
 #include <QStatusBar>
 
@@ -75,7 +76,7 @@ void LiveMirror::pass()
     const PassReport r = run(folder_, false, false);
     QString message;
     if (!r.ok)
-        message = QStringLiteral("Calendar folder: ") + r.error;
+        message = QCoreApplication::translate("LiveMirror", "Calendar folder: ") + r.error;
     else if (!r.kept.isEmpty())
         message = r.kept.join(QLatin1Char(' '));
     if (!message.isEmpty())

@@ -358,6 +358,35 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>kalvix: in die Standardausgabe konnte nicht geschrieben werden: %1
 </translation>
     </message>
+    <message>
+        <source>no calendar folder is set for %1; give it once with &quot;kalvix sync --vdir DIR&quot;</source>
+        <translation>für %1 ist kein Kalenderordner festgelegt; geben Sie ihn einmal mit „kalvix sync --vdir ORDNER“ an</translation>
+    </message>
+    <message>
+        <source>kalvix: %1; give --vdir again next time
+</source>
+        <translation>kalvix: %1; geben Sie --vdir beim nächsten Mal erneut an
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandService</name>
+    <message>
+        <source>this copy of Kalvix does not mirror calendar folders</source>
+        <translation>dieses Kalvix gleicht keine Kalenderordner ab</translation>
+    </message>
+    <message>
+        <source>malformed request</source>
+        <translation>fehlerhafte Anfrage</translation>
+    </message>
+    <message>
+        <source>the running copy is showing a reminder or a message</source>
+        <translation>das laufende Kalvix zeigt gerade eine Erinnerung oder eine Meldung</translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Hinweis: </translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -655,6 +684,13 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>reminded %1, next %2</source>
         <translation>erinnert %1, nächste %2</translation>
+    </message>
+</context>
+<context>
+    <name>LiveMirror</name>
+    <message>
+        <source>Calendar folder: </source>
+        <translation>Kalenderordner: </translation>
     </message>
 </context>
 <context>
@@ -1017,6 +1053,52 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     </message>
 </context>
 <context>
+    <name>PassApply</name>
+    <message>
+        <source>could not remove %1</source>
+        <translation>%1 konnte nicht entfernt werden</translation>
+    </message>
+    <message>
+        <source>could not flush %1 to the disk</source>
+        <translation>%1 konnte nicht auf die Festplatte geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>PassPlan</name>
+    <message>
+        <source>it holds no event</source>
+        <translation>die Datei enthält kein Ereignis</translation>
+    </message>
+    <message>
+        <source>its event has no UID</source>
+        <translation>das Ereignis darin hat keine UID</translation>
+    </message>
+    <message>
+        <source>its event lies outside the years 2000 to 2100</source>
+        <translation>das Ereignis darin liegt außerhalb der Jahre 2000 bis 2100</translation>
+    </message>
+    <message>
+        <source>it is a repeating event, which this program keeps as single appointments only</source>
+        <translation>das Ereignis darin wiederholt sich, und dieses Programm führt nur einzelne Termine</translation>
+    </message>
+    <message>
+        <source>%1 was left alone: %2</source>
+        <translation>%1 wurde übergangen: %2</translation>
+    </message>
+    <message>
+        <source>%1 was left alone: another file holds an event with the same UID</source>
+        <translation>%1 wurde übergangen: eine andere Datei enthält ein Ereignis mit derselben UID</translation>
+    </message>
+    <message>
+        <source>could not create %1</source>
+        <translation>%1 konnte nicht angelegt werden</translation>
+    </message>
+    <message>
+        <source>Changed on both sides: &quot;%1&quot; on %2 is the later change and was kept; the other version, &quot;%3&quot;, is in %4</source>
+        <translation>Auf beiden Seiten geändert: „%1“ am %2 ist die spätere Änderung und wurde behalten; die andere Fassung, „%3“, liegt in %4</translation>
+    </message>
+</context>
+<context>
     <name>ReminderHeading</name>
     <message>
         <source>At %1 at %2</source>
@@ -1118,6 +1200,54 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>&quot;%1&quot; was changed by another program; its appointments are shown now.</source>
         <translation>„%1“ wurde von einem anderen Programm geändert; seine Termine werden jetzt angezeigt.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommand</name>
+    <message>
+        <source>Usage: kalvix sync [--vdir DIR] [--take-existing]
+</source>
+        <translation>Aufruf: kalvix sync [--vdir ORDNER] [--take-existing]
+</translation>
+    </message>
+    <message>
+        <source>Mirrors the appointments with a calendar folder that vdirsyncer keeps in
+step with a CalDAV server (a vdir: one .ics file per event; khal reads it
+too). What changed on one side since the last pass goes to the other; an
+appointment changed on both keeps the later change, and the other version
+is saved in the &quot;conflicts&quot; folder beside the data file. A reminder
+answered on either side stays answered. While Kalvix runs it keeps the
+folder in step by itself; this command then asks it for a pass at once.
+
+  --vdir DIR           the calendar&apos;s folder, remembered from then on
+  --take-existing      the folder is new to this store and holds events
+                       other programs wrote: take them in as well
+</source>
+        <translation>Gleicht die Termine mit einem Kalenderordner ab, den vdirsyncer mit einem
+CalDAV-Server auf Stand hält (ein vdir: eine .ics-Datei je Ereignis; auch khal
+liest ihn). Was sich seit dem letzten Durchgang auf einer Seite geändert hat,
+geht auf die andere; bei einem auf beiden Seiten geänderten Termin gilt die
+spätere Änderung, und die andere Fassung wird im Ordner „conflicts“ neben der
+Datendatei gespeichert. Eine auf einer Seite beantwortete Erinnerung bleibt
+beantwortet. Solange Kalvix läuft, hält es den Ordner selbst auf Stand; dieser
+Befehl lässt es dann sofort einen Durchgang machen.
+
+  --vdir ORDNER        der Ordner des Kalenders, von da an gemerkt
+  --take-existing      der Ordner ist neu für diese Datendatei und enthält
+                       Ereignisse anderer Programme: auch diese übernehmen
+</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>unerwartet: „%1“</translation>
+    </message>
+    <message>
+        <source>--vdir is given twice</source>
+        <translation>--vdir ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>--vdir needs a folder</source>
+        <translation>--vdir braucht einen Ordner</translation>
     </message>
 </context>
 <context>
@@ -1478,6 +1608,88 @@ Dieser Start endet, ohne etwas zu ändern. Wenn das laufende Programm weiterhin 
 </source>
         <translation>%1: Der Ordner konnte nicht angelegt werden
 </translation>
+    </message>
+</context>
+<context>
+    <name>VdirConfig</name>
+    <message>
+        <source>could not write %1</source>
+        <translation>%1 konnte nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
+    <name>VdirFolder</name>
+    <message>
+        <source>%1 does not exist; create it, or give the folder vdirsyncer writes the calendar to</source>
+        <translation>%1 existiert nicht; legen Sie diesen Ordner an oder geben Sie den an, in den vdirsyncer den Kalender schreibt</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder; give the calendar&apos;s folder, which holds one .ics file per event</source>
+        <translation>%1 ist kein Ordner; geben Sie den Ordner des Kalenders an, der eine .ics-Datei je Ereignis enthält</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and written by you</source>
+        <translation>Sie können %1 nicht lesen und beschreiben</translation>
+    </message>
+    <message>
+        <source>%1 holds address book entries (.vcf), not calendar events; give a calendar&apos;s folder</source>
+        <translation>%1 enthält Adressbucheinträge (.vcf), keine Kalenderereignisse; geben Sie den Ordner eines Kalenders an</translation>
+    </message>
+    <message>
+        <source>%1 holds several calendars (%2); give the folder of one of them</source>
+        <translation>%1 enthält mehrere Kalender (%2); geben Sie den Ordner eines davon an</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>VdirIndex</name>
+    <message>
+        <source>line %1 makes no sense</source>
+        <translation>Zeile %1 ist unverständlich</translation>
+    </message>
+</context>
+<context>
+    <name>VdirPass</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an iCalendar file (%2); move it out of the folder</source>
+        <translation>%1 ist keine iCalendar-Datei (%2); verschieben Sie sie aus dem Ordner</translation>
+    </message>
+    <message>
+        <source>Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder %5 written, %6 removed
+</source>
+        <translation>Abgeglichen mit %1: aus dem Ordner %2 hinzugefügt, %3 geändert, %4 entfernt; in den Ordner %5 geschrieben, %6 entfernt
+</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2); appointments were matched to the folder&apos;s events by their contents</source>
+        <translation>%1 konnte nicht gelesen werden (%2); die Termine wurden den Ereignissen des Ordners nach ihrem Inhalt zugeordnet</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>the data file was written by a program that did not keep %1; appointments were matched to the folder&apos;s events by their contents</source>
+        <translation>die Datendatei wurde von einem Programm geschrieben, das %1 nicht auf Stand gehalten hat; die Termine wurden den Ereignissen des Ordners nach ihrem Inhalt zugeordnet</translation>
+    </message>
+    <message>
+        <source>%1 holds events already and %2 has no record of them; appointments were matched to them by their contents</source>
+        <translation>%1 enthält bereits Ereignisse, und %2 verzeichnet sie nicht; die Termine wurden ihnen nach ihrem Inhalt zugeordnet</translation>
+    </message>
+    <message>
+        <source>%1 already holds %2 events that other programs wrote; to take them into this store as well, run the command again with --take-existing; nothing was changed</source>
+        <translation>%1 enthält bereits %2 Ereignisse, die andere Programme geschrieben haben; um sie ebenfalls in diese Datendatei zu übernehmen, führen Sie den Befehl erneut mit --take-existing aus; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>%1; the calendar folder was not changed</source>
+        <translation>%1; der Kalenderordner wurde nicht geändert</translation>
     </message>
 </context>
 </TS>

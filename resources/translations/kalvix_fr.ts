@@ -357,6 +357,35 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>kalvix&#xa0;: impossible d&apos;écrire sur la sortie standard&#xa0;: %1
 </translation>
     </message>
+    <message>
+        <source>no calendar folder is set for %1; give it once with &quot;kalvix sync --vdir DIR&quot;</source>
+        <translation>aucun dossier du calendrier n&apos;est défini pour %1&#xa0;; indiquez-le une fois avec «&#xa0;kalvix sync --vdir DOSSIER&#xa0;»</translation>
+    </message>
+    <message>
+        <source>kalvix: %1; give --vdir again next time
+</source>
+        <translation>kalvix&#xa0;: %1&#xa0;; indiquez de nouveau --vdir la prochaine fois
+</translation>
+    </message>
+</context>
+<context>
+    <name>CommandService</name>
+    <message>
+        <source>this copy of Kalvix does not mirror calendar folders</source>
+        <translation>ce Kalvix ne synchronise pas de dossier du calendrier</translation>
+    </message>
+    <message>
+        <source>malformed request</source>
+        <translation>requête mal formée</translation>
+    </message>
+    <message>
+        <source>the running copy is showing a reminder or a message</source>
+        <translation>le Kalvix en cours affiche un rappel ou un message</translation>
+    </message>
+    <message>
+        <source>Note: </source>
+        <translation>Remarque&#xa0;: </translation>
+    </message>
 </context>
 <context>
     <name>DataFolder</name>
@@ -654,6 +683,13 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>reminded %1, next %2</source>
         <translation>rappelé %1, prochain %2</translation>
+    </message>
+</context>
+<context>
+    <name>LiveMirror</name>
+    <message>
+        <source>Calendar folder: </source>
+        <translation>Dossier du calendrier&#xa0;: </translation>
     </message>
 </context>
 <context>
@@ -1016,6 +1052,52 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
 </context>
 <context>
+    <name>PassApply</name>
+    <message>
+        <source>could not remove %1</source>
+        <translation>impossible de supprimer %1</translation>
+    </message>
+    <message>
+        <source>could not flush %1 to the disk</source>
+        <translation>impossible d&apos;écrire %1 sur le disque</translation>
+    </message>
+</context>
+<context>
+    <name>PassPlan</name>
+    <message>
+        <source>it holds no event</source>
+        <translation>le fichier ne contient aucun événement</translation>
+    </message>
+    <message>
+        <source>its event has no UID</source>
+        <translation>son événement n&apos;a pas d&apos;UID</translation>
+    </message>
+    <message>
+        <source>its event lies outside the years 2000 to 2100</source>
+        <translation>son événement se situe en dehors des années 2000 à 2100</translation>
+    </message>
+    <message>
+        <source>it is a repeating event, which this program keeps as single appointments only</source>
+        <translation>c&apos;est un événement récurrent, que ce programme ne conserve que sous forme de rendez-vous individuels</translation>
+    </message>
+    <message>
+        <source>%1 was left alone: %2</source>
+        <translation>%1 a été laissé de côté&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was left alone: another file holds an event with the same UID</source>
+        <translation>%1 a été laissé de côté&#xa0;: un autre fichier contient un événement avec le même UID</translation>
+    </message>
+    <message>
+        <source>could not create %1</source>
+        <translation>impossible de créer %1</translation>
+    </message>
+    <message>
+        <source>Changed on both sides: &quot;%1&quot; on %2 is the later change and was kept; the other version, &quot;%3&quot;, is in %4</source>
+        <translation>Modifié des deux côtés&#xa0;: «&#xa0;%1&#xa0;» du %2 est la modification la plus récente et a été conservé&#xa0;; l&apos;autre version, «&#xa0;%3&#xa0;», se trouve dans %4</translation>
+    </message>
+</context>
+<context>
     <name>ReminderHeading</name>
     <message>
         <source>At %1 at %2</source>
@@ -1117,6 +1199,55 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>&quot;%1&quot; was changed by another program; its appointments are shown now.</source>
         <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme&#xa0;; ses rendez-vous sont affichés maintenant.</translation>
+    </message>
+</context>
+<context>
+    <name>SyncCommand</name>
+    <message>
+        <source>Usage: kalvix sync [--vdir DIR] [--take-existing]
+</source>
+        <translation>Utilisation&#xa0;: kalvix sync [--vdir DOSSIER] [--take-existing]
+</translation>
+    </message>
+    <message>
+        <source>Mirrors the appointments with a calendar folder that vdirsyncer keeps in
+step with a CalDAV server (a vdir: one .ics file per event; khal reads it
+too). What changed on one side since the last pass goes to the other; an
+appointment changed on both keeps the later change, and the other version
+is saved in the &quot;conflicts&quot; folder beside the data file. A reminder
+answered on either side stays answered. While Kalvix runs it keeps the
+folder in step by itself; this command then asks it for a pass at once.
+
+  --vdir DIR           the calendar&apos;s folder, remembered from then on
+  --take-existing      the folder is new to this store and holds events
+                       other programs wrote: take them in as well
+</source>
+        <translation>Synchronise les rendez-vous avec un dossier du calendrier que vdirsyncer tient
+à jour avec un serveur CalDAV (un vdir&#xa0;: un fichier .ics par événement&#xa0;; khal
+le lit aussi). Ce qui a changé d&apos;un côté depuis le dernier passage passe de
+l&apos;autre&#xa0;; pour un rendez-vous modifié des deux côtés, la modification la plus
+récente l&apos;emporte et l&apos;autre version est enregistrée dans le dossier
+«&#xa0;conflicts&#xa0;» à côté du fichier de données. Un rappel auquel vous avez répondu
+d&apos;un côté ou de l&apos;autre le reste. Tant que Kalvix est lancé, il tient lui-même
+le dossier à jour&#xa0;; cette commande lui demande alors un passage immédiat.
+
+  --vdir DOSSIER       le dossier du calendrier, retenu par la suite
+  --take-existing      le dossier est nouveau pour ce fichier de données et
+                       contient des événements écrits par d&apos;autres programmes&#xa0;:
+                       les reprendre aussi
+</translation>
+    </message>
+    <message>
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>inattendu&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--vdir is given twice</source>
+        <translation>--vdir est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>--vdir needs a folder</source>
+        <translation>--vdir attend un dossier</translation>
     </message>
 </context>
 <context>
@@ -1477,6 +1608,88 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
 </source>
         <translation>%1&#xa0;: le dossier n&apos;a pas pu être créé
 </translation>
+    </message>
+</context>
+<context>
+    <name>VdirConfig</name>
+    <message>
+        <source>could not write %1</source>
+        <translation>impossible d&apos;écrire %1</translation>
+    </message>
+</context>
+<context>
+    <name>VdirFolder</name>
+    <message>
+        <source>%1 does not exist; create it, or give the folder vdirsyncer writes the calendar to</source>
+        <translation>%1 n&apos;existe pas&#xa0;; créez-le ou indiquez le dossier dans lequel vdirsyncer écrit le calendrier</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder; give the calendar&apos;s folder, which holds one .ics file per event</source>
+        <translation>%1 n&apos;est pas un dossier&#xa0;; indiquez le dossier du calendrier, qui contient un fichier .ics par événement</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read and written by you</source>
+        <translation>vous ne pouvez pas lire et écrire dans %1</translation>
+    </message>
+    <message>
+        <source>%1 holds address book entries (.vcf), not calendar events; give a calendar&apos;s folder</source>
+        <translation>%1 contient des entrées de carnet d&apos;adresses (.vcf), pas des événements de calendrier&#xa0;; indiquez le dossier d&apos;un calendrier</translation>
+    </message>
+    <message>
+        <source>%1 holds several calendars (%2); give the folder of one of them</source>
+        <translation>%1 contient plusieurs calendriers (%2)&#xa0;; indiquez le dossier de l&apos;un d&apos;eux</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>VdirIndex</name>
+    <message>
+        <source>line %1 makes no sense</source>
+        <translation>la ligne %1 est incompréhensible</translation>
+    </message>
+</context>
+<context>
+    <name>VdirPass</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an iCalendar file (%2); move it out of the folder</source>
+        <translation>%1 n&apos;est pas un fichier iCalendar (%2)&#xa0;; déplacez-le hors du dossier</translation>
+    </message>
+    <message>
+        <source>Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder %5 written, %6 removed
+</source>
+        <translation>Synchronisé avec %1&#xa0;: depuis le dossier %2 ajoutés, %3 modifiés, %4 supprimés&#xa0;; vers le dossier %5 écrits, %6 supprimés
+</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2); appointments were matched to the folder&apos;s events by their contents</source>
+        <translation>%1 n&apos;a pas pu être lu (%2)&#xa0;; les rendez-vous ont été associés aux événements du dossier d&apos;après leur contenu</translation>
+    </message>
+    <message>
+        <source>%1; nothing was changed</source>
+        <translation>%1&#xa0;; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>the data file was written by a program that did not keep %1; appointments were matched to the folder&apos;s events by their contents</source>
+        <translation>le fichier de données a été écrit par un programme qui ne tenait pas %1 à jour&#xa0;; les rendez-vous ont été associés aux événements du dossier d&apos;après leur contenu</translation>
+    </message>
+    <message>
+        <source>%1 holds events already and %2 has no record of them; appointments were matched to them by their contents</source>
+        <translation>%1 contient déjà des événements et %2 n&apos;en garde aucune trace&#xa0;; les rendez-vous leur ont été associés d&apos;après leur contenu</translation>
+    </message>
+    <message>
+        <source>%1 already holds %2 events that other programs wrote; to take them into this store as well, run the command again with --take-existing; nothing was changed</source>
+        <translation>%1 contient déjà %2 événements écrits par d&apos;autres programmes&#xa0;; pour les reprendre aussi dans ce fichier de données, relancez la commande avec --take-existing&#xa0;; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>%1; the calendar folder was not changed</source>
+        <translation>%1&#xa0;; le dossier du calendrier n&apos;a pas été modifié</translation>
     </message>
 </context>
 </TS>

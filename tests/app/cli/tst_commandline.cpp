@@ -1,6 +1,7 @@
 // What the command line accepts and refuses, without running anything.
 #include "app/cli/ArgumentValues.h"
 #include "app/cli/CommandLine.h"
+#include "app/cli/ManPage.h"
 #include "app/cli/Occurrences.h"
 #include "store/DateTimeValue.h"
 
@@ -265,6 +266,21 @@ private slots:
             QVERIFY2(!o.ok(), qPrintable(bad.join(QLatin1Char(' '))));
             QVERIFY(!o.usage.isEmpty());
         }
+    }
+
+    // The manual page describes each command the usage lines name.
+    void manualPageCoversEveryCommand()
+    {
+        const QString page = ManPage::Roff(QStringLiteral("2026-12-07"));
+        const QRegularExpression usageLine(QStringLiteral("^Usage: kalvix (\\w+)"),
+                                           QRegularExpression::MultilineOption);
+        int commands = 0;
+        for (const QRegularExpressionMatch &m : usageLine.globalMatch(CommandLine::Usage())) {
+            QVERIFY2(page.contains(QLatin1String(".SS ") + m.captured(1) + QLatin1Char('\n')),
+                     qPrintable(m.captured(1)));
+            ++commands;
+        }
+        QCOMPARE(commands, 5);
     }
 };
 
