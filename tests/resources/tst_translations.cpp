@@ -64,7 +64,7 @@ QStringList placeholders(const QString &text)
 
 void uninstallAll()
 {
-    qDeleteAll(qApp->findChildren<QTranslator *>());
+    qDeleteAll(QCoreApplication::instance()->findChildren<QTranslator *>());
 }
 
 } // namespace
@@ -127,7 +127,7 @@ private slots:
     {
         QFETCH(QString, locale);
         QFETCH(QString, language);
-        QCOMPARE(Translations::Install(*qApp, QLocale(locale)), language);
+        QCOMPARE(Translations::Install(*QCoreApplication::instance(), QLocale(locale)), language);
         const QList<Message> messages = readTs(tsPath(language.isEmpty() ? QStringLiteral("de") : language));
         QVERIFY(!messages.isEmpty());
         for (const Message &m : messages) {
@@ -176,7 +176,7 @@ private slots:
         QFETCH(QString, reminder);
         QFETCH(QString, day);
         QFETCH(QString, treeDay);
-        Translations::Install(*qApp, QLocale(language));
+        Translations::Install(*QCoreApplication::instance(), QLocale(language));
         const double at = DateTimeValue::EncodeDate(2026, 12, 8) + DateTimeValue::EncodeTime(23, 59, 0);
         QCOMPARE(ReminderHeading(at, LocaleFormats(QLocale(locale))), reminder);
         QCOMPARE(NodeCode::DayHeading(2024, 1, 5), day);
