@@ -46,7 +46,10 @@ Answer CommandService::Serve(const QByteArray &verb, const QByteArray &payload)
         return add(payload);
     if (verb == StoreAccess::SyncVerb)
         return sync(payload);
-    return answer(Answer::Failed, "this copy of Kalvix does not know the command \"" + verb + '"');
+    return answer(Answer::Failed,
+                  QCoreApplication::translate("CommandService", "this copy of Kalvix does not know the command \"%1\"")
+                      .arg(QString::fromUtf8(verb))
+                      .toUtf8());
 }
 
 Answer CommandService::add(const QByteArray &payload)

@@ -372,6 +372,10 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
 <context>
     <name>CommandService</name>
     <message>
+        <source>this copy of Kalvix does not know the command &quot;%1&quot;</source>
+        <translation>dieses Kalvix kennt den Befehl „%1“ nicht</translation>
+    </message>
+    <message>
         <source>this copy of Kalvix does not mirror calendar folders</source>
         <translation>dieses Kalvix gleicht keine Kalenderordner ab</translation>
     </message>

@@ -371,6 +371,10 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
 <context>
     <name>CommandService</name>
     <message>
+        <source>this copy of Kalvix does not know the command &quot;%1&quot;</source>
+        <translation>ce Kalvix ne connaît pas la commande «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
         <source>this copy of Kalvix does not mirror calendar folders</source>
         <translation>ce Kalvix ne synchronise pas de dossier du calendrier</translation>
     </message>
