@@ -50,6 +50,18 @@ bool load(StoreFile &file, DayGrid &grid, TSettings &settings, QStringList &note
     return o.recovered;
 }
 
+// Writes through the merge-before-write: another program may write the file
+// without taking the lock, and the save takes in what it wrote.
+bool save(StoreFile &file, DayGrid &grid, TSettings &settings, QStringList &notes, QString &error)
+{
+    const SyncResult r = file.Sync(grid, settings);
+    if (!r.note.isEmpty())
+        notes.append(r.note);
+    if (!r.outcome.ok)
+        error = QStringLiteral("%1: %2").arg(native(file.path()), r.outcome.message);
+    return r.outcome.ok;
+}
+
 } // namespace
 
 StoreAccess::StoreAccess(const QString &dataPath) : dataPath_(dataPath) {}
@@ -218,14 +230,7 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
             counts = addition.Apply(grid, batch, skipPresent, dryRun);
             if (dryRun || counts.added == 0)
                 return true;
-            // Another program may write the file without taking the lock:
-            // the save takes in what it wrote.
-            const SyncResult r = file.Sync(grid, settings);
-            if (!r.note.isEmpty())
-                notes_.append(r.note);
-            if (!r.outcome.ok)
-                error = QStringLiteral("%1: %2").arg(native(dataPath_), r.outcome.message);
-            return r.outcome.ok;
+            return save(file, grid, settings, notes_, error);
         },
         answer, error);
     if (via != Via::Remote)
@@ -261,12 +266,7 @@ bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting,
             options.newFolder = newFolder;
             options.takeExisting = takeExisting;
             const PassReport r = RunPass(options, grid, [&](QString &saveError) {
-                const SyncResult s = file.Sync(grid, settings);
-                if (!s.note.isEmpty())
-                    notes_.append(s.note);
-                if (!s.outcome.ok)
-                    saveError = QStringLiteral("%1: %2").arg(native(dataPath_), s.outcome.message);
-                return s.outcome.ok;
+                return save(file, grid, settings, notes_, saveError);
             });
             notes_.append(r.notes);
             if (!r.ok)

@@ -28,6 +28,15 @@ def one_due(name=b"Due"):
     return store
 
 
+def start_not_yet_due(k):
+    """Starts `k` with one appointment whose reminder is a quarter hour off."""
+    store = one_due()
+    store.days[next(iter(store.days))][0].first_remind = HOUR / 4
+    k.write_store(store)
+    k.start()
+    return store
+
+
 def folder_state(k):
     """The data files of the program's folder (not the lock), with their bytes."""
     state = {}
@@ -48,10 +57,7 @@ class Signals(E2ECase):
 
     def test_sigterm_while_the_close_question_is_open(self):
         k = self.kalvix
-        store = one_due()
-        store.days[next(iter(store.days))][0].first_remind = HOUR / 4  # not yet due
-        k.write_store(store)
-        k.start()
+        store = start_not_yet_due(k)
         k.window(MAIN_TITLE)
         k.ask_to_close()
         self.shot("question")
@@ -239,10 +245,7 @@ class NothingChanged(E2ECase):
 
     def shown_with_a_store(self):
         k = self.kalvix
-        store = one_due()
-        store.days[next(iter(store.days))][0].first_remind = HOUR / 4  # not yet due
-        k.write_store(store)
-        k.start()
+        store = start_not_yet_due(k)
         k.window(MAIN_TITLE)
         return store, file_stamp(k)
 
