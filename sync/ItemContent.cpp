@@ -51,6 +51,14 @@ bool SameButReminders(const TTermin &a, const TTermin &b)
     return RecordHash(x) == RecordHash(y);
 }
 
+uint64_t ShapeOf(int day, const TTermin &t)
+{
+    TTermin x = Normalized(t);
+    x.LastReminded = 0;
+    x.Done = 0;
+    return Of(day, x);
+}
+
 void TakeReminders(TTermin &into, const TTermin &other)
 {
     into.LastReminded = std::max(into.LastReminded, other.LastReminded);

@@ -17,6 +17,9 @@ uint64_t Of(int day, const TTermin &t);
 // The same, given the record's RecordHash (most records are normalized
 // already, and their fingerprint is known).
 uint64_t Of(int day, const TTermin &t, uint64_t recordHash);
+// The fingerprint without the reminder state: what a person changed,
+// rather than answered.
+uint64_t ShapeOf(int day, const TTermin &t);
 // Equal but for the reminder state (LastReminded, Done).
 bool SameButReminders(const TTermin &a, const TTermin &b);
 // `into` takes the later acknowledgement and a Done of either: a reminder

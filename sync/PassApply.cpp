@@ -88,9 +88,23 @@ void PassPlan::ApplyToFolder(PassReport &report)
 {
     const QDir dir(options_.folder);
     std::vector<bool> drop(entries.size(), false);
+    const std::set<QByteArray> waiting = applySeriesToFolder(report);
     for (size_t i = 0; i < entries.size(); ++i) {
         IndexEntry &e = entries[i];
         const Action &a = actions_[i];
+        if (e.inSeries) {
+            // Carried out in its series' file, or waiting with it.
+            if (waiting.count(e.uid))
+                continue;
+            e.base = a.base;
+            e.shape = a.shape;
+            e.edited = a.edited;
+            e.changed = 0;
+            e.removed = false;
+            drop[i] = a.drop;
+            entriesChanged = true;
+            continue;
+        }
         if (a.removeItem) {
             const QString path = dir.filePath(QFile::decodeName(e.href));
             if (!QFile::remove(path) && QFile::exists(path)) {

@@ -97,8 +97,25 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
 
     // A file of the folder the index does not know: an item renamed (its
     // UID is known), one new from elsewhere, or, with the index lost, any.
-    std::set<int> claimed;
+    std::set<int> &claimed = claimed_;
+    for (const int r : match_.recordOf)
+        if (r >= 0)
+            claimed.insert(r);
+    std::map<QByteArray, size_t> seriesByUid;
+    for (size_t k = 0; k < series.size(); ++k)
+        seriesByUid[series[k].uid] = k;
     for (FolderItem &item : fresh) {
+        if (item.read.repeats && !item.read.uid.isEmpty() && !byUid.count(item.read.uid)) {
+            const auto known = seriesByUid.find(item.read.uid);
+            if (known == seriesByUid.end()) {
+                seriesByUid[item.read.uid] = freshSeries_.size() + series.size();
+                freshSeries_.push_back(std::move(item));
+            } else if (seriesSides[known->second].missing) { // renamed
+                series[known->second].href = item.href;
+                seriesSides[known->second] = SeriesSide{false, true, std::move(item)};
+            }
+            continue;
+        }
         if (!oneAppointment(item))
             continue;
         const Ical::NewAppointment &a = item.read.appointments.front();
@@ -163,6 +180,8 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
         const int r = match_.recordOf[i];
         actions_[i].record = r;
         actions_[i].base = e.base;
+        if (e.inSeries)
+            continue; // decided with its series
         const StoreRecord *sr = r >= 0 ? &match_.records[static_cast<size_t>(r)] : nullptr;
         Side store = Side::Removed;
         if (!e.removed && sr)
@@ -185,6 +204,22 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
             }
         }
         decideOne(i, store, fs.state, item, fs.item.read.changed);
+    }
+
+    seriesWrites_.assign(series.size(), SeriesWrite());
+    for (size_t k = 0; k < series.size(); ++k)
+        decideSeries(k, inStep);
+    const QDate today = DateTimeValue::ToDate(options_.now);
+    for (FolderItem &item : freshSeries_) {
+        SeriesEntry s;
+        s.uid = item.read.uid;
+        s.href = item.href;
+        s.from = dayNumber(std::max(today, QDate(DayGrid::FirstYear, 1, 1)));
+        s.until = dayNumber(WindowEnd(today));
+        series.push_back(s);
+        seriesSides.push_back(SeriesSide{false, true, std::move(item)});
+        seriesWrites_.emplace_back();
+        decideSeries(series.size() - 1, inStep);
     }
 
     // Records no entry stands for are new here.

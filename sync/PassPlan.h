@@ -5,6 +5,7 @@
 
 #include "store/DayGrid.h"
 #include "store/ical/Item.h"
+#include "store/ical/SeriesItem.h"
 #include "sync/RecordMatch.h"
 #include "sync/VdirIndex.h"
 #include "sync/VdirPass.h"
@@ -13,15 +14,33 @@
 #include <QStringList>
 
 #include <optional>
+#include <set>
 #include <vector>
 
 enum class Side { Same, Changed, Removed };
 
 struct FolderItem {
     QByteArray href;
+    QByteArray bytes; // the file as read
     ItemStamp stamp;
     Ical::ItemRead read;
 };
+
+// A repeating event's file as this pass found it: missing, or read over
+// the series' days (`changed`: not as last exchanged).
+struct SeriesSide {
+    bool missing = false;
+    bool changed = false;
+    FolderItem item;
+};
+
+// Reads one file of the folder, expanding a repeating event over the days
+// `from` to `until`.
+bool ReadFolderItem(const QString &folder, const QByteArray &href, const QDate &from, const QDate &until,
+                    FolderItem &item, QString &error);
+
+// The last day a series' occurrences are kept for on `today`: a year ahead.
+QDate WindowEnd(const QDate &today);
 
 // What the folder holds of one index entry.
 struct FolderSide {
@@ -35,6 +54,8 @@ public:
     PassPlan(const PassOptions &options, DayGrid &grid);
 
     std::vector<IndexEntry> entries;
+    std::vector<SeriesEntry> series;
+    std::vector<SeriesSide> seriesSides; // one per series, as this pass found its file
     QStringList notes;
     bool entriesChanged = false;
 
@@ -59,8 +80,16 @@ private:
         double changed = 0;          // when `toFolder` was changed
         bool removeRecord = false;
         bool removeItem = false;
-        bool drop = false; // the entry goes once carried out
-        uint64_t base = 0; // what both sides hold once carried out
+        bool drop = false;   // the entry goes once carried out
+        uint64_t base = 0;   // what both sides hold once carried out
+        uint64_t shape = 0;  // an occurrence's: ItemContent::ShapeOf what both sides hold
+        bool edited = false; // an occurrence's: changed here since it came
+    };
+    // What a series' file gets: written anew (`bytes`), or left alone.
+    struct SeriesWrite {
+        QByteArray bytes;
+        bool failed = false; // could not be changed: its occurrences wait
+        bool drop = false;   // the series is gone
     };
     struct Kept {
         QDate date;
@@ -77,6 +106,15 @@ private:
     void toFolder(size_t i, const QDate &date, const TTermin &record, double changed);
     void bothChanged(size_t i, const Ical::NewAppointment &item, double itemChanged);
     bool oneAppointment(const FolderItem &item);
+    // Repeating events (PassSeries.cpp): each decided as a whole, its
+    // occurrences one by one.
+    void decideSeries(size_t k, bool inStep);
+    void decideOccurrence(size_t i, size_t k, Side store, Side folder, const Ical::NewAppointment *item,
+                          std::vector<Ical::OccurrenceChange> &changes, std::vector<long long> &removed);
+    void keepEdited(size_t i, const QString &why);
+    int claimRecord(const Ical::NewAppointment &a);
+    // The UIDs of the series whose file could not be changed.
+    std::set<QByteArray> applySeriesToFolder(PassReport &report);
 
     const PassOptions &options_;
     DayGrid &grid_;
@@ -84,4 +122,7 @@ private:
     RecordMatch match_;
     std::vector<Action> actions_;
     std::vector<Kept> kept_;
+    std::set<int> claimed_;               // records an entry found by contents
+    std::vector<FolderItem> freshSeries_; // repeating events new to the index
+    std::vector<SeriesWrite> seriesWrites_;
 };

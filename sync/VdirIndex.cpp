@@ -106,16 +106,42 @@ bool VdirIndex::Load(const QString &path, QString &error, bool headerOnly)
     folderStamp.size = c.number<int64_t>(' ');
     folderStamp.modifiedNs = c.number<int64_t>(' ');
     folderStamp.inode = c.number<uint64_t>(' ');
-    const std::string_view cleanText = c.next('\n');
+    std::string_view cleanText = c.next('\n');
+    // An index that keeps series ends its header with the window's end.
+    if (const size_t sp = cleanText.find(' '); sp != std::string_view::npos) {
+        const std::string_view w = cleanText.substr(sp + 1);
+        const auto r = std::from_chars(w.data(), w.data() + w.size(), windowEnd);
+        if (r.ec != std::errc() || r.ptr != w.data() + w.size())
+            return bad();
+        cleanText = cleanText.substr(0, sp);
+    }
     if (!c.ok || (cleanText != "clean" && cleanText != "changed"))
         return bad();
     clean = cleanText == "clean";
     if (headerOnly)
         return true;
     entries.reserve(static_cast<size_t>(bytes.count('\n')));
-    // uid href day record base size mtime inode changed removed
+    // uid href day record base size mtime inode changed removed [occurrence shape edited]
+    // or, for a series: * uid href size mtime inode from until rule
     while (c.p < c.end) {
         ++line;
+        if (*c.p == '*') {
+            c.next('\t');
+            SeriesEntry s;
+            s.uid = c.text('\t');
+            s.href = c.text('\t');
+            s.stamp.size = c.number<int64_t>(' ');
+            s.stamp.modifiedNs = c.number<int64_t>(' ');
+            s.stamp.inode = c.number<uint64_t>('\t');
+            s.from = c.number<int>('\t');
+            s.until = c.number<int>('\t');
+            s.rule = c.text('\n');
+            if (!c.ok || s.uid.isEmpty() || s.href.isEmpty() || s.from < 0 || s.until < s.from
+                || s.until >= DayGrid::UsedDays)
+                return bad();
+            series.push_back(std::move(s));
+            continue;
+        }
         IndexEntry e;
         e.uid = c.text('\t');
         e.href = c.text('\t');
@@ -128,7 +154,18 @@ bool VdirIndex::Load(const QString &path, QString &error, bool headerOnly)
         const std::string_view changed = c.next('\t');
         bool numberOk = false;
         e.changed = QByteArray(changed.data(), static_cast<qsizetype>(changed.size())).toDouble(&numberOk);
-        const std::string_view removed = c.next('\n');
+        std::string_view removed = c.next('\n');
+        if (const size_t tab = removed.find('\t'); tab != std::string_view::npos) {
+            Cursor o{removed.data() + tab + 1, removed.data() + removed.size()};
+            e.inSeries = true;
+            e.occurrence = o.number<long long>('\t');
+            e.shape = o.number<uint64_t>('\t', 16);
+            const std::string_view edited = o.next('\n');
+            if (!o.ok || (edited != "0" && edited != "1"))
+                return bad();
+            e.edited = edited == "1";
+            removed = removed.substr(0, tab);
+        }
         if (!c.ok || !numberOk || e.uid.isEmpty() || e.href.isEmpty() || e.day < 0 || e.day >= DayGrid::UsedDays
             || (removed != "0" && removed != "1"))
             return bad();
@@ -144,13 +181,21 @@ bool VdirIndex::Save(const QString &path, QString &error) const
     out.reserve(static_cast<qsizetype>(entries.size() * 120 + 256));
     out += Magic;
     out += "\nfolder " + QFile::encodeName(folder) + '\n';
-    out += "store " + hex(store) + ' ' + stampText(folderStamp) + (clean ? " clean\n" : " changed\n");
+    out += "store " + hex(store) + ' ' + stampText(folderStamp) + (clean ? " clean" : " changed");
+    out += series.empty() ? QByteArray("\n") : ' ' + QByteArray::number(windowEnd) + '\n';
+    for (const SeriesEntry &s : series)
+        out += "*\t" + s.uid.toPercentEncoding("@.-_+=") + '\t' + s.href.toPercentEncoding("@.-_+=") + '\t'
+            + stampText(s.stamp) + '\t' + QByteArray::number(s.from) + '\t' + QByteArray::number(s.until) + '\t'
+            + s.rule.toPercentEncoding("=;,:-+") + '\n';
     for (const IndexEntry &e : entries) {
         // UIDs and file names come from other programs: tabs and line
         // breaks in them must not break the line up.
         out += e.uid.toPercentEncoding("@.-_+=") + '\t' + e.href.toPercentEncoding("@.-_+=") + '\t'
             + QByteArray::number(e.day) + '\t' + hex(e.record) + '\t' + hex(e.base) + '\t' + stampText(e.stamp) + '\t'
-            + QByteArray::number(e.changed, 'g', 17) + '\t' + (e.removed ? "1" : "0") + '\n';
+            + QByteArray::number(e.changed, 'g', 17) + '\t' + (e.removed ? "1" : "0");
+        if (e.inSeries)
+            out += '\t' + QByteArray::number(e.occurrence) + '\t' + hex(e.shape) + '\t' + (e.edited ? "1" : "0");
+        out += '\n';
     }
     QSaveFile f(path);
     if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.commit()) {

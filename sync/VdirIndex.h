@@ -51,6 +51,25 @@ struct IndexEntry {
     ItemStamp stamp;      // of the item's file when last read or written
     double changed = 0;   // when the store changed it since the exchange (local value); 0: it did not
     bool removed = false; // the store removed it since the exchange
+    // An occurrence of a repeating event: `uid` and `href` are the series'
+    // (see SeriesEntry), `occurrence` names which one it is
+    // (NewAppointment::occurrence).
+    bool inSeries = false;
+    long long occurrence = 0;
+    uint64_t shape = 0;  // ItemContent::ShapeOf the content last exchanged
+    bool edited = false; // changed here, other than answering its reminder
+};
+
+// A repeating event: one item of the folder for many appointments, each
+// an IndexEntry with `inSeries` set. The appointments stand for the
+// occurrences from `from` to `until`; `until` moves on with the days.
+struct SeriesEntry {
+    QByteArray uid;
+    QByteArray href;
+    ItemStamp stamp; // of the item's file when last read or written; size -1: not written yet
+    int from = 0;    // DayGrid::DayNumber of the first day kept
+    int until = 0;   // ... and of the last
+    QByteArray rule; // made here and not written yet: its RRULE
 };
 
 class VdirIndex {
@@ -66,6 +85,11 @@ public:
     // to do and needs nothing but this header.
     bool clean = false;
     std::vector<IndexEntry> entries;
+    std::vector<SeriesEntry> series;
+    // The first day a series' occurrences have not been kept for (from the
+    // header, so that a pass on a new day knows at once it has work to do);
+    // 0 when there is no series.
+    int windowEnd = 0;
 
     // False when there is none (`error` empty) or it cannot be read.
     // `headerOnly`: no entries are read.

@@ -24,6 +24,11 @@ QString shown(const QString &path)
     return QDir::toNativeSeparators(path);
 }
 
+int dayNumber(const QDate &d)
+{
+    return DayGrid::DayNumber(d.year(), d.month(), d.day());
+}
+
 // A file time as a local date-time value.
 double localTime(int64_t ns)
 {
@@ -35,7 +40,10 @@ double localTime(int64_t ns)
 // leaves it as it was. Such a stamp is not kept, so the next pass lists.
 constexpr int64_t RacyNs = 2000000000;
 
-bool readItem(const QString &folder, const QByteArray &href, FolderItem &item, QString &error)
+} // namespace
+
+bool ReadFolderItem(const QString &folder, const QByteArray &href, const QDate &from, const QDate &until,
+                    FolderItem &item, QString &error)
 {
     const QString path = QDir(folder).filePath(QFile::decodeName(href));
     QFile f(path);
@@ -45,7 +53,8 @@ bool readItem(const QString &folder, const QByteArray &href, FolderItem &item, Q
         error = QCoreApplication::translate("VdirPass", "%1 cannot be read: %2").arg(shown(path), f.errorString());
         return false;
     }
-    item.read = Ical::ReadItem(f.readAll());
+    item.bytes = f.readAll();
+    item.read = Ical::ReadItem(item.bytes, from, until);
     if (!item.read.ok) {
         error = QCoreApplication::translate("VdirPass", "%1 is not an iCalendar file (%2); move it out of the folder")
                     .arg(shown(path), item.read.error);
@@ -55,6 +64,8 @@ bool readItem(const QString &folder, const QByteArray &href, FolderItem &item, Q
         item.read.changed = localTime(item.stamp.modifiedNs);
     return true;
 }
+
+namespace {
 
 PassReport failed(PassReport r, const QString &error)
 {
@@ -91,6 +102,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
 {
     PassReport rep;
     const QString &folder = options.folder;
+    const QDate today = DateTimeValue::ToDate(options.now), windowEnd = WindowEnd(today);
     const QString indexPath = VdirIndex::PathFor(options.dataPath);
     // Nothing changed on either side since a pass that left them agreeing:
     // done, having read the index's header and looked at the folder.
@@ -100,6 +112,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         QString ignored;
         if (folderStamp.size >= 0 && head.Load(indexPath, ignored, true) && head.clean && head.folder == folder
             && head.folderStamp == folderStamp && head.folderStamp.size >= 0
+            && (head.windowEnd == 0 || head.windowEnd >= dayNumber(windowEnd))
             && head.store == StoreFingerprint(DayHashes::Of(grid))) {
             rep.ok = true;
             return rep;
@@ -143,20 +156,46 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
                 .arg(shown(folder), shown(indexPath)));
 
     PassPlan plan(options, grid);
-    if (inStep)
+    if (inStep) {
         plan.entries = old.entries;
+        plan.series = old.series;
+    } else if (haveIndex) {
+        // Series made here that never went out (the store was not mirrored
+        // then) keep their appointments together.
+        for (const SeriesEntry &s : old.series)
+            if (s.stamp.size < 0 && !s.rule.isEmpty()) {
+                plan.series.push_back(s);
+                for (const IndexEntry &e : old.entries)
+                    if (e.inSeries && e.uid == s.uid)
+                        plan.entries.push_back(e);
+            }
+    }
     QHash<QByteArray, int> entryByHref;
     for (size_t i = 0; i < plan.entries.size(); ++i)
         entryByHref.insert(plan.entries[i].href, static_cast<int>(i));
+    QString error;
+    for (const SeriesEntry &s : plan.series) {
+        entryByHref.insert(s.href, -1);
+        SeriesSide side;
+        const ItemStamp stamp = ItemStamp::From(FileStamp::Of(QDir(folder).filePath(QFile::decodeName(s.href))));
+        side.missing = stamp.size < 0;
+        if (!side.missing) {
+            if (!ReadFolderItem(folder, s.href, QDate(DayGrid::FirstYear, 1, 1).addDays(s.from),
+                                std::max(QDate(DayGrid::FirstYear, 1, 1).addDays(s.until), windowEnd), side.item,
+                                error))
+                return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
+            side.changed = stamp != s.stamp;
+        }
+        plan.seriesSides.push_back(std::move(side));
+    }
 
     // Every item that is new or whose file was replaced is read, and the
     // whole pass stops at one that cannot be: nothing is decided on half a
     // folder.
-    QString error;
     std::vector<FolderSide> sides(plan.entries.size());
     for (size_t i = 0; i < plan.entries.size(); ++i) {
         const IndexEntry &e = plan.entries[i];
-        if (!listed)
+        if (!listed || e.inSeries)
             continue;
         const auto f = files.constFind(e.href);
         if (f == files.constEnd()) {
@@ -165,7 +204,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         }
         if (*f == e.stamp)
             continue;
-        if (!readItem(folder, e.href, sides[i].item, error))
+        if (!ReadFolderItem(folder, e.href, QDate(), QDate(), sides[i].item, error))
             return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
         sides[i].read = true;
     }
@@ -175,7 +214,8 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         if (entryByHref.contains(f.key()))
             continue;
         FolderItem item;
-        if (!readItem(folder, f.key(), item, error))
+        // A repeating event new to the store is kept from today on.
+        if (!ReadFolderItem(folder, f.key(), today, windowEnd, item, error))
             return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
         foreign += !item.read.ours;
         fresh.push_back(std::move(item));
@@ -217,6 +257,9 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs)
         next.folderStamp.size = -1;
     next.entries = std::move(plan.entries);
+    next.series = std::move(plan.series);
+    for (const SeriesEntry &s : next.series)
+        next.windowEnd = next.windowEnd == 0 ? s.until : std::min(next.windowEnd, s.until);
     next.clean = rep.errors.isEmpty();
     const bool same = haveIndex && old.folder == next.folder && old.store == next.store
         && old.folderStamp == next.folderStamp && old.clean == next.clean && old.entries.size() == next.entries.size()

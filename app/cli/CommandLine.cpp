@@ -270,6 +270,7 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
     }
 
     QList<QDate> days{*date.value};
+    QByteArray rule;
     if (p.isSet(everyOpt)) {
         const Parsed<ArgumentValues::Step> step = ArgumentValues::Every(p.value(everyOpt));
         if (!step)
@@ -296,12 +297,14 @@ CommandLineOutcome parseAdd(const QStringList &arguments, const QDate &today)
         if (!series)
             return failed(series.error, AddUsage);
         days = *series.value;
+        rule = Occurrences::Rule(*date.value, *step.value, int(days.size()));
     } else if (p.isSet(untilOpt) || p.isSet(countOpt)) {
         return failed(QCoreApplication::translate("CommandLine", "--until and --count go with --every"), AddUsage);
     }
 
     CommandLineOutcome o;
     o.command.kind = Command::Add;
+    o.command.rule = rule;
     o.command.batch.reserve(size_t(days.size()));
     for (const QDate &d : days)
         o.command.batch.push_back(DatedTermin{d, t});

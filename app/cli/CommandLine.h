@@ -19,6 +19,7 @@ struct Command {
 
     QString text;     // Help: the help to print
     StoreBatch batch; // Add: the appointments to add, in order
+    QByteArray rule;  // Add: with --every, the series' iCalendar rule
     QDate from, to;   // List, Export: the days, both included; Import: the
                       // days recurring events are expanded over (null: default)
     Listing::Format format = Listing::Format::Text;

@@ -11,6 +11,7 @@
 #include "store/TerminFile.h"
 #include "store/ical/Ical.h"
 #include "sync/IndexKeeping.h"
+#include "sync/SeriesKeeping.h"
 #include "sync/VdirConfig.h"
 
 #include <QCoreApplication>
@@ -25,7 +26,26 @@
 
 namespace {
 
-CommandResult add(const Command &command, StoreAccess &store)
+// A series added with --every is noted as one, so that a mirror sends it
+// out as one repeating event. The appointments are in the store either way.
+void noteSeries(const Command &command, StoreAccess &store, double now, CommandResult &r)
+{
+    DayGrid grid;
+    TSettings settings;
+    QString error;
+    std::vector<QDate> days;
+    for (const DatedTermin &d : command.batch)
+        days.push_back(d.date);
+    if (!store.Snapshot(grid, settings, error)
+        || !SeriesKeeping::Register(store.dataPath(), grid, days, command.batch.front().termin, command.rule, now,
+                                    error))
+        r.err += QCoreApplication::translate("CommandRun",
+                                             "kalvix: the appointments were added, but not noted as one series for "
+                                             "the calendar folder: %1\n")
+                     .arg(error);
+}
+
+CommandResult add(const Command &command, StoreAccess &store, double now)
 {
     CommandResult r;
     BatchCounts counts;
@@ -48,6 +68,8 @@ CommandResult add(const Command &command, StoreAccess &store)
                     .arg(first.date.toString(Qt::ISODate), command.batch.back().date.toString(Qt::ISODate),
                          store.dataPath())
                     .toUtf8();
+    if (!command.rule.isEmpty() && counts.added == int(command.batch.size()))
+        noteSeries(command, store, now, r);
     return r;
 }
 
@@ -204,7 +226,7 @@ CommandResult runOne(const Command &command, StoreAccess &store, Clock &clock)
 {
     switch (command.kind) {
     case Command::Add:
-        return add(command, store);
+        return add(command, store, clock.now());
     case Command::List:
         return list(command, store, clock);
     case Command::Export:

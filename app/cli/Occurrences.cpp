@@ -53,4 +53,36 @@ Parsed<QList<QDate>> Count(const QDate &first, const ArgumentValues::Step &step,
     return Parsed<QList<QDate>>::ok(days);
 }
 
+QByteArray Rule(const QDate &first, const ArgumentValues::Step &step, int count)
+{
+    QByteArray rule;
+    int interval = step.count;
+    const int day = first.day();
+    // A day some months lack falls on their last day: the last of the
+    // month days up to it that the month has.
+    QByteArray lastDays;
+    for (int d = 28; d <= day; ++d)
+        lastDays += (d > 28 ? "," : "") + QByteArray::number(d);
+    const QByteArray clamp = ";BYMONTHDAY=" + lastDays + ";BYSETPOS=-1";
+    if (step.unit == ArgumentValues::Step::Days) {
+        const bool weeks = interval % 7 == 0;
+        rule = weeks ? "FREQ=WEEKLY" : "FREQ=DAILY";
+        interval = weeks ? interval / 7 : interval;
+    } else if (interval % 12 == 0) {
+        interval /= 12;
+        rule = "FREQ=YEARLY";
+        if (first.month() == 2 && day == 29)
+            rule += ";BYMONTH=2" + clamp;
+    } else {
+        rule = "FREQ=MONTHLY";
+        if (day == 31)
+            rule += ";BYMONTHDAY=-1";
+        else if (day > 28)
+            rule += clamp;
+    }
+    if (interval > 1)
+        rule += ";INTERVAL=" + QByteArray::number(interval);
+    return rule + ";COUNT=" + QByteArray::number(count);
+}
+
 } // namespace Occurrences

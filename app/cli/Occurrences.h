@@ -23,4 +23,8 @@ Parsed<QList<QDate>> Until(const QDate &first, const ArgumentValues::Step &step,
 // day the store holds (31 December 2100) rather than silently cut short.
 Parsed<QList<QDate>> Count(const QDate &first, const ArgumentValues::Step &step, int count);
 
+// The same days as an iCalendar rule (an RRULE value), `count` of them
+// from `first`: the months' last days taken the way Nth takes them.
+QByteArray Rule(const QDate &first, const ArgumentValues::Step &step, int count);
+
 } // namespace Occurrences

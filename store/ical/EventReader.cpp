@@ -181,7 +181,8 @@ void withBreaks(TText &text, const QByteArray &kinds)
 
 // Files an occurrence at local time `at`; false when its day is outside the
 // grid. `last`: the event files nothing after it, so its texts move.
-bool fileOccurrence(Template &t, const LocalTime &at, std::vector<NewAppointment> &out, bool last = false)
+bool fileOccurrence(Template &t, const LocalTime &at, std::vector<NewAppointment> &out, bool last = false,
+                    const LocalTime *id = nullptr)
 {
     QDate date = at.date;
     double time = at.time;
@@ -208,6 +209,8 @@ bool fileOccurrence(Template &t, const LocalTime &at, std::vector<NewAppointment
     a.record.Done = t.done;
     a.record.Name = last ? std::move(t.name) : t.name;
     a.record.Description = last ? std::move(t.description) : t.description;
+    a.occurrence = id ? id->key : at.key;
+    a.overrides = id != nullptr;
     out.push_back(std::move(a));
     return true;
 }
@@ -313,8 +316,9 @@ std::optional<Fault> ReadEvent(icalcomponent *event, EventTexts &texts, ReadCont
 
     const long long textBytes = static_cast<long long>(t.name.size() + t.description.size());
     if (!recurs) { // a single event, or one changed occurrence of a series
+        const std::optional<LocalTime> id = isOverride ? RecurrenceId(event, ctx) : std::nullopt;
         if (ctx.budget.Take(1, textBytes, until) && (!isOverride || inDays(*start))
-            && !fileOccurrence(t, *start, out, true))
+            && !fileOccurrence(t, *start, out, true, id ? &*id : nullptr))
             ++report.skipped[QString::fromLatin1(OutsideYears)];
         return std::nullopt;
     }

@@ -51,6 +51,12 @@ struct ImportOptions {
 struct NewAppointment {
     QDate date;
     TTermin record;
+    // Which occurrence of its event it is: the original start's instant in
+    // seconds since 1970 (floating times as if UTC, whole days at their
+    // start), the value RECURRENCE-ID names it by. A single event's is its
+    // start.
+    long long occurrence = 0;
+    bool overrides = false; // read from a changed occurrence's own event
 };
 
 struct ImportReport {

@@ -42,12 +42,12 @@ QByteArray ItemBytes(const QDate &date, const TTermin &record, const QByteArray 
     return bytes;
 }
 
-ItemRead ReadItem(const QByteArray &bytes)
+ItemRead ReadItem(const QByteArray &bytes, const QDate &from, const QDate &until)
 {
     ItemRead item;
     ImportOptions options;
-    options.from = QDate(DayGrid::FirstYear, 1, 1);
-    options.until = QDate(DayGrid::LastYear, 12, 31);
+    options.from = from.isValid() ? from : QDate(DayGrid::FirstYear, 1, 1);
+    options.until = until.isValid() ? until : QDate(DayGrid::LastYear, 12, 31);
     ParseResult parsed = Parse(bytes, options);
     if (!parsed.ok) {
         item.error = parsed.error;
@@ -65,8 +65,18 @@ ItemRead ReadItem(const QByteArray &bytes)
     }
     if (icalproperty *p = icalcomponent_get_first_property(root, ICAL_PRODID_PROPERTY))
         item.ours = std::strcmp(icalproperty_get_prodid(p), ProductId) == 0;
-    if (icalcomponent *ev = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT)) {
+    // The series' own event (the one no RECURRENCE-ID names), which may
+    // follow its changed occurrences; else the first.
+    icalcomponent *ev = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT);
+    for (icalcomponent *e = ev; e; e = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT))
+        if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY)) {
+            ev = e;
+            break;
+        }
+    if (ev) {
         item.events = true;
+        item.repeats = icalcomponent_get_first_property(ev, ICAL_RRULE_PROPERTY)
+            || icalcomponent_get_first_property(ev, ICAL_RDATE_PROPERTY);
         if (const char *uid = icalcomponent_get_uid(ev))
             item.uid = uid;
         if (icalproperty *p = icalcomponent_get_first_property(ev, ICAL_LASTMODIFIED_PROPERTY))

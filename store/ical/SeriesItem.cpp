@@ -1,0 +1,252 @@
+#include "store/ical/SeriesItem.h"
+
+#include "store/ical/EventWriter.h"
+#include "store/ical/RecordFields.h"
+#include "store/ical/Zones.h"
+
+#include "store/DateTimeValue.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+
+#include <cstdlib>
+#include <cstring>
+
+namespace Ical {
+
+namespace {
+
+QByteArray text(icalcomponent *c)
+{
+    char *t = icalcomponent_as_ical_string_r(c);
+    QByteArray bytes(t);
+    std::free(t);
+    return bytes;
+}
+
+icaltimetype fieldsOf(const QDateTime &at)
+{
+    icaltimetype t = icaltime_null_time();
+    t.year = at.date().year();
+    t.month = at.date().month();
+    t.day = at.date().day();
+    t.hour = at.time().hour();
+    t.minute = at.time().minute();
+    t.second = at.time().second();
+    t.is_date = 0;
+    return t;
+}
+
+// How the series' start is written, so that the times written for its
+// occurrences are in the same form (same zone, whole day or not): other
+// programs match a RECURRENCE-ID to its occurrence by value.
+struct StartForm {
+    icaltimetype raw = icaltime_null_time();
+    Zone zone;
+    QByteArray tzid;
+
+    bool utc() const { return zone.ical == icaltimezone_get_utc_timezone(); }
+
+    // The occurrence key (see NewAppointment::occurrence) in this form.
+    icaltimetype FromKey(long long key) const
+    {
+        if (raw.is_date) {
+            icaltimetype t = fieldsOf(QDateTime::fromSecsSinceEpoch(key, Qt::UTC));
+            t.hour = t.minute = t.second = 0;
+            t.is_date = 1;
+            return t;
+        }
+        if (utc())
+            return icaltime_from_timet_with_zone(static_cast<time_t>(key), 0, zone.ical);
+        if (zone.ical) {
+            icaltimetype t = icaltime_from_timet_with_zone(static_cast<time_t>(key), 0, zone.ical);
+            t.zone = nullptr;
+            return t;
+        }
+        if (zone.qt.isValid())
+            return fieldsOf(QDateTime::fromSecsSinceEpoch(key, zone.qt));
+        return fieldsOf(QDateTime::fromSecsSinceEpoch(key, Qt::UTC));
+    }
+
+    // A local date and time of day (a record's) in this form.
+    icaltimetype FromLocal(const QDate &date, double time) const
+    {
+        const QDateTime local = DateTimeValue::ToDateTime(DateTimeValue::EncodeDate(date.year(), date.month(),
+                                                                                      date.day())
+                                                          + time);
+        const bool floating = !zone.ical && !zone.qt.isValid();
+        if (raw.is_date || floating) {
+            icaltimetype t = fieldsOf(local);
+            if (raw.is_date && t.hour == 0 && t.minute == 0 && t.second == 0)
+                t.is_date = 1;
+            return t;
+        }
+        return FromKey(local.toSecsSinceEpoch());
+    }
+
+    icalproperty *Zoned(icalproperty *p, const icaltimetype &t) const
+    {
+        if (!tzid.isEmpty() && !t.is_date && !icaltime_is_utc(t))
+            icalproperty_add_parameter(p, icalparameter_new_tzid(tzid.constData()));
+        return p;
+    }
+};
+
+icalcomponent *rootOf(icalcomponent *parsed)
+{
+    if (parsed && icalcomponent_isa(parsed) != ICAL_VCALENDAR_COMPONENT)
+        return icalcomponent_get_first_component(parsed, ICAL_VCALENDAR_COMPONENT);
+    return parsed;
+}
+
+bool ownProperty(icalproperty *p)
+{
+    const char *n = icalproperty_get_x_name(p);
+    for (const char *own : {ExactProperty, DoneProperty, NameBreaksProperty, DescriptionBreaksProperty})
+        if (n && qstricmp(n, own) == 0)
+            return true;
+    return false;
+}
+
+// Drops every property of the kinds an occurrence's own event gets anew.
+void strip(icalcomponent *ev)
+{
+    for (const icalproperty_kind kind :
+         {ICAL_RRULE_PROPERTY, ICAL_RDATE_PROPERTY, ICAL_EXDATE_PROPERTY, ICAL_EXRULE_PROPERTY,
+          ICAL_RECURRENCEID_PROPERTY, ICAL_DTSTART_PROPERTY, ICAL_DTEND_PROPERTY, ICAL_DURATION_PROPERTY,
+          ICAL_SUMMARY_PROPERTY, ICAL_DESCRIPTION_PROPERTY, ICAL_DTSTAMP_PROPERTY, ICAL_LASTMODIFIED_PROPERTY,
+          ICAL_X_PROPERTY}) {
+        for (icalproperty *p = icalcomponent_get_first_property(ev, kind); p;) {
+            icalproperty *next = icalcomponent_get_next_property(ev, kind);
+            if (kind != ICAL_X_PROPERTY || ownProperty(p)) {
+                icalcomponent_remove_property(ev, p);
+                icalproperty_free(p);
+            }
+            p = next;
+        }
+    }
+    for (icalcomponent *a = icalcomponent_get_first_component(ev, ICAL_VALARM_COMPONENT); a;) {
+        icalcomponent *next = icalcomponent_get_next_component(ev, ICAL_VALARM_COMPONENT);
+        icalcomponent_remove_component(ev, a);
+        icalcomponent_free(a);
+        a = next;
+    }
+}
+
+void setLastModified(icalcomponent *ev, const icaltimetype &stamp)
+{
+    for (const icalproperty_kind kind : {ICAL_LASTMODIFIED_PROPERTY, ICAL_DTSTAMP_PROPERTY})
+        while (icalproperty *p = icalcomponent_get_first_property(ev, kind)) {
+            icalcomponent_remove_property(ev, p);
+            icalproperty_free(p);
+        }
+    icalcomponent_add_property(ev, icalproperty_new_dtstamp(stamp));
+    icalcomponent_add_property(ev, icalproperty_new_lastmodified(stamp));
+}
+
+} // namespace
+
+QByteArray SeriesBytes(const QDate &first, const TTermin &record, const QByteArray &rule, const QByteArray &uid,
+                       double changed)
+{
+    const icaltimetype stamp = UtcTime(changed);
+    ComponentPtr cal(icalcomponent_new(ICAL_VCALENDAR_COMPONENT));
+    icalcomponent_add_property(cal.get(), icalproperty_new_prodid(ProductId));
+    icalcomponent_add_property(cal.get(), icalproperty_new_version("2.0"));
+    TTermin master = record;
+    master.LastReminded = 0;
+    master.Done = false;
+    ComponentPtr ev = MakeEvent(first, master, stamp, uid);
+    icalcomponent_add_property(ev.get(), icalproperty_new_rrule(icalrecurrencetype_from_string(rule.constData())));
+    icalcomponent_add_property(ev.get(), icalproperty_new_lastmodified(stamp));
+    icalcomponent_add_component(cal.get(), ev.release());
+    return text(cal.get());
+}
+
+QByteArray EditedSeries(const QByteArray &bytes, const std::vector<OccurrenceChange> &changes,
+                        const std::vector<long long> &removed, double changed, QString &error)
+{
+    const ComponentPtr parsed(icalparser_parse_string(bytes.constData()));
+    icalcomponent *root = rootOf(parsed.get());
+    icalcomponent *master = nullptr;
+    for (icalcomponent *e = root ? icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT) : nullptr; e;
+         e = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT))
+        if (!icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY)
+            && (icalcomponent_get_first_property(e, ICAL_RRULE_PROPERTY)
+                || icalcomponent_get_first_property(e, ICAL_RDATE_PROPERTY)))
+            master = e;
+    icalproperty *sp = master ? icalcomponent_get_first_property(master, ICAL_DTSTART_PROPERTY) : nullptr;
+    if (!sp) {
+        error = QCoreApplication::translate("Ical", "it holds no repeating event");
+        return QByteArray();
+    }
+    const ZoneResolver zones(root);
+    StartForm form;
+    form.raw = icalproperty_get_dtstart(sp);
+    form.zone = zones.ForProperty(sp, form.raw);
+    if (icalparameter *tz = icalproperty_get_first_parameter(sp, ICAL_TZID_PARAMETER))
+        form.tzid = icalparameter_get_tzid(tz);
+    // How long an occurrence lasts, for the ones written anew.
+    long long length = -1;
+    if (icalproperty *ep = icalcomponent_get_first_property(master, ICAL_DTEND_PROPERTY)) {
+        const icaltimetype end = icalproperty_get_dtend(ep);
+        const std::optional<LocalTime> s = ToLocal(form.raw, form.zone), e = ToLocal(end, zones.ForProperty(ep, end));
+        if (s && e)
+            length = e->key - s->key;
+    } else if (icalproperty *dp = icalcomponent_get_first_property(master, ICAL_DURATION_PROPERTY)) {
+        length = icaldurationtype_as_int(icalproperty_get_duration(dp));
+    }
+    const char *uidText = icalcomponent_get_uid(master);
+    const QByteArray uid(uidText ? uidText : "");
+    const icaltimetype stamp = UtcTime(changed);
+
+    // The changed occurrences' own events there were, and the removed ones'.
+    auto dropOwnEvent = [&](long long key) {
+        for (icalcomponent *e = icalcomponent_get_first_component(root, ICAL_VEVENT_COMPONENT); e;) {
+            icalcomponent *next = icalcomponent_get_next_component(root, ICAL_VEVENT_COMPONENT);
+            icalproperty *rp = icalcomponent_get_first_property(e, ICAL_RECURRENCEID_PROPERTY);
+            const char *u = icalcomponent_get_uid(e);
+            if (rp && u && uid == u) {
+                const icaltimetype id = icalproperty_get_recurrenceid(rp);
+                const std::optional<LocalTime> l = ToLocal(id, zones.ForProperty(rp, id));
+                if (l && l->key == key) {
+                    icalcomponent_remove_component(root, e);
+                    icalcomponent_free(e);
+                }
+            }
+            e = next;
+        }
+    };
+    for (const long long key : removed) {
+        dropOwnEvent(key);
+        const icaltimetype t = form.FromKey(key);
+        icalcomponent_add_property(master, form.Zoned(icalproperty_new_exdate(t), t));
+    }
+    for (const OccurrenceChange &c : changes) {
+        dropOwnEvent(c.occurrence);
+        ComponentPtr own(icalcomponent_new_clone(master));
+        strip(own.get());
+        const ComponentPtr ours = MakeEvent(c.date, c.record, stamp, uid);
+        for (icalproperty *p = icalcomponent_get_first_property(ours.get(), ICAL_ANY_PROPERTY); p;
+             p = icalcomponent_get_next_property(ours.get(), ICAL_ANY_PROPERTY)) {
+            const icalproperty_kind k = icalproperty_isa(p);
+            if (k != ICAL_UID_PROPERTY && k != ICAL_DTSTART_PROPERTY)
+                icalcomponent_add_property(own.get(), icalproperty_new_clone(p));
+        }
+        for (icalcomponent *a = icalcomponent_get_first_component(ours.get(), ICAL_VALARM_COMPONENT); a;
+             a = icalcomponent_get_next_component(ours.get(), ICAL_VALARM_COMPONENT))
+            icalcomponent_add_component(own.get(), icalcomponent_new_clone(a));
+        const icaltimetype id = form.FromKey(c.occurrence), start = form.FromLocal(c.date, c.record.Time);
+        icalcomponent_add_property(own.get(), form.Zoned(icalproperty_new_recurrenceid(id), id));
+        icalcomponent_add_property(own.get(), form.Zoned(icalproperty_new_dtstart(start), start));
+        if (length > 0)
+            icalcomponent_add_property(own.get(),
+                                       icalproperty_new_duration(icaldurationtype_from_int(static_cast<int>(length))));
+        icalcomponent_add_property(own.get(), icalproperty_new_lastmodified(stamp));
+        icalcomponent_add_component(root, own.release());
+    }
+    setLastModified(master, stamp);
+    return text(root);
+}
+
+} // namespace Ical
