@@ -125,10 +125,11 @@ void PassPlan::decideOccurrence(size_t i, size_t k, Side store, Side folder, con
         if (store == Side::Same ? !e.edited : !edited)
             a.removeRecord = a.drop = true;
         else
-            keepEdited(i, QCoreApplication::translate("PassSeries",
-                                                      "its repeating event %1 no longer has it, so it stays as an "
-                                                      "appointment of its own")
-                              .arg(name));
+            keepEdited(i,
+                       QCoreApplication::translate("PassSeries",
+                                                   "its repeating event %1 no longer has it, so it stays as an "
+                                                   "appointment of its own")
+                           .arg(name));
         return;
     }
     if (store == Side::Same) {
@@ -136,10 +137,11 @@ void PassPlan::decideOccurrence(size_t i, size_t k, Side store, Side folder, con
             return;
         if (e.edited && !item->overrides) {
             sendStore();
-            notes.append(QCoreApplication::translate(
-                             "PassSeries", "\"%1\" on %2 was changed here and is kept: the change to %3 did not "
-                                           "reach it")
-                             .arg(Ical::DecodeText(recordAt(r).Name), dateOf(r).toString(Qt::ISODate), name));
+            notes.append(
+                QCoreApplication::translate("PassSeries",
+                                            "\"%1\" on %2 was changed here and is kept: the change to %3 did not "
+                                            "reach it")
+                    .arg(Ical::DecodeText(recordAt(r).Name), dateOf(r).toString(Qt::ISODate), name));
         } else {
             takeFolder();
         }

@@ -71,9 +71,8 @@ struct StartForm {
     // A local date and time of day (a record's) in this form.
     icaltimetype FromLocal(const QDate &date, double time) const
     {
-        const QDateTime local = DateTimeValue::ToDateTime(DateTimeValue::EncodeDate(date.year(), date.month(),
-                                                                                      date.day())
-                                                          + time);
+        const QDateTime local = DateTimeValue::ToDateTime(
+            DateTimeValue::EncodeDate(date.year(), date.month(), date.day()) + time);
         const bool floating = !zone.ical && !zone.qt.isValid();
         if (raw.is_date || floating) {
             icaltimetype t = fieldsOf(local);

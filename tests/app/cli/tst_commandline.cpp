@@ -4,6 +4,8 @@
 #include "app/cli/ManPage.h"
 #include "app/cli/Occurrences.h"
 #include "store/DateTimeValue.h"
+#include "store/ical/Item.h"
+#include "store/ical/SeriesItem.h"
 
 #include <QtTest>
 
@@ -75,6 +77,40 @@ private slots:
             QVERIFY2(!Duration(QString::fromLatin1(bad)), bad);
         QCOMPARE(ArgumentValues::DurationText(d1h2m30), QStringLiteral("1d2h30m"));
         QCOMPARE(ArgumentValues::DurationText(0), QStringLiteral("0m"));
+    }
+
+    // The rule a series goes out with makes, in another program's eyes
+    // (libical's), exactly the days "add --every" filed it on.
+    void everyRuleMakesTheSameDays_data()
+    {
+        QTest::addColumn<QDate>("first");
+        QTest::addColumn<QString>("every");
+        QTest::addColumn<int>("count");
+        QTest::newRow("birthday to 2100") << QDate(2027, 5, 1) << "year" << 74;
+        QTest::newRow("on 29 February") << QDate(2028, 2, 29) << "year" << 9;
+        QTest::newRow("rent on the 31st") << QDate(2027, 1, 31) << "month" << 14;
+        QTest::newRow("on the 30th") << QDate(2027, 1, 30) << "month" << 14;
+        QTest::newRow("on the 29th") << QDate(2027, 11, 29) << "month" << 9;
+        QTest::newRow("fortnightly") << QDate(2026, 12, 1) << "2w" << 30;
+        QTest::newRow("every third day") << QDate(2026, 12, 30) << "3d" << 40;
+    }
+    void everyRuleMakesTheSameDays()
+    {
+        QFETCH(QDate, first);
+        QFETCH(QString, every);
+        QFETCH(int, count);
+        const ArgumentValues::Step step = *ArgumentValues::Every(every).value;
+        const QList<QDate> days = *Occurrences::Count(first, step, count).value;
+        TTermin t;
+        t.Name = "Series";
+        t.Time = 0.375;
+        const Ical::ItemRead read = Ical::ReadItem(
+            Ical::SeriesBytes(first, t, Occurrences::Rule(first, step, count), "u@x", 0));
+        QList<QDate> made;
+        for (const Ical::NewAppointment &a : read.appointments)
+            made.append(a.date);
+        QVERIFY(read.repeats);
+        QCOMPARE(made, days);
     }
 
     void monthlyOnTheLastDaysAndYearlyBirthdays()
