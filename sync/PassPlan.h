@@ -57,6 +57,7 @@ public:
     std::vector<SeriesEntry> series;
     std::vector<SeriesSide> seriesSides; // one per series, as this pass found its file
     QStringList notes;
+    QStringList keptEdits; // occurrences changed here that a change of their series did not reach
     bool entriesChanged = false;
 
     // `inStep`: the entries are the index's and match the store; otherwise

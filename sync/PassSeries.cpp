@@ -76,8 +76,8 @@ void PassPlan::keepEdited(size_t i, const QString &why)
     a.drop = true;
     // No entry stands for it now: it goes out as an event of its own.
     match_.entryOf[static_cast<size_t>(a.record)] = -1;
-    notes.append(QCoreApplication::translate("PassSeries", "\"%1\" on %2 was changed here and is kept: %3")
-                     .arg(Ical::DecodeText(recordAt(a.record).Name), dateOf(a.record).toString(Qt::ISODate), why));
+    keptEdits.append(QCoreApplication::translate("PassSeries", "\"%1\" on %2 was changed here and is kept: %3")
+                         .arg(Ical::DecodeText(recordAt(a.record).Name), dateOf(a.record).toString(Qt::ISODate), why));
 }
 
 void PassPlan::decideOccurrence(size_t i, size_t k, Side store, Side folder, const Ical::NewAppointment *item,
@@ -137,7 +137,7 @@ void PassPlan::decideOccurrence(size_t i, size_t k, Side store, Side folder, con
             return;
         if (e.edited && !item->overrides) {
             sendStore();
-            notes.append(
+            keptEdits.append(
                 QCoreApplication::translate("PassSeries",
                                             "\"%1\" on %2 was changed here and is kept: the change to %3 did not "
                                             "reach it")
@@ -155,7 +155,7 @@ void PassPlan::decideOccurrence(size_t i, size_t k, Side store, Side folder, con
     sendStore();
     a.edited = edited;
     if (folder == Side::Changed)
-        notes.append(
+        keptEdits.append(
             QCoreApplication::translate("PassSeries",
                                         "\"%1\" on %2 was changed here and is kept: the change to %3 did not reach it")
                 .arg(Ical::DecodeText(recordAt(r).Name), dateOf(r).toString(Qt::ISODate), name));

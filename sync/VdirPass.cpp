@@ -236,6 +236,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     // The losing versions first: whatever happens next, they are safe.
     if (!plan.WriteKept(rep.kept, error))
         return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
+    rep.kept.append(plan.keptEdits);
     const uint64_t expected = plan.ApplyToStore(rep);
     if (rep.storeChanged) {
         IndexKeeping::PassGuard guard;

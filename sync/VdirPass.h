@@ -48,7 +48,8 @@ struct PassReport {
     bool storeChanged = false;
     int added = 0, changed = 0, removed = 0; // in the store, from the folder
     int written = 0, deleted = 0;            // in the folder, from the store
-    QStringList kept;                        // a both-changed item's other version, one line each
+    QStringList kept;                        // a both-changed item's other version, or an occurrence
+                                             // changed here kept from its series' change; one line each
     QStringList notes;                       // items left alone, a rebuilt index
     QStringList errors;                      // folder files that could not be written or removed
     bool wroteAnything() const { return storeChanged || written > 0 || deleted > 0 || !kept.isEmpty(); }
