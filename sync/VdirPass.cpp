@@ -130,7 +130,19 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     const bool sameFolder = haveIndex && old.folder == folder;
     if (const QString problem = VdirFolder::Problem(folder, sameFolder); !problem.isEmpty())
         return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(problem));
-    const uint64_t fingerprint = StoreFingerprint(DayHashes::Of(grid));
+    uint64_t fingerprint = StoreFingerprint(DayHashes::Of(grid));
+    // Edits not saved yet (the window's, made while this pass was due) are
+    // saved first, and the index kept in step by that save as by any:
+    // otherwise the store would not match the index, and every appointment
+    // would be matched by its contents, an edited occurrence of a series
+    // taken for a new appointment and a removed one brought back.
+    if (haveIndex && old.store != fingerprint) {
+        QString saveError;
+        if (!save(saveError))
+            return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(saveError));
+        old.Load(indexPath, indexError);
+        fingerprint = StoreFingerprint(DayHashes::Of(grid));
+    }
     const bool inStep = sameFolder && old.store == fingerprint;
     if (sameFolder && !inStep)
         rep.notes.append(

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace Ical {
 
@@ -225,16 +226,26 @@ QByteArray EditedSeries(const QByteArray &bytes, const std::vector<OccurrenceCha
         dropOwnEvent(c.occurrence);
         ComponentPtr own(icalcomponent_new_clone(master));
         strip(own.get());
+        // Moved over rather than copied: a copied X- property would come
+        // out with its semicolons escaped.
         const ComponentPtr ours = MakeEvent(c.date, c.record, stamp, uid);
+        std::vector<icalproperty *> props;
         for (icalproperty *p = icalcomponent_get_first_property(ours.get(), ICAL_ANY_PROPERTY); p;
-             p = icalcomponent_get_next_property(ours.get(), ICAL_ANY_PROPERTY)) {
-            const icalproperty_kind k = icalproperty_isa(p);
-            if (k != ICAL_UID_PROPERTY && k != ICAL_DTSTART_PROPERTY)
-                icalcomponent_add_property(own.get(), icalproperty_new_clone(p));
-        }
+             p = icalcomponent_get_next_property(ours.get(), ICAL_ANY_PROPERTY))
+            if (icalproperty_isa(p) != ICAL_UID_PROPERTY && icalproperty_isa(p) != ICAL_DTSTART_PROPERTY)
+                props.push_back(p);
+        std::vector<icalcomponent *> alarms;
         for (icalcomponent *a = icalcomponent_get_first_component(ours.get(), ICAL_VALARM_COMPONENT); a;
              a = icalcomponent_get_next_component(ours.get(), ICAL_VALARM_COMPONENT))
-            icalcomponent_add_component(own.get(), icalcomponent_new_clone(a));
+            alarms.push_back(a);
+        for (icalproperty *p : props) {
+            icalcomponent_remove_property(ours.get(), p);
+            icalcomponent_add_property(own.get(), p);
+        }
+        for (icalcomponent *a : alarms) {
+            icalcomponent_remove_component(ours.get(), a);
+            icalcomponent_add_component(own.get(), a);
+        }
         const icaltimetype id = form.FromKey(c.occurrence), start = form.FromLocal(c.date, c.record.Time);
         icalcomponent_add_property(own.get(), form.Zoned(icalproperty_new_recurrenceid(id), id));
         icalcomponent_add_property(own.get(), form.Zoned(icalproperty_new_dtstart(start), start));

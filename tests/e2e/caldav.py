@@ -101,6 +101,11 @@ class Radicale:
         status, _ = self.request("PUT", f"{CALENDAR}{uid}.ics", body, {"Content-Type": "text/calendar"})
         assert status == 201, status
 
+    def put_text(self, name, body):
+        """An item as another program wrote it, byte for byte."""
+        status, _ = self.request("PUT", f"{CALENDAR}{name}", body, {"Content-Type": "text/calendar"})
+        assert status == 201, status
+
     def stop(self):
         self.proc.terminate()
         self.proc.wait(30)
@@ -182,6 +187,14 @@ longdatetimeformat = %Y-%m-%d %H:%M
 
     def names(self):
         return sorted(t.name.decode("cp1252") for _, _, t in self.kalvix.read_store().records())
+
+    def appointments(self):
+        """(day, "HH:MM", name) of every appointment, sorted."""
+        return sorted((day, f"{round(t.time * 1440) // 60:02d}:{round(t.time * 1440) % 60:02d}",
+                       t.name.decode("cp1252")) for day, _, t in self.kalvix.read_store().records())
+
+    def item_files(self):
+        return sorted(n for n in os.listdir(self.vdir) if n.endswith(".ics"))
 
     def record(self, name):
         for _, _, t in self.kalvix.read_store().records():

@@ -5,8 +5,9 @@ reading the folder Kalvix writes."""
 
 import datetime as dt
 import os
+import subprocess
 
-from caldav import Machine, Radicale
+from caldav import SYSTEM_PYTHON, Machine, Radicale
 from e2ecase import E2ECase
 from program import KalvixRun, MAIN_TITLE
 from reminderdialog import ReminderDialog
@@ -111,3 +112,84 @@ class VdirSync(E2ECase):
             m.run("sync")
             self.assertEqual(m.names(), ["Call mum tonight", "Dentist at eleven", "Lunch with Ann", "Team meeting"])
         self.assertEqual(len(server.items()), 4)
+
+    def test_a_weekly_series_from_the_phone_stays_one_event(self):
+        server, a, b = self.machines()
+        for m in (a, b):
+            m.run("sync", "--vdir", m.vdir)
+        now = dt.datetime.now()
+        today = now.date()
+        soon = min(now + dt.timedelta(hours=2), now.replace(hour=23, minute=59)).strftime("%H%M00")
+        day = lambda n: (today + dt.timedelta(days=n)).strftime("%Y%m%d")
+        wd = lambda n: ["MO", "TU", "WE", "TH", "FR", "SA", "SU"][(today + dt.timedelta(days=n)).weekday()]
+        # Today and four days on, weekly for five weeks (the end in UTC), the
+        # second week's first left out, the first week's second moved; two
+        # extra times today that have passed. Only today's due reminder shows.
+        server.put_text("standup.ics", "\r\n".join([
+            "BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Phone//EN",
+            "BEGIN:VEVENT", "UID:standup@phone", "DTSTAMP:20260101T000000Z", f"DTSTART:{day(0)}T{soon}",
+            f"RRULE:FREQ=WEEKLY;BYDAY={wd(0)},{wd(4)};UNTIL={day(34)}T000000Z", f"EXDATE:{day(7)}T{soon}",
+            f"RDATE:{day(0)}T000100,{day(0)}T000200", "SUMMARY:Standup", "LOCATION:Room 4", "END:VEVENT",
+            "BEGIN:VEVENT", "UID:standup@phone", "DTSTAMP:20260101T000000Z", f"RECURRENCE-ID:{day(4)}T{soon}",
+            f"DTSTART:{day(4)}T180000", "SUMMARY:Standup (moved)", "END:VEVENT", "END:VCALENDAR", ""]).encode())
+        a.vdirsyncer("sync")
+        self.assertIn("11 added", a.run("sync"))
+        hm = f"{soon[:2]}:{soon[2:4]}"
+        days = [today + dt.timedelta(days=n) for n in (0, 11, 14, 18, 21, 25, 28, 32)]
+        self.assertEqual(a.appointments(), sorted(
+            [(d, hm, "Standup") for d in days] + [(today, "00:01", "Standup"), (today, "00:02", "Standup"),
+                                                 (today + dt.timedelta(days=4), "18:00", "Standup (moved)")]))
+
+        # In the window: today's reminder answered, the 00:02 one deleted,
+        # the 00:01 one renamed.
+        k = self.kalvix
+        k.start(env=a.env)
+        dialog = ReminderDialog(self.x, k, self.event_log())
+        dialog.answer(1, "Tab", "Tab", "Return")
+        main = k.window(MAIN_TITLE)
+        self.click_row(main, 2)
+        self.x.key(main, "Delete")
+        self.x.key(k.window("Delete appointment"), "Return")
+        k.wait_gone("Delete appointment")
+        self.rename_row(main, 1, "Standup with Bo")
+        wait_until(lambda: (b"Standup with Bo" in a.folder_text() and f"EXDATE:{day(0)}T000200".encode() in a.folder_text()
+                            and b"X-KALVIX-DONE:TRUE" in a.folder_text()), LIST_TIMEOUT, "A's folder to follow")
+        self.shot("a-edited")
+        self.assertEqual(len(a.item_files()), 1)
+        self.close_with_ok()
+
+        # One event on the server still, with its three changes in it.
+        a.vdirsyncer("sync")
+        items = server.items()
+        self.assertEqual(len(items), 1)
+        body = next(iter(items.values()))
+        self.assertEqual(body.count(b"BEGIN:VEVENT"), 4, body)  # the series and three changed occurrences
+        self.assertIn(b"LOCATION:Room 4", body)
+        b.vdirsyncer("sync")
+        b.run("sync")
+        self.assertEqual(b.appointments(), a.appointments())
+        done = [t for d, _, t in b.kalvix.read_store().records() if t.done]
+        self.assertEqual([t.name for t in done], [b"Standup"], "the answer reaches that occurrence only")
+        listed = b.khal("list", "today", "1d")
+        self.assertIn("Standup with Bo", listed)
+        self.assertNotIn("00:02", listed)
+
+    def test_a_yearly_series_goes_out_as_one_event(self):
+        server, a, _ = self.machines()
+        first = dt.date.today() + dt.timedelta(days=10)
+        self.assertIn("Added 74", a.run("add", first.isoformat(), "09:00", "Ann's birthday", "--every", "year",
+                                        "--count", "74"))
+        self.assertIn("1 written", a.run("sync", "--vdir", a.vdir))
+        a.vdirsyncer("sync")
+        items = server.items()
+        self.assertEqual(len(items), 1)
+        script = ("import sys, icalendar\n"
+                  "cal = icalendar.Calendar.from_ical(sys.stdin.buffer.read())\n"
+                  "evs = [c for c in cal.walk('VEVENT')]\n"
+                  "print(len(evs), evs[0]['SUMMARY'], evs[0]['RRULE'].to_ical().decode())\n")
+        read = subprocess.run([SYSTEM_PYTHON, "-c", script], input=next(iter(items.values())), check=True,
+                              capture_output=True).stdout.decode()
+        self.assertEqual(read.split()[0], "1", read)
+        self.assertIn("FREQ=YEARLY;COUNT=74", read)
+        listed = a.khal("list", first.isoformat(), "800d")
+        self.assertEqual(listed.count("Ann's birthday"), 3, listed)
