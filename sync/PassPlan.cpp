@@ -81,7 +81,7 @@ bool PassPlan::oneAppointment(const FolderItem &item)
         why = QCoreApplication::translate("PassPlan", "its event lies outside the years 2000 to 2100");
     else if (item.read.appointments.size() > 1)
         why = QCoreApplication::translate(
-            "PassPlan", "it is a repeating event, which this program keeps as single appointments only");
+            "PassPlan", "its event now repeats; it stands for one appointment here, which was kept as it is");
     if (!why.isEmpty())
         notes.append(QCoreApplication::translate("PassPlan", "%1 was left alone: %2").arg(name, why));
     return why.isEmpty();
