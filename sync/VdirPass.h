@@ -16,6 +16,10 @@
 //   on the other                         back to the side that removed it
 //   new on either side                -> added to the other
 //
+// A repeating event is one item for all its occurrences (PassSeries.cpp):
+// they are kept as appointments from the day it came to a year ahead, and
+// a change to one of them goes into the item as that occurrence's own.
+//
 // Reminder state coming in from the folder is joined with the store's:
 // the later acknowledgement and a "Done" from either side win, so a
 // reminder answered on one machine is not shown again on another.

@@ -368,6 +368,12 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>kalvix: %1; geben Sie --vdir beim nächsten Mal erneut an
 </translation>
     </message>
+    <message>
+        <source>kalvix: the appointments were added, but not noted as one series for the calendar folder: %1
+</source>
+        <translation>kalvix: die Termine wurden hinzugefügt, aber nicht als eine Serie für den Kalenderordner vermerkt: %1
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandService</name>
@@ -576,6 +582,10 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>the appointments would hold more than %1 MB of names and descriptions, more than one import takes</source>
         <translation>die Termine hätten mehr als %1 MB an Namen und Beschreibungen, mehr als ein Import nimmt</translation>
+    </message>
+    <message>
+        <source>it holds no repeating event</source>
+        <translation>die Datei enthält kein sich wiederholendes Ereignis</translation>
     </message>
 </context>
 <context>
@@ -1082,10 +1092,6 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>das Ereignis darin liegt außerhalb der Jahre 2000 bis 2100</translation>
     </message>
     <message>
-        <source>it is a repeating event, which this program keeps as single appointments only</source>
-        <translation>das Ereignis darin wiederholt sich, und dieses Programm führt nur einzelne Termine</translation>
-    </message>
-    <message>
         <source>%1 was left alone: %2</source>
         <translation>%1 wurde übergangen: %2</translation>
     </message>
@@ -1100,6 +1106,33 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>Changed on both sides: &quot;%1&quot; on %2 is the later change and was kept; the other version, &quot;%3&quot;, is in %4</source>
         <translation>Auf beiden Seiten geändert: „%1“ am %2 ist die spätere Änderung und wurde behalten; die andere Fassung, „%3“, liegt in %4</translation>
+    </message>
+    <message>
+        <source>its event now repeats; it stands for one appointment here, which was kept as it is</source>
+        <translation>das Ereignis darin wiederholt sich jetzt; es steht hier für einen Termin, der unverändert blieb</translation>
+    </message>
+</context>
+<context>
+    <name>PassSeries</name>
+    <message>
+        <source>&quot;%1&quot; on %2 was changed here and is kept: %3</source>
+        <translation>„%1“ am %2 wurde hier geändert und bleibt erhalten: %3</translation>
+    </message>
+    <message>
+        <source>its repeating event %1 no longer has it, so it stays as an appointment of its own</source>
+        <translation>sein sich wiederholendes Ereignis %1 enthält ihn nicht mehr, daher bleibt er als eigener Termin bestehen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on %2 was changed here and is kept: the change to %3 did not reach it</source>
+        <translation>„%1“ am %2 wurde hier geändert und bleibt erhalten: die Änderung an %3 wurde nicht übernommen</translation>
+    </message>
+    <message>
+        <source>%1 was left alone: its event no longer repeats</source>
+        <translation>%1 wurde übergangen: das Ereignis darin wiederholt sich nicht mehr</translation>
+    </message>
+    <message>
+        <source>%1 could not be changed: %2</source>
+        <translation>%1 konnte nicht geändert werden: %2</translation>
     </message>
 </context>
 <context>

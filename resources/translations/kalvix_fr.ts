@@ -367,6 +367,12 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>kalvix&#xa0;: %1&#xa0;; indiquez de nouveau --vdir la prochaine fois
 </translation>
     </message>
+    <message>
+        <source>kalvix: the appointments were added, but not noted as one series for the calendar folder: %1
+</source>
+        <translation>kalvix : les rendez-vous ont été ajoutés, mais pas notés comme une seule série pour le dossier de calendrier : %1
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandService</name>
@@ -575,6 +581,10 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>the appointments would hold more than %1 MB of names and descriptions, more than one import takes</source>
         <translation>les rendez-vous contiendraient plus de %1 Mo de noms et de descriptions, plus qu&apos;une importation n&apos;en accepte</translation>
+    </message>
+    <message>
+        <source>it holds no repeating event</source>
+        <translation>il ne contient aucun événement répétitif</translation>
     </message>
 </context>
 <context>
@@ -1081,10 +1091,6 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>son événement se situe en dehors des années 2000 à 2100</translation>
     </message>
     <message>
-        <source>it is a repeating event, which this program keeps as single appointments only</source>
-        <translation>c&apos;est un événement récurrent, que ce programme ne conserve que sous forme de rendez-vous individuels</translation>
-    </message>
-    <message>
         <source>%1 was left alone: %2</source>
         <translation>%1 a été laissé de côté&#xa0;: %2</translation>
     </message>
@@ -1099,6 +1105,33 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>Changed on both sides: &quot;%1&quot; on %2 is the later change and was kept; the other version, &quot;%3&quot;, is in %4</source>
         <translation>Modifié des deux côtés&#xa0;: «&#xa0;%1&#xa0;» du %2 est la modification la plus récente et a été conservé&#xa0;; l&apos;autre version, «&#xa0;%3&#xa0;», se trouve dans %4</translation>
+    </message>
+    <message>
+        <source>its event now repeats; it stands for one appointment here, which was kept as it is</source>
+        <translation>son événement se répète désormais ; il correspond ici à un seul rendez-vous, conservé tel quel</translation>
+    </message>
+</context>
+<context>
+    <name>PassSeries</name>
+    <message>
+        <source>&quot;%1&quot; on %2 was changed here and is kept: %3</source>
+        <translation>« %1 » du %2 a été modifié ici et est conservé : %3</translation>
+    </message>
+    <message>
+        <source>its repeating event %1 no longer has it, so it stays as an appointment of its own</source>
+        <translation>son événement répétitif %1 ne le contient plus, il reste donc un rendez-vous à part entière</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; on %2 was changed here and is kept: the change to %3 did not reach it</source>
+        <translation>« %1 » du %2 a été modifié ici et est conservé : la modification de %3 ne s'y applique pas</translation>
+    </message>
+    <message>
+        <source>%1 was left alone: its event no longer repeats</source>
+        <translation>%1 a été laissé de côté : son événement ne se répète plus</translation>
+    </message>
+    <message>
+        <source>%1 could not be changed: %2</source>
+        <translation>%1 n'a pas pu être modifié : %2</translation>
     </message>
 </context>
 <context>
