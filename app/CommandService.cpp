@@ -4,10 +4,12 @@
 #include "app/sync/LiveMirror.h"
 #include "app/cli/StoreAccess.h"
 #include "platform/instance/SingleInstance.h"
+#include "reminders/Clock.h"
 #include "store/TerminFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QStatusBar>
 
 using CommandProtocol::Answer;
 
@@ -56,8 +58,9 @@ Answer CommandService::add(const QByteArray &payload)
 {
     StoreBatch batch;
     bool skipPresent = false, dryRun = false;
+    QByteArray rule;
     QString error;
-    if (!StoreAccess::ParseAddRequest(payload, batch, skipPresent, dryRun, error))
+    if (!StoreAccess::ParseAddRequest(payload, batch, skipPresent, dryRun, rule, error))
         return answer(Answer::Failed, error.toUtf8());
 
     BatchAddition addition;
@@ -74,6 +77,13 @@ Answer CommandService::add(const QByteArray &payload)
                           QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(form_.dataPath()), o.message).toUtf8());
         }
         form_.ShowOutsideChange();
+        // Noted before the mirror's pass (due a second after the save) can
+        // take the new appointments for single ones.
+        SystemClock system;
+        const double now = mirror_ ? mirror_->Now() : system.now();
+        if (counts.added == int(batch.size())
+            && !StoreAccess::NoteSeries(form_.dataPath(), form_.grid(), batch, rule, now, error))
+            form_.statusBar()->showMessage(StoreAccess::SeriesNotNoted(error));
     }
     return answer(Answer::Ok, StoreAccess::CountsAnswer(counts));
 }

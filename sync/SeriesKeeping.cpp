@@ -2,6 +2,7 @@
 
 #include "sync/ItemContent.h"
 #include "sync/RecordMatch.h"
+#include "sync/VdirConfig.h"
 #include "sync/VdirFolder.h"
 #include "sync/VdirIndex.h"
 
@@ -29,9 +30,11 @@ bool Register(const QString &dataPath, const DayGrid &grid, const std::vector<QD
     const uint64_t fingerprint = StoreFingerprint(DayHashes::Of(grid));
     VdirIndex index;
     if (!index.Load(path, error)) {
-        if (!error.isEmpty())
-            return false;
-        index.store = fingerprint; // never mirrored: an index with no folder yet
+        // A store never mirrored gets no index: nothing beside its data
+        // file until a calendar folder is set for it.
+        if (!error.isEmpty() || VdirConfig::FolderFor(dataPath).isEmpty())
+            return error.isEmpty();
+        index.store = fingerprint; // set, but not mirrored yet: an index with no folder
     }
     if (index.store != fingerprint)
         return true;

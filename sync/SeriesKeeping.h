@@ -19,10 +19,11 @@ long long FloatingKey(const QDate &date, double time);
 
 // Notes the records equal to `record` on `days` (just added, saved and
 // not yet in the index) as the series `rule` (an RRULE value). Makes the
-// side index when there is none yet, so that the store's first mirror
-// finds the series too. False, with `error`, when the index could not be
-// written; an index not in step with `grid` is left alone (the next pass
-// matches by contents, and the appointments go out one by one).
+// side index when a calendar folder is set but was never mirrored to yet;
+// a store with no folder set is left as it is (mirrored later, its
+// appointments go out one by one). False, with `error`, when the index
+// could not be written; an index not in step with `grid` is left alone
+// (the next pass matches by contents, as above).
 bool Register(const QString &dataPath, const DayGrid &grid, const std::vector<QDate> &days, const TTermin &record,
               const QByteArray &rule, double now, QString &error);
 

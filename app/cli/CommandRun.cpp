@@ -11,7 +11,6 @@
 #include "store/TerminFile.h"
 #include "store/ical/Ical.h"
 #include "sync/IndexKeeping.h"
-#include "sync/SeriesKeeping.h"
 #include "sync/VdirConfig.h"
 
 #include <QCoreApplication>
@@ -26,31 +25,12 @@
 
 namespace {
 
-// A series added with --every is noted as one, so that a mirror sends it
-// out as one repeating event. The appointments are in the store either way.
-void noteSeries(const Command &command, StoreAccess &store, double now, CommandResult &r)
-{
-    DayGrid grid;
-    TSettings settings;
-    QString error;
-    std::vector<QDate> days;
-    for (const DatedTermin &d : command.batch)
-        days.push_back(d.date);
-    if (!store.Snapshot(grid, settings, error)
-        || !SeriesKeeping::Register(store.dataPath(), grid, days, command.batch.front().termin, command.rule, now,
-                                    error))
-        r.err += QCoreApplication::translate("CommandRun",
-                                             "kalvix: the appointments were added, but not noted as one series for "
-                                             "the calendar folder: %1\n")
-                     .arg(error);
-}
-
 CommandResult add(const Command &command, StoreAccess &store, double now)
 {
     CommandResult r;
     BatchCounts counts;
     QString error;
-    if (!store.Add(command.batch, false, false, counts, error)) {
+    if (!store.Add(command.batch, false, false, counts, error, command.rule, now)) {
         r.status = 1;
         r.err = QStringLiteral("kalvix: ") + error + QLatin1Char('\n');
         return r;
@@ -68,8 +48,6 @@ CommandResult add(const Command &command, StoreAccess &store, double now)
                     .arg(first.date.toString(Qt::ISODate), command.batch.back().date.toString(Qt::ISODate),
                          store.dataPath())
                     .toUtf8();
-    if (!command.rule.isEmpty() && counts.added == int(command.batch.size()))
-        noteSeries(command, store, now, r);
     return r;
 }
 

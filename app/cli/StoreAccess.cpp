@@ -5,6 +5,7 @@
 #include "platform/instance/SingleInstance.h"
 #include "store/StoreFile.h"
 #include "store/TerminFile.h"
+#include "sync/SeriesKeeping.h"
 #include "sync/VdirPass.h"
 
 #include <QCoreApplication>
@@ -66,24 +67,48 @@ bool save(StoreFile &file, DayGrid &grid, TSettings &settings, QStringList &note
 
 StoreAccess::StoreAccess(const QString &dataPath) : dataPath_(dataPath) {}
 
-QByteArray StoreAccess::AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun)
+// Two flag bytes, the rule's length (two bytes) and the rule, the batch.
+QByteArray StoreAccess::AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun, const QByteArray &rule)
 {
     QByteArray bytes;
     bytes.append(char(skipPresent ? 1 : 0)).append(char(dryRun ? 1 : 0));
+    const QByteArray r = rule.left(0xffff);
+    bytes.append(char(r.size() >> 8)).append(char(r.size() & 0xff)).append(r);
     return bytes + StoreBatchWire::Encode(batch);
 }
 
 bool StoreAccess::ParseAddRequest(const QByteArray &payload, StoreBatch &batch, bool &skipPresent, bool &dryRun,
-                                  QString &error)
+                                  QByteArray &rule, QString &error)
 {
-    if (payload.size() < 2) {
+    const int ruleSize = payload.size() >= 4 ? (uchar(payload[2]) << 8) | uchar(payload[3]) : -1;
+    if (ruleSize < 0 || payload.size() < 4 + ruleSize) {
         error = QCoreApplication::translate("StoreAccess", "malformed request");
         return false;
     }
     skipPresent = payload[0] != 0;
     dryRun = payload[1] != 0;
-    error = StoreBatchWire::Decode(payload.mid(2), batch);
+    rule = payload.mid(4, ruleSize);
+    error = StoreBatchWire::Decode(payload.mid(4 + ruleSize), batch);
     return error.isEmpty();
+}
+
+QString StoreAccess::SeriesNotNoted(const QString &why)
+{
+    return QCoreApplication::translate("StoreAccess",
+                                       "the appointments were added, but not noted as one series for the calendar "
+                                       "folder: %1")
+        .arg(why);
+}
+
+bool StoreAccess::NoteSeries(const QString &dataPath, const DayGrid &grid, const StoreBatch &batch,
+                             const QByteArray &rule, double now, QString &error)
+{
+    if (rule.isEmpty() || batch.empty())
+        return true;
+    std::vector<QDate> days;
+    for (const DatedTermin &d : batch)
+        days.push_back(d.date);
+    return SeriesKeeping::Register(dataPath, grid, days, batch.front().termin, rule, now, error);
 }
 
 QByteArray StoreAccess::CountsAnswer(const BatchCounts &counts)
@@ -215,11 +240,12 @@ bool StoreAccess::Snapshot(DayGrid &grid, TSettings &settings, QString &error)
     return bad.isEmpty();
 }
 
-bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error)
+bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error,
+                      const QByteArray &rule, double now)
 {
     QByteArray answer;
     const Via via = run(
-        AddVerb, [&] { return AddRequest(batch, skipPresent, dryRun); }, !dryRun,
+        AddVerb, [&] { return AddRequest(batch, skipPresent, dryRun, rule); }, !dryRun,
         [&] {
             DayGrid grid;
             TSettings settings;
@@ -230,7 +256,12 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
             counts = addition.Apply(grid, batch, skipPresent, dryRun);
             if (dryRun || counts.added == 0)
                 return true;
-            return save(file, grid, settings, notes_, error);
+            if (!save(file, grid, settings, notes_, error))
+                return false;
+            QString why;
+            if (counts.added == int(batch.size()) && !NoteSeries(dataPath_, grid, batch, rule, now, why))
+                notes_.append(SeriesNotNoted(why));
+            return true;
         },
         answer, error);
     if (via != Via::Remote)

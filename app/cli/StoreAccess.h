@@ -24,7 +24,18 @@ public:
     bool Snapshot(DayGrid &grid, TSettings &settings, QString &error);
 
     // Adds the batch as one change: all of it is stored, or none of it.
-    bool Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error);
+    // With a `rule` (an RRULE value; "add --every"), whoever saves the
+    // batch notes it as one series for the calendar folder (NoteSeries).
+    bool Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error,
+             const QByteArray &rule = QByteArray(), double now = 0);
+
+    // Notes the batch just saved in `grid` as the series `rule` in the
+    // side index, right after its save: before any mirror pass could send
+    // its appointments out one by one. False with `error` when the index
+    // could not be written (the appointments are stored all the same).
+    static bool NoteSeries(const QString &dataPath, const DayGrid &grid, const StoreBatch &batch,
+                           const QByteArray &rule, double now, QString &error);
+    static QString SeriesNotNoted(const QString &why);
 
     // One mirror pass with the calendar folder `folder` (see VdirPass.h),
     // by the running copy or here under the lock. `report` receives what
@@ -48,9 +59,10 @@ public:
     static const char SnapshotVerb[];
     static const char AddVerb[];
     static const char SyncVerb[];
-    static QByteArray AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun);
+    static QByteArray AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun,
+                                 const QByteArray &rule = QByteArray());
     static bool ParseAddRequest(const QByteArray &payload, StoreBatch &batch, bool &skipPresent, bool &dryRun,
-                                QString &error);
+                                QByteArray &rule, QString &error);
     static QByteArray CountsAnswer(const BatchCounts &counts);
 
 private:

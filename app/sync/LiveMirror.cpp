@@ -57,6 +57,11 @@ void LiveMirror::schedule(int ms)
         due_.start(ms);
 }
 
+double LiveMirror::Now() const
+{
+    return clock_.now();
+}
+
 bool LiveMirror::busy() const
 {
     return QApplication::activeModalWidget() != nullptr || !form_.acceptsCommands();

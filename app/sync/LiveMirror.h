@@ -32,6 +32,9 @@ public:
     // or message is open: the command waits.
     std::optional<PassReport> PassNow(const QString &folder, bool newFolder, bool takeExisting);
 
+    // The mirror's clock's time (a local date-time value).
+    double Now() const;
+
     // A pass is due within this long after a save or a change in the folder.
     static constexpr int AfterSaveMs = 1000;
     static constexpr int SettleMs = 300;

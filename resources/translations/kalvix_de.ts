@@ -368,12 +368,6 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>kalvix: %1; geben Sie --vdir beim nächsten Mal erneut an
 </translation>
     </message>
-    <message>
-        <source>kalvix: the appointments were added, but not noted as one series for the calendar folder: %1
-</source>
-        <translation>kalvix: die Termine wurden hinzugefügt, aber nicht als eine Serie für den Kalenderordner vermerkt: %1
-</translation>
-    </message>
 </context>
 <context>
     <name>CommandService</name>
@@ -1207,6 +1201,10 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was changed</source>
         <translation>%1 wird von einem Kalvix verwendet, das nicht antwortet (Sperrdatei %2)%3; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>the appointments were added, but not noted as one series for the calendar folder: %1</source>
+        <translation>die Termine wurden hinzugefügt, aber nicht als eine Serie für den Kalenderordner vermerkt: %1</translation>
     </message>
 </context>
 <context>

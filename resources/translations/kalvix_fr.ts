@@ -367,12 +367,6 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>kalvix&#xa0;: %1&#xa0;; indiquez de nouveau --vdir la prochaine fois
 </translation>
     </message>
-    <message>
-        <source>kalvix: the appointments were added, but not noted as one series for the calendar folder: %1
-</source>
-        <translation>kalvix : les rendez-vous ont été ajoutés, mais pas notés comme une seule série pour le dossier de calendrier : %1
-</translation>
-    </message>
 </context>
 <context>
     <name>CommandService</name>
@@ -1123,7 +1117,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>&quot;%1&quot; on %2 was changed here and is kept: the change to %3 did not reach it</source>
-        <translation>« %1 » du %2 a été modifié ici et est conservé : la modification de %3 ne s'y applique pas</translation>
+        <translation>« %1 » du %2 a été modifié ici et est conservé : la modification de %3 ne s&apos;y applique pas</translation>
     </message>
     <message>
         <source>%1 was left alone: its event no longer repeats</source>
@@ -1131,7 +1125,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>%1 could not be changed: %2</source>
-        <translation>%1 n'a pas pu être modifié : %2</translation>
+        <translation>%1 n&apos;a pas pu être modifié : %2</translation>
     </message>
 </context>
 <context>
@@ -1206,6 +1200,10 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>%1 is in use by a copy of Kalvix that does not answer (lock file %2)%3; nothing was changed</source>
         <translation>%1 est utilisé par un Kalvix qui ne répond pas (fichier de verrou %2)%3&#xa0;; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>the appointments were added, but not noted as one series for the calendar folder: %1</source>
+        <translation>les rendez-vous ont été ajoutés, mais pas notés comme une seule série pour le dossier de calendrier : %1</translation>
     </message>
 </context>
 <context>

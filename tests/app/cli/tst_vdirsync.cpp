@@ -123,6 +123,13 @@ private slots:
                                  60000);
         QCOMPARE(f.run({QStringLiteral("add"), QStringLiteral("2027-03-05"), QStringLiteral("Call mum")}).status, 0);
         QTRY_COMPARE_WITH_TIMEOUT(f.items().size(), 3, 30000);
+        // A series through the running copy goes out as one item.
+        QCOMPARE(f.run({QStringLiteral("add"), QStringLiteral("2027-03-10"), QStringLiteral("Rent"),
+                        QStringLiteral("--every"), QStringLiteral("month"), QStringLiteral("--count"),
+                        QStringLiteral("6")})
+                     .status,
+                 0);
+        QTRY_COMPARE_WITH_TIMEOUT(f.items().size(), 4, 30000);
 
         f.put(QStringLiteral("z.ics"), calendarItem("z-1", "Lunch with Ann"));
         const QStringList list = {QStringLiteral("list"), QStringLiteral("2027-03-01"), QStringLiteral("2027-03-31")};
