@@ -79,9 +79,11 @@ bool PassPlan::oneAppointment(const FolderItem &item)
         why = QCoreApplication::translate("PassPlan", "its event has no UID");
     else if (item.read.appointments.empty())
         why = QCoreApplication::translate("PassPlan", "its event lies outside the years 2000 to 2100");
-    else if (item.read.appointments.size() > 1)
+    else if (item.read.repeats)
         why = QCoreApplication::translate(
             "PassPlan", "its event now repeats; it stands for one appointment here, which was kept as it is");
+    else if (item.read.appointments.size() > 1)
+        why = QCoreApplication::translate("PassPlan", "it holds more than one event");
     if (!why.isEmpty())
         notes.append(QCoreApplication::translate("PassPlan", "%1 was left alone: %2").arg(name, why));
     return why.isEmpty();

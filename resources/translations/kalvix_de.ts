@@ -1105,6 +1105,10 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <source>its event now repeats; it stands for one appointment here, which was kept as it is</source>
         <translation>das Ereignis darin wiederholt sich jetzt; es steht hier für einen Termin, der unverändert blieb</translation>
     </message>
+    <message>
+        <source>it holds more than one event</source>
+        <translation>die Datei enthält mehr als ein Ereignis</translation>
+    </message>
 </context>
 <context>
     <name>PassSeries</name>

@@ -1104,6 +1104,10 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <source>its event now repeats; it stands for one appointment here, which was kept as it is</source>
         <translation>son événement se répète désormais ; il correspond ici à un seul rendez-vous, conservé tel quel</translation>
     </message>
+    <message>
+        <source>it holds more than one event</source>
+        <translation>il contient plus d'un événement</translation>
+    </message>
 </context>
 <context>
     <name>PassSeries</name>
