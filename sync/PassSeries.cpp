@@ -179,19 +179,29 @@ void PassPlan::decideSeries(size_t k, bool inStep)
     Ical::ItemRead made;
     const std::vector<Ical::NewAppointment> *expansion = nullptr;
     if (pending) {
-        // Made here and not written yet: the file comes from its rule and
-        // its first occurrence still in the store.
-        int first = -1;
-        for (const size_t i : mine)
-            if (actions_[i].record >= 0 && !entries[i].removed && (first < 0 || actions_[i].record < first))
-                first = actions_[i].record;
-        if (first < 0) {
+        // Made here and not written yet: the file comes from its rule,
+        // starting on its first day, with what most of its occurrences
+        // still in the store hold (one changed or removed before it went
+        // out becomes that occurrence's own change).
+        std::map<uint64_t, int> seen;
+        int most = -1, mostCount = 0;
+        for (const size_t i : mine) {
+            const int r = actions_[i].record;
+            if (r < 0 || entries[i].removed)
+                continue;
+            const int n = ++seen[ItemContent::ShapeOf(0, recordAt(r))];
+            if (n > mostCount || (n == mostCount && r < most)) {
+                most = r;
+                mostCount = n;
+            }
+        }
+        if (most < 0) {
             w.drop = true;
             for (const size_t i : mine)
                 actions_[i].drop = true;
             return;
         }
-        bytes = Ical::SeriesBytes(dateOf(first), recordAt(first), s.rule, s.uid, dataTime_);
+        bytes = Ical::SeriesBytes(from, recordAt(most), s.rule, s.uid, dataTime_);
         made = Ical::ReadItem(bytes, from, until);
         expansion = &made.appointments;
     } else if (!side.missing) {
