@@ -183,15 +183,16 @@ void PassPlan::decideSeries(size_t k, bool inStep)
         // starting on its first day, with what most of its occurrences
         // still in the store hold (one changed or removed before it went
         // out becomes that occurrence's own change).
-        std::map<uint64_t, int> seen;
+        std::map<uint64_t, std::pair<int, int>> seen; // shape -> how many, the first record
         int most = -1, mostCount = 0;
         for (const size_t i : mine) {
             const int r = actions_[i].record;
             if (r < 0 || entries[i].removed)
                 continue;
-            const int n = ++seen[ItemContent::ShapeOf(0, recordAt(r))];
-            if (n > mostCount || (n == mostCount && r < most)) {
-                most = r;
+            auto &[n, firstRecord] = seen.try_emplace(ItemContent::ShapeOf(0, recordAt(r)), 0, r).first->second;
+            firstRecord = std::min(firstRecord, r);
+            if (++n > mostCount || (n == mostCount && firstRecord < most)) {
+                most = firstRecord;
                 mostCount = n;
             }
         }

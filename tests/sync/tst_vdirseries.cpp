@@ -156,8 +156,10 @@ private slots:
             a.at(days[2])->LastReminded = T0;
         a.grid.NoteChange();
         a.save();
+        const QStringList expected = a.list();
         const PassReport out = a.pass();
         QVERIFY2(out.ok, qPrintable(out.error));
+        QCOMPARE(a.list(), expected);
         QCOMPARE(a.items().size(), 1);
         QVERIFY(a.item(a.items().constFirst().toLatin1().constData()).contains("RRULE:FREQ=MONTHLY"));
         Machine b;
