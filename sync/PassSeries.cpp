@@ -254,6 +254,8 @@ void PassPlan::decideSeries(size_t k, bool inStep)
             if (x != byKey.end()) {
                 used.insert(x->second);
                 item = &(*expansion)[x->second];
+                if (pending) // what it is measured against: an answer before it went out is no change
+                    e.shape = shapeOf(item->date, item->record);
                 folder = folderChanged && contentOf(item->date, item->record) != e.base ? Side::Changed : Side::Same;
             } else if (!folderChanged) {
                 folder = Side::Same;
