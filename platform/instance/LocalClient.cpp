@@ -100,6 +100,7 @@ bool LocalClient::fill(const QDeadlineTimer &deadline)
         const qsizetype old = buffer_.size();
         buffer_.resize(old + ReadChunk);
         const ssize_t n = ::recv(fd_.get(), buffer_.data() + old, ReadChunk, 0);
+        const int error = errno;
         buffer_.resize(old + qMax<ssize_t>(n, 0));
         if (n > 0)
             return true;
@@ -107,10 +108,10 @@ bool LocalClient::fill(const QDeadlineTimer &deadline)
             error_ = QCoreApplication::translate("Instance", "the running copy closed the connection");
             return false;
         }
-        if (errno == EINTR)
+        if (error == EINTR)
             continue;
-        if (errno != EAGAIN) {
-            error_ = SystemError(errno);
+        if (error != EAGAIN) {
+            error_ = SystemError(error);
             return false;
         }
         if (!wait(POLLIN, deadline))

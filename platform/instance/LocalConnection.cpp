@@ -9,7 +9,7 @@
 namespace {
 // Read at most this much per turn of the event loop, so that one busy peer
 // does not hold up the program.
-constexpr qsizetype ReadChunk = 256 * 1024;
+constexpr size_t ReadChunk = 64 * 1024;
 } // namespace
 
 LocalConnection::LocalConnection(SocketFd fd, QObject *parent)
@@ -42,17 +42,14 @@ QByteArray LocalConnection::read(qsizetype maxLength)
 
 void LocalConnection::receive()
 {
-    bool ended = false;
-    const qsizetype old = in_.size();
-    in_.resize(old + ReadChunk);
+    char chunk[ReadChunk];
     ssize_t n;
     do
-        n = ::recv(fd_.get(), in_.data() + old, size_t(ReadChunk), 0);
+        n = ::recv(fd_.get(), chunk, sizeof chunk, 0);
     while (n < 0 && errno == EINTR);
-    in_.resize(old + qMax<ssize_t>(n, 0));
-    if (n == 0 || (n < 0 && errno != EAGAIN))
-        ended = true;
+    const bool ended = n == 0 || (n < 0 && errno != EAGAIN);
     if (n > 0) {
+        in_.append(chunk, n);
         // Whoever reads may abort, or even end this connection.
         const QPointer<LocalConnection> alive(this);
         emit readyRead();
