@@ -43,7 +43,7 @@ QByteArray LocalConnection::read(qsizetype maxLength)
 void LocalConnection::receive()
 {
     char chunk[ReadChunk];
-    ssize_t n;
+    ssize_t n = 0;
     do
         n = ::recv(fd_.get(), chunk, sizeof chunk, 0);
     while (n < 0 && errno == EINTR);

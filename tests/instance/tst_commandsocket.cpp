@@ -60,7 +60,7 @@ QByteArray exchange(const QString &path, const QList<QByteArray> &pieces, bool h
     (void)QTest::qWaitFor(
         [&] {
             char buf[256];
-            ssize_t n;
+            ssize_t n = 0;
             while (!hangUp && (n = ::read(fd, buf, sizeof buf)) > 0)
                 back.append(buf, n);
             return hangUp || n == 0;
