@@ -1,6 +1,7 @@
 #include "platform/instance/CommandReceiver.h"
 
-#include <QLocalSocket>
+#include "platform/instance/LocalConnection.h"
+
 #include <QVariant>
 #include <QPointer>
 #include <QTimer>
@@ -9,12 +10,12 @@ namespace {
 const char CommandMark[] = "kalvixCommand";
 }
 
-bool CommandReceiver::carriesCommand(const QLocalSocket *socket)
+bool CommandReceiver::carriesCommand(const LocalConnection *socket)
 {
     return socket->property(CommandMark).toBool();
 }
 
-bool CommandReceiver::start(QLocalSocket *socket, const QByteArray &line, bool &malformed)
+bool CommandReceiver::start(LocalConnection *socket, const QByteArray &line, bool &malformed)
 {
     malformed = false;
     if (!line.startsWith(QByteArray(CommandProtocol::RequestWord) + ' '))
@@ -33,7 +34,7 @@ bool CommandReceiver::start(QLocalSocket *socket, const QByteArray &line, bool &
     return true;
 }
 
-void CommandReceiver::receive(QLocalSocket *socket)
+void CommandReceiver::receive(LocalConnection *socket)
 {
     auto it = pending_.find(socket);
     if (it == pending_.end())
@@ -53,9 +54,9 @@ void CommandReceiver::receive(QLocalSocket *socket)
     answer(socket, request);
 }
 
-void CommandReceiver::answer(QLocalSocket *socket, const Pending &request)
+void CommandReceiver::answer(LocalConnection *socket, const Pending &request)
 {
-    QPointer<QLocalSocket> alive(socket);
+    QPointer<LocalConnection> alive(socket);
     CommandProtocol::Answer a;
     a.status = CommandProtocol::Answer::Retry;
     // Until the program is ready it may be showing a message of its start,
@@ -65,10 +66,10 @@ void CommandReceiver::answer(QLocalSocket *socket, const Pending &request)
         a = handler_(request.verb, request.payload);
     // Should the handler run an event loop of its own, the asking side may
     // have hung up and the socket be gone.
-    if (!alive || socket->state() != QLocalSocket::ConnectedState)
+    if (!alive || !socket->isOpen())
         return;
     socket->write(CommandProtocol::AnswerLine(a.status, a.payload.size()));
     socket->write(a.payload);
     // Closes once everything is written.
-    socket->disconnectFromServer();
+    socket->close();
 }

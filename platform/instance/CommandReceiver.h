@@ -11,7 +11,7 @@
 
 #include <functional>
 
-class QLocalSocket;
+class LocalConnection;
 
 using CommandHandler = std::function<CommandProtocol::Answer(const QByteArray &verb, const QByteArray &payload)>;
 
@@ -25,16 +25,16 @@ public:
     // Takes over the connection when `line` starts a command; false when it
     // is not a command (the caller deals with it) or is malformed (the
     // connection was aborted then; `malformed` says so).
-    bool start(QLocalSocket *socket, const QByteArray &line, bool &malformed);
+    bool start(LocalConnection *socket, const QByteArray &line, bool &malformed);
     // Whether `socket` is in the middle of sending a command's payload.
-    bool receiving(QLocalSocket *socket) const { return pending_.contains(socket); }
+    bool receiving(LocalConnection *socket) const { return pending_.contains(socket); }
     // Whether `socket` carries a command; such a connection has a limit of
     // its own (CommandLimitMs) instead of the short one for "show".
-    static bool carriesCommand(const QLocalSocket *socket);
+    static bool carriesCommand(const LocalConnection *socket);
     // A big import or a slow reader of a big answer may take a while.
     static constexpr int CommandLimitMs = 5 * 60 * 1000;
     // Reads more of the payload; answers once it is complete.
-    void receive(QLocalSocket *socket);
+    void receive(LocalConnection *socket);
 
 private:
     struct Pending {
@@ -42,8 +42,8 @@ private:
         qint64 length = 0;
         QByteArray payload;
     };
-    void answer(QLocalSocket *socket, const Pending &request);
+    void answer(LocalConnection *socket, const Pending &request);
 
     CommandHandler handler_;
-    QHash<QLocalSocket *, Pending> pending_;
+    QHash<LocalConnection *, Pending> pending_;
 };

@@ -1,5 +1,6 @@
 #include "platform/instance/InstanceKey.h"
 
+#include "platform/instance/LocalServer.h"
 #include "platform/instance/PrivateFolder.h"
 
 #include <QCryptographicHash>
@@ -38,9 +39,9 @@ InstanceKey InstanceKey::For(const QString &dataFilePath)
 #endif
     const QByteArray hash = QCryptographicHash::hash(identity, QCryptographicHash::Sha256).toHex().left(24);
     const QString name = QStringLiteral("kalvix-") + QString::fromLatin1(hash);
-    // A listening QLocalServer with access options first binds the socket
-    // in a temporary folder beside it ("<name>-XXXXXX/s").
-    const PrivateFolder folder = PrivateFolder::ForSockets(static_cast<int>(name.size()) + 9);
+    // The server first binds the socket in a temporary folder beside it
+    // ("<name>-XXXXXX/s", see LocalServer).
+    const PrivateFolder folder = PrivateFolder::ForSockets(static_cast<int>(name.size()) + LocalServer::BindRoom);
     key.socketNotice = folder.notice;
     if (folder.path.isEmpty())
         key.socketProblem = folder.problem;

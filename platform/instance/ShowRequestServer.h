@@ -5,12 +5,10 @@
 // disturbing the program.
 
 #include "platform/instance/CommandReceiver.h"
+#include "platform/instance/LocalServer.h"
 
-#include <QLocalServer>
 #include <QObject>
 #include <QString>
-
-class QLocalSocket;
 
 class ShowRequestServer : public QObject {
     Q_OBJECT
@@ -36,9 +34,9 @@ signals:
     void showRequested(const QByteArray &activationToken);
 
 private:
-    void acceptPending();
-    void serve(QLocalSocket *socket);
+    void accept(LocalConnection *socket);
+    void serve(LocalConnection *socket);
 
-    QLocalServer server_;
+    LocalServer server_;
     CommandReceiver commands_;
 };

@@ -585,6 +585,26 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
 <context>
     <name>Instance</name>
     <message>
+        <source>the running copy did not take the connection</source>
+        <translation>die laufende Kopie hat die Verbindung nicht angenommen</translation>
+    </message>
+    <message>
+        <source>no answer in time</source>
+        <translation>keine Antwort in der Zeit</translation>
+    </message>
+    <message>
+        <source>the running copy closed the connection</source>
+        <translation>die laufende Kopie hat die Verbindung geschlossen</translation>
+    </message>
+    <message>
+        <source>the running copy&apos;s answer is not understood</source>
+        <translation>die Antwort der laufenden Kopie ist unverständlich</translation>
+    </message>
+    <message>
+        <source>cannot listen at &quot;%1&quot;: %2</source>
+        <translation>kann nicht an „%1“ lauschen: %2</translation>
+    </message>
+    <message>
         <source>the socket &quot;%1&quot; is held by another user</source>
         <translation>der Socket „%1“ gehört einem anderen Benutzer</translation>
     </message>

@@ -584,6 +584,26 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
 <context>
     <name>Instance</name>
     <message>
+        <source>the running copy did not take the connection</source>
+        <translation>la copie en cours n&apos;a pas accepté la connexion</translation>
+    </message>
+    <message>
+        <source>no answer in time</source>
+        <translation>pas de réponse à temps</translation>
+    </message>
+    <message>
+        <source>the running copy closed the connection</source>
+        <translation>la copie en cours a fermé la connexion</translation>
+    </message>
+    <message>
+        <source>the running copy&apos;s answer is not understood</source>
+        <translation>la réponse de la copie en cours est incompréhensible</translation>
+    </message>
+    <message>
+        <source>cannot listen at &quot;%1&quot;: %2</source>
+        <translation>impossible d&apos;écouter sur «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+    </message>
+    <message>
         <source>the socket &quot;%1&quot; is held by another user</source>
         <translation>le socket «&#xa0;%1&#xa0;» appartient à un autre utilisateur</translation>
     </message>

@@ -12,6 +12,12 @@
 #include <QtTest>
 
 #include <atomic>
+#include <thread>
+
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace {
 
@@ -25,6 +31,43 @@ CommandRequestResult sendAsync(const QString &name, const QByteArray &verb, cons
     while (!t->wait(1))
         QCoreApplication::processEvents();
     return result;
+}
+
+int connectTo(const QString &path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un addr = {};
+    addr.sun_family = AF_UNIX;
+    const QByteArray p = QFile::encodeName(path);
+    std::memcpy(addr.sun_path, p.constData(), size_t(p.size()));
+    return ::connect(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0 ? fd : -1;
+}
+
+// Sends the pieces a turn of the event loop apart; then hangs up at once,
+// before the server has read anything, or returns what came back until
+// the server closed.
+QByteArray exchange(const QString &path, const QList<QByteArray> &pieces, bool hangUp)
+{
+    const int fd = connectTo(path);
+    for (const QByteArray &piece : pieces) {
+        if (piece != pieces.first())
+            QCoreApplication::processEvents();
+        if (fd < 0 || ::write(fd, piece.constData(), size_t(piece.size())) != piece.size())
+            break;
+    }
+    QByteArray back;
+    ::fcntl(fd, F_SETFL, O_NONBLOCK);
+    (void)QTest::qWaitFor(
+        [&] {
+            char buf[256];
+            ssize_t n = 0;
+            while (!hangUp && (n = ::read(fd, buf, sizeof buf)) > 0)
+                back.append(buf, n);
+            return hangUp || n == 0;
+        },
+        10000);
+    ::close(fd);
+    return back;
 }
 
 } // namespace
@@ -110,6 +153,84 @@ private slots:
             QCOMPARE(s.readAll(), QByteArray());
         }
         QCOMPARE(calls, 0);
+    }
+
+    // However a peer breaks off, the handler sees only whole requests, and
+    // the copy goes on serving.
+    void peersThatBreakOff_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("pieces");
+        QTest::addColumn<bool>("hangUp");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::newRow("request in pieces")
+            << QList<QByteArray>{"ru", "n ec", "ho 5\nab", "cde"} << false << QByteArray("ok 10\necho:abcde");
+        QTest::newRow("hangs up within the payload") << QList<QByteArray>{"run echo 5\nab"} << true << QByteArray();
+        QTest::newRow("hangs up before the answer") << QList<QByteArray>{"run echo 5\nabcde"} << true << QByteArray();
+        QTest::newRow("more than the largest payload")
+            << QList<QByteArray>{"run echo " + QByteArray::number(CommandProtocol::MaxPayload + 1) + '\n'} << false
+            << QByteArray();
+        QTest::newRow("more than announced") << QList<QByteArray>{"run echo 1\nab"} << false << QByteArray();
+    }
+
+    void peersThatBreakOff()
+    {
+        QFETCH(QList<QByteArray>, pieces);
+        QFETCH(bool, hangUp);
+        QFETCH(QByteArray, answer);
+        QTemporaryDir dir;
+        const InstanceKey key = InstanceKey::For(dir.filePath(QStringLiteral("appointments.dat")));
+        ShowRequestServer server;
+        QVERIFY(server.listen(key.serverName));
+        QList<QByteArray> seen;
+        server.setCommandHandler([&](const QByteArray &verb, const QByteArray &payload) {
+            seen.append(payload);
+            return CommandProtocol::Answer{CommandProtocol::Answer::Ok, verb + ':' + payload};
+        });
+        QCOMPARE(exchange(key.serverName, pieces, hangUp), answer);
+        QTRY_VERIFY(seen.isEmpty() || seen == QList<QByteArray>{"abcde"});
+        const CommandRequestResult next = sendAsync(key.serverName, "echo", "next");
+        QCOMPARE(next.kind, CommandRequestResult::Answered);
+        QCOMPARE(seen.last(), QByteArray("next"));
+    }
+
+    // The asking side takes only a whole, well-formed answer.
+    void answersCutShortOrMalformed_data()
+    {
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<int>("kind");
+        QTest::newRow("whole") << QByteArray("ok 3\nabc") << int(CommandRequestResult::Answered);
+        QTest::newRow("payload cut short") << QByteArray("ok 10\nabc") << int(CommandRequestResult::NoAnswer);
+        QTest::newRow("no line") << QByteArray(70, 'o') << int(CommandRequestResult::NoAnswer);
+        QTest::newRow("unknown status") << QByteArray("fine 0\n") << int(CommandRequestResult::NoAnswer);
+        QTest::newRow("nothing") << QByteArray() << int(CommandRequestResult::NoAnswer);
+    }
+
+    void answersCutShortOrMalformed()
+    {
+        QFETCH(QByteArray, reply);
+        QFETCH(int, kind);
+        QTemporaryDir dir;
+        const QByteArray path = QFile::encodeName(dir.filePath(QStringLiteral("s")));
+        const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr = {};
+        addr.sun_family = AF_UNIX;
+        std::memcpy(addr.sun_path, path.constData(), size_t(path.size()));
+        QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0 && ::listen(fd, 1) == 0);
+        std::thread server([&] {
+            const int client = ::accept(fd, nullptr, nullptr);
+            char request[64];
+            [[maybe_unused]] ssize_t n = ::read(client, request, sizeof request);
+            n = ::write(client, reply.constData(), size_t(reply.size()));
+            ::close(client);
+        });
+        const CommandRequestResult r = SendCommand(QFile::decodeName(path), "echo", "x", QDeadlineTimer(5000),
+                                                   QDeadlineTimer(5000));
+        server.join();
+        ::close(fd);
+        QCOMPARE(int(r.kind), kind);
+        QVERIFY(r.sent);
+        QCOMPARE(r.answer.payload.isEmpty(), kind != CommandRequestResult::Answered);
+        QCOMPARE(r.detail.isEmpty(), kind == CommandRequestResult::Answered);
     }
 };
 

@@ -236,6 +236,57 @@ private slots:
         QCOMPARE(InstanceKey::For(data).serverName, key.serverName);
     }
 
+    // The socket file is the user's alone (read and write, nobody else) from
+    // its first moment; what a dead copy left at its path is replaced, and
+    // neither a failure nor the end leaves anything behind.
+    void socketFileReplacesLeftoversAndIsPrivate_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("listens");
+        QTest::newRow("nothing") << QString() << true;
+        QTest::newRow("socket of a dead copy") << QStringLiteral("socket") << true;
+        QTest::newRow("plain file") << QStringLiteral("file") << true;
+        QTest::newRow("a folder in the way") << QStringLiteral("folder") << false;
+        QTest::newRow("path too long") << QStringLiteral("long") << false;
+    }
+
+    void socketFileReplacesLeftoversAndIsPrivate()
+    {
+        QFETCH(QString, before);
+        QFETCH(bool, listens);
+        QTemporaryDir dir;
+        const QString path = before == QLatin1String("long") ? dir.filePath(QString(100, QLatin1Char('s')))
+                                                             : dir.filePath(QStringLiteral("s"));
+        if (before == QLatin1String("socket")) {
+            const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+            sockaddr_un addr = {};
+            addr.sun_family = AF_UNIX;
+            std::memcpy(addr.sun_path, QFile::encodeName(path).constData(), size_t(path.size()));
+            QCOMPARE(::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr), 0);
+            ::close(fd);
+        } else if (before == QLatin1String("file")) {
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+        } else if (before == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(path));
+        }
+        {
+            ShowRequestServer server;
+            QCOMPARE(server.listen(path), listens);
+            // Only the socket (or the folder that was there): no temporary folder.
+            const QDir::Filters all = QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot;
+            QCOMPARE(QDir(dir.path()).entryList(all).size(), listens || before == QLatin1String("folder") ? 1 : 0);
+            if (!listens) {
+                QVERIFY2(server.errorString().contains(path), qPrintable(server.errorString()));
+                return;
+            }
+            QCOMPARE(modeOf(path), mode_t(0600));
+            QVERIFY(QFileInfo(path).exists());
+            QVERIFY(connectTo(path) >= 0);
+        }
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
     void anotherUserIsTurnedAwayByTheRunningCopy()
     {
         if (::geteuid() != 0)
