@@ -84,8 +84,9 @@ int main(int argc, char *argv[])
     LiveMirror mirror(mainForm, mirrorClock);
     commands.setMirror(&mirror);
     QObject::connect(&instance, &SingleInstance::showRequested, &mainForm, &TMainForm::ShowAndRaise);
-    TerminFormOnDemand reminders(
-        [&mainForm, &reminders](QDialog &dialog) { mainForm.setAnswerProvider(&reminders, &dialog); });
+    TerminFormOnDemand reminders(&mainForm, [&mainForm, &reminders](QDialog &dialog) {
+        mainForm.setAnswerProvider(&reminders, &dialog);
+    });
     mainForm.setAnswerProvider(&reminders, nullptr);
     ready = &mainForm;
     StartupTrace::Mark("reminder dialog");

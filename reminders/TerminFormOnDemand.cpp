@@ -5,14 +5,17 @@
 
 #include <utility>
 
-TerminFormOnDemand::TerminFormOnDemand(std::function<void(QDialog &)> made) : made_(std::move(made)) {}
+TerminFormOnDemand::TerminFormOnDemand(QWidget *owner, std::function<void(QDialog &)> made)
+    : owner_(owner), made_(std::move(made))
+{
+}
 
 TerminFormOnDemand::~TerminFormOnDemand() = default;
 
 int TerminFormOnDemand::Ask(const QString &heading, const QString &name, const QString &description)
 {
     if (!form_) {
-        form_ = std::make_unique<TTerminForm>();
+        form_ = std::make_unique<TTerminForm>(owner_);
         if (made_)
             made_(*form_);
     }

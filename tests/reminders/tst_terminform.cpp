@@ -304,13 +304,15 @@ private slots:
         QCOMPARE(showAndRun(form, [&] { form.close(); }), ReminderAnswer::Cancel);
     }
 
-    // The dialog is made at the first reminder, announced once, and serves
-    // the later ones; each shows its own texts and takes a click.
+    // The dialog is made at the first reminder, for its owner, announced
+    // once, and serves the later ones; each shows its own texts and takes a
+    // click.
     void dialogMadeAtTheFirstReminderAndKept()
     {
         int made = 0;
         QDialog *announced = nullptr;
-        TerminFormOnDemand reminders([&](QDialog &dialog) {
+        QWidget owner;
+        TerminFormOnDemand reminders(&owner, [&](QDialog &dialog) {
             ++made;
             announced = &dialog;
         });
@@ -330,6 +332,7 @@ private slots:
         }
         QCOMPARE(made, 1);
         QCOMPARE(announced, static_cast<QDialog *>(reminders.form()));
+        QCOMPARE(reminders.form()->parentWidget(), &owner);
     }
 
     void checkThroughTheDialogKeepsTheName()
