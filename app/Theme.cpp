@@ -1,25 +1,42 @@
 #include "app/Theme.h"
 
 #include "KalvixProduct.h"
+#include "controls/LazyPictureLabel.h"
 #include "controls/SystemColors.h"
 #include "reminders/HeadingPanel.h"
 #include "resources/pictures/KalvixPictures.h"
 
 #include <QCoreApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace Theme {
 
 QFont font(const QStringList &families, int pixelSize, bool bold)
 {
-    QFont f;
     // Liberation and Nimbus share Arial's metrics, so texts fit where the
     // layout expects them when the requested family is missing.
-    f.setFamilies(families
-                  + QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
-                                QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans"),
-                                QStringLiteral("Sans Serif")});
+    const QStringList wanted = families
+        + QStringList{QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Nimbus Sans"),
+                      QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")};
+    QFont f;
+    // The first installed family is chosen here, once, as the font database
+    // would choose it from the list: given the whole list, each font (and
+    // its bold and sized variants) would first ask the desktop's font
+    // service for a substitute of every missing family. Names are compared
+    // as the database compares them; a list naming only aliases ("Sans
+    // Serif") is left to the database.
+    const QStringList installed = QFontDatabase::families();
+    const auto found = std::find_if(wanted.cbegin(), wanted.cend(), [&installed](const QString &family) {
+        return installed.contains(family, Qt::CaseInsensitive);
+    });
+    if (found != wanted.cend())
+        f.setFamily(*found);
+    else
+        f.setFamilies(wanted);
     f.setPixelSize(pixelSize);
     f.setBold(bold);
     return f;
@@ -59,10 +76,13 @@ QString homePageAddress()
 
 QWidget *optionsPicturePanel(QWidget *parent)
 {
-    auto *panel = new QLabel(parent);
+    // The page is not the one shown first: its picture is read when it is.
+    auto *panel = new LazyPictureLabel(
+        KalvixPictures::LogicalSize(KalvixPictures::OptionsPanel),
+        [] { return KalvixPictures::Pixmap(KalvixPictures::OptionsPanel); }, parent);
+    panel->setObjectName(QStringLiteral("OptionsPicture"));
     panel->setFixedWidth(209);
     setFixedColour(panel, optionsPanelColour());
-    panel->setPixmap(KalvixPictures::Pixmap(KalvixPictures::OptionsPanel));
     panel->setScaledContents(true);
 
     auto *v = new QVBoxLayout(panel);

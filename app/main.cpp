@@ -15,8 +15,7 @@
 #include "platform/instance/SingleInstance.h"
 #include "platform/notify/SessionBus.h"
 #include "reminders/Clock.h"
-#include "reminders/TerminFUnit.h"
-#include "reminders/TerminFormAnswers.h"
+#include "reminders/TerminFormOnDemand.h"
 
 #include <cstdio>
 
@@ -85,9 +84,10 @@ int main(int argc, char *argv[])
     LiveMirror mirror(mainForm, mirrorClock);
     commands.setMirror(&mirror);
     QObject::connect(&instance, &SingleInstance::showRequested, &mainForm, &TMainForm::ShowAndRaise);
-    TTerminForm terminForm;
-    TerminFormAnswers answers(terminForm);
-    mainForm.setAnswerProvider(&answers, &terminForm);
+    TerminFormOnDemand reminders(&mainForm, [&mainForm, &reminders](QDialog &dialog) {
+        mainForm.setAnswerProvider(&reminders, &dialog);
+    });
+    mainForm.setAnswerProvider(&reminders, nullptr);
     ready = &mainForm;
     StartupTrace::Mark("reminder dialog");
 

@@ -168,4 +168,12 @@ const Entry All[] = {
 };
 const std::size_t AllCount = sizeof All / sizeof All[0];
 
+QSize LogicalSize(const char *path)
+{
+    for (std::size_t i = 0; i < AllCount; ++i)
+        if (qstrcmp(All[i].path, path) == 0)
+            return QSize(All[i].width, All[i].height);
+    return QSize();
+}
+
 } // namespace KalvixPictures

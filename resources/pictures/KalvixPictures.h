@@ -95,5 +95,8 @@ struct Entry {
 };
 extern const Entry All[];
 extern const std::size_t AllCount;
+// A picture's size from that list, without reading it; invalid for a path
+// the list does not hold.
+QSize LogicalSize(const char *path);
 
 } // namespace KalvixPictures

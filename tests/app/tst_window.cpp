@@ -4,11 +4,14 @@
 #include "app/AboutBoxUnit.h"
 #include "app/SpinEdit.h"
 #include "app/StatusGauge.h"
+#include "app/Theme.h"
 #include "controls/ImageBtnUnit.h"
+#include "controls/LazyPictureLabel.h"
 #include "reminders/DescriptionMemo.h"
 #include "reminders/TerminFUnit.h"
 
 #include <QAccessible>
+#include <QFontInfo>
 #include <QAbstractSpinBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -320,6 +323,82 @@ private slots:
         QAccessibleInterface *hide = menu->child(int(entries.indexOf(QStringLiteral("Hide"))));
         hide->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
         QVERIFY(!form->isVisible());
+    }
+
+    // Every page appears when a person reaches it, by a click on its tab or
+    // by Ctrl+Tab from inside its page control, and its controls take keys.
+    // The options page's picture is read only then, in the room it was
+    // given from the start.
+    void everyPageAppearsAndWorksWhenReached_data()
+    {
+        QTest::addColumn<QString>("tabs");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<bool>("byKeys");
+        QTest::newRow("options, click") << "PageControl1" << 1 << "gmin" << false;
+        QTest::newRow("options, Ctrl+Tab") << "PageControl1" << 1 << "gsec" << true;
+        QTest::newRow("reminder, click") << "PageControl2" << 1 << "day1" << false;
+        QTest::newRow("reminder, Ctrl+Tab") << "PageControl2" << 1 << "min2" << true;
+        QTest::newRow("general, back by click") << "PageControl2" << 0 << "hour" << false;
+    }
+    void everyPageAppearsAndWorksWhenReached()
+    {
+        QFETCH(QString, tabs);
+        QFETCH(int, page);
+        QFETCH(QString, field);
+        QFETCH(bool, byKeys);
+        MainFormHarness h;
+        auto form = h.makeOnDay(QDate::currentDate().addDays(30), QStringList{QStringLiteral("Pages")}, true);
+        QVERIFY(form && showActive(*form));
+        clickRow(*form, 0);
+        auto *picture = form->findChild<LazyPictureLabel *>(QStringLiteral("OptionsPicture"));
+        QVERIFY(picture && !picture->pictureRead());
+        const QSize room = picture->sizeHint(), least = picture->minimumSizeHint();
+
+        auto *pages = control<QTabWidget>(*form, qPrintable(tabs));
+        if (page == 0) // the page shown first: come back to it from the other
+            QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(1).center());
+        if (byKeys) {
+            QWidget *inside = pages == PageControl1(*form) ? static_cast<QWidget *>(TreeView1(*form)) : NameEd(*form);
+            inside->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ControlModifier);
+        } else {
+            QTest::mouseClick(pages->tabBar(), Qt::LeftButton, {}, pages->tabBar()->tabRect(page).center());
+        }
+        QCOMPARE(pages->currentIndex(), page);
+        auto *spin = pages->currentWidget()->findChild<TSpinEdit *>(field);
+        QVERIFY(spin);
+        QTRY_VERIFY(spin->isVisible() && form->windowHandle()->isExposed());
+        QCOMPARE(picture->pictureRead(), pages == PageControl1(*form));
+        QCOMPARE(picture->sizeHint(), room);
+        QCOMPARE(picture->minimumSizeHint(), least);
+
+        QTest::mouseClick(spin, Qt::LeftButton);
+        const int before = spin->value();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Up);
+        QCOMPARE(spin->value(), before + 1);
+    }
+
+    // The window's fonts name one installed family, the one the whole list
+    // of wanted families would have come to.
+    void fontsComeToTheFamilyTheirListWould_data()
+    {
+        QTest::addColumn<QStringList>("families");
+        QTest::newRow("window") << QStringList{"MS Sans Serif", "Microsoft Sans Serif"};
+        QTest::newRow("options title") << QStringList{"Arial Black"};
+        QTest::newRow("about title") << QStringList{"Arial Narrow", "Liberation Sans Narrow"};
+        QTest::newRow("none installed") << QStringList{"No Such Family Here"};
+    }
+    void fontsComeToTheFamilyTheirListWould()
+    {
+        QFETCH(QStringList, families);
+        const QFont chosen = Theme::font(families, 11, true);
+        QFont listed = chosen;
+        listed.setFamilies(families
+                           + QStringList{"Liberation Sans", "Arimo", "Nimbus Sans", "DejaVu Sans", "Sans Serif"});
+        QCOMPARE(QFontInfo(chosen).family(), QFontInfo(listed).family());
+        QCOMPARE(QFontInfo(chosen).pixelSize(), 11);
+        QVERIFY(QFontInfo(chosen).bold());
     }
 
     void exitButtonAsksTheCloseQuestion()

@@ -9,6 +9,7 @@
 #include "controls/ButtonsXP.h"
 #include "controls/KindTable.h"
 #include "reminders/TerminFormAnswers.h"
+#include "reminders/TerminFormOnDemand.h"
 #include "support/FixedClock.h"
 #include "store/DateTimeValue.h"
 
@@ -301,6 +302,37 @@ private slots:
     {
         TTerminForm form;
         QCOMPARE(showAndRun(form, [&] { form.close(); }), ReminderAnswer::Cancel);
+    }
+
+    // The dialog is made at the first reminder, for its owner, announced
+    // once, and serves the later ones; each shows its own texts and takes a
+    // click.
+    void dialogMadeAtTheFirstReminderAndKept()
+    {
+        int made = 0;
+        QDialog *announced = nullptr;
+        QWidget owner;
+        TerminFormOnDemand reminders(&owner, [&](QDialog &dialog) {
+            ++made;
+            announced = &dialog;
+        });
+        QVERIFY(!reminders.form());
+        for (const QString &name : {QStringLiteral("Dentist"), QStringLiteral("Call Anna")}) {
+            QString shown;
+            QTimer::singleShot(0, [&] {
+                TTerminForm *form = reminders.form();
+                if (!form || !QTest::qWaitForWindowActive(form)
+                    || !QTest::qWaitFor([&] { return form->CancelAllBtn()->isEnabled(); }))
+                    return form ? form->done(-1) : void();
+                shown = form->NameEdit()->text();
+                QTest::mouseClick(form->CancelAllBtn(), Qt::LeftButton);
+            });
+            QCOMPARE(reminders.Ask(QStringLiteral("At noon"), name, QString()), ReminderAnswer::Cancel);
+            QCOMPARE(shown, name);
+        }
+        QCOMPARE(made, 1);
+        QCOMPARE(announced, static_cast<QDialog *>(reminders.form()));
+        QCOMPARE(reminders.form()->parentWidget(), &owner);
     }
 
     void checkThroughTheDialogKeepsTheName()
