@@ -39,7 +39,7 @@ void TMainForm::AddTerminBtnClick()
                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         // Focus given to an edit field selects its text, so the name typed
         // next replaces "No name".
-        if (PageControl2->isVisible() && PageControl2->currentIndex() == 0) {
+        if (PageControl2 && PageControl2->isVisible() && PageControl2->currentIndex() == 0) {
             NameEd->setFocus(Qt::OtherFocusReason);
             NameEd->selectAll();
         }
@@ -81,6 +81,10 @@ void TMainForm::ListView1KeyDown(int key)
 
 bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 {
+    // Made as the page appears, before its page control looks for a field
+    // to take the focus the page before it had.
+    if (watched == OptionsPage && event->type() == QEvent::Show)
+        buildOptionsFields();
     if (watched == ListView1 && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         if (key->key() == Qt::Key_Delete) {

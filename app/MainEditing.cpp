@@ -182,7 +182,10 @@ void TMainForm::ListView1Change()
 {
     const bool resolves = IsTerminSelected();
     DelTerminBtn->setEnabled(resolves);
-    PageControl2->setVisible(resolves);
+    if (resolves)
+        buildDetailPages();
+    if (PageControl2)
+        PageControl2->setVisible(resolves);
     if (!resolves)
         return;
 

@@ -30,15 +30,12 @@ void TMainForm::buildLayout()
     setFont(Theme::windowFont());
     // 638 x 512 with the frame the window manager puts around it.
     new OuterSize(this, QSize(638, 512));
-    setupUi(this);
+    Ui::MainForm::setupUi(this);
 
     const QVector<QPixmap> tabImages = AppPictures::tabImages();
     for (int i = 0; i < tabImages.size() && i < PageControl1->count(); ++i)
         PageControl1->setTabIcon(i, QIcon(tabImages[i]));
     PageControl1->tabBar()->setAttribute(Qt::WA_Hover); // hot-tracked tabs
-    const QVector<QPixmap> detailImages = AppPictures::detailTabImages();
-    for (int i = 0; i < detailImages.size() && i < PageControl2->count(); ++i)
-        PageControl2->setTabIcon(i, QIcon(detailImages[i]));
 
     // Themed bitmap buttons with a two-cell glyph strip from the resources.
     for (const auto &[b, glyph] : {std::pair<TBitBtnXP *, const char *>{AddTerminBtn, KalvixPictures::GlyphAdd},
@@ -48,23 +45,6 @@ void TMainForm::buildLayout()
         b->setGlyph(KalvixPictures::Pixmap(glyph));
         b->setNumGlyphs(2);
     }
-    // The form's caption stands; the kind brings glyph and result.
-    ManTerminsBtn->setKind(TBitBtnXP::bkAll);
-    // A stored name may be longer than the edit's default limit of 32,767
-    // characters, and showing it must not cut it; longer ones still are
-    // shown cut short and read-only (see ShownTermin.h).
-    NameEd->setMaxLength(EditableLength::Name);
-    for (CodePageInput *input : {CodePageInput::Watch(NameEd), CodePageInput::Watch(DescEd)})
-        connect(input, &CodePageInput::replaced, this, [this] {
-            StatusBar1->showMessage(tr("Stored as \"?\": the data file's character set (Windows-1252) "
-                                       "has no such character"),
-                                    10000);
-        });
-    // "7:30" typed into an hour field goes on into its minutes.
-    hour->setMinutesField(min);
-    hour1->setMinutesField(min1);
-    hour2->setMinutesField(min2);
-
     TreeModel = new DateTreeModel(this);
     // A view over a model rather than one widget item per row: a day may
     // hold a million appointments.
@@ -121,6 +101,52 @@ void TMainForm::connectHandlers()
     connect(ListView1->selectionModel(), &QItemSelectionModel::selectionChanged, this, &TMainForm::ListView1Change);
     connect(ListView1, &QAbstractItemView::doubleClicked, this, [this] { ListView1DblClick(); });
     ListView1->installEventFilter(this);
+    // The options page's fields are made as it first shows (see
+    // eventFilter); in a window not on screen, when it is chosen.
+    OptionsPage->installEventFilter(this);
+    connect(PageControl1, &QTabWidget::currentChanged, this, [this](int index) {
+        if (PageControl1->widget(index) == OptionsPage)
+            buildOptionsFields();
+    });
+    connect(MinimizeBtn, &QPushButton::clicked, this, &TMainForm::MinimizeBtnClick);
+    connect(EndeBtn, &TImageBtn::clicked, this, &TMainForm::EndeBtnClick);
+    connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
+    connect(&Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
+    connect(&Timer3, &QTimer::timeout, this, &TMainForm::Timer3Timer);
+}
+
+void TMainForm::buildDetailPages()
+{
+    if (PageControl2)
+        return;
+    FormLoading loading(this);
+    // Hidden from its first moment: the list's selection decides when it
+    // shows. Last under the list, as the form had it, and reached by Tab
+    // right after the list.
+    PageControl2 = new QTabWidget(ListPanel);
+    PageControl2->hide();
+    Ui::DetailPages::setupUi(PageControl2);
+    ListPanelLayout->addWidget(PageControl2);
+    QWidget::setTabOrder(ListView1, PageControl2);
+
+    const QVector<QPixmap> detailImages = AppPictures::detailTabImages();
+    for (int i = 0; i < detailImages.size() && i < PageControl2->count(); ++i)
+        PageControl2->setTabIcon(i, QIcon(detailImages[i]));
+    // A stored name may be longer than the edit's default limit of 32,767
+    // characters, and showing it must not cut it; longer ones still are
+    // shown cut short and read-only (see ShownTermin.h).
+    NameEd->setMaxLength(EditableLength::Name);
+    for (CodePageInput *input : {CodePageInput::Watch(NameEd), CodePageInput::Watch(DescEd)})
+        connect(input, &CodePageInput::replaced, this, [this] {
+            StatusBar1->showMessage(tr("Stored as \"?\": the data file's character set (Windows-1252) "
+                                       "has no such character"),
+                                    10000);
+        });
+    // "7:30" typed into an hour field goes on into its minutes.
+    hour->setMinutesField(min);
+    hour1->setMinutesField(min1);
+    hour2->setMinutesField(min2);
+
     connect(NameEd, &QLineEdit::textChanged, this, &TMainForm::NameEdChange);
     connect(DescEd, &QPlainTextEdit::textChanged, this, &TMainForm::DescEdChange);
     connect(doneCheck, &QCheckBox::toggled, this, &TMainForm::doneCheckClick);
@@ -131,13 +157,47 @@ void TMainForm::connectHandlers()
     for (TSpinEdit *e : {day2, hour2, min2})
         connect(e, &QSpinBox::valueChanged, this, &TMainForm::day2Change);
     connect(ClearLastBtn, &QPushButton::clicked, this, &TMainForm::ClearLastBtnClick);
-    connect(MinimiertCheck, &QCheckBox::toggled, this, &TMainForm::MinimiertCheckClick);
-    connect(gmin, &QSpinBox::valueChanged, this, &TMainForm::gminChange);
-    connect(gsec, &QSpinBox::valueChanged, this, &TMainForm::gminChange);
+}
+
+void TMainForm::buildOptionsFields()
+{
+    if (gmin)
+        return;
+    FormLoading loading(this);
+    // Made while the panel is hidden, the fields appear with it, at once,
+    // rather than a moment after the page.
+    OptionsPanel->hide();
+    Ui::OptionsFields::setupUi(OptionsPanel);
+    OptionsPanel->show();
+    // Tab reaches them where the page stands among the window's controls:
+    // after the last control before it that takes the focus (Qt orders
+    // only those).
+    QWidget *before = OptionsPanel->previousInFocusChain();
+    while (before != OptionsPanel && before->focusPolicy() == Qt::NoFocus)
+        before = before->previousInFocusChain();
+    QWidget::setTabOrder(before, gmin);
+    QWidget::setTabOrder(gmin, gsec);
+    QWidget::setTabOrder(gsec, ManTerminsBtn);
+    QWidget::setTabOrder(ManTerminsBtn, MinimiertCheck);
+    // The form's caption stands; the kind brings glyph and result.
+    ManTerminsBtn->setKind(TBitBtnXP::bkAll);
+    gmin->setClampedValue(settings_.checkMinutes);
+    gsec->setClampedValue(settings_.checkSeconds);
+    MinimiertCheck->setChecked(settings_.startMinimized);
+
+    // A typed value out of the bounds is the setting while it stands, as
+    // the field shows it.
+    connect(gmin, &QSpinBox::valueChanged, this, [this](int v) {
+        settings_.checkMinutes = v;
+        gminChange();
+    });
+    connect(gsec, &QSpinBox::valueChanged, this, [this](int v) {
+        settings_.checkSeconds = v;
+        gminChange();
+    });
+    connect(MinimiertCheck, &QCheckBox::toggled, this, [this](bool on) {
+        settings_.startMinimized = on;
+        MinimiertCheckClick();
+    });
     connect(ManTerminsBtn, &QPushButton::clicked, this, &TMainForm::ManTerminsBtnClick);
-    connect(MinimizeBtn, &QPushButton::clicked, this, &TMainForm::MinimizeBtnClick);
-    connect(EndeBtn, &TImageBtn::clicked, this, &TMainForm::EndeBtnClick);
-    connect(&Timer1, &QTimer::timeout, this, &TMainForm::Timer1Timer);
-    connect(&Timer2, &QTimer::timeout, this, &TMainForm::Timer2Timer);
-    connect(&Timer3, &QTimer::timeout, this, &TMainForm::Timer3Timer);
 }

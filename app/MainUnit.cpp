@@ -24,6 +24,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QScopeGuard>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QScreen>
 #include <QTreeView>
@@ -57,7 +58,9 @@ private:
     TMainForm &form_;
 };
 
-TMainForm::TMainForm(const QString &programDir, QWidget *parent) : QMainWindow(parent), programDir_(programDir)
+// The parts made on demand are value-initialised: their fields start null.
+TMainForm::TMainForm(const QString &programDir, QWidget *parent)
+    : QMainWindow(parent), Ui::DetailPages(), Ui::OptionsFields(), programDir_(programDir)
 {
     buildLayout();
     connectHandlers();
@@ -137,19 +140,24 @@ QString TMainForm::dataPath() const
 
 TSettings TMainForm::settings() const
 {
-    TSettings s;
-    s.checkMinutes = gmin->value();
-    s.checkSeconds = gsec->value();
-    s.startMinimized = MinimiertCheck->isChecked();
-    return s;
+    return settings_;
 }
 
 void TMainForm::applySettings(const TSettings &s)
 {
-    // Each control runs its handler only when its value really changes.
-    gmin->setClampedValue(s.checkMinutes);
-    gsec->setClampedValue(s.checkSeconds);
-    MinimiertCheck->setChecked(s.startMinimized);
+    // As the fields would take them; a handler runs only for a real change.
+    const TSettings now = s.clamped(), before = settings_;
+    settings_ = now;
+    if (gmin) {
+        const QSignalBlocker b1(gmin), b2(gsec), b3(MinimiertCheck);
+        gmin->setClampedValue(now.checkMinutes);
+        gsec->setClampedValue(now.checkSeconds);
+        MinimiertCheck->setChecked(now.startMinimized);
+    }
+    if (now.checkMinutes != before.checkMinutes || now.checkSeconds != before.checkSeconds)
+        gminChange();
+    if (now.startMinimized != before.startMinimized)
+        MinimiertCheckClick();
 }
 
 void TMainForm::CheckTermins()
@@ -192,7 +200,7 @@ void TMainForm::FormShow()
         return;
     shownOnce_ = true;
     CheckTermins();
-    if (MinimiertCheck->isChecked() && !showRequested_)
+    if (settings_.startMinimized && !showRequested_)
         Timer3.start();
 }
 
@@ -239,7 +247,7 @@ void TMainForm::Timer3Timer()
 
 void TMainForm::gminChange()
 {
-    ApplyCheckInterval(Timer2, CheckIntervalMs(gmin->value(), gsec->value()));
+    ApplyCheckInterval(Timer2, CheckIntervalMs(settings_.checkMinutes, settings_.checkSeconds));
     restartSaveTimer();
 }
 

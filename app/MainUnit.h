@@ -1,7 +1,9 @@
 #pragma once
 // The main window: owns the day grid, the program directory, the timers and
-// the tray icon for the whole run. Its controls come from MainForm.ui and are
-// private fields named as in the window's definition; its handlers are
+// the tray icon for the whole run. Its controls come from MainForm.ui, the
+// detail panel's under the list from DetailPages.ui and the options page's
+// fields from OptionsFields.ui; they are private fields named as in the
+// window's definition; its handlers are
 // private methods named after the control and event they serve. From the
 // outside the window offers only what the program's entry, the session, the
 // command service and the tray need; tests find its controls by name.
@@ -11,7 +13,9 @@
 #include "store/Settings.h"
 #include "store/StoreFile.h"
 #include "store/TerminFile.h"
+#include "ui_DetailPages.h"
 #include "ui_MainForm.h"
+#include "ui_OptionsFields.h"
 
 #include <QDateTime>
 #include <QMainWindow>
@@ -47,7 +51,7 @@ class DesktopNotifier;
 class FileWatch;
 struct ShownTermin;
 
-class TMainForm : public QMainWindow, private Ui::MainForm {
+class TMainForm : public QMainWindow, private Ui::MainForm, private Ui::DetailPages, private Ui::OptionsFields {
     Q_OBJECT
 public:
     // `programDir` is where "appointments.dat" lives; empty means the
@@ -174,6 +178,13 @@ private:
 
     void buildLayout();
     void connectHandlers();
+    // The detail panel (its "General" and "Reminder" pages) is made when an
+    // appointment is first selected: a window that never shows one never
+    // builds it. Until then its fields are null.
+    void buildDetailPages();
+    // The options page's fields are made when the page is first chosen;
+    // the settings they edit live in settings_ from the start.
+    void buildOptionsFields();
     void buildTrayMenu();
     void addTrayIcon();
     void showTrayMenu();
@@ -219,6 +230,7 @@ private:
 
     // Beside the form's controls: the models the two views show, the
     // timers and the tray menu's first entry, each named for tests and tools.
+    QTabWidget *PageControl2 = nullptr; // the detail panel, once made
     DateTreeModel *TreeModel = nullptr;
     OverviewModel *ListModel = nullptr; // the rows ListView1 shows
     QTimer Timer1;                      // save timer
@@ -252,6 +264,9 @@ private:
         TSettings settings;
     };
     SavedState saved_;
+    // The settings as the file and the options page know them: the page
+    // shows and edits these, and whoever needs them reads them here, made or not.
+    TSettings settings_;
     std::unique_ptr<StoreFile> file_;
     std::unique_ptr<FileWatch> watch_;
     class Answers;

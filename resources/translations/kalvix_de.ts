@@ -426,6 +426,105 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     </message>
 </context>
 <context>
+    <name>DetailPages</name>
+    <message>
+        <source>General</source>
+        <translation>Allgemein</translation>
+    </message>
+    <message>
+        <source>Appointment:</source>
+        <translation>Termin:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Time: hours</source>
+        <translation>Uhrzeit: Stunden</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>Time: minutes</source>
+        <translation>Uhrzeit: Minuten</translation>
+    </message>
+    <message>
+        <source>o&apos;clock</source>
+        <translation>Uhr</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Erinnerung</translation>
+    </message>
+    <message>
+        <source>First time to remind:</source>
+        <translation>Erste Erinnerung:</translation>
+    </message>
+    <message>
+        <source>First time to remind: days</source>
+        <translation>Erste Erinnerung: Tage</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>First time to remind: hours</source>
+        <translation>Erste Erinnerung: Stunden</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>Stunden</translation>
+    </message>
+    <message>
+        <source>First time to remind: minutes before</source>
+        <translation>Erste Erinnerung: Minuten vorher</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>Minuten vorher</translation>
+    </message>
+    <message>
+        <source>Then remind me every:</source>
+        <translation>Dann erinnern alle:</translation>
+    </message>
+    <message>
+        <source>Then remind me every: days</source>
+        <translation>Dann erinnern alle: Tage</translation>
+    </message>
+    <message>
+        <source>Then remind me every: hours</source>
+        <translation>Dann erinnern alle: Stunden</translation>
+    </message>
+    <message>
+        <source>Then remind me every: minutes</source>
+        <translation>Dann erinnern alle: Minuten</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind anymore</source>
+        <translation>Nicht mehr erinnern</translation>
+    </message>
+    <message>
+        <source>Last reminded:</source>
+        <translation>Zuletzt erinnert:</translation>
+    </message>
+    <message>
+        <source>Set back to &apos;never&apos;&apos;</source>
+        <translation>Auf „nie“ zurücksetzen</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Error</source>
@@ -756,132 +855,12 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>Termine</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>Allgemein</translation>
-    </message>
-    <message>
-        <source>Appointment:</source>
-        <translation>Termin:</translation>
-    </message>
-    <message>
-        <source>Time:</source>
-        <translation>Uhrzeit:</translation>
-    </message>
-    <message>
-        <source>Time: hours</source>
-        <translation>Uhrzeit: Stunden</translation>
-    </message>
-    <message>
-        <source>:</source>
-        <translation>:</translation>
-    </message>
-    <message>
-        <source>Time: minutes</source>
-        <translation>Uhrzeit: Minuten</translation>
-    </message>
-    <message>
-        <source>o&apos;clock</source>
-        <translation>Uhr</translation>
-    </message>
-    <message>
-        <source>Description:</source>
-        <translation>Beschreibung:</translation>
-    </message>
-    <message>
-        <source>Reminder</source>
-        <translation>Erinnerung</translation>
-    </message>
-    <message>
-        <source>First time to remind:</source>
-        <translation>Erste Erinnerung:</translation>
-    </message>
-    <message>
-        <source>First time to remind: days</source>
-        <translation>Erste Erinnerung: Tage</translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation>Tage</translation>
-    </message>
-    <message>
-        <source>First time to remind: hours</source>
-        <translation>Erste Erinnerung: Stunden</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>Stunden</translation>
-    </message>
-    <message>
-        <source>First time to remind: minutes before</source>
-        <translation>Erste Erinnerung: Minuten vorher</translation>
-    </message>
-    <message>
-        <source>Minutes before</source>
-        <translation>Minuten vorher</translation>
-    </message>
-    <message>
-        <source>Then remind me every:</source>
-        <translation>Dann erinnern alle:</translation>
-    </message>
-    <message>
-        <source>Then remind me every: days</source>
-        <translation>Dann erinnern alle: Tage</translation>
-    </message>
-    <message>
-        <source>Then remind me every: hours</source>
-        <translation>Dann erinnern alle: Stunden</translation>
-    </message>
-    <message>
-        <source>Then remind me every: minutes</source>
-        <translation>Dann erinnern alle: Minuten</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>Minuten</translation>
-    </message>
-    <message>
-        <source>Don&apos;t remind anymore</source>
-        <translation>Nicht mehr erinnern</translation>
-    </message>
-    <message>
-        <source>Last reminded:</source>
-        <translation>Zuletzt erinnert:</translation>
-    </message>
-    <message>
-        <source>Set back to &apos;never&apos;&apos;</source>
-        <translation>Auf „nie“ zurücksetzen</translation>
-    </message>
-    <message>
         <source>Options</source>
         <translation>Optionen</translation>
     </message>
     <message>
         <source>Settings - here you can make some settings</source>
         <translation>Einstellungen - hier können Sie einiges einstellen</translation>
-    </message>
-    <message>
-        <source>Check appointments every:</source>
-        <translation>Termine prüfen alle:</translation>
-    </message>
-    <message>
-        <source>Check appointments every: minutes</source>
-        <translation>Termine prüfen alle: Minuten</translation>
-    </message>
-    <message>
-        <source>Check appointments every: seconds</source>
-        <translation>Termine prüfen alle: Sekunden</translation>
-    </message>
-    <message>
-        <source>Seconds</source>
-        <translation>Sekunden</translation>
-    </message>
-    <message>
-        <source>Check for deadlines now!</source>
-        <translation>Jetzt auf fällige Termine prüfen!</translation>
-    </message>
-    <message>
-        <source>Start program minimized</source>
-        <translation>Programm minimiert starten</translation>
     </message>
     <message>
         <source>Go to the Brontal homepage...</source>
@@ -1037,6 +1016,37 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>--count %1 runs past 2100-12-31, the last day Kalvix keeps appointments for; only %2 fit</source>
         <translation>--count %1 reicht über 2100-12-31 hinaus, den letzten Tag, für den Kalvix Termine führt; nur %2 passen</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsFields</name>
+    <message>
+        <source>Minutes</source>
+        <translation>Minuten</translation>
+    </message>
+    <message>
+        <source>Check appointments every:</source>
+        <translation>Termine prüfen alle:</translation>
+    </message>
+    <message>
+        <source>Check appointments every: minutes</source>
+        <translation>Termine prüfen alle: Minuten</translation>
+    </message>
+    <message>
+        <source>Check appointments every: seconds</source>
+        <translation>Termine prüfen alle: Sekunden</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>Sekunden</translation>
+    </message>
+    <message>
+        <source>Check for deadlines now!</source>
+        <translation>Jetzt auf fällige Termine prüfen!</translation>
+    </message>
+    <message>
+        <source>Start program minimized</source>
+        <translation>Programm minimiert starten</translation>
     </message>
 </context>
 <context>

@@ -425,6 +425,105 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
 </context>
 <context>
+    <name>DetailPages</name>
+    <message>
+        <source>General</source>
+        <translation>Général</translation>
+    </message>
+    <message>
+        <source>Appointment:</source>
+        <translation>Rendez-vous&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time: hours</source>
+        <translation>Heure&#xa0;: heures</translation>
+    </message>
+    <message>
+        <source>:</source>
+        <translation>:</translation>
+    </message>
+    <message>
+        <source>Time: minutes</source>
+        <translation>Heure&#xa0;: minutes</translation>
+    </message>
+    <message>
+        <source>o&apos;clock</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Description&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Reminder</source>
+        <translation>Rappel</translation>
+    </message>
+    <message>
+        <source>First time to remind:</source>
+        <translation>Premier rappel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>First time to remind: days</source>
+        <translation>Premier rappel&#xa0;: jours</translation>
+    </message>
+    <message>
+        <source>Days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>First time to remind: hours</source>
+        <translation>Premier rappel&#xa0;: heures</translation>
+    </message>
+    <message>
+        <source>Hours</source>
+        <translation>heures</translation>
+    </message>
+    <message>
+        <source>First time to remind: minutes before</source>
+        <translation>Premier rappel&#xa0;: minutes avant</translation>
+    </message>
+    <message>
+        <source>Minutes before</source>
+        <translation>minutes avant</translation>
+    </message>
+    <message>
+        <source>Then remind me every:</source>
+        <translation>Puis rappeler tous les&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Then remind me every: days</source>
+        <translation>Puis rappeler tous les&#xa0;: jours</translation>
+    </message>
+    <message>
+        <source>Then remind me every: hours</source>
+        <translation>Puis rappeler tous les&#xa0;: heures</translation>
+    </message>
+    <message>
+        <source>Then remind me every: minutes</source>
+        <translation>Puis rappeler tous les&#xa0;: minutes</translation>
+    </message>
+    <message>
+        <source>Minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Don&apos;t remind anymore</source>
+        <translation>Ne plus rappeler</translation>
+    </message>
+    <message>
+        <source>Last reminded:</source>
+        <translation>Dernier rappel&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set back to &apos;never&apos;&apos;</source>
+        <translation>Remettre à «&#xa0;jamais&#xa0;»</translation>
+    </message>
+</context>
+<context>
     <name>Dialogs</name>
     <message>
         <source>Error</source>
@@ -755,132 +854,12 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>Rendez-vous</translation>
     </message>
     <message>
-        <source>General</source>
-        <translation>Général</translation>
-    </message>
-    <message>
-        <source>Appointment:</source>
-        <translation>Rendez-vous&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Time:</source>
-        <translation>Heure&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Time: hours</source>
-        <translation>Heure&#xa0;: heures</translation>
-    </message>
-    <message>
-        <source>:</source>
-        <translation>:</translation>
-    </message>
-    <message>
-        <source>Time: minutes</source>
-        <translation>Heure&#xa0;: minutes</translation>
-    </message>
-    <message>
-        <source>o&apos;clock</source>
-        <translation>h</translation>
-    </message>
-    <message>
-        <source>Description:</source>
-        <translation>Description&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Reminder</source>
-        <translation>Rappel</translation>
-    </message>
-    <message>
-        <source>First time to remind:</source>
-        <translation>Premier rappel&#xa0;:</translation>
-    </message>
-    <message>
-        <source>First time to remind: days</source>
-        <translation>Premier rappel&#xa0;: jours</translation>
-    </message>
-    <message>
-        <source>Days</source>
-        <translation>jours</translation>
-    </message>
-    <message>
-        <source>First time to remind: hours</source>
-        <translation>Premier rappel&#xa0;: heures</translation>
-    </message>
-    <message>
-        <source>Hours</source>
-        <translation>heures</translation>
-    </message>
-    <message>
-        <source>First time to remind: minutes before</source>
-        <translation>Premier rappel&#xa0;: minutes avant</translation>
-    </message>
-    <message>
-        <source>Minutes before</source>
-        <translation>minutes avant</translation>
-    </message>
-    <message>
-        <source>Then remind me every:</source>
-        <translation>Puis rappeler tous les&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Then remind me every: days</source>
-        <translation>Puis rappeler tous les&#xa0;: jours</translation>
-    </message>
-    <message>
-        <source>Then remind me every: hours</source>
-        <translation>Puis rappeler tous les&#xa0;: heures</translation>
-    </message>
-    <message>
-        <source>Then remind me every: minutes</source>
-        <translation>Puis rappeler tous les&#xa0;: minutes</translation>
-    </message>
-    <message>
-        <source>Minutes</source>
-        <translation>minutes</translation>
-    </message>
-    <message>
-        <source>Don&apos;t remind anymore</source>
-        <translation>Ne plus rappeler</translation>
-    </message>
-    <message>
-        <source>Last reminded:</source>
-        <translation>Dernier rappel&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Set back to &apos;never&apos;&apos;</source>
-        <translation>Remettre à «&#xa0;jamais&#xa0;»</translation>
-    </message>
-    <message>
         <source>Options</source>
         <translation>Options</translation>
     </message>
     <message>
         <source>Settings - here you can make some settings</source>
         <translation>Paramètres - réglez ici le fonctionnement du programme</translation>
-    </message>
-    <message>
-        <source>Check appointments every:</source>
-        <translation>Vérifier les rendez-vous toutes les&#xa0;:</translation>
-    </message>
-    <message>
-        <source>Check appointments every: minutes</source>
-        <translation>Vérifier les rendez-vous toutes les&#xa0;: minutes</translation>
-    </message>
-    <message>
-        <source>Check appointments every: seconds</source>
-        <translation>Vérifier les rendez-vous toutes les&#xa0;: secondes</translation>
-    </message>
-    <message>
-        <source>Seconds</source>
-        <translation>secondes</translation>
-    </message>
-    <message>
-        <source>Check for deadlines now!</source>
-        <translation>Vérifier les échéances&#xa0;!</translation>
-    </message>
-    <message>
-        <source>Start program minimized</source>
-        <translation>Démarrer le programme réduit</translation>
     </message>
     <message>
         <source>Go to the Brontal homepage...</source>
@@ -1036,6 +1015,37 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>--count %1 runs past 2100-12-31, the last day Kalvix keeps appointments for; only %2 fit</source>
         <translation>--count %1 dépasse le 2100-12-31, dernier jour pour lequel Kalvix garde des rendez-vous&#xa0;; seuls %2 tiennent</translation>
+    </message>
+</context>
+<context>
+    <name>OptionsFields</name>
+    <message>
+        <source>Minutes</source>
+        <translation>minutes</translation>
+    </message>
+    <message>
+        <source>Check appointments every:</source>
+        <translation>Vérifier les rendez-vous toutes les&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Check appointments every: minutes</source>
+        <translation>Vérifier les rendez-vous toutes les&#xa0;: minutes</translation>
+    </message>
+    <message>
+        <source>Check appointments every: seconds</source>
+        <translation>Vérifier les rendez-vous toutes les&#xa0;: secondes</translation>
+    </message>
+    <message>
+        <source>Seconds</source>
+        <translation>secondes</translation>
+    </message>
+    <message>
+        <source>Check for deadlines now!</source>
+        <translation>Vérifier les échéances&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Start program minimized</source>
+        <translation>Démarrer le programme réduit</translation>
     </message>
 </context>
 <context>

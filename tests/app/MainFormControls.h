@@ -20,6 +20,7 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
@@ -35,6 +36,25 @@ W *control(const QObject &form, const char *name)
     if (!w)
         qFatal("The main window has no %s named %s", W::staticMetaObject.className(), name);
     return w;
+}
+
+// The options page makes its fields when a person first chooses it; a test
+// reaches them the same way: a click on its tab, and one back to the page
+// shown before.
+inline void reachOptionsPage(const QObject &form)
+{
+    auto *tabs = control<QTabWidget>(form, "PageControl1");
+    QTabBar *bar = tabs->tabBar();
+    const int shown = tabs->currentIndex();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(shown).center());
+}
+template <class W>
+W *optionsControl(const QObject &form, const char *name)
+{
+    if (!form.findChild<W *>(QLatin1String(name)))
+        reachOptionsPage(form);
+    return control<W>(form, name);
 }
 
 #define KALVIX_CONTROL(Type, Name) \
@@ -64,10 +84,16 @@ KALVIX_CONTROL(TSpinEdit, min2)
 KALVIX_CONTROL(QCheckBox, doneCheck)
 KALVIX_CONTROL(QLabel, LastLabel)
 KALVIX_CONTROL(QPushButton, ClearLastBtn)
-KALVIX_CONTROL(TSpinEdit, gmin)
-KALVIX_CONTROL(TSpinEdit, gsec)
-KALVIX_CONTROL(TBitBtnXP, ManTerminsBtn)
-KALVIX_CONTROL(QCheckBox, MinimiertCheck)
+#define KALVIX_OPTIONS_CONTROL(Type, Name) \
+    inline Type *Name(const TMainForm &form) \
+    { \
+        return optionsControl<Type>(form, #Name); \
+    }
+KALVIX_OPTIONS_CONTROL(TSpinEdit, gmin)
+KALVIX_OPTIONS_CONTROL(TSpinEdit, gsec)
+KALVIX_OPTIONS_CONTROL(TBitBtnXP, ManTerminsBtn)
+KALVIX_OPTIONS_CONTROL(QCheckBox, MinimiertCheck)
+#undef KALVIX_OPTIONS_CONTROL
 KALVIX_CONTROL(QToolButton, wwwBtn)
 KALVIX_CONTROL(TBitBtnXP, MinimizeBtn)
 KALVIX_CONTROL(TImageBtn, ueberbtn)

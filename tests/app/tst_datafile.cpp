@@ -315,10 +315,11 @@ private slots:
         auto form = h.makeShown();
         QVERIFY(form && showActive(*form));
         clickNode(*form, NodeCode::Encode(EditingDay::Y, EditingDay::M, EditingDay::D));
-        QTabBar *pages = PageControl2(*form)->tabBar();
+        QTabBar *pages = nullptr; // the detail panel's, made at the first selection
         for (int shown = 0; shown < 2; ++shown) {
             clickRow(*form, 1);
             clickRow(*form, 0);
+            pages = PageControl2(*form)->tabBar();
             QCOMPARE(doneCheck(*form)->isChecked(), done != 0);
             QTest::mouseClick(pages, Qt::LeftButton, {}, pages->tabRect(readOnly.size() == 3 ? 1 : 0).center());
             for (const QString &field : readOnly) {

@@ -121,13 +121,16 @@ private slots:
     }
 
     // Every control a person can use is found by a screen reader under a
-    // name and a role, and About and Exit are reached with Tab.
+    // name and a role, and About and Exit are reached with Tab; the detail
+    // panel's once an appointment is selected.
     void namedForScreenReadersAndReachedByTab()
     {
         MainFormHarness h;
-        auto form = h.make();
+        auto form = h.makeOnDay(QDate::currentDate().addDays(30), QStringList{QStringLiteral("Named")}, false);
         form->show();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
+        clickRow(*form, 0);
+        reachOptionsPage(*form);
         int checked = 0;
         for (QWidget *w : form->findChildren<QWidget *>()) {
             const bool editor = qobject_cast<QLineEdit *>(w) || qobject_cast<QPlainTextEdit *>(w)
@@ -167,11 +170,15 @@ private slots:
     }
 
     // Tests and tools reach the controls by the names the window's
-    // definition gives them; each name is carried by one object of its kind.
+    // definition gives them; each name is carried by one object of its kind
+    // (the detail panel's and the options page's once a person reached them).
     void everyControlCarriesItsWrittenName()
     {
         MainFormHarness h;
-        auto form = h.make();
+        auto form = h.makeOnDay(QDate::currentDate().addDays(30), QStringList{QStringLiteral("Names")}, true);
+        QVERIFY(form && showActive(*form));
+        clickRow(*form, 0);
+        reachOptionsPage(*form);
         const QList<std::pair<const char *, const char *>> controls = {
             {"PageControl1", "QTabWidget"}, {"ListHeading", "HeadingPanel"},
             {"AddTerminBtn", "TBitBtnXP"},  {"DelTerminBtn", "TBitBtnXP"},
@@ -350,6 +357,9 @@ private slots:
         MainFormHarness h;
         auto form = h.makeOnDay(QDate::currentDate().addDays(30), QStringList{QStringLiteral("Pages")}, true);
         QVERIFY(form && showActive(*form));
+        // The detail panel and the options page's fields are made when first reached.
+        QVERIFY(!form->findChild<QTabWidget *>(QStringLiteral("PageControl2")));
+        QVERIFY(!form->findChild<TSpinEdit *>(QStringLiteral("gmin")));
         clickRow(*form, 0);
         auto *picture = form->findChild<LazyPictureLabel *>(QStringLiteral("OptionsPicture"));
         QVERIFY(picture && !picture->pictureRead());
