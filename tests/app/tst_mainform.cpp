@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 using NodeCode::Encode;
+Q_DECLARE_METATYPE(TSettings)
 
 class TstMainForm : public QObject {
     Q_OBJECT
@@ -50,6 +51,35 @@ private slots:
         QCOMPARE(checkTimer(*form).interval(), 125000);
         QVERIFY(saveTimer(*form).isActive());
         QCOMPARE(recordAt(*form, 2030, 3, 3, 0).Name, std::string("kept"));
+    }
+
+    // The settings are the window's whether or not its options page was
+    // ever shown: they go back to the file as read, brought into what the
+    // fields can hold.
+    void settingsKeptWithoutTheOptionsPage_data()
+    {
+        QTest::addColumn<TSettings>("stored");
+        QTest::addColumn<TSettings>("saved");
+        QTest::newRow("as read") << TSettings{2, 5, true} << TSettings{2, 5, true};
+        QTest::newRow("seconds beyond 59") << TSettings{0, 75, false} << TSettings{0, 59, false};
+        QTest::newRow("negative minutes") << TSettings{-3, 10, true} << TSettings{0, 10, true};
+    }
+    void settingsKeptWithoutTheOptionsPage()
+    {
+        QFETCH(TSettings, stored);
+        QFETCH(TSettings, saved);
+        MainFormHarness h;
+        h.writeStore(DayGrid(), stored);
+        {
+            auto form = h.make();
+            QVERIFY(form && showActive(*form));
+            QTest::mouseClick(AddTerminBtn(*form), Qt::LeftButton); // saves at once
+            QVERIFY(!form->findChild<TSpinEdit *>(QStringLiteral("gmin")));
+        }
+        DayGrid grid;
+        TSettings read;
+        QVERIFY(OpenTermins(h.dataPath(), grid, read).ok);
+        QCOMPARE(read, saved);
     }
 
     void defaultSettingsInFileStartNoSaveTimer()
