@@ -32,10 +32,22 @@ int DayGrid::DayNumber(int year, int month, int day)
     return n + day - 1;
 }
 
-DayGrid::DayGrid() : slots_(new TTerminDay[Slots]), filled_(new uint64_t[FillWords]())
+DayGrid::DayGrid() = default;
+
+const TTerminDay &DayGrid::emptySlot()
 {
-    for (size_t i = 0; i < Slots; ++i)
-        slots_[i].records.WatchFill(&filled_[i / 64], static_cast<unsigned>(i % 64));
+    static const TTerminDay empty;
+    return empty;
+}
+
+TTerminDay *DayGrid::makeYear(int year)
+{
+    const size_t first = static_cast<size_t>(year - FirstYear) * YearSlots;
+    std::unique_ptr<TTerminDay[]> &made = years_[static_cast<size_t>(year - FirstYear)];
+    made.reset(new TTerminDay[YearSlots]);
+    for (size_t i = 0; i < YearSlots; ++i)
+        made[i].records.WatchFill(&filled_[(first + i) / 64], static_cast<unsigned>((first + i) % 64));
+    return made.get();
 }
 
 void DayGrid::delall()
@@ -127,8 +139,15 @@ void DayGrid::Adopt(DayGrid &other)
 {
     NoteChange();
     other.NoteChange();
-    ForEachDay(
-        [&other](int y, int m, int d, TTerminDay &slot) { slot.records.SwapElements(other.Slot(y, m, d).records); });
+    // Only years made on either side can hold records.
+    for (int y = FirstYear; y <= LastYear; ++y) {
+        const size_t at = static_cast<size_t>(y - FirstYear);
+        if (!years_[at] && !other.years_[at])
+            continue;
+        TTerminDay *mine = yearSlots(y), *theirs = other.yearSlots(y);
+        for (size_t i = 0; i < YearSlots; ++i)
+            mine[i].records.SwapElements(theirs[i].records);
+    }
     textStorage_.swap(other.textStorage_);
 }
 

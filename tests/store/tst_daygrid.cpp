@@ -84,6 +84,48 @@ private slots:
         QCOMPARE(grid.Slot(2030, 6, 1).current->Name, std::string("new"));
     }
 
+    // A year's slots are made when first changed: adopting works whichever
+    // side has a day's year made, and a slot handed out keeps its address.
+    void adoptAcrossYearsMadeOrNot_data()
+    {
+        QTest::addColumn<QDate>("mine");
+        QTest::addColumn<QDate>("theirs");
+        QTest::newRow("the same year") << QDate(2024, 3, 1) << QDate(2024, 12, 31);
+        QTest::newRow("years made on one side each") << QDate(2000, 1, 1) << QDate(2100, 12, 31);
+        QTest::newRow("nothing here") << QDate() << QDate(2063, 2, 28);
+        QTest::newRow("nothing there") << QDate(2063, 2, 28) << QDate();
+    }
+    void adoptAcrossYearsMadeOrNot()
+    {
+        QFETCH(QDate, mine);
+        QFETCH(QDate, theirs);
+        DayGrid grid, other;
+        auto fill = [](DayGrid &g, const QDate &d) {
+            if (d.isValid())
+                g.AddRecord(g.Slot(d.year(), d.month(), d.day()))->Name = d.toString(Qt::ISODate).toStdString();
+        };
+        auto days = [](const DayGrid &g) {
+            QList<QDate> out;
+            g.ForEachFilledDay([&](int y, int m, int d, const TTerminDay &slot) {
+                QCOMPARE(slot.records.At(0).Name, QDate(y, m, d).toString(Qt::ISODate).toStdString());
+                out.append(QDate(y, m, d));
+            });
+            return out;
+        };
+        fill(grid, mine);
+        fill(other, theirs);
+        TTerminDay &kept = grid.Slot(2050, 6, 15);
+        // Reading a year never changed reads empty days.
+        QCOMPARE(std::as_const(other).Slot(2077, 7, 7).records.Count(), 0u);
+        QCOMPARE(std::as_const(grid).RecordCount(2077), size_t(0));
+        grid.Adopt(other);
+        QCOMPARE(days(grid), theirs.isValid() ? QList<QDate>{theirs} : QList<QDate>{});
+        QCOMPARE(days(other), mine.isValid() ? QList<QDate>{mine} : QList<QDate>{});
+        QCOMPARE(&grid.Slot(2050, 6, 15), &kept);
+        grid.AddRecord(kept);
+        QCOMPARE(grid.RecordCount(2050, 6), size_t(1));
+    }
+
     void changeCountRisesWithEveryChangeAndOnlyThen()
     {
         DayGrid grid, other;
