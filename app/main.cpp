@@ -17,6 +17,7 @@
 #include "reminders/Clock.h"
 #include "reminders/TerminFUnit.h"
 #include "reminders/TerminFormAnswers.h"
+#include "store/StoreFile.h"
 
 #include <cstdio>
 
@@ -61,6 +62,9 @@ int main(int argc, char *argv[])
     if (TerminationRequests::Pending())
         return 0;
     StartupTrace::Mark("data file claimed");
+    // A big store is read while the window is built; the window's Load
+    // takes it over.
+    StoreFile::ReadAhead(TerminFile::PathIn(dataFolder));
     // The X server going away ends the process inside Qt with exit(1): save
     // there once the window is ready (without the display), and give up the
     // data file in any case.

@@ -119,6 +119,60 @@ private slots:
         QVERIFY(file.FileHolds(grid, settings));
         QVERIFY(!file.Sync(grid, settings).wrote);
     }
+
+    // A read begun ahead on its own thread leaves the store as Load does,
+    // and what the file does after it is brought in as after a Load.
+    void readAheadLoadsAsLoadDoes_data()
+    {
+        QTest::addColumn<bool>("damaged");
+        QTest::addColumn<bool>("otherPath");
+        QTest::newRow("sound file") << false << false;
+        QTest::newRow("damaged file: kept aside, nothing loaded") << true << false;
+        QTest::newRow("another file read ahead: this one read as usual") << false << true;
+    }
+    void readAheadLoadsAsLoadDoes()
+    {
+        QFETCH(bool, damaged);
+        QFETCH(bool, otherPath);
+        DayGrid base;
+        for (const char *n : {"a", "b", "c"})
+            base.AddRecord(base.Slot(Y, M, D))->Name = n;
+        QByteArray bytes = TerminFile::Serialize(base, TSettings{7, 0, false});
+        if (damaged)
+            bytes.chop(5);
+        struct Side {
+            QTemporaryDir dir;
+            QString path;
+            DayGrid grid;
+            TSettings settings{3, 0, true};
+            TerminFile::Outcome loaded;
+            SyncResult synced;
+        } plain, ahead;
+        for (Side *s : {&plain, &ahead}) {
+            s->path = TerminFile::PathIn(s->dir.path());
+            QVERIFY(WriteTerminBytes(s->path, bytes).ok);
+        }
+        const QString readFirst = otherPath ? plain.path : ahead.path;
+        StoreFile::ReadAhead(readFirst, 0);
+        StoreFile plainFile(plain.path), aheadFile(ahead.path);
+        ahead.loaded = aheadFile.Load(ahead.grid, ahead.settings);
+        plain.loaded = plainFile.Load(plain.grid, plain.settings);
+        // The other program's change comes after the start.
+        apply(base, ahead.settings, "add t; other x");
+        for (Side *s : {&plain, &ahead})
+            QVERIFY(WriteTerminBytes(s->path, TerminFile::Serialize(base, TSettings{9, 0, false})).ok);
+        plain.synced = plainFile.Sync(plain.grid, plain.settings);
+        ahead.synced = aheadFile.Sync(ahead.grid, ahead.settings);
+
+        QCOMPARE(ahead.loaded.ok, plain.loaded.ok);
+        QCOMPARE(ahead.loaded.message.replace(ahead.path, plain.path), plain.loaded.message);
+        QCOMPARE(ahead.synced.brought, plain.synced.brought);
+        QCOMPARE(ahead.synced.wrote, plain.synced.wrote);
+        QCOMPARE(namesOf(ahead.grid), namesOf(plain.grid));
+        QCOMPARE(namesOf(ahead.grid, Y + 1, 1, 1), QStringList{"x"});
+        QCOMPARE(ahead.settings.checkMinutes, plain.settings.checkMinutes);
+        QVERIFY(aheadFile.FileHolds(ahead.grid, ahead.settings));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstStoreFile)
