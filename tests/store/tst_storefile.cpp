@@ -158,7 +158,8 @@ private slots:
         ahead.loaded = aheadFile.Load(ahead.grid, ahead.settings);
         plain.loaded = plainFile.Load(plain.grid, plain.settings);
         // The other program's change comes after the start.
-        apply(base, ahead.settings, "add t; other x");
+        TSettings theirs;
+        apply(base, theirs, "add t; other x");
         for (Side *s : {&plain, &ahead})
             QVERIFY(WriteTerminBytes(s->path, TerminFile::Serialize(base, TSettings{9, 0, false})).ok);
         plain.synced = plainFile.Sync(plain.grid, plain.settings);
