@@ -120,7 +120,7 @@ void StoreFile::ReadAhead(const QString &path, int64_t fromBytes)
     auto early = std::make_unique<EarlyRead>(path);
     EarlyRead *e = early.get();
     try {
-        e->worker = std::thread([e] { e->outcome = e->file.Load(e->grid, e->settings); });
+        e->worker = std::thread([e] { e->outcome = e->file.read(e->grid, e->settings); });
     } catch (const std::system_error &) {
         return; // no thread to be had: Load reads it
     }
@@ -150,6 +150,11 @@ TerminFile::Outcome StoreFile::Load(DayGrid &grid, TSettings &settings)
     TerminFile::Outcome early;
     if (takeReadAhead(grid, settings, early))
         return early;
+    return read(grid, settings);
+}
+
+TerminFile::Outcome StoreFile::read(DayGrid &grid, TSettings &settings)
+{
     base_ = Base();
     base_.settings = settings;
     // Taken before the read: a change while reading shows as a change.

@@ -105,6 +105,7 @@ private:
         DayHashes days;
     };
     enum class Disk { Same, Changed, Missing };
+    TerminFile::Outcome read(DayGrid &grid, TSettings &settings);
     bool takeReadAhead(DayGrid &grid, TSettings &settings, TerminFile::Outcome &o);
     Disk look();
     bool racy() const;
