@@ -114,9 +114,10 @@ void DayGrid::CompactTexts(size_t imageSize)
         });
     };
     forEachView([&bytes](const TText &t) { bytes += t.stored().size() + 1; });
-    if (bytes == 0 || bytes >= imageSize / 3 * 2)
+    if (bytes >= imageSize / 3 * 2)
         return;
-    std::unique_ptr<char[]> block(new char[bytes]);
+    // No text at all (an empty store): the image goes whole.
+    std::unique_ptr<char[]> block(bytes ? new char[bytes] : nullptr);
     char *p = block.get();
     forEachView([&p](TText &t) {
         const std::string_view stored = t.stored();
@@ -132,7 +133,8 @@ void DayGrid::CompactTexts(size_t imageSize)
             PoisonMemory(spareRoom_.bytes.get(), spareRoom_.size);
         }
     textStorage_.clear();
-    KeepTextStorage(std::move(block));
+    if (block)
+        KeepTextStorage(std::move(block));
 }
 
 void DayGrid::Adopt(DayGrid &other)

@@ -137,7 +137,8 @@ public:
     // image of `imageSize` bytes, read into the grid) into one block of
     // their own, and lets go of that storage, when the texts take less
     // than two thirds of it: a store of many short appointments is mostly
-    // numbers, which the records already hold. Otherwise nothing changes.
+    // numbers, which the records already hold; one without texts keeps
+    // nothing. Otherwise nothing changes.
     void CompactTexts(size_t imageSize);
 
     // Takes over every day's records from `other`, which receives ours.
