@@ -126,14 +126,17 @@ private slots:
     {
         QTest::addColumn<bool>("damaged");
         QTest::addColumn<bool>("otherPath");
-        QTest::newRow("sound file") << false << false;
-        QTest::newRow("damaged file: kept aside, nothing loaded") << true << false;
-        QTest::newRow("another file read ahead: this one read as usual") << false << true;
+        QTest::addColumn<QString>("mine"); // changed here before the file changes
+        QTest::newRow("sound file") << false << false << "";
+        QTest::newRow("changed here too: merged") << false << false << "delete a; add m";
+        QTest::newRow("damaged file: kept aside, nothing loaded") << true << false << "";
+        QTest::newRow("another file read ahead: this one read as usual") << false << true << "";
     }
     void readAheadLoadsAsLoadDoes()
     {
         QFETCH(bool, damaged);
         QFETCH(bool, otherPath);
+        QFETCH(QString, mine);
         DayGrid base;
         for (const char *n : {"a", "b", "c"})
             base.AddRecord(base.Slot(Y, M, D))->Name = n;
@@ -157,6 +160,8 @@ private slots:
         StoreFile plainFile(plain.path), aheadFile(ahead.path);
         ahead.loaded = aheadFile.Load(ahead.grid, ahead.settings);
         plain.loaded = plainFile.Load(plain.grid, plain.settings);
+        for (Side *s : {&plain, &ahead})
+            apply(s->grid, s->settings, mine);
         // The other program's change comes after the start.
         TSettings theirs;
         apply(base, theirs, "add t; other x");
