@@ -102,6 +102,7 @@ struct EarlyRead {
     DayGrid grid;
     TSettings settings;
     TerminFile::Outcome outcome;
+    bool failed = false; // the read threw: Load reads again, as if none had begun
     std::thread worker;
 };
 
@@ -120,7 +121,13 @@ void StoreFile::ReadAhead(const QString &path, int64_t fromBytes)
     auto early = std::make_unique<EarlyRead>(path);
     EarlyRead *e = early.get();
     try {
-        e->worker = std::thread([e] { e->outcome = e->file.read(e->grid, e->settings); });
+        e->worker = std::thread([e] {
+            try {
+                e->outcome = e->file.read(e->grid, e->settings);
+            } catch (...) {
+                e->failed = true;
+            }
+        });
     } catch (const std::system_error &) {
         return; // no thread to be had: Load reads it
     }
@@ -133,6 +140,8 @@ bool StoreFile::takeReadAhead(DayGrid &grid, TSettings &settings, TerminFile::Ou
         return false;
     const std::unique_ptr<EarlyRead> early = std::move(earlyRead());
     early->worker.join();
+    if (early->failed)
+        return false;
     base_ = std::move(early->file.base_);
     grid.Adopt(early->grid);
     o = early->outcome;
