@@ -101,8 +101,10 @@ DayGrid::TextRoom::~TextRoom()
         UnpoisonMemory(bytes.get(), size);
 }
 
-void DayGrid::CompactTexts(size_t imageSize)
+void DayGrid::CompactTexts(size_t imageSize, size_t textBytes)
 {
+    if (textBytes != SIZE_MAX && textBytes >= imageSize / 3 * 2)
+        return;
     size_t bytes = 0;
     auto forEachView = [this](auto &&f) {
         ForEachFilledDay([&f](int, int, int, TTerminDay &slot) {

@@ -138,8 +138,10 @@ public:
     // their own, and lets go of that storage, when the texts take less
     // than two thirds of it: a store of many short appointments is mostly
     // numbers, which the records already hold; one without texts keeps
-    // nothing. Otherwise nothing changes.
-    void CompactTexts(size_t imageSize);
+    // nothing. Otherwise nothing changes. A read that counted its texts'
+    // bytes passes `textBytes`: texts too big to move are then not looked
+    // at again.
+    void CompactTexts(size_t imageSize, size_t textBytes = SIZE_MAX);
 
     // Takes over every day's records from `other`, which receives ours.
     void Adopt(DayGrid &other);
