@@ -1,7 +1,7 @@
 #pragma once
 // The day grid: one slot for every calendar day from 1 January 2000 to
 // 31 December 2100, addressed by (year, month, day). A year's slots are
-// made the first time one of them is asked for to be changed, and never
+// made the first time one of them is handed out for changing, and never
 // move after that, so a slot can be referenced for the whole run; a store
 // that holds a few years' appointments does not pay for the century.
 
@@ -46,7 +46,7 @@ public:
 
     // Callers pass valid days only (see IsValidDay). The first makes the
     // slots of the day's year; the second reads a year not made yet as
-    // empty days, so reading alone never makes any.
+    // empty days, so reading through a const grid never makes any.
     TTerminDay &Slot(int year, int month, int day) { return yearSlots(year)[inYear(month, day)]; }
     const TTerminDay &Slot(int year, int month, int day) const
     {
