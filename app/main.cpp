@@ -16,6 +16,7 @@
 #include "platform/notify/SessionBus.h"
 #include "reminders/Clock.h"
 #include "reminders/TerminFormOnDemand.h"
+#include "store/StoreFile.h"
 
 #include <cstdio>
 
@@ -60,6 +61,9 @@ int main(int argc, char *argv[])
     if (TerminationRequests::Pending())
         return 0;
     StartupTrace::Mark("data file claimed");
+    // A big store is read while the window is built; the window's Load
+    // takes it over.
+    StoreFile::ReadAhead(TerminFile::PathIn(dataFolder));
     // The X server going away ends the process inside Qt with exit(1): save
     // there once the window is ready (without the display), and give up the
     // data file in any case.

@@ -1,14 +1,18 @@
 #pragma once
 // The data file read the plainest way, as a baseline for the store's own
-// reader: the whole file at once, split into a vector of records per day
-// of the calendar, texts pointing into the bytes read. No checks: the
-// benchmarks hand it only files the store itself wrote.
+// reader: the whole file at once, fingerprinted with Qt's hash a block at a
+// time, split into a vector of records per day of the calendar, texts
+// pointing into the bytes read. Every count and length is checked against
+// the bytes left, as any reader of a file others can write must; on a
+// failed check the read stops.
 
 #include "store/DayGrid.h"
 
 #include <QFile>
+#include <QHashFunctions>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <fcntl.h>
@@ -30,6 +34,7 @@ struct PlainStore {
     std::unique_ptr<char[]> bytes;
     std::vector<std::vector<PlainRecord>> days; // every day of the calendar
     int32_t settings[3] = {};
+    size_t hash = 0;
 };
 
 inline int32_t i32(const char *&p)
@@ -57,25 +62,40 @@ inline bool plainRead(const QString &path, PlainStore &store)
     ::close(fd);
     if (!read)
         return false;
-    const char *p = store.bytes.get();
+    const char *p = store.bytes.get(), *end = p + size;
+    store.hash = 0;
+    for (size_t at = 0; at < size; at += 1 << 16)
+        store.hash = qHashBits(p + at, std::min<size_t>(size - at, 1 << 16), store.hash);
+    auto left = [&p, end] { return static_cast<size_t>(end - p); };
     store.days.assign(DayGrid::UsedDays, {});
     for (auto &day : store.days) {
+        if (left() < 4)
+            return false;
         const int32_t count = i32(p);
+        if (count < 0 || static_cast<size_t>(count) > left() / 41)
+            return false;
         day.reserve(static_cast<size_t>(count));
         for (int32_t i = 0; i < count; ++i) {
+            if (left() < 41)
+                return false;
             PlainRecord r;
             std::memcpy(r.numbers, p, sizeof r.numbers);
             r.done = static_cast<unsigned char>(p[32]);
             p += 33;
-            const int32_t nameSize = i32(p);
-            r.name = std::string_view(p, static_cast<size_t>(nameSize));
-            p += nameSize;
-            const int32_t descriptionSize = i32(p);
-            r.description = std::string_view(p, static_cast<size_t>(descriptionSize));
-            p += descriptionSize;
+            for (std::string_view *text : {&r.name, &r.description}) {
+                if (left() < 4)
+                    return false;
+                const int32_t n = i32(p);
+                if (n < 0 || static_cast<size_t>(n) > left())
+                    return false;
+                *text = std::string_view(p, static_cast<size_t>(n));
+                p += n;
+            }
             day.push_back(r);
         }
     }
+    if (left() < sizeof store.settings)
+        return false;
     for (int32_t &v : store.settings)
         v = i32(p);
     return true;

@@ -6,6 +6,7 @@
 #include "store/DateTimeValue.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 // Clears the checking flag however the walk ends, also when showing a
@@ -39,8 +40,9 @@ ReminderCheck::Outcome ReminderCheck::CheckTermins()
     for (int y = DayGrid::FirstYear; y <= DayGrid::LastYear; ++y)
         for (int m = 1; m <= 12; ++m)
             for (int d = 1, days = DayGrid::DaysInMonth(y, m); d <= days; ++d, date += 1) {
-                TTerminDay &slot = grid_.Slot(y, m, d);
-                if (slot.records.Count() != 0 && !checkDay(slot, date, now, outcome)) {
+                // Read first: an empty day's year need not be made.
+                if (std::as_const(grid_).Slot(y, m, d).records.Count() != 0
+                    && !checkDay(grid_.Slot(y, m, d), date, now, outcome)) {
                     outcome.cancelled = true;
                     return outcome;
                 }

@@ -32,10 +32,22 @@ int DayGrid::DayNumber(int year, int month, int day)
     return n + day - 1;
 }
 
-DayGrid::DayGrid() : slots_(new TTerminDay[Slots]), filled_(new uint64_t[FillWords]())
+DayGrid::DayGrid() = default;
+
+const TTerminDay &DayGrid::emptySlot()
 {
-    for (size_t i = 0; i < Slots; ++i)
-        slots_[i].records.WatchFill(&filled_[i / 64], static_cast<unsigned>(i % 64));
+    static const TTerminDay empty;
+    return empty;
+}
+
+TTerminDay *DayGrid::makeYear(int year)
+{
+    const size_t first = static_cast<size_t>(year - FirstYear) * YearSlots;
+    std::unique_ptr<TTerminDay[]> &made = years_[static_cast<size_t>(year - FirstYear)];
+    made.reset(new TTerminDay[YearSlots]);
+    for (size_t i = 0; i < YearSlots; ++i)
+        made[i].records.WatchFill(&filled_[(first + i) / 64], static_cast<unsigned>((first + i) % 64));
+    return made.get();
 }
 
 void DayGrid::delall()
@@ -89,8 +101,10 @@ DayGrid::TextRoom::~TextRoom()
         UnpoisonMemory(bytes.get(), size);
 }
 
-void DayGrid::CompactTexts(size_t imageSize)
+void DayGrid::CompactTexts(size_t imageSize, size_t textBytes)
 {
+    if (textBytes != SIZE_MAX && textBytes >= imageSize / 3 * 2)
+        return;
     size_t bytes = 0;
     auto forEachView = [this](auto &&f) {
         ForEachFilledDay([&f](int, int, int, TTerminDay &slot) {
@@ -102,9 +116,10 @@ void DayGrid::CompactTexts(size_t imageSize)
         });
     };
     forEachView([&bytes](const TText &t) { bytes += t.stored().size() + 1; });
-    if (bytes == 0 || bytes >= imageSize / 3 * 2)
+    if (bytes >= imageSize / 3 * 2)
         return;
-    std::unique_ptr<char[]> block(new char[bytes]);
+    // No text at all (an empty store): the image goes whole.
+    std::unique_ptr<char[]> block(bytes ? new char[bytes] : nullptr);
     char *p = block.get();
     forEachView([&p](TText &t) {
         const std::string_view stored = t.stored();
@@ -120,15 +135,23 @@ void DayGrid::CompactTexts(size_t imageSize)
             PoisonMemory(spareRoom_.bytes.get(), spareRoom_.size);
         }
     textStorage_.clear();
-    KeepTextStorage(std::move(block));
+    if (block)
+        KeepTextStorage(std::move(block));
 }
 
 void DayGrid::Adopt(DayGrid &other)
 {
     NoteChange();
     other.NoteChange();
-    ForEachDay(
-        [&other](int y, int m, int d, TTerminDay &slot) { slot.records.SwapElements(other.Slot(y, m, d).records); });
+    // Only years made on either side can hold records.
+    for (int y = FirstYear; y <= LastYear; ++y) {
+        const size_t at = static_cast<size_t>(y - FirstYear);
+        if (!years_[at] && !other.years_[at])
+            continue;
+        TTerminDay *mine = yearSlots(y), *theirs = other.yearSlots(y);
+        for (size_t i = 0; i < YearSlots; ++i)
+            mine[i].records.SwapElements(theirs[i].records);
+    }
     textStorage_.swap(other.textStorage_);
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 // The day grid: one slot for every calendar day from 1 January 2000 to
-// 31 December 2100, in a fixed table that never moves, so day slots can be
-// addressed by (year, month, day) and referenced for the whole run.
+// 31 December 2100, addressed by (year, month, day). A year's slots are
+// made the first time one of them is handed out for changing, and never
+// move after that, so a slot can be referenced for the whole run; a store
+// that holds a few years' appointments does not pay for the century.
 
 #include "store/DynaArray.h"
 #include "store/Termin.h"
@@ -38,13 +40,19 @@ public:
     // for 31 December 2100. Callers pass valid days only.
     static int DayNumber(int year, int month, int day);
 
-    DayGrid(); // allocates every slot with an empty record array
+    DayGrid();
     DayGrid(const DayGrid &) = delete;
     DayGrid &operator=(const DayGrid &) = delete;
 
-    // Callers pass valid days only (see IsValidDay).
-    TTerminDay &Slot(int year, int month, int day) { return slots_[index(year, month, day)]; }
-    const TTerminDay &Slot(int year, int month, int day) const { return slots_[index(year, month, day)]; }
+    // Callers pass valid days only (see IsValidDay). The first makes the
+    // slots of the day's year; the second reads a year not made yet as
+    // empty days, so reading through a const grid never makes any.
+    TTerminDay &Slot(int year, int month, int day) { return yearSlots(year)[inYear(month, day)]; }
+    const TTerminDay &Slot(int year, int month, int day) const
+    {
+        const TTerminDay *block = years_[static_cast<size_t>(year - FirstYear)].get();
+        return block ? block[inYear(month, day)] : emptySlot();
+    }
 
     TTermin *AddRecord(TTerminDay &slot)
     {
@@ -74,6 +82,7 @@ public:
     void NoteChange() { ++changes_; }
 
     // Visits every used slot in calendar order: f(year, month, day, slot).
+    // The first makes every year's slots, as the visit may fill any day.
     template <typename F>
     void ForEachDay(F &&f)
     {
@@ -81,7 +90,7 @@ public:
             for (int m = 1; m <= 12; ++m) {
                 const int n = DaysInMonth(y, m);
                 for (int d = 1; d <= n; ++d)
-                    f(y, m, d, slots_[index(y, m, d)]);
+                    f(y, m, d, Slot(y, m, d));
             }
     }
     template <typename F>
@@ -91,7 +100,7 @@ public:
             for (int m = 1; m <= 12; ++m) {
                 const int n = DaysInMonth(y, m);
                 for (int d = 1; d <= n; ++d)
-                    f(y, m, d, static_cast<const TTerminDay &>(slots_[index(y, m, d)]));
+                    f(y, m, d, Slot(y, m, d));
             }
     }
 
@@ -101,13 +110,13 @@ public:
     template <typename F>
     void ForEachFilledDay(F &&f)
     {
-        forEachFilledIndex([&](size_t i) { f(yearOf(i), monthOf(i), dayOf(i), slots_[i]); });
+        forEachFilledIndex([&](size_t i) { f(yearOf(i), monthOf(i), dayOf(i), filledSlot(i)); });
     }
     template <typename F>
     void ForEachFilledDay(F &&f) const
     {
         forEachFilledIndex(
-            [&](size_t i) { f(yearOf(i), monthOf(i), dayOf(i), static_cast<const TTerminDay &>(slots_[i])); });
+            [&](size_t i) { f(yearOf(i), monthOf(i), dayOf(i), static_cast<const TTerminDay &>(filledSlot(i))); });
     }
 
     // Releases every record; each slot keeps an empty, usable array.
@@ -128,8 +137,11 @@ public:
     // image of `imageSize` bytes, read into the grid) into one block of
     // their own, and lets go of that storage, when the texts take less
     // than two thirds of it: a store of many short appointments is mostly
-    // numbers, which the records already hold. Otherwise nothing changes.
-    void CompactTexts(size_t imageSize);
+    // numbers, which the records already hold; one without texts keeps
+    // nothing. Otherwise nothing changes. A read that counted its texts'
+    // bytes passes `textBytes`: texts too big to move are then not looked
+    // at again.
+    void CompactTexts(size_t imageSize, size_t textBytes = SIZE_MAX);
 
     // Takes over every day's records from `other`, which receives ours.
     void Adopt(DayGrid &other);
@@ -138,14 +150,24 @@ public:
     size_t RecordCount(int year, int month = 0) const; // month 0: whole year
 
 private:
-    static constexpr size_t Slots = static_cast<size_t>(Years) * 12 * 31;
+    static constexpr size_t YearSlots = 12 * 31;
+    static constexpr size_t Slots = static_cast<size_t>(Years) * YearSlots;
     static constexpr size_t FillWords = (Slots + 63) / 64;
 
-    static size_t index(int year, int month, int day)
+    static size_t inYear(int month, int day)
     {
-        return (static_cast<size_t>(year - FirstYear) * 12 + static_cast<size_t>(month - 1)) * 31
-            + static_cast<size_t>(day - 1);
+        return static_cast<size_t>(month - 1) * 31 + static_cast<size_t>(day - 1);
     }
+    static const TTerminDay &emptySlot();
+    // The slots of `year`, made when first asked for.
+    TTerminDay *yearSlots(int year)
+    {
+        std::unique_ptr<TTerminDay[]> &block = years_[static_cast<size_t>(year - FirstYear)];
+        return block ? block.get() : makeYear(year);
+    }
+    TTerminDay *makeYear(int year);
+    // A slot whose fill bit is set: its year is made.
+    TTerminDay &filledSlot(size_t i) const { return years_[i / YearSlots][i % YearSlots]; }
     static int yearOf(size_t i) { return FirstYear + static_cast<int>(i / (12 * 31)); }
     static int monthOf(size_t i) { return static_cast<int>(i / 31 % 12) + 1; }
     static int dayOf(size_t i) { return static_cast<int>(i % 31) + 1; }
@@ -167,9 +189,10 @@ private:
         }
     }
 
-    std::unique_ptr<TTerminDay[]> slots_;
-    // One bit a slot, set while it holds records (kept by the slots' arrays).
-    std::unique_ptr<uint64_t[]> filled_;
+    std::unique_ptr<TTerminDay[]> years_[Years]; // null for a year not made yet
+    // One bit a slot, set while it holds records (kept by the slots' arrays),
+    // in calendar order: year by year, 31 bits a month.
+    uint64_t filled_[FillWords] = {};
     // Memory the records' texts may point into. `size` is what was asked
     // for; 0 for bytes handed over whole, which are never reused.
     struct TextRoom {

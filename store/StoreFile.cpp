@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <ctime>
 #include <memory>
+#include <system_error>
+#include <thread>
 
 namespace {
 
@@ -86,7 +88,81 @@ void StoreFile::takeStamp(const FileStamp &stamp)
     base_.takenNs = systemNowNs();
 }
 
+namespace {
+
+// A Load begun by ReadAhead, on its own thread, into its own grid.
+struct EarlyRead {
+    explicit EarlyRead(const QString &path) : file(path) {}
+    ~EarlyRead()
+    {
+        if (worker.joinable())
+            worker.join();
+    }
+    StoreFile file;
+    DayGrid grid;
+    TSettings settings;
+    TerminFile::Outcome outcome;
+    bool failed = false; // the read threw: Load reads again, as if none had begun
+    std::thread worker;
+};
+
+std::unique_ptr<EarlyRead> &earlyRead()
+{
+    static std::unique_ptr<EarlyRead> early;
+    return early;
+}
+
+} // namespace
+
+void StoreFile::ReadAhead(const QString &path, int64_t fromBytes)
+{
+    if (earlyRead() || FileStamp::Of(path).size < fromBytes)
+        return;
+    auto early = std::make_unique<EarlyRead>(path);
+    EarlyRead *e = early.get();
+    try {
+        e->worker = std::thread([e] {
+            try {
+                e->outcome = e->file.read(e->grid, e->settings);
+            } catch (...) {
+                e->failed = true;
+            }
+        });
+    } catch (const std::system_error &) {
+        return; // no thread to be had: Load reads it
+    }
+    earlyRead() = std::move(early);
+}
+
+bool StoreFile::takeReadAhead(DayGrid &grid, TSettings &settings, TerminFile::Outcome &o)
+{
+    if (!earlyRead() || earlyRead()->file.path() != path_)
+        return false;
+    const std::unique_ptr<EarlyRead> early = std::move(earlyRead());
+    early->worker.join();
+    if (early->failed)
+        return false;
+    base_ = std::move(early->file.base_);
+    grid.Adopt(early->grid);
+    o = early->outcome;
+    // The file's settings when its records were loaded, else the caller's
+    // stay, as Load would have left them.
+    if ((o.ok && base_.stamp.exists) || o.recovered)
+        settings = early->settings;
+    else
+        base_.settings = settings;
+    return true;
+}
+
 TerminFile::Outcome StoreFile::Load(DayGrid &grid, TSettings &settings)
+{
+    TerminFile::Outcome early;
+    if (takeReadAhead(grid, settings, early))
+        return early;
+    return read(grid, settings);
+}
+
+TerminFile::Outcome StoreFile::read(DayGrid &grid, TSettings &settings)
 {
     base_ = Base();
     base_.settings = settings;

@@ -55,6 +55,14 @@ public:
     // with what `recovered` says it holds.
     TerminFile::Outcome Load(DayGrid &grid, TSettings &settings);
 
+    // Starts reading the file at `path`, with all that Load takes of it, on
+    // a thread of its own, for the next Load of that path to take over: a
+    // start builds its window meanwhile. Files under `fromBytes` are left
+    // to Load (a thread costs more than reading them); one read ahead at a
+    // time.
+    static constexpr int64_t ReadAheadFrom = 1 << 20;
+    static void ReadAhead(const QString &path, int64_t fromBytes = ReadAheadFrom);
+
     // One stat: whether the file may hold something Sync would bring in,
     // or is missing.
     bool DiskMayHaveChanged() const;
@@ -97,6 +105,8 @@ private:
         DayHashes days;
     };
     enum class Disk { Same, Changed, Missing };
+    TerminFile::Outcome read(DayGrid &grid, TSettings &settings);
+    bool takeReadAhead(DayGrid &grid, TSettings &settings, TerminFile::Outcome &o);
     Disk look();
     bool racy() const;
     void takeStamp(const FileStamp &stamp);

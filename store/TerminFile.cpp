@@ -258,9 +258,10 @@ QString load(FileBytes &bytes, DayGrid &grid, TSettings &settings)
         std::memcpy(data, bytes.lent, bytes.size);
         data[bytes.size] = '\0';
     }
-    const QString error = TerminFormat::Load(data, bytes.size, grid, settings);
+    size_t texts = 0;
+    const QString error = TerminFormat::Load(data, bytes.size, grid, settings, &texts);
     if (error.isEmpty())
-        grid.CompactTexts(bytes.size);
+        grid.CompactTexts(bytes.size, texts);
     return error;
 }
 

@@ -181,7 +181,7 @@ void moveDate(int &y, int &m, int &d, size_t days)
 
 // The one walk over the layout, for checking and for loading.
 template <bool Loading>
-QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
+QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings, size_t *textBytes = nullptr)
 {
     Reader<Loading> r(data, size);
     const QString beyondEnd = QString::fromLatin1(TerminFile::ReadBeyondEndText);
@@ -224,9 +224,11 @@ QString walk(char *data, size_t size, DayGrid *grid, TSettings *settings)
                     return QCoreApplication::translate("TerminFormat", "Invalid text length %1").arg(len);
                 if (static_cast<size_t>(len) > r.left())
                     return beyondEnd;
-                if (Loading)
+                if (Loading) {
                     t = r.text(static_cast<size_t>(len));
-                else
+                    if (len > 0 && textBytes)
+                        *textBytes += static_cast<size_t>(len) + 1;
+                } else
                     r.skip(static_cast<size_t>(len));
             }
             if (Loading) {
@@ -295,9 +297,9 @@ QString Validate(const char *data, size_t size)
     return walk<false>(const_cast<char *>(data), size, nullptr, nullptr);
 }
 
-QString Load(char *data, size_t size, DayGrid &grid, TSettings &settings)
+QString Load(char *data, size_t size, DayGrid &grid, TSettings &settings, size_t *textBytes)
 {
-    return walk<true>(data, size, &grid, &settings);
+    return walk<true>(data, size, &grid, &settings, textBytes);
 }
 
 } // namespace TerminFormat

@@ -35,7 +35,8 @@ QString Validate(const char *data, size_t size);
 // days must be empty) and `settings`. The records' texts point into
 // `data`, which gains NUL terminators where fields were already read; the
 // caller hands the bytes to the grid to keep. Returns what Validate would,
-// so a load that went another way than the check is never silent.
-QString Load(char *data, size_t size, DayGrid &grid, TSettings &settings);
+// so a load that went another way than the check is never silent. Adds
+// what the texts take, each with its terminator, to `*textBytes`.
+QString Load(char *data, size_t size, DayGrid &grid, TSettings &settings, size_t *textBytes = nullptr);
 
 } // namespace TerminFormat

@@ -56,8 +56,11 @@ class VdirSync(E2ECase):
         # On A: the reminder answered "Don't remind anymore", one appointment
         # deleted, one renamed, one added; the folder follows within seconds.
         k = self.kalvix
+        # Watched before the start: the reminder may be mapped before a
+        # watcher begun afterwards could see it.
+        events = self.event_log()
         k.start(env=a.env)
-        dialog = ReminderDialog(self.x, k, self.event_log())
+        dialog = ReminderDialog(self.x, k, events)
         dialog.answer(1, "Tab", "Tab", "Return")
         main = k.window(MAIN_TITLE)
         self.click_row(main, 1)
@@ -143,8 +146,11 @@ class VdirSync(E2ECase):
         # In the window: today's reminder answered, the 00:02 one deleted,
         # the 00:01 one renamed.
         k = self.kalvix
+        # Watched before the start: the reminder may be mapped before a
+        # watcher begun afterwards could see it.
+        events = self.event_log()
         k.start(env=a.env)
-        dialog = ReminderDialog(self.x, k, self.event_log())
+        dialog = ReminderDialog(self.x, k, events)
         dialog.answer(1, "Tab", "Tab", "Return")
         main = k.window(MAIN_TITLE)
         self.click_row(main, 2)

@@ -84,6 +84,35 @@ private slots:
         QCOMPARE(grid.Slot(2030, 6, 1).current->Name, std::string("new"));
     }
 
+    // A year's slots are made when first changed: adopting works whichever
+    // side has the year made, and a slot handed out keeps its address.
+    void adoptAcrossYearsMadeOrNot_data()
+    {
+        QTest::addColumn<int>("mine"); // the year of a record here, 0 for none
+        QTest::addColumn<int>("theirs");
+        QTest::newRow("the same year") << 2024 << 2024;
+        QTest::newRow("a year made on each side") << 2000 << 2100;
+        QTest::newRow("nothing here") << 0 << 2063;
+        QTest::newRow("nothing there") << 2063 << 0;
+    }
+    void adoptAcrossYearsMadeOrNot()
+    {
+        QFETCH(int, mine);
+        QFETCH(int, theirs);
+        DayGrid grid, other;
+        for (auto [g, year] : {std::pair(&grid, mine), std::pair(&other, theirs)})
+            if (year)
+                g->AddRecord(g->Slot(year, 2, 28))->Name = std::to_string(year);
+        TTerminDay &kept = grid.Slot(2050, 6, 15);
+        QCOMPARE(std::as_const(other).Slot(2077, 7, 7).records.Count(), 0u); // read, never made
+        grid.Adopt(other);
+        QCOMPARE(grid.RecordCount(), size_t(theirs ? 1 : 0));
+        QCOMPARE(other.RecordCount(), size_t(mine ? 1 : 0));
+        if (theirs)
+            QCOMPARE(std::as_const(grid).Slot(theirs, 2, 28).records.At(0).Name, std::to_string(theirs));
+        QCOMPARE(&grid.Slot(2050, 6, 15), &kept);
+    }
+
     void changeCountRisesWithEveryChangeAndOnlyThen()
     {
         DayGrid grid, other;

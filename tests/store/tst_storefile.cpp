@@ -119,6 +119,55 @@ private slots:
         QVERIFY(file.FileHolds(grid, settings));
         QVERIFY(!file.Sync(grid, settings).wrote);
     }
+
+    // A read begun ahead on its own thread leaves the store as Load does,
+    // and the file's later changes come in as after a Load.
+    void readAheadLoadsAsLoadDoes_data()
+    {
+        QTest::addColumn<int>("cut");        // bytes cut off the file's end
+        QTest::addColumn<bool>("otherPath"); // the read ahead was of the other file
+        QTest::addColumn<QString>("mine");   // changed here before the file changes
+        QTest::newRow("sound file") << 0 << false << "";
+        QTest::newRow("changed here too: merged") << 0 << false << "delete a; add m";
+        QTest::newRow("damaged file: kept aside, nothing loaded") << 5 << false << "";
+        QTest::newRow("another file read ahead: this one read as usual") << 0 << true << "";
+    }
+    void readAheadLoadsAsLoadDoes()
+    {
+        QFETCH(int, cut);
+        QFETCH(bool, otherPath);
+        QFETCH(QString, mine);
+        DayGrid base;
+        for (const char *n : {"a", "b", "c"})
+            base.AddRecord(base.Slot(Y, M, D))->Name = n;
+        // [0] loaded plainly, [1] read ahead first.
+        QTemporaryDir dirs[2];
+        const QString paths[2] = {TerminFile::PathIn(dirs[0].path()), TerminFile::PathIn(dirs[1].path())};
+        DayGrid grids[2];
+        TSettings settings[2] = {{3, 0, true}, {3, 0, true}}, theirs;
+        for (const QString &path : paths)
+            QVERIFY(WriteTerminBytes(path, TerminFile::Serialize(base, TSettings{7, 0, false}).chopped(cut)).ok);
+        StoreFile::ReadAhead(paths[otherPath ? 0 : 1], 0);
+        StoreFile files[2] = {StoreFile(paths[0]), StoreFile(paths[1])};
+        TerminFile::Outcome loaded[2];
+        SyncResult synced[2];
+        for (int i : {1, 0})
+            loaded[i] = files[i].Load(grids[i], settings[i]);
+        apply(base, theirs, "add t; other x");
+        for (int i : {0, 1}) {
+            apply(grids[i], settings[i], mine);
+            QVERIFY(WriteTerminBytes(paths[i], TerminFile::Serialize(base, TSettings{9, 0, false})).ok);
+            synced[i] = files[i].Sync(grids[i], settings[i]);
+        }
+        QCOMPARE(loaded[1].ok, loaded[0].ok);
+        QCOMPARE(loaded[1].message.replace(paths[1], paths[0]), loaded[0].message);
+        QCOMPARE(synced[1].brought, synced[0].brought);
+        QCOMPARE(synced[1].wrote, synced[0].wrote);
+        QCOMPARE(namesOf(grids[1]), namesOf(grids[0]));
+        QCOMPARE(namesOf(grids[1], Y + 1, 1, 1), QStringList{"x"});
+        QCOMPARE(settings[1].checkMinutes, settings[0].checkMinutes);
+        QVERIFY(files[1].FileHolds(grids[1], settings[1]));
+    }
 };
 
 QTEST_GUILESS_MAIN(TstStoreFile)
