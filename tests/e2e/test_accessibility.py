@@ -77,7 +77,16 @@ class ScreenReader(E2ECase):
         k = self.kalvix
         k.start(env=self.env)
         main = k.window(MAIN_TITLE)
-        objects = wait_until(lambda: self.objects(k.pid), what="the program on the accessibility bus")
+        wait_until(lambda: self.objects(k.pid), what="the program on the accessibility bus")
+        # The detail panel and the options page are made when a person first
+        # reaches them: an appointment added, the options page visited.
+        pressed = self.client(k.pid, "press", "Add appointment")
+        self.assertEqual(pressed.returncode, 0, pressed.stdout + pressed.stderr)
+        self.x.key(main, "ctrl+Tab")
+        self.x.key(main, "ctrl+Tab")
+        objects = wait_until(lambda: [o for o in self.objects(k.pid) or []
+                                      if o["name"] == "Check appointments every: minutes"]
+                             and self.objects(k.pid), what="the reached pages on the accessibility bus")
         buttons = {o["name"] for o in objects if o["role"] == "push button"}
         for name in BUTTONS:
             self.assertIn(name, buttons)
