@@ -26,6 +26,11 @@ QIcon applicationIcon()
     return KalvixPictures::AppIcon();
 }
 
+QIcon windowIcon()
+{
+    return KalvixPictures::WindowIcon();
+}
+
 QVector<QPixmap> trayImages()
 {
     return load(KalvixPictures::TrayMenuImages);

@@ -73,7 +73,7 @@ int main(int argc, char *argv[])
         instance.release();
     });
     AppPictures::init();
-    QApplication::setWindowIcon(AppPictures::applicationIcon());
+    QApplication::setWindowIcon(AppPictures::windowIcon());
     StartupTrace::Mark("pictures");
 
     TMainForm mainForm(dataFolder);

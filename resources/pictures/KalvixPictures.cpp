@@ -1,17 +1,23 @@
 #include "resources/pictures/KalvixPictures.h"
+#include "resources/pictures/PlainPixels.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
 #include <QIconEngine>
 #include <QImageReader>
 #include <QPainter>
 #include <QString>
 
+#include <iterator>
+#include <utility>
+
 // Q_INIT_RESOURCE must be used outside any namespace.
 static void registerPictures()
 {
     Q_INIT_RESOURCE(pictures);
+    Q_INIT_RESOURCE(pixels);
 }
 
 void kalvixInitPictures()
@@ -25,63 +31,93 @@ namespace KalvixPictures {
 
 namespace {
 
-// Reads a picture in the format its name ends in. Without a format named,
-// or with the reader left to guess, every image plugin installed would be
+// Reads a picture: from the plain pixels kept for it where there are some,
+// else decoded in the format its name ends in. Without a format named, or
+// with the reader left to guess, every image plugin installed would be
 // loaded and asked first.
 QImage readImage(const QString &path)
 {
+    QImage plain = PlainPixels::Find(path);
+    if (!plain.isNull())
+        return plain;
     QImageReader reader(path, QFileInfo(path).suffix().toLatin1());
     reader.setAutoDetectImageFormat(false);
     return reader.read();
 }
 
-// The application icon, decoded only when a size of it is first drawn: the
-// start then reads no picture the first window does not show, and names
-// each file's format, so no image plugin is tried on it.
+// One size of the application icon, decoded when first asked for and kept
+// for every user of the icon (window, tray, notices).
+QPixmap appIconSize(int size)
+{
+    static QHash<int, QPixmap> decoded;
+    auto it = decoded.find(size);
+    if (it == decoded.end())
+        it = decoded.insert(size, QPixmap::fromImage(readImage(QStringLiteral(":/pictures/icon-%1.png").arg(size))));
+    return *it;
+}
+
+// The application icon offering `sizes`. A size is decoded only when drawn:
+// asked for some size, the engine reads the smallest offered size that
+// covers it (else the largest) and leaves scaling and the disabled look to
+// QIcon, as it would with every size added.
 class AppIconEngine : public QIconEngine {
 public:
+    explicit AppIconEngine(QList<int> sizes) : sizes_(std::move(sizes)) {}
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
     {
-        return decoded().pixmap(size, mode, state);
+        return covering(size).pixmap(size, mode, state);
     }
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
-        decoded().paint(painter, rect, Qt::AlignCenter, mode, state);
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        covering(rect.size() * ratio).paint(painter, rect, Qt::AlignCenter, mode, state);
     }
-    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override
     {
-        return decoded().actualSize(size, mode, state);
+        const int side = pick(size);
+        return side >= qMax(size.width(), size.height()) ? size : QSize(side, side);
     }
     QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override
     {
         if (mode != QIcon::Normal || state != QIcon::Off)
             return {};
         QList<QSize> sizes;
-        for (int size : AppIconSizes)
+        for (int size : sizes_)
             sizes.append(QSize(size, size));
         return sizes;
     }
     QIconEngine *clone() const override { return new AppIconEngine(*this); }
     QString key() const override { return QStringLiteral("KalvixAppIcon"); }
-    bool isNull() override { return false; }
+    bool isNull() override { return sizes_.isEmpty(); }
 
 private:
-    const QIcon &decoded()
+    int pick(const QSize &size) const
     {
-        if (icon_.isNull())
-            for (int size : AppIconSizes)
-                icon_.addPixmap(QPixmap::fromImage(readImage(QStringLiteral(":/pictures/icon-%1.png").arg(size))));
-        return icon_;
+        const int want = qMax(size.width(), size.height());
+        for (int side : sizes_)
+            if (side >= want)
+                return side;
+        return sizes_.isEmpty() ? 0 : sizes_.last();
     }
-    QIcon icon_;
+    QIcon covering(const QSize &size) const { return QIcon(appIconSize(pick(size))); }
+    QList<int> sizes_;
 };
 
 } // namespace
 
 QIcon AppIcon()
 {
-    // One decoding for every user of the icon (the window and the tray).
-    static const QIcon icon(new AppIconEngine);
+    static const QIcon icon(new AppIconEngine(QList<int>(std::begin(AppIconSizes), std::end(AppIconSizes))));
+    return icon;
+}
+
+QIcon WindowIcon()
+{
+    QList<int> sizes;
+    for (int size : AppIconSizes)
+        if (size <= WindowIconLargest)
+            sizes.append(size);
+    static const QIcon icon(new AppIconEngine(sizes));
     return icon;
 }
 

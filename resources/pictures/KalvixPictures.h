@@ -67,8 +67,14 @@ inline constexpr const char *const TrayMenuImages[] = {
 // Application icon sizes, each ":/pictures/icon-<size>.png".
 inline constexpr int AppIconSizes[] = {16, 32, 48, 64, 256};
 
-// The application icon with every size added.
+// The application icon in every size, each decoded when first drawn.
 QIcon AppIcon();
+// The same icon for top-level windows. Qt hands every size a window's icon
+// offers to the window manager as pixels, for each window it creates; the
+// largest drawing alone would be 256 KB a window. Desktops take bigger
+// pictures from the installed icon theme.
+inline constexpr int WindowIconLargest = 64;
+QIcon WindowIcon();
 
 // High-density screens: every picture but the application icons also
 // exists drawn at twice its size, as "<name>@2x.<ext>" beside it.

@@ -1,5 +1,6 @@
 #include "platform/jpeg/JpegDecoder.h"
 #include "resources/pictures/KalvixPictures.h"
+#include "resources/pictures/PlainPixels.h"
 
 #include <QFile>
 #include <QIcon>
@@ -109,6 +110,25 @@ private slots:
             for (int x = 0; x < img.width(); ++x)
                 colours.insert(img.pixel(x, y));
         QVERIFY2(colours.size() >= 4, qPrintable(path));
+
+        // The program draws the smaller pictures from plain pixels written
+        // at build time: they must be the drawing itself, pixel for pixel,
+        // or a stale or badly written copy would show instead.
+        QStringList drawings{path};
+        if (!path.contains(QLatin1String("/icon-")))
+            drawings << KalvixPictures::DoublePath(path);
+        for (const QString &drawing : drawings) {
+            const QImage drawn = load(drawing);
+            const QImage plain = PlainPixels::Find(drawing);
+            const bool small = qint64(drawn.width()) * drawn.height() * 4 <= 64 * 1024; // the limit the build uses
+            if (drawing.endsWith(QLatin1String(".jpg")) || !small) {
+                QVERIFY2(plain.isNull(), qPrintable(drawing));
+                continue;
+            }
+            QVERIFY2(!plain.isNull(), qPrintable(drawing));
+            QCOMPARE(plain, drawn.convertToFormat(plain.format()));
+            QCOMPARE(KalvixPictures::Image(drawing.toLatin1().constData()), plain);
+        }
     }
 
     void glyphStripsCarryTheirSeeThroughColour_data()
@@ -197,13 +217,28 @@ private slots:
         }
     }
 
-    void appIconOffersEverySize()
+    // Each size is decoded only when drawn, and any size can be drawn; the
+    // windows' icon stops at the sizes window managers show, so that no
+    // window hands the server the 256-pixel drawing.
+    void appIconDrawsEverySizeAndWindowsTheSmallOnes()
     {
         const QIcon icon = KalvixPictures::AppIcon();
         QVERIFY(!icon.isNull());
         const QList<QSize> sizes = icon.availableSizes();
-        for (int s : KalvixPictures::AppIconSizes)
+        for (int s : KalvixPictures::AppIconSizes) {
             QVERIFY2(sizes.contains(QSize(s, s)), qPrintable(QString::number(s)));
+            const QImage drawn = icon.pixmap(s, s).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            QCOMPARE(drawn, load(QStringLiteral(":/pictures/icon-%1.png").arg(s)).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+        }
+        QCOMPARE(icon.pixmap(24, 24).size(), QSize(24, 24));
+        QCOMPARE(icon.pixmap(512, 512).size(), QSize(256, 256));
+
+        const QIcon window = KalvixPictures::WindowIcon();
+        const QList<QSize> offered = window.availableSizes();
+        QVERIFY(offered.contains(QSize(16, 16)) && offered.contains(QSize(48, 48)));
+        for (const QSize &size : offered)
+            QVERIFY(size.width() <= KalvixPictures::WindowIconLargest);
+        QCOMPARE(window.pixmap(40, 40).size(), QSize(40, 40));
     }
 };
 
