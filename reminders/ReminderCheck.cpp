@@ -37,7 +37,11 @@ ReminderCheck::Outcome ReminderCheck::CheckTermins()
 
     // The days of the grid are consecutive, so the date value just counts up.
     double date = DateTimeValue::EncodeDate(DayGrid::FirstYear, 1, 1);
-    for (int y = DayGrid::FirstYear; y <= DayGrid::LastYear; ++y)
+    for (int y = DayGrid::FirstYear; y <= DayGrid::LastYear; ++y) {
+        if (!grid_.YearMade(y)) {
+            date += DayGrid::IsLeapYear(y) ? 366 : 365;
+            continue;
+        }
         for (int m = 1; m <= 12; ++m)
             for (int d = 1, days = DayGrid::DaysInMonth(y, m); d <= days; ++d, date += 1) {
                 // Read first: an empty day's year need not be made.
@@ -47,6 +51,7 @@ ReminderCheck::Outcome ReminderCheck::CheckTermins()
                     return outcome;
                 }
             }
+    }
     return outcome;
 }
 

@@ -54,6 +54,10 @@ public:
         return block ? block[inYear(month, day)] : emptySlot();
     }
 
+    // Whether any slot of `year` was ever asked for writing: a year not made
+    // holds no records, so a walk through the calendar can pass it whole.
+    bool YearMade(int year) const { return years_[static_cast<size_t>(year - FirstYear)] != nullptr; }
+
     TTermin *AddRecord(TTerminDay &slot)
     {
         NoteChange();
