@@ -7,6 +7,7 @@
 #include "app/KalvixApplication.h"
 #include "app/MainInstance.h"
 #include "app/MainUnit.h"
+#include "app/SettleLayout.h"
 #include "app/StartupTrace.h"
 #include "app/cli/CommandRun.h"
 #include "app/sync/LiveMirror.h"
@@ -114,6 +115,7 @@ int main(int argc, char *argv[])
     }
     StartupTrace::Mark("first check");
     mainForm.show();
+    SettleLayout::Now();
     StartupTrace::Mark("shown");
     StartupTrace::FlushAfterFirstPaint(&mainForm);
     // What the start had to work around, told once and without holding up

@@ -28,7 +28,7 @@ TrayIcon::~TrayIcon()
     Remove();
 }
 
-bool TrayIcon::Add(const QIcon &icon, const QString &tip)
+void TrayIcon::Add(const QIcon &icon, const QString &tip)
 {
     if (!icon_) {
         // A child as well, so the platform callback can be reached in tests.
@@ -51,8 +51,12 @@ bool TrayIcon::Add(const QIcon &icon, const QString &tip)
     }
     icon_->setIcon(icon);
     icon_->setToolTip(tip);
-    icon_->show();
-    return QSystemTrayIcon::isSystemTrayAvailable();
+    // Shown once the event loop runs: docking into the notification area
+    // waits on the desktop (the area's host, the session bus) for some
+    // milliseconds the first window need not wait for. The loop runs as
+    // soon as the window is up, or a reminder due at start is open.
+    if (!icon_->isVisible())
+        QTimer::singleShot(0, icon_.get(), [shown = icon_.get()] { shown->show(); });
 }
 
 // The desktop reports the context request while the right button is still

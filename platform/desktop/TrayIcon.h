@@ -28,9 +28,9 @@ public:
     explicit TrayIcon(QObject *parent = nullptr);
     ~TrayIcon() override;
 
-    // Shows `icon` (taken by copy) with the tool tip; true when the desktop
-    // has a notification area that accepted it.
-    bool Add(const QIcon &icon, const QString &tip);
+    // Puts `icon` (taken by copy) with the tool tip into the notification
+    // area when the event loop next runs.
+    void Add(const QIcon &icon, const QString &tip);
     void Remove();
     bool isAdded() const;
 
