@@ -35,4 +35,33 @@ inline bool report(const char *name, double ms, double baselineMs, double maxRat
     return ok;
 }
 
+inline double median(std::vector<double> v)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+// The median of each round's own ratio, figure to baseline, both measured
+// within the same round: a stretch of the machine being slow then weighs on
+// both sides of a ratio instead of on one side of many.
+inline double medianRatio(const std::vector<double> &figures, const std::vector<double> &baselines)
+{
+    std::vector<double> ratios;
+    for (size_t i = 0; i < figures.size() && i < baselines.size(); ++i)
+        if (baselines[i] > 0)
+            ratios.push_back(figures[i] / baselines[i]);
+    return median(ratios);
+}
+
+// As report(), for figures taken round by round beside their baselines;
+// printed as the baseline's median and that times the median ratio.
+inline bool reportPaired(const char *name, const std::vector<double> &figures, const std::vector<double> &baselines,
+                         double maxRatio, const char *unit = "ms")
+{
+    const double base = median(baselines);
+    return report(name, base * medianRatio(figures, baselines), base, maxRatio, unit);
+}
+
 } // namespace bench
