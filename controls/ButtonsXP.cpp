@@ -19,9 +19,6 @@ TBitBtnXP::TBitBtnXP(QWidget *parent) : QPushButton(parent), m_glyph(std::make_u
     m_glyph->SetOnChange([this] { update(); });
     // Every focused button is the one Enter presses, as in dialogs.
     setAutoDefault(true);
-    // The reference is kept until program exit (see UxTheme.h).
-    LoadVisualStyles();
-    ensureTheme();
 
     // Connected before anyone else can connect, so the button's own part of
     // a click (closing the window, handing its result to the dialog) comes
@@ -54,8 +51,21 @@ TBitBtnXP::~TBitBtnXP()
         UxTheme::CloseThemeData(m_theme);
 }
 
+void TBitBtnXP::takeService() const
+{
+    // Taken when the button is first drawn or asked about its look, not
+    // when it is made: a window builds its buttons before it is shown, and
+    // loading the service there would hold up its appearance. The
+    // reference is kept until program exit (see UxTheme.h).
+    if (m_serviceTaken)
+        return;
+    m_serviceTaken = true;
+    LoadVisualStyles();
+}
+
 bool TBitBtnXP::ensureTheme() const
 {
+    takeService();
     if (!m_theme && VisualStylesActive() && UxTheme::OpenThemeData)
         m_theme = UxTheme::OpenThemeData(nullptr, L"BUTTON");
     return m_theme != nullptr;
@@ -66,6 +76,7 @@ bool TBitBtnXP::themedNow() const
     // Themed only when the service can really draw: a service that lacks
     // DrawThemeBackground, or would not open the class, leaves the classic
     // look instead of an empty face.
+    takeService();
     return VisualStylesActive() && UxTheme::DrawThemeBackground && ensureTheme();
 }
 

@@ -129,10 +129,12 @@ private:
     void EndSwallowedClick();
     void FocusMoved();
     bool formLoading() const;
+    void takeService() const;
     bool ensureTheme() const;
     void drawThemed(QPainter &painter, const QRect &r, int state) const;
     std::unique_ptr<TButtonGlyph> m_glyph;
     mutable kxtheme::HTHEME m_theme = nullptr;
+    mutable bool m_serviceTaken = false;
     QShortcut *m_escape = nullptr; // child object
     mutable TBitBtnXPKind m_kind = bkCustom;
     TButtonStyle m_style = bsAutoDetect;
