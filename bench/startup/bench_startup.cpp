@@ -256,7 +256,9 @@ int main()
     Subject noted{empty.label, empty.exe, empty.title, {}, {}, {}};
     Subject fullNoted{full.label, full.exe, full.title, {}, {}, {}};
     Subject floorNoted{floor.label, floor.exe, floor.title, {}, {}, {}};
-    const std::pair<Subject *, Breakdown *> noting[] = {{&noted, &steps}, {&fullNoted, &fullSteps}, {&floorNoted, &floorSteps}};
+    const std::pair<Subject *, Breakdown *> noting[] = {{&noted, &steps},
+                                                        {&fullNoted, &fullSteps},
+                                                        {&floorNoted, &floorSteps}};
     for (int r = 0; r < std::max(5, runs / 2); ++r) {
         for (auto [subject, breakdown] : noting) {
             const QString notes = emptyDir.filePath(QStringLiteral("startup-notes"));

@@ -228,7 +228,9 @@ private slots:
         for (int s : KalvixPictures::AppIconSizes) {
             QVERIFY2(sizes.contains(QSize(s, s)), qPrintable(QString::number(s)));
             const QImage drawn = icon.pixmap(s, s).toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            QCOMPARE(drawn, load(QStringLiteral(":/pictures/icon-%1.png").arg(s)).convertToFormat(QImage::Format_ARGB32_Premultiplied));
+            QCOMPARE(drawn,
+                     load(QStringLiteral(":/pictures/icon-%1.png").arg(s))
+                         .convertToFormat(QImage::Format_ARGB32_Premultiplied));
         }
         QCOMPARE(icon.pixmap(24, 24).size(), QSize(24, 24));
         QCOMPARE(icon.pixmap(512, 512).size(), QSize(256, 256));

@@ -27,8 +27,8 @@ bool writePixels(const QImage &decoded, const QString &path)
 {
     // Only two formats, so the reader needs to know no others: pixels
     // as drawn, with or without a transparent part.
-    const QImage image =
-        decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+    const QImage image = decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32
+                                                                           : QImage::Format_RGB32);
     const std::uint32_t header[4] = {0x5850584bu /* "KXPX" */, static_cast<std::uint32_t>(image.width()),
                                      static_cast<std::uint32_t>(image.height()),
                                      static_cast<std::uint32_t>(image.format())};
