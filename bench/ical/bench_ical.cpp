@@ -20,7 +20,6 @@
 
 #include <libical/ical.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -70,12 +69,6 @@ bool libicalWrite(icalcomponent *calendar, const QString &path)
     return ok;
 }
 
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
-
 } // namespace
 
 // Imports `path` and prints how far the resident size rose above what it
@@ -123,7 +116,9 @@ int main(int argc, char **argv)
         writeMs.push_back(bench::medianMs(1, [&] { ok = libicalWrite(calendar, libicalOut) && ok; }));
     }
     icalcomponent_free(calendar);
-    ok = bench::report("ical export 100,000 (vs libical writing it)", median(exportMs), median(writeMs), 3.0) && ok;
+    ok = bench::report("ical export 100,000 (vs libical writing it)", bench::median(exportMs), bench::median(writeMs),
+                       3.0)
+        && ok;
 
     // Import: read and parse the file, add to an empty store, against
     // libical reading the same file.
@@ -148,7 +143,9 @@ int main(int argc, char **argv)
         std::printf("import gave %zu appointments, not %d\n", imported, Appointments);
         ok = false;
     }
-    ok = bench::report("ical import 100,000 (vs libical reading it)", median(importMs), median(parseMs), 2.0) && ok;
+    ok = bench::report("ical import 100,000 (vs libical reading it)", bench::median(importMs), bench::median(parseMs),
+                       2.0)
+        && ok;
 
     // Memory: peak growth while importing, in a fresh process so the heap
     // left by the runs above does not hide it.

@@ -259,9 +259,9 @@ int main()
     const std::pair<Subject *, Breakdown *> noting[] = {{&noted, &steps},
                                                         {&fullNoted, &fullSteps},
                                                         {&floorNoted, &floorSteps}};
+    const QString notes = emptyDir.filePath(QStringLiteral("startup-notes"));
     for (int r = 0; r < std::max(5, runs / 2); ++r) {
         for (auto [subject, breakdown] : noting) {
-            const QString notes = emptyDir.filePath(QStringLiteral("startup-notes"));
             double spawned = 0;
             if (!measure(*subject, traced, QFile::encodeName(notes).constData(), &spawned))
                 return 1;

@@ -113,11 +113,13 @@ QIcon AppIcon()
 
 QIcon WindowIcon()
 {
-    QList<int> sizes;
-    for (int size : AppIconSizes)
-        if (size <= WindowIconLargest)
-            sizes.append(size);
-    static const QIcon icon(new AppIconEngine(sizes));
+    static const QIcon icon = [] {
+        QList<int> sizes;
+        for (int size : AppIconSizes)
+            if (size <= WindowIconLargest)
+                sizes.append(size);
+        return QIcon(new AppIconEngine(sizes));
+    }();
     return icon;
 }
 

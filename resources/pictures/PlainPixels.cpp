@@ -1,4 +1,5 @@
 #include "resources/pictures/PlainPixels.h"
+#include "resources/pictures/PlainPixelsFormat.h"
 
 #include <QResource>
 
@@ -8,8 +9,7 @@
 namespace PlainPixels {
 
 namespace {
-constexpr std::uint32_t Tag = 0x5850584bu; // "KXPX"
-constexpr qint64 HeaderBytes = 16;
+constexpr qint64 HeaderBytes = sizeof(Header);
 } // namespace
 
 QImage Find(const QString &picturePath)
@@ -20,11 +20,11 @@ QImage Find(const QString &picturePath)
         || resource.size() < HeaderBytes)
         return {};
     const uchar *data = resource.data();
-    std::uint32_t header[4];
-    std::memcpy(header, data, sizeof header);
-    const auto format = static_cast<QImage::Format>(header[3]);
-    const qint64 width = header[1], height = header[2];
-    if (header[0] != Tag || (format != QImage::Format_ARGB32 && format != QImage::Format_RGB32) || width <= 0
+    Header header;
+    std::memcpy(&header, data, sizeof header);
+    const auto format = static_cast<QImage::Format>(header.format);
+    const qint64 width = header.width, height = header.height;
+    if (header.tag != Tag || (format != QImage::Format_ARGB32 && format != QImage::Format_RGB32) || width <= 0
         || height <= 0 || width > 4096 || height > 4096 || resource.size() != HeaderBytes + width * height * 4)
         return {};
     const uchar *pixels = data + HeaderBytes;

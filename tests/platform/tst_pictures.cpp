@@ -1,6 +1,7 @@
 #include "platform/jpeg/JpegDecoder.h"
 #include "resources/pictures/KalvixPictures.h"
 #include "resources/pictures/PlainPixels.h"
+#include "resources/pictures/PlainPixelsFormat.h"
 
 #include <QFile>
 #include <QIcon>
@@ -120,7 +121,7 @@ private slots:
         for (const QString &drawing : drawings) {
             const QImage drawn = load(drawing);
             const QImage plain = PlainPixels::Find(drawing);
-            const bool small = qint64(drawn.width()) * drawn.height() * 4 <= 64 * 1024; // the limit the build uses
+            const bool small = qint64(drawn.width()) * drawn.height() * 4 <= PlainPixels::MostBytes;
             if (drawing.endsWith(QLatin1String(".jpg")) || !small) {
                 QVERIFY2(plain.isNull(), qPrintable(drawing));
                 continue;

@@ -2,14 +2,14 @@
 // the running program wraps them in place where it would otherwise decode a
 // PNG or GIF (and load the GIF plugin) on every start.
 //
-//   kalvix-pixelpack OUTDIR MAXBYTES PICTURE...
+//   kalvix-pixelpack OUTDIR PICTURE...
 //
-// Each PICTURE whose pixels take at most MAXBYTES is written to
-// OUTDIR/<its file name>: a 16-byte header (the tag "KXPX", then width,
-// height and QImage format as 32-bit numbers in the build machine's order)
-// and the rows, four bytes a pixel. Larger pictures are drawn too seldom to
-// be worth the room, and JPEGs are left to the program's own decoder.
-// OUTDIR/pixels.qrc then lists what was written, under ":/pixels/".
+// Each PICTURE whose pixels take at most PlainPixels::MostBytes is written
+// to OUTDIR/<its file name> as PlainPixelsFormat.h lays it out; JPEGs are
+// left to the program's own decoder. OUTDIR/pixels.qrc then lists what was
+// written, under ":/pixels/".
+#include "resources/pictures/PlainPixelsFormat.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -29,13 +29,13 @@ bool writePixels(const QImage &decoded, const QString &path)
     // as drawn, with or without a transparent part.
     const QImage image = decoded.convertToFormat(decoded.hasAlphaChannel() ? QImage::Format_ARGB32
                                                                            : QImage::Format_RGB32);
-    const std::uint32_t header[4] = {0x5850584bu /* "KXPX" */, static_cast<std::uint32_t>(image.width()),
+    const PlainPixels::Header header{PlainPixels::Tag, static_cast<std::uint32_t>(image.width()),
                                      static_cast<std::uint32_t>(image.height()),
                                      static_cast<std::uint32_t>(image.format())};
     QSaveFile out(path);
     if (!out.open(QIODevice::WriteOnly))
         return false;
-    out.write(reinterpret_cast<const char *>(header), sizeof header);
+    out.write(reinterpret_cast<const char *>(&header), sizeof header);
     for (int y = 0; y < image.height(); ++y)
         out.write(reinterpret_cast<const char *>(image.constScanLine(y)), qsizetype(image.width()) * 4);
     return out.commit();
@@ -48,16 +48,15 @@ int main(int argc, char *argv[])
     // For the GIF plugin's path.
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() < 3) {
-        std::fprintf(stderr, "usage: kalvix-pixelpack OUTDIR MAXBYTES PICTURE...\n");
+    if (args.size() < 2) {
+        std::fprintf(stderr, "usage: kalvix-pixelpack OUTDIR PICTURE...\n");
         return 2;
     }
     const QDir outDir(args[1]);
-    const qint64 maxBytes = args[2].toLongLong();
     if (!outDir.mkpath(QStringLiteral(".")))
         return 1;
     QString qrc = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n  <qresource prefix=\"/pixels\">\n");
-    for (const QString &picture : args.mid(3)) {
+    for (const QString &picture : args.mid(2)) {
         const QFileInfo info(picture);
         if (info.suffix().compare(QLatin1String("jpg"), Qt::CaseInsensitive) == 0)
             continue;
@@ -67,7 +66,7 @@ int main(int argc, char *argv[])
             std::fprintf(stderr, "kalvix-pixelpack: %s: %s\n", qPrintable(picture), qPrintable(reader.errorString()));
             return 1;
         }
-        if (qint64(image.width()) * image.height() * 4 > maxBytes)
+        if (qint64(image.width()) * image.height() * 4 > PlainPixels::MostBytes)
             continue;
         if (!writePixels(image, outDir.filePath(info.fileName()))) {
             std::fprintf(stderr, "kalvix-pixelpack: cannot write %s\n", qPrintable(outDir.filePath(info.fileName())));
