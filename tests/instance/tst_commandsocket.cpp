@@ -1,6 +1,7 @@
 // Commands over the running copy's socket, next to "show": big payloads
 // both ways, a copy not ready for commands, and malformed requests that
 // must not reach the handler.
+#include "platform/instance/CommandProtocol.h"
 #include "platform/instance/CommandRequest.h"
 #include "platform/instance/InstanceKey.h"
 #include "platform/instance/ShowRequest.h"
@@ -216,11 +217,20 @@ private slots:
         addr.sun_family = AF_UNIX;
         std::memcpy(addr.sun_path, path.constData(), size_t(path.size()));
         QVERIFY(::bind(fd, reinterpret_cast<sockaddr *>(&addr), sizeof addr) == 0 && ::listen(fd, 1) == 0);
+        // The whole request is read before the reply: the asking side sends
+        // the line and the payload apart, and a socket closed on a payload
+        // not yet sent would fail the asking side's send instead.
+        const qsizetype requestSize = CommandProtocol::RequestLine("echo", 1).size() + 1;
         std::thread server([&] {
             const int client = ::accept(fd, nullptr, nullptr);
             char request[64];
-            [[maybe_unused]] ssize_t n = ::read(client, request, sizeof request);
-            n = ::write(client, reply.constData(), size_t(reply.size()));
+            for (qsizetype got = 0; got < requestSize;) {
+                const ssize_t n = ::read(client, request, sizeof request);
+                if (n <= 0)
+                    break;
+                got += n;
+            }
+            [[maybe_unused]] const ssize_t n = ::write(client, reply.constData(), size_t(reply.size()));
             ::close(client);
         });
         const CommandRequestResult r = SendCommand(QFile::decodeName(path), "echo", "x", QDeadlineTimer(5000),
