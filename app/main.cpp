@@ -11,6 +11,7 @@
 #include "app/StartupTrace.h"
 #include "app/cli/CommandRun.h"
 #include "app/sync/LiveMirror.h"
+#include "platform/desktop/FontServiceWarmUp.h"
 #include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
 #include "platform/instance/SingleInstance.h"
@@ -35,6 +36,8 @@ int main(int argc, char *argv[])
     // its save. Nothing is saved before the window is ready: until then
     // nobody can have changed anything.
     TerminationRequests::CatchEarly();
+    // Beside the application object, whose making needs no font.
+    FontServiceWarmUp fonts;
     // The program joins the session itself (see SessionClient.h).
     const QByteArray sessionManager = SessionClient::TakeAddress();
     // Before Qt reaches for the bus (tray, accessibility): none is started.
@@ -42,6 +45,8 @@ int main(int argc, char *argv[])
     KalvixApplication app(argc, argv);
     SessionClient::PutBackAddress(sessionManager);
     StartupTrace::Mark("application");
+    fonts.Wait();
+    StartupTrace::Mark("font configuration");
     TerminationRequests termination;
     TMainForm *ready = nullptr;
     QObject::connect(&termination, &TerminationRequests::requested, &app, [&ready] {

@@ -5,7 +5,7 @@
 #   tools/install-deps.sh package the above plus what make test-deb needs
 set -euo pipefail
 
-build_pkgs=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libsm-dev libice-dev libdbus-1-dev libgl-dev libxcb1-dev pkg-config fonts-dejavu-core fonts-liberation libical-dev)
+build_pkgs=(qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libsm-dev libice-dev libdbus-1-dev libgl-dev libxcb1-dev libfontconfig-dev pkg-config fonts-dejavu-core fonts-liberation libical-dev)
 test_pkgs=(fonts-dejavu-extra xvfb xauth xdotool x11-utils openbox trayer imagemagick clang clang-format-14 libclang-rt-14-dev python3 python3-pil python3-icalendar radicale khal vdirsyncer calcurse dbus-daemon dbus-bin dunst at-spi2-core python3-gi gir1.2-atspi-2.0 appstream desktop-file-utils file weston qt6-wayland qt6-translations-l10n dbus-x11)
 package_pkgs=(debootstrap lintian)
 
