@@ -57,7 +57,8 @@ void TMainForm::buildLayout()
     Splitter1->setStretchFactor(1, 1);
     Splitter1->setSizes({201, 437});
 
-    OptionsBody->insertWidget(0, Theme::optionsPicturePanel(OptionsPage));
+    OptionsPicture = Theme::optionsPicturePanel(OptionsPage);
+    OptionsBody->insertWidget(0, OptionsPicture);
 
     wwwBtn->setText(Theme::homePageAddress());
     // The strip's first cell: the globe.
@@ -168,6 +169,7 @@ void TMainForm::buildOptionsFields()
     // rather than a moment after the page.
     OptionsPanel->hide();
     Ui::OptionsFields::setupUi(OptionsPanel);
+    Theme::addOptionsTitle(OptionsPicture);
     OptionsPanel->show();
     // Tab reaches them where the page stands among the window's controls:
     // after the last control before it that takes the focus (Qt orders

@@ -231,6 +231,7 @@ private:
     // Beside the form's controls: the models the two views show, the
     // timers and the tray menu's first entry, each named for tests and tools.
     QTabWidget *PageControl2 = nullptr; // the detail panel, once made
+    QWidget *OptionsPicture = nullptr;  // the options page's picture panel
     DateTreeModel *TreeModel = nullptr;
     OverviewModel *ListModel = nullptr; // the rows ListView1 shows
     QTimer Timer1;                      // save timer

@@ -87,7 +87,14 @@ QWidget *optionsPicturePanel(QWidget *parent)
 
     auto *v = new QVBoxLayout(panel);
     v->setContentsMargins(12, 12, 12, 12);
+    v->addStretch(1);
+    return panel;
+}
+
+void addOptionsTitle(QWidget *panel)
+{
     auto *title = new QLabel(QCoreApplication::translate("Theme", "Program options..."), panel);
+    title->setObjectName(QStringLiteral("OptionsTitle"));
     title->setFont(font({QStringLiteral("Arial Black")}, 19, true));
     title->setWordWrap(true);
     title->setMargin(6);
@@ -95,9 +102,8 @@ QWidget *optionsPicturePanel(QWidget *parent)
     QPalette tp = title->palette();
     tp.setColor(QPalette::WindowText, QColor(128, 0, 0)); // maroon reads well on the heading colour
     title->setPalette(tp);
-    v->addWidget(title);
-    v->addStretch(1);
-    return panel;
+    static_cast<QBoxLayout *>(panel->layout())->insertWidget(0, title);
+    title->show(); // the panel may be on screen already
 }
 
 } // namespace Theme

@@ -27,7 +27,11 @@ QFont font(const QStringList &families, int pixelSize, bool bold = false);
 
 QString homePageAddress();
 
-// The decorative panel on the left of the "Options" page.
+// The decorative panel on the left of the "Options" page, and the title on
+// it. The title is added when the page is first reached: its font is one
+// the rest of the window does not use, and asking its size would load that
+// font while the window is being laid out at start.
 QWidget *optionsPicturePanel(QWidget *parent);
+void addOptionsTitle(QWidget *panel);
 
 } // namespace Theme

@@ -360,6 +360,7 @@ private slots:
         // The detail panel and the options page's fields are made when first reached.
         QVERIFY(!form->findChild<QTabWidget *>(QStringLiteral("PageControl2")));
         QVERIFY(!form->findChild<TSpinEdit *>(QStringLiteral("gmin")));
+        QVERIFY(!form->findChild<QLabel *>(QStringLiteral("OptionsTitle")));
         clickRow(*form, 0);
         auto *picture = form->findChild<LazyPictureLabel *>(QStringLiteral("OptionsPicture"));
         QVERIFY(picture && !picture->pictureRead());
@@ -380,6 +381,12 @@ private slots:
         QVERIFY(spin);
         QTRY_VERIFY(spin->isVisible() && form->windowHandle()->isExposed());
         QCOMPARE(picture->pictureRead(), pages == PageControl1(*form));
+        if (pages == PageControl1(*form)) {
+            auto *title = picture->findChild<QLabel *>(QStringLiteral("OptionsTitle"));
+            QVERIFY(title && title->isVisible());
+            QCOMPARE(title->text(), QStringLiteral("Program options..."));
+            QVERIFY(title->font().bold());
+        }
         QCOMPARE(picture->sizeHint(), room);
         QCOMPARE(picture->minimumSizeHint(), least);
 
