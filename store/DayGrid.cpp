@@ -2,6 +2,8 @@
 
 #include "store/MemoryPoison.h"
 
+#include <QDate>
+
 bool DayGrid::IsLeapYear(int year)
 {
     return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -21,15 +23,34 @@ bool DayGrid::IsValidDay(int year, int month, int day)
         && day <= DaysInMonth(year, month);
 }
 
+namespace {
+
+// The day number of the first of each month of the grid's years: a store's
+// fingerprint and every walk in calendar order ask for day numbers once per
+// day that holds appointments.
+struct MonthStarts {
+    int first[DayGrid::Years * 12];
+    MonthStarts() : first()
+    {
+        int n = 0;
+        for (int y = DayGrid::FirstYear; y <= DayGrid::LastYear; ++y)
+            for (int m = 1; m <= 12; ++m) {
+                first[(y - DayGrid::FirstYear) * 12 + m - 1] = n;
+                n += DayGrid::DaysInMonth(y, m);
+            }
+    }
+};
+
+} // namespace
+
 int DayGrid::DayNumber(int year, int month, int day)
 {
-    // Leap years before `year` since 2000 (2000 itself is one).
-    const int before = year - FirstYear;
-    const int leaps = before == 0 ? 0 : (before - 1) / 4 + 1 - (before - 1) / 100 + (before - 1) / 400;
-    int n = before * 365 + leaps;
-    for (int m = 1; m < month; ++m)
-        n += DaysInMonth(year, m);
-    return n + day - 1;
+    static const MonthStarts starts;
+    if (year >= FirstYear && year <= LastYear && month >= 1 && month <= 12)
+        return starts.first[(year - FirstYear) * 12 + month - 1] + day - 1;
+    // Outside the grid (a calendar's event seen by a sync): counted out
+    // from 1 January 2000 all the same, never looked up in the table.
+    return static_cast<int>(QDate(FirstYear, 1, 1).daysTo(QDate(year, month, day)));
 }
 
 DayGrid::DayGrid() = default;

@@ -220,6 +220,10 @@ private slots:
         QVERIFY(inOrder);
         QCOMPARE(DayGrid::DayNumber(2100, 12, 31), DayGrid::UsedDays - 1);
         QCOMPARE(DayGrid::DayNumber(2001, 1, 1), 366);
+        // Days a calendar may hold beyond the grid count on from its ends.
+        QCOMPARE(DayGrid::DayNumber(1999, 12, 31), -1);
+        QCOMPARE(DayGrid::DayNumber(2101, 1, 1), DayGrid::UsedDays);
+        QCOMPARE(DayGrid::DayNumber(2101, 3, 1), DayGrid::UsedDays + 59);
     }
 
     void dateTimeValues()
