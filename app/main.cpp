@@ -11,6 +11,7 @@
 #include "app/StartupTrace.h"
 #include "app/cli/CommandRun.h"
 #include "app/sync/LiveMirror.h"
+#include "platform/datafolder/DataFolder.h"
 #include "platform/desktop/FontServiceWarmUp.h"
 #include "platform/desktop/SessionClient.h"
 #include "platform/desktop/TerminationRequests.h"
@@ -38,6 +39,13 @@ int main(int argc, char *argv[])
     TerminationRequests::CatchEarly();
     // Beside the application object, whose making needs no font.
     FontServiceWarmUp fonts;
+    // A big store in a program folder the user may write (the program as
+    // installed per user) is read from here on, beside the application
+    // object too; where the store lives elsewhere, it is read ahead once
+    // the application object has told where.
+    const QString programFolder = DataFolder::ExecutableFolder();
+    if (!programFolder.isEmpty() && DataFolder::IsWritable(programFolder))
+        StoreFile::ReadAhead(TerminFile::PathIn(DataFolder::For(programFolder)));
     // The program joins the session itself (see SessionClient.h).
     const QByteArray sessionManager = SessionClient::TakeAddress();
     // Before Qt reaches for the bus (tray, accessibility): none is started.
@@ -67,8 +75,8 @@ int main(int argc, char *argv[])
     if (TerminationRequests::Pending())
         return 0;
     StartupTrace::Mark("data file claimed");
-    // A big store is read while the window is built; the window's Load
-    // takes it over.
+    // A big store is read while the window is built (unless that began
+    // above); the window's Load takes it over.
     StoreFile::ReadAhead(TerminFile::PathIn(dataFolder));
     // The X server going away ends the process inside Qt with exit(1): save
     // there once the window is ready (without the display), and give up the

@@ -123,7 +123,8 @@ void StoreFile::ReadAhead(const QString &path, int64_t fromBytes)
     try {
         e->worker = std::thread([e] {
             try {
-                e->outcome = e->file.read(e->grid, e->settings);
+                const std::unique_ptr<TerminSource> readOnly = ReadOnlyDisk();
+                e->outcome = e->file.read(e->grid, e->settings, readOnly.get());
             } catch (...) {
                 e->failed = true;
             }
@@ -140,14 +141,16 @@ bool StoreFile::takeReadAhead(DayGrid &grid, TSettings &settings, TerminFile::Ou
         return false;
     const std::unique_ptr<EarlyRead> early = std::move(earlyRead());
     early->worker.join();
-    if (early->failed)
+    // A file that could not be loaded is read again here, to be reported in
+    // the user's language and copied aside.
+    if (early->failed || !early->outcome.ok)
         return false;
     base_ = std::move(early->file.base_);
     grid.Adopt(early->grid);
     o = early->outcome;
-    // The file's settings when its records were loaded, else the caller's
-    // stay, as Load would have left them.
-    if ((o.ok && base_.stamp.exists) || o.recovered)
+    // The file's settings when it was there to be loaded, else the
+    // caller's stay, as Load would have left them.
+    if (base_.stamp.exists)
         settings = early->settings;
     else
         base_.settings = settings;
@@ -162,7 +165,7 @@ TerminFile::Outcome StoreFile::Load(DayGrid &grid, TSettings &settings)
     return read(grid, settings);
 }
 
-TerminFile::Outcome StoreFile::read(DayGrid &grid, TSettings &settings)
+TerminFile::Outcome StoreFile::read(DayGrid &grid, TSettings &settings, TerminSource *source)
 {
     base_ = Base();
     base_.settings = settings;
@@ -172,7 +175,7 @@ TerminFile::Outcome StoreFile::read(DayGrid &grid, TSettings &settings)
         base_.known = true;
         return TerminFile::Outcome();
     }
-    const TerminFile::Outcome o = OpenTermins(path_, grid, settings);
+    const TerminFile::Outcome o = OpenTermins(path_, grid, settings, source);
     base_.contentHash = o.contentHash;
     if (o.ok || !o.unread) {
         base_.known = true;

@@ -59,7 +59,9 @@ public:
     // a thread of its own, for the next Load of that path to take over: a
     // start builds its window meanwhile. Files under `fromBytes` are left
     // to Load (a thread costs more than reading them); one read ahead at a
-    // time.
+    // time. The read changes nothing on disk, so it may begin before the
+    // program knows it will keep the file; a file it cannot load is read
+    // again by Load, which reports it and keeps its copy as always.
     static constexpr int64_t ReadAheadFrom = 1 << 20;
     static void ReadAhead(const QString &path, int64_t fromBytes = ReadAheadFrom);
 
@@ -105,7 +107,7 @@ private:
         DayHashes days;
     };
     enum class Disk { Same, Changed, Missing };
-    TerminFile::Outcome read(DayGrid &grid, TSettings &settings);
+    TerminFile::Outcome read(DayGrid &grid, TSettings &settings, TerminSource *source = nullptr);
     bool takeReadAhead(DayGrid &grid, TSettings &settings, TerminFile::Outcome &o);
     Disk look();
     bool racy() const;

@@ -306,7 +306,21 @@ public:
     }
 };
 
+class ReadOnlyDiskSource : public DiskSource {
+public:
+    QString KeepCopy(const QString &, const char *, size_t, QString &error) override
+    {
+        error = QStringLiteral("no copy is kept by this read");
+        return QString();
+    }
+};
+
 } // namespace
+
+std::unique_ptr<TerminSource> ReadOnlyDisk()
+{
+    return std::make_unique<ReadOnlyDiskSource>();
+}
 
 Outcome OpenTermins(const QString &path, DayGrid &grid, TSettings &settings, TerminSource *source)
 {

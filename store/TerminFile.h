@@ -14,6 +14,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <memory>
 
 class SaveIo;
 
@@ -75,6 +76,12 @@ public:
     // touch. Returns where, or an empty string with `error` set.
     virtual QString KeepCopy(const QString &path, const char *data, size_t size, QString &error) = 0;
 };
+
+// The file system as OpenTermins reads it by default, except that a file
+// it cannot load is not copied aside (the read fails as `unread`): for a
+// read that may be thrown away, begun before the program knows whether it
+// will keep the file.
+std::unique_ptr<TerminSource> ReadOnlyDisk();
 
 // Reads `path` into grid and settings. On any failure both stay as they
 // were; an unreadable file is copied aside first so no later save can

@@ -45,6 +45,20 @@ QString native(const QString &path)
 
 } // namespace
 
+QString ExecutableFolder()
+{
+#ifdef Q_OS_LINUX
+    // Where Qt itself looks first, resolved as it resolves it.
+    const QFileInfo link(QStringLiteral("/proc/self/exe"));
+    if (link.isSymLink()) {
+        const QString exe = link.canonicalFilePath();
+        if (!exe.isEmpty())
+            return QFileInfo(exe).path();
+    }
+#endif
+    return QString();
+}
+
 bool IsWritable(const QString &dir)
 {
 #ifdef Q_OS_UNIX

@@ -35,6 +35,10 @@ QString For(const QString &programDir);
 Choice Choose(const QString &programDir, const QString &fileName,
               const std::function<bool(const QString &path)> &holdsNothing);
 
+// The folder of the running executable, as the application object reports
+// it, found before there is one; empty where that cannot be known.
+QString ExecutableFolder();
+
 // Whether this process may create and replace files in `dir`.
 bool IsWritable(const QString &dir);
 
