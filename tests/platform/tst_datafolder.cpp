@@ -18,6 +18,14 @@ private slots:
         QCOMPARE(DataFolder::For(program.path()), program.path() + QLatin1Char('/'));
     }
 
+    // The start reads a big store ahead before there is an application
+    // object; its path must be the one the application object gives, or
+    // that read is thrown away.
+    void executableFolderAsTheApplicationTellsIt()
+    {
+        QCOMPARE(DataFolder::ExecutableFolder(), QCoreApplication::applicationDirPath());
+    }
+
     void otherwiseTheUsersDataFolder_data()
     {
         QTest::addColumn<bool>("readOnly");

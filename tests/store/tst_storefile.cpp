@@ -2,7 +2,6 @@
 // and where both sides changed a day the merge keeps what each side made.
 #include "store/StoreFile.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 #include <QtTest>
 
