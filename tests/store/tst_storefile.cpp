@@ -161,9 +161,6 @@ private slots:
         }
         QCOMPARE(loaded[1].ok, loaded[0].ok);
         QCOMPARE(loaded[1].message.replace(paths[1], paths[0]), loaded[0].message);
-        // A damaged file is copied aside once: by the Load, not by the read ahead too.
-        QCOMPARE(QDir(dirs[1].path()).entryList(QDir::Files).size(),
-                 QDir(dirs[0].path()).entryList(QDir::Files).size());
         QCOMPARE(synced[1].brought, synced[0].brought);
         QCOMPARE(synced[1].wrote, synced[0].wrote);
         QCOMPARE(namesOf(grids[1]), namesOf(grids[0]));
