@@ -37,7 +37,13 @@ int main(int argc, char *argv[])
     // its save. Nothing is saved before the window is ready: until then
     // nobody can have changed anything.
     TerminationRequests::CatchEarly();
-    // Beside the application object, whose making needs no font.
+    // The program joins the session itself (see SessionClient.h).
+    const QByteArray sessionManager = SessionClient::TakeAddress();
+    // Before Qt reaches for the bus (tray, accessibility): none is started.
+    SessionBus::KeepFromAutolaunching();
+    // Beside the application object, whose making needs no font. The
+    // environment stays as it is until the thread is done: the font
+    // library reads it there, and changing it meanwhile is not safe.
     FontServiceWarmUp fonts;
     // A big store in a program folder the user may write (the program as
     // installed per user) is read from here on, beside the application
@@ -46,15 +52,11 @@ int main(int argc, char *argv[])
     const QString programFolder = DataFolder::ExecutableFolder();
     if (!programFolder.isEmpty() && DataFolder::IsWritable(programFolder))
         StoreFile::ReadAhead(TerminFile::PathIn(DataFolder::For(programFolder)));
-    // The program joins the session itself (see SessionClient.h).
-    const QByteArray sessionManager = SessionClient::TakeAddress();
-    // Before Qt reaches for the bus (tray, accessibility): none is started.
-    SessionBus::KeepFromAutolaunching();
     KalvixApplication app(argc, argv);
-    SessionClient::PutBackAddress(sessionManager);
     StartupTrace::Mark("application");
     fonts.Wait();
     StartupTrace::Mark("font configuration");
+    SessionClient::PutBackAddress(sessionManager);
     TerminationRequests termination;
     TMainForm *ready = nullptr;
     QObject::connect(&termination, &TerminationRequests::requested, &app, [&ready] {

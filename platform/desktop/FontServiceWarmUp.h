@@ -6,7 +6,9 @@
 // one core. The window's first font then finds the configuration loaded.
 //
 // Wait() must come before the toolkit's first font: a second load begun
-// while the first runs would be thrown away, not shared. Where there is no
+// while the first runs would be thrown away, not shared. Until Wait()
+// returns, the process's environment must not be changed (setenv and the
+// like): the font library reads it on the thread. Where there is no
 // font configuration library, or no thread to be had, it does nothing and
 // the toolkit loads the configuration itself when first asked, as before.
 
