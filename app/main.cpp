@@ -22,6 +22,7 @@
 #include "store/StoreFile.h"
 
 #include <cstdio>
+#include <malloc.h>
 
 int main(int argc, char *argv[])
 {
@@ -37,6 +38,13 @@ int main(int argc, char *argv[])
     // its save. Nothing is saved before the window is ready: until then
     // nobody can have changed anything.
     TerminationRequests::CatchEarly();
+#ifdef __GLIBC__
+    // Each thread allocates from an arena of its own, which glibc grows a
+    // page at a time, one system call each, unless it starts with room to
+    // spare: the read of a big store on its thread made thousands of them.
+    // The room is address space, not memory, until it is used.
+    mallopt(M_TOP_PAD, 16 << 20);
+#endif
     // The program joins the session itself (see SessionClient.h).
     const QByteArray sessionManager = SessionClient::TakeAddress();
     // Before Qt reaches for the bus (tray, accessibility): none is started.

@@ -84,7 +84,7 @@ void DayGrid::delall()
     textStorage_.clear();
 }
 
-void DayGrid::KeepTextStorage(std::unique_ptr<char[]> bytes)
+void DayGrid::KeepTextStorage(ByteBlock bytes)
 {
     textStorage_.emplace_back(std::move(bytes), 0);
 }
@@ -98,7 +98,7 @@ char *DayGrid::TextStorage(size_t size)
         textStorage_.push_back(std::move(spareRoom_));
         spareRoom_ = TextRoom();
     } else {
-        textStorage_.emplace_back(std::unique_ptr<char[]>(new char[size > 0 ? size : 1]), size);
+        textStorage_.emplace_back(ByteBlock(new char[size > 0 ? size : 1]), size);
     }
     return textStorage_.back().bytes.get();
 }
@@ -140,7 +140,7 @@ void DayGrid::CompactTexts(size_t imageSize, size_t textBytes)
     if (bytes >= imageSize / 3 * 2)
         return;
     // No text at all (an empty store): the image goes whole.
-    std::unique_ptr<char[]> block(bytes ? new char[bytes] : nullptr);
+    ByteBlock block(bytes ? new char[bytes] : nullptr);
     char *p = block.get();
     forEachView([&p](TText &t) {
         const std::string_view stored = t.stored();

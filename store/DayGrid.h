@@ -5,6 +5,7 @@
 // move after that, so a slot can be referenced for the whole run; a store
 // that holds a few years' appointments does not pay for the century.
 
+#include "store/ByteBlock.h"
 #include "store/DynaArray.h"
 #include "store/Termin.h"
 
@@ -122,13 +123,27 @@ public:
         forEachFilledIndex(
             [&](size_t i) { f(yearOf(i), monthOf(i), dayOf(i), static_cast<const TTerminDay &>(filledSlot(i))); });
     }
+    // The same for the days of one year.
+    template <typename F>
+    void ForEachFilledDayOf(int year, F &&f) const
+    {
+        const size_t first = static_cast<size_t>(year - FirstYear) * YearSlots, last = first + YearSlots;
+        for (size_t w = first / 64; w * 64 < last; ++w)
+            for (uint64_t bits = filled_[w]; bits != 0; bits &= bits - 1) {
+                const size_t i = w * 64 + static_cast<size_t>(__builtin_ctzll(bits));
+                if (i >= last)
+                    break;
+                if (i >= first)
+                    f(yearOf(i), monthOf(i), dayOf(i), static_cast<const TTerminDay &>(filledSlot(i)));
+            }
+    }
 
     // Releases every record; each slot keeps an empty, usable array.
     void delall();
 
     // Keeps bytes that texts of this grid's records point into (a file
     // read into it) until delall.
-    void KeepTextStorage(std::unique_ptr<char[]> bytes);
+    void KeepTextStorage(ByteBlock bytes);
     // Room for `size` bytes that texts of this grid's records will point
     // into (a file image copied in to be loaded), kept until delall. delall
     // keeps the largest room for the next load, so a grid that is loaded
@@ -200,10 +215,10 @@ private:
     // Memory the records' texts may point into. `size` is what was asked
     // for; 0 for bytes handed over whole, which are never reused.
     struct TextRoom {
-        std::unique_ptr<char[]> bytes;
+        ByteBlock bytes;
         size_t size = 0;
         TextRoom() = default;
-        TextRoom(std::unique_ptr<char[]> b, size_t n) : bytes(std::move(b)), size(n) {}
+        TextRoom(ByteBlock b, size_t n) : bytes(std::move(b)), size(n) {}
         TextRoom(TextRoom &&) noexcept = default;
         TextRoom &operator=(TextRoom &&o) noexcept;
         ~TextRoom();

@@ -108,7 +108,7 @@ FileBytes ReadWholeFile(const QString &path)
         return out;
     }
     const size_t expected = static_cast<size_t>(st.st_size);
-    out.data.reset(new char[expected + 1]);
+    out.data = MakeByteBlock(expected + 1);
     size_t size = 0;
     while (size < expected) {
         const ssize_t n = ::read(fd, out.data.get() + size, expected - size);

@@ -3,9 +3,9 @@
 // writing it: where a symbolic link leads, whether the thing there is a
 // plain file, how many names it has, and whether it may be written.
 
-#include <QString>
+#include "store/ByteBlock.h"
 
-#include <memory>
+#include <QString>
 
 struct FileTarget {
     QString path; // the file itself: a symbolic link's final target
@@ -24,7 +24,7 @@ FileTarget ResolveFileTarget(const QString &path);
 
 // A whole file's bytes with a NUL after them.
 struct FileBytes {
-    std::unique_ptr<char[]> data;
+    ByteBlock data;
     // Instead of `data`: bytes lent by whoever holds them in memory, which
     // outlive the read. A load that keeps them takes a copy.
     const char *lent = nullptr;

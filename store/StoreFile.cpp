@@ -9,8 +9,6 @@
 #include <algorithm>
 #include <ctime>
 #include <memory>
-#include <system_error>
-#include <thread>
 
 namespace {
 
@@ -88,75 +86,6 @@ void StoreFile::takeStamp(const FileStamp &stamp)
     base_.takenNs = systemNowNs();
 }
 
-namespace {
-
-// A Load begun by ReadAhead, on its own thread, into its own grid.
-struct EarlyRead {
-    explicit EarlyRead(const QString &path) : file(path) {}
-    ~EarlyRead()
-    {
-        if (worker.joinable())
-            worker.join();
-    }
-    StoreFile file;
-    DayGrid grid;
-    TSettings settings;
-    TerminFile::Outcome outcome;
-    bool failed = false; // the read threw: Load reads again, as if none had begun
-    std::thread worker;
-};
-
-std::unique_ptr<EarlyRead> &earlyRead()
-{
-    static std::unique_ptr<EarlyRead> early;
-    return early;
-}
-
-} // namespace
-
-void StoreFile::ReadAhead(const QString &path, int64_t fromBytes)
-{
-    if (earlyRead() || FileStamp::Of(path).size < fromBytes)
-        return;
-    auto early = std::make_unique<EarlyRead>(path);
-    EarlyRead *e = early.get();
-    try {
-        e->worker = std::thread([e] {
-            try {
-                const std::unique_ptr<TerminSource> readOnly = ReadOnlyDisk();
-                e->outcome = e->file.read(e->grid, e->settings, readOnly.get());
-            } catch (...) {
-                e->failed = true;
-            }
-        });
-    } catch (const std::system_error &) {
-        return; // no thread to be had: Load reads it
-    }
-    earlyRead() = std::move(early);
-}
-
-bool StoreFile::takeReadAhead(DayGrid &grid, TSettings &settings, TerminFile::Outcome &o)
-{
-    if (!earlyRead() || earlyRead()->file.path() != path_)
-        return false;
-    const std::unique_ptr<EarlyRead> early = std::move(earlyRead());
-    early->worker.join();
-    // A file that could not be loaded is read again here, to be reported in
-    // the user's language and copied aside.
-    if (early->failed || !early->outcome.ok)
-        return false;
-    base_ = std::move(early->file.base_);
-    grid.Adopt(early->grid);
-    o = early->outcome;
-    // The file's settings when it was there to be loaded, else the
-    // caller's stay, as Load would have left them.
-    if (base_.stamp.exists)
-        settings = early->settings;
-    else
-        base_.settings = settings;
-    return true;
-}
-
 TerminFile::Outcome StoreFile::Load(DayGrid &grid, TSettings &settings)
 {
     TerminFile::Outcome early;
@@ -165,7 +94,7 @@ TerminFile::Outcome StoreFile::Load(DayGrid &grid, TSettings &settings)
     return read(grid, settings);
 }
 
-TerminFile::Outcome StoreFile::read(DayGrid &grid, TSettings &settings, TerminSource *source)
+TerminFile::Outcome StoreFile::read(DayGrid &grid, TSettings &settings, TerminSource *source, Fingerprints when)
 {
     base_ = Base();
     base_.settings = settings;
@@ -183,7 +112,8 @@ TerminFile::Outcome StoreFile::read(DayGrid &grid, TSettings &settings, TerminSo
         // the file whole again.
         base_.writeDue = !o.ok;
         base_.settings = settings;
-        base_.days = DayHashes::Of(grid);
+        if (when == Fingerprints::Now)
+            base_.days = DayHashes::Of(grid);
     }
     return o;
 }

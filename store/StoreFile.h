@@ -107,7 +107,10 @@ private:
         DayHashes days;
     };
     enum class Disk { Same, Changed, Missing };
-    TerminFile::Outcome read(DayGrid &grid, TSettings &settings, TerminSource *source = nullptr);
+    // Later: the common state's fingerprints are left for the caller to make.
+    enum class Fingerprints { Now, Later };
+    TerminFile::Outcome read(DayGrid &grid, TSettings &settings, TerminSource *source = nullptr,
+                             Fingerprints when = Fingerprints::Now);
     bool takeReadAhead(DayGrid &grid, TSettings &settings, TerminFile::Outcome &o);
     Disk look();
     bool racy() const;

@@ -35,22 +35,53 @@ uint64_t RecordHash(const TTermin &t)
 
 DayHashes DayHashes::Of(const DayGrid &grid)
 {
+    Builder b(grid);
+    b.Work();
+    return b.Take();
+}
+
+void DayHashes::Builder::Work()
+{
+    for (int y; (y = next_.fetch_add(1, std::memory_order_relaxed)) <= DayGrid::LastYear;) {
+        if (!grid_.YearMade(y))
+            continue;
+        std::vector<uint64_t> &out = years_[y - DayGrid::FirstYear];
+        size_t records = 0;
+        grid_.ForEachFilledDayOf(y, [&records](int, int, int, const TTerminDay &slot) {
+            records += slot.records.Count();
+        });
+        out.reserve(records);
+        grid_.ForEachFilledDayOf(y, [&out](int, int, int, const TTerminDay &slot) {
+            for (uint32_t i = 0; i < slot.records.Count(); ++i)
+                out.push_back(RecordHash(slot.records.Data()[i]));
+        });
+    }
+}
+
+DayHashes DayHashes::Builder::Take()
+{
     DayHashes out;
-    const size_t records = grid.RecordCount();
+    size_t records = 0;
+    for (const std::vector<uint64_t> &year : years_)
+        records += year.size();
     if (records == 0)
         return out;
     out.hashes_.reserve(records);
+    for (const std::vector<uint64_t> &year : years_)
+        out.hashes_.insert(out.hashes_.end(), year.begin(), year.end());
+    // The years' fingerprints follow each other in calendar order; each
+    // day's share of them is its count of records.
     out.starts_.assign(static_cast<size_t>(DayGrid::UsedDays) + 1, 0);
     int next = 0; // the first day whose start is not set yet
-    grid.ForEachFilledDay([&](int y, int m, int d, const TTerminDay &slot) {
+    uint32_t at = 0;
+    grid_.ForEachFilledDay([&](int y, int m, int d, const TTerminDay &slot) {
         const int day = DayGrid::DayNumber(y, m, d);
         for (; next <= day; ++next)
-            out.starts_[static_cast<size_t>(next)] = static_cast<uint32_t>(out.hashes_.size());
-        for (uint32_t i = 0; i < slot.records.Count(); ++i)
-            out.hashes_.push_back(RecordHash(slot.records.Data()[i]));
+            out.starts_[static_cast<size_t>(next)] = at;
+        at += slot.records.Count();
     });
     for (; next <= DayGrid::UsedDays; ++next)
-        out.starts_[static_cast<size_t>(next)] = static_cast<uint32_t>(out.hashes_.size());
+        out.starts_[static_cast<size_t>(next)] = at;
     return out;
 }
 

@@ -8,6 +8,7 @@
 
 #include "store/DayGrid.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -19,6 +20,7 @@ uint64_t RecordHash(const TTermin &t);
 class DayHashes {
 public:
     static DayHashes Of(const DayGrid &grid);
+    class Builder;
 
     // The fingerprints of the day numbered `day` (DayGrid::DayNumber).
     const uint64_t *begin(int day) const { return hashes_.data() + start(day); }
@@ -33,6 +35,24 @@ private:
     size_t start(int day) const { return starts_.empty() ? 0 : starts_[static_cast<size_t>(day)]; }
     std::vector<uint64_t> hashes_;
     std::vector<uint32_t> starts_; // UsedDays + 1 offsets into hashes_; empty for an empty store
+};
+
+// Makes a grid's fingerprints a year at a time, on as many threads as call
+// Work: fingerprinting a big store takes as long as reading it, and a
+// thread that would only wait for the read can take half of it. The grid
+// must not change until Take.
+class DayHashes::Builder {
+public:
+    explicit Builder(const DayGrid &grid) : grid_(grid) {}
+    // Fingerprints years no other call has taken, until none is left.
+    void Work();
+    // Once every Work has returned.
+    DayHashes Take();
+
+private:
+    const DayGrid &grid_;
+    std::atomic<int> next_{DayGrid::FirstYear};
+    std::vector<uint64_t> years_[DayGrid::Years];
 };
 
 // The fingerprint of a file image, fed in pieces of any size: the same

@@ -185,7 +185,8 @@ private slots:
         DayGrid smallStore, largeStore;
         fillSample(smallStore);
         fillSample(largeStore);
-        largeStore.AddRecord(largeStore.Slot(2030, 3, 3))->Description = std::string(200000, 'd');
+        // Large enough to be read into memory of its own, outside the heap.
+        largeStore.AddRecord(largeStore.Slot(2030, 3, 3))->Description = std::string(5 << 20, 'd');
         const QByteArray small = TerminFile::Serialize(smallStore, TSettings());
         const QByteArray large = TerminFile::Serialize(largeStore, TSettings());
         QTemporaryDir dir;
