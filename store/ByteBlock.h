@@ -19,4 +19,3 @@ using ByteBlock = std::unique_ptr<char[], ByteBlockFree>;
 // Room for `size` bytes (at least one). Throws std::bad_alloc when there is
 // none.
 ByteBlock MakeByteBlock(std::size_t size);
-

@@ -18,8 +18,8 @@ private slots:
         QTest::addColumn<int>("threads");
         // The last day of 2062 and the first of 2063 share a word of the
         // grid's fill bits: each year must take only its own.
-        const QList<QDate> spread = {QDate(2000, 1, 1),  QDate(2000, 1, 1),   QDate(2000, 3, 3),  QDate(2023, 2, 28),
-                                     QDate(2024, 2, 29), QDate(2062, 12, 31), QDate(2063, 1, 1),  QDate(2063, 1, 1),
+        const QList<QDate> spread = {QDate(2000, 1, 1),  QDate(2000, 1, 1),   QDate(2000, 3, 3),   QDate(2023, 2, 28),
+                                     QDate(2024, 2, 29), QDate(2062, 12, 31), QDate(2063, 1, 1),   QDate(2063, 1, 1),
                                      QDate(2063, 1, 1),  QDate(2099, 7, 4),   QDate(2100, 12, 31), QDate(2100, 12, 31)};
         QTest::newRow("empty store") << QList<QDate>() << 3;
         QTest::newRow("first and last day, one thread") << QList<QDate>{QDate(2000, 1, 1), QDate(2100, 12, 31)} << 1;
