@@ -25,9 +25,9 @@ void ByteBlockFree::operator()(char *p) const
         ::munmap(p, mapped);
 }
 
-ByteBlock MakeByteBlock(std::size_t size)
+ByteBlock MakeByteBlock(std::size_t size, bool ownMapping)
 {
-    if (size < MapFrom)
+    if (!ownMapping || size < MapFrom)
         return ByteBlock(new char[size > 0 ? size : 1]);
     // Mapped with a huge page's worth to spare, then cut to start on a
     // huge-page boundary: only whole, aligned huge pages can back it.

@@ -87,7 +87,7 @@ FileTarget ResolveFileTarget(const QString &path)
     return t;
 }
 
-FileBytes ReadWholeFile(const QString &path)
+FileBytes ReadWholeFile(const QString &path, bool ownMapping)
 {
     FileBytes out;
     // Non-blocking, so that opening a FIFO does not wait for a writer; the
@@ -108,7 +108,7 @@ FileBytes ReadWholeFile(const QString &path)
         return out;
     }
     const size_t expected = static_cast<size_t>(st.st_size);
-    out.data = MakeByteBlock(expected + 1);
+    out.data = MakeByteBlock(expected + 1, ownMapping);
     size_t size = 0;
     while (size < expected) {
         const ssize_t n = ::read(fd, out.data.get() + size, expected - size);

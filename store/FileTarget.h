@@ -37,4 +37,6 @@ struct FileBytes {
 
 // Reads a plain file whole. Something else at `path` (a FIFO, a device, a
 // folder) is refused without waiting for a writer or reading a device.
-FileBytes ReadWholeFile(const QString &path);
+// `ownMapping`: a large file's bytes in a mapping of their own (see
+// ByteBlock.h), for a read into fresh memory.
+FileBytes ReadWholeFile(const QString &path, bool ownMapping = false);

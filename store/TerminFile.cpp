@@ -308,6 +308,7 @@ public:
 
 class ReadOnlyDiskSource : public DiskSource {
 public:
+    FileBytes Read(const QString &path) override { return ReadWholeFile(path, true); }
     QString KeepCopy(const QString &, const char *, size_t, QString &error) override
     {
         error = QStringLiteral("no copy is kept by this read");

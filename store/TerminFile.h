@@ -78,9 +78,10 @@ public:
 };
 
 // The file system as OpenTermins reads it by default, except that a file
-// it cannot load is not copied aside (the read fails as `unread`): for a
-// read that may be thrown away, begun before the program knows whether it
-// will keep the file.
+// it cannot load is not copied aside (the read fails as `unread`), and a
+// large file is read into a mapping of its own (see ByteBlock.h): for the
+// read of a big store at start, which may be thrown away, begun before the
+// program knows whether it will keep the file.
 std::unique_ptr<TerminSource> ReadOnlyDisk();
 
 // Reads `path` into grid and settings. On any failure both stay as they

@@ -185,7 +185,7 @@ private slots:
         DayGrid smallStore, largeStore;
         fillSample(smallStore);
         fillSample(largeStore);
-        // Large enough to be read into memory of its own, outside the heap.
+        // Large enough for the read at start to take a mapping of its own.
         largeStore.AddRecord(largeStore.Slot(2030, 3, 3))->Description = std::string(5 << 20, 'd');
         const QByteArray small = TerminFile::Serialize(smallStore, TSettings());
         const QByteArray large = TerminFile::Serialize(largeStore, TSettings());
@@ -195,11 +195,13 @@ private slots:
 
         DayGrid grid;
         TSettings s;
+        const std::unique_ptr<TerminSource> atStart = ReadOnlyDisk();
+        int round = 0;
         for (const QByteArray *bytes : {&small, &large, &small, &large, &small}) {
             grid.delall();
             QCOMPARE(TerminFile::Parse(bytes->constData(), size_t(bytes->size()), grid, s), QString());
             QCOMPARE(TerminFile::Serialize(grid, s), *bytes);
-            QVERIFY(OpenTermins(path, grid, s).ok);
+            QVERIFY(OpenTermins(path, grid, s, ++round % 2 ? atStart.get() : nullptr).ok);
             QCOMPARE(TerminFile::Serialize(grid, s), large);
         }
 #ifdef KALVIX_ASAN
