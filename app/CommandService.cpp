@@ -98,7 +98,8 @@ Answer CommandService::sync(const QByteArray &payload)
     if (payload.size() < 2)
         return answer(Answer::Failed, QCoreApplication::translate("CommandService", "malformed request").toUtf8());
     const QString folder = QString::fromUtf8(payload.mid(2));
-    const std::optional<PassReport> r = mirror_->PassNow(folder, payload[0] == '1', payload[1] == '1');
+    const int take = payload[1] - '0';
+    const std::optional<PassReport> r = mirror_->PassNow(folder, payload[0] == '1', take & 1, take & 2);
     if (!r)
         return answer(Answer::Retry,
                       QCoreApplication::translate("CommandService",

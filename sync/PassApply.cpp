@@ -140,6 +140,14 @@ void PassPlan::ApplyToFolder(PassReport &report)
     if ((report.written > 0 || report.deleted > 0) && !VdirFolder::Flush(options_.folder))
         report.errors.append(QCoreApplication::translate("PassApply", "could not flush %1 to the disk")
                                  .arg(QDir::toNativeSeparators(options_.folder)));
+    // A pass that did not finish has not seen its new items reach the
+    // disk: they are kept as not exchanged yet, so that a later pass
+    // writes them again rather than take their files' absence (a folder
+    // cleared after a full disk) for removals on the other side.
+    if (!report.errors.isEmpty())
+        for (size_t i = 0; i < entries.size(); ++i)
+            if (actions_[i].sentNew)
+                entries[i].base = 0;
     std::vector<IndexEntry> kept;
     kept.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {

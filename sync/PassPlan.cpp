@@ -96,6 +96,9 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
     std::map<QByteArray, size_t> byUid;
     for (size_t i = 0; i < entries.size(); ++i)
         byUid[entries[i].uid] = i;
+    known_ = byUid.size();
+    for (const SeriesEntry &s : series)
+        known_ += !byUid.count(s.uid);
 
     // A file of the folder the index does not know: an item renamed (its
     // UID is known), one new from elsewhere, or, with the index lost, any.
@@ -152,6 +155,8 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
                 if (!claimed.count(static_cast<int>(r))
                     && sameAppointment(dateOf(static_cast<int>(r)), recordAt(static_cast<int>(r)), a.date, a.record))
                     record = static_cast<int>(r);
+            if (record < 0)
+                record = byDayAndName(item);
         }
         const size_t i = static_cast<size_t>(newEntry(item.read.uid, item.href));
         byUid[item.read.uid] = i;
@@ -195,7 +200,7 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
                 item = &fs.item.read.appointments.front();
                 const bool changed = contentOf(item->date, item->record) != e.base;
                 fs.state = changed ? Side::Changed : Side::Same;
-                if (!changed) {
+                if (!changed && e.stamp != fs.item.stamp) {
                     e.stamp = fs.item.stamp; // touched, or written back as it was
                     entriesChanged = true;
                 }
@@ -232,8 +237,54 @@ void PassPlan::Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &f
         const size_t i = static_cast<size_t>(newEntry(uid, VdirFolder::NameFor(uid)));
         match_.recordOf.push_back(static_cast<int>(r));
         actions_[i].record = static_cast<int>(r);
+        actions_[i].sentNew = true;
         toFolder(i, dateOf(static_cast<int>(r)), recordAt(static_cast<int>(r)), dataTime_);
     }
+}
+
+int PassPlan::byDayAndName(const FolderItem &item)
+{
+    // With the index lost, an appointment changed here since it went out
+    // no longer matches its event by contents; sending it out anew would
+    // put a second event beside its first on every machine. The one
+    // unclaimed appointment of that day and name is taken for it (the
+    // later version wins, the other is kept in "conflicts"); with two or
+    // more, which one it is cannot be told, and the event comes in as an
+    // appointment of its own.
+    const Ical::NewAppointment &a = item.read.appointments.front();
+    int found = -1;
+    for (size_t r = 0; r < match_.records.size(); ++r)
+        if (!claimed_.count(static_cast<int>(r)) && match_.records[r].dayNumber == dayNumber(a.date)
+            && recordAt(static_cast<int>(r)).Name == a.record.Name) {
+            if (found >= 0)
+                return -1;
+            found = static_cast<int>(r);
+        }
+    if (found >= 0)
+        notes.append(QCoreApplication::translate("PassPlan",
+                                                 "%1 was taken for \"%2\" on %3, which has its day and name, and "
+                                                 "was not sent out again")
+                         .arg(QDir::toNativeSeparators(QDir(options_.folder).filePath(QFile::decodeName(item.href))),
+                              Ical::DecodeText(a.record.Name), a.date.toString(Qt::ISODate)));
+    return found;
+}
+
+QString PassPlan::Emptied() const
+{
+    std::set<QByteArray> gone;
+    for (size_t i = 0; i < actions_.size(); ++i)
+        if (actions_[i].removeRecord && actions_[i].record >= 0)
+            gone.insert(entries[i].uid);
+    const size_t n = gone.size();
+    if (!((n >= 2 && n == known_) || (n > 5 && 2 * n > known_)))
+        return QString();
+    return QCoreApplication::translate("PassPlan",
+                                       "%1 no longer holds %2 of the %3 events it held at the last pass (is it "
+                                       "a mount point not mounted, or a folder made anew?); nothing was changed; "
+                                       "if they were removed on purpose, run \"kalvix sync --take-removals\"")
+        .arg(QDir::toNativeSeparators(options_.folder))
+        .arg(n)
+        .arg(known_);
 }
 
 void PassPlan::decideOne(size_t i, Side store, Side folder, const Ical::NewAppointment *item, double itemChanged)

@@ -32,6 +32,7 @@ struct SeriesSide {
     bool missing = false;
     bool changed = false;
     FolderItem item;
+    bool aside = false; // could not be read: set aside, its occurrences wait
 };
 
 // Reads one file of the folder, expanding a repeating event over the days
@@ -63,6 +64,9 @@ public:
     // `inStep`: the entries are the index's and match the store; otherwise
     // there are none and the store is matched to `fresh` by contents.
     void Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &fresh, bool inStep);
+    // Why the removals decided would take too much from the store to be
+    // believed (the folder emptied, or most of it); empty when they would not.
+    QString Emptied() const;
     // Writes the losing versions of items both sides changed.
     bool WriteKept(QStringList &kept, QString &error);
     // Returns the store's fingerprint as this pass leaves it.
@@ -81,10 +85,11 @@ private:
         double changed = 0;          // when `toFolder` was changed
         bool removeRecord = false;
         bool removeItem = false;
-        bool drop = false;   // the entry goes once carried out
-        uint64_t base = 0;   // what both sides hold once carried out
-        uint64_t shape = 0;  // an occurrence's: ItemContent::ShapeOf what both sides hold
-        bool edited = false; // an occurrence's: changed here since it came
+        bool drop = false;    // the entry goes once carried out
+        uint64_t base = 0;    // what both sides hold once carried out
+        uint64_t shape = 0;   // an occurrence's: ItemContent::ShapeOf what both sides hold
+        bool edited = false;  // an occurrence's: changed here since it came
+        bool sentNew = false; // a record new here, going out for the first time
     };
     // What a series' file gets: written anew (`bytes`), or left alone.
     struct SeriesWrite {
@@ -114,6 +119,7 @@ private:
                           std::vector<Ical::OccurrenceChange> &changes, std::vector<long long> &removed);
     void keepEdited(size_t i, const QString &why);
     int claimRecord(const Ical::NewAppointment &a);
+    int byDayAndName(const FolderItem &item);
     // The UIDs of the series whose file could not be changed.
     std::set<QByteArray> applySeriesToFolder(PassReport &report);
 
@@ -123,6 +129,7 @@ private:
     RecordMatch match_;
     std::vector<Action> actions_;
     std::vector<Kept> kept_;
+    size_t known_ = 0;                    // events the folder held at the last exchange
     std::set<int> claimed_;               // records an entry found by contents
     std::vector<FolderItem> freshSeries_; // repeating events new to the index
     std::vector<SeriesWrite> seriesWrites_;

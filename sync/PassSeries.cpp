@@ -205,6 +205,9 @@ void PassPlan::decideSeries(size_t k, bool inStep)
         bytes = Ical::SeriesBytes(from, recordAt(most), s.rule, s.uid, dataTime_);
         made = Ical::ReadItem(bytes, from, until);
         expansion = &made.appointments;
+    } else if (side.aside) {
+        w.failed = true; // said when it was set aside
+        return;
     } else if (!side.missing) {
         if (!side.item.read.repeats) {
             notes.append(QCoreApplication::translate("PassSeries", "%1 was left alone: its event no longer repeats")

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
 #include <cctype>
 #include <cerrno>
 #include <cstring>
@@ -99,6 +100,21 @@ ItemStamp StampOf(const QString &folder)
     if (s.exists)
         out.size = s.changedNs;
     return out;
+}
+
+uint64_t ListingPrint(const QHash<QByteArray, ItemStamp> &files, int64_t &newestNs)
+{
+    // Summed, so that the hash's order of the names does not matter.
+    uint64_t sum = 0x6c697374;
+    newestNs = 0;
+    for (auto f = files.constBegin(); f != files.constEnd(); ++f) {
+        const ItemStamp &s = f.value();
+        const int64_t fields[3] = {s.size, s.modifiedNs, static_cast<int64_t>(s.inode)};
+        sum += StableHash(fields, sizeof fields,
+                          StableHash(f.key().constData(), static_cast<size_t>(f.key().size()), 0));
+        newestNs = std::max(newestNs, s.modifiedNs);
+    }
+    return sum;
 }
 
 QByteArray NameFor(const QByteArray &uid)

@@ -24,6 +24,15 @@ QString Problem(const QString &folder, bool known);
 QHash<QByteArray, ItemStamp> List(const QString &folder);
 ItemStamp StampOf(const QString &folder);
 
+// One value for a listing, whatever its order: any item added, removed,
+// replaced or rewritten in place changes it. `newestNs` gets the latest
+// change time among the items.
+uint64_t ListingPrint(const QHash<QByteArray, ItemStamp> &files, int64_t &newestNs);
+
+// Items bigger than this are not read: the reader's cost grows faster
+// than the size with very long lines, and no event needs as much.
+constexpr int64_t MaxItemBytes = 1 << 20;
+
 // A file name for a new item: its UID where that makes a safe name.
 QByteArray NameFor(const QByteArray &uid);
 

@@ -118,6 +118,16 @@ bool VdirIndex::Load(const QString &path, QString &error, bool headerOnly)
     if (!c.ok || (cleanText != "clean" && cleanText != "changed"))
         return bad();
     clean = cleanText == "clean";
+    // Written since the folder's listing has been kept; earlier indexes
+    // have no such line, and their next pass lists the folder.
+    if (std::string_view(c.p, static_cast<size_t>(c.end - c.p)).substr(0, 8) == "listing ") {
+        c.next(' ');
+        listing = c.number<uint64_t>(' ', 16);
+        listedNs = c.number<int64_t>('\n');
+        ++line;
+        if (!c.ok)
+            return bad();
+    }
     if (headerOnly)
         return true;
     entries.reserve(static_cast<size_t>(bytes.count('\n')));
@@ -125,6 +135,18 @@ bool VdirIndex::Load(const QString &path, QString &error, bool headerOnly)
     // or, for a series: * uid href size mtime inode from until rule
     while (c.p < c.end) {
         ++line;
+        if (*c.p == '!') {
+            c.next('\t');
+            std::pair<QByteArray, ItemStamp> a;
+            a.first = c.text('\t');
+            a.second.size = c.number<int64_t>(' ');
+            a.second.modifiedNs = c.number<int64_t>(' ');
+            a.second.inode = c.number<uint64_t>('\n');
+            if (!c.ok || a.first.isEmpty())
+                return bad();
+            aside.push_back(std::move(a));
+            continue;
+        }
         if (*c.p == '*') {
             c.next('\t');
             SeriesEntry s;
@@ -183,6 +205,9 @@ bool VdirIndex::Save(const QString &path, QString &error) const
     out += "\nfolder " + QFile::encodeName(folder) + '\n';
     out += "store " + hex(store) + ' ' + stampText(folderStamp) + (clean ? " clean" : " changed");
     out += series.empty() ? QByteArray("\n") : ' ' + QByteArray::number(windowEnd) + '\n';
+    out += "listing " + hex(listing) + ' ' + QByteArray::number(static_cast<qlonglong>(listedNs)) + '\n';
+    for (const auto &[href, stamp] : aside)
+        out += "!\t" + href.toPercentEncoding("@.-_+=") + '\t' + stampText(stamp) + '\n';
     for (const SeriesEntry &s : series)
         out += "*\t" + s.uid.toPercentEncoding("@.-_+=") + '\t' + s.href.toPercentEncoding("@.-_+=") + '\t'
             + stampText(s.stamp) + '\t' + QByteArray::number(s.from) + '\t' + QByteArray::number(s.until) + '\t'

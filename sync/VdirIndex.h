@@ -23,6 +23,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 // Enough of a file's stamp to see that it was replaced or rewritten.
@@ -80,12 +81,24 @@ public:
     QString folder;        // the vdir, absolute
     uint64_t store = 0;    // StoreFingerprint of the store it was kept in step with
     ItemStamp folderStamp; // of the folder when last listed
+    // VdirFolder::ListingPrint of the folder's items when last listed (0:
+    // not to be trusted): an item rewritten in place leaves the folder's
+    // own stamp as it was, but not this.
+    uint64_t listing = 0;
+    // When the pass that wrote the index ended (0: unknown): an item
+    // stamped less than a file system tick before may have been rewritten
+    // in place since without a new stamp.
+    int64_t listedNs = 0;
     // The last pass left both sides agreeing, and no save has changed the
     // store since: with the folder's stamp unchanged, a pass has nothing
     // to do and needs nothing but this header.
     bool clean = false;
     std::vector<IndexEntry> entries;
     std::vector<SeriesEntry> series;
+    // Files of the folder that could not be taken (not iCalendar, too big,
+    // repeating too often), by name, with the stamp they had: said once,
+    // and not read again until they change.
+    std::vector<std::pair<QByteArray, ItemStamp>> aside;
     // The first day a series' occurrences have not been kept for (from the
     // header, so that a pass on a new day knows at once it has work to do);
     // 0 when there is no series.

@@ -4,6 +4,7 @@
 #include "sync/ItemContent.h"
 #include "sync/PassPlan.h"
 #include "sync/RecordMatch.h"
+#include "sync/SetAside.h"
 #include "sync/VdirFolder.h"
 #include "sync/VdirIndex.h"
 
@@ -49,15 +50,25 @@ bool ReadFolderItem(const QString &folder, const QByteArray &href, const QDate &
     QFile f(path);
     item.href = href;
     item.stamp = ItemStamp::From(FileStamp::Of(path));
-    if (!f.open(QIODevice::ReadOnly)) {
-        error = QCoreApplication::translate("VdirPass", "%1 cannot be read: %2").arg(shown(path), f.errorString());
+    if (item.stamp.size > VdirFolder::MaxItemBytes) {
+        error = QCoreApplication::translate("VdirPass", "it is bigger than %1 MB, more than any event needs")
+                    .arg(VdirFolder::MaxItemBytes >> 20);
         return false;
     }
-    item.bytes = f.readAll();
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = QCoreApplication::translate("VdirPass", "it cannot be read (%1)").arg(f.errorString());
+        return false;
+    }
+    item.bytes = f.read(VdirFolder::MaxItemBytes + 1);
+    if (item.bytes.size() > VdirFolder::MaxItemBytes) { // grew since its stamp was taken
+        error = QCoreApplication::translate("VdirPass", "it is bigger than %1 MB, more than any event needs")
+                    .arg(VdirFolder::MaxItemBytes >> 20);
+        return false;
+    }
     item.read = Ical::ReadItem(item.bytes, from, until);
     if (!item.read.ok) {
-        error = QCoreApplication::translate("VdirPass", "%1 is not an iCalendar file (%2); move it out of the folder")
-                    .arg(shown(path), item.read.error);
+        error = QCoreApplication::translate("VdirPass", "it is not an iCalendar file a calendar can take (%1)")
+                    .arg(item.read.error);
         return false;
     }
     if (item.read.changed == 0)
@@ -105,13 +116,17 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     const QDate today = DateTimeValue::ToDate(options.now), windowEnd = WindowEnd(today);
     const QString indexPath = VdirIndex::PathFor(options.dataPath);
     // Nothing changed on either side since a pass that left them agreeing:
-    // done, having read the index's header and looked at the folder.
+    // done, having read the index's header and the folder's listing with
+    // every item's stamp (a file rewritten in place changes only its own).
     const ItemStamp folderStamp = VdirFolder::StampOf(folder);
+    const QHash<QByteArray, ItemStamp> files = VdirFolder::List(folder);
+    int64_t newestNs = 0;
+    const uint64_t listing = VdirFolder::ListingPrint(files, newestNs);
     {
         VdirIndex head;
         QString ignored;
         if (folderStamp.size >= 0 && head.Load(indexPath, ignored, true) && head.clean && head.folder == folder
-            && head.folderStamp == folderStamp && head.folderStamp.size >= 0
+            && head.folderStamp == folderStamp && head.folderStamp.size >= 0 && head.listing == listing
             && (head.windowEnd == 0 || head.windowEnd >= dayNumber(windowEnd))
             && head.store == StoreFingerprint(DayHashes::Of(grid))) {
             rep.ok = true;
@@ -151,14 +166,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
                                         "were matched to the folder's events by their contents")
                 .arg(shown(indexPath)));
 
-    // The folder: listed unless its stamp says no entry came, went or was
-    // replaced since the last pass (every writer of a vdir replaces files
-    // whole, so that covers changed items too).
     const int64_t startNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
-    const bool listed = !inStep || folderStamp != old.folderStamp || old.folderStamp.size < 0;
-    QHash<QByteArray, ItemStamp> files;
-    if (listed)
-        files = VdirFolder::List(folder);
 
     if (!sameFolder && indexError.isEmpty() && !files.isEmpty())
         rep.notes.append(
@@ -186,39 +194,37 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     for (size_t i = 0; i < plan.entries.size(); ++i)
         entryByHref.insert(plan.entries[i].href, static_cast<int>(i));
     QString error;
+    SetAside aside(folder, old.aside, rep.notes);
     for (const SeriesEntry &s : plan.series) {
         entryByHref.insert(s.href, -1);
         SeriesSide side;
         const ItemStamp stamp = ItemStamp::From(FileStamp::Of(QDir(folder).filePath(QFile::decodeName(s.href))));
         side.missing = stamp.size < 0;
         if (!side.missing) {
-            if (!ReadFolderItem(folder, s.href, QDate(DayGrid::FirstYear, 1, 1).addDays(s.from),
-                                std::max(QDate(DayGrid::FirstYear, 1, 1).addDays(s.until), windowEnd), side.item,
-                                error))
-                return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
+            side.aside = !aside.Read(s.href, QDate(DayGrid::FirstYear, 1, 1).addDays(s.from),
+                                     std::max(QDate(DayGrid::FirstYear, 1, 1).addDays(s.until), windowEnd), side.item);
             side.changed = stamp != s.stamp;
         }
         plan.seriesSides.push_back(std::move(side));
     }
 
-    // Every item that is new or whose file was replaced is read, and the
-    // whole pass stops at one that cannot be: nothing is decided on half a
-    // folder.
+    // Every item that is new or whose file changed is read; one that cannot
+    // be is set aside, and what the store holds of it is kept as it is.
     std::vector<FolderSide> sides(plan.entries.size());
     for (size_t i = 0; i < plan.entries.size(); ++i) {
         const IndexEntry &e = plan.entries[i];
-        if (!listed || e.inSeries)
+        if (e.inSeries)
             continue;
         const auto f = files.constFind(e.href);
         if (f == files.constEnd()) {
             sides[i].state = Side::Removed;
             continue;
         }
-        if (*f == e.stamp)
+        // An item's stamp taken this soon before the last pass ended proves
+        // as little as the folder's: it is read again and compared.
+        if (*f == e.stamp && e.stamp.modifiedNs < old.listedNs - RacyNs)
             continue;
-        if (!ReadFolderItem(folder, e.href, QDate(), QDate(), sides[i].item, error))
-            return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
-        sides[i].read = true;
+        sides[i].read = aside.Read(e.href, QDate(), QDate(), sides[i].item);
     }
     std::vector<FolderItem> fresh;
     int foreign = 0;
@@ -227,8 +233,8 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
             continue;
         FolderItem item;
         // A repeating event new to the store is kept from today on.
-        if (!ReadFolderItem(folder, f.key(), today, windowEnd, item, error))
-            return failed(rep, QCoreApplication::translate("VdirPass", "%1; nothing was changed").arg(error));
+        if (!aside.Read(f.key(), today, windowEnd, item))
+            continue;
         foreign += !item.read.ours;
         fresh.push_back(std::move(item));
     }
@@ -244,6 +250,8 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
 
     plan.Decide(sides, fresh, inStep);
     rep.notes.append(plan.notes);
+    if (const QString why = plan.Emptied(); !why.isEmpty() && !options.takeRemovals)
+        return failed(rep, why);
 
     // The losing versions first: whatever happens next, they are safe.
     if (!plan.WriteKept(rep.kept, error))
@@ -266,9 +274,15 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     // made here.
     next.store = expected;
     next.folderStamp = VdirFolder::StampOf(folder);
+    next.listing = rep.written + rep.deleted > 0 || plan.entriesChanged
+        ? VdirFolder::ListingPrint(VdirFolder::List(folder), newestNs)
+        : listing;
+    next.aside = aside.Now();
     const int64_t doneNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
-    if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs)
+    if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs
+        || doneNs - newestNs < RacyNs)
         next.folderStamp.size = -1;
+    next.listedNs = doneNs;
     next.entries = std::move(plan.entries);
     next.series = std::move(plan.series);
     for (const SeriesEntry &s : next.series)
@@ -276,7 +290,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     next.clean = rep.errors.isEmpty();
     const bool same = haveIndex && old.folder == next.folder && old.store == next.store
         && old.folderStamp == next.folderStamp && old.clean == next.clean && old.entries.size() == next.entries.size()
-        && !plan.entriesChanged;
+        && old.listing == next.listing && old.aside == next.aside && !plan.entriesChanged;
     if (!same && !next.Save(indexPath, error))
         return failed(rep, QStringLiteral("%1: %2").arg(shown(indexPath), error));
     if (!rep.errors.isEmpty())

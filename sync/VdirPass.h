@@ -44,6 +44,10 @@ struct PassOptions {
     // store only when asked to.
     bool newFolder = false;
     bool takeExisting = false;
+    // A pass that would remove from the store most of the events the
+    // folder held (PassPlan::Emptied: the folder not mounted, or emptied
+    // and made anew) removes nothing unless asked to.
+    bool takeRemovals = false;
 };
 
 struct PassReport {

@@ -27,6 +27,7 @@ struct Command {
     bool dryRun = false;       // Import: count only
     QString folder;            // Sync: the calendar folder to mirror to (empty: the one set before)
     bool takeExisting = false; // Sync: take in the events other programs put in a new folder
+    bool takeRemovals = false; // Sync: remove what an emptied folder no longer holds
 
     bool changesStore() const { return kind == Add || kind == Sync || (kind == Import && !dryRun); }
 };

@@ -181,7 +181,8 @@ CommandResult syncVdir(const Command &command, StoreAccess &store, Clock &clock)
     if (!canonical.isEmpty())
         folder = canonical;
     QString report, error;
-    if (!store.Sync(folder, folder != remembered, command.takeExisting, clock.now(), report, error))
+    if (!store.Sync(folder, folder != remembered, command.takeExisting, clock.now(), report, error,
+                    command.takeRemovals))
         return failure(error);
     CommandResult r;
     r.out = report.toUtf8();

@@ -278,11 +278,16 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
 }
 
 bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report,
-                       QString &error)
+                       QString &error, bool takeRemovals)
 {
     QByteArray answer;
     const Via via = run(
-        SyncVerb, [&] { return QByteArray(newFolder ? "1" : "0") + (takeExisting ? "1" : "0") + folder.toUtf8(); },
+        SyncVerb,
+        [&] {
+            // The second flag: 1 takes existing events, 2 removals, 3 both.
+            return QByteArray(newFolder ? "1" : "0") + char('0' + (takeExisting ? 1 : 0) + (takeRemovals ? 2 : 0))
+                + folder.toUtf8();
+        },
         true,
         [&] {
             DayGrid grid;
@@ -296,6 +301,7 @@ bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting,
             options.now = now;
             options.newFolder = newFolder;
             options.takeExisting = takeExisting;
+            options.takeRemovals = takeRemovals;
             const PassReport r = RunPass(options, grid, [&](QString &saveError) {
                 return save(file, grid, settings, notes_, saveError);
             });

@@ -40,7 +40,8 @@ public:
     // One mirror pass with the calendar folder `folder` (see VdirPass.h),
     // by the running copy or here under the lock. `report` receives what
     // the command prints.
-    bool Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report, QString &error);
+    bool Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report, QString &error,
+              bool takeRemovals = false);
 
     const QString &dataPath() const { return dataPath_; }
     // What the command should say on standard error beside its result: a

@@ -84,15 +84,21 @@ void LiveMirror::pass()
         message = QCoreApplication::translate("LiveMirror", "Calendar folder: ") + r.error;
     else if (!r.kept.isEmpty())
         message = r.kept.join(QLatin1Char(' '));
-    if (!message.isEmpty())
+    // A folder that stays emptied refuses every pass: said once, not at
+    // every look, so that the window's other messages are not pushed away.
+    if (!message.isEmpty() && message != said_)
         form_.statusBar()->showMessage(message);
+    said_ = message;
 }
 
-std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool newFolder, bool takeExisting)
+std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool newFolder, bool takeExisting,
+                                              bool takeRemovals)
 {
     if (busy())
         return std::nullopt;
-    PassReport r = run(folder, newFolder, takeExisting);
+    PassReport r = run(folder, newFolder, takeExisting, takeRemovals);
+    if (r.ok)
+        said_.clear();
     if (r.ok && folder != folder_) {
         folder_ = folder;
         watch();
@@ -100,7 +106,7 @@ std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool newFol
     return r;
 }
 
-PassReport LiveMirror::run(const QString &folder, bool newFolder, bool takeExisting)
+PassReport LiveMirror::run(const QString &folder, bool newFolder, bool takeExisting, bool takeRemovals)
 {
     PassOptions options;
     options.dataPath = form_.dataPath();
@@ -108,6 +114,7 @@ PassReport LiveMirror::run(const QString &folder, bool newFolder, bool takeExist
     options.now = clock_.now();
     options.newFolder = newFolder;
     options.takeExisting = takeExisting;
+    options.takeRemovals = takeRemovals;
     inPass_ = true;
     PassReport r = RunPass(options, form_.grid(), [this](QString &error) {
         form_.grid().NoteChange();

@@ -30,7 +30,8 @@ public:
     // "kalvix sync" sent to this copy: a pass now with `folder` (from then
     // on the folder watched, once the pass worked). Nothing when a reminder
     // or message is open: the command waits.
-    std::optional<PassReport> PassNow(const QString &folder, bool newFolder, bool takeExisting);
+    std::optional<PassReport> PassNow(const QString &folder, bool newFolder, bool takeExisting,
+                                      bool takeRemovals = false);
 
     // The mirror's clock's time (a local date-time value).
     double Now() const;
@@ -45,12 +46,13 @@ private:
     void schedule(int ms);
     void watch();
     void pass();
-    PassReport run(const QString &folder, bool newFolder, bool takeExisting);
+    PassReport run(const QString &folder, bool newFolder, bool takeExisting, bool takeRemovals = false);
 
     TMainForm &form_;
     Clock &clock_;
     QString folder_;
     bool inPass_ = false;
+    QString said_; // the last pass's message, not shown again while it stays the same
     QFileSystemWatcher watcher_;
     QTimer due_;
     QTimer poll_;
