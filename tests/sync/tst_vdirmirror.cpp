@@ -17,6 +17,9 @@
 
 #include <memory>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace {
 
 double clockNow = 0; // what the program's clock says to the index keeping
@@ -97,6 +100,41 @@ QStringList folderNames(const QString &folder)
     out.sort();
     return out;
 }
+
+QByteArray foreignItem(const QByteArray &uid, const QByteArray &lines)
+{
+    return "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:" + uid
+        + "\r\nDTSTAMP:20261201T100000Z\r\nDTSTART:20270304T090000\r\n" + lines + "END:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+void put(const QString &folder, const QString &name, const QByteArray &bytes)
+{
+    QFile f(QDir(folder).filePath(name));
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+
+int countNotes(const PassReport &r, const char *text)
+{
+    int n = 0;
+    for (const QString &note : r.notes)
+        n += note.contains(QLatin1String(text));
+    return n;
+}
+
+// Writes of files bigger than `bytes` fail (EFBIG), as on a full disk,
+// while it lives.
+struct FileSizeLimit {
+    rlimit before{};
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &before);
+        rlimit now = before;
+        now.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &now);
+    }
+    ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before); }
+};
 
 } // namespace
 
@@ -281,6 +319,118 @@ private slots:
         QCOMPARE(folderNames(vdir.path()).size(), a.names().size());
         QVERIFY(b.pass(vdir.path()).ok);
         QCOMPARE(b.names().size(), a.names().size());
+    }
+
+    // What the folder does after a pass has mirrored `count` appointments,
+    // and what the next pass makes of it: a folder that comes back empty
+    // takes nothing from the store unless asked, a file that cannot be
+    // taken is set aside once while the rest is mirrored, and a failed
+    // first pass leaves nothing that reads as a removal later.
+    void folderStates_data()
+    {
+        QTest::addColumn<QString>("folderDoes");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("takeRemovals");
+        QTest::addColumn<bool>("ok");
+        QTest::addColumn<int>("inStore"); // appointments afterwards
+        QTest::addColumn<int>("inFolder");
+        QTest::addColumn<QString>("says"); // in the error, or the one note of the pass
+        QTest::newRow("emptied") << "clear 3" << 3 << false << false << 3 << 0 << "--take-removals";
+        QTest::newRow("emptied, taken") << "clear 3" << 3 << true << true << 0 << 0 << "";
+        QTest::newRow("mostly emptied") << "clear 6" << 8 << false << false << 8 << 2 << "6 of the 8 events";
+        QTest::newRow("a handful removed") << "clear 3" << 8 << false << true << 5 << 5 << "";
+        QTest::newRow("the only one removed") << "clear 1" << 1 << false << true << 0 << 0 << "";
+        QTest::newRow("failed first pass, then cleared") << "fail first" << 3 << false << true << 3 << 3 << "";
+        QTest::newRow("index lost, one edited")
+            << "lose index" << 3 << false << true << 3 << 3 << "was not sent out again";
+        QTest::newRow("not iCalendar") << "put junk" << 3 << false << true << 4 << 5 << "not an iCalendar file";
+        QTest::newRow("repeating every second")
+            << "put secondly" << 3 << false << true << 4 << 5 << "not an iCalendar file";
+        QTest::newRow("over 1 MB") << "put big" << 3 << false << true << 4 << 5 << "bigger than 1 MB";
+        QTest::newRow("rewritten in place, same size") << "in place" << 3 << false << true << 3 << 3 << "";
+    }
+    void folderStates()
+    {
+        QFETCH(QString, folderDoes);
+        QFETCH(int, count);
+        QFETCH(bool, takeRemovals);
+        QFETCH(bool, ok);
+        QFETCH(int, inStore);
+        QFETCH(int, inFolder);
+        QFETCH(QString, says);
+        QTemporaryDir vdir;
+        const QString folder = vdir.path();
+        Machine m;
+        const char *names[] = {"A", "B", "C", "D", "E", "F", "G", "H"};
+        for (int i = 0; i < count; ++i)
+            m.add(names[i]);
+        clockNow = T0;
+        if (folderDoes == QLatin1String("fail first")) {
+            m.day().records.Item(1)->Description = std::string(20000, 'x'); // its file alone is over the limit
+            m.save();
+            FileSizeLimit limit(8000);
+            const PassReport r = m.pass(folder);
+            QVERIFY(!r.ok && r.error.contains(QLatin1String("could not write")));
+        } else {
+            m.save();
+            QVERIFY(m.pass(folder).ok);
+        }
+        const QStringList files = itemFiles(folder);
+        const QStringList verb = folderDoes.split(QLatin1Char(' '));
+        if (verb[0] == QLatin1String("clear") || folderDoes == QLatin1String("fail first")) {
+            const int n = verb[0] == QLatin1String("clear") ? verb[1].toInt() : int(files.size());
+            for (int i = 0; i < n; ++i)
+                QVERIFY(QFile::remove(QDir(folder).filePath(files[i])));
+        } else if (folderDoes == QLatin1String("lose index")) {
+            clockNow = T0 + Hour;
+            m.day().records.Item(1)->Time = 0.75;
+            m.grid.NoteChange();
+            m.save();
+            QVERIFY(QFile::remove(VdirIndex::PathFor(m.data)));
+        } else if (folderDoes == QLatin1String("put junk")) {
+            put(folder, QStringLiteral("junk.ics"), "this is no calendar\n");
+        } else if (folderDoes == QLatin1String("put secondly")) {
+            put(folder, QStringLiteral("often.ics"), foreignItem("often", "RRULE:FREQ=SECONDLY\r\nSUMMARY:Tick\r\n"));
+        } else if (folderDoes == QLatin1String("put big")) {
+            put(folder, QStringLiteral("big.ics"),
+                foreignItem("big", "SUMMARY:Big\r\nDESCRIPTION:" + QByteArray(3 << 19, 'y') + "\r\n"));
+        } else if (folderDoes == QLatin1String("in place")) {
+            // An editor's save: the same file, the same size, "A" now "Z".
+            QFile f(QDir(folder).filePath(files.constFirst()));
+            QVERIFY(f.open(QIODevice::ReadWrite));
+            const QByteArray before = f.readAll();
+            const QByteArray name = QByteArray("SUMMARY:")
+                + readFile(f.fileName()).appointments.front().record.Name.data();
+            QByteArray after = before;
+            after.replace(name + "\r\n", name.chopped(1) + "Z\r\n");
+            QVERIFY(after != before && f.seek(0) && f.write(after) == after.size());
+        }
+        if (folderDoes.startsWith(QLatin1String("put ")))
+            put(folder, QStringLiteral("good.ics"), foreignItem("good", "SUMMARY:Lunch\r\n"));
+
+        clockNow = T0 + 2 * Hour;
+        PassOptions o{m.data, folder, clockNow, false, false, takeRemovals};
+        auto save = [&](QString &error) {
+            const SyncResult sr = m.file.Sync(m.grid, m.settings);
+            error = sr.outcome.message;
+            return sr.outcome.ok;
+        };
+        const PassReport r = RunPass(o, m.grid, save);
+        QVERIFY2(r.ok == ok, qPrintable(r.error));
+        QCOMPARE(int(m.day().records.Count()), inStore);
+        QCOMPARE(int(itemFiles(folder).size()), inFolder);
+        if (!ok)
+            QVERIFY2(r.error.contains(says), qPrintable(r.error));
+        else if (!says.isEmpty())
+            QCOMPARE(countNotes(r, qPrintable(says)), 1);
+        if (folderDoes == QLatin1String("in place"))
+            QVERIFY2(m.names().contains(QLatin1String("Z")), qPrintable(m.names().join(u' ')));
+        // The next pass neither repeats a note nor changes its mind.
+        const PassReport again = RunPass(o, m.grid, save);
+        QCOMPARE(again.ok, ok);
+        QCOMPARE(int(m.day().records.Count()), inStore);
+        if (ok && !says.isEmpty())
+            QCOMPARE(countNotes(again, qPrintable(says)), 0);
     }
 
     // An unchanged pass writes no file; one changed appointment rewrites
