@@ -293,8 +293,13 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
         && old.listing == next.listing && old.aside == next.aside && !plan.entriesChanged;
     if (!same && !next.Save(indexPath, error))
         return failed(rep, QStringLiteral("%1: %2").arg(shown(indexPath), error));
-    if (!rep.errors.isEmpty())
-        return failed(rep, rep.errors.join(QStringLiteral("; ")));
+    if (!rep.errors.isEmpty()) {
+        // A full disk fails every file after the first: a few say enough.
+        QString shownErrors = rep.errors.mid(0, 3).join(QStringLiteral("; "));
+        if (rep.errors.size() > 3)
+            shownErrors += QCoreApplication::translate("VdirPass", "; and %1 more files").arg(rep.errors.size() - 3);
+        return failed(rep, shownErrors);
+    }
     rep.ok = true;
     return rep;
 }
