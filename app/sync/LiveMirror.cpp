@@ -79,16 +79,27 @@ void LiveMirror::pass()
     if (!watcher_.directories().contains(folder_))
         watcher_.addPath(folder_);
     const PassReport r = run(folder_, false, false);
-    QString message;
-    if (!r.ok)
-        message = QCoreApplication::translate("LiveMirror", "Calendar folder: ") + r.error;
-    else if (!r.kept.isEmpty())
-        message = r.kept.join(QLatin1Char(' '));
-    // A folder that stays emptied refuses every pass: said once, not at
-    // every look, so that the window's other messages are not pushed away.
-    if (!message.isEmpty() && message != said_)
-        form_.statusBar()->showMessage(message);
-    said_ = message;
+    if (!r.ok) {
+        // A folder that stays emptied refuses every pass: said once, not at
+        // every look, so that the window's other messages are not pushed away.
+        const QString message = QCoreApplication::translate("LiveMirror", "Calendar folder: ") + r.error;
+        if (message != said_)
+            form_.statusBar()->showMessage(message);
+        said_ = message;
+        return;
+    }
+    settled();
+    if (!r.kept.isEmpty())
+        form_.statusBar()->showMessage(r.kept.join(QLatin1Char(' ')));
+}
+
+void LiveMirror::settled()
+{
+    // The folder is back, or its removals were taken: the refusal said
+    // goes, unless something else has been said since.
+    if (!said_.isEmpty() && form_.statusBar()->currentMessage() == said_)
+        form_.statusBar()->clearMessage();
+    said_.clear();
 }
 
 std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool newFolder, bool takeExisting,
@@ -98,7 +109,7 @@ std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool newFol
         return std::nullopt;
     PassReport r = run(folder, newFolder, takeExisting, takeRemovals);
     if (r.ok)
-        said_.clear();
+        settled();
     if (r.ok && folder != folder_) {
         folder_ = folder;
         watch();

@@ -46,6 +46,7 @@ private:
     void schedule(int ms);
     void watch();
     void pass();
+    void settled();
     PassReport run(const QString &folder, bool newFolder, bool takeExisting, bool takeRemovals = false);
 
     TMainForm &form_;
