@@ -13,7 +13,10 @@
 #include <cerrno>
 #include <cstring>
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <strings.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace VdirFolder {
@@ -75,19 +78,31 @@ QString Problem(const QString &folder, bool known)
 
 QHash<QByteArray, ItemStamp> List(const QString &folder)
 {
+    // Read and stat'ed by the system's calls: every pass lists the folder
+    // (an item rewritten in place changes only its own stamp), and Qt's
+    // iterator, which stats each entry itself, took ten times as long.
     QHash<QByteArray, ItemStamp> out;
-    const QByteArray base = QFile::encodeName(folder) + '/';
-    QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot);
-    while (it.hasNext()) {
-        it.next();
-        const QString name = it.fileName();
-        if (!isItemName(name))
-            continue;
-        const QByteArray encoded = QFile::encodeName(name);
-        const FileStamp s = FileStamp::Of(base + encoded);
-        if (s.exists)
-            out.insert(encoded, ItemStamp::From(s));
+    const int dirFd = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0)
+        return out;
+    DIR *dir = ::fdopendir(dirFd);
+    if (!dir) {
+        ::close(dirFd);
+        return out;
     }
+    while (const dirent *d = ::readdir(dir)) {
+        const size_t n = std::strlen(d->d_name);
+        if (d->d_name[0] == '.' || n < 4 || ::strcasecmp(d->d_name + n - 4, ".ics") != 0)
+            continue;
+        struct stat st {};
+        if (::fstatat(dirFd, d->d_name, &st, 0) != 0 || !S_ISREG(st.st_mode))
+            continue;
+        out.insert(QByteArray(d->d_name, static_cast<qsizetype>(n)),
+                   ItemStamp{static_cast<int64_t>(st.st_size),
+                             static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec,
+                             static_cast<uint64_t>(st.st_ino)});
+    }
+    ::closedir(dir); // closes dirFd too
     return out;
 }
 

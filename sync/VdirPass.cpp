@@ -274,9 +274,9 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     // made here.
     next.store = expected;
     next.folderStamp = VdirFolder::StampOf(folder);
-    next.listing = rep.written + rep.deleted > 0 || plan.entriesChanged
-        ? VdirFolder::ListingPrint(VdirFolder::List(folder), newestNs)
-        : listing;
+    // A pass that wrote to the folder leaves it too fresh to trust (below):
+    // the next pass lists it again and keeps that listing.
+    next.listing = rep.written + rep.deleted > 0 ? 0 : listing;
     next.aside = aside.Now();
     const int64_t doneNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
     if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs
