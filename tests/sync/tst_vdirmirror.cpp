@@ -7,6 +7,7 @@
 #include "store/StoreFile.h"
 #include "store/ical/Item.h"
 #include "sync/IndexKeeping.h"
+#include "sync/VdirFolder.h"
 #include "sync/VdirIndex.h"
 #include "sync/VdirPass.h"
 
@@ -403,7 +404,17 @@ private slots:
                 + readFile(f.fileName()).appointments.front().record.Name.data();
             QByteArray after = before;
             after.replace(name + "\r\n", name.chopped(1) + "Z\r\n");
-            QVERIFY(after != before && f.seek(0) && f.write(after) == after.size());
+            QVERIFY(after != before && f.seek(0) && f.write(after) == after.size() && f.flush());
+            QVERIFY(f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+            f.close();
+            // As if the folder had been quiet for minutes: the index trusts
+            // its stamp, and the edit came a while after the last pass.
+            VdirIndex index;
+            QString error;
+            QVERIFY(index.Load(VdirIndex::PathFor(m.data), error));
+            index.folderStamp = VdirFolder::StampOf(folder);
+            index.listedNs = 1;
+            QVERIFY(index.Save(VdirIndex::PathFor(m.data), error));
         }
         if (folderDoes.startsWith(QLatin1String("put ")))
             put(folder, QStringLiteral("good.ics"), foreignItem("good", "SUMMARY:Lunch\r\n"));
