@@ -1139,6 +1139,14 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <source>it holds more than one event</source>
         <translation>die Datei enthält mehr als ein Ereignis</translation>
     </message>
+    <message>
+        <source>%1 was taken for &quot;%2&quot; on %3, which has its day and name, and was not sent out again</source>
+        <translation>%1 wurde für „%2“ am %3 genommen, der denselben Tag und Namen hat, und nicht noch einmal hinausgeschickt</translation>
+    </message>
+    <message>
+        <source>%1 no longer holds %2 of the %3 events it held at the last pass (is it a mount point not mounted, or a folder made anew?); nothing was changed; if they were removed on purpose, run &quot;kalvix sync --take-removals&quot;</source>
+        <translation>%1 enthält %2 der %3 Ereignisse nicht mehr, die beim letzten Durchgang darin waren (ein nicht eingehängter Einhängepunkt, oder ein neu angelegter Ordner?); nichts wurde geändert; wurden sie absichtlich entfernt, „kalvix sync --take-removals“ ausführen</translation>
+    </message>
 </context>
 <context>
     <name>PassSeries</name>
@@ -1173,6 +1181,13 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>At %1 at %2 o&apos;clock</source>
         <translation>Am %1 um %2 Uhr</translation>
+    </message>
+</context>
+<context>
+    <name>SetAside</name>
+    <message>
+        <source>%1 was set aside and the other events were mirrored: %2; it is read again once it changes</source>
+        <translation>%1 wurde beiseitegelegt und die übrigen Ereignisse abgeglichen: %2; sie wird wieder gelesen, sobald sie sich ändert</translation>
     </message>
 </context>
 <context>
@@ -1274,9 +1289,21 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
 <context>
     <name>SyncCommand</name>
     <message>
-        <source>Usage: kalvix sync [--vdir DIR] [--take-existing]
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>unerwartet: „%1“</translation>
+    </message>
+    <message>
+        <source>--vdir is given twice</source>
+        <translation>--vdir ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>--vdir needs a folder</source>
+        <translation>--vdir braucht einen Ordner</translation>
+    </message>
+    <message>
+        <source>Usage: kalvix sync [--vdir DIR] [--take-existing] [--take-removals]
 </source>
-        <translation>Aufruf: kalvix sync [--vdir ORDNER] [--take-existing]
+        <translation>Aufruf: kalvix sync [--vdir ORDNER] [--take-existing] [--take-removals]
 </translation>
     </message>
     <message>
@@ -1288,9 +1315,20 @@ is saved in the &quot;conflicts&quot; folder beside the data file. A reminder
 answered on either side stays answered. While Kalvix runs it keeps the
 folder in step by itself; this command then asks it for a pass at once.
 
+A folder that comes back emptied removes nothing: when a pass would
+remove the appointments of at least two events and that is all the
+events the folder held at the last pass, or of more than five and more
+than half of them, nothing is changed and the pass says why (a mount
+point not mounted, a folder deleted and made anew). A file of the folder
+that cannot be taken (not iCalendar, over 1 MB, repeating more often
+than a store holds) is set aside with a note, once, and the others are
+mirrored.
+
   --vdir DIR           the calendar&apos;s folder, remembered from then on
   --take-existing      the folder is new to this store and holds events
                        other programs wrote: take them in as well
+  --take-removals      the folder was emptied on purpose: remove its
+                       events&apos; appointments from the store as well
 </source>
         <translation>Gleicht die Termine mit einem Kalenderordner ab, den vdirsyncer mit einem
 CalDAV-Server auf Stand hält (ein vdir: eine .ics-Datei je Ereignis; auch khal
@@ -1301,22 +1339,21 @@ Datendatei gespeichert. Eine auf einer Seite beantwortete Erinnerung bleibt
 beantwortet. Solange Kalvix läuft, hält es den Ordner selbst auf Stand; dieser
 Befehl lässt es dann sofort einen Durchgang machen.
 
+Ein geleert zurückkommender Ordner entfernt nichts: würde ein Durchgang die
+Termine von mindestens zwei Ereignissen entfernen, und das sind alle, die beim
+letzten Durchgang im Ordner waren, oder von mehr als fünf und mehr als der
+Hälfte, wird nichts geändert und der Durchgang sagt warum (ein nicht
+eingehängter Einhängepunkt, ein gelöschter und neu angelegter Ordner). Eine
+Datei des Ordners, die nicht übernommen werden kann (kein iCalendar, über
+1 MB, öfter wiederholt als eine Datendatei fasst), wird mit einem Hinweis
+beiseitegelegt, einmal, und die übrigen werden abgeglichen.
+
   --vdir ORDNER        der Ordner des Kalenders, von da an gemerkt
   --take-existing      der Ordner ist neu für diese Datendatei und enthält
                        Ereignisse anderer Programme: auch diese übernehmen
+  --take-removals      der Ordner wurde absichtlich geleert: die Termine
+                       seiner Ereignisse auch hier entfernen
 </translation>
-    </message>
-    <message>
-        <source>unexpected &quot;%1&quot;</source>
-        <translation>unerwartet: „%1“</translation>
-    </message>
-    <message>
-        <source>--vdir is given twice</source>
-        <translation>--vdir ist zweimal angegeben</translation>
-    </message>
-    <message>
-        <source>--vdir needs a folder</source>
-        <translation>--vdir braucht einen Ordner</translation>
     </message>
 </context>
 <context>
@@ -1723,14 +1760,6 @@ Dieser Start endet, ohne etwas zu ändern. Wenn das laufende Programm weiterhin 
 <context>
     <name>VdirPass</name>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 kann nicht gelesen werden: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not an iCalendar file (%2); move it out of the folder</source>
-        <translation>%1 ist keine iCalendar-Datei (%2); verschieben Sie sie aus dem Ordner</translation>
-    </message>
-    <message>
         <source>Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder %5 written, %6 removed
 </source>
         <translation>Abgeglichen mit %1: aus dem Ordner %2 hinzugefügt, %3 geändert, %4 entfernt; in den Ordner %5 geschrieben, %6 entfernt
@@ -1759,6 +1788,22 @@ Dieser Start endet, ohne etwas zu ändern. Wenn das laufende Programm weiterhin 
     <message>
         <source>%1; the calendar folder was not changed</source>
         <translation>%1; der Kalenderordner wurde nicht geändert</translation>
+    </message>
+    <message>
+        <source>it is bigger than %1 MB, more than any event needs</source>
+        <translation>sie ist größer als %1 MB, mehr als ein Ereignis braucht</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>sie kann nicht gelesen werden (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file a calendar can take (%1)</source>
+        <translation>sie ist keine iCalendar-Datei, die ein Kalender übernehmen kann (%1)</translation>
+    </message>
+    <message>
+        <source>; and %1 more files</source>
+        <translation>; und %1 weitere Dateien</translation>
     </message>
 </context>
 </TS>

@@ -1136,7 +1136,15 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>it holds more than one event</source>
-        <translation>il contient plus d'un événement</translation>
+        <translation>il contient plus d&apos;un événement</translation>
+    </message>
+    <message>
+        <source>%1 was taken for &quot;%2&quot; on %3, which has its day and name, and was not sent out again</source>
+        <translation>%1 a été pris pour « %2 » le %3, qui a son jour et son nom, et n&apos;a pas été envoyé une seconde fois</translation>
+    </message>
+    <message>
+        <source>%1 no longer holds %2 of the %3 events it held at the last pass (is it a mount point not mounted, or a folder made anew?); nothing was changed; if they were removed on purpose, run &quot;kalvix sync --take-removals&quot;</source>
+        <translation>%1 ne contient plus %2 des %3 événements qu&apos;il contenait au dernier passage (un point de montage non monté, ou un dossier recréé ?) ; rien n&apos;a été modifié ; s&apos;ils ont été supprimés exprès, lancez « kalvix sync --take-removals »</translation>
     </message>
 </context>
 <context>
@@ -1172,6 +1180,13 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>At %1 at %2 o&apos;clock</source>
         <translation>Le %1 à %2</translation>
+    </message>
+</context>
+<context>
+    <name>SetAside</name>
+    <message>
+        <source>%1 was set aside and the other events were mirrored: %2; it is read again once it changes</source>
+        <translation>%1 a été mis de côté et les autres événements synchronisés : %2 ; il sera relu dès qu&apos;il changera</translation>
     </message>
 </context>
 <context>
@@ -1273,9 +1288,21 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
 <context>
     <name>SyncCommand</name>
     <message>
-        <source>Usage: kalvix sync [--vdir DIR] [--take-existing]
+        <source>unexpected &quot;%1&quot;</source>
+        <translation>inattendu&#xa0;: «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>--vdir is given twice</source>
+        <translation>--vdir est indiqué deux fois</translation>
+    </message>
+    <message>
+        <source>--vdir needs a folder</source>
+        <translation>--vdir attend un dossier</translation>
+    </message>
+    <message>
+        <source>Usage: kalvix sync [--vdir DIR] [--take-existing] [--take-removals]
 </source>
-        <translation>Utilisation&#xa0;: kalvix sync [--vdir DOSSIER] [--take-existing]
+        <translation>Utilisation : kalvix sync [--vdir DOSSIER] [--take-existing] [--take-removals]
 </translation>
     </message>
     <message>
@@ -1287,36 +1314,46 @@ is saved in the &quot;conflicts&quot; folder beside the data file. A reminder
 answered on either side stays answered. While Kalvix runs it keeps the
 folder in step by itself; this command then asks it for a pass at once.
 
+A folder that comes back emptied removes nothing: when a pass would
+remove the appointments of at least two events and that is all the
+events the folder held at the last pass, or of more than five and more
+than half of them, nothing is changed and the pass says why (a mount
+point not mounted, a folder deleted and made anew). A file of the folder
+that cannot be taken (not iCalendar, over 1 MB, repeating more often
+than a store holds) is set aside with a note, once, and the others are
+mirrored.
+
   --vdir DIR           the calendar&apos;s folder, remembered from then on
   --take-existing      the folder is new to this store and holds events
                        other programs wrote: take them in as well
+  --take-removals      the folder was emptied on purpose: remove its
+                       events&apos; appointments from the store as well
 </source>
         <translation>Synchronise les rendez-vous avec un dossier du calendrier que vdirsyncer tient
-à jour avec un serveur CalDAV (un vdir&#xa0;: un fichier .ics par événement&#xa0;; khal
+à jour avec un serveur CalDAV (un vdir : un fichier .ics par événement ; khal
 le lit aussi). Ce qui a changé d&apos;un côté depuis le dernier passage passe de
-l&apos;autre&#xa0;; pour un rendez-vous modifié des deux côtés, la modification la plus
+l&apos;autre ; pour un rendez-vous modifié des deux côtés, la modification la plus
 récente l&apos;emporte et l&apos;autre version est enregistrée dans le dossier
-«&#xa0;conflicts&#xa0;» à côté du fichier de données. Un rappel auquel vous avez répondu
+« conflicts » à côté du fichier de données. Un rappel auquel vous avez répondu
 d&apos;un côté ou de l&apos;autre le reste. Tant que Kalvix est lancé, il tient lui-même
-le dossier à jour&#xa0;; cette commande lui demande alors un passage immédiat.
+le dossier à jour ; cette commande lui demande alors un passage immédiat.
+
+Un dossier revenu vide ne supprime rien : si un passage devait supprimer les
+rendez-vous d&apos;au moins deux événements et que ce sont tous ceux que le dossier
+contenait au dernier passage, ou de plus de cinq et de plus de la moitié,
+rien n&apos;est modifié et le passage dit pourquoi (un point de montage non monté,
+un dossier supprimé et recréé). Un fichier du dossier qui ne peut pas être
+repris (pas iCalendar, plus de 1 Mo, répété plus souvent qu&apos;un fichier de
+données ne le permet) est mis de côté avec une note, une fois, et les autres
+sont synchronisés.
 
   --vdir DOSSIER       le dossier du calendrier, retenu par la suite
   --take-existing      le dossier est nouveau pour ce fichier de données et
-                       contient des événements écrits par d&apos;autres programmes&#xa0;:
+                       contient des événements écrits par d&apos;autres programmes :
                        les reprendre aussi
+  --take-removals      le dossier a été vidé exprès : supprimer aussi ici les
+                       rendez-vous de ses événements
 </translation>
-    </message>
-    <message>
-        <source>unexpected &quot;%1&quot;</source>
-        <translation>inattendu&#xa0;: «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>--vdir is given twice</source>
-        <translation>--vdir est indiqué deux fois</translation>
-    </message>
-    <message>
-        <source>--vdir needs a folder</source>
-        <translation>--vdir attend un dossier</translation>
     </message>
 </context>
 <context>
@@ -1723,14 +1760,6 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
 <context>
     <name>VdirPass</name>
     <message>
-        <source>%1 cannot be read: %2</source>
-        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
-    </message>
-    <message>
-        <source>%1 is not an iCalendar file (%2); move it out of the folder</source>
-        <translation>%1 n&apos;est pas un fichier iCalendar (%2)&#xa0;; déplacez-le hors du dossier</translation>
-    </message>
-    <message>
         <source>Mirrored with %1: from the folder %2 added, %3 changed, %4 removed; to the folder %5 written, %6 removed
 </source>
         <translation>Synchronisé avec %1&#xa0;: depuis le dossier %2 ajoutés, %3 modifiés, %4 supprimés&#xa0;; vers le dossier %5 écrits, %6 supprimés
@@ -1759,6 +1788,22 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     <message>
         <source>%1; the calendar folder was not changed</source>
         <translation>%1&#xa0;; le dossier du calendrier n&apos;a pas été modifié</translation>
+    </message>
+    <message>
+        <source>it is bigger than %1 MB, more than any event needs</source>
+        <translation>il dépasse %1 Mo, plus qu&apos;aucun événement n&apos;en a besoin</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1)</source>
+        <translation>il ne peut pas être lu (%1)</translation>
+    </message>
+    <message>
+        <source>it is not an iCalendar file a calendar can take (%1)</source>
+        <translation>ce n&apos;est pas un fichier iCalendar qu&apos;un calendrier peut reprendre (%1)</translation>
+    </message>
+    <message>
+        <source>; and %1 more files</source>
+        <translation> ; et %1 autres fichiers</translation>
     </message>
 </context>
 </TS>
