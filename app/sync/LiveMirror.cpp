@@ -89,8 +89,11 @@ void LiveMirror::pass()
         return;
     }
     settled();
-    if (!r.kept.isEmpty())
-        form_.statusBar()->showMessage(r.kept.join(QLatin1Char(' ')));
+    // Notes (a file set aside, a lost index) come once, from the pass
+    // that first met what they name.
+    const QStringList said = r.kept + r.notes;
+    if (!said.isEmpty())
+        form_.statusBar()->showMessage(said.join(QLatin1Char(' ')));
 }
 
 void LiveMirror::settled()
