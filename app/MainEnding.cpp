@@ -70,9 +70,9 @@ bool TMainForm::savedBeforeQuit()
                      QDir::toNativeSeparators(QFileInfo(dataPath()).absolutePath()),
                      QDir::toNativeSeparators(UnsavedStoreFallbackFolder()));
         const QMessageBox::StandardButton answer = Dialogs::Choose(this, text, tr("Quit program"),
-                                                                   {{QMessageBox::Retry, tr("Try again")},
-                                                                    {QMessageBox::Discard, tr("Quit anyway")},
-                                                                    {QMessageBox::Cancel, tr("Don't quit")}},
+                                                                   {{QMessageBox::Retry, tr("&Try again")},
+                                                                    {QMessageBox::Discard, tr("&Quit anyway")},
+                                                                    {QMessageBox::Cancel, tr("&Don't quit")}},
                                                                    QMessageBox::Cancel, QMessageBox::Warning);
         if (answer == QMessageBox::Discard)
             return true;
