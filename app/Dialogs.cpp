@@ -2,6 +2,7 @@
 
 #include "KalvixProduct.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
 #include <QPointer>
@@ -67,6 +68,22 @@ QMessageBox::StandardButton Ask(QWidget *parent, const QString &text, const QStr
     if (hook())
         return hook()(caption, text);
     QMessageBox box(icon, caption, text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(ExecModal(box));
+}
+
+QMessageBox::StandardButton Choose(QWidget *parent, const QString &text, const QString &caption,
+                                   const QList<QPair<QMessageBox::StandardButton, QString>> &captions,
+                                   QMessageBox::StandardButton escape, QMessageBox::Icon icon)
+{
+    if (hook())
+        return hook()(caption, text);
+    QMessageBox box(icon, caption, text, QMessageBox::NoButton, parent);
+    for (const auto &[button, label] : captions) {
+        box.addButton(button);
+        box.button(button)->setText(label);
+    }
+    box.setDefaultButton(captions.isEmpty() ? QMessageBox::NoButton : captions.front().first);
+    box.setEscapeButton(escape);
     return static_cast<QMessageBox::StandardButton>(ExecModal(box));
 }
 

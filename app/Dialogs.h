@@ -37,6 +37,12 @@ int ExecModal(QDialog &dialog);
 QMessageBox::StandardButton Ask(QWidget *parent, const QString &text, const QString &caption,
                                 QMessageBox::StandardButtons buttons, QMessageBox::Icon icon);
 
+// As Ask, with buttons captioned as `captions` says (a choice whose
+// standard captions would read wrongly, such as "Retry" / "Ignore").
+QMessageBox::StandardButton Choose(QWidget *parent, const QString &text, const QString &caption,
+                                   const QList<QPair<QMessageBox::StandardButton, QString>> &captions,
+                                   QMessageBox::StandardButton escape, QMessageBox::Icon icon);
+
 // Shows `text` with the information icon and the application title, and
 // returns at once: the box waits beside the window and blocks nothing.
 void Inform(QWidget *parent, const QString &text);

@@ -29,7 +29,7 @@ bool TMainForm::FormCloseQuery()
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (!quitting_ && !FormCloseQuery()) {
+    if (!quitting_ && (!FormCloseQuery() || !savedBeforeQuit())) {
         event->ignore();
         return;
     }
@@ -43,7 +43,42 @@ void TMainForm::QuitNow()
 {
     // Closing every window first would ask the close question; the tray's
     // "Quit" ends at once, still saving on the way out.
-    EndNow(Ending::User);
+    if (!destroyed_ && savedBeforeQuit())
+        EndNow(Ending::User);
+}
+
+// A quit the user asked for saves while the program still runs: when that
+// fails (a full disk), the user may make room and try again, or stay,
+// rather than learn afterwards that the last change went to a side file.
+bool TMainForm::savedBeforeQuit()
+{
+    for (;;) {
+        QString failure;
+        failureSink_ = &failure;
+        const SyncResult r = syncFile(SaveKind::Final);
+        failureSink_ = nullptr;
+        // Nothing of this run to lose when the file was never read and
+        // nothing was added: the ending leaves the file as it was.
+        if (r.outcome.ok || destroyed_
+            || (!file_->FileRead() && grid_->RecordCount() == 0 && settings() == TSettings()))
+            return true;
+        const QString text =
+            tr("The appointments could not be saved to \"%1\": %2\n\nMake room (or mend the cause) and try "
+               "again, or quit anyway: the appointments are then kept in a file of their own in \"%3\" "
+               "or, when that has no room either, in \"%4\".")
+                .arg(QDir::toNativeSeparators(dataPath()), failure,
+                     QDir::toNativeSeparators(QFileInfo(dataPath()).absolutePath()),
+                     QDir::toNativeSeparators(UnsavedStoreFallbackFolder()));
+        const QMessageBox::StandardButton answer = Dialogs::Choose(this, text, tr("Quit program"),
+                                                                   {{QMessageBox::Retry, tr("&Try again")},
+                                                                    {QMessageBox::Discard, tr("&Quit anyway")},
+                                                                    {QMessageBox::Cancel, tr("&Don't quit")}},
+                                                                   QMessageBox::Cancel, QMessageBox::Warning);
+        if (answer == QMessageBox::Discard)
+            return true;
+        if (answer != QMessageBox::Retry)
+            return false;
+    }
 }
 
 void TMainForm::EndNow(Ending why)
@@ -150,11 +185,13 @@ void TMainForm::finalSave(Ending why)
                         .arg(records)
                         .arg(fileName);
         else
+            // The side file may be in the user's data folder, far from the
+            // data file: the advice names the data file's whole path.
             text += tr("\n\n\"%1\" holds all %2 appointments as they were at the end; \"%3\" holds "
-                       "those of the last save. To use them, rename that file to \"%3\".")
+                       "those of the last save. To use them, move that file to \"%4\", in place of \"%3\".")
                         .arg(keptPath)
                         .arg(records)
-                        .arg(fileName);
+                        .arg(fileName, QDir::toNativeSeparators(dataPath()));
         lastEndingReport_ = text;
     }
     text = lastEndingReport_;

@@ -207,6 +207,7 @@ private:
     bool stopForEnding(bool removeTrayIcon);
     void finish(Ending why);
     void finalSave(Ending why);
+    bool savedBeforeQuit();
     void reportUnattended(const QString &text);
     QString aboutDataFile(const QString &message) const;
     // The one way to the file: the file's outside changes come in, then

@@ -12,11 +12,12 @@
 
 namespace {
 
-// Writes a new file (never an existing one) and makes sure it is on disk.
+// Writes a new file (never an existing one, nor through a link), readable
+// by its owner only, and makes sure it is on disk.
 bool writeNew(const QString &path, const QByteArray &bytes, QString *error)
 {
     QFile f(path);
-    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::NewOnly, QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
         *error = f.errorString();
         return false;
     }

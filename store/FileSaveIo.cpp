@@ -19,18 +19,10 @@ public:
     {
         // Created for the owner alone: the appointments are private until
         // the file has the permissions of the one it replaces.
-        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-        if (fd < 0) {
-            error_ = QString::fromLocal8Bit(std::strerror(errno));
-            return false;
-        }
-        if (!file_.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
-            error_ = file_.errorString();
-            ::close(fd);
-            return false;
-        }
-        return true;
+        return openAs(path, O_CREAT | O_EXCL | O_NOFOLLOW);
     }
+
+    bool Rewrite(const QString &path) override { return openAs(path, O_TRUNC | O_NOFOLLOW); }
 
     bool TakeAttributes(const QString &like) override
     {
@@ -118,6 +110,21 @@ public:
     bool DiskFull() const override { return diskFull_; }
 
 private:
+    bool openAs(const QString &path, int flags)
+    {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CLOEXEC | flags, 0600);
+        if (fd < 0) {
+            error_ = QString::fromLocal8Bit(std::strerror(errno));
+            return false;
+        }
+        if (!file_.open(fd, QIODevice::WriteOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+            error_ = file_.errorString();
+            ::close(fd);
+            return false;
+        }
+        return true;
+    }
+
     bool setMode(int fd, mode_t mode)
     {
         if (::fchmod(fd, mode) != 0) {

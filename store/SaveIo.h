@@ -12,9 +12,14 @@ class SaveIo {
 public:
     virtual ~SaveIo() = default;
 
-    // Creates or truncates `path` for writing. A new file is readable by
-    // its owner only until TakeAttributes; an existing one keeps its own.
+    // Creates `path` new for writing, readable by its owner only until
+    // TakeAttributes. Fails when anything is there already, also a symbolic
+    // link, which is never followed: whoever can write the folder must not
+    // steer a save into another file.
     virtual bool Create(const QString &path) = 0;
+    // Opens the existing plain file `path` for writing from its start, for a
+    // rewrite in place; a symbolic link there is refused, not followed.
+    virtual bool Rewrite(const QString &path) = 0;
     // Gives the open file the permissions of `like` and, where the system
     // allows it, its owner and group; with an empty `like`, the permissions
     // a new file gets by default.

@@ -100,7 +100,12 @@ bool writeAll(SaveIo *io, const Producer &produce, bool &shortWrite)
     });
 }
 
-Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce, const QString &attributesFrom);
+// The data file itself, or a file kept beside it (a copy, the file from
+// before a rewrite, an index): a side file is private to its owner, and a
+// symbolic link at its name is replaced, never written through.
+enum class Kind { Data, Side };
+
+Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce, Kind kind);
 
 // A file with several hard links is one file under several names; a rename
 // would leave the other names with the old contents. It is rewritten in
@@ -118,7 +123,7 @@ Outcome writeInPlace(const QString &target, SaveIo *io, const Producer &produce)
                            "saved; the file is unchanged.")
                            .arg(target, old.error));
     const Outcome kept = writeAtomically(
-        previous, nullptr, [&old](const auto &write) { return write(old.data.get(), old.size); }, target);
+        previous, nullptr, [&old](const auto &write) { return write(old.data.get(), old.size); }, Kind::Side);
     if (!kept.ok)
         return failure(
             QCoreApplication::translate("TerminFile",
@@ -126,7 +131,7 @@ Outcome writeInPlace(const QString &target, SaveIo *io, const Producer &produce)
                                         "appointments were not saved; the file is unchanged.")
                 .arg(target, kept.message));
 
-    if (!io->Create(target))
+    if (!io->Rewrite(target))
         return failure(
             QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("TerminFile", TerminFile::CreateErrorText),
                                           io->ErrorText()));
@@ -153,16 +158,21 @@ Outcome writeInPlace(const QString &target, SaveIo *io, const Producer &produce)
 // Writes a file image produced piece by piece: into a temporary file beside
 // the file (beside a symbolic link's target, so the link stays and leads to
 // the new contents), synced, then renamed over it. The new file takes the
-// old one's permissions, owner and group. Any failure leaves the file as it
-// was.
-Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce, const QString &attributesFrom)
+// old one's permissions, owner and group; a first file and a side file are
+// its owner's alone. Any failure leaves the file as it was.
+Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce, Kind kind)
 {
     std::unique_ptr<SaveIo> own;
     if (!io) {
         own = MakeFileSaveIo();
         io = own.get();
     }
-    const FileTarget target = ResolveFileTarget(path);
+    // Whatever is at a side file's name (a link, a second name of another
+    // file, a FIFO) is replaced by the rename, never written into.
+    FileTarget target;
+    target.path = path;
+    if (kind == Kind::Data)
+        target = ResolveFileTarget(path);
     if (!target.problem.isEmpty())
         return failure(
             QStringLiteral("%1 (%2)").arg(QCoreApplication::translate("TerminFile", TerminFile::CreateErrorText),
@@ -183,8 +193,10 @@ Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce
         return writeInPlace(target.path, io, produce);
 
     // One fixed temporary name: a save cut short leaves at most this one
-    // file behind, and the next save reuses it.
+    // file behind, and the next save removes it (whatever it is: a file, a
+    // link, a FIFO) and creates its own anew.
     const QString temp = target.path + QStringLiteral(".saving");
+    io->Remove(temp);
     if (!io->Create(temp))
         return failure(QCoreApplication::translate("TerminFile", TerminFile::CreateErrorText));
 
@@ -195,8 +207,7 @@ Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce
             + QCoreApplication::translate("TerminFile",
                                           ". The appointments were not saved; the previous file is unchanged."));
     };
-    const QString like = target.exists ? target.path : attributesFrom;
-    if (!io->TakeAttributes(like))
+    if (kind == Kind::Data && target.exists && !io->TakeAttributes(target.path))
         return abandon(
             QCoreApplication::translate("TerminFile", "I/O error: the file's permissions could not be kept (%1)")
                 .arg(io->ErrorText()));
@@ -229,7 +240,7 @@ QString keepCopy(const QString &path, const char *data, size_t size, QString &er
         target = path + QStringLiteral(".bad.%1").arg(i);
     }
     const Outcome o = writeAtomically(
-        target, nullptr, [&](const auto &write) { return write(data, size); }, path);
+        target, nullptr, [&](const auto &write) { return write(data, size); }, Kind::Side);
     if (!o.ok) {
         error = QCoreApplication::translate("TerminFile", "\"%1\": %2").arg(target, o.message);
         return QString();
@@ -271,7 +282,15 @@ Outcome WriteTerminBytes(const QString &path, const QByteArray &bytes, SaveIo *i
 {
     return writeAtomically(
         path, io, [&bytes](const auto &write) { return write(bytes.constData(), static_cast<size_t>(bytes.size())); },
-        QString());
+        Kind::Data);
+}
+
+Outcome WriteSideFile(const QString &path, const QByteArray &bytes)
+{
+    return writeAtomically(
+        path, nullptr,
+        [&bytes](const auto &write) { return write(bytes.constData(), static_cast<size_t>(bytes.size())); },
+        Kind::Side);
 }
 
 Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &settings, SaveIo *io)
@@ -286,7 +305,7 @@ Outcome SaveTermins(const QString &path, const DayGrid &grid, const TSettings &s
                 return write(p, n);
             });
         },
-        QString());
+        Kind::Data);
     o.contentHash = hash.Value();
     return o;
 }

@@ -60,6 +60,10 @@ TerminFile::Outcome SaveTermins(const QString &path, const DayGrid &grid, const 
 // As above, for bytes already serialised.
 TerminFile::Outcome WriteTerminBytes(const QString &path, const QByteArray &bytes, SaveIo *io = nullptr);
 
+// Writes a file kept beside the data file (an index, a copy) the same safe
+// way, readable by its owner only; a link at `path` is replaced, not followed.
+TerminFile::Outcome WriteSideFile(const QString &path, const QByteArray &bytes);
+
 // Where a read finds a data file's bytes and keeps a copy of bytes it could
 // not load. The real one is the file system; the reader's fuzzer gives it
 // images from memory, so that millions of them go through the very read

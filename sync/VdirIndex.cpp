@@ -2,12 +2,12 @@
 
 #include "store/DayGrid.h"
 #include "store/StableHash.h"
+#include "store/TerminFile.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QDir>
-#include <QSaveFile>
 
 #include <charconv>
 #include <cstring>
@@ -222,12 +222,10 @@ bool VdirIndex::Save(const QString &path, QString &error) const
             out += '\t' + QByteArray::number(e.occurrence) + '\t' + hex(e.shape) + '\t' + (e.edited ? "1" : "0");
         out += '\n';
     }
-    QSaveFile f(path);
-    if (!f.open(QIODevice::WriteOnly) || f.write(out) != out.size() || !f.commit()) {
-        error = f.errorString();
-        return false;
-    }
-    return true;
+    const TerminFile::Outcome o = WriteSideFile(path, out);
+    if (!o.ok)
+        error = o.message;
+    return o.ok;
 }
 
 uint64_t StoreFingerprint(const DayHashes &hashes)

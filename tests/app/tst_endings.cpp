@@ -209,8 +209,11 @@ private slots:
         f.write("earlier");
         f.close();
 
+        h.answer = QMessageBox::Discard; // "Quit anyway"
         form->QuitNow();
-        QCOMPARE(h.boxes.size(), 1);
+        QCOMPARE(h.boxes.size(), 2);
+        QCOMPARE(h.boxes[0].caption, QStringLiteral("Quit program"));
+        h.boxes.removeFirst();
         QCOMPARE(h.boxes[0].caption, QStringLiteral("Error"));
         QCOMPARE(h.boxes[0].text, form->lastEndingReport());
         QCOMPARE(readAll(earlier), QByteArray("earlier"));
@@ -247,6 +250,78 @@ private slots:
         QVERIFY(form->lastEndingReport().contains(QDir(fallback).filePath(kept[0])));
         // Nothing half-written is left on the full disk.
         QCOMPARE(QDir(mountPoint).entryList(QDir::Files | QDir::NoDotAndDotDot), QStringList());
+    }
+
+    // Quit on a full disk: the user is asked before anything ends, and may
+    // free space and try again, quit anyway (the store goes to the user's
+    // data folder, and the box says where), or stay.
+    void aFullDiskAtQuitOffersToTryAgain_data()
+    {
+        QTest::addColumn<QList<int>>("answers");
+        QTest::addColumn<bool>("ended");
+        QTest::addColumn<bool>("saved");
+        QTest::addColumn<bool>("keptAside");
+        QTest::newRow("try again after making room") << QList<int>{QMessageBox::Retry} << true << true << false;
+        QTest::newRow("try again while still full, then stay")
+            << QList<int>{QMessageBox::Retry, QMessageBox::Retry, QMessageBox::Cancel} << false << false << false;
+        QTest::newRow("quit anyway") << QList<int>{QMessageBox::Discard} << true << false << true;
+        QTest::newRow("don't quit") << QList<int>{QMessageBox::Cancel} << false << false << false;
+    }
+
+    void aFullDiskAtQuitOffersToTryAgain()
+    {
+        QFETCH(QList<int>, answers);
+        QFETCH(bool, ended);
+        QFETCH(bool, saved);
+        QFETCH(bool, keptAside);
+        MainFormHarness h;
+        const QString mountPoint = h.dir.filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(mountPoint));
+        if (::mount("tmpfs", QFile::encodeName(mountPoint).constData(), "tmpfs", 0, "size=256k") != 0)
+            QSKIP("Mounting a small tmpfs is not allowed here (needs root).");
+        const auto unmount = qScopeGuard([&] { ::umount(QFile::encodeName(mountPoint).constData()); });
+        const QString filler = QDir(mountPoint).filePath(QStringLiteral("filler"));
+        {
+            QFile f(filler);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(QByteArray(100 * 1024, 'f'));
+        }
+        auto form = std::make_unique<TMainForm>(mountPoint);
+        form->setAnswerProvider(&h.reminders, nullptr);
+        form->grid().AddRecord(form->grid().Slot(2040, 3, 4))->Description = std::string(40000, 'd');
+        const QByteArray expected = TerminFile::Serialize(form->grid(), form->settings());
+        for (const QString &kept : sideFilesIn(UnsavedStoreFallbackFolder()))
+            QVERIFY(QFile::remove(QDir(UnsavedStoreFallbackFolder()).filePath(kept)));
+
+        QStringList asked;
+        Dialogs::SetHook([&](const QString &caption, const QString &text) {
+            asked << caption + QLatin1Char(':') + text;
+            if (caption != QLatin1String("Quit program"))
+                return QMessageBox::Ok;
+            const int answer = answers.value(asked.size() - 1, QMessageBox::Cancel);
+            if (answer == QMessageBox::Retry && answers.size() == 1)
+                QFile::remove(filler); // the user made room meanwhile
+            return static_cast<QMessageBox::StandardButton>(answer);
+        });
+        // The window goes while the answers above are still there.
+        const auto closeFirst = qScopeGuard([&] { form.reset(); });
+        form->QuitNow();
+
+        QVERIFY2(asked.value(0).contains(QLatin1String("Disk full")) && asked.value(0).contains(mountPoint)
+                     && asked.value(0).contains(UnsavedStoreFallbackFolder()),
+                 qPrintable(asked.value(0)));
+        QVERIFY2(form->acceptsCommands() != ended, qPrintable(asked.join(QLatin1String("\n----\n"))));
+        QCOMPARE(readAll(QDir(mountPoint).filePath(QStringLiteral("appointments.dat"))) == expected, saved);
+        const QStringList kept = sideFilesIn(UnsavedStoreFallbackFolder());
+        QCOMPARE(kept.size(), keptAside ? 1 : 0);
+        if (keptAside) {
+            QCOMPARE(readAll(QDir(UnsavedStoreFallbackFolder()).filePath(kept[0])), expected);
+            QVERIFY(asked.last().contains(QDir(UnsavedStoreFallbackFolder()).filePath(kept[0])));
+            // The advice works from another folder: it names the data file's whole path.
+            QVERIFY(asked.last().contains(QStringLiteral("move that file to \"%1\"")
+                                              .arg(QDir(mountPoint).filePath(QStringLiteral("appointments.dat")))));
+        }
+        QCOMPARE(QDir(mountPoint).entryList({QStringLiteral("*.saving")}, QDir::Files | QDir::System), QStringList());
     }
 
 private:

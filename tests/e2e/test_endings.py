@@ -4,6 +4,7 @@ going away, and a last save that fails."""
 
 import datetime as dt
 import os
+import shutil
 import signal
 import subprocess
 
@@ -150,6 +151,9 @@ class Signals(E2ECase):
         menu = self.open_tray_menu()
         self.x.key_to_grab("Up")
         self.x.key_to_grab("Return")
+        choice = k.window(QUIT_TITLE)
+        self.shot("choice")
+        self.x.key(choice, "Tab", "Return")  # "Quit anyway", after "Try again"
         box = k.window(ERROR_TITLE)
         self.shot("report")
         kept = [n for n in os.listdir(k.dir) if n.startswith("appointments.dat.unsaved-")]
@@ -158,7 +162,22 @@ class Signals(E2ECase):
         self.assertEqual(k.wait_exit(), 0, k.log())
         self.assertFalse(os.path.exists(k.data + ".lock"))
         self.assertEqual(list(kalvixfile.read(os.path.join(k.dir, kept[0])).records()), [])
-        del menu
+
+    def test_quit_with_a_failing_save_tries_again_once_the_cause_is_gone(self):
+        k = self.kalvix
+        k.start()
+        k.window(MAIN_TITLE)
+        k.tray_icon()
+        os.makedirs(k.data + ".saving/x")
+        self.open_tray_menu()
+        self.x.key_to_grab("Up")
+        self.x.key_to_grab("Return")
+        choice = k.window(QUIT_TITLE)
+        shutil.rmtree(k.data + ".saving")
+        self.x.key(choice, "Return")  # "Try again", the default
+        self.assertEqual(k.wait_exit(), 0, k.log())
+        self.assertEqual(list(k.read_store().records()), [])
+        self.assertEqual([n for n in os.listdir(k.dir) if ".unsaved-" in n or n.endswith(".saving")], [])
 
 
 class DisplayLost(E2ECase):

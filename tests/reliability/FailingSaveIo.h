@@ -33,6 +33,12 @@ public:
             return refuse();
         return real_->Create(path);
     }
+    bool Rewrite(const QString &path) override
+    {
+        if (fails())
+            return refuse();
+        return real_->Rewrite(path);
+    }
 
     bool TakeAttributes(const QString &like) override
     {

@@ -28,7 +28,8 @@ QStringList entries(const QString &dir)
 // meets the kernel's "no space left".
 class DevFullSaveIo final : public SaveIo {
 public:
-    bool Create(const QString &) override { return real_->Create(QStringLiteral("/dev/full")); }
+    bool Create(const QString &) override { return real_->Rewrite(QStringLiteral("/dev/full")); }
+    bool Rewrite(const QString &) override { return real_->Rewrite(QStringLiteral("/dev/full")); }
     // The device keeps its own permissions.
     bool TakeAttributes(const QString &) override { return true; }
     long long Write(const char *d, size_t n) override { return real_->Write(d, n); }

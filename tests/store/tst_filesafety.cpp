@@ -189,12 +189,74 @@ private slots:
         QCOMPARE(after.st_uid, before.st_uid);
         QCOMPARE(after.st_gid, before.st_gid);
 
-        // A first file gets the usual permissions of a new file.
+        // Appointments are private: a first file is its owner's alone.
         const QString fresh = dir_->filePath(QStringLiteral("fresh.dat"));
         QVERIFY(WriteTerminBytes(fresh, storeOf(1)).ok);
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        QCOMPARE(statOf(fresh).st_mode & 07777, mode_t(0666 & ~mask));
+        QCOMPARE(statOf(fresh).st_mode & 07777, mode_t(0600));
+    }
+
+    // Whoever may write the folder plants something at the name of a file
+    // a save writes beside the data file. The save replaces it or makes its
+    // own anew; the thing planted is never written into, and what the save
+    // leaves is a plain file for its owner alone.
+    void sideFilesAreNeverWrittenThrough_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("planted");
+        QTest::addColumn<QString>("written"); // the file the action leaves there
+        const QStringList kinds{"symlink", "hard link", "FIFO"};
+        const QList<QPair<QString, QString>> names{
+            {"appointments.dat.saving", "appointments.dat"},
+            {"appointments.dat.bad.saving", "appointments.dat.bad"},
+            {"appointments.dat.previous", "appointments.dat"},
+            {"appointments.idx", "appointments.idx"},
+        };
+        for (const auto &n : names)
+            for (const QString &k : kinds)
+                QTest::newRow(qPrintable(n.first + QLatin1Char(' ') + k)) << n.first << k << n.second;
+    }
+
+    void sideFilesAreNeverWrittenThrough()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, planted);
+        QFETCH(QString, written);
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+        QVERIFY(reliability_write(victim, "not yours"));
+        const QByteArray at = QFile::encodeName(dir_->filePath(name));
+        const QByteArray victimName = QFile::encodeName(victim);
+        if (planted == QLatin1String("symlink"))
+            QVERIFY(::symlink(victimName.constData(), at.constData()) == 0);
+        else if (planted == QLatin1String("hard link"))
+            QVERIFY(::link(victimName.constData(), at.constData()) == 0);
+        else
+            QVERIFY(::mkfifo(at.constData(), 0644) == 0);
+
+        const QByteArray next = storeOf(3);
+        if (name.contains(QLatin1String(".bad"))) {
+            QVERIFY(reliability_write(path_, next.left(next.size() - 5)));
+            DayGrid grid;
+            TSettings settings;
+            QVERIFY(!OpenTermins(path_, grid, settings).keptCopy.isEmpty());
+        } else if (name.endsWith(QLatin1String(".previous"))) {
+            // A file with a second name is rewritten in place; its copy
+            // from before goes to ".previous".
+            QVERIFY(WriteTerminBytes(path_, storeOf(1)).ok);
+            const QByteArray other = QFile::encodeName(dir_->filePath(QStringLiteral("second-name.dat")));
+            QVERIFY(::link(QFile::encodeName(path_).constData(), other.constData()) == 0);
+            QVERIFY(WriteTerminBytes(path_, next).ok);
+        } else if (name.endsWith(QLatin1String(".idx"))) {
+            QVERIFY(WriteSideFile(dir_->filePath(name), next).ok);
+        } else {
+            QVERIFY(WriteTerminBytes(path_, next).ok);
+        }
+
+        QCOMPARE(readAll(victim), QByteArray("not yours"));
+        const struct stat result = statOf(dir_->filePath(written), false);
+        QVERIFY(S_ISREG(result.st_mode));
+        QCOMPARE(result.st_mode & 07777, mode_t(0600));
+        QVERIFY(!QFileInfo(path_).isSymLink());
     }
 
     void hardLinksStayOneFile()

@@ -409,7 +409,7 @@ private slots:
         DayGrid grid;
         fillSample(grid);
         auto io = MakeFileSaveIo();
-        QVERIFY(io->Create("/dev/full"));
+        QVERIFY(io->Rewrite("/dev/full"));
         const QByteArray bytes = TerminFile::Serialize(grid, TSettings());
         QVERIFY(io->Write(bytes.constData(), bytes.size()) <= 0 || !io->Sync());
         QVERIFY(io->DiskFull());
