@@ -12,6 +12,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QUuid>
 
 #include <map>
@@ -368,7 +369,8 @@ bool PassPlan::WriteKept(QStringList &kept, QString &error)
     if (kept_.empty())
         return true;
     const QString dir = ConflictFolder(options_.dataPath);
-    if (!QDir().mkpath(dir)) {
+    // Private like the data file: the losing versions are appointments too.
+    if (!QFileInfo(dir).isDir() && !QDir().mkdir(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
         error = QCoreApplication::translate("PassPlan", "could not create %1").arg(QDir::toNativeSeparators(dir));
         return false;
     }

@@ -158,7 +158,11 @@ ItemStamp Write(const QString &folder, const QByteArray &name, const QByteArray 
         ::unlink(temp.constData());
         return ItemStamp();
     };
-    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // Made new, never opened through whatever sits at the name (a leftover
+    // of a killed pass with our pid, or a link planted there), and private
+    // as vdirsyncer makes its files: appointments are nobody else's.
+    ::unlink(temp.constData());
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return fail(errno);
     const char *p = bytes.constData();

@@ -20,6 +20,8 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -91,6 +93,13 @@ void editItem(const QString &folder, double changed, F &&edit)
     f.open(QIODevice::WriteOnly);
     f.write(Ical::ItemBytes(item.appointments.front().date, t, item.uid, changed));
     QVERIFY(f.commit());
+}
+
+// The permission bits of `path`, the link itself when it is one.
+int modeOf(const QString &path)
+{
+    struct stat st {};
+    return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
 QStringList folderNames(const QString &folder)
@@ -208,10 +217,16 @@ private slots:
         const QStringList kept = conflicts.entryList({QStringLiteral("*.ics")}, QDir::Files);
         QCOMPARE(kept.size(), keptVersion.isEmpty() ? 0 : 1);
         QCOMPARE(r.kept.size(), kept.size());
-        if (!keptVersion.isEmpty())
+        // Appointments are private, in the folder as in the conflicts kept.
+        for (const QString &f : itemFiles(vdir.path()))
+            QCOMPARE(modeOf(QDir(vdir.path()).filePath(f)), 0600);
+        if (!keptVersion.isEmpty()) {
+            QCOMPARE(modeOf(conflicts.path()), 0700);
+            QCOMPARE(modeOf(conflicts.filePath(kept.constFirst())), 0600);
             QCOMPARE(QString::fromLatin1(
                          readFile(conflicts.filePath(kept.constFirst())).appointments.front().record.Name.data()),
                      keptVersion);
+        }
         // A second pass finds both sides agreeing.
         const PassReport again = m.pass(vdir.path());
         QVERIFY(again.ok && !again.wroteAnything());
@@ -467,6 +482,14 @@ private slots:
         QVERIFY(r.ok && !r.wroteAnything());
         QCOMPARE(stamps(), first);
 
+        // A link planted at the name the rewrite is made under is replaced,
+        // never written through.
+        QTemporaryDir elsewhere;
+        const QString victim = elsewhere.filePath(QStringLiteral("victim"));
+        put(elsewhere.path(), QStringLiteral("victim"), "mine");
+        for (const QString &f : itemFiles(vdir.path()))
+            QVERIFY(QFile::link(victim,
+                                QDir(vdir.path()).filePath(QStringLiteral(".%1.kalvix-%2").arg(f).arg(::getpid()))));
         m.day().records.Item(1)->Name = "B changed";
         m.grid.NoteChange();
         m.save();
@@ -477,6 +500,9 @@ private slots:
         for (const QString &f : itemFiles(vdir.path()))
             rewritten += second[f] != first[f];
         QCOMPARE(rewritten, 1);
+        QFile v(victim);
+        QVERIFY(v.open(QIODevice::ReadOnly));
+        QCOMPARE(v.readAll(), QByteArray("mine"));
     }
 };
 
