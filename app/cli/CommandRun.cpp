@@ -154,7 +154,7 @@ CommandResult importIcs(const Command &command, StoreAccess &store, Clock &clock
     std::vector<Ical::NewAppointment>().swap(parsed.appointments);
     BatchCounts counts;
     QString error;
-    if (!store.Add(batch, true, command.dryRun, counts, error))
+    if (!store.Add(batch, true, command.dryRun, counts, error, QByteArray(), clock.now()))
         return failure(error + QCoreApplication::translate("CommandRun", "; nothing was imported"));
     parsed.report.added = counts.added;
     parsed.report.alreadyPresent = counts.present;

@@ -6,6 +6,7 @@
 #include "store/StoreFile.h"
 #include "store/TerminFile.h"
 #include "sync/SeriesKeeping.h"
+#include "sync/VdirConfig.h"
 #include "sync/VdirPass.h"
 
 #include <QCoreApplication>
@@ -66,6 +67,34 @@ bool save(StoreFile &file, DayGrid &grid, TSettings &settings, QStringList &note
 } // namespace
 
 StoreAccess::StoreAccess(const QString &dataPath) : dataPath_(dataPath) {}
+
+PassReport StoreAccess::mirror(StoreFile &file, DayGrid &grid, TSettings &settings, const PassOptions &options)
+{
+    const PassReport r = RunPass(options, grid, [&](QString &saveError) {
+        return save(file, grid, settings, notes_, saveError);
+    });
+    notes_.append(r.notes);
+    return r;
+}
+
+void StoreAccess::mirrorChange(StoreFile &file, DayGrid &grid, TSettings &settings, double now)
+{
+    // A mirrored store changed without a running copy: the change goes out
+    // now, under the same lock, rather than wait for the next `kalvix sync`
+    // or start. The change itself is stored whatever the pass says.
+    PassOptions options;
+    options.dataPath = dataPath_;
+    options.folder = VdirConfig::FolderFor(dataPath_);
+    options.now = now;
+    if (options.folder.isEmpty())
+        return;
+    const PassReport r = mirror(file, grid, settings, options);
+    if (!r.ok)
+        notes_.append(QCoreApplication::translate("StoreAccess",
+                                                  "stored, but the calendar folder %1 was not brought in step: %2; "
+                                                  "\"kalvix sync\" tries again")
+                          .arg(native(options.folder), r.error));
+}
 
 // Two flag bytes, the rule's length (two bytes) and the rule, the batch.
 QByteArray StoreAccess::AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun, const QByteArray &rule)
@@ -261,6 +290,7 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
             QString why;
             if (counts.added == int(batch.size()) && !NoteSeries(dataPath_, grid, batch, rule, now, why))
                 notes_.append(SeriesNotNoted(why));
+            mirrorChange(file, grid, settings, now);
             return true;
         },
         answer, error);
@@ -302,10 +332,7 @@ bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting,
             options.newFolder = newFolder;
             options.takeExisting = takeExisting;
             options.takeRemovals = takeRemovals;
-            const PassReport r = RunPass(options, grid, [&](QString &saveError) {
-                return save(file, grid, settings, notes_, saveError);
-            });
-            notes_.append(r.notes);
+            const PassReport r = mirror(file, grid, settings, options);
             if (!r.ok)
                 error = r.error;
             else

@@ -9,11 +9,14 @@
 
 #include "app/cli/StoreBatch.h"
 #include "store/Settings.h"
+#include "sync/VdirPass.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+
+class StoreFile;
 
 class StoreAccess {
 public:
@@ -70,6 +73,12 @@ private:
     enum class Via { Local, Remote, Failed };
     // Runs `local` under the lock, or sends the request to the running
     // copy; `answer` receives the running copy's payload.
+    // One pass with the calendar folder, saving through the store's save.
+    PassReport mirror(StoreFile &file, DayGrid &grid, TSettings &settings, const PassOptions &options);
+    // After a change made here: a pass with the folder set for the data
+    // file, if any; a failed pass is a note, not a failure of the change.
+    void mirrorChange(StoreFile &file, DayGrid &grid, TSettings &settings, double now);
+
     template <typename Local>
     Via run(const char *verb, const std::function<QByteArray()> &payload, bool needsLock, Local &&local,
             QByteArray &answer, QString &error);

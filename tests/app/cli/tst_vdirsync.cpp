@@ -104,6 +104,25 @@ private slots:
         QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("appointments.idx"))));
     }
 
+    // Without a running copy, a command that changes a mirrored store
+    // brings the folder in step itself: nothing waits for a later sync.
+    void commandsMirrorWithoutARunningCopy()
+    {
+        SyncFolder f;
+        QCOMPARE(f.run(Add).status, 0);
+        QCOMPARE(f.run({QStringLiteral("sync"), QStringLiteral("--vdir"), f.vdir}).status, 0);
+        QCOMPARE(f.items().size(), 1);
+        QCOMPARE(f.run({QStringLiteral("add"), QStringLiteral("2027-03-05"), QStringLiteral("Call mum")}).status, 0);
+        QCOMPARE(f.items().size(), 2);
+        const QString ics = f.home.filePath(QStringLiteral("in.ics"));
+        QFile in(ics);
+        QVERIFY(in.open(QIODevice::WriteOnly) && in.write(calendarItem("in-1", "Imported")) > 0);
+        in.close();
+        const Run r = f.run({QStringLiteral("import"), ics});
+        QVERIFY2(r.status == 0, qPrintable(r.err));
+        QCOMPARE(f.items().size(), 3);
+    }
+
     // Set once from the command line, then kept in step by the running
     // copy: its saves reach the folder within seconds, the folder's new
     // items reach its store, and "kalvix sync" is carried out by it.
