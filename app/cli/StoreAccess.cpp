@@ -70,9 +70,8 @@ StoreAccess::StoreAccess(const QString &dataPath) : dataPath_(dataPath) {}
 
 PassReport StoreAccess::mirror(StoreFile &file, DayGrid &grid, TSettings &settings, const PassOptions &options)
 {
-    const PassReport r = RunPass(options, grid, [&](QString &saveError) {
-        return save(file, grid, settings, notes_, saveError);
-    });
+    const PassReport r = RunPass(options, grid,
+                                 [&](QString &saveError) { return save(file, grid, settings, notes_, saveError); });
     notes_.append(r.notes);
     return r;
 }

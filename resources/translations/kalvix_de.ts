@@ -1255,6 +1255,10 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <source>the appointments were added, but not noted as one series for the calendar folder: %1</source>
         <translation>die Termine wurden hinzugefügt, aber nicht als eine Serie für den Kalenderordner vermerkt: %1</translation>
     </message>
+    <message>
+        <source>stored, but the calendar folder %1 was not brought in step: %2; &quot;kalvix sync&quot; tries again</source>
+        <translation>gespeichert, aber der Kalenderordner %1 wurde nicht abgeglichen: %2; „kalvix sync“ versucht es erneut</translation>
+    </message>
 </context>
 <context>
     <name>StoreBatch</name>
@@ -1495,14 +1499,6 @@ Sie konnten auch nirgends sonst aufbewahrt werden:
 „%1“ enthält alle %2 Termine so, wie sie am Ende waren. „%3“ wurde von einem anderen Programm geändert und konnte nicht gelesen werden; es blieb, wie es war. Vergleichen Sie beide, bevor Sie eine ersetzen.</translation>
     </message>
     <message>
-        <source>
-
-&quot;%1&quot; holds all %2 appointments as they were at the end; &quot;%3&quot; holds those of the last save. To use them, rename that file to &quot;%3&quot;.</source>
-        <translation>
-
-„%1“ enthält alle %2 Termine so, wie sie am Ende waren; „%3“ enthält die der letzten Speicherung. Um sie zu verwenden, benennen Sie die Datei in „%3“ um.</translation>
-    </message>
-    <message>
         <source>%1 could not save the appointments</source>
         <translation>%1 konnte die Termine nicht speichern</translation>
     </message>
@@ -1585,6 +1581,34 @@ Dieser Start endet, ohne etwas zu ändern. Wenn das laufende Programm weiterhin 
     <message>
         <source>Hide</source>
         <translation>Ausblenden</translation>
+    </message>
+    <message>
+        <source>The appointments could not be saved to &quot;%1&quot;: %2
+
+Make room (or mend the cause) and try again, or quit anyway: the appointments are then kept in a file of their own in &quot;%3&quot; or, when that has no room either, in &quot;%4&quot;.</source>
+        <translation>Die Termine konnten nicht in „%1“ gespeichert werden: %2
+
+Schaffen Sie Platz (oder beheben Sie die Ursache) und versuchen Sie es erneut, oder beenden Sie trotzdem: Die Termine werden dann in einer eigenen Datei in „%3“ aufbewahrt oder, wenn dort auch kein Platz ist, in „%4“.</translation>
+    </message>
+    <message>
+        <source>&amp;Try again</source>
+        <translation>&amp;Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit anyway</source>
+        <translation>&amp;Trotzdem beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t quit</source>
+        <translation>&amp;Nicht beenden</translation>
+    </message>
+    <message>
+        <source>
+
+&quot;%1&quot; holds all %2 appointments as they were at the end; &quot;%3&quot; holds those of the last save. To use them, move that file to &quot;%4&quot;, in place of &quot;%3&quot;.</source>
+        <translation>
+
+„%1“ enthält alle %2 Termine so, wie sie am Ende waren; „%3“ enthält die der letzten Speicherung. Um sie zu verwenden, verschieben Sie diese Datei nach „%4“, an die Stelle von „%3“.</translation>
     </message>
 </context>
 <context>

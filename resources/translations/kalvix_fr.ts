@@ -1140,11 +1140,11 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
     <message>
         <source>%1 was taken for &quot;%2&quot; on %3, which has its day and name, and was not sent out again</source>
-        <translation>%1 a été pris pour « %2 » le %3, qui a son jour et son nom, et n&apos;a pas été envoyé une seconde fois</translation>
+        <translation>%1 a été pris pour «&#xa0;%2&#xa0;» le %3, qui a son jour et son nom, et n&apos;a pas été envoyé une seconde fois</translation>
     </message>
     <message>
         <source>%1 no longer holds %2 of the %3 events it held at the last pass (is it a mount point not mounted, or a folder made anew?); nothing was changed; if they were removed on purpose, run &quot;kalvix sync --take-removals&quot;</source>
-        <translation>%1 ne contient plus %2 des %3 événements qu&apos;il contenait au dernier passage (un point de montage non monté, ou un dossier recréé ?) ; rien n&apos;a été modifié ; s&apos;ils ont été supprimés exprès, lancez « kalvix sync --take-removals »</translation>
+        <translation>%1 ne contient plus %2 des %3 événements qu&apos;il contenait au dernier passage (un point de montage non monté, ou un dossier recréé&#xa0;?)&#xa0;; rien n&apos;a été modifié&#xa0;; s&apos;ils ont été supprimés exprès, lancez «&#xa0;kalvix sync --take-removals&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -1186,7 +1186,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <name>SetAside</name>
     <message>
         <source>%1 was set aside and the other events were mirrored: %2; it is read again once it changes</source>
-        <translation>%1 a été mis de côté et les autres événements synchronisés : %2 ; il sera relu dès qu&apos;il changera</translation>
+        <translation>%1 a été mis de côté et les autres événements synchronisés&#xa0;: %2&#xa0;; il sera relu dès qu&apos;il changera</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1254,10 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <source>the appointments were added, but not noted as one series for the calendar folder: %1</source>
         <translation>les rendez-vous ont été ajoutés, mais pas notés comme une seule série pour le dossier de calendrier : %1</translation>
     </message>
+    <message>
+        <source>stored, but the calendar folder %1 was not brought in step: %2; &quot;kalvix sync&quot; tries again</source>
+        <translation>enregistré, mais le dossier de calendrier %1 n’a pas été synchronisé : %2 ; « kalvix sync » réessaiera</translation>
+    </message>
 </context>
 <context>
     <name>StoreBatch</name>
@@ -1302,7 +1306,7 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>Usage: kalvix sync [--vdir DIR] [--take-existing] [--take-removals]
 </source>
-        <translation>Utilisation : kalvix sync [--vdir DOSSIER] [--take-existing] [--take-removals]
+        <translation>Utilisation&#xa0;: kalvix sync [--vdir DOSSIER] [--take-existing] [--take-removals]
 </translation>
     </message>
     <message>
@@ -1330,28 +1334,28 @@ mirrored.
                        events&apos; appointments from the store as well
 </source>
         <translation>Synchronise les rendez-vous avec un dossier du calendrier que vdirsyncer tient
-à jour avec un serveur CalDAV (un vdir : un fichier .ics par événement ; khal
+à jour avec un serveur CalDAV (un vdir&#xa0;: un fichier .ics par événement&#xa0;; khal
 le lit aussi). Ce qui a changé d&apos;un côté depuis le dernier passage passe de
-l&apos;autre ; pour un rendez-vous modifié des deux côtés, la modification la plus
+l&apos;autre&#xa0;; pour un rendez-vous modifié des deux côtés, la modification la plus
 récente l&apos;emporte et l&apos;autre version est enregistrée dans le dossier
-« conflicts » à côté du fichier de données. Un rappel auquel vous avez répondu
+«&#xa0;conflicts&#xa0;» à côté du fichier de données. Un rappel auquel vous avez répondu
 d&apos;un côté ou de l&apos;autre le reste. Tant que Kalvix est lancé, il tient lui-même
-le dossier à jour ; cette commande lui demande alors un passage immédiat.
+le dossier à jour&#xa0;; cette commande lui demande alors un passage immédiat.
 
-Un dossier revenu vide ne supprime rien : si un passage devait supprimer les
+Un dossier revenu vide ne supprime rien&#xa0;: si un passage devait supprimer les
 rendez-vous d&apos;au moins deux événements et que ce sont tous ceux que le dossier
 contenait au dernier passage, ou de plus de cinq et de plus de la moitié,
 rien n&apos;est modifié et le passage dit pourquoi (un point de montage non monté,
 un dossier supprimé et recréé). Un fichier du dossier qui ne peut pas être
-repris (pas iCalendar, plus de 1 Mo, répété plus souvent qu&apos;un fichier de
+repris (pas iCalendar, plus de 1&#xa0;Mo, répété plus souvent qu&apos;un fichier de
 données ne le permet) est mis de côté avec une note, une fois, et les autres
 sont synchronisés.
 
   --vdir DOSSIER       le dossier du calendrier, retenu par la suite
   --take-existing      le dossier est nouveau pour ce fichier de données et
-                       contient des événements écrits par d&apos;autres programmes :
+                       contient des événements écrits par d&apos;autres programmes&#xa0;:
                        les reprendre aussi
-  --take-removals      le dossier a été vidé exprès : supprimer aussi ici les
+  --take-removals      le dossier a été vidé exprès&#xa0;: supprimer aussi ici les
                        rendez-vous de ses événements
 </translation>
     </message>
@@ -1495,14 +1499,6 @@ Ils n&apos;ont pu être conservés nulle part ailleurs non plus&#xa0;:
 «&#xa0;%1&#xa0;» contient les %2 rendez-vous tels qu&apos;ils étaient à la fin. «&#xa0;%3&#xa0;» a été modifié par un autre programme et n&apos;a pas pu être lu&#xa0;; il est resté tel quel. Comparez les deux avant de remplacer l&apos;un par l&apos;autre.</translation>
     </message>
     <message>
-        <source>
-
-&quot;%1&quot; holds all %2 appointments as they were at the end; &quot;%3&quot; holds those of the last save. To use them, rename that file to &quot;%3&quot;.</source>
-        <translation>
-
-«&#xa0;%1&#xa0;» contient les %2 rendez-vous tels qu&apos;ils étaient à la fin&#xa0;; «&#xa0;%3&#xa0;» contient ceux du dernier enregistrement. Pour les utiliser, renommez ce fichier en «&#xa0;%3&#xa0;».</translation>
-    </message>
-    <message>
         <source>%1 could not save the appointments</source>
         <translation>%1 n&apos;a pas pu enregistrer les rendez-vous</translation>
     </message>
@@ -1585,6 +1581,34 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     <message>
         <source>Hide</source>
         <translation>Masquer</translation>
+    </message>
+    <message>
+        <source>The appointments could not be saved to &quot;%1&quot;: %2
+
+Make room (or mend the cause) and try again, or quit anyway: the appointments are then kept in a file of their own in &quot;%3&quot; or, when that has no room either, in &quot;%4&quot;.</source>
+        <translation>Les rendez-vous n’ont pas pu être enregistrés dans « %1 » : %2
+
+Faites de la place (ou corrigez la cause) et réessayez, ou quittez quand même : les rendez-vous sont alors gardés dans un fichier à part dans « %3 » ou, s’il n’y a pas de place non plus, dans « %4 ».</translation>
+    </message>
+    <message>
+        <source>&amp;Try again</source>
+        <translation>&amp;Réessayer</translation>
+    </message>
+    <message>
+        <source>&amp;Quit anyway</source>
+        <translation>&amp;Quitter quand même</translation>
+    </message>
+    <message>
+        <source>&amp;Don&apos;t quit</source>
+        <translation>&amp;Ne pas quitter</translation>
+    </message>
+    <message>
+        <source>
+
+&quot;%1&quot; holds all %2 appointments as they were at the end; &quot;%3&quot; holds those of the last save. To use them, move that file to &quot;%4&quot;, in place of &quot;%3&quot;.</source>
+        <translation>
+
+« %1 » contient les %2 rendez-vous tels qu’ils étaient à la fin ; « %3 » contient ceux du dernier enregistrement. Pour les utiliser, déplacez ce fichier vers « %4 », à la place de « %3 ».</translation>
     </message>
 </context>
 <context>
@@ -1791,7 +1815,7 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     </message>
     <message>
         <source>it is bigger than %1 MB, more than any event needs</source>
-        <translation>il dépasse %1 Mo, plus qu&apos;aucun événement n&apos;en a besoin</translation>
+        <translation>il dépasse %1&#xa0;Mo, plus qu&apos;aucun événement n&apos;en a besoin</translation>
     </message>
     <message>
         <source>it cannot be read (%1)</source>
@@ -1803,7 +1827,7 @@ Ce démarrage s&apos;arrête sans rien modifier. Si le programme déjà lancé n
     </message>
     <message>
         <source>; and %1 more files</source>
-        <translation> ; et %1 autres fichiers</translation>
+        <translation>&#xa0;; et %1 autres fichiers</translation>
     </message>
 </context>
 </TS>
