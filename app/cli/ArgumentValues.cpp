@@ -156,6 +156,10 @@ Parsed<Step> Every(const QString &text)
 QString DurationText(double days)
 {
     const DateTimeValue::Parts p = DateTimeValue::Split(days);
+    // A value no clock can use (5e9 days, NaN: another writer's) is
+    // written as it is, never as a plausible "0m".
+    if (!p.valid)
+        return QString::number(days, 'g', 17) + QLatin1Char('d');
     QString out;
     if (p.days)
         out += QString::number(p.days) + QLatin1Char('d');

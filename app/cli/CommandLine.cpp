@@ -173,6 +173,25 @@ std::optional<CommandLineOutcome> startParsing(QCommandLineParser &p, const QStr
     const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     options.prepend(helpOpt);
     p.addOptions(options);
+    // "-1:00" or "-5" would be read as a cluster of one-letter options
+    // ("Unknown options: 1, :, 0, 0."): named as the value it is instead.
+    // An option's value ("-d -5 degrees") may start so; it is the option's.
+    QStringList takeValues;
+    for (const QCommandLineOption &o : options)
+        if (!o.valueName().isEmpty())
+            for (const QString &n : o.names())
+                takeValues << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString &a = arguments[i];
+        if (a == QLatin1String("--"))
+            break;
+        if (a.size() > 1 && a[0] == QLatin1Char('-') && a[1].isDigit() && !takeValues.contains(arguments[i - 1]))
+            return failed(QCoreApplication::translate("CommandLine",
+                                                      "\"%1\" is no option, and no value here is below zero; a "
+                                                      "name that starts with \"-\" goes after \"--\"")
+                              .arg(a),
+                          usage);
+    }
     if (!p.parse(arguments))
         return failed(p.errorText(), usage);
     if (p.isSet(helpOpt))

@@ -295,6 +295,10 @@ aus. „kalvix BEFEHL --help“ zeigt die Hilfe zu einem Befehl.
 Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no option, and no value here is below zero; a name that starts with &quot;-&quot; goes after &quot;--&quot;</source>
+        <translation>„%1“ ist keine Option, und kein Wert ist hier kleiner als null; ein Name, der mit „-“ beginnt, steht nach „--“</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>

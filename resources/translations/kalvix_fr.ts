@@ -294,6 +294,10 @@ les exécute. «&#xa0;kalvix COMMANDE --help&#xa0;» affiche l&apos;aide d&apos;
 Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements.
 </translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is no option, and no value here is below zero; a name that starts with &quot;-&quot; goes after &quot;--&quot;</source>
+        <translation>« %1 » n’est pas une option, et aucune valeur ici n’est inférieure à zéro ; un nom qui commence par « - » se place après « -- »</translation>
+    </message>
 </context>
 <context>
     <name>CommandRun</name>

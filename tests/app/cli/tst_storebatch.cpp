@@ -6,6 +6,8 @@
 
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 TTermin termin(const char *name, double time = 0.5, const char *description = "")
@@ -120,6 +122,14 @@ private slots:
         *grid.AddRecord(grid.Slot(2027, 3, 2)) = termin("early", DateTimeValue::EncodeTime(8, 0, 30));
         *grid.AddRecord(grid.Slot(2027, 3, 1)) = termin("first\tday\r\nnote", 0.5, "a\\b\r\nc");
         *grid.AddRecord(grid.Slot(2027, 3, 4)) = termin("outside");
+        // Another writer's values: a NUL inside the name, durations no
+        // clock can use.
+        TTermin odd = termin("");
+        static const char stored[] = "odd\0tail"; // as read from a file
+        odd.Name = TText::View(stored, 8);
+        odd.FirstRemind = 5e9;
+        odd.RepeatInterval = std::numeric_limits<double>::quiet_NaN();
+        *grid.AddRecord(grid.Slot(2027, 2, 28)) = odd;
         const double now = at(Day1, 9, 0);
         const QString text = Listing::Lines(grid, Day1, QDate(2027, 3, 3), now, Listing::Format::Text);
         QCOMPARE(text.split(QLatin1Char('\n')),
@@ -128,6 +138,8 @@ private slots:
                               ""}));
         const QString tsv = Listing::Lines(grid, Day1, Day1, now, Listing::Format::Tsv);
         QCOMPARE(tsv, QStringLiteral("2027-03-01\t12:00:00\tfirst\\tday\\nnote\tdue\t\t3d\t1d\ta\\\\b\\nc\n"));
+        QCOMPARE(Listing::Lines(grid, QDate(2027, 2, 28), QDate(2027, 2, 28), now, Listing::Format::Tsv),
+                 QStringLiteral("2027-02-28\t12:00:00\todd\\0tail\tpassed\t\t5000000000d\tnand\t\n"));
         QVERIFY(Listing::Lines(grid, QDate(2027, 3, 5), QDate(2027, 3, 31), now, Listing::Format::Text).isEmpty());
     }
 
