@@ -247,8 +247,8 @@ struct Changes {
 };
 
 // The lines for the change; `ownAlarm`: our alarm is written whatever changed.
-QByteArray patched(const QByteArray &bytes, const ItemRead &read, const QDate &date, const TTermin &r,
-                   double changed, bool ownAlarm)
+QByteArray patched(const QByteArray &bytes, const ItemRead &read, const QDate &date, const TTermin &r, double changed,
+                   bool ownAlarm)
 {
     const ComponentPtr parsed(icalparser_parse_string(bytes.constData()));
     icalcomponent *root = parsed.get();

@@ -49,8 +49,8 @@ icaltimetype TimeForm::FromKey(long long key) const
 
 icaltimetype TimeForm::FromLocal(const QDate &date, double time) const
 {
-    const QDateTime local =
-        DateTimeValue::ToDateTime(DateTimeValue::EncodeDate(date.year(), date.month(), date.day()) + time);
+    const QDateTime local = DateTimeValue::ToDateTime(DateTimeValue::EncodeDate(date.year(), date.month(), date.day())
+                                                      + time);
     const bool floating = !zone.ical && !zone.qt.isValid();
     if (raw.is_date || floating) {
         icaltimetype t = FieldsOf(local);

@@ -20,45 +20,49 @@ const double Changed = EncodeDate(2027, 6, 1) + EncodeTime(9, 30);
 
 // A phone's event, as written by a CalDAV client (CR LF, folded lines,
 // its own zone and alarms, properties this program does not know).
-const QByteArray Phone = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//Calendar 7.1//EN\r\n"
-                         "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\nBEGIN:DAYLIGHT\r\nTZOFFSETFROM:-0500\r\n"
-                         "TZOFFSETTO:-0400\r\nTZNAME:EDT\r\nDTSTART:19700308T020000\r\n"
-                         "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\nEND:DAYLIGHT\r\nBEGIN:STANDARD\r\n"
-                         "TZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\nTZNAME:EST\r\nDTSTART:19701101T020000\r\n"
-                         "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
-                         "BEGIN:VEVENT\r\nUID:phone-1@example.org\r\nDTSTAMP:20270501T080000Z\r\n"
-                         "CREATED:20270501T080000Z\r\nLAST-MODIFIED:20270501T080000Z\r\nSEQUENCE:2\r\n"
-                         "DTSTART;TZID=America/New_York:20270610T110000\r\n"
-                         "DTEND;TZID=America/New_York:20270610T123000\r\n"
-                         "SUMMARY;LANGUAGE=pl:\xc5\x81\xc3\xb3\x64\xc5\xba \xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x8e\x89\r\n"
-                         "DESCRIPTION:Bring the \xe2\x82\xac notes\\, the slides and the long list of questions from\r\n"
-                         "  \xc3\xa9quipe \xe6\x9d\xb1\xe4\xba\xac\r\n"
-                         "LOCATION:Room 4\\, 2nd floor\r\nGEO:40.7128;-74.0060\r\n"
-                         "ORGANIZER;CN=\"Doe, Jane\":mailto:jane@example.org\r\n"
-                         "ATTENDEE;CN=Max;ROLE=REQ-PARTICIPANT;PARTSTAT=ACCEPTED;RSVP=TRUE:mailto:max@exa\r\n"
-                         " mple.org\r\nCATEGORIES:WORK,TRAVEL\r\nURL:https://example.org/m?a=1;b=2\r\n"
-                         "STATUS:CONFIRMED\r\nCLASS:PRIVATE\r\nPRIORITY:5\r\nX-PHONE-FOO;X-A=1:a;b;c\\,d\r\n"
-                         "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Reminder\r\nTRIGGER:-PT15M\r\n"
-                         "X-PHONE-ALARM-ID:7\r\nEND:VALARM\r\n"
-                         "BEGIN:VALARM\r\nACTION:AUDIO\r\nTRIGGER;RELATED=START:-PT1H\r\nEND:VALARM\r\n"
-                         "END:VEVENT\r\nEND:VCALENDAR\r\n";
+const QByteArray Phone =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//Calendar 7.1//EN\r\n"
+    "BEGIN:VTIMEZONE\r\nTZID:America/New_York\r\nBEGIN:DAYLIGHT\r\nTZOFFSETFROM:-0500\r\n"
+    "TZOFFSETTO:-0400\r\nTZNAME:EDT\r\nDTSTART:19700308T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\nEND:DAYLIGHT\r\nBEGIN:STANDARD\r\n"
+    "TZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\nTZNAME:EST\r\nDTSTART:19701101T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\nEND:VTIMEZONE\r\n"
+    "BEGIN:VEVENT\r\nUID:phone-1@example.org\r\nDTSTAMP:20270501T080000Z\r\n"
+    "CREATED:20270501T080000Z\r\nLAST-MODIFIED:20270501T080000Z\r\nSEQUENCE:2\r\n"
+    "DTSTART;TZID=America/New_York:20270610T110000\r\n"
+    "DTEND;TZID=America/New_York:20270610T123000\r\n"
+    "SUMMARY;LANGUAGE=pl:\xc5\x81\xc3\xb3\x64\xc5\xba \xe6\x9d\xb1\xe4\xba\xac \xf0\x9f\x8e\x89\r\n"
+    "DESCRIPTION:Bring the \xe2\x82\xac notes\\, the slides and the long list of questions from\r\n"
+    "  \xc3\xa9quipe \xe6\x9d\xb1\xe4\xba\xac\r\n"
+    "LOCATION:Room 4\\, 2nd floor\r\nGEO:40.7128;-74.0060\r\n"
+    "ORGANIZER;CN=\"Doe, Jane\":mailto:jane@example.org\r\n"
+    "ATTENDEE;CN=Max;ROLE=REQ-PARTICIPANT;PARTSTAT=ACCEPTED;RSVP=TRUE:mailto:max@exa\r\n"
+    " mple.org\r\nCATEGORIES:WORK,TRAVEL\r\nURL:https://example.org/m?a=1;b=2\r\n"
+    "STATUS:CONFIRMED\r\nCLASS:PRIVATE\r\nPRIORITY:5\r\nX-PHONE-FOO;X-A=1:a;b;c\\,d\r\n"
+    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Reminder\r\nTRIGGER:-PT15M\r\n"
+    "X-PHONE-ALARM-ID:7\r\nEND:VALARM\r\n"
+    "BEGIN:VALARM\r\nACTION:AUDIO\r\nTRIGGER;RELATED=START:-PT1H\r\nEND:VALARM\r\n"
+    "END:VEVENT\r\nEND:VCALENDAR\r\n";
 
 // A three-day holiday from another calendar: whole days, LF line ends, a
 // byte that is no UTF-8 in a property of its own.
-const QByteArray Holiday = "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//Other//EN\nBEGIN:VEVENT\nUID:h@other\n"
-                           "DTSTAMP:20270101T000000Z\nDTSTART;VALUE=DATE:20270610\nDTEND;VALUE=DATE:20270613\n"
-                           "SUMMARY:Holiday\nX-OTHER-NOTE:caf\xe9 \\; ok\nEND:VEVENT\nEND:VCALENDAR\n";
+const QByteArray Holiday =
+    "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:-//Other//EN\nBEGIN:VEVENT\nUID:h@other\n"
+    "DTSTAMP:20270101T000000Z\nDTSTART;VALUE=DATE:20270610\nDTEND;VALUE=DATE:20270613\n"
+    "SUMMARY:Holiday\nX-OTHER-NOTE:caf\xe9 \\; ok\nEND:VEVENT\nEND:VCALENDAR\n";
 
 // In UTC with a DURATION; an alarm at a fixed time.
-const QByteArray Utc = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:u@other\r\n"
-                       "DTSTAMP:20270101T000000Z\r\nDTSTART:20270610T150000Z\r\nDURATION:PT45M\r\n"
-                       "SUMMARY:Call\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Call\r\n"
-                       "TRIGGER;VALUE=DATE-TIME:20270610T143000Z\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+const QByteArray Utc =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:u@other\r\n"
+    "DTSTAMP:20270101T000000Z\r\nDTSTART:20270610T150000Z\r\nDURATION:PT45M\r\n"
+    "SUMMARY:Call\r\nBEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Call\r\n"
+    "TRIGGER;VALUE=DATE-TIME:20270610T143000Z\r\nEND:VALARM\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
 
 // Floating, with no alarm and no DTSTAMP at all.
-const QByteArray Floating = "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:f@other\r\n"
-                            "DTSTART:20270610T090000\r\nDTEND:20270610T100000\r\nSUMMARY:Yoga\r\n"
-                            "END:VEVENT\r\nEND:VCALENDAR\r\n";
+const QByteArray Floating =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Other//EN\r\nBEGIN:VEVENT\r\nUID:f@other\r\n"
+    "DTSTART:20270610T090000\r\nDTEND:20270610T100000\r\nSUMMARY:Yoga\r\n"
+    "END:VEVENT\r\nEND:VCALENDAR\r\n";
 
 const QByteArray Ours = [] {
     TTermin t;
@@ -124,11 +128,10 @@ private slots:
             << QByteArrayList{"DTSTART;TZID=America/New_York:20270610T123000",
                               "DTEND;TZID=America/New_York:20270610T140000", "SEQUENCE:3"}
             << texts;
-        QTest::newRow("phone: next day")
-            << Phone << "date"
-            << QByteArrayList{"DTSTART;TZID=America/New_York:20270611T110000",
-                              "DTEND;TZID=America/New_York:20270611T123000"}
-            << texts;
+        QTest::newRow("phone: next day") << Phone << "date"
+                                         << QByteArrayList{"DTSTART;TZID=America/New_York:20270611T110000",
+                                                           "DTEND;TZID=America/New_York:20270611T123000"}
+                                         << texts;
         QTest::newRow("phone: first reminder")
             << Phone << "first" << QByteArrayList{"TRIGGER;RELATED=START:-PT2H", "X-KALVIX-ALARM:TRUE"}
             << times + texts;
@@ -153,8 +156,8 @@ private slots:
         QTest::newRow("floating: later time")
             << Floating << "time" << QByteArrayList{"DTSTART:20270610T103000", "DTEND:20270610T113000", "SEQUENCE:1"}
             << QByteArrayList{"SUMMARY"};
-        QTest::newRow("floating: remind later") << Floating << "later" << QByteArrayList{"DTSTAMP:"}
-                                                << QByteArrayList{"DTSTART", "DTEND", "SUMMARY"};
+        QTest::newRow("floating: remind later")
+            << Floating << "later" << QByteArrayList{"DTSTAMP:"} << QByteArrayList{"DTSTART", "DTEND", "SUMMARY"};
         QTest::newRow("ours: remind later") << Ours << "later" << QByteArrayList{"ACKNOWLEDGED:20270601T073000Z"}
                                             << QByteArrayList{"DTSTART", "SUMMARY"};
     }
@@ -191,14 +194,13 @@ private slots:
         for (const QByteArray &name : kept)
             QCOMPARE(rawLines(out, {name}), rawLines(file, {name}));
         // Everything else, in order, and the line ends of the file.
-        const QByteArrayList owned{"!",           "SUMMARY",       "DESCRIPTION", "DTSTART", "DTEND",
-                                   "SEQUENCE",    "LAST-MODIFIED", "DTSTAMP"};
+        const QByteArrayList owned{"!",     "SUMMARY",  "DESCRIPTION",   "DTSTART",
+                                   "DTEND", "SEQUENCE", "LAST-MODIFIED", "DTSTAMP"};
         QCOMPARE(rawLines(out, owned), rawLines(file, owned));
         QCOMPARE(out.count("\r\n") > 0, file.count("\r\n") > 0);
-        QCOMPARE(out.count("X-KALVIX-ALARM"), change == QLatin1String("first") || file == Ours
-                                                      || out.contains("TRIGGER;RELATED=START:-PT30M")
-                                                  ? 1
-                                                  : 0);
+        QCOMPARE(out.count("X-KALVIX-ALARM"),
+                 change == QLatin1String("first") || file == Ours || out.contains("TRIGGER;RELATED=START:-PT30M") ? 1
+                                                                                                                  : 0);
 
         // It reads as the appointment changed, and is changed no further.
         const Ical::NewAppointment back = readOne(out);
@@ -218,9 +220,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::newRow("not iCalendar") << QByteArray("hello\n");
-        QTest::newRow("a repeating event")
-            << QByteArray("BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:x\nBEGIN:VEVENT\nUID:r\nDTSTAMP:20270101T000000Z\n"
-                          "DTSTART:20270610T090000\nRRULE:FREQ=DAILY\nSUMMARY:r\nEND:VEVENT\nEND:VCALENDAR\n");
+        QTest::newRow("a repeating event") << QByteArray(
+            "BEGIN:VCALENDAR\nVERSION:2.0\nPRODID:x\nBEGIN:VEVENT\nUID:r\nDTSTAMP:20270101T000000Z\n"
+            "DTSTART:20270610T090000\nRRULE:FREQ=DAILY\nSUMMARY:r\nEND:VEVENT\nEND:VCALENDAR\n");
     }
     void refusesWhatItCannotChange()
     {
