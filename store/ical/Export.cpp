@@ -43,7 +43,9 @@ icaltimetype floatingTime(const QDate &date, long long seconds)
 
 icaltimetype UtcTime(double localValue)
 {
-    const QDateTime utc = DateTimeValue::ToDateTime(localValue).toUTC();
+    // To the nearest second, as the reader compares a value it refines
+    // (an answer's exact time against its ACKNOWLEDGED) with it.
+    const QDateTime utc = DateTimeValue::ToDateTime(localValue).addMSecs(500).toUTC();
     icaltimetype t = icaltime_null_time();
     t.year = utc.date().year();
     t.month = utc.date().month();

@@ -12,6 +12,7 @@
 #include "store/ical/TimeForm.h"
 
 #include <QCoreApplication>
+#include <QStringList>
 
 #include <cmath>
 #include <cstdlib>
@@ -221,12 +222,30 @@ int sequenceOf(icalcomponent *event)
     return q ? icalproperty_get_sequence(q) : 0;
 }
 
-bool sameRecord(const NewAppointment &a, const QDate &date, const TTermin &r)
+// What of the record `a` does not hold, by name; empty when nothing.
+QStringList differences(const NewAppointment &a, const QDate &date, const TTermin &r)
 {
     const TTermin &b = a.record;
-    return a.date == date && same(b.Time, r.Time) && same(b.FirstRemind, r.FirstRemind)
-        && same(b.RepeatInterval, r.RepeatInterval) && same(b.LastReminded, r.LastReminded)
-        && bool(b.Done) == bool(r.Done) && sameText(b.Name, r.Name) && sameText(b.Description, r.Description);
+    QStringList out;
+    const std::pair<bool, const char *> fields[] = {
+        {a.date == date, "day"},
+        {same(b.Time, r.Time), "time"},
+        {sameText(b.Name, r.Name), "name"},
+        {sameText(b.Description, r.Description), "description"},
+        {same(b.FirstRemind, r.FirstRemind), "first reminder"},
+        {same(b.RepeatInterval, r.RepeatInterval), "repeat"},
+        {same(b.LastReminded, r.LastReminded), "last answer"},
+        {bool(b.Done) == bool(r.Done), "done"},
+    };
+    for (const auto &[equal, name] : fields)
+        if (!equal)
+            out << QString::fromLatin1(name);
+    return out;
+}
+
+bool sameRecord(const NewAppointment &a, const QDate &date, const TTermin &r)
+{
+    return differences(a, date, r).isEmpty();
 }
 
 // What changed between the event as it reads and the record.
@@ -309,13 +328,18 @@ QByteArray PatchedItem(const QByteArray &bytes, const QDate &date, const TTermin
         return bytes;
     // Another program's alarm may not say what the record does once the
     // event moved (a trigger at a fixed time): then our own alarm does.
+    QStringList wrong;
     for (const bool ownAlarm : {false, true}) {
         const QByteArray out = patched(bytes, read, date, record, changed, ownAlarm);
         const ItemRead back = ReadItem(out);
-        if (back.ok && back.appointments.size() == 1 && sameRecord(back.appointments.front(), date, record))
+        if (!back.ok || back.appointments.size() != 1)
+            break;
+        wrong = differences(back.appointments.front(), date, record);
+        if (wrong.isEmpty())
             return out;
     }
-    error = QCoreApplication::translate("Ical", "the changed event would not read back as the appointment");
+    error = QCoreApplication::translate("Ical", "the changed event would not read back as the appointment (%1)")
+                .arg(wrong.join(QStringLiteral(", ")));
     return QByteArray();
 }
 

@@ -158,6 +158,8 @@ private slots:
             << QByteArrayList{"SUMMARY"};
         QTest::newRow("floating: remind later")
             << Floating << "later" << QByteArrayList{"DTSTAMP:"} << QByteArrayList{"DTSTART", "DTEND", "SUMMARY"};
+        QTest::newRow("ours: don't remind")
+            << Ours << "done" << QByteArrayList{"X-KALVIX-DONE:TRUE"} << QByteArrayList{"DTSTART", "SUMMARY"};
         QTest::newRow("ours: remind later") << Ours << "later" << QByteArrayList{"ACKNOWLEDGED:20270601T073000Z"}
                                             << QByteArrayList{"DTSTART", "SUMMARY"};
     }
@@ -183,8 +185,8 @@ private slots:
             r.FirstRemind = 2.0 / 24;
         else if (change == QLatin1String("later"))
             r.LastReminded = Changed;
-        else if (change == QLatin1String("done"))
-            r.Done = 1, r.LastReminded = Changed;
+        else if (change == QLatin1String("done")) // answered in the second half of a second
+            r.Done = 1, r.LastReminded = Changed + EncodeTime(0, 0, 0, 700);
 
         QString error;
         const QByteArray out = Ical::PatchedItem(file, date, r, Changed, error);
