@@ -5,6 +5,7 @@
 #include "sync/VdirFolder.h"
 
 #include "store/StoreHashes.h"
+#include "store/ical/ItemPatch.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -19,6 +20,31 @@ namespace {
 int dayNumber(const QDate &d)
 {
     return DayGrid::DayNumber(d.year(), d.month(), d.day());
+}
+
+// What an item's file gets: the file there changed where there is one, so
+// that another program's event keeps everything it holds; a new one
+// where there is none. False, with `error`, when the file there cannot be
+// changed: it is left as it is, and the next pass tries again.
+bool itemBytes(const QString &folder, const QByteArray &href, const QDate &date, const TTermin &record,
+               const QByteArray &uid, double changed, QByteArray &out, QString &error)
+{
+    const QString path = QDir(folder).filePath(QFile::decodeName(href));
+    QFile f(path);
+    if (!f.exists()) {
+        out = Ical::ItemBytes(date, record, uid, changed);
+        return true;
+    }
+    if (!f.open(QIODevice::ReadOnly)) {
+        error = QCoreApplication::translate("PassApply", "%1 cannot be read: %2")
+                    .arg(QDir::toNativeSeparators(path), f.errorString());
+        return false;
+    }
+    out = Ical::PatchedItem(f.readAll(), date, record, changed, error);
+    if (out.isEmpty())
+        error = QCoreApplication::translate("PassApply", "%1 was not changed: %2")
+                    .arg(QDir::toNativeSeparators(path), error);
+    return !out.isEmpty();
 }
 
 } // namespace
@@ -117,10 +143,11 @@ void PassPlan::ApplyToFolder(PassReport &report)
         }
         if (a.toFolder) {
             QString error;
-            const ItemStamp stamp = VdirFolder::Write(options_.folder, e.href,
-                                                      Ical::ItemBytes(a.toFolder->date, a.toFolder->record, e.uid,
-                                                                      a.changed),
-                                                      error);
+            QByteArray bytes;
+            const ItemStamp stamp = itemBytes(options_.folder, e.href, a.toFolder->date, a.toFolder->record, e.uid,
+                                              a.changed, bytes, error)
+                ? VdirFolder::Write(options_.folder, e.href, bytes, error)
+                : ItemStamp();
             if (stamp.size < 0) {
                 // The entry stays as it was: the next pass finds the store
                 // still ahead of the folder and writes again.

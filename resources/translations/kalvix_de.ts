@@ -684,6 +684,14 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <source>it holds no repeating event</source>
         <translation>die Datei enthält kein sich wiederholendes Ereignis</translation>
     </message>
+    <message>
+        <source>it holds no one plain event</source>
+        <translation>sie enthält nicht genau ein einfaches Ereignis</translation>
+    </message>
+    <message>
+        <source>the changed event would not read back as the appointment (%1)</source>
+        <translation>das geänderte Ereignis ließe sich nicht als derselbe Termin zurücklesen (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Instance</name>
@@ -1103,6 +1111,14 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>could not flush %1 to the disk</source>
         <translation>%1 konnte nicht auf die Festplatte geschrieben werden</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 was not changed: %2</source>
+        <translation>%1 wurde nicht geändert: %2</translation>
     </message>
 </context>
 <context>

@@ -683,6 +683,14 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <source>it holds no repeating event</source>
         <translation>il ne contient aucun événement répétitif</translation>
     </message>
+    <message>
+        <source>it holds no one plain event</source>
+        <translation>il ne contient pas un seul événement simple</translation>
+    </message>
+    <message>
+        <source>the changed event would not read back as the appointment (%1)</source>
+        <translation>l’événement modifié ne se relirait pas comme le rendez-vous (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Instance</name>
@@ -1102,6 +1110,14 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>could not flush %1 to the disk</source>
         <translation>impossible d&apos;écrire %1 sur le disque</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu : %2</translation>
+    </message>
+    <message>
+        <source>%1 was not changed: %2</source>
+        <translation>%1 n’a pas été modifié : %2</translation>
     </message>
 </context>
 <context>

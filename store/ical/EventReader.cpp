@@ -74,10 +74,21 @@ OwnProperties ownProperties(icalcomponent *c)
 struct Plan {
     double first = DefaultFirstRemind, repeat = DefaultRepeat, last = 0;
     bool fromAlarm = false, hasRepeat = false, hasAck = false;
+    bool ownAlarm = false;                                // from the alarm we marked as ours
     long long firstSecs = 0, repeatSecs = 0, ackSecs = 0; // as written, for the exact values' check
 };
 
-// The earliest DISPLAY or AUDIO alarm that goes off at or before the start.
+bool isOwnAlarm(icalcomponent *alarm)
+{
+    for (icalproperty *p = icalcomponent_get_first_property(alarm, ICAL_X_PROPERTY); p;
+         p = icalcomponent_get_next_property(alarm, ICAL_X_PROPERTY))
+        if (const char *n = icalproperty_get_x_name(p); n && qstricmp(n, OwnAlarmProperty) == 0)
+            return true;
+    return false;
+}
+
+// The DISPLAY or AUDIO alarm we marked as ours, else the earliest that
+// goes off at or before the start.
 std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, long long endOffset,
                                 const ReadContext &ctx, Plan &plan)
 {
@@ -107,6 +118,12 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
             icalparameter *rel = icalproperty_get_first_parameter(tp, ICAL_RELATED_PARAMETER);
             const bool fromEnd = rel && icalparameter_get_related(rel) == ICAL_RELATED_END;
             lead = -(offset + (fromEnd ? endOffset : 0));
+        }
+        if (isOwnAlarm(a)) {
+            bestLead = lead;
+            best = a;
+            plan.ownAlarm = true;
+            break;
         }
         if (lead >= 0 && lead > bestLead) {
             bestLead = lead;
@@ -150,15 +167,21 @@ std::optional<Fault> readAlarms(icalcomponent *event, const LocalTime &start, lo
 }
 
 // Exact values written by our own export replace the rounded ones they
-// still agree with.
+// still agree with. An event whose reminder is another program's alarm
+// (or that has none) keeps our last answer in the exact values alone:
+// answering never touches another program's alarm.
 void refine(Plan &plan, const ExactValues &x)
 {
-    if (!plan.fromAlarm || !SameSecond(x.first, plan.firstSecs))
+    if (plan.fromAlarm && !SameSecond(x.first, plan.firstSecs))
         return;
-    plan.first = x.first;
-    if (plan.hasRepeat ? SameSecond(x.repeat, plan.repeatSecs) : !WritesRepeat(x.first, x.repeat))
-        plan.repeat = x.repeat;
-    if (plan.hasAck ? SameSecond(x.last, plan.ackSecs) : !WritesAcknowledged(x.last))
+    if (plan.fromAlarm) {
+        plan.first = x.first;
+        if (plan.hasRepeat ? SameSecond(x.repeat, plan.repeatSecs) : !WritesRepeat(x.first, x.repeat))
+            plan.repeat = x.repeat;
+    }
+    if (plan.hasAck && SameSecond(x.last, plan.ackSecs))
+        plan.last = x.last;
+    else if (plan.ownAlarm ? !plan.hasAck && !WritesAcknowledged(x.last) : !plan.hasAck || x.last > plan.last)
         plan.last = x.last;
 }
 

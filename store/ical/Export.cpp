@@ -43,7 +43,9 @@ icaltimetype floatingTime(const QDate &date, long long seconds)
 
 icaltimetype UtcTime(double localValue)
 {
-    const QDateTime utc = DateTimeValue::ToDateTime(localValue).toUTC();
+    // To the nearest second, as the reader compares a value it refines
+    // (an answer's exact time against its ACKNOWLEDGED) with it.
+    const QDateTime utc = DateTimeValue::ToDateTime(localValue).addMSecs(500).toUTC();
     icaltimetype t = icaltime_null_time();
     t.year = utc.date().year();
     t.month = utc.date().month();
@@ -97,7 +99,9 @@ private:
     std::vector<QByteArray> seen_; // this day's UIDs so far
 };
 
-ComponentPtr makeAlarm(const TTermin &r, const std::string &name)
+} // namespace
+
+ComponentPtr MakeAlarm(const TTermin &r, const std::string &name)
 {
     ComponentPtr alarm(icalcomponent_new(ICAL_VALARM_COMPONENT));
     icalcomponent_add_property(alarm.get(), icalproperty_new_action(ICAL_ACTION_DISPLAY));
@@ -122,10 +126,9 @@ ComponentPtr makeAlarm(const TTermin &r, const std::string &name)
     }
     if (WritesAcknowledged(r.LastReminded))
         icalcomponent_add_property(alarm.get(), icalproperty_new_acknowledged(UtcTime(r.LastReminded)));
+    addX(alarm.get(), OwnAlarmProperty, "TRUE");
     return alarm;
 }
-
-} // namespace
 
 ComponentPtr MakeEvent(const QDate &date, const TTermin &r, const icaltimetype &stamp, const QByteArray &uid)
 {
@@ -150,7 +153,7 @@ ComponentPtr MakeEvent(const QDate &date, const TTermin &r, const icaltimetype &
         addX(e, NameBreaksProperty, QByteArray::fromStdString(nameBreaks));
     if (!descriptionBreaks.empty())
         addX(e, DescriptionBreaksProperty, QByteArray::fromStdString(descriptionBreaks));
-    icalcomponent_add_component(e, makeAlarm(r, name).release());
+    icalcomponent_add_component(e, MakeAlarm(r, name).release());
     return ev;
 }
 

@@ -12,6 +12,7 @@ const char *const ExactProperty = "X-KALVIX-EXACT";
 const char *const DoneProperty = "X-KALVIX-DONE";
 const char *const NameBreaksProperty = "X-KALVIX-NAME-BREAKS";
 const char *const DescriptionBreaksProperty = "X-KALVIX-DESCRIPTION-BREAKS";
+const char *const OwnAlarmProperty = "X-KALVIX-ALARM";
 
 namespace {
 // An iCalendar duration is a signed count of seconds in libical's int.

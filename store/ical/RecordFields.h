@@ -18,6 +18,9 @@ extern const char *const ExactProperty;      // TIME=..;FIRST=..;REPEAT=..;LAST=
 extern const char *const DoneProperty;       // TRUE when no further reminders
 extern const char *const NameBreaksProperty; // line-break kinds of the name
 extern const char *const DescriptionBreaksProperty;
+// Marks the VALARM that carries this program's reminder plan, among the
+// alarms other programs gave the event.
+extern const char *const OwnAlarmProperty;
 
 struct ExactValues {
     double time = 0, first = 0, repeat = 0, last = 0;

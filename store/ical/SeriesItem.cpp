@@ -2,12 +2,9 @@
 
 #include "store/ical/EventWriter.h"
 #include "store/ical/RecordFields.h"
-#include "store/ical/Zones.h"
-
-#include "store/DateTimeValue.h"
+#include "store/ical/TimeForm.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 
 #include <cstdlib>
 #include <cstring>
@@ -24,73 +21,6 @@ QByteArray text(icalcomponent *c)
     std::free(t);
     return bytes;
 }
-
-icaltimetype fieldsOf(const QDateTime &at)
-{
-    icaltimetype t = icaltime_null_time();
-    t.year = at.date().year();
-    t.month = at.date().month();
-    t.day = at.date().day();
-    t.hour = at.time().hour();
-    t.minute = at.time().minute();
-    t.second = at.time().second();
-    t.is_date = 0;
-    return t;
-}
-
-// How the series' start is written, so that the times written for its
-// occurrences are in the same form (same zone, whole day or not): other
-// programs match a RECURRENCE-ID to its occurrence by value.
-struct StartForm {
-    icaltimetype raw = icaltime_null_time();
-    Zone zone;
-    QByteArray tzid;
-
-    bool utc() const { return zone.ical == icaltimezone_get_utc_timezone(); }
-
-    // The occurrence key (see NewAppointment::occurrence) in this form.
-    icaltimetype FromKey(long long key) const
-    {
-        if (raw.is_date) {
-            icaltimetype t = fieldsOf(QDateTime::fromSecsSinceEpoch(key, Qt::UTC));
-            t.hour = t.minute = t.second = 0;
-            t.is_date = 1;
-            return t;
-        }
-        if (utc())
-            return icaltime_from_timet_with_zone(static_cast<time_t>(key), 0, zone.ical);
-        if (zone.ical) {
-            icaltimetype t = icaltime_from_timet_with_zone(static_cast<time_t>(key), 0, zone.ical);
-            t.zone = nullptr;
-            return t;
-        }
-        if (zone.qt.isValid())
-            return fieldsOf(QDateTime::fromSecsSinceEpoch(key, zone.qt));
-        return fieldsOf(QDateTime::fromSecsSinceEpoch(key, Qt::UTC));
-    }
-
-    // A local date and time of day (a record's) in this form.
-    icaltimetype FromLocal(const QDate &date, double time) const
-    {
-        const QDateTime local = DateTimeValue::ToDateTime(
-            DateTimeValue::EncodeDate(date.year(), date.month(), date.day()) + time);
-        const bool floating = !zone.ical && !zone.qt.isValid();
-        if (raw.is_date || floating) {
-            icaltimetype t = fieldsOf(local);
-            if (raw.is_date && t.hour == 0 && t.minute == 0 && t.second == 0)
-                t.is_date = 1;
-            return t;
-        }
-        return FromKey(local.toSecsSinceEpoch());
-    }
-
-    icalproperty *Zoned(icalproperty *p, const icaltimetype &t) const
-    {
-        if (!tzid.isEmpty() && !t.is_date && !icaltime_is_utc(t))
-            icalproperty_add_parameter(p, icalparameter_new_tzid(tzid.constData()));
-        return p;
-    }
-};
 
 icalcomponent *rootOf(icalcomponent *parsed)
 {
@@ -181,11 +111,8 @@ QByteArray EditedSeries(const QByteArray &bytes, const std::vector<OccurrenceCha
         return QByteArray();
     }
     const ZoneResolver zones(root);
-    StartForm form;
-    form.raw = icalproperty_get_dtstart(sp);
-    form.zone = zones.ForProperty(sp, form.raw);
-    if (icalparameter *tz = icalproperty_get_first_parameter(sp, ICAL_TZID_PARAMETER))
-        form.tzid = icalparameter_get_tzid(tz);
+    // Occurrences are written in the series' start's form.
+    const TimeForm form = TimeForm::Of(sp, icalproperty_get_dtstart(sp), zones);
     // How long an occurrence lasts, for the ones written anew.
     long long length = -1;
     if (icalproperty *ep = icalcomponent_get_first_property(master, ICAL_DTEND_PROPERTY)) {

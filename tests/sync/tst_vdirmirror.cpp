@@ -102,6 +102,21 @@ int modeOf(const QString &path)
     return ::lstat(QFile::encodeName(path).constData(), &st) == 0 ? int(st.st_mode & 07777) : -1;
 }
 
+// An event as a phone's CalDAV client writes it, on `Day` at 11:00 New
+// York time.
+const QByteArray PhoneEvent =
+    "BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//Calendar//EN\r\nBEGIN:VTIMEZONE\r\n"
+    "TZID:America/New_York\r\nBEGIN:STANDARD\r\nTZOFFSETFROM:-0400\r\nTZOFFSETTO:-0500\r\n"
+    "DTSTART:19701101T020000\r\nRRULE:FREQ=YEARLY;BYMONTH=11;BYDAY=1SU\r\nEND:STANDARD\r\nBEGIN:DAYLIGHT\r\n"
+    "TZOFFSETFROM:-0500\r\nTZOFFSETTO:-0400\r\nDTSTART:19700308T020000\r\n"
+    "RRULE:FREQ=YEARLY;BYMONTH=3;BYDAY=2SU\r\nEND:DAYLIGHT\r\nEND:VTIMEZONE\r\nBEGIN:VEVENT\r\n"
+    "UID:phone-1@example.org\r\nDTSTAMP:20270101T080000Z\r\nSEQUENCE:4\r\n"
+    "DTSTART;TZID=America/New_York:20270304T110000\r\nDTEND;TZID=America/New_York:20270304T120000\r\n"
+    "SUMMARY:\xc5\x81\xc3\xb3\x64\xc5\xba \xe6\x9d\xb1\xe4\xba\xac\r\nLOCATION:Caf\xc3\xa9 M\xc3\xbcller\\, Main St\r\n"
+    "ATTENDEE;CN=\"Doe, Jane\";PARTSTAT=ACCEPTED:mailto:jane@example.org\r\nX-PHONE-FOO;A=1:x;y\\;z\r\n"
+    "BEGIN:VALARM\r\nACTION:DISPLAY\r\nDESCRIPTION:Reminder\r\nTRIGGER:-PT30M\r\nEND:VALARM\r\n"
+    "END:VEVENT\r\nEND:VCALENDAR\r\n";
+
 QStringList folderNames(const QString &folder)
 {
     QStringList out;
@@ -457,6 +472,70 @@ private slots:
         QCOMPARE(int(m.day().records.Count()), inStore);
         if (ok && !says.isEmpty())
             QCOMPARE(countNotes(again, qPrintable(says)), 0);
+    }
+
+    // A phone's event changed here: its file keeps every line the change
+    // did not concern, and the next pass finds both sides agreeing.
+    void phoneEventChangedHere_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<QByteArray>("wanted");
+        QTest::newRow("renamed") << "name" << QByteArray("SUMMARY:Lodz trip\r\n");
+        QTest::newRow("an hour later") << "time"
+                                       << QByteArray(
+                                              "DTSTART;TZID=America/New_York:20270304T120000\r\nDTEND;TZID=America/"
+                                              "New_York:20270304T130000\r\n");
+        QTest::newRow("remind later") << "later" << QByteArray("X-KALVIX-EXACT:");
+    }
+    void phoneEventChangedHere()
+    {
+        QFETCH(QString, change);
+        QFETCH(QByteArray, wanted);
+        QTemporaryDir vdir;
+        Machine m;
+        clockNow = T0;
+        QSaveFile f(QDir(vdir.path()).filePath(QStringLiteral("phone-1.ics")));
+        f.open(QIODevice::WriteOnly);
+        f.write(PhoneEvent);
+        QVERIFY(f.commit());
+        QVERIFY(m.pass(vdir.path(), true).ok);
+        QCOMPARE(m.day().records.Count(), 1u);
+
+        clockNow = T0 + Hour;
+        TTermin *t = m.day().records.Item(0);
+        if (change == QLatin1String("name"))
+            t->Name = "Lodz trip";
+        else if (change == QLatin1String("time"))
+            t->Time += Hour;
+        else
+            t->LastReminded = clockNow;
+        m.grid.NoteChange();
+        m.save();
+        const PassReport r = m.pass(vdir.path());
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.written, 1);
+        const QByteArray out = [&] {
+            QFile in(QDir(vdir.path()).filePath(QStringLiteral("phone-1.ics")));
+            in.open(QIODevice::ReadOnly);
+            return in.readAll();
+        }();
+        QVERIFY2(out.contains(wanted), out.constData());
+        // Everything the phone wrote outside the event's name, times and
+        // stamps is still there as it was.
+        const qsizetype from = PhoneEvent.indexOf("LOCATION"), alarm = PhoneEvent.indexOf("BEGIN:VALARM");
+        QVERIFY(out.contains(PhoneEvent.left(PhoneEvent.indexOf("DTSTAMP"))));
+        QVERIFY(out.contains(PhoneEvent.mid(from, alarm - from)));
+        QVERIFY(out.endsWith(PhoneEvent.mid(alarm)));
+        QCOMPARE(out.contains("SUMMARY:\xc5\x81\xc3\xb3\x64\xc5\xba \xe6\x9d\xb1\xe4\xba\xac\r\n"),
+                 change != QLatin1String("name"));
+        QCOMPARE(out.contains("SEQUENCE:5\r\n"), change == QLatin1String("time"));
+        const TTermin back =
+            readFile(QDir(vdir.path()).filePath(QStringLiteral("phone-1.ics"))).appointments.front().record;
+        QCOMPARE(back.Name.str(), t->Name.str());
+        QCOMPARE(back.Time, t->Time);
+        QCOMPARE(back.LastReminded, t->LastReminded);
+        const PassReport again = m.pass(vdir.path());
+        QVERIFY(again.ok && !again.wroteAnything());
     }
 
     // An unchanged pass writes no file; one changed appointment rewrites
