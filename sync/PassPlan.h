@@ -65,6 +65,9 @@ public:
     void Decide(std::vector<FolderSide> &sides, std::vector<FolderItem> &fresh, bool inStep);
     // Writes the losing versions of items both sides changed.
     bool WriteKept(QStringList &kept, QString &error);
+    // Whether carrying the plan out would change or remove the store's
+    // record at `index` of day `day` (PassHeld.cpp).
+    bool Touches(int day, uint32_t index) const;
     // Returns the store's fingerprint as this pass leaves it.
     uint64_t ApplyToStore(PassReport &report);
     void ApplyToFolder(PassReport &report);

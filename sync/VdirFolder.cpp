@@ -127,7 +127,11 @@ ItemStamp Write(const QString &folder, const QByteArray &name, const QByteArray 
         ::unlink(temp.constData());
         return ItemStamp();
     };
-    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    // Private, as vdirsyncer makes its items: appointments are the user's
+    // alone. A leftover of an earlier run under the same process id goes
+    // first; the name is never followed as a link.
+    ::unlink(temp.constData());
+    const int fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     if (fd < 0)
         return fail(errno);
     const char *p = bytes.constData();

@@ -243,6 +243,10 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
                 .arg(foreign));
 
     plan.Decide(sides, fresh, inStep);
+    if (options.heldDay != 0 && plan.Touches(options.heldDay, options.heldIndex)) {
+        rep.ok = rep.heldBack = true;
+        return rep;
+    }
     rep.notes.append(plan.notes);
 
     // The losing versions first: whatever happens next, they are safe.

@@ -6,6 +6,7 @@
 #include "store/StoreFile.h"
 #include "store/TerminFile.h"
 #include "sync/SeriesKeeping.h"
+#include "sync/VdirConfig.h"
 #include "sync/VdirPass.h"
 
 #include <QCoreApplication>
@@ -261,6 +262,7 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
             QString why;
             if (counts.added == int(batch.size()) && !NoteSeries(dataPath_, grid, batch, rule, now, why))
                 notes_.append(SeriesNotNoted(why));
+            mirror(file, grid, settings, now);
             return true;
         },
         answer, error);
@@ -275,6 +277,38 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
     if (!okAdded || !okPresent)
         error = QCoreApplication::translate("StoreAccess", "the running copy gave an answer that makes no sense");
     return okAdded && okPresent;
+}
+
+bool StoreAccess::pass(const PassOptions &options, StoreFile &file, DayGrid &grid, TSettings &settings, QString &report,
+                       QString &error)
+{
+    const PassReport r = RunPass(options, grid,
+                                 [&](QString &saveError) { return save(file, grid, settings, notes_, saveError); });
+    notes_.append(r.notes);
+    if (!r.ok)
+        error = r.error;
+    else
+        report = r.Summary(options.folder);
+    return r.ok;
+}
+
+void StoreAccess::mirror(StoreFile &file, DayGrid &grid, TSettings &settings, double now)
+{
+    // Without a running copy nobody else would bring the change to the
+    // calendar folder before the next "kalvix sync": the command does, still
+    // holding the lock. The change itself is saved whatever the pass says.
+    PassOptions options;
+    options.dataPath = dataPath_;
+    options.folder = VdirConfig::FolderFor(dataPath_);
+    options.now = now;
+    if (options.folder.isEmpty())
+        return;
+    QString report, error;
+    if (!pass(options, file, grid, settings, report, error))
+        notes_.append(QCoreApplication::translate("StoreAccess",
+                                                  "the calendar folder was not brought up to date: %1; run "
+                                                  "\"kalvix sync\" once that is mended")
+                          .arg(error));
 }
 
 bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report,
@@ -296,15 +330,7 @@ bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting,
             options.now = now;
             options.newFolder = newFolder;
             options.takeExisting = takeExisting;
-            const PassReport r = RunPass(options, grid, [&](QString &saveError) {
-                return save(file, grid, settings, notes_, saveError);
-            });
-            notes_.append(r.notes);
-            if (!r.ok)
-                error = r.error;
-            else
-                report = r.Summary(folder);
-            return r.ok;
+            return pass(options, file, grid, settings, report, error);
         },
         answer, error);
     if (via == Via::Remote)
