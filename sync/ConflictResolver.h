@@ -17,9 +17,9 @@
 
 struct Resolution {
     bool ok = false;
-    QString error;          // nothing was changed
-    bool same = false;      // the two were the same already: nothing kept
-    bool firstWins = false; // else the second
+    QString error;                              // nothing was changed
+    bool same = false;                          // the two were the same already: nothing kept
+    bool firstWins = false;                     // else the second
     double winnerChanged = 0, loserChanged = 0; // local date-time values; 0: unknown
     QString keptPath;                           // the other version
 };
