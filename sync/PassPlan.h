@@ -49,6 +49,12 @@ struct FolderSide {
     FolderItem item;
 };
 
+// With a record held on screen (PassOptions::heldDay): its item's change
+// in the folder, if the store did not change it too, is left unseen by
+// this pass (`sides`). True when it was; the next pass must list the folder.
+bool HoldBackItem(const PassOptions &options, const DayGrid &grid, const std::vector<IndexEntry> &entries,
+                  std::vector<FolderSide> &sides);
+
 class PassPlan {
 public:
     PassPlan(const PassOptions &options, DayGrid &grid);

@@ -242,6 +242,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
                 .arg(shown(folder))
                 .arg(foreign));
 
+    const bool heldItem = inStep && HoldBackItem(options, grid, plan.entries, sides);
     plan.Decide(sides, fresh, inStep);
     if (options.heldDay != 0 && plan.Touches(options.heldDay, options.heldIndex)) {
         rep.ok = rep.heldBack = true;
@@ -271,7 +272,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     next.store = expected;
     next.folderStamp = VdirFolder::StampOf(folder);
     const int64_t doneNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
-    if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs)
+    if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs || heldItem)
         next.folderStamp.size = -1;
     next.entries = std::move(plan.entries);
     next.series = std::move(plan.series);

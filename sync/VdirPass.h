@@ -45,8 +45,9 @@ struct PassOptions {
     bool newFolder = false;
     bool takeExisting = false;
     // The record an open reminder shows (its day's DayGrid::DayNumber, its
-    // place in the day; day 0: none). A pass that would change or remove
-    // it waits, whole, until it is answered (PassReport::heldBack).
+    // place in the day; day 0: none). Its item's change in the folder
+    // waits until it is answered; a pass that would change or remove it
+    // all the same (changed on both sides) waits whole (PassReport::heldBack).
     int heldDay = 0;
     uint32_t heldIndex = 0;
 };
