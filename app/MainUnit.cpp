@@ -169,6 +169,11 @@ void TMainForm::CheckTermins()
         ListView1Change();
 }
 
+const ReminderCheck &TMainForm::reminderCheck() const
+{
+    return *check_;
+}
+
 void TMainForm::setAnswerProvider(ReminderAnswers *answers, QDialog *dialog)
 {
     answers_->target = answers;

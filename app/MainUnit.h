@@ -106,6 +106,9 @@ public:
     // out: a failure is returned, never shown in a box.
     TerminFile::Outcome SaveForCommand();
     bool acceptsCommands() const { return !destroyed_; }
+    // The reminder dialog (once made) and the check whose record it shows.
+    const QDialog *reminderDialog() const { return reminderDialog_; }
+    const ReminderCheck &reminderCheck() const;
     // Another start of the program asked to see this one: show, restore and bring to the front.
     void ShowAndRaise(const QByteArray &activationToken = QByteArray());
 

@@ -4,6 +4,7 @@
 #include "reminders/ReminderHeading.h"
 #include "store/CodePage.h"
 #include "store/DateTimeValue.h"
+#include "store/StoreHashes.h"
 
 #include <algorithm>
 #include <utility>
@@ -46,7 +47,7 @@ ReminderCheck::Outcome ReminderCheck::CheckTermins()
             for (int d = 1, days = DayGrid::DaysInMonth(y, m); d <= days; ++d, date += 1) {
                 // Read first: an empty day's year need not be made.
                 if (std::as_const(grid_).Slot(y, m, d).records.Count() != 0
-                    && !checkDay(grid_.Slot(y, m, d), date, now, outcome)) {
+                    && !checkDay(grid_.Slot(y, m, d), y, m, d, date, now, outcome)) {
                     outcome.cancelled = true;
                     return outcome;
                 }
@@ -55,7 +56,25 @@ ReminderCheck::Outcome ReminderCheck::CheckTermins()
     return outcome;
 }
 
-bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome &outcome)
+std::optional<ReminderCheck::HeldRecord> ReminderCheck::Held() const
+{
+    if (!checking_ || !asking_)
+        return std::nullopt;
+    HeldRecord h = asking_->at;
+    const TTerminDay &slot = std::as_const(grid_).Slot(h.year, h.month, h.day);
+    const TTermin *records = slot.records.Data();
+    const uint32_t count = slot.records.Count();
+    // Where it was, unless records before it went or it went itself; an
+    // identical twin earlier in the day is as good an answer as itself.
+    if (h.index < count && RecordHash(records[h.index]) == asking_->hash)
+        return h;
+    for (h.index = 0; h.index < count; ++h.index)
+        if (RecordHash(records[h.index]) == asking_->hash)
+            return h;
+    return std::nullopt;
+}
+
+bool ReminderCheck::checkDay(TTerminDay &slot, int year, int month, int day, double date, double now, Outcome &outcome)
 {
     const int count = static_cast<int>(slot.records.Count());
     // Every visited record becomes the day's current one. Nothing can look
@@ -70,19 +89,24 @@ bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome 
             continue;
 
         const TTermin *r = grid_.RecordAt(slot, i);
+        asking_ = Asking{HeldRecord{year, month, day, static_cast<uint32_t>(i)}, RecordHash(*r)};
         const int answer = answers_.Ask(ReminderHeading(appointment), DecodeAnsi(r->Name.view()),
                                         DecodeAnsi(r->Description.view()));
+        const std::optional<HeldRecord> held = Held();
+        asking_.reset();
         ++outcome.asked;
         if (answer == ReminderAnswer::Cancel)
             return false;
 
         // The event loop ran while the reminder was open: the day may have
-        // lost records, or moved them by growing. Look everything up again.
+        // gained or lost records, or moved them by growing. Look everything
+        // up again; the walk goes on after the answered record.
+        if (!held)
+            return true;
+        i = static_cast<int>(held->index);
         records = slot.records.Data();
         available = std::min(count, static_cast<int>(slot.records.Count()));
         TTermin *answered = grid_.RecordAt(slot, i);
-        if (!answered)
-            return true;
         if (answer == ReminderAnswer::Ignore)
             answered->Done = true;
         answered->LastReminded = now;

@@ -5,10 +5,18 @@
 // Runs on the check timer, on the "Check for deadlines now!" button and at
 // the window's first showing. While a reminder is shown the event loop keeps
 // running, so the timer may start another check; that one returns at once.
+//
+// Meanwhile others may change the store (a command, the calendar folder
+// mirror): they may add, change and remove records, even of the same day,
+// but leave the one on screen as it is (Held says where it is). The answer
+// goes to that record wherever it then is.
 
 #include "reminders/Clock.h"
 #include "reminders/ReminderAnswers.h"
 #include "store/DayGrid.h"
+
+#include <cstdint>
+#include <optional>
 
 class ReminderCheck {
 public:
@@ -28,12 +36,26 @@ public:
     Outcome CheckTermins();
     bool checking() const { return checking_; }
 
+    struct HeldRecord {
+        int year = 0, month = 0, day = 0;
+        uint32_t index = 0; // its place in its day now
+    };
+    // The record whose reminder is open; nothing when none is, or when the
+    // record has gone.
+    std::optional<HeldRecord> Held() const;
+
 private:
     // Walks one day; false when the user answered "Cancel all".
-    bool checkDay(TTerminDay &slot, double date, double now, Outcome &outcome);
+    bool checkDay(TTerminDay &slot, int year, int month, int day, double date, double now, Outcome &outcome);
+
+    struct Asking {
+        HeldRecord at;   // where it was when last looked up
+        uint64_t hash{}; // RecordHash: it is the record that still has it
+    };
 
     DayGrid &grid_;
     Clock &clock_;
     ReminderAnswers &answers_;
     bool checking_ = false;
+    std::optional<Asking> asking_;
 };

@@ -1,6 +1,7 @@
 #include "sync/PassPlan.h"
 
 #include "sync/ItemContent.h"
+#include "sync/KeptVersion.h"
 #include "sync/VdirFolder.h"
 
 #include "store/DateTimeValue.h"
@@ -368,25 +369,17 @@ bool PassPlan::WriteKept(QStringList &kept, QString &error)
 {
     if (kept_.empty())
         return true;
-    const QString dir = ConflictFolder(options_.dataPath);
-    // Private like the data file: the losing versions are appointments too.
-    if (!QFileInfo(dir).isDir() && !QDir().mkdir(dir, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner)) {
-        error = QCoreApplication::translate("PassPlan", "could not create %1").arg(QDir::toNativeSeparators(dir));
-        return false;
-    }
-    const QString when = DateTimeValue::ToDateTime(options_.now).toString(QStringLiteral("yyyyMMdd-HHmmss"));
     for (const Kept &k : kept_) {
-        QByteArray name = VdirFolder::NameFor(k.uid);
-        name.chop(4);
-        name += '-' + when.toLatin1() + ".ics";
-        if (VdirFolder::Write(dir, name, Ical::ItemBytes(k.date, k.record, k.uid, options_.now), error).size < 0)
+        const QString path = KeptVersion::Write(options_.dataPath, k.uid, options_.now,
+                                                Ical::ItemBytes(k.date, k.record, k.uid, options_.now), error);
+        if (path.isEmpty())
             return false;
         kept.append(QCoreApplication::translate(
                         "PassPlan",
                         "Changed on both sides: \"%1\" on %2 is the later change and was kept; the other "
                         "version, \"%3\", is in %4")
                         .arg(Ical::DecodeText(k.winner), k.date.toString(Qt::ISODate), Ical::DecodeText(k.record.Name),
-                             QDir::toNativeSeparators(QDir(dir).filePath(QFile::decodeName(name)))));
+                             QDir::toNativeSeparators(path)));
     }
     return true;
 }

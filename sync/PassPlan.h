@@ -50,6 +50,12 @@ struct FolderSide {
     FolderItem item;
 };
 
+// With a record held on screen (PassOptions::heldDay): its item's change
+// in the folder, if the store did not change it too, is left unseen by
+// this pass (`sides`). True when it was; the next pass must list the folder.
+bool HoldBackItem(const PassOptions &options, const DayGrid &grid, const std::vector<IndexEntry> &entries,
+                  std::vector<FolderSide> &sides);
+
 class PassPlan {
 public:
     PassPlan(const PassOptions &options, DayGrid &grid);
@@ -69,6 +75,9 @@ public:
     QString Emptied() const;
     // Writes the losing versions of items both sides changed.
     bool WriteKept(QStringList &kept, QString &error);
+    // Whether carrying the plan out would change or remove the store's
+    // record at `index` of day `day` (PassHeld.cpp).
+    bool Touches(int day, uint32_t index) const;
     // Returns the store's fingerprint as this pass leaves it.
     uint64_t ApplyToStore(PassReport &report);
     void ApplyToFolder(PassReport &report);

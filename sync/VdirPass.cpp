@@ -248,7 +248,12 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
                 .arg(shown(folder))
                 .arg(foreign));
 
+    const bool heldItem = inStep && HoldBackItem(options, grid, plan.entries, sides);
     plan.Decide(sides, fresh, inStep);
+    if (options.heldDay != 0 && plan.Touches(options.heldDay, options.heldIndex)) {
+        rep.ok = rep.heldBack = true;
+        return rep;
+    }
     rep.notes.append(plan.notes);
     if (const QString why = plan.Emptied(); !why.isEmpty() && !options.takeRemovals)
         return failed(rep, why);
@@ -280,7 +285,7 @@ PassReport RunPass(const PassOptions &options, DayGrid &grid, const std::functio
     next.aside = aside.Now();
     const int64_t doneNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
     if (doneNs - next.folderStamp.modifiedNs < RacyNs || startNs - folderStamp.modifiedNs < RacyNs
-        || doneNs - newestNs < RacyNs)
+        || doneNs - newestNs < RacyNs || heldItem)
         next.folderStamp.size = -1;
     next.listedNs = doneNs;
     next.entries = std::move(plan.entries);

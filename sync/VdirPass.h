@@ -48,11 +48,18 @@ struct PassOptions {
     // folder held (PassPlan::Emptied: the folder not mounted, or emptied
     // and made anew) removes nothing unless asked to.
     bool takeRemovals = false;
+    // The record an open reminder shows (its day's DayGrid::DayNumber, its
+    // place in the day; day 0: none). Its item's change in the folder
+    // waits until it is answered; a pass that would change or remove it
+    // all the same (changed on both sides) waits whole (PassReport::heldBack).
+    int heldDay = 0;
+    uint32_t heldIndex = 0;
 };
 
 struct PassReport {
     bool ok = false;
-    QString error; // why nothing (or, after `storeSaved`, nothing more) was changed
+    bool heldBack = false; // nothing done: the record on screen waits for its answer
+    QString error;         // why nothing (or, after `storeSaved`, nothing more) was changed
     bool storeChanged = false;
     int added = 0, changed = 0, removed = 0; // in the store, from the folder
     int written = 0, deleted = 0;            // in the folder, from the store

@@ -2,6 +2,7 @@
 
 #include "KalvixProduct.h"
 #include "app/cli/ArgumentValues.h"
+#include "app/cli/ConflictCommand.h"
 #include "app/cli/Occurrences.h"
 #include "app/cli/SyncCommand.h"
 #include "store/ical/CodePageBridge.h"
@@ -447,7 +448,7 @@ CommandLineOutcome parseImport(const QStringList &arguments, const QDate &today)
 QString Usage()
 {
     return text(WindowUsage) + text(AddUsage) + text(ListUsage) + text(ExportUsage) + text(ImportUsage)
-        + SyncCommand::Usage();
+        + SyncCommand::Usage() + ConflictCommand::Usage();
 }
 
 QString Summary()
@@ -477,6 +478,8 @@ CommandLineOutcome Parse(const QStringList &arguments, const QDate &today)
             return parseImport(rest, today);
         if (first == QLatin1String("sync"))
             return SyncCommand::Parse(rest);
+        if (first == QLatin1String("resolve-conflict"))
+            return ConflictCommand::Parse(rest);
         if (first == QLatin1String("help"))
             return help(
                 CommandLine::Usage()

@@ -15,7 +15,7 @@
 #include <QStringList>
 
 struct Command {
-    enum Kind { Window, Help, Version, Add, List, Export, Import, Sync } kind = Window;
+    enum Kind { Window, Help, Version, Add, List, Export, Import, Sync, ResolveConflict } kind = Window;
 
     QString text;     // Help: the help to print
     StoreBatch batch; // Add: the appointments to add, in order
@@ -23,7 +23,9 @@ struct Command {
     QDate from, to;   // List, Export: the days, both included; Import: the
                       // days recurring events are expanded over (null: default)
     Listing::Format format = Listing::Format::Text;
-    QString file;              // Export, Import: the .ics file, "-" for standard output/input
+    QString file;              // Export, Import: the .ics file, "-" for standard output/input;
+                               // ResolveConflict: the first version
+    QString other;             // ResolveConflict: the second version
     bool dryRun = false;       // Import: count only
     QString folder;            // Sync: the calendar folder to mirror to (empty: the one set before)
     bool takeExisting = false; // Sync: take in the events other programs put in a new folder

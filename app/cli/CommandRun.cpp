@@ -10,10 +10,12 @@
 #include "store/StoreFile.h"
 #include "store/TerminFile.h"
 #include "store/ical/Ical.h"
+#include "sync/ConflictResolver.h"
 #include "sync/IndexKeeping.h"
 #include "sync/VdirConfig.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -191,6 +193,27 @@ CommandResult syncVdir(const Command &command, StoreAccess &store, Clock &clock)
     return r;
 }
 
+CommandResult resolveConflict(const Command &command, StoreAccess &store, Clock &clock)
+{
+    const Resolution r = ResolveConflict(store.dataPath(), command.file, command.other, clock.now());
+    if (!r.ok)
+        return failure(r.error + QCoreApplication::translate("CommandRun", "; nothing was changed"));
+    CommandResult result;
+    if (r.same)
+        return result;
+    const auto when = [](double value) {
+        return value == 0 ? QCoreApplication::translate("CommandRun", "unknown")
+                          : DateTimeValue::ToDateTime(value).toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    };
+    result.out = QCoreApplication::translate("CommandRun",
+                                             "Changed on both sides: %1 (changed %2) is the later change and was "
+                                             "kept; the other version (changed %3) is in %4\n")
+                     .arg(QFileInfo(r.firstWins ? command.file : command.other).fileName(), when(r.winnerChanged),
+                          when(r.loserChanged), QDir::toNativeSeparators(r.keptPath))
+                     .toUtf8();
+    return result;
+}
+
 void write(FILE *stream, const QByteArray &bytes)
 {
     if (!bytes.isEmpty())
@@ -214,6 +237,8 @@ CommandResult runOne(const Command &command, StoreAccess &store, Clock &clock)
         return importIcs(command, store, clock);
     case Command::Sync:
         return syncVdir(command, store, clock);
+    case Command::ResolveConflict:
+        return resolveConflict(command, store, clock);
     default:
         return CommandResult{};
     }

@@ -60,7 +60,7 @@ QString Roff(const QString &date)
     page += section(QT_TRANSLATE_NOOP("ManPage", "SYNOPSIS")) + block(usage);
     page += section(QT_TRANSLATE_NOOP("ManPage", "DESCRIPTION")) + block(description);
     page += section(QT_TRANSLATE_NOOP("ManPage", "COMMANDS"));
-    for (const char *command : {"add", "list", "export", "import", "sync"}) {
+    for (const char *command : {"add", "list", "export", "import", "sync", "resolve-conflict"}) {
         page += QLatin1String(".SS ") + QLatin1String(command) + QLatin1Char('\n');
         page += block(helpOf({QStringLiteral(KALVIX_COMMAND), QLatin1String(command), QStringLiteral("--help")}));
     }

@@ -68,33 +68,6 @@ bool save(StoreFile &file, DayGrid &grid, TSettings &settings, QStringList &note
 
 StoreAccess::StoreAccess(const QString &dataPath) : dataPath_(dataPath) {}
 
-PassReport StoreAccess::mirror(StoreFile &file, DayGrid &grid, TSettings &settings, const PassOptions &options)
-{
-    const PassReport r = RunPass(options, grid,
-                                 [&](QString &saveError) { return save(file, grid, settings, notes_, saveError); });
-    notes_.append(r.notes);
-    return r;
-}
-
-void StoreAccess::mirrorChange(StoreFile &file, DayGrid &grid, TSettings &settings, double now)
-{
-    // A mirrored store changed without a running copy: the change goes out
-    // now, under the same lock, rather than wait for the next `kalvix sync`
-    // or start. The change itself is stored whatever the pass says.
-    PassOptions options;
-    options.dataPath = dataPath_;
-    options.folder = VdirConfig::FolderFor(dataPath_);
-    options.now = now;
-    if (options.folder.isEmpty())
-        return;
-    const PassReport r = mirror(file, grid, settings, options);
-    if (!r.ok)
-        notes_.append(QCoreApplication::translate("StoreAccess",
-                                                  "stored, but the calendar folder %1 was not brought in step: %2; "
-                                                  "\"kalvix sync\" tries again")
-                          .arg(native(options.folder), r.error));
-}
-
 // Two flag bytes, the rule's length (two bytes) and the rule, the batch.
 QByteArray StoreAccess::AddRequest(const StoreBatch &batch, bool skipPresent, bool dryRun, const QByteArray &rule)
 {
@@ -289,7 +262,7 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
             QString why;
             if (counts.added == int(batch.size()) && !NoteSeries(dataPath_, grid, batch, rule, now, why))
                 notes_.append(SeriesNotNoted(why));
-            mirrorChange(file, grid, settings, now);
+            mirror(file, grid, settings, now);
             return true;
         },
         answer, error);
@@ -304,6 +277,38 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
     if (!okAdded || !okPresent)
         error = QCoreApplication::translate("StoreAccess", "the running copy gave an answer that makes no sense");
     return okAdded && okPresent;
+}
+
+bool StoreAccess::pass(const PassOptions &options, StoreFile &file, DayGrid &grid, TSettings &settings, QString &report,
+                       QString &error)
+{
+    const PassReport r = RunPass(options, grid,
+                                 [&](QString &saveError) { return save(file, grid, settings, notes_, saveError); });
+    notes_.append(r.notes);
+    if (!r.ok)
+        error = r.error;
+    else
+        report = r.Summary(options.folder);
+    return r.ok;
+}
+
+void StoreAccess::mirror(StoreFile &file, DayGrid &grid, TSettings &settings, double now)
+{
+    // Without a running copy nobody else would bring the change to the
+    // calendar folder before the next "kalvix sync": the command does, still
+    // holding the lock. The change itself is saved whatever the pass says.
+    PassOptions options;
+    options.dataPath = dataPath_;
+    options.folder = VdirConfig::FolderFor(dataPath_);
+    options.now = now;
+    if (options.folder.isEmpty())
+        return;
+    QString report, error;
+    if (!pass(options, file, grid, settings, report, error))
+        notes_.append(QCoreApplication::translate("StoreAccess",
+                                                  "the calendar folder was not brought up to date: %1; run "
+                                                  "\"kalvix sync\" once that is mended")
+                          .arg(error));
 }
 
 bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report,
@@ -331,12 +336,7 @@ bool StoreAccess::Sync(const QString &folder, bool newFolder, bool takeExisting,
             options.newFolder = newFolder;
             options.takeExisting = takeExisting;
             options.takeRemovals = takeRemovals;
-            const PassReport r = mirror(file, grid, settings, options);
-            if (!r.ok)
-                error = r.error;
-            else
-                report = r.Summary(folder);
-            return r.ok;
+            return pass(options, file, grid, settings, report, error);
         },
         answer, error);
     if (via == Via::Remote)

@@ -29,6 +29,8 @@ public:
     // Adds the batch as one change: all of it is stored, or none of it.
     // With a `rule` (an RRULE value; "add --every"), whoever saves the
     // batch notes it as one series for the calendar folder (NoteSeries).
+    // Under the lock, a store mirrored to a calendar folder is then
+    // mirrored at once (`now`: the pass's time), as the running copy would.
     bool Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error,
              const QByteArray &rule = QByteArray(), double now = 0);
 
@@ -70,15 +72,16 @@ public:
     static QByteArray CountsAnswer(const BatchCounts &counts);
 
 private:
+    // One pass under the lock with the store just read from `file`.
+    bool pass(const PassOptions &options, StoreFile &file, DayGrid &grid, TSettings &settings, QString &report,
+              QString &error);
+    // After a change under the lock: a pass with the folder set for this
+    // data file, if any; a failure is a note.
+    void mirror(StoreFile &file, DayGrid &grid, TSettings &settings, double now);
+
     enum class Via { Local, Remote, Failed };
     // Runs `local` under the lock, or sends the request to the running
     // copy; `answer` receives the running copy's payload.
-    // One pass with the calendar folder, saving through the store's save.
-    PassReport mirror(StoreFile &file, DayGrid &grid, TSettings &settings, const PassOptions &options);
-    // After a change made here: a pass with the folder set for the data
-    // file, if any; a failed pass is a note, not a failure of the change.
-    void mirrorChange(StoreFile &file, DayGrid &grid, TSettings &settings, double now);
-
     template <typename Local>
     Via run(const char *verb, const std::function<QByteArray()> &payload, bool needsLock, Local &&local,
             QByteArray &answer, QString &error);

@@ -2,12 +2,14 @@
 
 #include "app/MainUnit.h"
 #include "reminders/Clock.h"
+#include "reminders/ReminderCheck.h"
 #include "store/StoreFile.h"
 #include "sync/IndexKeeping.h"
 #include "sync/VdirConfig.h"
 
 #include <QCoreApplication>
 #include <QApplication>
+#include <QDialog>
 #include <QStatusBar>
 
 LiveMirror::LiveMirror(TMainForm &form, Clock &clock) : form_(form), clock_(clock)
@@ -64,7 +66,8 @@ double LiveMirror::Now() const
 
 bool LiveMirror::busy() const
 {
-    return QApplication::activeModalWidget() != nullptr || !form_.acceptsCommands();
+    const QWidget *modal = QApplication::activeModalWidget();
+    return (modal && modal != form_.reminderDialog()) || !form_.acceptsCommands();
 }
 
 void LiveMirror::pass()
@@ -79,6 +82,10 @@ void LiveMirror::pass()
     if (!watcher_.directories().contains(folder_))
         watcher_.addPath(folder_);
     const PassReport r = run(folder_, false, false);
+    if (r.heldBack) {
+        schedule(PollMs);
+        return;
+    }
     if (!r.ok) {
         // A folder that stays emptied refuses every pass: said once, not at
         // every look, so that the window's other messages are not pushed away.
@@ -111,6 +118,8 @@ std::optional<PassReport> LiveMirror::PassNow(const QString &folder, bool newFol
     if (busy())
         return std::nullopt;
     PassReport r = run(folder, newFolder, takeExisting, takeRemovals);
+    if (r.heldBack)
+        return std::nullopt;
     if (r.ok)
         settled();
     if (r.ok && folder != folder_) {
@@ -129,6 +138,10 @@ PassReport LiveMirror::run(const QString &folder, bool newFolder, bool takeExist
     options.newFolder = newFolder;
     options.takeExisting = takeExisting;
     options.takeRemovals = takeRemovals;
+    if (const auto held = form_.reminderCheck().Held()) {
+        options.heldDay = DayGrid::DayNumber(held->year, held->month, held->day);
+        options.heldIndex = held->index;
+    }
     inPass_ = true;
     PassReport r = RunPass(options, form_.grid(), [this](QString &error) {
         form_.grid().NoteChange();

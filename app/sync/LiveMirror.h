@@ -6,8 +6,10 @@
 // changes (vdirsyncer or khal wrote to it), noticed by the system's
 // notices and, where none come, by a look every few seconds.
 //
-// A pass waits while a reminder or a message is open: records must not
-// move under them.
+// A pass goes on while a reminder is open, leaving its record alone (see
+// PassOptions::heldDay); it waits while a message is open: a question such
+// as "Delete appointment" acts on rows chosen before it, which must not
+// move under it.
 
 #include "sync/VdirPass.h"
 
@@ -28,8 +30,9 @@ public:
     LiveMirror &operator=(const LiveMirror &) = delete;
 
     // "kalvix sync" sent to this copy: a pass now with `folder` (from then
-    // on the folder watched, once the pass worked). Nothing when a reminder
-    // or message is open: the command waits.
+    // on the folder watched, once the pass worked). Nothing while a message is
+    // open, or while the pass would change the record an open reminder
+    // shows: the command waits.
     std::optional<PassReport> PassNow(const QString &folder, bool newFolder, bool takeExisting,
                                       bool takeRemovals = false);
 

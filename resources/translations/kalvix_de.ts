@@ -372,6 +372,20 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>kalvix: %1; geben Sie --vdir beim nächsten Mal erneut an
 </translation>
     </message>
+    <message>
+        <source>; nothing was changed</source>
+        <translation>; es wurde nichts geändert</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>Changed on both sides: %1 (changed %2) is the later change and was kept; the other version (changed %3) is in %4
+</source>
+        <translation>Auf beiden Seiten geändert: %1 (geändert %2) ist die spätere Änderung und wurde behalten; die andere Fassung (geändert %3) liegt in %4
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandService</name>
@@ -394,6 +408,50 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     <message>
         <source>Note: </source>
         <translation>Hinweis: </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCommand</name>
+    <message>
+        <source>Usage: kalvix resolve-conflict FILE FILE
+</source>
+        <translation>Aufruf: kalvix resolve-conflict DATEI DATEI
+</translation>
+    </message>
+    <message>
+        <source>Settles an appointment that vdirsyncer found changed both in the calendar
+folder and on the server. vdirsyncer calls it with the two versions&apos;
+files (conflict_resolution = [&quot;command&quot;, &quot;kalvix&quot;, &quot;resolve-conflict&quot;]
+in its configuration). The later change (LAST-MODIFIED) is written to both
+files; at the same time the second file&apos;s wins. The other version is kept
+in the &quot;conflicts&quot; folder beside the data file.
+</source>
+        <translation>Entscheidet über einen Termin, den vdirsyncer sowohl im Kalenderordner als
+auch auf dem Server geändert fand. vdirsyncer ruft es mit den Dateien der
+beiden Fassungen auf (conflict_resolution = [&quot;command&quot;, &quot;kalvix&quot;, &quot;resolve-conflict&quot;]
+in seiner Konfiguration). Die spätere Änderung (LAST-MODIFIED) wird in beide
+Dateien geschrieben; bei gleicher Zeit gewinnt die zweite Datei. Die andere
+Fassung wird im Ordner &quot;conflicts&quot; neben der Datendatei aufbewahrt.
+</translation>
+    </message>
+    <message>
+        <source>resolve-conflict takes two files</source>
+        <translation>resolve-conflict erwartet zwei Dateien</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictResolver</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an iCalendar file (%2)</source>
+        <translation>%1 ist keine iCalendar-Datei (%2)</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
 </context>
 <context>
@@ -803,6 +861,17 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
     </message>
 </context>
 <context>
+    <name>KeptVersion</name>
+    <message>
+        <source>could not create %1: %2</source>
+        <translation>%1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+</context>
+<context>
     <name>Listing</name>
     <message>
         <source>no more reminders</source>
@@ -1144,10 +1213,6 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>%1 wurde übergangen: eine andere Datei enthält ein Ereignis mit derselben UID</translation>
     </message>
     <message>
-        <source>could not create %1</source>
-        <translation>%1 konnte nicht angelegt werden</translation>
-    </message>
-    <message>
         <source>Changed on both sides: &quot;%1&quot; on %2 is the later change and was kept; the other version, &quot;%3&quot;, is in %4</source>
         <translation>Auf beiden Seiten geändert: „%1“ am %2 ist die spätere Änderung und wurde behalten; die andere Fassung, „%3“, liegt in %4</translation>
     </message>
@@ -1276,8 +1341,8 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>die Termine wurden hinzugefügt, aber nicht als eine Serie für den Kalenderordner vermerkt: %1</translation>
     </message>
     <message>
-        <source>stored, but the calendar folder %1 was not brought in step: %2; &quot;kalvix sync&quot; tries again</source>
-        <translation>gespeichert, aber der Kalenderordner %1 wurde nicht abgeglichen: %2; „kalvix sync“ versucht es erneut</translation>
+        <source>the calendar folder was not brought up to date: %1; run &quot;kalvix sync&quot; once that is mended</source>
+        <translation>der Kalenderordner wurde nicht auf den neuesten Stand gebracht: %1; führen Sie &quot;kalvix sync&quot; aus, sobald das behoben ist</translation>
     </message>
 </context>
 <context>

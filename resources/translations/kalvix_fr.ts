@@ -371,6 +371,20 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>kalvix&#xa0;: %1&#xa0;; indiquez de nouveau --vdir la prochaine fois
 </translation>
     </message>
+    <message>
+        <source>; nothing was changed</source>
+        <translation>&#xa0;; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>unknown</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>Changed on both sides: %1 (changed %2) is the later change and was kept; the other version (changed %3) is in %4
+</source>
+        <translation>Modifié des deux côtés&#xa0;: %1 (modifié le %2) est la modification la plus récente et a été gardé&#xa0;; l&apos;autre version (modifiée le %3) est dans %4
+</translation>
+    </message>
 </context>
 <context>
     <name>CommandService</name>
@@ -393,6 +407,51 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     <message>
         <source>Note: </source>
         <translation>Remarque&#xa0;: </translation>
+    </message>
+</context>
+<context>
+    <name>ConflictCommand</name>
+    <message>
+        <source>Usage: kalvix resolve-conflict FILE FILE
+</source>
+        <translation>Utilisation&#xa0;: kalvix resolve-conflict FICHIER FICHIER
+</translation>
+    </message>
+    <message>
+        <source>Settles an appointment that vdirsyncer found changed both in the calendar
+folder and on the server. vdirsyncer calls it with the two versions&apos;
+files (conflict_resolution = [&quot;command&quot;, &quot;kalvix&quot;, &quot;resolve-conflict&quot;]
+in its configuration). The later change (LAST-MODIFIED) is written to both
+files; at the same time the second file&apos;s wins. The other version is kept
+in the &quot;conflicts&quot; folder beside the data file.
+</source>
+        <translation>Règle le cas d&apos;un rendez-vous que vdirsyncer a trouvé modifié à la fois dans
+le dossier du calendrier et sur le serveur. vdirsyncer l&apos;appelle avec les
+fichiers des deux versions (conflict_resolution = [&quot;command&quot;, &quot;kalvix&quot;, &quot;resolve-conflict&quot;]
+dans sa configuration). La modification la plus récente (LAST-MODIFIED) est
+écrite dans les deux fichiers&#xa0;; à la même heure, celle du second fichier
+l&apos;emporte. L&apos;autre version est gardée dans le dossier &quot;conflicts&quot; à côté du
+fichier de données.
+</translation>
+    </message>
+    <message>
+        <source>resolve-conflict takes two files</source>
+        <translation>resolve-conflict prend deux fichiers</translation>
+    </message>
+</context>
+<context>
+    <name>ConflictResolver</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 ne peut pas être lu&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not an iCalendar file (%2)</source>
+        <translation>%1 n&apos;est pas un fichier iCalendar (%2)</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>impossible d&apos;écrire %1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -802,6 +861,17 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
     </message>
 </context>
 <context>
+    <name>KeptVersion</name>
+    <message>
+        <source>could not create %1: %2</source>
+        <translation>impossible de créer %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 n&apos;est pas un dossier</translation>
+    </message>
+</context>
+<context>
     <name>Listing</name>
     <message>
         <source>no more reminders</source>
@@ -1143,10 +1213,6 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>%1 a été laissé de côté&#xa0;: un autre fichier contient un événement avec le même UID</translation>
     </message>
     <message>
-        <source>could not create %1</source>
-        <translation>impossible de créer %1</translation>
-    </message>
-    <message>
         <source>Changed on both sides: &quot;%1&quot; on %2 is the later change and was kept; the other version, &quot;%3&quot;, is in %4</source>
         <translation>Modifié des deux côtés&#xa0;: «&#xa0;%1&#xa0;» du %2 est la modification la plus récente et a été conservé&#xa0;; l&apos;autre version, «&#xa0;%3&#xa0;», se trouve dans %4</translation>
     </message>
@@ -1275,8 +1341,8 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>les rendez-vous ont été ajoutés, mais pas notés comme une seule série pour le dossier de calendrier : %1</translation>
     </message>
     <message>
-        <source>stored, but the calendar folder %1 was not brought in step: %2; &quot;kalvix sync&quot; tries again</source>
-        <translation>enregistré, mais le dossier de calendrier %1 n’a pas été synchronisé : %2 ; « kalvix sync » réessaiera</translation>
+        <source>the calendar folder was not brought up to date: %1; run &quot;kalvix sync&quot; once that is mended</source>
+        <translation>le dossier du calendrier n&apos;a pas été mis à jour&#xa0;: %1&#xa0;; lancez &quot;kalvix sync&quot; une fois cela réparé</translation>
     </message>
 </context>
 <context>

@@ -113,37 +113,48 @@ class Radicale:
         shutil.rmtree(self.dir, ignore_errors=True)
 
 
+README = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "README.md")
+README_URL = "http://radicale.example.org:5232/anna/appointments/"
+
+
+def readme_vdirsyncer_config(url):
+    """The vdirsyncer configuration exactly as README.md shows it for a
+    Radicale server, with only the server's address put in."""
+    lines = open(README, encoding="utf-8").read().split("\n")
+    start = lines.index("`~/.config/vdirsyncer/config` for a Radicale server:") + 1
+    block = []
+    for line in lines[start:]:
+        if line and not line.startswith("    "):
+            break
+        block.append(line[4:])
+    text = "\n".join(block).strip() + "\n"
+    assert README_URL in text, text
+    return text.replace(README_URL, url)
+
+
 class Machine:
-    """One computer: Kalvix's program folder (a KalvixRun), its home."""
+    """One computer: Kalvix's program folder (a KalvixRun), its home with
+    the calendar folder, vdirsyncer's configuration as the README has it
+    (the folder ~/.local/share/calendar), and `kalvix` on the PATH. The
+    README keeps the server's password with `pass`: here a stand-in
+    answers for it."""
 
     def __init__(self, kalvix, session_env, server):
         self.kalvix = kalvix
         self.home = os.path.join(kalvix.dir, "home")
-        self.vdir = os.path.join(self.home, "calendar")
+        self.vdir = os.path.join(self.home, ".local", "share", "calendar")
         os.makedirs(self.vdir)
-        self.env = dict(session_env, XDG_CONFIG_HOME=os.path.join(self.home, "config"), HOME=self.home)
-        self.vdirsyncer_config = os.path.join(self.home, "vdirsyncer.conf")
+        tools = os.path.join(self.home, "bin")
+        os.makedirs(tools)
+        with open(os.path.join(tools, "pass"), "w") as f:
+            f.write('#!/bin/sh\n[ "$1" = radicale ] && echo x\n')
+        os.chmod(os.path.join(tools, "pass"), 0o755)
+        self.env = dict(session_env, XDG_CONFIG_HOME=os.path.join(self.home, ".config"), HOME=self.home,
+                        PATH=os.pathsep.join([kalvix.dir, tools, session_env.get("PATH", os.defpath)]))
+        self.vdirsyncer_config = os.path.join(self.home, ".config", "vdirsyncer", "config")
+        os.makedirs(os.path.dirname(self.vdirsyncer_config))
         with open(self.vdirsyncer_config, "w") as f:
-            f.write(f"""[general]
-status_path = "{self.home}/status/"
-
-[pair kalvix]
-a = "kalvix_local"
-b = "kalvix_remote"
-collections = null
-conflict_resolution = "b wins"
-
-[storage kalvix_local]
-type = "filesystem"
-path = "{self.vdir}/"
-fileext = ".ics"
-
-[storage kalvix_remote]
-type = "caldav"
-url = "{server.url}"
-username = "{USER}"
-password = "x"
-""")
+            f.write(readme_vdirsyncer_config(server.url))
         self.khal_config = os.path.join(self.home, "khal.conf")
         with open(self.khal_config, "w") as f:
             f.write(f"""[calendars]

@@ -5,6 +5,8 @@ reading the folder Kalvix writes."""
 
 import datetime as dt
 import os
+import re
+import shutil
 import subprocess
 
 from caldav import SYSTEM_PYTHON, Machine, Radicale
@@ -203,3 +205,74 @@ class VdirSync(E2ECase):
         self.assertIn("FREQ=YEARLY;COUNT=74", read)
         listed = a.khal("list", first.isoformat(), "800d")
         self.assertEqual(listed.count("Ann's birthday"), 3, listed)
+
+    def test_the_readme_setup_keeps_the_later_edit_and_what_it_does_not_own(self):
+        """Both machines configured from the README's text: an edit on A and
+        a later one on B meet in vdirsyncer, which asks Kalvix; the phone's
+        event renamed in A's window keeps what the phone wrote; a folder
+        emptied under A takes no appointment away."""
+        server, a, b = self.machines()
+        today = dt.date.today()
+        a.run("sync", "--vdir", a.vdir)
+        a.run("add", "today", "23:59", "Dentist", "--first", "0m")
+        self.assertEqual(len(a.item_files()), 1, "add brings the folder up to date by itself")
+        self.assertEqual(os.stat(os.path.join(a.vdir, a.item_files()[0])).st_mode & 0o777, 0o600)
+        phone = "\r\n".join([
+            "BEGIN:VCALENDAR", "VERSION:2.0", "PRODID:-//Phone//EN", "BEGIN:VEVENT", "UID:lunch@phone",
+            "DTSTAMP:20260101T000000Z", "LAST-MODIFIED:20260101T000000Z",
+            f"DTSTART;TZID=Europe/Warsaw:{today:%Y%m%d}T120000", "DTEND;TZID=Europe/Warsaw:"
+            f"{today:%Y%m%d}T133000", "SUMMARY:Lunch Łódź", "DESCRIPTION:Łódź 東京 🎉",
+            "LOCATION:Piotrkowska 3\\, Łódź", "BEGIN:VALARM", "ACTION:DISPLAY", "TRIGGER:PT0S",
+            "DESCRIPTION:Lunch", "END:VALARM", "END:VEVENT", "END:VCALENDAR", ""]).encode()
+        server.put_text("lunch.ics", phone)
+        a.vdirsyncer("sync")
+        self.assertIn("1 added", a.run("sync"))
+        b.vdirsyncer("sync")
+        self.assertIn("2 added", b.run("sync", "--vdir", b.vdir, "--take-existing"))
+
+        # A renames both in its window, B the dentist a moment later.
+        k = self.kalvix
+        k.start(env=a.env)
+        main = k.window(MAIN_TITLE)
+        self.rename_row(main, 0, "Dentist at ten")
+        self.rename_row(main, 1, "Lunch in Lodz")
+        wait_until(lambda: b"Dentist at ten" in a.folder_text() and b"Lunch in Lodz" in a.folder_text(),
+                   LIST_TIMEOUT, "A's folder to follow")
+        self.shot("a-renamed")
+        self.close_with_ok()
+        item = next(open(os.path.join(a.vdir, n), "rb").read() for n in a.item_files()
+                    if b"Dentist at ten" in open(os.path.join(a.vdir, n), "rb").read())
+        stamp = re.search(rb"LAST-MODIFIED:(\d{8}T\d{6})Z", item)
+        edited_on_a = dt.datetime.strptime(stamp.group(1).decode(), "%Y%m%dT%H%M%S")
+        wait_until(lambda: dt.datetime.utcnow() > edited_on_a + dt.timedelta(seconds=1), LIST_TIMEOUT,
+                   "the clock to pass A's edit")
+        other = b.kalvix
+        other.start(env=b.env)
+        self.rename_row(other.window(MAIN_TITLE), 0, "Dentist at eleven")
+        wait_until(lambda: b"Dentist at eleven" in b.folder_text(), LIST_TIMEOUT, "B's folder to follow")
+        self.x.key(other.ask_to_close(), "Return")
+        self.assertEqual(other.wait_exit(), 0, other.log())
+
+        a.vdirsyncer("sync")
+        self.assertIn("Changed on both sides", b.vdirsyncer("sync"))
+        a.vdirsyncer("sync")
+        for m in (a, b):
+            m.run("sync")
+            self.assertEqual(m.names(), ["Dentist at eleven", "Lunch in Lodz"])
+        self.assertIn(b"SUMMARY:Dentist at eleven", server.find("Dentist at eleven")[1])
+        conflicts = os.path.join(b.kalvix.dir, "conflicts")
+        kept = b"".join(open(os.path.join(conflicts, f), "rb").read() for f in os.listdir(conflicts))
+        self.assertIn(b"SUMMARY:Dentist at ten", kept)
+        self.assertEqual(os.stat(conflicts).st_mode & 0o777, 0o700)
+
+        # The phone reads its event back with the lines it wrote.
+        _, body = server.find("Lunch in Lodz")
+        for line in phone.split(b"\r\n"):
+            if line.startswith((b"DTSTART", b"DTEND", b"DESCRIPTION:", b"LOCATION", b"TRIGGER", b"UID")):
+                self.assertIn(line + b"\r\n", body)
+
+        # A folder emptied and made anew under A: nothing is removed.
+        shutil.rmtree(a.vdir)
+        os.mkdir(a.vdir)
+        a.run("sync", status=1)
+        self.assertEqual(a.names(), ["Dentist at eleven", "Lunch in Lodz"])

@@ -261,6 +261,60 @@ private slots:
         QCOMPARE(day.records.Count(), 0u);
     }
 
+    // While the reminder is open others change the day (a command, the
+    // calendar folder mirror): Held says where its record is, and the
+    // answer ("Don't remind anymore") reaches that record and no other.
+    void answerFindsItsRecordAfterTheDayChanged_data()
+    {
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<int>("heldAt"); // -1: gone
+        QTest::addColumn<QString>("answered");
+        QTest::newRow("nothing") << "" << 1 << "held";
+        QTest::newRow("an earlier record removed") << "remove first" << 0 << "held";
+        QTest::newRow("a record added") << "add" << 1 << "held";
+        QTest::newRow("a later record changed") << "rename last" << 1 << "held";
+        QTest::newRow("the day emptied, another added") << "replace all" << -1 << "";
+    }
+    void answerFindsItsRecordAfterTheDayChanged()
+    {
+        QFETCH(QString, change);
+        QFETCH(int, heldAt);
+        QFETCH(QString, answered);
+        Fixture f;
+        TTerminDay &day = f.grid.Slot(2024, 5, 10);
+        addDue(f.grid, 2024, 5, 10, "before")->Done = true;
+        addDue(f.grid, 2024, 5, 10, "held");
+        addDue(f.grid, 2024, 5, 10, "after")->Done = true;
+        f.answers.script = {ReminderAnswer::Ignore};
+        std::optional<ReminderCheck::HeldRecord> held;
+        f.answers.whileOpen = [&] {
+            if (change == QLatin1String("remove first"))
+                f.grid.RemoveRecord(day, 0);
+            else if (change == QLatin1String("add"))
+                addDue(f.grid, 2024, 5, 10, "added")->Done = true;
+            else if (change == QLatin1String("rename last"))
+                f.grid.RecordAt(day, 2)->Name = "after, renamed";
+            else if (change == QLatin1String("replace all")) {
+                while (day.records.Count() > 0)
+                    f.grid.RemoveRecord(day, 0);
+                addDue(f.grid, 2024, 5, 10, "other")->Done = true;
+            }
+            held = f.check.Held();
+        };
+        QCOMPARE(f.check.CheckTermins().asked, 1);
+        QCOMPARE(held.has_value(), heldAt >= 0);
+        if (held) {
+            QCOMPARE(held->day, 10);
+            QCOMPARE(int(held->index), heldAt);
+        }
+        QVERIFY(!f.check.Held());
+        for (uint32_t i = 0; i < day.records.Count(); ++i) {
+            const TTermin &t = day.records.Data()[i];
+            const bool isAnswered = QString::fromLatin1(t.Name.view().data(), int(t.Name.view().size())) == answered;
+            QCOMPARE(t.LastReminded, isAnswered ? Now : 0.0);
+        }
+    }
+
     void walkMakesEachVisitedRecordCurrent()
     {
         Fixture f;

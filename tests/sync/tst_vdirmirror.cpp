@@ -48,9 +48,13 @@ struct Machine {
         t->RepeatInterval = 1;
     }
     void save() { QVERIFY(file.Sync(grid, settings).outcome.ok); }
-    PassReport pass(const QString &folder, bool takeExisting = false)
+    PassReport pass(const QString &folder, bool takeExisting = false, int heldIndex = -1)
     {
         PassOptions o{data, folder, clockNow, false, takeExisting};
+        if (heldIndex >= 0) {
+            o.heldDay = DayGrid::DayNumber(Day.year(), Day.month(), Day.day());
+            o.heldIndex = uint32_t(heldIndex);
+        }
         return RunPass(o, grid, [this](QString &error) {
             const SyncResult r = file.Sync(grid, settings);
             error = r.outcome.message;
@@ -245,6 +249,63 @@ private slots:
         // A second pass finds both sides agreeing.
         const PassReport again = m.pass(vdir.path());
         QVERIFY(again.ok && !again.wroteAnything());
+    }
+
+    // "A" is on screen in a reminder while the folder changes it and adds
+    // "B": B comes in, A stays as it is until the answer (a pass without
+    // it held); changed on both sides, the whole pass waits.
+    void heldRecordWaitsForItsAnswer_data()
+    {
+        QTest::addColumn<QString>("storeDoes");
+        QTest::addColumn<QString>("folderDoes");
+        QTest::addColumn<QStringList>("whileHeld");
+        QTest::addColumn<QStringList>("afterwards");
+        QTest::newRow("renamed in the folder") << ""
+                                               << "F" << QStringList{"A", "B"} << QStringList{"B", "F"};
+        QTest::newRow("removed in the folder") << ""
+                                               << "-" << QStringList{"A", "B"} << QStringList{"B"};
+        QTest::newRow("changed on both, the folder later") << "S"
+                                                           << "F" << QStringList{"S"} << QStringList{"B", "F"};
+        QTest::newRow("changed here only") << "S"
+                                           << "" << QStringList{"B", "S"} << QStringList{"B", "S"};
+    }
+    void heldRecordWaitsForItsAnswer()
+    {
+        QFETCH(QString, storeDoes);
+        QFETCH(QString, folderDoes);
+        QFETCH(QStringList, whileHeld);
+        QFETCH(QStringList, afterwards);
+        QTemporaryDir vdir;
+        Machine m;
+        m.add("A");
+        clockNow = T0;
+        m.save();
+        QVERIFY(m.pass(vdir.path()).ok);
+        clockNow = T0 + Hour;
+        if (!storeDoes.isEmpty()) {
+            m.day().records.Item(0)->Name = storeDoes.toStdString();
+            m.grid.NoteChange();
+            m.save();
+        }
+        if (folderDoes == QLatin1String("-"))
+            QVERIFY(QFile::remove(QDir(vdir.path()).filePath(itemFiles(vdir.path()).constFirst())));
+        else if (!folderDoes.isEmpty())
+            editItem(vdir.path(), T0 + 2 * Hour, [&](TTermin &t) { t.Name = folderDoes.toStdString(); });
+        TTermin b = m.day().records.At(0);
+        b.Name = "B";
+        QFile other(QDir(vdir.path()).filePath(QStringLiteral("b-1.ics")));
+        QVERIFY(other.open(QIODevice::WriteOnly) && other.write(Ical::ItemBytes(Day, b, "b-1", T0 + Hour)) > 0);
+        other.close();
+
+        clockNow = T0 + 3 * Hour;
+        const PassReport held = m.pass(vdir.path(), false, 0);
+        QVERIFY2(held.ok, qPrintable(held.error));
+        QCOMPARE(held.heldBack, whileHeld.size() == 1);
+        QCOMPARE(m.names(), whileHeld);
+        const PassReport answered = m.pass(vdir.path());
+        QVERIFY2(answered.ok && !answered.heldBack, qPrintable(answered.error));
+        QCOMPARE(m.names(), afterwards);
+        QCOMPARE(folderNames(vdir.path()), afterwards);
     }
 
     // A reminder answered on one machine is not shown on the other: the

@@ -42,6 +42,29 @@ QByteArray calendarItem(const char *uid, const char *summary, const char *prodid
 
 const QStringList Add = {QStringLiteral("add"), QStringLiteral("2027-03-04"), QStringLiteral("Dentist")};
 
+// A version as vdirsyncer hands it to its resolver; `stamps`: the lines
+// saying when it was changed.
+QByteArray version(const char *summary, const char *stamps)
+{
+    return QByteArray("BEGIN:VCALENDAR\r\nVERSION:2.0\r\nPRODID:-//Phone//EN\r\nBEGIN:VEVENT\r\nUID:d-1\r\n") + stamps
+        + "DTSTART;TZID=Europe/Berlin:20270310T083000\r\nSUMMARY:" + summary + "\r\nEND:VEVENT\r\nEND:VCALENDAR\r\n";
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(missing)");
+}
+
+int modeOf(const QString &path)
+{
+    return int(QFileInfo(path).permissions()
+               & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
+                  | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther));
+}
+constexpr int Private = int(QFile::ReadOwner | QFile::WriteOwner);
+constexpr int PrivateFolder = Private | int(QFile::ExeOwner);
+
 } // namespace
 
 class TestVdirSync : public QObject {
@@ -104,23 +127,89 @@ private slots:
         QVERIFY(!QFile::exists(f.dir.filePath(QStringLiteral("appointments.idx"))));
     }
 
-    // Without a running copy, a command that changes a mirrored store
-    // brings the folder in step itself: nothing waits for a later sync.
-    void commandsMirrorWithoutARunningCopy()
+    // vdirsyncer's resolver: the later change in both files, the other in
+    // "conflicts", private; what cannot be read changes nothing.
+    void resolveConflict_data()
     {
+        QTest::addColumn<QByteArray>("first");
+        QTest::addColumn<QByteArray>("second");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QByteArray>("winner"); // empty: both stay as they were
+        const QByteArray early = version("Dentist at ten", "LAST-MODIFIED:20270301T100000Z\r\n");
+        const QByteArray late = version("Dentist at eleven", "LAST-MODIFIED:20270301T100006Z\r\n");
+        const QByteArray sameTime = version("Dentist at noon", "LAST-MODIFIED:20270301T100000Z\r\n");
+        const QByteArray stampOnly = version("Dentist at one", "DTSTAMP:20270301T100009Z\r\n");
+        QTest::newRow("first later") << late << early << 0 << late;
+        QTest::newRow("second later") << early << late << 0 << late;
+        QTest::newRow("same second: the second") << early << sameTime << 0 << sameTime;
+        QTest::newRow("DTSTAMP without LAST-MODIFIED") << stampOnly << late << 0 << stampOnly;
+        QTest::newRow("the same") << early << early << 0 << QByteArray();
+        QTest::newRow("not iCalendar") << early << QByteArray("<html>Not Found</html>") << 1 << QByteArray();
+    }
+    void resolveConflict()
+    {
+        QFETCH(QByteArray, first);
+        QFETCH(QByteArray, second);
+        QFETCH(int, status);
+        QFETCH(QByteArray, winner);
+        SyncFolder f;
+        const QString a = f.home.filePath(QStringLiteral("kalvix_local")),
+                      b = f.home.filePath(QStringLiteral("kalvix_remote"));
+        for (const auto &[path, bytes] : {std::pair{a, first}, std::pair{b, second}}) {
+            QFile out(path);
+            QVERIFY(out.open(QIODevice::WriteOnly) && out.write(bytes) == bytes.size());
+        }
+        const Run r = f.run({QStringLiteral("resolve-conflict"), a, b});
+        QVERIFY2(r.status == status, qPrintable(r.out + r.err));
+        const QDir conflicts(f.dir.filePath(QStringLiteral("conflicts")));
+        const QStringList kept = conflicts.entryList(QDir::Files);
+        if (winner.isEmpty()) {
+            QCOMPARE(readAll(a), first);
+            QCOMPARE(readAll(b), second);
+            QVERIFY(kept.isEmpty());
+            return;
+        }
+        QCOMPARE(readAll(a), winner);
+        QCOMPARE(readAll(b), winner);
+        QCOMPARE(kept.size(), 1);
+        const QString keptPath = conflicts.filePath(kept.first());
+        QCOMPARE(readAll(keptPath), winner == first ? second : first);
+        QVERIFY2(r.out.contains(keptPath), qPrintable(r.out));
+        QCOMPARE(modeOf(keptPath), Private);
+        QCOMPARE(modeOf(conflicts.path()), PrivateFolder);
+    }
+
+    // With no copy running, a command that changes a mirrored store brings
+    // the folder up to date itself; the folder's files are private.
+    void commandsReachTheFolder_data()
+    {
+        QTest::addColumn<QStringList>("command");
+        QTest::newRow("add") << QStringList{QStringLiteral("add"), QStringLiteral("2027-03-05"),
+                                            QStringLiteral("Call mum")};
+        QTest::newRow("import") << QStringList{QStringLiteral("import"), QStringLiteral("HOME/i.ics"),
+                                               QStringLiteral("--from"), QStringLiteral("2027-01-01")};
+    }
+    void commandsReachTheFolder()
+    {
+        QFETCH(QStringList, command);
         SyncFolder f;
         QCOMPARE(f.run(Add).status, 0);
-        QCOMPARE(f.run({QStringLiteral("sync"), QStringLiteral("--vdir"), f.vdir}).status, 0);
-        QCOMPARE(f.items().size(), 1);
-        QCOMPARE(f.run({QStringLiteral("add"), QStringLiteral("2027-03-05"), QStringLiteral("Call mum")}).status, 0);
-        QCOMPARE(f.items().size(), 2);
-        const QString ics = f.home.filePath(QStringLiteral("in.ics"));
-        QFile in(ics);
-        QVERIFY(in.open(QIODevice::WriteOnly) && in.write(calendarItem("in-1", "Imported")) > 0);
-        in.close();
-        const Run r = f.run({QStringLiteral("import"), ics});
+        Run r = f.run({QStringLiteral("sync"), QStringLiteral("--vdir"), f.vdir});
         QVERIFY2(r.status == 0, qPrintable(r.err));
-        QCOMPARE(f.items().size(), 3);
+        QCOMPARE(f.items().size(), 1);
+        QFile ics(f.home.filePath(QStringLiteral("i.ics")));
+        QVERIFY(ics.open(QIODevice::WriteOnly) && ics.write(calendarItem("i-1", "Call mum")) > 0);
+        ics.close();
+        command.replaceInStrings(QStringLiteral("HOME"), f.home.path());
+        r = f.run(command);
+        QVERIFY2(r.status == 0 && r.err.isEmpty(), qPrintable(r.out + r.err));
+        QCOMPARE(f.items().size(), 2);
+        QByteArray all;
+        for (const QString &item : f.items()) {
+            QCOMPARE(modeOf(QDir(f.vdir).filePath(item)), Private);
+            all += readAll(QDir(f.vdir).filePath(item));
+        }
+        QVERIFY(all.contains("SUMMARY:Call mum"));
     }
 
     // Set once from the command line, then kept in step by the running
