@@ -68,6 +68,10 @@ bool ReminderCheck::checkDay(TTerminDay &slot, double date, double now, Outcome 
         const double appointment = date + records[i].Time;
         if (!IsDue(records[i], appointment, now))
             continue;
+        if (hold_ && hold_(records[i])) {
+            ++outcome.held;
+            continue;
+        }
 
         const TTermin *r = grid_.RecordAt(slot, i);
         const int answer = answers_.Ask(ReminderHeading(appointment), DecodeAnsi(r->Name.view()),

@@ -56,9 +56,11 @@ QString text(const TText &t)
 
 // The text for scripts: a line break (CR LF, as the editor stores it, or a
 // lone LF) is one "\n", a lone CR stays a CR, so it is written as "\r".
+// Every stored byte is there, those after a NUL too (written as "\0"):
+// the window shows the text before it, but the file holds them all.
 QString exact(const TText &t)
 {
-    return DecodeAnsi(t.view()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return DecodeAnsi(t.stored()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
 QString escaped(QString s)
@@ -67,6 +69,7 @@ QString escaped(QString s)
     s.replace(QLatin1Char('\t'), QLatin1String("\\t"));
     s.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     s.replace(QLatin1Char('\r'), QLatin1String("\\r"));
+    s.replace(QChar(0), QLatin1String("\\0"));
     return s;
 }
 
