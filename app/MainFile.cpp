@@ -28,6 +28,12 @@ QString notSavedUnread()
 {
     return notSaved() + QCoreApplication::translate("TMainForm", "the data file could not be read");
 }
+// Why it could not be read (no permission, say) is in the reading's
+// message; the note says it, and the bar's tooltip holds all of it.
+QString unreadNote(const QString &reading)
+{
+    return notSavedUnread() + QStringLiteral(": ") + reading;
+}
 } // namespace
 
 QString TMainForm::aboutDataFile(const QString &message) const
@@ -156,12 +162,12 @@ void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
         // the save is tried again at every tick, and a save the user asks
         // for (Delete, Quit) shows the whole message.
         if (!destroyed_)
-            StatusBar1->showMessage(o.unread ? notSavedUnread() : notSaved() + o.message);
+            StatusBar1->showMessage(o.unread ? unreadNote(r.outcome.message) : notSaved() + o.message);
         return;
     case SaveKind::User:
     case SaveKind::Final:
         if (!destroyed_ && o.unread)
-            StatusBar1->showMessage(notSavedUnread());
+            StatusBar1->showMessage(unreadNote(r.outcome.message));
         reportFileFailure(o);
         return;
     }

@@ -87,8 +87,9 @@ void TMainForm::tellMissed(double since, double now)
         return;
     // Once, and not as a reminder per appointment: they are past, there is
     // nothing left to answer.
-    StatusBar1->showMessage(MissedSummary(missed));
-    notifier().post(tr("Passed without a reminder"), MissedSummary(missed, QStringLiteral("\n")));
+    const QString heading = MissedHeading(missed.size());
+    StatusBar1->showMessage(heading + QLatin1Char(' ') + MissedList(missed, QStringLiteral("; ")));
+    notifier().post(heading, MissedList(missed, QStringLiteral("\n")));
 }
 
 void TMainForm::raiseReminder()

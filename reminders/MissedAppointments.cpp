@@ -28,15 +28,19 @@ std::vector<MissedAppointment> PassedUnanswered(const DayGrid &grid, double sinc
     return missed;
 }
 
-QString MissedSummary(const std::vector<MissedAppointment> &missed, const QString &separator)
+QString MissedHeading(size_t count)
+{
+    return QCoreApplication::translate("MissedAppointments", "%n appointment(s) passed without a reminder:", nullptr,
+                                       int(count));
+}
+
+QString MissedList(const std::vector<MissedAppointment> &missed, const QString &separator)
 {
     QStringList which;
     for (const MissedAppointment &m : missed) {
         const QDateTime at = DateTimeValue::ToDateTime(m.when);
-        which << QStringLiteral("%1 %2 %3").arg(LocaleTexts::ShortDate(at.date()),
-                                                LocaleTexts::LongTime(at.time()), m.name);
+        which << QStringLiteral("%1 %2 %3")
+                     .arg(LocaleTexts::ShortDate(at.date()), LocaleTexts::LongTime(at.time()), m.name);
     }
-    return QCoreApplication::translate("MissedAppointments", "Passed without a reminder: %n appointment(s):", nullptr,
-                                       int(missed.size()))
-        + separator + which.join(separator);
+    return which.join(separator);
 }

@@ -22,6 +22,8 @@ struct MissedAppointment {
 // is not missed. In calendar order.
 std::vector<MissedAppointment> PassedUnanswered(const DayGrid &grid, double since, double now);
 
-// How many, and which (date, time and name of each, `separator` between
-// them): one line for the status bar, one appointment a line for a notice.
-QString MissedSummary(const std::vector<MissedAppointment> &missed, const QString &separator = QStringLiteral("; "));
+// "2 appointments passed without a reminder:", and the list of them: the
+// date, time and name of each, `separator` between them (one line for the
+// status bar, one appointment a line for a notice).
+QString MissedHeading(size_t count);
+QString MissedList(const std::vector<MissedAppointment> &missed, const QString &separator);

@@ -219,6 +219,12 @@ private slots:
             {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--colour"), QStringLiteral("red")},
             "colour");
         row("missing value", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every")}, "every");
+        row("time with a minus sign", {QStringLiteral("today"), QStringLiteral("-1:00"), QStringLiteral("x")},
+            "not a time of day");
+        row("count with a minus sign",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("day"),
+             QStringLiteral("--count"), QStringLiteral("-2")},
+            "--count");
     }
     void addRefusals()
     {
