@@ -30,8 +30,7 @@ std::vector<MissedAppointment> PassedUnanswered(const DayGrid &grid, double sinc
 
 QString MissedHeading(size_t count)
 {
-    return QCoreApplication::translate("MissedAppointments", "%n appointment(s) passed without a reminder:", nullptr,
-                                       int(count));
+    return QCoreApplication::translate("MissedAppointments", "Passed without a reminder (%1):").arg(count);
 }
 
 QString MissedList(const std::vector<MissedAppointment> &missed, const QString &separator)

@@ -22,7 +22,7 @@ struct MissedAppointment {
 // is not missed. In calendar order.
 std::vector<MissedAppointment> PassedUnanswered(const DayGrid &grid, double since, double now);
 
-// "2 appointments passed without a reminder:", and the list of them: the
+// "Passed without a reminder (2):", and the list of them: the
 // date, time and name of each, `separator` between them (one line for the
 // status bar, one appointment a line for a notice).
 QString MissedHeading(size_t count);

@@ -206,12 +206,13 @@ Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce
         return failure(readOnlyMessage(target.path));
     const QFileInfo folder(QFileInfo(target.path).absolutePath());
     if (!folder.isDir())
-        return failure(
+        return failure(QStringLiteral("%1 %2").arg(
+            QCoreApplication::translate("TerminFile", TerminFile::CreateErrorText),
             QCoreApplication::translate("TerminFile",
-                                        "The folder \"%1\" is gone (renamed or removed?). The appointments were not "
-                                        "saved; they stay in memory. Put the folder back under that name to save "
-                                        "them.")
-                .arg(folder.filePath()));
+                                        "The folder \"%1\" is gone (renamed or removed?). The appointments were "
+                                        "not saved; they stay in memory. Put the folder back under that name to "
+                                        "save them.")
+                .arg(folder.filePath())));
     if (target.exists && target.links > 1)
         return writeInPlace(target.path, io, produce);
 
