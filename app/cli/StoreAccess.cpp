@@ -192,7 +192,7 @@ StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArr
             if (!unanswered_)
                 return Via::Failed;
             const bool copyGone = lock.tryLock(0);
-            return unanswered_(copyGone, error);
+            return unanswered_(copyGone, r.detail, error);
         } else {
             problem = r.detail;
         }
@@ -256,6 +256,8 @@ bool StoreAccess::Snapshot(DayGrid &grid, TSettings &settings, QString &error)
 
 int StoreAccess::presentInFile(const StoreBatch &batch) const
 {
+    if (!QFileInfo::exists(dataPath_))
+        return 0; // no file yet: an empty store
     DayGrid grid;
     TSettings settings;
     const std::unique_ptr<TerminSource> disk = ReadOnlyDisk();
@@ -275,7 +277,7 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
     // appointments were there already.
     int before = -1;
     const int size = int(batch.size());
-    unanswered_ = [&](bool copyGone, QString &why) {
+    unanswered_ = [&](bool copyGone, const QString &detail, QString &why) {
         const int after = presentInFile(batch);
         if (!dryRun && before == 0 && after == size) {
             notes_.append(QCoreApplication::translate("StoreAccess",
@@ -286,9 +288,10 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
             return Via::Remote;
         }
         if ((copyGone || dryRun) && before >= 0 && after == before) {
-            why += QCoreApplication::translate("StoreAccess",
-                                               "; it has ended, and %1 is as before: nothing was changed")
-                       .arg(native(dataPath_));
+            why = QCoreApplication::translate("StoreAccess",
+                                              "the running copy of Kalvix for %1 took the request but ended without "
+                                              "answering (%2); the file is as before: nothing was changed")
+                      .arg(native(dataPath_), detail);
             return Via::Failed;
         }
         outcomeUnknown_ = true;

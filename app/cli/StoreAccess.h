@@ -76,7 +76,7 @@ private:
     // whether it has gone since (its lock could be taken, so nothing can
     // change the file any more): Remote when the file shows the change
     // made, else Failed with `error` saying what is known.
-    std::function<Via(bool copyGone, QString &error)> unanswered_;
+    std::function<Via(bool copyGone, const QString &detail, QString &error)> unanswered_;
     // How many of `batch` the file holds; -1 when it cannot be read.
     int presentInFile(const StoreBatch &batch) const;
     // Runs `local` under the lock, or sends the request to the running

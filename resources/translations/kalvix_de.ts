@@ -1260,8 +1260,8 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
         <translation>die laufende Kopie hat nicht geantwortet, aber %1 enthält die neuen Termine: die Änderung wurde vorgenommen</translation>
     </message>
     <message>
-        <source>; it has ended, and %1 is as before: nothing was changed</source>
-        <translation>; sie wurde beendet, und %1 ist wie zuvor: nichts wurde geändert</translation>
+        <source>the running copy of Kalvix for %1 took the request but ended without answering (%2); the file is as before: nothing was changed</source>
+        <translation>die laufende Kopie von Kalvix für %1 hat die Anfrage angenommen, wurde aber ohne Antwort beendet (%2); die Datei ist wie zuvor: nichts wurde geändert</translation>
     </message>
 </context>
 <context>

@@ -1259,8 +1259,8 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
         <translation>la copie en cours n&apos;a pas répondu, mais %1 contient les nouveaux rendez-vous&#xa0;: la modification a été faite</translation>
     </message>
     <message>
-        <source>; it has ended, and %1 is as before: nothing was changed</source>
-        <translation>&#xa0;; elle s&apos;est terminée, et %1 est comme avant&#xa0;: rien n&apos;a été modifié</translation>
+        <source>the running copy of Kalvix for %1 took the request but ended without answering (%2); the file is as before: nothing was changed</source>
+        <translation>le Kalvix déjà lancé pour %1 a reçu la demande mais s&apos;est terminé sans répondre (%2)&#xa0;; le fichier est comme avant&#xa0;: rien n&apos;a été modifié</translation>
     </message>
 </context>
 <context>
