@@ -3,6 +3,7 @@
 #include "app/MainUnit.h"
 
 #include "app/Dialogs.h"
+#include "app/EditingHold.h"
 #include "navigation/NodeCode.h"
 #include "navigation/OverviewModel.h"
 #include "store/CodePage.h"
@@ -42,6 +43,9 @@ void TMainForm::AddTerminBtnClick()
         if (PageControl2 && PageControl2->isVisible() && PageControl2->currentIndex() == 0) {
             NameEd->setFocus(Qt::OtherFocusReason);
             NameEd->selectAll();
+            // The name is typed next: its reminder, due at once for a day
+            // close by, waits until it is.
+            hold_->touch();
         }
     }
     SaveTermins(SaveKind::Added);

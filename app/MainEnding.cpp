@@ -178,9 +178,9 @@ void TMainForm::finalSave(Ending why)
                         .arg(records)
                         .arg(fileName);
         else if (r.outcome.unread)
-            text += tr("\n\n\"%1\" holds all %2 appointments as they were at the end. \"%3\" was "
-                       "changed by another program and could not be read; it was left as it was. Compare "
-                       "the two before replacing it.")
+            text += tr("\n\n\"%1\" holds all %2 appointments as they were at the end. \"%3\" could not "
+                       "be read (see above why: its permissions or owner may have been changed); it was left "
+                       "as it was. Compare the two before replacing it.")
                         .arg(keptPath)
                         .arg(records)
                         .arg(fileName);

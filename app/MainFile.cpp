@@ -4,16 +4,17 @@
 
 #include "app/Dialogs.h"
 #include "app/FileWatch.h"
+#include "navigation/FollowedTermin.h"
 #include "navigation/NodeCode.h"
 #include "navigation/OverviewModel.h"
 #include "reminders/ReminderCheck.h"
-#include "store/StoreHashes.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QItemSelectionModel>
 #include <QStatusBar>
+#include <QTabWidget>
 #include <QTreeView>
 
 namespace {
@@ -26,6 +27,12 @@ QString notSaved()
 QString notSavedUnread()
 {
     return notSaved() + QCoreApplication::translate("TMainForm", "the data file could not be read");
+}
+// Why it could not be read (no permission, say) is in the reading's
+// message; the note says it, and the bar's tooltip holds all of it.
+QString unreadNote(const QString &reading)
+{
+    return notSavedUnread() + QStringLiteral(": ") + reading;
 }
 } // namespace
 
@@ -81,7 +88,7 @@ SyncResult TMainForm::syncFile(SaveKind kind)
         return r;
     }
     const TTermin *selected = selectedTermin();
-    const uint64_t selectedHash = selected ? RecordHash(*selected) : 0;
+    const FollowedTermin followed = selected ? FollowedTermin(*selected) : FollowedTermin();
     TSettings s = settings();
     r = file_->Sync(*grid_, s, kind == SaveKind::Outside ? StoreFile::Mode::Refresh : StoreFile::Mode::Save);
     if (r.brought != SyncResult::Nothing) {
@@ -90,7 +97,7 @@ SyncResult TMainForm::syncFile(SaveKind kind)
         if (destroyed_)
             Timer1.stop(); // the settings' handlers restart it; this is the last save
         else
-            showBrought(r, selectedHash);
+            showBrought(r, followed);
     }
     if (!r.note.isEmpty() && !destroyed_)
         StatusBar1->showMessage(r.note);
@@ -105,28 +112,33 @@ SyncResult TMainForm::syncFile(SaveKind kind)
     return r;
 }
 
-void TMainForm::showBrought(const SyncResult &, uint64_t selectedHash)
+void TMainForm::showBrought(const SyncResult &, const FollowedTermin &followed)
 {
     // The appointment being looked at stays selected when it is still
-    // there (its place in the day may have moved). The list is rebuilt with
-    // its new row chosen at once: an appointment shown in between would
-    // fill the editors, and the one being typed in, filled again, would
-    // lose its cursor.
+    // there, found by its contents: its row may now hold another one, and
+    // the keys typed next would rename that. The list is rebuilt with its
+    // new row chosen at once: an appointment shown in between would fill
+    // the editors, and the one being typed in, filled again, would lose
+    // its cursor.
     const int code = selected_.code;
-    if (selectedHash && code >= 0 && code == selectedCode() && NodeCode::LevelOf(code) == NodeCode::Level::Day) {
-        const NodeCode::Parts p = NodeCode::Decode(code);
-        const TTerminDay &day = grid_->Slot(p.year, p.month, p.day);
-        for (uint32_t i = 0; i < day.records.Count(); ++i)
-            if (RecordHash(day.records.Data()[i]) == selectedHash) {
-                const int row = static_cast<int>(i);
-                selected_ = {};
-                showOverview(code, {{row, row}}, row);
-                ListView1->scrollTo(ListModel->index(row, 0));
-                TreeView1->viewport()->update();
-                return;
-            }
+    if (!followed.valid() || code < 0 || code != selectedCode() || NodeCode::LevelOf(code) != NodeCode::Level::Day) {
+        ShowOutsideChange();
+        return;
     }
-    ShowOutsideChange();
+    const NodeCode::Parts p = NodeCode::Decode(code);
+    const int row = followed.RowIn(grid_->Slot(p.year, p.month, p.day));
+    selected_ = {};
+    if (row < 0) {
+        // Gone: nothing is selected, and the keys leave the emptied editors
+        // for the list rather than go on into another appointment.
+        if (PageControl2 && PageControl2->isAncestorOf(QApplication::focusWidget()))
+            ListView1->setFocus(Qt::OtherFocusReason);
+        showOverview(code, {}, -1);
+    } else {
+        showOverview(code, {{row, row}}, row);
+        ListView1->scrollTo(ListModel->index(row, 0));
+    }
+    TreeView1->viewport()->update();
 }
 
 void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
@@ -150,12 +162,12 @@ void TMainForm::reportSyncFailure(SaveKind kind, const SyncResult &r)
         // the save is tried again at every tick, and a save the user asks
         // for (Delete, Quit) shows the whole message.
         if (!destroyed_)
-            StatusBar1->showMessage(o.unread ? notSavedUnread() : notSaved() + o.message);
+            StatusBar1->showMessage(o.unread ? unreadNote(r.outcome.message) : notSaved() + o.message);
         return;
     case SaveKind::User:
     case SaveKind::Final:
         if (!destroyed_ && o.unread)
-            StatusBar1->showMessage(notSavedUnread());
+            StatusBar1->showMessage(unreadNote(r.outcome.message));
         reportFileFailure(o);
         return;
     }

@@ -10,6 +10,7 @@
 #include "app/OuterSize.h"
 #include "app/ShownTermin.h"
 #include "app/SpinEdit.h"
+#include "app/EditingHold.h"
 #include "app/StatusGauge.h"
 #include "app/Theme.h"
 #include "controls/FormLoading.h"
@@ -88,6 +89,9 @@ void TMainForm::buildLayout()
     panel0->setLineWidth(1);
     StatusBar1->addWidget(panel0);
     StatusBar1->addWidget(new StatusGauge(StatusBar1));
+    // A note longer than the window is wide is cut at its edge; resting
+    // the mouse on the bar shows all of it.
+    connect(StatusBar1, &QStatusBar::messageChanged, StatusBar1, &QWidget::setToolTip);
 }
 
 void TMainForm::connectHandlers()
@@ -129,6 +133,7 @@ void TMainForm::buildDetailPages()
     Ui::DetailPages::setupUi(PageControl2);
     ListPanelLayout->addWidget(PageControl2);
     QWidget::setTabOrder(ListView1, PageControl2);
+    hold_->watch(PageControl2);
 
     const QVector<QPixmap> detailImages = AppPictures::detailTabImages();
     for (int i = 0; i < detailImages.size() && i < PageControl2->count(); ++i)

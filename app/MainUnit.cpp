@@ -2,7 +2,9 @@
 #include "app/MainUnit.h"
 
 #include "app/Dialogs.h"
+#include "app/EditingHold.h"
 #include "app/FileWatch.h"
+#include "app/LastSeen.h"
 #include "app/SpinEdit.h"
 #include "app/StartupTrace.h"
 #include "navigation/DateTreeModel.h"
@@ -70,6 +72,9 @@ TMainForm::TMainForm(const QString &programDir, QWidget *parent)
 
 TMainForm::~TMainForm()
 {
+    // The next start tells what passes from now on.
+    if (shownOnce_)
+        LastSeen::Write(dataPath(), clock_->now());
     FormDestroy();
     // The list reads a day's records whenever it lays out or paints, and
     // the widgets go only after the store: let it show nothing from here on.
@@ -103,6 +108,7 @@ void TMainForm::FormCreate()
     Timer1.setInterval(SaveTickMs);
     Timer2.setInterval(FirstCheckMs);
     Timer3.setInterval(StartMinimizedDelayMs);
+    WakeWatch.setParent(this);
     for (QTimer *t : {&Timer1, &Timer2, &Timer3}) {
         t->setTimerType(Qt::CoarseTimer);
         t->setParent(this);
@@ -113,6 +119,12 @@ void TMainForm::FormCreate()
     clock_ = std::make_unique<SystemClock>();
     answers_ = std::make_unique<Answers>(*this);
     check_ = std::make_unique<ReminderCheck>(*grid_, *clock_, *answers_);
+    hold_ = std::make_unique<EditingHold>();
+    check_->SetHold([this](const TTermin &r) { return &r == selectedTermin() && hold_->holding(); });
+    // The held reminder comes once the typing is over, not a whole check
+    // interval later.
+    connect(hold_.get(), &EditingHold::released, this,
+            [this] { QTimer::singleShot(0, this, [this] { CheckTermins(); }); });
     Timer2.start();
 
     OpenTermins();
@@ -165,7 +177,10 @@ void TMainForm::CheckTermins()
     // An answer changes its record (when it was reminded, done): the
     // detail panel shows the record as it now is. Refilling stores
     // nothing, the editors' handlers only store what differs.
-    if (check_->CheckTermins().asked > 0 && IsTerminSelected())
+    const ReminderCheck::Outcome o = check_->CheckTermins();
+    if (o.held > 0)
+        hold_->waitForRelease();
+    if (o.asked > 0 && IsTerminSelected())
         ListView1Change();
 }
 
@@ -205,6 +220,7 @@ void TMainForm::FormShow()
         return;
     shownOnce_ = true;
     CheckTermins();
+    startWatchingTime();
     if (settings_.startMinimized && !showRequested_)
         Timer3.start();
 }

@@ -18,6 +18,7 @@
 #include "ui_OptionsFields.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QTimer>
 
@@ -49,7 +50,9 @@ class QDialog;
 class TrayIcon;
 class DesktopNotifier;
 class FileWatch;
+class EditingHold;
 struct ShownTermin;
+class FollowedTermin;
 
 class TMainForm : public QMainWindow, private Ui::MainForm, private Ui::DetailPages, private Ui::OptionsFields {
     Q_OBJECT
@@ -200,6 +203,13 @@ private:
     // Reminders while the window is out of sight also go to the desktop's
     // notification service; 0 when none was posted.
     quint64 announceReminder(const QString &heading, const QString &name);
+    DesktopNotifier &notifier();
+    // Appointments that passed unreminded, while the program was not
+    // running or the machine slept, are told once: at the first showing,
+    // and when the clock jumped between two looks at it.
+    void startWatchingTime();
+    void lookAtClock();
+    void tellMissed(double since, double now);
     void withdrawReminder(quint64 notice);
     void raiseReminder();
     void selectToday();
@@ -216,7 +226,7 @@ private:
     // The one way to the file: the file's outside changes come in, then
     // the store is written when the file lacks something of it.
     SyncResult syncFile(SaveKind kind);
-    void showBrought(const SyncResult &r, uint64_t selectedHash);
+    void showBrought(const SyncResult &r, const FollowedTermin &followed);
     void reportSyncFailure(SaveKind kind, const SyncResult &r);
     void lookAtFile(); // the file may have changed on disk
     void watchFile();
@@ -242,6 +252,10 @@ private:
     QTimer Timer2;                      // check timer
     QTimer Timer3;                      // start-minimized timer
     QAction *Anzeigen1 = nullptr;       // first tray menu item, "Show" / "Hide"
+    QTimer WakeWatch;                   // looks at the clock for a sleep of the machine
+    QElapsedTimer sinceSeen_;           // does not advance while the machine sleeps
+    double seenAt_ = 0;                 // the clock at the last look
+    int seenLooks_ = 0;
 
     QString programDir_;
     std::unique_ptr<DayGrid> grid_;
@@ -278,6 +292,7 @@ private:
     std::unique_ptr<Clock> clock_;
     std::unique_ptr<Answers> answers_;
     std::unique_ptr<ReminderCheck> check_;
+    std::unique_ptr<EditingHold> hold_; // the appointment being typed into waits for its reminder
     QDialog *reminderDialog_ = nullptr;
     std::unique_ptr<QMenu> trayMenu_;
     std::unique_ptr<TrayIcon> tray_;

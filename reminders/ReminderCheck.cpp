@@ -87,6 +87,10 @@ bool ReminderCheck::checkDay(TTerminDay &slot, int year, int month, int day, dou
         const double appointment = date + records[i].Time;
         if (!IsDue(records[i], appointment, now))
             continue;
+        if (hold_ && hold_(records[i])) {
+            ++outcome.held;
+            continue;
+        }
 
         const TTermin *r = grid_.RecordAt(slot, i);
         asking_ = Asking{HeldRecord{year, month, day, static_cast<uint32_t>(i)}, RecordHash(*r)};

@@ -16,7 +16,9 @@
 #include "store/DayGrid.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <utility>
 
 class ReminderCheck {
 public:
@@ -24,7 +26,15 @@ public:
         bool ran = false;       // false: another check was already running
         bool cancelled = false; // "Cancel all" ended the walk
         int asked = 0;          // reminders shown
+        int held = 0;           // due, but held back (see Hold)
     };
+
+    // Asked of every due record before its reminder is shown: true holds
+    // it back for this check, unchanged and still due. The window holds
+    // the appointment being typed into, whose reminder would otherwise
+    // take the keyboard halfway through its name.
+    using Hold = std::function<bool(const TTermin &)>;
+    void SetHold(Hold hold) { hold_ = std::move(hold); }
 
     // All three must outlive the check object.
     ReminderCheck(DayGrid &grid, Clock &clock, ReminderAnswers &answers) : grid_(grid), clock_(clock), answers_(answers)
@@ -56,6 +66,7 @@ private:
     DayGrid &grid_;
     Clock &clock_;
     ReminderAnswers &answers_;
+    Hold hold_;
     bool checking_ = false;
     std::optional<Asking> asking_;
 };

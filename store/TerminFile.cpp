@@ -12,6 +12,8 @@
 #include <cstring>
 #include <functional>
 
+#include <unistd.h>
+
 namespace TerminFile {
 
 const char *const FileName = "appointments.dat";
@@ -155,6 +157,33 @@ Outcome writeInPlace(const QString &target, SaveIo *io, const Producer &produce)
     return Outcome();
 }
 
+// What the user can do about a file that refuses writing depends on whose
+// it is: the owner can make it writable; anybody else cannot, but in a
+// folder of their own may put a copy of their own in its place.
+QString readOnlyMessage(const QString &path)
+{
+    const QFileInfo file(path);
+    const QString head =
+        QCoreApplication::translate("TerminFile",
+                                    "\"%1\" is read-only. The appointments were not saved; they stay in memory. ")
+            .arg(path);
+    if (file.ownerId() == ::geteuid())
+        return head + QCoreApplication::translate("TerminFile", "Make the file writable to save them.");
+    const QString owner = file.owner().isEmpty() ? QString::number(file.ownerId()) : file.owner();
+    if (QFileInfo(file.absolutePath()).isWritable())
+        return head
+            + QCoreApplication::translate("TerminFile",
+                                          "It belongs to the user %1, so you cannot make it writable; put a copy "
+                                          "of your own in its place (cp \"%2\" \"%2.mine\" && mv \"%2.mine\" "
+                                          "\"%2\") and the next save works, or ask %1 to let you write it.")
+                  .arg(owner, path);
+    return head
+        + QCoreApplication::translate("TerminFile",
+                                      "It belongs to the user %1, and neither it nor its folder may be written by "
+                                      "you; ask %1 or the administrator to give it to you (chown).")
+              .arg(owner);
+}
+
 // Writes a file image produced piece by piece: into a temporary file beside
 // the file (beside a symbolic link's target, so the link stays and leads to
 // the new contents), synced, then renamed over it. The new file takes the
@@ -184,11 +213,16 @@ Outcome writeAtomically(const QString &path, SaveIo *io, const Producer &produce
                                         "they stay in memory. Move it away to save them.")
                 .arg(target.path, target.kind));
     if (target.exists && target.readOnly)
-        return failure(
+        return failure(readOnlyMessage(target.path));
+    const QFileInfo folder(QFileInfo(target.path).absolutePath());
+    if (!folder.isDir())
+        return failure(QStringLiteral("%1 %2").arg(
+            QCoreApplication::translate("TerminFile", TerminFile::CreateErrorText),
             QCoreApplication::translate("TerminFile",
-                                        "\"%1\" is read-only. The appointments were not saved; they stay in memory. "
-                                        "Make the file writable to save them.")
-                .arg(target.path));
+                                        "The folder \"%1\" is gone (renamed or removed?). The appointments were "
+                                        "not saved; they stay in memory. Put the folder back under that name to "
+                                        "save them.")
+                .arg(folder.filePath())));
     if (target.exists && target.links > 1)
         return writeInPlace(target.path, io, produce);
 

@@ -156,10 +156,11 @@ Parsed<Step> Every(const QString &text)
 QString DurationText(double days)
 {
     const DateTimeValue::Parts p = DateTimeValue::Split(days);
-    // A value no clock can use (5e9 days, NaN: another writer's) is
-    // written as it is, never as a plausible "0m".
+    // Beyond any clock (another program wrote it, or a damaged file): the
+    // value as it stands, never a "0m" that would read as "at once".
     if (!p.valid)
-        return QString::number(days, 'g', 17) + QLatin1Char('d');
+        return std::isfinite(days) ? QString::number(days, 'g', 17) + QLatin1Char('d')
+                                   : QString::number(days).toLower();
     QString out;
     if (p.days)
         out += QString::number(p.days) + QLatin1Char('d');

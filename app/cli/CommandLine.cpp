@@ -166,6 +166,34 @@ bool toStoreText(const QString &refusal, const QString &value, TText &out, QStri
 // The start every command's parsing shares: options may follow the
 // positional arguments, and -h/--help answers with the command's help. Gives
 // the outcome when parsing ends there (a mistake or the help), else nothing.
+// A word such as "-1:00" or "-5" is no option (none starts with a digit)
+// but a value with a minus sign, which the parser would take apart into
+// the options "-1", "-:", "-0"... Said as what it is, unless it is the
+// value of the option before it.
+QString negativeWord(const QStringList &arguments, const QList<QCommandLineOption> &options)
+{
+    QStringList takingValues;
+    for (const QCommandLineOption &o : options)
+        if (!o.valueName().isEmpty())
+            for (const QString &name : o.names())
+                takingValues << (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+    for (int i = 1; i < arguments.size(); ++i) {
+        const QString &word = arguments[i];
+        if (word == QLatin1String("--"))
+            break;
+        if (word.size() < 2 || word[0] != QLatin1Char('-') || !word[1].isDigit()
+            || takingValues.contains(arguments[i - 1]))
+            continue;
+        if (ArgumentValues::LooksLikeTime(word.mid(1)))
+            return ArgumentValues::TimeOfDay(word).error;
+        return QCoreApplication::translate("CommandLine",
+                                           "\"%1\" is neither an option nor a value: a date, time or "
+                                           "number has no minus sign")
+            .arg(word);
+    }
+    return QString();
+}
+
 std::optional<CommandLineOutcome> startParsing(QCommandLineParser &p, const QStringList &arguments,
                                                QList<QCommandLineOption> options, const char *usage,
                                                const char *helpText)
@@ -174,25 +202,8 @@ std::optional<CommandLineOutcome> startParsing(QCommandLineParser &p, const QStr
     const QCommandLineOption helpOpt(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     options.prepend(helpOpt);
     p.addOptions(options);
-    // "-1:00" or "-5" would be read as a cluster of one-letter options
-    // ("Unknown options: 1, :, 0, 0."): named as the value it is instead.
-    // An option's value ("-d -5 degrees") may start so; it is the option's.
-    QStringList takeValues;
-    for (const QCommandLineOption &o : options)
-        if (!o.valueName().isEmpty())
-            for (const QString &n : o.names())
-                takeValues << (n.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + n;
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString &a = arguments[i];
-        if (a == QLatin1String("--"))
-            break;
-        if (a.size() > 1 && a[0] == QLatin1Char('-') && a[1].isDigit() && !takeValues.contains(arguments[i - 1]))
-            return failed(QCoreApplication::translate("CommandLine",
-                                                      "\"%1\" is no option, and no value here is below zero; a "
-                                                      "name that starts with \"-\" goes after \"--\"")
-                              .arg(a),
-                          usage);
-    }
+    if (const QString negative = negativeWord(arguments, options); !negative.isEmpty())
+        return failed(negative, usage);
     if (!p.parse(arguments))
         return failed(p.errorText(), usage);
     if (p.isSet(helpOpt))

@@ -33,7 +33,8 @@ CommandResult add(const Command &command, StoreAccess &store, double now)
     BatchCounts counts;
     QString error;
     if (!store.Add(command.batch, false, false, counts, error, command.rule, now)) {
-        r.status = 1;
+        // 1 promises that nothing changed; 3 says that nobody can tell.
+        r.status = store.outcomeUnknown() ? 3 : 1;
         r.err = QStringLiteral("kalvix: ") + error + QLatin1Char('\n');
         return r;
     }

@@ -56,7 +56,8 @@ QString text(const TText &t)
 
 // The text for scripts: a line break (CR LF, as the editor stores it, or a
 // lone LF) is one "\n", a lone CR stays a CR, so it is written as "\r".
-// Every stored byte, also those after a NUL another writer put inside.
+// Every stored byte is there, those after a NUL too (written as "\0"):
+// the window shows the text before it, but the file holds them all.
 QString exact(const TText &t)
 {
     return DecodeAnsi(t.stored()).replace(QLatin1String("\r\n"), QLatin1String("\n"));
@@ -68,9 +69,7 @@ QString escaped(QString s)
     s.replace(QLatin1Char('\t'), QLatin1String("\\t"));
     s.replace(QLatin1Char('\n'), QLatin1String("\\n"));
     s.replace(QLatin1Char('\r'), QLatin1String("\\r"));
-    // A NUL inside a text (another writer's) would end the line for most
-    // readers of the output, hiding the rest of the name.
-    s.replace(QChar(u'\0'), QLatin1String("\\0"));
+    s.replace(QChar(0), QLatin1String("\\0"));
     return s;
 }
 

@@ -24,8 +24,9 @@ ReminderState StateOf(const TTermin &t, const QDate &day, double now);
 // texts decoded from the file's code page. Nothing at all for an empty
 // range. Text lines: date, time, name, reminder state. TSV columns: date,
 // time, name, state, last reminded, first reminder, repeat interval,
-// description, with tab, line break, carriage return and backslash
-// written as \t, \n, \r and \\.
+// description, with tab, line break, carriage return, NUL and backslash
+// written as \t, \n, \r, \0 and \\; a duration beyond any clock as its
+// number of days.
 QString Lines(const DayGrid &grid, const QDate &from, const QDate &to, double now, Format format);
 
 } // namespace Listing

@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStorageInfo>
 #include <QThread>
 
 const char StoreAccess::SnapshotVerb[] = "snapshot";
@@ -62,6 +63,19 @@ bool save(StoreFile &file, DayGrid &grid, TSettings &settings, QStringList &note
     if (!r.outcome.ok)
         error = QStringLiteral("%1: %2").arg(native(file.path()), r.outcome.message);
     return r.outcome.ok;
+}
+
+// QLockFile tells a refusal apart, nothing else: a full disk, the most
+// common other cause, is looked for.
+QString whyNoLock(const QLockFile &lock, const QString &lockPath)
+{
+    if (lock.error() == QLockFile::PermissionError)
+        return QCoreApplication::translate("StoreAccess", "permission denied");
+    const QStorageInfo disk(QFileInfo(lockPath).absolutePath());
+    if (disk.isValid() && disk.bytesAvailable() <= 0)
+        return QCoreApplication::translate("StoreAccess", "the disk is full; make room on %1 and try again")
+            .arg(native(disk.rootPath()));
+    return QCoreApplication::translate("StoreAccess", "the lock file could not be written");
 }
 
 } // namespace
@@ -169,14 +183,17 @@ StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArr
             busy = true;
             problem = why;
         } else if (r.sent) {
-            // The request got there but no answer came back: whether it was
-            // carried out cannot be told from here.
+            // The request got there but no answer came back: the file may
+            // tell whether it was carried out.
             error = QCoreApplication::translate(
                         "StoreAccess",
                         "the running copy of Kalvix for %1 took the request but did not answer (%2); "
                         "look in its window whether the change was made")
                         .arg(native(dataPath_), r.detail);
-            return Via::Failed;
+            if (!unanswered_)
+                return Via::Failed;
+            const bool copyGone = lock.tryLock(0);
+            return unanswered_(copyGone, r.detail, error);
         } else {
             problem = r.detail;
         }
@@ -186,11 +203,8 @@ StoreAccess::Via StoreAccess::run(const char *verb, const std::function<QByteArr
             // runs: reading is still fine, but a change could not be saved.
             if (!needsLock)
                 return local() ? Via::Local : Via::Failed;
-            error = QCoreApplication::translate("StoreAccess", "cannot lock %1: %2")
-                        .arg(native(key.lockPath),
-                             lock.error() == QLockFile::PermissionError
-                                 ? QCoreApplication::translate("StoreAccess", "permission denied")
-                                 : QCoreApplication::translate("StoreAccess", "unknown error"));
+            error = QCoreApplication::translate("StoreAccess", "cannot lock %1: %2; nothing was changed")
+                        .arg(native(key.lockPath), whyNoLock(lock, key.lockPath));
             return Via::Failed;
         }
         if (lastTry)
@@ -241,12 +255,55 @@ bool StoreAccess::Snapshot(DayGrid &grid, TSettings &settings, QString &error)
     return bad.isEmpty();
 }
 
+int StoreAccess::presentInFile(const StoreBatch &batch) const
+{
+    if (!QFileInfo::exists(dataPath_))
+        return 0; // no file yet: an empty store
+    DayGrid grid;
+    TSettings settings;
+    const std::unique_ptr<TerminSource> disk = ReadOnlyDisk();
+    if (!OpenTermins(dataPath_, grid, settings, disk.get()).ok)
+        return -1;
+    return BatchAddition().Apply(grid, batch, true, true).present;
+}
+
 bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, BatchCounts &counts, QString &error,
                       const QByteArray &rule, double now)
 {
     QByteArray answer;
+    // An add that reached the running copy but got no answer is looked up
+    // in the file: an exit status of failure must mean that nothing was
+    // changed, and a change that was made must not be added twice by a
+    // user who tries again. The count from before tells whether the
+    // appointments were there already.
+    int before = -1;
+    const int size = int(batch.size());
+    unanswered_ = [&](bool copyGone, const QString &detail, QString &why) {
+        const int after = presentInFile(batch);
+        if (!dryRun && before == 0 && after == size) {
+            notes_.append(QCoreApplication::translate("StoreAccess",
+                                                      "the running copy did not answer, but %1 holds the new "
+                                                      "appointments: the change was made")
+                              .arg(native(dataPath_)));
+            answer = CountsAnswer(BatchCounts{size, 0});
+            return Via::Remote;
+        }
+        if ((copyGone || dryRun) && before >= 0 && after == before) {
+            why = QCoreApplication::translate("StoreAccess",
+                                              "the running copy of Kalvix for %1 took the request but ended without "
+                                              "answering (%2); the file is as before: nothing was changed")
+                      .arg(native(dataPath_), detail);
+            return Via::Failed;
+        }
+        outcomeUnknown_ = true;
+        return Via::Failed;
+    };
+    const auto request = [&] {
+        before = presentInFile(batch);
+        return AddRequest(batch, skipPresent, dryRun, rule);
+    };
     const Via via = run(
-        AddVerb, [&] { return AddRequest(batch, skipPresent, dryRun, rule); }, !dryRun,
+        AddVerb, request, !dryRun,
         [&] {
             DayGrid grid;
             TSettings settings;
@@ -266,6 +323,7 @@ bool StoreAccess::Add(const StoreBatch &batch, bool skipPresent, bool dryRun, Ba
             return true;
         },
         answer, error);
+    unanswered_ = nullptr;
     if (via != Via::Remote)
         return via == Via::Local;
     const QList<QByteArray> parts = answer.split(' ');

@@ -48,6 +48,11 @@ public:
     bool Sync(const QString &folder, bool newFolder, bool takeExisting, double now, QString &report, QString &error,
               bool takeRemovals = false);
 
+    // A failed Add whose request reached the running copy, which then did
+    // not answer, and whose outcome the file could not tell either: the
+    // change may or may not have been made.
+    bool outcomeUnknown() const { return outcomeUnknown_; }
+
     const QString &dataPath() const { return dataPath_; }
     // What the command should say on standard error beside its result: a
     // damaged file read the way the window reads it, changes of another
@@ -80,6 +85,13 @@ private:
     void mirror(StoreFile &file, DayGrid &grid, TSettings &settings, double now);
 
     enum class Via { Local, Remote, Failed };
+    // Asked when the running copy took a request and gave no answer, with
+    // whether it has gone since (its lock could be taken, so nothing can
+    // change the file any more): Remote when the file shows the change
+    // made, else Failed with `error` saying what is known.
+    std::function<Via(bool copyGone, const QString &detail, QString &error)> unanswered_;
+    // How many of `batch` the file holds; -1 when it cannot be read.
+    int presentInFile(const StoreBatch &batch) const;
     // Runs `local` under the lock, or sends the request to the running
     // copy; `answer` receives the running copy's payload.
     template <typename Local>
@@ -89,4 +101,5 @@ private:
     QString dataPath_;
     QStringList notes_;
     std::function<void(const QString &)> onWait_;
+    bool outcomeUnknown_ = false;
 };

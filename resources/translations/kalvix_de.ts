@@ -296,8 +296,8 @@ Ein Import nimmt höchstens 2.000.000 Vorkommen von Ereignissen.
 </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no option, and no value here is below zero; a name that starts with &quot;-&quot; goes after &quot;--&quot;</source>
-        <translation>„%1“ ist keine Option, und kein Wert ist hier kleiner als null; ein Name, der mit „-“ beginnt, steht nach „--“</translation>
+        <source>&quot;%1&quot; is neither an option nor a value: a date, time or number has no minus sign</source>
+        <translation>„%1“ ist weder eine Option noch ein Wert: ein Datum, eine Uhrzeit oder eine Zahl hat kein Minuszeichen</translation>
     </message>
 </context>
 <context>
@@ -996,6 +996,13 @@ Fassung wird im Ordner &quot;conflicts&quot; neben der Datendatei aufbewahrt.
     </message>
 </context>
 <context>
+    <name>MissedAppointments</name>
+    <message>
+        <source>Passed without a reminder (%1):</source>
+        <translation>Ohne Erinnerung verstrichen (%1):</translation>
+    </message>
+</context>
+<context>
     <name>NodeCode</name>
     <message>
         <source>January</source>
@@ -1309,16 +1316,8 @@ Fassung wird im Ordner &quot;conflicts&quot; neben der Datendatei aufbewahrt.
         <translation>das laufende Kalvix für %1 hat die Anfrage angenommen, aber nicht geantwortet (%2); sehen Sie in seinem Fenster nach, ob die Änderung vorgenommen wurde</translation>
     </message>
     <message>
-        <source>cannot lock %1: %2</source>
-        <translation>%1 kann nicht gesperrt werden: %2</translation>
-    </message>
-    <message>
         <source>permission denied</source>
         <translation>Zugriff verweigert</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>unbekannter Fehler</translation>
     </message>
     <message>
         <source>the running copy sent an unreadable store: </source>
@@ -1343,6 +1342,26 @@ Fassung wird im Ordner &quot;conflicts&quot; neben der Datendatei aufbewahrt.
     <message>
         <source>the calendar folder was not brought up to date: %1; run &quot;kalvix sync&quot; once that is mended</source>
         <translation>der Kalenderordner wurde nicht auf den neuesten Stand gebracht: %1; führen Sie &quot;kalvix sync&quot; aus, sobald das behoben ist</translation>
+    </message>
+    <message>
+        <source>the disk is full; make room on %1 and try again</source>
+        <translation>der Datenträger ist voll; schaffen Sie Platz auf %1 und versuchen Sie es erneut</translation>
+    </message>
+    <message>
+        <source>the lock file could not be written</source>
+        <translation>die Sperrdatei konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2; nothing was changed</source>
+        <translation>%1 kann nicht gesperrt werden: %2; nichts wurde geändert</translation>
+    </message>
+    <message>
+        <source>the running copy did not answer, but %1 holds the new appointments: the change was made</source>
+        <translation>die laufende Kopie hat nicht geantwortet, aber %1 enthält die neuen Termine: die Änderung wurde vorgenommen</translation>
+    </message>
+    <message>
+        <source>the running copy of Kalvix for %1 took the request but ended without answering (%2); the file is as before: nothing was changed</source>
+        <translation>die laufende Kopie von Kalvix für %1 hat die Anfrage angenommen, wurde aber ohne Antwort beendet (%2); die Datei ist wie zuvor: nichts wurde geändert</translation>
     </message>
 </context>
 <context>
@@ -1576,14 +1595,6 @@ Sie konnten auch nirgends sonst aufbewahrt werden:
 „%1“ enthält nur die %2 Termin(e) dieses Laufs. „%3“ konnte in diesem Lauf nicht gelesen werden und blieb, wie es war, mit seinen eigenen Terminen: Ersetzen Sie nicht die eine Datei durch die andere, jede enthält Termine, die der anderen fehlen.</translation>
     </message>
     <message>
-        <source>
-
-&quot;%1&quot; holds all %2 appointments as they were at the end. &quot;%3&quot; was changed by another program and could not be read; it was left as it was. Compare the two before replacing it.</source>
-        <translation>
-
-„%1“ enthält alle %2 Termine so, wie sie am Ende waren. „%3“ wurde von einem anderen Programm geändert und konnte nicht gelesen werden; es blieb, wie es war. Vergleichen Sie beide, bevor Sie eine ersetzen.</translation>
-    </message>
-    <message>
         <source>%1 could not save the appointments</source>
         <translation>%1 konnte die Termine nicht speichern</translation>
     </message>
@@ -1695,6 +1706,14 @@ Schaffen Sie Platz (oder beheben Sie die Ursache) und versuchen Sie es erneut, o
 
 „%1“ enthält alle %2 Termine so, wie sie am Ende waren; „%3“ enthält die der letzten Speicherung. Um sie zu verwenden, verschieben Sie diese Datei nach „%4“, an die Stelle von „%3“.</translation>
     </message>
+    <message>
+        <source>
+
+&quot;%1&quot; holds all %2 appointments as they were at the end. &quot;%3&quot; could not be read (see above why: its permissions or owner may have been changed); it was left as it was. Compare the two before replacing it.</source>
+        <translation>
+
+„%1“ enthält alle %2 Termine so, wie sie am Ende waren. „%3“ konnte nicht gelesen werden (warum, steht oben: vielleicht wurden seine Rechte oder sein Besitzer geändert); es blieb, wie es war. Vergleichen Sie beide, bevor Sie eine ersetzen.</translation>
+    </message>
 </context>
 <context>
     <name>TTerminForm</name>
@@ -1758,10 +1777,6 @@ Schaffen Sie Platz (oder beheben Sie die Ursache) und versuchen Sie es erneut, o
         <translation>„%1“ ist %2, keine Termindatei. Die Termine wurden nicht gespeichert; sie bleiben im Speicher. Verschieben Sie es, um sie zu speichern.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is read-only. The appointments were not saved; they stay in memory. Make the file writable to save them.</source>
-        <translation>„%1“ ist schreibgeschützt. Die Termine wurden nicht gespeichert; sie bleiben im Speicher. Machen Sie die Datei beschreibbar, um sie zu speichern.</translation>
-    </message>
-    <message>
         <source>. The appointments were not saved; the previous file is unchanged.</source>
         <translation>. Die Termine wurden nicht gespeichert; die vorherige Datei ist unverändert.</translation>
     </message>
@@ -1792,6 +1807,26 @@ Schaffen Sie Platz (oder beheben Sie die Ursache) und versuchen Sie es erneut, o
     <message>
         <source> The appointments from before the last, unfinished save were loaded from &quot;%1&quot;.</source>
         <translation> Die Termine von vor der letzten, nicht beendeten Speicherung wurden aus „%1“ geladen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. The appointments were not saved; they stay in memory. </source>
+        <translation>„%1“ ist schreibgeschützt. Die Termine wurden nicht gespeichert; sie bleiben im Speicher. </translation>
+    </message>
+    <message>
+        <source>Make the file writable to save them.</source>
+        <translation>Machen Sie die Datei beschreibbar, um sie zu speichern.</translation>
+    </message>
+    <message>
+        <source>It belongs to the user %1, so you cannot make it writable; put a copy of your own in its place (cp &quot;%2&quot; &quot;%2.mine&quot; &amp;&amp; mv &quot;%2.mine&quot; &quot;%2&quot;) and the next save works, or ask %1 to let you write it.</source>
+        <translation>Sie gehört dem Benutzer %1, daher können Sie sie nicht beschreibbar machen; setzen Sie eine eigene Kopie an ihre Stelle (cp &quot;%2&quot; &quot;%2.mine&quot; &amp;&amp; mv &quot;%2.mine&quot; &quot;%2&quot;), dann gelingt das nächste Speichern, oder bitten Sie %1, Ihnen das Schreiben zu erlauben.</translation>
+    </message>
+    <message>
+        <source>It belongs to the user %1, and neither it nor its folder may be written by you; ask %1 or the administrator to give it to you (chown).</source>
+        <translation>Sie gehört dem Benutzer %1, und weder sie noch ihr Ordner darf von Ihnen beschrieben werden; bitten Sie %1 oder die Verwaltung, sie Ihnen zu übertragen (chown).</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is gone (renamed or removed?). The appointments were not saved; they stay in memory. Put the folder back under that name to save them.</source>
+        <translation>Der Ordner „%1“ ist nicht mehr da (umbenannt oder entfernt?). Die Termine wurden nicht gespeichert; sie bleiben im Speicher. Stellen Sie den Ordner unter diesem Namen wieder her, um sie zu speichern.</translation>
     </message>
 </context>
 <context>

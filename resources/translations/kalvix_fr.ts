@@ -295,8 +295,8 @@ Une importation accepte au plus 2 000 000 d&apos;occurrences d&apos;événements
 </translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is no option, and no value here is below zero; a name that starts with &quot;-&quot; goes after &quot;--&quot;</source>
-        <translation>« %1 » n’est pas une option, et aucune valeur ici n’est inférieure à zéro ; un nom qui commence par « - » se place après « -- »</translation>
+        <source>&quot;%1&quot; is neither an option nor a value: a date, time or number has no minus sign</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est ni une option ni une valeur&#xa0;: une date, une heure ou un nombre n&apos;a pas de signe moins</translation>
     </message>
 </context>
 <context>
@@ -996,6 +996,13 @@ fichier de données.
     </message>
 </context>
 <context>
+    <name>MissedAppointments</name>
+    <message>
+        <source>Passed without a reminder (%1):</source>
+        <translation>Passés sans rappel (%1)&#xa0;:</translation>
+    </message>
+</context>
+<context>
     <name>NodeCode</name>
     <message>
         <source>January</source>
@@ -1309,16 +1316,8 @@ fichier de données.
         <translation>le Kalvix déjà lancé pour %1 a reçu la demande mais n&apos;a pas répondu (%2)&#xa0;; vérifiez dans sa fenêtre si la modification a été faite</translation>
     </message>
     <message>
-        <source>cannot lock %1: %2</source>
-        <translation>impossible de verrouiller %1&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>permission denied</source>
         <translation>permission refusée</translation>
-    </message>
-    <message>
-        <source>unknown error</source>
-        <translation>erreur inconnue</translation>
     </message>
     <message>
         <source>the running copy sent an unreadable store: </source>
@@ -1343,6 +1342,26 @@ fichier de données.
     <message>
         <source>the calendar folder was not brought up to date: %1; run &quot;kalvix sync&quot; once that is mended</source>
         <translation>le dossier du calendrier n&apos;a pas été mis à jour&#xa0;: %1&#xa0;; lancez &quot;kalvix sync&quot; une fois cela réparé</translation>
+    </message>
+    <message>
+        <source>the disk is full; make room on %1 and try again</source>
+        <translation>le disque est plein&#xa0;; libérez de la place sur %1 et réessayez</translation>
+    </message>
+    <message>
+        <source>the lock file could not be written</source>
+        <translation>le fichier de verrou n&apos;a pas pu être écrit</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2; nothing was changed</source>
+        <translation>impossible de verrouiller %1&#xa0;: %2&#xa0;; rien n&apos;a été modifié</translation>
+    </message>
+    <message>
+        <source>the running copy did not answer, but %1 holds the new appointments: the change was made</source>
+        <translation>la copie en cours n&apos;a pas répondu, mais %1 contient les nouveaux rendez-vous&#xa0;: la modification a été faite</translation>
+    </message>
+    <message>
+        <source>the running copy of Kalvix for %1 took the request but ended without answering (%2); the file is as before: nothing was changed</source>
+        <translation>le Kalvix déjà lancé pour %1 a reçu la demande mais s&apos;est terminé sans répondre (%2)&#xa0;; le fichier est comme avant&#xa0;: rien n&apos;a été modifié</translation>
     </message>
 </context>
 <context>
@@ -1577,14 +1596,6 @@ Ils n&apos;ont pu être conservés nulle part ailleurs non plus&#xa0;:
 «&#xa0;%1&#xa0;» contient uniquement les %2 rendez-vous de cette session. «&#xa0;%3&#xa0;» n&apos;a pas pu être lu pendant cette session et est resté tel quel, avec ses propres rendez-vous&#xa0;: ne remplacez pas l&apos;un par l&apos;autre, chacun contient des rendez-vous qui manquent à l&apos;autre.</translation>
     </message>
     <message>
-        <source>
-
-&quot;%1&quot; holds all %2 appointments as they were at the end. &quot;%3&quot; was changed by another program and could not be read; it was left as it was. Compare the two before replacing it.</source>
-        <translation>
-
-«&#xa0;%1&#xa0;» contient les %2 rendez-vous tels qu&apos;ils étaient à la fin. «&#xa0;%3&#xa0;» a été modifié par un autre programme et n&apos;a pas pu être lu&#xa0;; il est resté tel quel. Comparez les deux avant de remplacer l&apos;un par l&apos;autre.</translation>
-    </message>
-    <message>
         <source>%1 could not save the appointments</source>
         <translation>%1 n&apos;a pas pu enregistrer les rendez-vous</translation>
     </message>
@@ -1696,6 +1707,14 @@ Faites de la place (ou corrigez la cause) et réessayez, ou quittez quand même 
 
 « %1 » contient les %2 rendez-vous tels qu’ils étaient à la fin ; « %3 » contient ceux du dernier enregistrement. Pour les utiliser, déplacez ce fichier vers « %4 », à la place de « %3 ».</translation>
     </message>
+    <message>
+        <source>
+
+&quot;%1&quot; holds all %2 appointments as they were at the end. &quot;%3&quot; could not be read (see above why: its permissions or owner may have been changed); it was left as it was. Compare the two before replacing it.</source>
+        <translation>
+
+«&#xa0;%1&#xa0;» contient les %2 rendez-vous tels qu&apos;ils étaient à la fin. «&#xa0;%3&#xa0;» n&apos;a pas pu être lu (la raison figure ci-dessus&#xa0;: ses droits ou son propriétaire ont peut-être changé)&#xa0;; il a été laissé tel quel. Comparez les deux avant de remplacer l&apos;un par l&apos;autre.</translation>
+    </message>
 </context>
 <context>
     <name>TTerminForm</name>
@@ -1759,10 +1778,6 @@ Faites de la place (ou corrigez la cause) et réessayez, ou quittez quand même 
         <translation>«&#xa0;%1&#xa0;» est %2, pas un fichier de rendez-vous. Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; ils restent en mémoire. Déplacez-le pour les enregistrer.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is read-only. The appointments were not saved; they stay in memory. Make the file writable to save them.</source>
-        <translation>«&#xa0;%1&#xa0;» est en lecture seule. Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; ils restent en mémoire. Rendez le fichier accessible en écriture pour les enregistrer.</translation>
-    </message>
-    <message>
         <source>. The appointments were not saved; the previous file is unchanged.</source>
         <translation>. Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; le fichier précédent est inchangé.</translation>
     </message>
@@ -1793,6 +1808,26 @@ Faites de la place (ou corrigez la cause) et réessayez, ou quittez quand même 
     <message>
         <source> The appointments from before the last, unfinished save were loaded from &quot;%1&quot;.</source>
         <translation> Les rendez-vous d&apos;avant le dernier enregistrement inachevé ont été chargés depuis «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is read-only. The appointments were not saved; they stay in memory. </source>
+        <translation>«&#xa0;%1&#xa0;» est en lecture seule. Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; ils restent en mémoire. </translation>
+    </message>
+    <message>
+        <source>Make the file writable to save them.</source>
+        <translation>Rendez le fichier accessible en écriture pour les enregistrer.</translation>
+    </message>
+    <message>
+        <source>It belongs to the user %1, so you cannot make it writable; put a copy of your own in its place (cp &quot;%2&quot; &quot;%2.mine&quot; &amp;&amp; mv &quot;%2.mine&quot; &quot;%2&quot;) and the next save works, or ask %1 to let you write it.</source>
+        <translation>Il appartient à l&apos;utilisateur %1, vous ne pouvez donc pas le rendre accessible en écriture&#xa0;; mettez à sa place une copie à vous (cp &quot;%2&quot; &quot;%2.mine&quot; &amp;&amp; mv &quot;%2.mine&quot; &quot;%2&quot;) et le prochain enregistrement réussira, ou demandez à %1 de vous permettre de l&apos;écrire.</translation>
+    </message>
+    <message>
+        <source>It belongs to the user %1, and neither it nor its folder may be written by you; ask %1 or the administrator to give it to you (chown).</source>
+        <translation>Il appartient à l&apos;utilisateur %1, et ni lui ni son dossier ne vous sont accessibles en écriture&#xa0;; demandez à %1 ou à l&apos;administrateur de vous le céder (chown).</translation>
+    </message>
+    <message>
+        <source>The folder &quot;%1&quot; is gone (renamed or removed?). The appointments were not saved; they stay in memory. Put the folder back under that name to save them.</source>
+        <translation>Le dossier «&#xa0;%1&#xa0;» a disparu (renommé ou supprimé&#xa0;?). Les rendez-vous n&apos;ont pas été enregistrés&#xa0;; ils restent en mémoire. Remettez le dossier sous ce nom pour les enregistrer.</translation>
     </message>
 </context>
 <context>

@@ -116,9 +116,20 @@ class NotificationBus:
         ready = threading.Event()
 
         def read():
-            strings, in_call = [], False
+            strings, in_call, open_string = [], False, None
             for line in monitor.stdout:
                 ready.set()
+                if open_string is not None:
+                    # A string with line breaks goes on over several lines.
+                    if line.rstrip("\n").endswith('"'):
+                        strings.append(open_string + line.rstrip("\n")[:-1])
+                        open_string = None
+                    else:
+                        open_string += line
+                    continue
+                if in_call and re.match(r'\s+string "', line) and not re.match(r'\s+string ".*"$', line):
+                    open_string = line.split('string "', 1)[1]
+                    continue
                 if line.startswith("method call"):
                     if in_call:
                         self._record(strings)

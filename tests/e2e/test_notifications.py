@@ -5,6 +5,7 @@ the reminder takes the notice away, and without a service nothing changes."""
 
 import datetime as dt
 import html
+import os
 import re
 import subprocess
 
@@ -13,7 +14,7 @@ import notifications
 from e2ecase import E2ECase
 from kalvixfile import Termin
 from notifications import NotificationBus
-from program import MAIN_TITLE
+from program import MAIN_TITLE, REMINDER_TITLE
 from reminderdialog import ReminderDialog
 from xsession import wait_until
 
@@ -133,6 +134,37 @@ class Notifications(E2ECase):
         self.shot("raised")
         dialog.answer(1, "Escape")
         self.quit_from_tray_menu()
+
+    def test_appointments_passed_since_the_last_run_are_told_once(self):
+        # The last run ended five hours ago; two appointments passed since,
+        # one long before. Told in one notice (and the status bar), no
+        # reminder for any of them.
+        k = self.kalvix
+        bus = self.start_bus()
+        now = dt.datetime.now().replace(microsecond=0)
+        store = kalvixfile.Store()
+        for hours, name in ((-30, b"Too old"), (-3, b"Dentist"), (-1, b"Call Anna")):
+            when = now + dt.timedelta(hours=hours)
+            store.add(when.date(), Termin(time=kalvixfile.to_value(when) - kalvixfile.to_value(
+                dt.datetime.combine(when.date(), dt.time())), first_remind=3.0, repeat_interval=1.0, name=name))
+        k.write_store(store)
+        state = os.path.join(k.dir, "state")
+        os.makedirs(os.path.join(state, "kalvix"))
+        with open(os.path.join(state, "kalvix", "last-seen"), "w") as f:
+            f.write("%r\t%s\n" % (kalvixfile.to_value(now - dt.timedelta(hours=5)), k.data))
+        k.start(env=dict(bus.env, XDG_STATE_HOME=state))
+        k.window(MAIN_TITLE)
+        summary, body = bus.wait_posted(1)[0]
+        self.shot("told")
+        self.assertEqual(summary, "Passed without a reminder (2):")
+        lines = body.splitlines()
+        self.assertEqual(len(lines), 2, body)
+        self.assertTrue(lines[0].endswith(" Dentist") and lines[1].endswith(" Call Anna"), body)
+        self.assertIsNone(k.shown(REMINDER_TITLE))
+        self.close_with_ok()
+        with open(os.path.join(state, "kalvix", "last-seen")) as f:
+            seen = float(f.read().split("\t")[0])
+        self.assertGreater(seen, kalvixfile.to_value(now) - 1 / 86400, "the end of this run is noted for the next")
 
     def test_without_a_notification_service_reminders_work_as_before(self):
         bus = self.start_bus(daemon=False)

@@ -1,4 +1,5 @@
 #include "navigation/DateTreeModel.h"
+#include "navigation/FollowedTermin.h"
 #include "navigation/NodeCode.h"
 #include "navigation/Overview.h"
 #include "navigation/OverviewModel.h"
@@ -152,6 +153,38 @@ private slots:
         QCOMPARE(all.rows[0].what, QStringLiteral("4 Dates"));
         QCOMPARE(all.rows[1].when, QStringLiteral("2100"));
         QCOMPARE(all.rows[1].target, Encode(2100));
+    }
+    // The appointment being looked at, found again after the day's records
+    // were replaced (a backup copied over the file): by its contents,
+    // never by the row it had.
+    void followedAppointmentFoundByItsContents_data()
+    {
+        QTest::addColumn<QStringList>("day"); // name@hour, "*" marks a changed description
+        QTest::addColumn<int>("row");
+        QTest::newRow("unchanged, moved down") << QStringList{"New@8", "A@9", "B@10"} << 2;
+        QTest::newRow("older copy of it, described otherwise") << QStringList{"New@8", "A@9", "B@10*"} << 2;
+        QTest::newRow("gone, its row now another's") << QStringList{"A@9", "C@10"} << -1;
+        QTest::newRow("same name at another time: not it") << QStringList{"A@9", "B@11"} << -1;
+        QTest::newRow("two older copies: neither is it") << QStringList{"B@10*", "B@10*"} << -1;
+        QTest::newRow("the exact one beside an older copy") << QStringList{"B@10*", "B@10"} << 1;
+    }
+    void followedAppointmentFoundByItsContents()
+    {
+        QFETCH(QStringList, day);
+        QFETCH(int, row);
+        DayGrid before, after;
+        add(before, 2027, 3, 1, "A", 9);
+        add(before, 2027, 3, 1, "B", 10);
+        const FollowedTermin followed(before.Slot(2027, 3, 1).records.At(1));
+        for (const QString &entry : day) {
+            const QStringList parts = QString(entry).remove(QLatin1Char('*')).split(QLatin1Char('@'));
+            add(after, 2027, 3, 1, parts[0].toLatin1().constData(), parts[1].toInt());
+            if (entry.endsWith(QLatin1Char('*')))
+                after.RecordAt(after.Slot(2027, 3, 1), int(after.Slot(2027, 3, 1).records.Count()) - 1)->Description =
+                    "from the backup";
+        }
+        QCOMPARE(followed.RowIn(after.Slot(2027, 3, 1)), row);
+        QCOMPARE(FollowedTermin().RowIn(after.Slot(2027, 3, 1)), -1);
     }
 };
 

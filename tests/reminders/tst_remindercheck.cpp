@@ -1,6 +1,7 @@
 // The walk over the day grid: order, answers, the checking flag and the
 // single reading of the clock. Answers come from a script, time from a
 // fixed clock, so no display is needed.
+#include "reminders/MissedAppointments.h"
 #include "reminders/ReminderCheck.h"
 #include "reminders/ReminderHeading.h"
 #include "store/DateTimeValue.h"
@@ -9,6 +10,7 @@
 
 #include <QtTest>
 
+#include <cmath>
 #include <stdexcept>
 
 using DateTimeValue::EncodeDate;
@@ -336,6 +338,68 @@ private slots:
         QVERIFY(!f.check.checking());
         f.answers.whileOpen = nullptr;
         QVERIFY(f.check.CheckTermins().ran);
+    }
+
+    void heldRecordWaitsAndIsAskedOnceReleased()
+    {
+        // The record being typed into is held; the others are asked as ever.
+        Fixture f;
+        addDue(f.grid, 2024, 5, 10, "before");
+        addDue(f.grid, 2024, 5, 11, "typed into");
+        addDue(f.grid, 2024, 5, 12, "after");
+        bool typing = true;
+        f.check.SetHold([&](const TTermin &r) { return typing && r.Name == "typed into"; });
+        const ReminderCheck::Outcome held = f.check.CheckTermins();
+        QCOMPARE(held.held, 1);
+        QCOMPARE(f.answers.asked, QStringList({"before", "after"}));
+        QCOMPARE(record(f.grid, 2024, 5, 11, 0).LastReminded, 0.0);
+
+        typing = false;
+        f.answers.forgetQuestions();
+        const ReminderCheck::Outcome released = f.check.CheckTermins();
+        QCOMPARE(released.held, 0);
+        QCOMPARE(f.answers.asked, QStringList({"typed into"}));
+    }
+
+    // Appointments that passed between the last run and now: once each,
+    // those a running program would have reminded at their moment.
+    void passedUnansweredSinceTheLastRun_data()
+    {
+        QTest::addColumn<double>("lastReminded"); // days before the appointment; -1: never
+        QTest::addColumn<double>("repeat");
+        QTest::addColumn<bool>("done");
+        QTest::addColumn<int>("hoursAgo"); // when the appointment was
+        QTest::addColumn<bool>("listed");
+        QTest::newRow("never reminded, passed an hour ago") << -1.0 << 1.0 << false << 1 << true;
+        QTest::newRow("passed before the last run") << -1.0 << 1.0 << false << 30 << false;
+        QTest::newRow("done") << -1.0 << 1.0 << true << 1 << false;
+        QTest::newRow("remind later, repeat not run out by then") << 0.5 << 1.0 << false << 1 << false;
+        QTest::newRow("remind later, repeat run out before it") << 2.0 << 1.0 << false << 1 << true;
+        QTest::newRow("reminded before its window opened") << 4.0 << 10.0 << false << 1 << true;
+        QTest::newRow("still to come") << -1.0 << 1.0 << false << -1 << false;
+    }
+    void passedUnansweredSinceTheLastRun()
+    {
+        QFETCH(double, lastReminded);
+        QFETCH(double, repeat);
+        QFETCH(bool, done);
+        QFETCH(int, hoursAgo);
+        QFETCH(bool, listed);
+        // The last run ended a day ago; the grid's days around Now.
+        const double since = Now - 1, when = Now - hoursAgo / 24.0;
+        DayGrid grid;
+        const QDate day = DateTimeValue::ToDate(when);
+        TTermin *r = addDue(grid, day.year(), day.month(), day.day(), "Dentist", when - std::floor(when));
+        r->RepeatInterval = repeat;
+        r->Done = done;
+        r->LastReminded = lastReminded < 0 ? 0 : when - lastReminded;
+        addDue(grid, 2024, 5, 9, "long ago", EncodeTime(8, 0)); // before the last run
+        const std::vector<MissedAppointment> missed = PassedUnanswered(grid, since, Now);
+        QCOMPARE(missed.size(), size_t(listed ? 1 : 0));
+        if (listed) {
+            QCOMPARE(missed[0].name, QStringLiteral("Dentist"));
+            QCOMPARE(MissedList(missed, QStringLiteral("; ")).endsWith(QLatin1String(" Dentist")), true);
+        }
     }
 
     void headingUsesTheGivenFormats()

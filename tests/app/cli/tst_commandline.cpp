@@ -185,8 +185,6 @@ private slots:
         row("no name", {QStringLiteral("today")}, "name");
         row("time without name", {QStringLiteral("today"), QStringLiteral("18:00")}, "name after the time");
         row("bad time", {QStringLiteral("today"), QStringLiteral("25:00"), QStringLiteral("x")}, "not a valid time");
-        row("negative time", {QStringLiteral("2027-01-01"), QStringLiteral("-1:00"), QStringLiteral("X")},
-            "\"-1:00\" is no option");
         row("too many words",
             {QStringLiteral("today"), QStringLiteral("18:00"), QStringLiteral("a"), QStringLiteral("b")}, "quotes");
         row("empty name", {QStringLiteral("today"), QStringLiteral(" ")}, "empty");
@@ -221,6 +219,12 @@ private slots:
             {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--colour"), QStringLiteral("red")},
             "colour");
         row("missing value", {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every")}, "every");
+        row("time with a minus sign", {QStringLiteral("today"), QStringLiteral("-1:00"), QStringLiteral("x")},
+            "not a time of day");
+        row("count with a minus sign",
+            {QStringLiteral("today"), QStringLiteral("x"), QStringLiteral("--every"), QStringLiteral("day"),
+             QStringLiteral("--count"), QStringLiteral("-2")},
+            "--count");
     }
     void addRefusals()
     {

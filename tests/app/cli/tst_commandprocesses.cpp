@@ -11,6 +11,7 @@
 #include <memory>
 #include <signal.h>
 #include <sys/mount.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -59,6 +60,12 @@ QByteArray storeOf(int count)
     for (int i = 0; i < count; ++i)
         grid.AddRecord(grid.Slot(2030, 1 + i % 12, 1 + i % 28))->Name = "kept " + std::to_string(i);
     return TerminFile::Serialize(grid, TSettings{});
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 int storedIn(const Folder &f)
@@ -138,6 +145,55 @@ private slots:
         QVERIFY(data.open(QIODevice::ReadOnly));
         QCOMPARE(data.readAll(), QByteArray("not an appointment file"));
         QVERIFY(QFile::exists(f.data() + QStringLiteral(".bad")));
+    }
+
+    // What a command says and the status it ends with: 2 for a mistake on
+    // the command line, 1 when nothing was changed, with what helps.
+    void commandsSayWhatWentWrong_data()
+    {
+        QTest::addColumn<QString>("setup");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QStringList>("said");
+        QTest::newRow("a time with a minus sign") << QString() << QStringList{"add", "2027-01-01", "-1:00", "X"} << 2
+                                                  << QStringList{"\"-1:00\" is not a time of day"};
+        QTest::newRow("a number with a minus sign")
+            << QString() << QStringList{"add", "2027-01-01", "-5", "X"} << 2 << QStringList{"no minus sign"};
+        QTest::newRow("tsv: a NUL in a name, a lead time beyond any date")
+            << "odd values" << QStringList{"list", "2027-01-01", "--format", "tsv"} << 0
+            << QStringList{"\tHalf\\0hidden\t", "\t5000000000d\t1d\t"};
+        QTest::newRow("a file of another user, read-only to this one")
+            << "owned by root" << QStringList{"add", "2027-01-01", "X"} << 1
+            << QStringList{"belongs to the user root", "cp \""};
+    }
+    void commandsSayWhatWentWrong()
+    {
+        QFETCH(QString, setup);
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QStringList, said);
+        Folder f;
+        DayGrid grid;
+        TTermin *t = grid.AddRecord(grid.Slot(2027, 1, 1));
+        t->Name = TText::View("Half\0hidden", 11);
+        t->FirstRemind = 5e9;
+        t->RepeatInterval = 1;
+        QVERIFY(SaveTermins(f.data(), grid, TSettings()).ok);
+        if (setup == QLatin1String("owned by root")) {
+            QVERIFY(::chmod(QFile::encodeName(f.dir.path()).constData(), 0777) == 0);
+            if (::geteuid() != 0 || !SecondUserCanRun(f.exe))
+                QSKIP("needs root to act as a second user");
+            f.secondUser = true;
+            QVERIFY(::chmod(QFile::encodeName(f.data()).constData(), 0644) == 0);
+            f.env.insert(QStringLiteral("HOME"), f.dir.path());
+        }
+        const QByteArray before = readAll(f.data());
+        const Run r = f.run(args);
+        QCOMPARE(r.status, status);
+        for (const QString &text : said)
+            QVERIFY2((r.out + r.err).contains(text), qPrintable(r.out + r.err));
+        if (status != 0)
+            QCOMPARE(readAll(f.data()), before);
     }
 
     void exportImportRoundTripOnceOnly()

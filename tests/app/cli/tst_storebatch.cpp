@@ -139,7 +139,7 @@ private slots:
         const QString tsv = Listing::Lines(grid, Day1, Day1, now, Listing::Format::Tsv);
         QCOMPARE(tsv, QStringLiteral("2027-03-01\t12:00:00\tfirst\\tday\\nnote\tdue\t\t3d\t1d\ta\\\\b\\nc\n"));
         QCOMPARE(Listing::Lines(grid, QDate(2027, 2, 28), QDate(2027, 2, 28), now, Listing::Format::Tsv),
-                 QStringLiteral("2027-02-28\t12:00:00\todd\\0tail\tpassed\t\t5000000000d\tnand\t\n"));
+                 QStringLiteral("2027-02-28\t12:00:00\todd\\0tail\tpassed\t\t5000000000d\tnan\t\n"));
         QVERIFY(Listing::Lines(grid, QDate(2027, 3, 5), QDate(2027, 3, 31), now, Listing::Format::Text).isEmpty());
     }
 
